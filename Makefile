@@ -1,0 +1,25 @@
+# The two commands of the README: `make run` and `make test`. Both install what
+# is missing first, so they work on a fresh Debian 12 machine.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-demo $(BUILD)
+
+test: deps
+	@scripts/test-all
+
+bench: build
+	$(BUILD)/bench/kadenzo_bench
+
+clean:
+	rm -rf build build-asan build-fuzz build-ci

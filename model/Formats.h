@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kadenzo {
+
+// "h:mm" or "h:mm:ss" of a duration in minutes; seconds are dropped, not rounded.
+std::string FormatDuration(double minutes, bool withSeconds);
+// Minutes from "90", "90.5", "1:30" or "1:30:30"; text without a number gives 0.
+double ParseDuration(std::string_view text);
+// floor(value * 10^decimals) / 10^decimals.
+double RoundDown(double value, int decimals);
+// "dd.mm.yyyy".
+std::string FormatDate(int day, int month, int year);
+// Replaces each "," between two digits by "." so that "12,5" reads as 12.5.
+std::string NormaliseDecimalComma(std::string text);
+// Darker (percent >= 1) or lighter (percent <= 0) shade of a 0x00BBGGRR colour;
+// the top byte is kept.
+std::uint32_t ShadeColour(std::uint32_t colour, int percent);
+
+}  // namespace kadenzo

@@ -1,0 +1,28 @@
+// Placeholder: replaced when this subcommand lands.
+#include <cstdio>
+
+#include "Commands.h"
+
+namespace kadenzo::tool {
+
+int Dump(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+int Load(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+int Info(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+int Demo(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+}  // namespace kadenzo::tool

@@ -1,0 +1,18 @@
+// Placeholder: replaced when this subcommand lands.
+#include <cstdio>
+
+#include "Commands.h"
+
+namespace kadenzo::tool {
+
+int LibraryDump(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+int LibraryLoad(const Args&) {
+    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+    return 1;
+}
+
+}  // namespace kadenzo::tool

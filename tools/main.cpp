@@ -1,0 +1,51 @@
+// kadenzo-tool: the command-line companion of the desktop program.
+#include <cstdio>
+#include <exception>
+#include <string_view>
+
+#include "Commands.h"
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    int (*run)(const kadenzo::tool::Args&);
+};
+
+constexpr Command kCommands[] = {
+    {"dump", "dump FILE", kadenzo::tool::Dump},
+    {"load", "load JSON OUT", kadenzo::tool::Load},
+    {"library-dump", "library-dump FILE", kadenzo::tool::LibraryDump},
+    {"library-load", "library-load JSON OUT", kadenzo::tool::LibraryLoad},
+    {"info", "info FILE", kadenzo::tool::Info},
+    {"demo", "demo OUT", kadenzo::tool::Demo},
+    {"recording", "recording FILE [--imperial]", kadenzo::tool::Recording},
+    {"legacy-import", "legacy-import DSN OUT", kadenzo::tool::LegacyImport},
+};
+
+int Usage() {
+    std::fputs("usage: kadenzo-tool COMMAND ARGS...\n", stderr);
+    for (const Command& c : kCommands)
+        std::fprintf(stderr, "  kadenzo-tool %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    std::string_view name = argv[1];
+    for (const Command& c : kCommands) {
+        if (c.name != name) continue;
+        kadenzo::tool::Args args(argv + 2, argv + argc);
+        try {
+            return c.run(args);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "kadenzo-tool %s: %s\n", argv[1], e.what());
+            return 1;
+        }
+    }
+    std::fprintf(stderr, "kadenzo-tool: unknown command '%s'\n", argv[1]);
+    return Usage();
+}
