@@ -21,6 +21,7 @@ void ResetApp() {
     AppContext& app = App();
     app.library.reset();
     app.log = nullptr;
+    app.document = nullptr;
     app.units = UnitSettings{};
     app.strings = nullptr;
     app.now = [] { return std::time(nullptr); };

@@ -13,6 +13,7 @@ namespace kadenzo {
 
 class CLibrary;
 class CDatabase;
+class CKadenzoDoc;
 
 // The application-wide state every part of the program reaches: the current
 // library, the current training log, the unit settings, the numbered texts and
@@ -25,6 +26,7 @@ struct AppContext {
 
     std::unique_ptr<CLibrary> library;  // the current library, or null
     CDatabase* log = nullptr;           // the open document's training log (owned by it)
+    CKadenzoDoc* document = nullptr;    // the open document, for the athlete's heart rate
     UnitSettings units;
     const StringTable* strings = nullptr;  // not owned; null gives empty texts
     std::function<std::time_t()> now;      // "now" as seconds since 1970

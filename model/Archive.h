@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kadenzo {
@@ -152,8 +153,9 @@ public:
         std::unique_ptr<CSerializable> object = ReadObject(expectedClass);
         if (!object) return nullptr;
         T* typed = dynamic_cast<T*>(object.get());
-        if (!typed) Fail("object of class " + std::string(object->ClassName()) + " is not a " +
-                         std::string(expectedClass));
+        if (!typed)
+            Fail("object of class " + std::string(object->ClassName()) + " is not a " +
+                 std::string(expectedClass));
         object.release();
         return std::unique_ptr<T>(typed);
     }
@@ -191,10 +193,9 @@ private:
         std::string name;
         int schema;
     };
-    std::map<std::uint32_t, ClassInfo> classesByIndex_;        // loading
-    std::map<std::string, std::uint32_t, std::less<>> classIndex_;  // storing
-    std::map<std::uint32_t, CSerializable*> objectsByIndex_;   // loading
-    std::map<const CSerializable*, std::uint32_t> objectIndex_;  // storing
+    std::map<std::uint32_t, ClassInfo> classesByIndex_;                    // loading
+    std::map<std::string, std::uint32_t, std::less<>> classIndex_;         // storing
+    std::unordered_map<const CSerializable*, std::uint32_t> objectIndex_;  // storing
 };
 
 }  // namespace kadenzo

@@ -1,8 +1,139 @@
 #pragma once
-// Placeholder until the training log lands.
+
+#include <cstddef>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Archive.h"
+#include "BodyInfo.h"
+#include "DateTime.h"
+#include "Event.h"
+#include "WorkOut.h"
+
 namespace kadenzo {
-class CDatabase {
+
+class CKadenzoDoc;
+class CLibrary;
+
+// The training log of one document: workouts, body data and calendar events,
+// plus the log's name. Owns every record in its lists.
+//
+// Workouts are kept in ascending order of date (equal dates in insertion order).
+// Positions (WorkoutPos) are list iterators and stay valid until that workout is
+// removed. A date index kept in step with the list answers range queries in
+// O(log n + k); change a stored workout's date only through SetWorkoutDate or
+// ReplaceWorkout so that the index follows.
+class CDatabase : public CSerializable {
 public:
-    virtual ~CDatabase() = default;
+    using WorkoutList = std::list<std::unique_ptr<CWorkOut>>;
+    using WorkoutPos = WorkoutList::iterator;
+    using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
+    using EventList = std::list<std::unique_ptr<CEvent>>;
+
+    // Records dropped by RemoveInvalid.
+    struct DropCounts {
+        std::size_t workouts = 0;
+        std::size_t events = 0;
+        std::size_t Total() const { return workouts + events; }
+    };
+
+    static constexpr int kSchema = 0;
+
+    CDatabase();
+    ~CDatabase() override;
+    CDatabase(const CDatabase&) = delete;
+    CDatabase& operator=(const CDatabase&) = delete;
+
+    const char* ClassName() const override { return "CDatabase"; }
+    int Schema() const override { return kSchema; }
+    // Body data, events and workouts as object lists, then the name. Loading
+    // reads the records as stored; the reader then calls RemoveInvalid.
+    void Serialize(CArchive& ar) override;
+    // The log of a file written before the magic text existed: name, a plain
+    // 32-bit count and that many raw workouts. Appends to this (emptied) log.
+    void ReadOldFormat(CArchive& ar);
+    // Drops workouts whose template and events whose kind the library lacks
+    // (all of them for a null library), resetting dangling item references of
+    // the workouts kept.
+    DropCounts RemoveInvalid(const CLibrary* library);
+
+    // Workouts.
+    const WorkoutList& Workouts() const { return workouts_; }
+    std::size_t WorkoutCount() const { return workouts_.size(); }
+    WorkoutPos BeginWorkouts() { return workouts_.begin(); }
+    WorkoutPos EndWorkouts() { return workouts_.end(); }
+    // Inserts before the first workout whose date is strictly later; asks the
+    // document for the athlete profile first.
+    WorkoutPos AddWorkout(std::unique_ptr<CWorkOut> workout);
+    // Next to the given position without checking the date order (the caller
+    // picks a position that keeps it); EndWorkouts() behaves as AddWorkout.
+    WorkoutPos InsertWorkoutBefore(std::unique_ptr<CWorkOut> workout, WorkoutPos position);
+    WorkoutPos InsertWorkoutAfter(std::unique_ptr<CWorkOut> workout, WorkoutPos position);
+    // Appends as a file lists it: no date check, no profile prompt.
+    WorkoutPos AppendWorkout(std::unique_ptr<CWorkOut> workout);
+    // Takes the workout out of the log and hands it back; the position dies.
+    std::unique_ptr<CWorkOut> RemoveWorkout(WorkoutPos position);
+    // Puts a new record in place of the one at position and returns the old one.
+    // When the date changed the workout moves to its place in date order; the
+    // position stays valid either way.
+    std::unique_ptr<CWorkOut> ReplaceWorkout(WorkoutPos position,
+                                             std::unique_ptr<CWorkOut> workout);
+    void SetWorkoutDate(WorkoutPos position, double date);
+    // Workouts with from <= date < to, by date (equal dates in list order).
+    std::vector<WorkoutPos> WorkoutsBetween(double from, double to);
+    // The first workout in list order whose date is at or after the given date,
+    // or EndWorkouts().
+    WorkoutPos FirstWorkoutFrom(double date);
+
+    // Body data, one record per date in ascending date order.
+    const BodyInfoList& BodyInfos() const { return bodyInfos_; }
+    // The record of exactly this date (status and value), or null.
+    CBodyInfo* FindBodyInfo(const CalendarDateTime& date);
+    // Stores a copy for its date; an empty record removes that date's record.
+    void SetBodyInfo(const CBodyInfo& info);
+    void RemoveBodyInfo(const CalendarDateTime& date);
+    // Appends as a file lists it, without the ordering rule of SetBodyInfo.
+    void AppendBodyInfo(std::unique_ptr<CBodyInfo> info) { bodyInfos_.push_back(std::move(info)); }
+
+    // Events in the order the events dialog stores them; the log imposes no rules.
+    EventList& Events() { return events_; }
+    const EventList& Events() const { return events_; }
+
+    // Records the owning document, which the workouts use for the athlete's
+    // maximum heart rate.
+    void SetDocument(CKadenzoDoc* document);
+    CKadenzoDoc* Document() const { return document_; }
+
+    // Deletes every record and clears the name.
+    void DeleteContents();
+
+    // True when the date index matches the list (for tests and checks).
+    bool IndexIsConsistent() const;
+
+    std::string name;  // the document's title when not empty
+
+private:
+    using DateIndex = std::multimap<double, WorkoutPos>;
+
+    static double IndexKey(double date);
+    void PromptForProfile();
+    WorkoutPos InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout);
+    DateIndex::iterator FindIndexEntry(WorkoutPos position);
+    void EraseIndexEntry(WorkoutPos position);
+    void IndexAppended(WorkoutPos position);
+    void RebuildIndex();
+
+    WorkoutList workouts_;
+    BodyInfoList bodyInfos_;
+    EventList events_;
+    DateIndex byDate_;
+    CKadenzoDoc* document_ = nullptr;
 };
+
+// Makes the log's record classes known to the archive's class registry.
+void RegisterLogClasses();
+
 }  // namespace kadenzo

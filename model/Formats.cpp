@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "DateTime.h"
+
 namespace kadenzo {
 
 std::string FormatDuration(double minutes, bool withSeconds) {
@@ -45,6 +47,8 @@ std::string FormatDate(int day, int month, int year) {
     std::snprintf(buffer, sizeof buffer, "%02i.%02i.%04i", day, month, year);
     return buffer;
 }
+
+std::string FormatDate(const DateParts& date) { return FormatDate(date.day, date.month, date.year); }
 
 std::string NormaliseDecimalComma(std::string text) {
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };

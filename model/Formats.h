@@ -6,6 +6,8 @@
 
 namespace kadenzo {
 
+struct DateParts;
+
 // "h:mm" or "h:mm:ss" of a duration in minutes; seconds are dropped, not rounded.
 std::string FormatDuration(double minutes, bool withSeconds);
 // Minutes from "90", "90.5", "1:30" or "1:30:30"; text without a number gives 0.
@@ -14,6 +16,8 @@ double ParseDuration(std::string_view text);
 double RoundDown(double value, int decimals);
 // "dd.mm.yyyy".
 std::string FormatDate(int day, int month, int year);
+// "dd.mm.yyyy" of a calendar date (the time of day is not shown).
+std::string FormatDate(const DateParts& date);
 // Replaces each "," between two digits by "." so that "12,5" reads as 12.5.
 std::string NormaliseDecimalComma(std::string text);
 // Darker (percent >= 1) or lighter (percent <= 0) shade of a 0x00BBGGRR colour;

@@ -1,28 +1,82 @@
-// Placeholder: replaced when this subcommand lands.
+// The document subcommands: dump, load, info and demo.
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <stdexcept>
 
+#include "AppContext.h"
 #include "Commands.h"
+#include "Database.h"
+#include "DemoDiary.h"
+#include "DocumentFile.h"
+#include "JsonDocument.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
 
 namespace kadenzo::tool {
+namespace {
 
-int Dump(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
-    return 1;
+bool Usage(const Args& args, std::size_t count, const char* usage) {
+    if (args.size() == count) return true;
+    std::fprintf(stderr, "usage: kadenzo-tool %s\n", usage);
+    return false;
 }
 
-int Load(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
-    return 1;
+// The file's content as stored; records whose library items are missing from
+// the file's own library are dropped, as the program drops them.
+DocumentContents ReadAsStored(const std::string& path, CDatabase::DropCounts& dropped) {
+    DocumentContents contents = ReadDocument(ReadWholeFile(path));
+    dropped = contents.log->RemoveInvalid(contents.library.get());
+    return contents;
 }
 
-int Info(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
-    return 1;
+// Writes the document as the desktop program saves it (targets of past
+// workouts are fixed on the way), atomically.
+void Save(DocumentContents contents, const std::string& path) {
+    ResetApp();
+    CKadenzoDoc document;
+    document.SetContents(std::move(contents));
+    std::string error;
+    if (!document.OnSaveDocument(path, &error)) throw std::runtime_error(error);
 }
 
-int Demo(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
-    return 1;
+}  // namespace
+
+int Dump(const Args& args) {
+    if (!Usage(args, 1, "dump FILE")) return 2;
+    CDatabase::DropCounts dropped;
+    DocumentContents contents = ReadAsStored(args[0], dropped);
+    std::cout << DocumentToJson(contents).dump(2) << '\n';
+    if (dropped.Total() != 0)
+        std::fprintf(stderr, "dropped %zu workouts, %zu events\n", dropped.workouts,
+                     dropped.events);
+    return std::cout.good() ? 0 : 1;
+}
+
+int Load(const Args& args) {
+    if (!Usage(args, 2, "load JSON OUT")) return 2;
+    std::ifstream in(args[0], std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open '" + args[0] + "'");
+    Json json = Json::parse(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    Save(DocumentFromJson(json), args[1]);
+    return 0;
+}
+
+int Info(const Args& args) {
+    if (!Usage(args, 1, "info FILE")) return 2;
+    CDatabase::DropCounts dropped;
+    DocumentContents contents = ReadAsStored(args[0], dropped);
+    std::printf("workouts %zu\nbodyInfos %zu\nevents %zu\ndropped %zu\n",
+                contents.log->WorkoutCount(), contents.log->BodyInfos().size(),
+                contents.log->Events().size(), dropped.Total());
+    return 0;
+}
+
+int Demo(const Args& args) {
+    if (!Usage(args, 1, "demo OUT")) return 2;
+    Save(MakeDemoDiary(App().Now()), args[0]);
+    return 0;
 }
 
 }  // namespace kadenzo::tool

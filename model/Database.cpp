@@ -1,0 +1,289 @@
+#include "Database.h"
+
+#include <cmath>
+#include <limits>
+
+#include "AppContext.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+
+namespace kadenzo {
+
+namespace {
+
+// Smallest stored object: a 2-byte reference tag.
+constexpr std::size_t kMinObjectBytes = 2;
+// Smallest raw workout of an old file: date, planned value, selector, template,
+// two empty strings, flag, sport, targetFixed 0, two floats, two empty strings,
+// pulse byte, three ids, pulse byte, test flag.
+constexpr std::size_t kMinRawWorkoutBytes =
+    8 + 4 + 4 + 4 + 1 + 1 + 4 + 4 + 4 + 4 + 4 + 1 + 1 + 1 + 4 + 4 + 4 + 1 + 4;
+
+template <class T>
+void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>>& list) {
+    ar.WriteCount(static_cast<std::uint32_t>(list.size()));
+    for (const auto& item : list) ar.WriteObject(item.get());
+}
+
+template <class T>
+void ReadList(CArchive& ar, std::list<std::unique_ptr<T>>& list, const char* className) {
+    std::uint32_t count = ar.ReadCount(kMinObjectBytes);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::unique_ptr<T> item = ar.ReadObjectAs<T>(className);
+        if (item) list.push_back(std::move(item));
+    }
+}
+
+}  // namespace
+
+void RegisterLogClasses() {
+    ClassRegistry& registry = ClassRegistry::Instance();
+    registry.Register("CDatabase", [] { return std::make_unique<CDatabase>(); });
+    registry.Register("CWorkOut", [] { return std::make_unique<CWorkOut>(); });
+    registry.Register("CBodyInfo", [] { return std::make_unique<CBodyInfo>(); });
+    registry.Register("CEvent", [] { return std::make_unique<CEvent>(); });
+}
+
+CDatabase::CDatabase() {
+    static const bool registered = (RegisterLogClasses(), true);
+    (void)registered;
+}
+
+CDatabase::~CDatabase() = default;
+
+double CDatabase::IndexKey(double date) {
+    // NaN has no place in an ordered index; such workouts sort last.
+    return std::isnan(date) ? std::numeric_limits<double>::infinity() : date;
+}
+
+void CDatabase::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        WriteList(ar, bodyInfos_);
+        WriteList(ar, events_);
+        WriteList(ar, workouts_);
+        ar.WriteString(name);
+        return;
+    }
+    DeleteContents();
+    ReadList(ar, bodyInfos_, "CBodyInfo");
+    ReadList(ar, events_, "CEvent");
+    ReadList(ar, workouts_, "CWorkOut");
+    name = ar.ReadString();
+    RebuildIndex();
+}
+
+void CDatabase::ReadOldFormat(CArchive& ar) {
+    name = ar.ReadString();
+    std::uint32_t count = ar.ReadDword();
+    if (count > ar.Remaining() / kMinRawWorkoutBytes)
+        ar.Fail("workout count " + std::to_string(count) + " exceeds the file");
+    for (std::uint32_t i = 0; i < count; ++i) {
+        auto workout = std::make_unique<CWorkOut>();
+        ar.SerializeRaw(*workout);
+        workouts_.push_back(std::move(workout));
+    }
+    RebuildIndex();
+}
+
+CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
+    DropCounts dropped;
+    for (auto it = workouts_.begin(); it != workouts_.end();) {
+        if ((*it)->Validate(library)) {
+            ++it;
+        } else {
+            it = workouts_.erase(it);
+            ++dropped.workouts;
+        }
+    }
+    if (dropped.workouts != 0) RebuildIndex();
+    for (auto it = events_.begin(); it != events_.end();) {
+        if ((*it)->Validate(library)) {
+            ++it;
+        } else {
+            it = events_.erase(it);
+            ++dropped.events;
+        }
+    }
+    return dropped;
+}
+
+void CDatabase::PromptForProfile() {
+    if (document_) document_->PromptForProfile();
+}
+
+CDatabase::WorkoutPos CDatabase::InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout) {
+    const double key = IndexKey(workout->date);
+    WorkoutPos position = workouts_.insert(before, std::move(workout));
+    // Among equal dates the index keeps list order: place the entry next to a
+    // list neighbour with the same date.
+    if (before != workouts_.end() && IndexKey((*before)->date) == key) {
+        byDate_.emplace_hint(FindIndexEntry(before), key, position);
+    } else if (position != workouts_.begin() && IndexKey((*std::prev(position))->date) == key) {
+        byDate_.emplace_hint(std::next(FindIndexEntry(std::prev(position))), key, position);
+    } else {
+        byDate_.emplace(key, position);
+    }
+    return position;
+}
+
+CDatabase::WorkoutPos CDatabase::AddWorkout(std::unique_ptr<CWorkOut> workout) {
+    PromptForProfile();
+    // The first workout strictly later is the first index entry above the date.
+    auto later = byDate_.upper_bound(IndexKey(workout->date));
+    WorkoutPos before = later == byDate_.end() ? workouts_.end() : later->second;
+    if (std::isnan(workout->date)) before = workouts_.end();
+    return InsertAt(before, std::move(workout));
+}
+
+CDatabase::WorkoutPos CDatabase::InsertWorkoutBefore(std::unique_ptr<CWorkOut> workout,
+                                                     WorkoutPos position) {
+    if (position == workouts_.end()) return AddWorkout(std::move(workout));
+    PromptForProfile();
+    return InsertAt(position, std::move(workout));
+}
+
+CDatabase::WorkoutPos CDatabase::InsertWorkoutAfter(std::unique_ptr<CWorkOut> workout,
+                                                    WorkoutPos position) {
+    if (position == workouts_.end()) return AddWorkout(std::move(workout));
+    PromptForProfile();
+    return InsertAt(std::next(position), std::move(workout));
+}
+
+std::unique_ptr<CWorkOut> CDatabase::RemoveWorkout(WorkoutPos position) {
+    EraseIndexEntry(position);
+    std::unique_ptr<CWorkOut> workout = std::move(*position);
+    workouts_.erase(position);
+    return workout;
+}
+
+std::unique_ptr<CWorkOut> CDatabase::ReplaceWorkout(WorkoutPos position,
+                                                    std::unique_ptr<CWorkOut> workout) {
+    const double newDate = workout->date;
+    const double oldDate = (*position)->date;
+    std::unique_ptr<CWorkOut> old = std::move(*position);
+    *position = std::move(workout);
+    if (IndexKey(newDate) != IndexKey(oldDate) || newDate != oldDate) {
+        (*position)->date = oldDate;
+        SetWorkoutDate(position, newDate);
+    }
+    return old;
+}
+
+void CDatabase::SetWorkoutDate(WorkoutPos position, double date) {
+    EraseIndexEntry(position);
+    (*position)->date = date;
+    // Move the node (positions stay valid) before the first strictly later workout.
+    auto later = byDate_.upper_bound(IndexKey(date));
+    WorkoutPos before = later == byDate_.end() ? workouts_.end() : later->second;
+    if (std::isnan(date)) before = workouts_.end();
+    workouts_.splice(before, workouts_, position);
+    const double key = IndexKey(date);
+    if (position != workouts_.begin() && IndexKey((*std::prev(position))->date) == key)
+        byDate_.emplace_hint(std::next(FindIndexEntry(std::prev(position))), key, position);
+    else
+        byDate_.emplace_hint(later, key, position);
+}
+
+std::vector<CDatabase::WorkoutPos> CDatabase::WorkoutsBetween(double from, double to) {
+    std::vector<WorkoutPos> result;
+    if (!(from < to)) return result;
+    for (auto it = byDate_.lower_bound(from); it != byDate_.end() && it->first < to; ++it)
+        result.push_back(it->second);
+    return result;
+}
+
+CDatabase::WorkoutPos CDatabase::FirstWorkoutFrom(double date) {
+    auto it = byDate_.lower_bound(IndexKey(date));
+    return it == byDate_.end() ? workouts_.end() : it->second;
+}
+
+CDatabase::DateIndex::iterator CDatabase::FindIndexEntry(WorkoutPos position) {
+    auto [first, last] = byDate_.equal_range(IndexKey((*position)->date));
+    for (auto it = first; it != last; ++it)
+        if (it->second == position) return it;
+    // Only reachable when a stored date was changed behind the index's back.
+    for (auto it = byDate_.begin(); it != byDate_.end(); ++it)
+        if (it->second == position) return it;
+    return byDate_.end();
+}
+
+void CDatabase::EraseIndexEntry(WorkoutPos position) {
+    auto entry = FindIndexEntry(position);
+    if (entry != byDate_.end()) byDate_.erase(entry);
+}
+
+void CDatabase::IndexAppended(WorkoutPos position) {
+    // Files are in date order, so the entry usually goes to the end.
+    const double key = IndexKey((*position)->date);
+    auto upper = byDate_.empty() || std::prev(byDate_.end())->first <= key
+                     ? byDate_.end()
+                     : byDate_.upper_bound(key);
+    byDate_.emplace_hint(upper, key, position);
+}
+
+void CDatabase::RebuildIndex() {
+    byDate_.clear();
+    for (WorkoutPos it = workouts_.begin(); it != workouts_.end(); ++it) IndexAppended(it);
+}
+
+CDatabase::WorkoutPos CDatabase::AppendWorkout(std::unique_ptr<CWorkOut> workout) {
+    WorkoutPos position = workouts_.insert(workouts_.end(), std::move(workout));
+    IndexAppended(position);
+    return position;
+}
+
+bool CDatabase::IndexIsConsistent() const {
+    if (byDate_.size() != workouts_.size()) return false;
+    for (const auto& [key, position] : byDate_)
+        if (IndexKey((*position)->date) != key) return false;
+    return true;
+}
+
+CBodyInfo* CDatabase::FindBodyInfo(const CalendarDateTime& date) {
+    for (const auto& info : bodyInfos_) {
+        if (info->date == date) return info.get();
+        if (info->date.value > date.value) break;
+    }
+    return nullptr;
+}
+
+void CDatabase::SetBodyInfo(const CBodyInfo& info) {
+    if (info.IsEmpty()) {
+        RemoveBodyInfo(info.date);
+        return;
+    }
+    auto it = bodyInfos_.begin();
+    for (; it != bodyInfos_.end(); ++it) {
+        if ((*it)->date == info.date) {
+            **it = info;
+            return;
+        }
+        if ((*it)->date.value > info.date.value) break;
+    }
+    bodyInfos_.insert(it, std::make_unique<CBodyInfo>(info));
+}
+
+void CDatabase::RemoveBodyInfo(const CalendarDateTime& date) {
+    for (auto it = bodyInfos_.begin(); it != bodyInfos_.end(); ++it) {
+        if ((*it)->date == date) {
+            bodyInfos_.erase(it);
+            return;
+        }
+        if ((*it)->date.value > date.value) return;
+    }
+}
+
+void CDatabase::SetDocument(CKadenzoDoc* document) {
+    document_ = document;
+    App().document = document;
+}
+
+void CDatabase::DeleteContents() {
+    byDate_.clear();
+    workouts_.clear();
+    bodyInfos_.clear();
+    events_.clear();
+    name.clear();
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Archive.h"
+
+namespace kadenzo {
+
+class CLibrary;
+class CLibWorkout;
+
+// One workout of the training log: a planned part (from a workout template) and
+// a performed part for the whole workout and for a marked section of it.
+// Library items are referenced by id only. Distances in kilometres, durations
+// in minutes, heart rates in beats per minute.
+class CWorkOut : public CSerializable {
+public:
+    static constexpr int kSchema = 2;
+
+    CWorkOut() = default;
+    // A new workout planned from a template: its id and sport.
+    explicit CWorkOut(const CLibWorkout& workoutTemplate);
+    // A copy; resetTargets clears the three target fields so that they follow
+    // the template again.
+    CWorkOut(const CWorkOut& other, bool resetTargets);
+    CWorkOut(const CWorkOut&) = default;
+    CWorkOut& operator=(const CWorkOut&) = default;
+
+    const char* ClassName() const override { return "CWorkOut"; }
+    int Schema() const override { return kSchema; }
+    // Storing fixes the targets of a workout whose date has come (see
+    // ComputeTargetPulse); loading accepts schemas -1 (raw) to 2.
+    void Serialize(CArchive& ar) override;
+
+    // Every field except the three target fields; doubles compared exactly.
+    bool IsEqual(const CWorkOut& other) const;
+    bool IsDifferent(const CWorkOut& other) const { return !IsEqual(other); }
+
+    // False when the current library has no template templateId (the reader drops
+    // the record); otherwise resets missing sport, sub-sport, intensity and track
+    // references to 0.
+    bool Validate();
+    bool Validate(const CLibrary* library);
+
+    // Derives the target heart-rate range from the template (percentages of the
+    // athlete's maximum for this workout when pulseRelative), unless the targets
+    // are fixed and force is false.
+    void ComputeTargetPulse(bool force);
+
+    double plannedDistance = 0;
+    double plannedDuration = 0;
+    std::string planFilePath;
+    std::string planNote;
+    std::uint32_t planFlag = 0;
+    std::uint32_t templateId = 0;
+    std::uint32_t sportId = 0;
+    std::uint8_t targetPulseLow = 0;
+    std::uint8_t targetPulseHigh = 0;
+    std::uint32_t targetFixed = 0;
+    double distance = 0;
+    double duration = 0;
+    std::string recordingPath;
+    std::string notes;
+    std::uint8_t averagePulse = 0;
+    std::uint8_t maxPulse = 0;
+    std::uint32_t subSportId = 0;
+    std::uint32_t intensityId = 0;
+    std::uint32_t trackId = 0;
+    double partDistance = 0;
+    double partDuration = 0;
+    std::uint8_t partAveragePulse = 0;
+    std::uint8_t partMaxPulse = 0;
+    std::uint32_t maxPulseTest = 0;
+    std::int32_t marker1 = -1;
+    std::int32_t marker2 = -1;
+    double date = 0;  // days since 1899-12-30, fraction = time of day
+
+private:
+    void Store(CArchive& ar);
+    void Load(CArchive& ar);
+};
+
+}  // namespace kadenzo

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "AppContext.h"
+#include "Database.h"
+#include "Library.h"
+#include "LibraryEditing.h"
+
+namespace kadenzo {
+namespace {
+
+template <class T>
+T& AddItem(CLibItemList<T>& list, std::uint32_t id, std::string name) {
+    auto item = std::make_unique<T>();
+    item->id = id;
+    item->name = std::move(name);
+    return list.Add(std::move(item));
+}
+
+CWorkOut& AddWorkout(CDatabase& log, std::uint32_t sportId, double duration) {
+    auto workout = std::make_unique<CWorkOut>();
+    workout->sportId = sportId;
+    workout->duration = duration;
+    return **log.AddWorkout(std::move(workout));
+}
+
+// Each case gets a small library and log; the other lists stay empty.
+class LibraryEditingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetApp();
+        AddItem(lib.categories, 3, "Grundlage");
+        AddItem(lib.categories, 4, "Frei");
+        AddItem(lib.sports, 100, "Sonstiges");
+        AddItem(lib.sports, 101, "Laufen").active = 1;
+        AddItem(lib.workoutTemplates, 5, "Dauerlauf").categoryId = 3;
+        AddItem(lib.intensities, 3, "leicht");
+        AddItem(lib.subSports, 3, "Bahn").sportId = 101;
+        AddItem(lib.tracks, 3, "Runde").distance = 10;
+        AddItem(lib.eventKinds, 7, "Krank");
+        AddItem(lib.eventKinds, 8, "Reise");
+        lib.RecomputeIdCounters();
+    }
+    void TearDown() override { ResetApp(); }
+
+    std::vector<CellValue> Row(const LibraryListModel& model, std::size_t row) {
+        std::vector<CellValue> cells;
+        for (std::size_t c = 0; c < model.Columns().size(); ++c)
+            cells.push_back(model.GetCell(row, c));
+        return cells;
+    }
+
+    CLibrary lib;
+    CDatabase log;
+};
+
+TEST_F(LibraryEditingTest, NewRowsStartWithTheirDefaultsAndTheNextId) {
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    EXPECT_EQ(templates->TitleId(), 33093u);
+    ASSERT_EQ(templates->Columns().size(), 7u);
+    EXPECT_EQ(templates->Columns()[1].kind, CellKind::Choice);
+    EXPECT_EQ(templates->Choices(1), (std::vector<Choice>{{3, "Grundlage"}, {4, "Frei"}}));
+    EXPECT_EQ(templates->Choices(2), (std::vector<Choice>{{100, "Sonstiges"}, {101, "Laufen"}}));
+    EXPECT_TRUE(templates->Choices(0).empty());
+
+    std::size_t row = templates->AddRow();
+    EXPECT_EQ(row, 1u);
+    const CLibWorkout& added = lib.workoutTemplates[row];
+    EXPECT_EQ(added.id, 7u);  // template 5 recomputes the counter to 6
+    EXPECT_EQ(lib.workoutTemplates.idCounter, 7u);
+    EXPECT_EQ(added.categoryId, kNoId);
+    EXPECT_EQ(added.sportId, kNoId);
+    EXPECT_EQ(added.pulseRelative, 1u);
+    // A fresh row holds no value yet (the relative-pulse box is preset).
+    EXPECT_TRUE(templates->RowIsEmpty(Row(*templates, row)));
+
+    auto categories = MakeListModel(LibraryList::Categories, lib, &log);
+    row = categories->AddRow();
+    EXPECT_EQ(lib.categories[row].id, 6u);
+    EXPECT_EQ(lib.categories[row].colour, kNoColour);
+
+    // An empty list hands out 3 first.
+    lib.intensities.items.clear();
+    lib.RecomputeIdCounters();
+    auto intensities = MakeListModel(LibraryList::Intensities, lib, &log);
+    EXPECT_EQ(lib.intensities[intensities->AddRow()].id, 3u);
+}
+
+TEST_F(LibraryEditingTest, ValidationNamesTheFirstMissingValue) {
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    std::vector<CellValue> cells = Row(*templates, 0);
+    EXPECT_EQ(templates->Validate(cells), 0u);
+    cells[1].value = kNoId;
+    EXPECT_EQ(templates->Validate(cells), 33045u);
+    cells[0].text.clear();
+    EXPECT_EQ(templates->Validate(cells), 33044u);
+
+    auto subSports = MakeListModel(LibraryList::SubSports, lib, &log);
+    cells = Row(*subSports, 0);
+    cells[1].value = kNoId;
+    EXPECT_EQ(subSports->Validate(cells), 33046u);
+
+    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log);
+    cells = Row(*tracks, 0);
+    cells[0].text.clear();
+    EXPECT_EQ(tracks->Validate(cells), 33043u);
+
+    for (LibraryList list :
+         {LibraryList::Categories, LibraryList::Intensities, LibraryList::EventKinds}) {
+        auto model = MakeListModel(list, lib, &log);
+        cells = Row(*model, 0);
+        EXPECT_EQ(model->Validate(cells), 0u);
+        cells[0].text.clear();
+        EXPECT_EQ(model->Validate(cells), 33044u);
+    }
+}
+
+TEST_F(LibraryEditingTest, ItemsStillReferredToCannotBeDeleted) {
+    CWorkOut& workout = AddWorkout(log, 101, 60);
+    workout.templateId = 5;
+    workout.intensityId = 3;
+    workout.subSportId = 3;
+    workout.trackId = 3;
+    auto event = std::make_unique<CEvent>();
+    event->kind = 7;
+    log.Events().push_back(std::move(event));
+
+    for (LibraryList list :
+         {LibraryList::Categories, LibraryList::Templates, LibraryList::Intensities,
+          LibraryList::SubSports, LibraryList::Tracks, LibraryList::EventKinds}) {
+        auto model = MakeListModel(list, lib, &log);
+        std::size_t before = model->RowCount();
+        DeleteResult refused = model->DeleteRow(0);
+        EXPECT_FALSE(refused.deleted);
+        EXPECT_EQ(refused.messageId, 33043u);
+        EXPECT_EQ(model->RowCount(), before);
+    }
+
+    auto kinds = MakeListModel(LibraryList::EventKinds, lib, &log);
+    EXPECT_TRUE(kinds->DeleteRow(1).deleted);  // "Reise" is unused
+    EXPECT_EQ(lib.eventKinds.size(), 1u);
+    auto categories = MakeListModel(LibraryList::Categories, lib, &log);
+    EXPECT_TRUE(categories->DeleteRow(1).deleted);
+
+    // Without a log only the library itself can hold a reference.
+    workout.templateId = 0;
+    auto templates = MakeListModel(LibraryList::Templates, lib, nullptr);
+    EXPECT_TRUE(templates->DeleteRow(0).deleted);
+    EXPECT_TRUE(MakeListModel(LibraryList::Categories, lib, &log)->DeleteRow(0).deleted);
+}
+
+TEST_F(LibraryEditingTest, SportsOfferOnlyTheirActiveFlag) {
+    auto sports = MakeListModel(LibraryList::Sports, lib, &log);
+    EXPECT_FALSE(sports->CanAddRows());
+    EXPECT_FALSE(sports->CanDeleteRows());
+    ASSERT_EQ(sports->Columns().size(), 1u);
+    EXPECT_EQ(sports->Columns()[0].kind, CellKind::CheckBox);
+    EXPECT_EQ(sports->RowLabel(1), "Laufen");
+    EXPECT_EQ(sports->GetCell(1, 0).value, 1u);
+    sports->SetCell(0, 0, CellValue{"", 0, 1});
+    EXPECT_EQ(lib.sports[0].active, 1u);
+    EXPECT_FALSE(sports->DeleteRow(0).deleted);
+    EXPECT_EQ(lib.sports.size(), 2u);
+}
+
+TEST_F(LibraryEditingTest, TrackDistancesShowInTheUserUnitRoundedDown) {
+    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log);
+    lib.tracks[0].distance = 12.349f;
+    EXPECT_DOUBLE_EQ(tracks->GetCell(0, 2).number, 12.34);
+
+    App().units.distance = 1;  // miles
+    lib.tracks[0].distance = 10;
+    EXPECT_DOUBLE_EQ(tracks->GetCell(0, 2).number, 6.21);
+    tracks->SetCell(0, 2, CellValue{"", 1, 0});  // one mile = 1.6103... km
+    EXPECT_FLOAT_EQ(lib.tracks[0].distance, 1.61f);
+    tracks->SetCell(0, 3, CellValue{"", 123.45, 0});  // climb as typed
+    EXPECT_FLOAT_EQ(lib.tracks[0].climb, 123.45f);
+
+    // Typed numbers outside a field's range are clamped, not wrapped.
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    templates->SetCell(0, 4, CellValue{"", -5, 0});
+    templates->SetCell(0, 5, CellValue{"", 1e12, 0});
+    EXPECT_EQ(lib.workoutTemplates[0].pulseLow, 0u);
+    EXPECT_EQ(lib.workoutTemplates[0].pulseHigh, 4294967295u);
+}
+
+TEST_F(LibraryEditingTest, SportsSortByAccumulatedUsageKeepingTiesInOrder) {
+    AddItem(lib.sports, 102, "Rad");
+    AddItem(lib.sports, 103, "Schwimmen");
+    AddWorkout(log, 102, 90);
+    AddWorkout(log, 103, 30);
+    AddWorkout(log, 101, 30);
+    AddWorkout(log, 999, 500);  // unknown sport: ignored
+    lib.SortSportsByUsage(log);
+    std::vector<std::uint32_t> order;
+    for (const auto& s : lib.sports) order.push_back(s->id);
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{102, 101, 103, 100}));
+
+    // Totals are not reset: a second pass doubles them.
+    lib.SortSportsByUsage(log);
+    EXPECT_DOUBLE_EQ(lib.FindSport(102)->usageTotal, 180);
+
+    // A corrupt duration must not upset the order of the others.
+    AddWorkout(log, 102, std::numeric_limits<double>::quiet_NaN());
+    lib.SortSportsByUsage(log);
+    order.clear();
+    for (const auto& s : lib.sports) order.push_back(s->id);
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{101, 103, 100, 102}));
+}
+
+}  // namespace
+}  // namespace kadenzo

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include "AppContext.h"
+#include "Database.h"
+#include "KadenzoDoc.h"
+#include "LogFixtures.h"
+#include "StreamBytes.h"
+#include "WorkOut.h"
+
+namespace kadenzo {
+namespace {
+
+using test::StreamBytes;
+
+constexpr double kPast = 45000.5;    // 15 March 2023
+constexpr double kFuture = 46000.5;  // 10 December 2025
+
+class WorkOutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetApp();
+        RegisterLogClasses();
+        App().now = [] { return std::time_t{1709294400}; };  // 1 March 2024
+        App().library = test::MakeLibrary();
+        document = std::make_unique<CKadenzoDoc>();
+        document->maxHeartRate = 190;
+    }
+    void TearDown() override {
+        document.reset();
+        ResetApp();
+    }
+
+    static std::vector<std::uint8_t> Store(CWorkOut& workout) {
+        return test::Stored([&](CArchive& ar) { workout.Serialize(ar); });
+    }
+
+    std::unique_ptr<CKadenzoDoc> document;
+};
+
+// Every field with its own value, so that a field written in the wrong place shows.
+CWorkOut FullWorkout(double date) {
+    CWorkOut w;
+    w.date = date;
+    w.plannedDistance = 12.5;
+    w.plannedDuration = 65.25;
+    w.templateId = test::kTempoRun;
+    w.planFilePath = "plan.txt";
+    w.planNote = "steady";
+    w.planFlag = 1;
+    w.sportId = test::kRun;
+    w.distance = 12.75;
+    w.duration = 66.5;
+    w.partDistance = 10;
+    w.partDuration = 50.5;
+    w.recordingPath = "run.hrm";
+    w.notes = "windy";
+    w.averagePulse = 151;
+    w.partAveragePulse = 155;
+    w.subSportId = test::kHills;
+    w.intensityId = test::kEasy;
+    w.trackId = test::kRiverLoop;
+    w.maxPulse = 178;
+    w.partMaxPulse = 176;
+    w.maxPulseTest = 1;
+    w.marker1 = 20;
+    w.marker2 = 800;
+    return w;
+}
+
+TEST_F(WorkOutTest, FutureWorkoutIsStoredWithOpenTargetsEveryTime) {
+    CWorkOut w = FullWorkout(kFuture);
+    StreamBytes expected;
+    expected.Double(kFuture).Double(12.5).Double(65.25).Dword(test::kTempoRun);
+    expected.String("plan.txt").String("steady").Dword(1).Dword(test::kRun);
+    expected.Dword(0);  // targetFixed, no target bytes follow
+    expected.Double(12.75).Double(66.5).Double(10).Double(50.5);
+    expected.String("run.hrm").String("windy").Byte(151).Byte(155);
+    expected.Dword(test::kHills).Dword(test::kEasy).Dword(test::kRiverLoop);
+    expected.Byte(178).Byte(176).Dword(1).Long(20).Long(800);
+
+    EXPECT_EQ(Store(w), expected.bytes);
+    EXPECT_EQ(Store(w), expected.bytes);
+    EXPECT_EQ(w.targetFixed, 0u);
+}
+
+TEST_F(WorkOutTest, PastWorkoutFixesItsTargetsAtTheFirstStore) {
+    CWorkOut w = FullWorkout(kPast);
+    w.maxPulseTest = 0;
+    std::vector<std::uint8_t> first = Store(w);
+    EXPECT_EQ(w.targetFixed, 1u);
+    EXPECT_EQ(w.targetPulseHigh, 142);  // 75 % of 190 = 142.5, truncated
+    EXPECT_EQ(w.targetPulseLow, 114);
+    // targetFixed 1 and the two bytes, high first, after the sport id.
+    std::size_t at = 8 + 8 + 8 + 4 + 9 + 7 + 4 + 4;
+    EXPECT_EQ(std::vector<std::uint8_t>(first.begin() + at, first.begin() + at + 6),
+              (std::vector<std::uint8_t>{1, 0, 0, 0, 142, 114}));
+    EXPECT_EQ(first.size(), Store(w).size());
+
+    document->maxHeartRate = 150;  // later profile changes leave fixed targets alone
+    EXPECT_EQ(Store(w), first);
+}
+
+TEST_F(WorkOutTest, TargetPulseFollowsTheTemplate) {
+    CWorkOut relative = *test::MakeWorkout(kFuture, test::kTempoRun);
+    relative.ComputeTargetPulse(false);
+    EXPECT_EQ(relative.targetPulseLow, 114);
+    EXPECT_EQ(relative.targetPulseHigh, 142);
+
+    CWorkOut absolute = *test::MakeWorkout(kFuture, test::kFixedPulse);
+    absolute.ComputeTargetPulse(false);
+    EXPECT_EQ(absolute.targetPulseLow, 50);
+    EXPECT_EQ(absolute.targetPulseHigh, 44);  // 300 keeps its low 8 bits
+
+    absolute.targetFixed = 1;
+    absolute.targetPulseHigh = 99;
+    absolute.ComputeTargetPulse(false);
+    EXPECT_EQ(absolute.targetPulseHigh, 99);
+    absolute.ComputeTargetPulse(true);
+    EXPECT_EQ(absolute.targetPulseHigh, 44);
+
+    CWorkOut orphan = *test::MakeWorkout(kFuture, 999);
+    orphan.targetPulseHigh = 7;
+    orphan.ComputeTargetPulse(true);
+    EXPECT_EQ(orphan.targetPulseHigh, 7);
+}
+
+TEST_F(WorkOutTest, SchemaZeroHasFloatsAndNoMarkers) {
+    StreamBytes b;
+    b.ClassTag(0, "CWorkOut").Double(kPast).Float(12.5f).Float(60.0f).Dword(test::kTempoRun);
+    b.String("").String("note").Dword(0).Dword(test::kRun).Dword(1).Byte(150).Byte(120);
+    b.Float(12.25f).Float(61.5f).Float(3.5f).Float(20.0f);
+    b.String("a.hrm").String("").Byte(140).Byte(145).Dword(0).Dword(test::kEasy).Dword(0);
+    b.Byte(170).Byte(160).Dword(1);
+    auto w = test::ReadTagged<CWorkOut>(b.bytes, "CWorkOut");
+    EXPECT_EQ(w->plannedDistance, 12.5);
+    EXPECT_EQ(w->plannedDuration, 60.0);
+    EXPECT_EQ(w->planNote, "note");
+    EXPECT_EQ(w->targetFixed, 1u);
+    EXPECT_EQ(w->targetPulseHigh, 150);
+    EXPECT_EQ(w->targetPulseLow, 120);
+    EXPECT_EQ(w->distance, 12.25);
+    EXPECT_EQ(w->duration, 61.5);
+    EXPECT_EQ(w->partDistance, 3.5);
+    EXPECT_EQ(w->partDuration, 20.0);
+    EXPECT_EQ(w->recordingPath, "a.hrm");
+    EXPECT_EQ(w->averagePulse, 140);
+    EXPECT_EQ(w->partAveragePulse, 145);
+    EXPECT_EQ(w->intensityId, test::kEasy);
+    EXPECT_EQ(w->maxPulse, 170);
+    EXPECT_EQ(w->partMaxPulse, 160);
+    EXPECT_EQ(w->maxPulseTest, 1u);
+    EXPECT_EQ(w->marker1, -1);
+    EXPECT_EQ(w->marker2, -1);
+}
+
+TEST_F(WorkOutTest, SchemaOneAddsMarkersToTheFloatLayout) {
+    StreamBytes b;
+    b.ClassTag(1, "CWorkOut").Double(kPast).Float(0.1f).Float(0).Dword(test::kTempoRun);
+    b.String("").String("").Dword(0).Dword(test::kRun).Dword(0);
+    b.Float(1).Float(2).Float(0).Float(0).String("").String("").Byte(0).Byte(0);
+    b.Dword(0).Dword(0).Dword(0).Byte(0).Byte(0).Dword(0).Long(5).Long(-1);
+    auto w = test::ReadTagged<CWorkOut>(b.bytes, "CWorkOut");
+    EXPECT_EQ(w->plannedDistance, static_cast<double>(0.1f));  // widened, not rounded
+    EXPECT_EQ(w->marker1, 5);
+    EXPECT_EQ(w->marker2, -1);
+    EXPECT_EQ(w->targetFixed, 0u);
+}
+
+StreamBytes RawWorkout(float planned, std::uint32_t selector) {
+    StreamBytes b;
+    b.Double(kPast).Float(planned).Dword(selector).Dword(test::kTempoRun).String("").String("");
+    b.Dword(0).Dword(test::kRun).Dword(0).Float(8.5f).Float(45).String("").String("old");
+    b.Byte(130).Dword(0).Dword(0).Dword(0).Byte(165).Dword(0);
+    return b;
+}
+
+TEST_F(WorkOutTest, RawRecordsHoldOnePlannedValueWithASelector) {
+    auto duration = test::ReadRaw<CWorkOut>(RawWorkout(90, 1).bytes);
+    EXPECT_EQ(duration->plannedDuration, 90.0);
+    EXPECT_EQ(duration->plannedDistance, 0.0);
+    EXPECT_EQ(duration->notes, "old");
+    EXPECT_EQ(duration->distance, 8.5);
+    EXPECT_EQ(duration->maxPulse, 165);
+    EXPECT_EQ(duration->partAveragePulse, 0);
+    EXPECT_EQ(duration->marker1, -1);
+
+    auto distance = test::ReadRaw<CWorkOut>(RawWorkout(21, 0).bytes);
+    EXPECT_EQ(distance->plannedDistance, 21.0);
+    EXPECT_EQ(distance->plannedDuration, 0.0);
+}
+
+TEST_F(WorkOutTest, EveryFieldSurvivesARoundTrip) {
+    CWorkOut w = FullWorkout(kFuture);
+    auto bytes = test::Stored([&](CArchive& ar) { ar.WriteObject(&w); });
+    auto back = test::ReadTagged<CWorkOut>(bytes, "CWorkOut");
+    EXPECT_TRUE(back->IsEqual(w));
+    EXPECT_EQ(test::Stored([&](CArchive& ar) { ar.WriteObject(back.get()); }), bytes);
+
+    bytes.pop_back();
+    EXPECT_THROW(test::ReadTagged<CWorkOut>(bytes, "CWorkOut"), ArchiveError);
+}
+
+TEST_F(WorkOutTest, ValidateNeedsTheTemplateAndResetsOtherMissingItems) {
+    CWorkOut w = FullWorkout(kPast);
+    App().library->tracks.RemoveAt(0);
+    w.intensityId = 555;
+    EXPECT_TRUE(w.Validate());
+    EXPECT_EQ(w.trackId, 0u);
+    EXPECT_EQ(w.intensityId, 0u);
+    EXPECT_EQ(w.subSportId, test::kHills);
+    EXPECT_EQ(w.sportId, test::kRun);
+
+    w.templateId = 555;
+    EXPECT_FALSE(w.Validate());
+    EXPECT_FALSE(FullWorkout(kPast).Validate(nullptr));
+}
+
+TEST_F(WorkOutTest, ComparisonIgnoresTheTargets) {
+    CWorkOut a = FullWorkout(kPast);
+    CWorkOut b = a;
+    b.targetPulseHigh = 10;
+    b.targetFixed = 1;
+    EXPECT_TRUE(a.IsEqual(b));
+    b.marker2 = 801;
+    EXPECT_TRUE(a.IsDifferent(b));
+    b = a;
+    b.planFilePath = "other.txt";
+    EXPECT_TRUE(a.IsDifferent(b));
+
+    a.targetFixed = 1;
+    a.targetPulseLow = 100;
+    CWorkOut reset(a, true);
+    EXPECT_EQ(reset.targetFixed, 0u);
+    EXPECT_EQ(reset.targetPulseLow, 0);
+    EXPECT_TRUE(reset.IsEqual(a));
+    EXPECT_EQ(CWorkOut(a, false).targetPulseLow, 100);
+
+    CWorkOut planned(*App().library->FindWorkout(test::kFixedPulse));
+    EXPECT_EQ(planned.templateId, test::kFixedPulse);
+    EXPECT_EQ(planned.sportId, test::kBike);
+    EXPECT_EQ(planned.marker1, -1);
+}
+
+}  // namespace
+}  // namespace kadenzo
