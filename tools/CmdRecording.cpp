@@ -1,13 +1,92 @@
-// Placeholder: replaced when this subcommand lands.
+// recording FILE [--imperial]: a heart-rate recording as JSON with its summaries.
 #include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
 
+#include "AppContext.h"
 #include "Commands.h"
+#include "Cp1252.h"
+#include "Recording.h"
+#include "RecordingFile.h"
+#include "RecordingSummary.h"
 
 namespace kadenzo::tool {
+namespace {
 
-int Recording(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
+nlohmann::json SummaryJson(const RangeSummary& summary) {
+    return {{"distance", static_cast<double>(summary.distance)},
+            {"duration", static_cast<double>(summary.duration)},
+            {"average", static_cast<double>(summary.average)},
+            {"maximum", static_cast<double>(summary.maximum)}};
+}
+
+nlohmann::json SampleJson(const RecordingSample& sample) {
+    nlohmann::json json = {{"time", sample.time},
+                           {"distance", sample.distance},
+                           {"altitude", static_cast<double>(sample.altitude)},
+                           {"temperature", static_cast<double>(sample.temperature)},
+                           {"cadence", static_cast<double>(sample.cadence)},
+                           {"reserved3", static_cast<double>(sample.reserved3)},
+                           {"reserved4", static_cast<double>(sample.reserved4)},
+                           {"power", static_cast<double>(sample.power)},
+                           {"heartRate", static_cast<double>(sample.heartRate)},
+                           {"flag", sample.flag}};
+    json["text"] = sample.text ? nlohmann::json(Cp1252ToUtf8(*sample.text)) : nlohmann::json();
+    return json;
+}
+
+nlohmann::json RecordingJson(const CRecording& recording) {
+    nlohmann::json samples = nlohmann::json::array();
+    for (const RecordingSample& sample : recording.samples) samples.push_back(SampleJson(sample));
+    const int last = recording.count() - 1;
+    return {{"start", recording.start},
+            {"title", Cp1252ToUtf8(recording.title)},
+            {"text1", Cp1252ToUtf8(recording.text1)},
+            {"text2", Cp1252ToUtf8(recording.text2)},
+            {"note", Cp1252ToUtf8(recording.note)},
+            {"flags", recording.flags},
+            {"samples", std::move(samples)},
+            {"summary",
+             {{"whole", SummaryJson(SummariseRange(recording, 0, last, false))},
+              {"wholeWithoutPauses", SummaryJson(SummariseRange(recording, 0, last, true))}}}};
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "kadenzo-tool recording: %s\n", message.c_str());
     return 1;
+}
+
+}  // namespace
+
+int Recording(const Args& args) {
+    std::string path;
+    bool imperial = false;
+    for (const std::string& arg : args) {
+        if (arg == "--imperial")
+            imperial = true;
+        else if (path.empty() && !arg.starts_with("--"))
+            path = arg;
+        else
+            return Fail("unexpected argument '" + arg + "' (usage: recording FILE [--imperial])");
+    }
+    if (path.empty()) return Fail("no file given (usage: recording FILE [--imperial])");
+
+    App().units.distance = imperial ? 1 : 0;
+    CRecording recording;
+    std::string loaded = path;
+    switch (LoadRecording(recording, loaded)) {
+        case LoadStatus::kLoaded:
+            break;
+        case LoadStatus::kCannotOpen:
+            return Fail("cannot read '" + path + "'");
+        case LoadStatus::kNotRecognised:
+            return Fail("'" + path + "' is not a TOUR1 file");
+        case LoadStatus::kUnknownType:
+            return Fail("'" + path + "' is not a .hrm, .tur or .tour file");
+    }
+    std::cout << RecordingJson(recording).dump(2) << '\n';
+    std::cout.flush();
+    return std::cout ? 0 : Fail("cannot write the output");
 }
 
 }  // namespace kadenzo::tool

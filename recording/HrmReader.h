@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Recording.h"
+#include "RecordingFile.h"
+
+namespace kadenzo {
+
+// Reads a Polar ".hrm" file: "[Params]" gives date, start time, sampling
+// interval, length and the columns present; "[HRData]" holds one row per
+// interval. Sample 0 is the start (time 0, distance 0, the channels of the
+// first row); the last sample's time is the declared length. Leaves the
+// recording untouched when the file cannot be read.
+LoadStatus LoadHrm(CRecording& recording, std::string path);
+
+// The same on the file's bytes (read as text: "\r\n" counts as "\n").
+void ReadHrm(CRecording& recording, std::string_view bytes);
+
+}  // namespace kadenzo

@@ -1,0 +1,168 @@
+#include "TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <vector>
+
+namespace kadenzo {
+namespace {
+
+constexpr int kMaxWidth = 256;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+long long SaturatedInteger(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 9.2e18) return std::numeric_limits<long long>::max();
+    if (value <= -9.2e18) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(value);
+}
+
+template <typename T>
+std::string Print(const std::string& directive, T value) {
+    char buffer[512];
+    int length = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
+    if (length < 0) return {};
+    if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, length);
+    std::vector<char> large(static_cast<std::size_t>(length) + 1);
+    std::snprintf(large.data(), large.size(), directive.c_str(), value);
+    return std::string(large.data(), static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+long long FormatArg::AsInteger() const {
+    switch (kind_) {
+        case Kind::kInteger:
+            return integer_;
+        case Kind::kReal:
+            return SaturatedInteger(real_);
+        default:
+            return 0;
+    }
+}
+
+double FormatArg::AsReal() const {
+    switch (kind_) {
+        case Kind::kInteger:
+            return static_cast<double>(integer_);
+        case Kind::kReal:
+            return real_;
+        default:
+            return 0.0;
+    }
+}
+
+std::string FormatArg::AsText() const {
+    switch (kind_) {
+        case Kind::kInteger:
+            return std::to_string(integer_);
+        case Kind::kReal:
+            return Print(std::string("%g"), real_);
+        default:
+            return text_;
+    }
+}
+
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args) {
+    static const FormatArg kMissingInteger(0);
+    std::string out;
+    auto nextArg = args.begin();
+    auto take = [&]() -> const FormatArg* { return nextArg == args.end() ? nullptr : &*nextArg++; };
+
+    std::size_t i = 0;
+    while (i < format.size()) {
+        char c = format[i];
+        if (c != '%') {
+            out.push_back(c);
+            ++i;
+            continue;
+        }
+        std::size_t start = i++;
+        std::string flags;
+        while (i < format.size() &&
+               std::string_view("-+ #0").find(format[i]) != std::string_view::npos)
+            flags.push_back(format[i++]);
+        int width = 0;
+        while (i < format.size() && IsDigit(format[i]))
+            width = std::min(width * 10 + (format[i++] - '0'), kMaxWidth);
+        int precision = -1;
+        if (i < format.size() && format[i] == '.') {
+            ++i;
+            precision = 0;
+            while (i < format.size() && IsDigit(format[i]))
+                precision = std::min(precision * 10 + (format[i++] - '0'), kMaxWidth);
+        }
+        // Length modifiers, including the Windows "I64" form, say nothing here.
+        while (i < format.size() &&
+               std::string_view("hlLqjzt").find(format[i]) != std::string_view::npos)
+            ++i;
+        if (i < format.size() && format[i] == 'I') {
+            ++i;
+            if (format.substr(i, 2) == "64" || format.substr(i, 2) == "32") i += 2;
+        }
+        if (i >= format.size()) {
+            out.append(format.substr(start));
+            break;
+        }
+        char conversion = format[i++];
+        std::string directive = "%";
+        directive += flags;
+        if (width > 0) directive += std::to_string(width);
+        if (precision >= 0) {
+            directive += '.';
+            directive += std::to_string(precision);
+        }
+
+        const FormatArg* arg = nullptr;
+        switch (conversion) {
+            case '%':
+                out.push_back('%');
+                break;
+            case 'd':
+            case 'i':
+                arg = take();
+                out += Print(directive + "lld", (arg ? *arg : kMissingInteger).AsInteger());
+                break;
+            case 'u':
+            case 'x':
+            case 'X':
+            case 'o':
+                arg = take();
+                out += Print(
+                    directive + "ll" + conversion,
+                    static_cast<unsigned long long>((arg ? *arg : kMissingInteger).AsInteger()));
+                break;
+            case 'c':
+                arg = take();
+                out += Print(directive + "c", static_cast<int>(static_cast<unsigned char>(
+                                                  (arg ? *arg : kMissingInteger).AsInteger())));
+                break;
+            case 'f':
+            case 'F':
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
+            case 'a':
+            case 'A':
+                arg = take();
+                out += Print(directive + conversion, (arg ? *arg : kMissingInteger).AsReal());
+                break;
+            case 's':
+            case 'S':
+                arg = take();
+                out += Print(directive + "s", (arg ? arg->AsText() : std::string()).c_str());
+                break;
+            default:
+                // Not a conversion this formatter honours ("%n", "*"): kept as text.
+                out.append(format.substr(start, i - start));
+                break;
+        }
+    }
+    return out;
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace kadenzo {
+
+// One argument of a numbered text's printf-style format.
+class FormatArg {
+public:
+    enum class Kind { kInteger, kReal, kText };
+    FormatArg(int value) : kind_(Kind::kInteger), integer_(value) {}
+    FormatArg(long long value) : kind_(Kind::kInteger), integer_(value) {}
+    FormatArg(double value) : kind_(Kind::kReal), real_(value) {}
+    FormatArg(std::string value) : kind_(Kind::kText), text_(std::move(value)) {}
+    FormatArg(const char* value) : kind_(Kind::kText), text_(value ? value : "") {}
+
+    Kind kind() const { return kind_; }
+    long long AsInteger() const;
+    double AsReal() const;
+    std::string AsText() const;
+
+private:
+    Kind kind_;
+    long long integer_ = 0;
+    double real_ = 0.0;
+    std::string text_;
+};
+
+// Formats the printf-style format of a numbered text with typed arguments.
+// The format comes from a language module, so it is not trusted: every
+// conversion takes the next argument converted to what the conversion needs
+// (a missing one reads as 0 or ""), "%n" and "*" widths are not honoured,
+// and widths and precisions are capped.
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args);
+
+}  // namespace kadenzo
