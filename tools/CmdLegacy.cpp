@@ -1,13 +1,32 @@
-// Placeholder: replaced when this subcommand lands.
+// legacy-import DSN OUT: the library of an old ODBC database as a library file.
 #include <cstdio>
+#include <memory>
+#include <string>
 
+#include "AppContext.h"
 #include "Commands.h"
+#include "Cp1252.h"
+#include "LegacyImport.h"
+#include "LibraryFile.h"
 
 namespace kadenzo::tool {
 
-int LegacyImport(const Args&) {
-    std::fputs("kadenzo-tool: this command is not available yet\n", stderr);
-    return 1;
+int LegacyImport(const Args& args) {
+    if (args.size() != 2) {
+        std::fputs("usage: kadenzo-tool legacy-import DSN OUT\n", stderr);
+        return 2;
+    }
+    // The import checks templates against the current library, as at start-up.
+    App().library = std::make_unique<CLibrary>();
+    CLibrary& library = *App().library;
+    std::string error;
+    if (!ImportLegacyDatabase(library, Utf8ToCp1252(args[0]), &error)) {
+        std::fprintf(stderr, "kadenzo-tool legacy-import: %s", Cp1252ToUtf8(error).c_str());
+        return 1;
+    }
+    library.RecomputeIdCounters();
+    SaveLibraryTo(library, args[1]);
+    return 0;
 }
 
 }  // namespace kadenzo::tool
