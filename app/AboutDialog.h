@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+namespace kadenzo {
+
+// The About box: product, version (string 33111 with the four version
+// numbers) and the program icon.
+class CAboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDialog(QWidget* parent = nullptr);
+    // The version line as shown.
+    static QString VersionText();
+};
+
+}  // namespace kadenzo

@@ -1,0 +1,184 @@
+#include "DocumentController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "Cp1252.h"
+#include "DialogTexts.h"
+#include "KadenzoDoc.h"
+#include "Texts.h"
+#include "UserDialogs.h"
+
+namespace kadenzo {
+namespace {
+
+QString FromBytes(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString DiaryFilter() {
+    return TextOr(dialogtext::kDiaryFilter,
+                  QStringLiteral("Kadenzo diaries (*.kdz);;All files (*)"));
+}
+
+}  // namespace
+
+DocumentController::DocumentController(UserDialogs& dialogs, QSettings& settings)
+    : dialogs_(dialogs), settings_(settings), doc_(std::make_unique<CKadenzoDoc>(this)) {
+    doc_->AddObserver(this);
+    recentFiles_.Read(settings_);
+}
+
+DocumentController::~DocumentController() { doc_->RemoveObserver(this); }
+
+QString DocumentController::Title() const { return FromBytes(doc_->Title()); }
+
+bool DocumentController::IsModified() const { return doc_->IsModified(); }
+
+void DocumentController::SetModified(bool modified) { doc_->SetModifiedFlag(modified); }
+
+bool DocumentController::NewDocument() {
+    if (!SaveModified()) return false;
+    doc_->OnNewDocument();
+    pathName_.clear();
+    emit TitleChanged();
+    return true;
+}
+
+bool DocumentController::OpenDocument() {
+    const QString path = dialogs_.OpenFileName(DiaryFilter());
+    if (path.isEmpty()) return false;
+    return OpenDocumentFile(path);
+}
+
+bool DocumentController::OpenDocumentFile(const QString& path) {
+    if (!SaveModified()) return false;
+    std::string error;
+    if (!doc_->OnOpenDocument(ToPath(path), &error)) {
+        // The diary on screen stays as it was; the file stays in the recent
+        // list only when it still exists.
+        dialogs_.Message(
+            FormatText(TextOr(dialogtext::kOpenFailed,
+                              QStringLiteral("The diary %s could not be opened.\n%s")),
+                       {QDir::toNativeSeparators(path), QString::fromStdString(error)}),
+            UserDialogs::Icon::Error);
+        if (!QFileInfo::exists(path)) {
+            recentFiles_.Remove(path);
+            recentFiles_.Write(settings_);
+            emit RecentFilesChanged();
+        }
+        return false;
+    }
+    pathName_ = QFileInfo(path).absoluteFilePath();
+    AddRecent(pathName_);
+    emit TitleChanged();
+    return true;
+}
+
+bool DocumentController::Save() {
+    if (pathName_.isEmpty()) return SaveAs();
+    return SaveTo(pathName_);
+}
+
+bool DocumentController::SaveAs() {
+    QString suggested = pathName_;
+    if (suggested.isEmpty()) suggested = Title() + QStringLiteral(".kdz");
+    const QString path = dialogs_.SaveFileName(suggested, DiaryFilter(), QStringLiteral("kdz"));
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+bool DocumentController::SaveTo(const QString& path) {
+    std::string error;
+    if (!doc_->OnSaveDocument(ToPath(path), &error)) {
+        dialogs_.Message(
+            FormatText(TextOr(dialogtext::kSaveFailed,
+                              QStringLiteral("The diary could not be saved as %s.\n%s")),
+                       {QDir::toNativeSeparators(path), QString::fromStdString(error)}),
+            UserDialogs::Icon::Error);
+        return false;
+    }
+    pathName_ = QFileInfo(path).absoluteFilePath();
+    AddRecent(pathName_);
+    emit TitleChanged();
+    return true;
+}
+
+bool DocumentController::SaveModified() {
+    if (!doc_->IsModified()) return true;
+    const QString question = FormatText(
+        TextOr(dialogtext::kSaveChanges, QStringLiteral("Save changes to %s?")), {Title()});
+    switch (dialogs_.AskYesNoCancel(question)) {
+        case UserDialogs::Answer::Yes:
+            return Save();
+        case UserDialogs::Answer::No:
+            return true;
+        case UserDialogs::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool DocumentController::EditProfileCommand() {
+    AthleteProfile profile{doc_->maxHeartRate, doc_->hrFormula, doc_->birthDate};
+    if (!dialogs_.EditProfile(profile, false)) return false;
+    doc_->maxHeartRate = profile.maxHeartRate;
+    doc_->hrFormula = profile.hrFormula;
+    doc_->birthDate = profile.birthDate;
+    doc_->SetModifiedFlag(true);
+    // The newest snapshot is the state after the change, so that redo can
+    // bring an undone profile back.
+    doc_->Checkpoint();
+    doc_->UpdateAllViews();
+    return true;
+}
+
+void DocumentController::Undo() {
+    if (!doc_->CanUndo()) return;
+    doc_->Undo();
+    doc_->SetModifiedFlag(true);
+}
+
+void DocumentController::Redo() {
+    if (!doc_->CanRedo()) return;
+    doc_->Redo();
+    doc_->SetModifiedFlag(true);
+}
+
+void DocumentController::RefreshTitle() { doc_->SetTitle({}); }
+
+DocumentPrompts::Answer DocumentController::Ask(std::uint32_t, const std::string& text) {
+    return dialogs_.AskYesNo(FromBytes(text), UserDialogs::Icon::Question) ? Answer::Yes
+                                                                           : Answer::No;
+}
+
+void DocumentController::Warn(std::uint32_t, const std::string& text) {
+    dialogs_.Message(FromBytes(text), UserDialogs::Icon::Warning);
+}
+
+void DocumentController::EditProfile(AthleteProfile& profile) {
+    dialogs_.EditProfile(profile, true);
+}
+
+void DocumentController::OnDocumentChanged(DocumentChange change) {
+    switch (change) {
+        case DocumentChange::Contents:
+            emit ContentsChanged();
+            break;
+        case DocumentChange::Title:
+            emit TitleChanged();
+            break;
+        case DocumentChange::Modified:
+            emit ModifiedChanged();
+            break;
+    }
+}
+
+void DocumentController::AddRecent(const QString& path) {
+    recentFiles_.Add(path);
+    recentFiles_.Write(settings_);
+    emit RecentFilesChanged();
+}
+
+}  // namespace kadenzo

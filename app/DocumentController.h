@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+#include "AppSettings.h"
+#include "DocumentPrompts.h"
+
+namespace kadenzo {
+
+class CKadenzoDoc;
+class UserDialogs;
+
+// The document in the desktop program: new, open, save, save as and the recent
+// files around the one CKadenzoDoc; asks to save a modified diary before it is
+// closed or replaced; answers the document's questions with message boxes and
+// the profile dialog; turns document changes into Qt signals for the frame.
+class DocumentController : public QObject, public DocumentPrompts, public DocumentObserver {
+    Q_OBJECT
+public:
+    DocumentController(UserDialogs& dialogs, QSettings& settings);
+    ~DocumentController() override;
+
+    CKadenzoDoc& Doc() const { return *doc_; }
+    // The file of the open diary; empty for a new one.
+    QString PathName() const { return pathName_; }
+    // The diary's title (the training log's name or the untitled text).
+    QString Title() const;
+    bool IsModified() const;
+    void SetModified(bool modified);
+    RecentFileList& RecentFiles() { return recentFiles_; }
+
+    // File New: after asking to save, an empty diary.
+    bool NewDocument();
+    // File Open: asks for a file, then OpenDocumentFile.
+    bool OpenDocument();
+    // Opens a diary after asking to save the current one. A file that cannot
+    // be read is reported and leaves a new empty diary.
+    bool OpenDocumentFile(const QString& path);
+    // Save to the diary's file, or Save As for a new one.
+    bool Save();
+    bool SaveAs();
+    // Writes the diary to path (atomically); reports and returns false on failure.
+    bool SaveTo(const QString& path);
+    // Asks whether to save a modified diary: true to go on (saved or
+    // discarded), false when the user cancels or the save fails.
+    bool SaveModified();
+
+    // The athlete profile command: the profile dialog with the document's
+    // values; on OK a checkpoint, the values and the modified flag.
+    bool EditProfileCommand();
+    // Undo and redo of the last change; the diary then differs from the file.
+    void Undo();
+    void Redo();
+    // Tells the frame the title may have changed (after the log was renamed).
+    void RefreshTitle();
+
+    // DocumentPrompts: message boxes and the profile dialog.
+    Answer Ask(std::uint32_t messageId, const std::string& text) override;
+    void Warn(std::uint32_t messageId, const std::string& text) override;
+    void EditProfile(AthleteProfile& profile) override;
+    // DocumentObserver: forwarded as signals.
+    void OnDocumentChanged(DocumentChange change) override;
+
+signals:
+    void ContentsChanged();
+    void TitleChanged();
+    void ModifiedChanged();
+    void RecentFilesChanged();
+
+private:
+    void AddRecent(const QString& path);
+
+    UserDialogs& dialogs_;
+    QSettings& settings_;
+    std::unique_ptr<CKadenzoDoc> doc_;
+    QString pathName_;
+    RecentFileList recentFiles_;
+};
+
+}  // namespace kadenzo

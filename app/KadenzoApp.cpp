@@ -1,0 +1,202 @@
+#include "KadenzoApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPageSetupDialog>
+
+#include "AboutDialog.h"
+#include "AppContext.h"
+#include "AppSettings.h"
+#include "DocumentController.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "MainFrame.h"
+#include "ResourceIds.h"
+#include "SplashWindow.h"
+#include "Texts.h"
+#include "UnitsDialog.h"
+#include "UserDialogs.h"
+#include "WebInfoCheck.h"
+
+// The program's own icon lives in a static library; its resources must be
+// pulled in explicitly.
+static void InitAppResources() { Q_INIT_RESOURCE(kadenzo); }
+
+namespace kadenzo {
+namespace {
+
+// An MFC-style filter ("Text|*.ext|...||") in Qt's "Text (*.ext);;..." form;
+// a text already in Qt's form is kept.
+QString QtFilter(const QString& filter) {
+    if (!filter.contains(QLatin1Char('|'))) return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString text = parts.at(i);
+        const QString patterns =
+            QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!text.contains(QLatin1Char('('))) text += QStringLiteral(" (%1)").arg(patterns);
+        // Qt reads the patterns from the parentheses of the text.
+        const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+        entries << text.left(open) + QStringLiteral("(%1)").arg(patterns);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+CKadenzoApp::CKadenzoApp(UserDialogs& dialogs, std::unique_ptr<QSettings> settings, Options options)
+    : dialogs_(dialogs), settings_(std::move(settings)), options_(std::move(options)) {
+    InitAppResources();
+}
+
+CKadenzoApp::~CKadenzoApp() { ExitInstance(); }
+
+QString CKadenzoApp::NoModuleMessage() {
+    return QStringLiteral(
+               "No ressources available. You can try to reinstall the application.\n"
+               "For proper operation either the file '%1' or '%2' is needed.")
+        .arg(QString::fromLatin1(kGermanModuleName), QString::fromLatin1(kEnglishModuleName));
+}
+
+bool CKadenzoApp::LoadLanguageModule() {
+    std::unique_ptr<LanguageModule> module =
+        kadenzo::LoadLanguageModule(QDir::currentPath(), options_.programDirectory);
+    if (!module) return false;
+    App().strings = module.get();
+    module_ = std::move(module);
+    return true;
+}
+
+void CKadenzoApp::ReadUnitSettings() { App().units = kadenzo::ReadUnitSettings(*settings_); }
+
+void CKadenzoApp::WriteUnitSettings() { kadenzo::WriteUnitSettings(*settings_, App().units); }
+
+bool CKadenzoApp::InitInstance(const QStringList& arguments) {
+    if (!LoadLanguageModule()) {
+        dialogs_.Message(NoModuleMessage(), UserDialogs::Icon::Error);
+        return false;
+    }
+    QString programDirectory = options_.programDirectory;
+    if (!programDirectory.endsWith(QLatin1Char('/'))) programDirectory += QLatin1Char('/');
+    App().programDirectory = QFile::encodeName(programDirectory).toStdString();
+    ReadUnitSettings();
+
+    auto splash =
+        std::make_unique<CSplashWindow>(module_->Bitmap(IDB_SPLASH), options_.splashMinimumMs);
+    splash->show();
+    QCoreApplication::processEvents();
+
+    if (!EnsureLibrary()) return false;
+    RunWebInfoCheck(*this);
+    splash->WaitUntilElapsed();
+    splash.reset();
+
+    document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
+    frame_ = std::make_unique<CMainFrame>(*module_, *document_, dialogs_);
+    dialogs_.SetParentWindow(frame_.get());
+    RegisterAppCommands();
+
+    document_->Doc().OnNewDocument();
+    QString file;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            file = argument;
+            break;
+        }
+    }
+    // A diary that cannot be opened is reported and the program starts with
+    // the new empty one rather than ending.
+    if (!file.isEmpty()) document_->OpenDocumentFile(file);
+
+    if (options_.showMainWindow) {
+        frame_->show();
+        frame_->raise();
+    }
+    return true;
+}
+
+bool CKadenzoApp::EnsureLibrary() {
+    if (!LoadLibraryFile()) {
+        App().library = std::make_unique<CLibrary>();
+        const bool imported =
+            options_.importLegacyLibrary && options_.importLegacyLibrary(*App().library);
+        if (!imported) {
+            App().library.reset();
+        } else {
+            App().library->RecomputeIdCounters();
+            // Without a saved library.dat the old database stays and is imported again.
+            if (SaveLibraryFile() && options_.removeLegacyDataSource)
+                options_.removeLegacyDataSource();
+        }
+    }
+    if (!App().library) {
+        dialogs_.Message(Text(IDS_NO_LIBRARY), UserDialogs::Icon::Error);
+        return false;
+    }
+    App().library->EnsureBuiltInSport();
+    return true;
+}
+
+int CKadenzoApp::ExitInstance(int exitCode) {
+    frame_.reset();
+    // The document deletes the training log and the current library with it.
+    document_.reset();
+    App().library.reset();
+    if (App().strings == module_.get()) App().strings = nullptr;
+    module_.reset();
+    return exitCode;
+}
+
+void CKadenzoApp::RegisterAppCommands() {
+    frame_->SetCommand(ID_APP_ABOUT, {[this] { OnAppAbout(); }, {}, {}});
+    frame_->SetCommand(ID_EXPORT_LIBRARY, {[this] { OnExportLibrary(); }, {}, {}});
+    frame_->SetCommand(ID_UNITS, {[this] { OnUnits(); }, {}, {}});
+    frame_->SetCommand(ID_FILE_PRINT_SETUP, {[this] {
+                                                 QPageSetupDialog dialog(&printer_, frame_.get());
+                                                 dialog.exec();
+                                             },
+                                             {},
+                                             {}});
+}
+
+void CKadenzoApp::OnAppAbout() {
+    CAboutDialog dialog(frame_.get());
+    dialog.exec();
+}
+
+void CKadenzoApp::OnExportLibrary() {
+    const QString path = dialogs_.SaveFileName(
+        QStringLiteral("library.dat"), QtFilter(Text(IDS_LIBRARY_FILTER)), QStringLiteral("dat"));
+    if (!path.isEmpty()) ExportLibraryTo(path);
+}
+
+bool CKadenzoApp::ExportLibraryTo(const QString& path) {
+    try {
+        if (!App().library) throw ArchiveError("no library", 0);
+        SaveLibraryTo(*App().library, QFile::encodeName(path).toStdString());
+    } catch (const ArchiveError&) {
+        dialogs_.Message(FormatText(Text(IDS_EXPORT_FAILED), {QDir::toNativeSeparators(path)}),
+                         UserDialogs::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void CKadenzoApp::OnUnits() {
+    CUnitsDialog dialog(App().units, frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    const UnitSettings units = dialog.Units();
+    ApplyUnits(units.distance, units.weight);
+}
+
+void CKadenzoApp::ApplyUnits(std::uint32_t distance, std::uint32_t weight) {
+    App().units.distance = distance;
+    App().units.weight = weight;
+    WriteUnitSettings();
+    // Views convert on every paint, so repainting everything shows the new units.
+    for (QWidget* widget : QApplication::allWidgets()) widget->update();
+}
+
+}  // namespace kadenzo

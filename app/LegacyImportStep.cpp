@@ -1,0 +1,26 @@
+#include "LegacyImportStep.h"
+
+#if KADENZO_WITH_LEGACY_IMPORT
+#include "LegacyCleanup.h"
+#include "LegacyImport.h"
+#endif
+
+namespace kadenzo {
+
+#if KADENZO_WITH_LEGACY_IMPORT
+
+bool ImportLegacyLibraryAtStartup(CLibrary& library) {
+    return ImportLegacyDatabase(library, kLegacyDataSource);
+}
+
+void RemoveLegacyDataSource() { RemoveLegacyDatabase(kLegacyDataSource); }
+
+#else
+
+bool ImportLegacyLibraryAtStartup(CLibrary&) { return false; }
+
+void RemoveLegacyDataSource() {}
+
+#endif
+
+}  // namespace kadenzo

@@ -1,0 +1,33 @@
+#include "LogNameDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "DialogTexts.h"
+#include "Texts.h"
+
+namespace kadenzo {
+
+CLogNameDialog::CLogNameDialog(const QString& name, QWidget* parent) : QDialog(parent) {
+    using namespace dialogtext;
+    setWindowTitle(TextOr(kLogNameTitle, QStringLiteral("Training log name")));
+    auto* label =
+        new QLabel(TextOr(kLogNameLabel, QStringLiteral("&Name of the training log:")), this);
+    edit_ = new QLineEdit(name, this);
+    edit_->setObjectName(QStringLiteral("name"));
+    edit_->setMinimumWidth(280);
+    label->setBuddy(edit_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(edit_);
+    layout->addWidget(buttons);
+}
+
+QString CLogNameDialog::Name() const { return edit_->text(); }
+
+}  // namespace kadenzo

@@ -1,0 +1,343 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "AppContext.h"
+#include "Cp1252.h"
+#include "DocumentController.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+#include "LogNameDialog.h"
+#include "PlaceholderView.h"
+#include "ResourceIds.h"
+#include "ShellOpen.h"
+#include "SportsMenu.h"
+#include "Texts.h"
+#include "UserDialogs.h"
+
+namespace kadenzo {
+namespace {
+
+// The maker's home page and the manual, opened with the desktop's handlers.
+const char kHomePage[] = "https://www.varnel-software.de/kadenzo/";
+const char kManualFile[] = "kadenzo.pdf";
+
+QString WithoutAccelerator(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.section(QLatin1Char('\t'), 0, 0);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& document,
+                       UserDialogs& dialogs)
+    : module_(module), document_(document), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
+    diaryMenus_ = BuildMenus(IDR_DIARY_MENU);
+    analysisMenus_ = BuildMenus(IDR_ANALYSIS_MENU);
+    BuildSportsMenu();
+    BuildToolBar();
+    BuildStatusBar();
+    RegisterFrameCommands();
+
+    const auto placeholder = [](ViewKind kind) {
+        return [kind](CMainFrame& frame) -> QWidget* {
+            const int id = kind == ViewKind::Diary ? ID_VIEW_DIARY : ID_VIEW_ANALYSIS;
+            return new CPlaceholderView(WithoutAccelerator(frame.Action(id)->text()));
+        };
+    };
+    viewFactories_[ViewKind::Diary] = placeholder(ViewKind::Diary);
+    viewFactories_[ViewKind::Analysis] = placeholder(ViewKind::Analysis);
+    setCentralWidget(viewFactories_[ViewKind::Diary](*this));
+    ShowMenus(ViewKind::Diary);
+
+    connect(&document_, &DocumentController::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(&document_, &DocumentController::ModifiedChanged, this, &CMainFrame::UpdateTitle);
+    connect(&document_, &DocumentController::ContentsChanged, this, [this] {
+        UpdateAllViews();
+        UpdateCommandUi();
+    });
+    connect(&document_, &DocumentController::RecentFilesChanged, this,
+            &CMainFrame::UpdateRecentFiles);
+    UpdateRecentFiles();
+    UpdateTitle();
+    UpdateCommandUi();
+    resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(int commandId) {
+    auto it = actions_.find(commandId);
+    if (it != actions_.end()) return it->second;
+    auto* action = new QAction(this);
+    action->setObjectName(QString::number(commandId));
+    action->setData(commandId);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, [this, commandId] { Execute(commandId); });
+    actions_[commandId] = action;
+    return action;
+}
+
+void CMainFrame::SetCommand(int commandId, Command command) {
+    QAction* action = Action(commandId);
+    action->setCheckable(static_cast<bool>(command.checked) || action->isCheckable());
+    commands_[commandId] = std::move(command);
+    UpdateCommandUi();
+}
+
+bool CMainFrame::Execute(int commandId) {
+    const auto it = commands_.find(commandId);
+    if (it == commands_.end() || !it->second.run) return false;
+    if (it->second.enabled && !it->second.enabled()) return false;
+    // The handler may replace the command table; run a copy.
+    const std::function<void()> run = it->second.run;
+    run();
+    UpdateCommandUi();
+    return true;
+}
+
+void CMainFrame::UpdateCommandUi() {
+    for (auto& [id, action] : actions_) {
+        const auto it = commands_.find(id);
+        const bool handled = it != commands_.end() && it->second.run;
+        action->setEnabled(handled && (!it->second.enabled || it->second.enabled()));
+        if (handled && it->second.checked) action->setChecked(it->second.checked());
+    }
+    for (int i = 0; i < static_cast<int>(recentFileActions_.size()); ++i) {
+        recentFileActions_[i]->setEnabled(i < document_.RecentFiles().Files().size());
+    }
+}
+
+std::vector<QMenu*> CMainFrame::BuildMenus(int menuId) {
+    std::vector<QMenu*> menus;
+    for (const MenuItem& popup : module_.Menu(menuId)) {
+        auto* menu = new QMenu(popup.text, this);
+        AddItems(menu, popup.children);
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+        menus.push_back(menu);
+    }
+    return menus;
+}
+
+void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            menu->addSeparator();
+        } else if (!item.children.empty()) {
+            AddItems(menu->addMenu(item.text), item.children);
+        } else if (item.id == ID_FILE_MRU_FILE1) {
+            // The recent-file items replace the placeholder item of the menu.
+            recentFilePlaceholder_ = item.text;
+            const bool first = recentFileActions_.empty();
+            for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
+                QAction* action = Action(ID_FILE_MRU_FILE1 + i);
+                menu->addAction(action);
+                if (first) recentFileActions_.push_back(action);
+            }
+        } else {
+            QAction* action = Action(item.id);
+            if (action->text().isEmpty()) {
+                action->setText(item.text);
+                if (!item.shortcut.isEmpty())
+                    action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
+            }
+            if (item.checkable) action->setCheckable(true);
+            menu->addAction(action);
+        }
+    }
+}
+
+void CMainFrame::BuildSportsMenu() {
+    if (!App().library) return;
+    const std::vector<SportMenuEntry> entries = SportsMenuEntries(*App().library);
+    if (entries.empty() || analysisMenus_.size() < 3) return;
+    sportsMenu_ = analysisMenus_[2]->addMenu(Text(IDS_COL_SUBSPORT));
+    sportsMenu_->setObjectName(QStringLiteral("SportsMenu"));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        QAction* action = Action(ID_SPORT_MENU_FIRST + index - 1);
+        action->setText(QString::fromStdString(Cp1252ToUtf8(entries[i].name)));
+        sportsMenu_->addAction(action);
+        sportIds_.push_back(entries[i].sportId);
+    }
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setMovable(true);
+    toolBar_->setIconSize(QSize(16, 16));
+    for (const ToolBarButton& button : module_.ToolBar(IDR_TOOLBAR)) {
+        if (button.separator) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* action = Action(button.id);
+        if (action->icon().isNull()) action->setIcon(module_.Icon(button.iconId));
+        toolBar_->addAction(action);
+    }
+}
+
+void CMainFrame::BuildStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // Fly-by help: a text numbered like the command holds its status bar
+    // prompt and, on a second line, its tool tip.
+    for (auto& [id, action] : actions_) {
+        const QString help = module_.QText(static_cast<std::uint32_t>(id));
+        const QString prompt = help.section(QLatin1Char('\n'), 0, 0);
+        const QString tip = help.section(QLatin1Char('\n'), 1, 1);
+        action->setStatusTip(prompt.isEmpty() ? WithoutAccelerator(action->text()) : prompt);
+        action->setToolTip(tip.isEmpty() ? WithoutAccelerator(action->text()) : tip);
+    }
+}
+
+void CMainFrame::ShowMenus(ViewKind kind) {
+    menuBar()->clear();
+    for (QMenu* menu : Menus(kind)) menuBar()->addMenu(menu);
+}
+
+const std::vector<QMenu*>& CMainFrame::Menus(ViewKind kind) const {
+    return kind == ViewKind::Diary ? diaryMenus_ : analysisMenus_;
+}
+
+void CMainFrame::SetViewFactory(ViewKind kind, ViewFactory factory) {
+    viewFactories_[kind] = std::move(factory);
+}
+
+bool CMainFrame::SwitchToView(ViewKind kind) {
+    if (kind == activeKind_ && centralWidget()) return true;
+    const auto it = viewFactories_.find(kind);
+    QWidget* view = it == viewFactories_.end() || !it->second ? nullptr : it->second(*this);
+    if (!view) return false;
+    // The frame deletes the old view when the new one takes its place.
+    setCentralWidget(view);
+    view->show();
+    view->setFocus();
+    activeKind_ = kind;
+    ShowMenus(kind);
+    UpdateCommandUi();
+    return true;
+}
+
+void CMainFrame::UpdateAllViews() {
+    if (QWidget* view = centralWidget()) {
+        view->update();
+        for (QWidget* child : view->findChildren<QWidget*>()) child->update();
+    }
+}
+
+std::uint32_t CMainFrame::SportIdForMenuItem(int index) const {
+    if (index < 1 || index > static_cast<int>(sportIds_.size())) return 0;
+    return sportIds_[static_cast<std::size_t>(index - 1)];
+}
+
+void CMainFrame::SetSportMenuHandler(std::function<void(int)> handler) {
+    sportMenuHandler_ = std::move(handler);
+    for (int i = 1; i <= static_cast<int>(sportIds_.size()); ++i) {
+        if (!sportMenuHandler_) {
+            commands_.erase(ID_SPORT_MENU_FIRST + i - 1);
+            continue;
+        }
+        commands_[ID_SPORT_MENU_FIRST + i - 1] =
+            Command{[this, i] { sportMenuHandler_(i); }, {}, {}};
+    }
+    UpdateCommandUi();
+}
+
+void CMainFrame::SetStatusText(const QString& text) { statusBar()->showMessage(text); }
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(document_.Title() + QStringLiteral("[*] - Kadenzo"));
+    setWindowModified(document_.IsModified());
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    const QStringList& files = document_.RecentFiles().Files();
+    for (int i = 0; i < static_cast<int>(recentFileActions_.size()); ++i) {
+        QAction* action = recentFileActions_[i];
+        if (i < files.size()) {
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files.at(i)).fileName()));
+            action->setStatusTip(files.at(i));
+            action->setVisible(true);
+        } else {
+            // An empty list shows the menu's own disabled item.
+            action->setText(recentFilePlaceholder_);
+            action->setVisible(i == 0);
+        }
+    }
+    UpdateCommandUi();
+}
+
+void CMainFrame::RegisterFrameCommands() {
+    const auto always = std::function<bool()>();
+    SetCommand(ID_VIEW_DIARY, {[this] { SwitchToView(ViewKind::Diary); }, always,
+                               [this] { return activeKind_ == ViewKind::Diary; }});
+    SetCommand(ID_VIEW_ANALYSIS, {[this] { SwitchToView(ViewKind::Analysis); }, always,
+                                  [this] { return activeKind_ == ViewKind::Analysis; }});
+    SetCommand(ID_ATHLETE_PROFILE, {[this] { OnAthleteProfile(); }, always, {}});
+    SetCommand(ID_LOG_NAME, {[this] { OnLogName(); }, always, {}});
+    SetCommand(ID_WEB_PAGE, {[] { ShellOpen(QString::fromLatin1(kHomePage)); }, always, {}});
+    SetCommand(ID_MANUAL, {[] { ShellOpen(QString::fromLatin1(kManualFile)); }, always, {}});
+    SetCommand(ID_FILE_NEW, {[this] { document_.NewDocument(); }, always, {}});
+    SetCommand(ID_FILE_OPEN, {[this] { document_.OpenDocument(); }, always, {}});
+    SetCommand(ID_FILE_SAVE, {[this] { document_.Save(); }, always, {}});
+    SetCommand(ID_FILE_SAVE_AS, {[this] { document_.SaveAs(); }, always, {}});
+    for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
+        SetCommand(ID_FILE_MRU_FILE1 + i, {[this, i] {
+                                               const QStringList files =
+                                                   document_.RecentFiles().Files();
+                                               if (i < files.size())
+                                                   document_.OpenDocumentFile(files.at(i));
+                                           },
+                                           always,
+                                           {}});
+    }
+    SetCommand(ID_UNDO,
+               {[this] { document_.Undo(); }, [this] { return document_.Doc().CanUndo(); }, {}});
+    SetCommand(ID_REDO,
+               {[this] { document_.Redo(); }, [this] { return document_.Doc().CanRedo(); }, {}});
+    SetCommand(ID_APP_EXIT, {[this] { close(); }, always, {}});
+    SetCommand(ID_VIEW_TOOLBAR, {[this] { toolBar_->setVisible(!toolBar_->isVisible()); }, always,
+                                 [this] { return !toolBar_->isHidden(); }});
+    SetCommand(ID_VIEW_STATUS_BAR, {[this] { statusBar()->setVisible(!statusBar()->isVisible()); },
+                                    always, [this] { return !statusBar()->isHidden(); }});
+}
+
+void CMainFrame::OnAthleteProfile() { document_.EditProfileCommand(); }
+
+void CMainFrame::OnLogName() {
+    const QString before = QString::fromStdString(Cp1252ToUtf8(App().log ? App().log->name : ""));
+    CLogNameDialog dialog(before, this);
+    if (dialog.exec() == QDialog::Accepted) ApplyLogName(dialog.Name());
+}
+
+void CMainFrame::ApplyLogName(const QString& name) {
+    if (!App().log) return;
+    const std::string bytes = Utf8ToCp1252(name.toStdString());
+    if (bytes == App().log->name) return;
+    App().log->name = bytes;
+    // An emptied name shows the untitled text again rather than the old name.
+    document_.RefreshTitle();
+    document_.SetModified(true);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (document_.SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace kadenzo

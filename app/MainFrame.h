@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "LanguageModule.h"
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace kadenzo {
+
+class DocumentController;
+class UserDialogs;
+
+// The program's one frame window: the diary and analysis menus, the tool bar,
+// the status bar and the active view. Every command is a QAction whose number
+// is the historical command id; commands nobody handles yet stay disabled.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class ViewKind { Diary, Analysis };
+    // Creates the view of a kind for this frame; null when it cannot.
+    using ViewFactory = std::function<QWidget*(CMainFrame& frame)>;
+
+    struct Command {
+        std::function<void()> run;
+        std::function<bool()> enabled;  // empty: always enabled
+        std::function<bool()> checked;  // empty: not checkable
+    };
+
+    CMainFrame(const LanguageModule& module, DocumentController& document, UserDialogs& dialogs);
+    ~CMainFrame() override;
+
+    DocumentController& Document() const { return document_; }
+
+    // Makes a command work (or replaces its handler) and updates its state.
+    void SetCommand(int commandId, Command command);
+    // The action of a command id (made on first use).
+    QAction* Action(int commandId);
+    // Runs a command as the menu would; false when it is disabled or unhandled.
+    bool Execute(int commandId);
+    // Updates enabled and checked states of every command.
+    void UpdateCommandUi();
+
+    void SetViewFactory(ViewKind kind, ViewFactory factory);
+    // Replaces the active view by a new one of that kind and shows that kind's
+    // menu; nothing happens when the active view already is of that kind.
+    bool SwitchToView(ViewKind kind);
+    ViewKind ActiveViewKind() const { return activeKind_; }
+    QWidget* ActiveView() const { return centralWidget(); }
+    // Repaints the active view (units changed, document changed).
+    void UpdateAllViews();
+
+    // The sport of sports menu item index (1-based, command 1025 + index - 1);
+    // 0 when there is no such item.
+    std::uint32_t SportIdForMenuItem(int index) const;
+    // Handler of the sports menu items (the analysis view sets it).
+    void SetSportMenuHandler(std::function<void(int index)> handler);
+    QMenu* SportsMenu() const { return sportsMenu_; }
+    // The top-level menus of the diary (128) or analysis (129) menu.
+    const std::vector<QMenu*>& Menus(ViewKind kind) const;
+
+    // Writes a text into the status bar's message pane.
+    void SetStatusText(const QString& text);
+
+    // Puts the document's title and modified mark into the caption.
+    void UpdateTitle();
+    // Fills the recent-file items from the document's list.
+    void UpdateRecentFiles();
+
+    // Applies a training log name chosen in the name dialog.
+    void ApplyLogName(const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::vector<QMenu*> BuildMenus(int menuId);
+    void AddItems(QMenu* menu, const std::vector<MenuItem>& items);
+    void BuildSportsMenu();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void ShowMenus(ViewKind kind);
+    void RegisterFrameCommands();
+    void OnAthleteProfile();
+    void OnLogName();
+
+    const LanguageModule& module_;
+    DocumentController& document_;
+    UserDialogs& dialogs_;
+    std::map<int, QAction*> actions_;
+    std::map<int, Command> commands_;
+    std::vector<QMenu*> diaryMenus_;
+    std::vector<QMenu*> analysisMenus_;
+    QMenu* sportsMenu_ = nullptr;
+    std::vector<std::uint32_t> sportIds_;
+    std::function<void(int)> sportMenuHandler_;
+    std::vector<QAction*> recentFileActions_;
+    QString recentFilePlaceholder_;
+    QToolBar* toolBar_ = nullptr;
+    std::map<ViewKind, ViewFactory> viewFactories_;
+    ViewKind activeKind_ = ViewKind::Diary;
+};
+
+}  // namespace kadenzo

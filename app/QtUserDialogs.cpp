@@ -1,0 +1,76 @@
+#include "QtUserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ProfileDialog.h"
+
+namespace kadenzo {
+namespace {
+
+QMessageBox::Icon ToQt(UserDialogs::Icon icon) {
+    switch (icon) {
+        case UserDialogs::Icon::Error:
+            return QMessageBox::Critical;
+        case UserDialogs::Icon::Warning:
+            return QMessageBox::Warning;
+        case UserDialogs::Icon::Question:
+            return QMessageBox::Question;
+        case UserDialogs::Icon::Information:
+            break;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
+
+void QtUserDialogs::Message(const QString& text, Icon icon) {
+    QMessageBox box(ToQt(icon), QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+bool QtUserDialogs::AskYesNo(const QString& text, Icon icon) {
+    QMessageBox box(ToQt(icon), QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+QString QtUserDialogs::OpenFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
+}
+
+QString QtUserDialogs::SaveFileName(const QString& suggestedPath, const QString& filter,
+                                    const QString& defaultSuffix) {
+    QFileDialog dialog(parent_, QString(), suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtUserDialogs::EditProfile(AthleteProfile& profile, bool firstPrompt) {
+    CProfileDialog dialog(profile, firstPrompt, parent_);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted || firstPrompt) profile = dialog.Profile();
+    return accepted;
+}
+
+}  // namespace kadenzo

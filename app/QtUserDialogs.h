@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "UserDialogs.h"
+
+namespace kadenzo {
+
+// QMessageBox and QFileDialog, parented to the main window once it exists.
+class QtUserDialogs : public UserDialogs {
+public:
+    void SetParentWindow(QWidget* parent) override { parent_ = parent; }
+    void Message(const QString& text, Icon icon) override;
+    bool AskYesNo(const QString& text, Icon icon) override;
+    Answer AskYesNoCancel(const QString& text) override;
+    QString OpenFileName(const QString& filter) override;
+    QString SaveFileName(const QString& suggestedPath, const QString& filter,
+                         const QString& defaultSuffix) override;
+    bool EditProfile(AthleteProfile& profile, bool firstPrompt) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace kadenzo

@@ -1,0 +1,7 @@
+#include "WebInfoCheck.h"
+
+namespace kadenzo {
+
+void RunWebInfoCheck(CKadenzoApp&) {}
+
+}  // namespace kadenzo

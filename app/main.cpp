@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "AppSettings.h"
+#include "DiaryViewInstall.h"
+#include "KadenzoApp.h"
+#include "LegacyImportStep.h"
+#include "PrintDiaryToPdf.h"
+#include "QtUserDialogs.h"
+
+int main(int argc, char* argv[]) {
+    if (kadenzo::IsPrintPdfCommand(argc, argv)) return kadenzo::PrintPdfMain(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Kadenzo"));
+    QApplication::setDesktopFileName(QStringLiteral("kadenzo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
+
+    kadenzo::QtUserDialogs dialogs;
+    kadenzo::CKadenzoApp::Options options;
+    options.programDirectory = QCoreApplication::applicationDirPath();
+    options.importLegacyLibrary = kadenzo::ImportLegacyLibraryAtStartup;
+    options.removeLegacyDataSource = kadenzo::RemoveLegacyDataSource;
+    kadenzo::CKadenzoApp app(dialogs, kadenzo::OpenSettings(), std::move(options));
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (!app.InitInstance(arguments)) return app.ExitInstance(1);
+    kadenzo::InstallDiaryView(*app.MainFrame());
+    return app.ExitInstance(QApplication::exec());
+}

@@ -1,0 +1,133 @@
+#include "ProfileDialog.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "AppContext.h"
+#include "LanguageModule.h"
+#include "ResourceIds.h"
+
+namespace kadenzo {
+namespace {
+
+// Texts of the dialog in the language modules.
+constexpr std::uint32_t kTitle = 34030;
+constexpr std::uint32_t kBirthDate = 34031;
+constexpr std::uint32_t kMaxHeartRate = 34032;
+constexpr std::uint32_t kFormulaGroup = 34033;
+constexpr std::uint32_t kFormula220 = 34034;
+constexpr std::uint32_t kFormula210 = 34035;
+constexpr std::uint32_t kNotWholeNumber = 34036;
+constexpr std::uint32_t kFirstPromptIntro = 34037;
+
+QString Label(std::uint32_t id, const char* fallback) {
+    const auto* module = dynamic_cast<const LanguageModule*>(App().strings);
+    const QString text = module ? module->QText(id) : QString();
+    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+}
+
+QDateTime FromStamp(std::int32_t seconds) {
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime);
+}
+
+}  // namespace
+
+CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt, QWidget* parent)
+    : QDialog(parent), profile_(profile), firstPrompt_(firstPrompt) {
+    setWindowTitle(Label(kTitle, "Athlete profile"));
+    if (firstPrompt_) {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    }
+
+    birthDate_ = new QDateEdit(this);
+    birthDate_->setObjectName(QString::number(IDC_PROFILE_BIRTH_DATE));
+    birthDate_->setCalendarPopup(true);
+    birthDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    // The birth date is a signed 32-bit time stamp; the picker offers only days it can hold.
+    birthDate_->setDateRange(
+        FromStamp(std::numeric_limits<std::int32_t>::min()).date().addDays(1),
+        FromStamp(std::numeric_limits<std::int32_t>::max()).date().addDays(-1));
+    birthDate_->setDate(FromStamp(profile_.birthDate).date());
+
+    maxHeartRate_ = new QLineEdit(QString::number(profile_.maxHeartRate), this);
+    maxHeartRate_->setObjectName(QString::number(IDC_PROFILE_MAX_HEART_RATE));
+
+    auto* formulaBox = new QGroupBox(Label(kFormulaGroup, "Estimate from the age"), this);
+    auto* formulaLayout = new QVBoxLayout(formulaBox);
+    formula_ = new QButtonGroup(this);
+    const QString formulaTexts[] = {Label(kFormula220, "220 - age"),
+                                    Label(kFormula210, "210 - age")};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(formulaTexts[i], formulaBox);
+        button->setObjectName(QString::number(IDC_PROFILE_FORMULA + i));
+        formula_->addButton(button, i);
+        formulaLayout->addWidget(button);
+    }
+    if (profile_.hrFormula == 0 || profile_.hrFormula == 1)
+        formula_->button(profile_.hrFormula)->setChecked(true);
+
+    hint_ = new QLabel(Label(kNotWholeNumber, "Please enter a whole number."), this);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setStyleSheet(QStringLiteral("color: #b00000"));
+    hint_->hide();
+
+    auto* form = new QFormLayout;
+    form->addRow(Label(kBirthDate, "&Birth date:"), birthDate_);
+    form->addRow(Label(kMaxHeartRate, "&Maximum heart rate (bpm):"), maxHeartRate_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CProfileDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    if (firstPrompt_) {
+        auto* intro =
+            new QLabel(Label(kFirstPromptIntro,
+                             "Please enter your profile. Your maximum heart rate sets the target "
+                             "heart-rate ranges of your workouts."),
+                       this);
+        intro->setWordWrap(true);
+        layout->addWidget(intro);
+    }
+    layout->addLayout(form);
+    layout->addWidget(formulaBox);
+    layout->addWidget(hint_);
+    layout->addWidget(buttons);
+}
+
+bool CProfileDialog::ReadControls() {
+    const std::optional<std::int32_t> rate = ParseWholeNumber(maxHeartRate_->text().toStdString());
+    if (!rate) {
+        hint_->show();
+        maxHeartRate_->setFocus();
+        maxHeartRate_->selectAll();
+        return false;
+    }
+    hint_->hide();
+    AthleteProfile read = profile_;
+    read.maxHeartRate = *rate;
+    read.hrFormula = formula_->checkedId() < 0 ? -1 : formula_->checkedId();
+    const QDate day = birthDate_->date();
+    if (day != FromStamp(profile_.birthDate).date()) {
+        if (std::optional<std::int32_t> moved =
+                WithBirthDay(profile_.birthDate, day.year(), day.month(), day.day()))
+            read.birthDate = *moved;
+    }
+    profile_ = read;
+    return true;
+}
+
+void CProfileDialog::accept() {
+    if (ReadControls()) QDialog::accept();
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ProfileValues.h"
+
+class QButtonGroup;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+namespace kadenzo {
+
+// The athlete profile (template 229): birth date (date picker 1038), measured
+// maximum heart rate (1006) and the age formula (radio buttons 1066 and 1067).
+// As the first-time prompt it has no close box, so it is left with its own
+// buttons.
+class CProfileDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
+                            QWidget* parent = nullptr);
+    // The values as last accepted; the values given to the constructor until
+    // OK succeeds.
+    AthleteProfile Profile() const { return profile_; }
+    bool FirstPrompt() const { return firstPrompt_; }
+
+    void accept() override;
+
+private:
+    // Reads the controls into profile_; false (with a hint shown) when the
+    // heart-rate field is not a whole number.
+    bool ReadControls();
+
+    AthleteProfile profile_;
+    bool firstPrompt_;
+    QDateEdit* birthDate_;
+    QLineEdit* maxHeartRate_;
+    QButtonGroup* formula_;
+    QLabel* hint_;
+};
+
+}  // namespace kadenzo

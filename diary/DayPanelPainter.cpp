@@ -1,0 +1,98 @@
+// Painting of a day panel: header, body, arrows, gaps, workout boxes and the
+// cross of a blocked day.
+#include <qdrawutil.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPolygon>
+
+#include "AppContext.h"
+#include "DayPanel.h"
+#include "DiaryQt.h"
+#include "Drawing.h"
+#include "Library.h"
+#include "WorkoutBoxPainter.h"
+
+namespace kadenzo {
+namespace {
+
+QPolygon Triangle(const std::array<DiaryPoint, 3>& points) {
+    QPolygon polygon;
+    for (const DiaryPoint& p : points) polygon << QPoint(p.x, p.y);
+    return polygon;
+}
+
+QColor CategoryColour(const CWorkOut& workout) {
+    const CLibWorkout* libraryWorkout = FindWorkout(workout.templateId);
+    const CLibCategory* category =
+        libraryWorkout ? FindCategory(libraryWorkout->categoryId) : nullptr;
+    return category ? ColourFromRef(category->colour) : QColor(Qt::white);
+}
+
+}  // namespace
+
+void CDayPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(Qt::black);
+
+    const DayPanelGeometry g = Geometry();
+    const QColor light = palette().color(QPalette::Midlight);
+    const QColor background = ColourFromRef(background_);
+
+    painter.setBrush(light);
+    FrameFill(painter, ToQRect(g.header));
+    const QString prefix = bodyData_ ? QStringLiteral(">> ") : QString();
+    painter.drawText(ToQRect(g.header).adjusted(0, 0, -3, 0),
+                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                     prefix + FormatDay(date_, "%a, %d. %b."));
+
+    painter.setBrush(background);
+    FrameFill(painter, ToQRect(g.body));
+
+    if (!canScrollUp_ && !canScrollDown_) {
+        painter.fillRect(ToQRect(g.arrowBackground), light);
+    } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(canScrollUp_ ? QColor(Qt::black) : QColor(Qt::gray));
+        painter.drawPolygon(Triangle(g.upTriangle));
+        painter.setBrush(canScrollDown_ ? QColor(Qt::black) : QColor(Qt::gray));
+        painter.drawPolygon(Triangle(g.downTriangle));
+        painter.setPen(Qt::black);
+    }
+
+    for (std::size_t i = 0; i < g.gapBoxes.size(); ++i) {
+        const QRect gap = ToQRect(g.gapBoxes[i]);
+        if (gapMarks_[i]) {
+            const int y = gap.top() + gap.height() / 2;
+            painter.drawLine(gap.left() + 2, y, gap.left() + gap.width() - 2, y);
+        } else {
+            painter.fillRect(gap, background);
+        }
+    }
+
+    CDatabase* log = App().log;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const QRect slot = ToQRect(g.slotBoxes[i]);
+        if (!slots_[i] || !log) {
+            painter.fillRect(slot, background);
+            continue;
+        }
+        CWorkOut& workout = ***slots_[i];
+        const QRect box = slot.adjusted(2, 0, -2, 0);
+        qDrawShadeRect(&painter, box, palette(), hot_[i], 1, 0);
+        const QRect inner = box.adjusted(2, 2, -1, -1);
+        painter.fillRect(inner, CategoryColour(workout));
+        PaintWorkoutBox(painter, inner, workout, date_);
+    }
+
+    if (blocked_) {
+        const QRect body = ToQRect(g.body);
+        painter.setPen(QPen(Qt::red, 2));
+        painter.drawLine(body.topLeft(), body.bottomRight());
+        painter.drawLine(body.bottomLeft(), body.topRight());
+    }
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,71 @@
+#include "PageFurniture.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include "AppContext.h"
+#include "Database.h"
+#include "DiaryQt.h"
+#include "LanguageModule.h"
+#include "PrintLayout.h"
+#include "ResourceIds.h"
+#include "Texts.h"
+
+namespace kadenzo {
+namespace {
+
+constexpr std::uint32_t kPageNumberText = 33057;
+
+PrinterMetrics MetricsOf(const QPrinter& printer) {
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    PrinterMetrics m;
+    m.physicalWidth = paper.width();
+    m.physicalHeight = paper.height();
+    m.offsetX = page.left() - paper.left();
+    m.offsetY = page.top() - paper.top();
+    m.printableWidth = page.width();
+    m.printableHeight = page.height();
+    m.dpiX = printer.logicalDpiX();
+    m.dpiY = printer.logicalDpiY();
+    return m;
+}
+
+}  // namespace
+
+QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNumber) {
+    const PrinterMetrics metrics = MetricsOf(printer);
+    const DiaryRect drawing{0, 0, metrics.printableWidth, metrics.printableHeight};
+    const DiaryRect page = ApplyPageMargins(drawing, metrics);
+
+    painter.save();
+    QFont font(QStringLiteral("Arial"), 9);
+    painter.setFont(font);
+    const int lineHeight = QFontMetrics(font, painter.device())
+                               .boundingRect(QStringLiteral("The quick brown fox"))
+                               .height();
+    const PageFurniture f = LayOutPageFurniture(page, lineHeight);
+
+    if (const LanguageModule* module = CurrentModule()) {
+        const QImage picture = module->Bitmap(IDB_PAGE_PICTURE);
+        if (!picture.isNull()) painter.drawImage(ToQRect(f.picture), picture);
+    }
+
+    painter.setPen(Qt::black);
+    const QRect footer = ToQRect(f.footer);
+    const int align = Qt::AlignBottom | Qt::TextSingleLine;
+    painter.drawText(footer, align | Qt::AlignLeft, FormatNow());
+    painter.drawText(footer, align | Qt::AlignRight,
+                     FormatText(Text(kPageNumberText), {pageNumber}));
+    const CDatabase* log = App().log;
+    painter.drawText(footer, align | Qt::AlignHCenter, log ? FromCore(log->name) : QString());
+
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(page.left, f.ruleY, page.right, f.ruleY);
+    painter.restore();
+    return ToQRect(f.content);
+}
+
+}  // namespace kadenzo

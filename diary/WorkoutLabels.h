@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kadenzo {
+
+class CWorkOut;
+
+// What a workout's labels are made of, with the library names already looked
+// up ("???" for a missing item).
+struct LabelFacts {
+    std::string workoutName;       // the template's name
+    bool templateHasSport = true;  // the template fixes a sport (sportId != 0)
+    bool workoutHasSport = false;  // the workout names a sport (sportId != 0)
+    std::string sportName;         // the workout's sport
+    double plannedDistance = 0;    // km
+    double plannedDuration = 0;    // minutes
+    double distance = 0;           // performed, km
+    double duration = 0;           // performed, minutes
+    std::uint8_t targetPulseLow = 0;
+    std::uint8_t targetPulseHigh = 0;
+    std::uint8_t averagePulse = 0;
+};
+
+// Looks the names up in the current library and brings the targets up to date.
+LabelFacts FactsOf(CWorkOut& workout);
+
+// "h:mm" of a duration in minutes (hours not limited to 24).
+std::string FormatLabelDuration(double minutes);
+// One decimal in the user's distance unit, followed by the unit's label.
+std::string FormatLabelDistance(double kilometres);
+
+// The text in the upper half of a workout box on the screen.
+std::string ScreenTitle(const LabelFacts& facts);
+// The lower half: planned values for days still to come (and for today until
+// something is performed), performed values otherwise.
+std::string ScreenDetail(const LabelFacts& facts, int dayNumber, int todayNumber);
+
+enum PrintLabelMode : int {
+    kPrintWithTarget = 0,        // the target heart-rate range
+    kPrintWithAveragePulse = 1,  // the performed average heart rate
+};
+
+// Two lines separated by "\n": what the workout was, and what was done.
+std::string PrintLabel(const LabelFacts& facts, int mode);
+
+std::string ScreenTitle(CWorkOut& workout);
+std::string ScreenDetail(CWorkOut& workout, int dayNumber);
+std::string PrintLabel(CWorkOut& workout, int mode);
+
+}  // namespace kadenzo

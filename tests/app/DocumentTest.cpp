@@ -1,0 +1,225 @@
+// The document in the desktop program: asking to save, opening and saving
+// safely, the library questions and the profile dialog, undo after a change.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppContext.h"
+#include "Cp1252.h"
+#include "DocumentController.h"
+#include "KadenzoDoc.h"
+#include "LanguageModule.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "TestSupport.h"
+
+using namespace kadenzo;
+
+Q_DECLARE_METATYPE(kadenzo::UserDialogs::Answer)
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LanguageModule> module_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QSettings> settings_;
+    FakeUserDialogs dialogs_;
+    std::unique_ptr<DocumentController> document_;
+
+    QString PathOf(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+
+    // A diary saved with the current library, then reopened as it would be at start-up.
+    QString SaveDiary(const char* name) {
+        const QString path = PathOf(name);
+        if (!document_->SaveTo(path)) qFatal("cannot save the test diary");
+        return path;
+    }
+
+    void ChangeSomething() {
+        App().log->name = "Changed";
+        document_->SetModified(true);
+    }
+
+private slots:
+    void init() {
+        ResetApp();
+        module_ = UseEnglishModule();
+        RegisterLibraryClasses();
+        App().library = ReadLibraryFile(
+            QFile::encodeName(BuiltModuleDir() + QStringLiteral("/library.dat")).toStdString());
+        App().library->computerName = "TRAINING-PC";
+        dir_ = std::make_unique<QTemporaryDir>();
+        settings_ = std::make_unique<QSettings>(PathOf("settings.ini"), QSettings::IniFormat);
+        dialogs_ = FakeUserDialogs();
+        // The first-time profile prompt is answered with a profile unless a test says otherwise.
+        dialogs_.profile = [](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = 188;
+            return true;
+        };
+        document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
+        document_->Doc().OnNewDocument();
+    }
+
+    void cleanup() {
+        document_.reset();
+        ResetApp();
+        module_.reset();
+    }
+
+    void askingToSave_data() {
+        QTest::addColumn<UserDialogs::Answer>("answer");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("goesOn");
+        using A = UserDialogs::Answer;
+        QTest::newRow("cancel keeps the diary") << A::Cancel << QString() << false;
+        QTest::newRow("no discards the changes") << A::No << QString() << true;
+        QTest::newRow("yes saves under the chosen name") << A::Yes << "chosen.kdz" << true;
+        QTest::newRow("yes with cancelled save as") << A::Yes << QString() << false;
+    }
+
+    void askingToSave() {
+        QFETCH(UserDialogs::Answer, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, goesOn);
+        QVERIFY(document_->NewDocument());  // unmodified: no question
+        QCOMPARE(dialogs_.questions.size(), std::size_t{0});
+        ChangeSomething();
+        dialogs_.yesNoCancel = {answer};
+        if (!saveAs.isEmpty()) dialogs_.saveFile = dir_->filePath(saveAs);
+        QCOMPARE(document_->NewDocument(), goesOn);
+        QCOMPARE(dialogs_.questions.size(), std::size_t{1});
+        QVERIFY(dialogs_.questions[0].text.contains(QStringLiteral("Changed")));
+        QCOMPARE(document_->IsModified(), !goesOn);
+        QCOMPARE(App().log->name, std::string(goesOn ? "" : "Changed"));
+        if (!saveAs.isEmpty()) {
+            QVERIFY(ReadAll(dialogs_.saveFile).startsWith("KADENZO2002"));
+            QCOMPARE(document_->RecentFiles().Files().front(), dialogs_.saveFile);
+        }
+    }
+
+    // A library that differs from the program's: on this computer No takes the
+    // diary's library, from another computer Yes does.
+    void libraryQuestions_data() {
+        QTest::addColumn<bool>("otherComputer");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("this computer, yes keeps") << false << true << false;
+        QTest::newRow("this computer, no replaces") << false << false << true;
+        QTest::newRow("other computer, yes replaces") << true << true << true;
+        QTest::newRow("other computer, no keeps") << true << false << false;
+    }
+
+    void libraryQuestions() {
+        QFETCH(bool, otherComputer);
+        QFETCH(bool, answerYes);
+        QFETCH(bool, replaced);
+        const QString path = SaveDiary("library.kdz");
+        if (otherComputer) App().library->computerName = "LAPTOP";
+        App().library->sports.AddNew().name = "Added later";
+        dialogs_.yesNo = {answerYes};
+        QVERIFY(document_->OpenDocumentFile(path));
+        QCOMPARE(dialogs_.questions.size(), std::size_t{1});
+        QCOMPARE(dialogs_.questions[0].text,
+                 module_->QText(otherComputer ? kMsgLibraryFromElsewhere : kMsgLibraryChangedHere));
+        QCOMPARE(dialogs_.questions[0].icon, UserDialogs::Icon::Question);
+        QCOMPARE(GetSportName(App().library->sports.idCounter) == "Added later", !replaced);
+        QCOMPARE(document_->Doc().libraryReplaced, replaced);
+    }
+
+    void failedSaveKeepsOldFile() {
+        const QString path = SaveDiary("diary.kdz");
+        const QByteArray before = ReadAll(path);
+        ChangeSomething();
+        // A folder where the temporary file would go makes the write fail.
+        QVERIFY(QDir().mkdir(path + QStringLiteral(".tmp")));
+        QVERIFY(!document_->Save());
+        QCOMPARE(ReadAll(path), before);
+        QVERIFY(document_->IsModified());
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
+        QVERIFY(dialogs_.messages[0].text.contains(QDir::toNativeSeparators(path)));
+    }
+
+    void unreadableFileLeavesOpenDiary() {
+        App().log->name = "Kept";
+        const QString kept = SaveDiary("kept.kdz");
+        const QString broken = PathOf("broken.kdz");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ReadAll(kept).left(40));
+        file.close();
+        QVERIFY(!document_->OpenDocumentFile(broken));
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(document_->Title(), QStringLiteral("Kept"));
+        QCOMPARE(document_->PathName(), kept);
+    }
+
+    void firstOpenPromptsForProfileEvenWhenCancelled() {
+        const QString path = SaveDiary("fresh.kdz");
+        dialogs_.profile = [](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = 185;
+            profile.hrFormula = 1;
+            return false;
+        };
+        QVERIFY(document_->OpenDocumentFile(path));
+        QCOMPARE(dialogs_.profileCalls, 1);
+        QVERIFY(dialogs_.lastProfileFirstPrompt);
+        QCOMPARE(document_->Doc().maxHeartRate, 185);
+        QCOMPARE(document_->Doc().hrFormula, 1);
+        QVERIFY(document_->IsModified());
+    }
+
+    void profileCommandTakesValuesOnlyOnOk() {
+        dialogs_.profile = [](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = 150;
+            return false;
+        };
+        QVERIFY(!document_->EditProfileCommand());
+        QCOMPARE(document_->Doc().maxHeartRate, 0);
+        QVERIFY(!document_->IsModified());
+        QVERIFY(!dialogs_.lastProfileFirstPrompt);
+
+        dialogs_.profile = [](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = 192;
+            profile.hrFormula = 0;
+            return true;
+        };
+        QVERIFY(document_->EditProfileCommand());
+        QCOMPARE(document_->Doc().maxHeartRate, 192);
+        QCOMPARE(document_->Doc().hrFormula, 0);
+        QVERIFY(document_->IsModified());
+    }
+
+    void undoneProfileComesBackWithRedo() {
+        dialogs_.profile = [](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = 192;
+            return true;
+        };
+        QVERIFY(document_->EditProfileCommand());
+        QVERIFY(QFile::exists(SaveDiary("undo.kdz")));
+        QVERIFY(!document_->IsModified());
+        int contentChanges = 0;
+        connect(document_.get(), &DocumentController::ContentsChanged, this,
+                [&contentChanges] { ++contentChanges; });
+        document_->Undo();
+        QCOMPARE(document_->Doc().maxHeartRate, 0);
+        QVERIFY(document_->IsModified());
+        QVERIFY(contentChanges >= 1);
+        document_->Redo();
+        QCOMPARE(document_->Doc().maxHeartRate, 192);
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"

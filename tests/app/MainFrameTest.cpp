@@ -1,0 +1,219 @@
+// The main frame: menus and tool bar from the language module, the sports
+// menu, view switching with its radio marks, the commands it handles itself.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "AppContext.h"
+#include "Cp1252.h"
+#include "DocumentController.h"
+#include "KadenzoDoc.h"
+#include "LanguageModule.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "MainFrame.h"
+#include "PlaceholderView.h"
+#include "ResourceIds.h"
+#include "TestSupport.h"
+
+using namespace kadenzo;
+
+namespace {
+
+void AddSport(std::uint32_t id, const char* name) {
+    auto sport = std::make_unique<CLibSport>();
+    sport->id = id;
+    sport->name = name;
+    App().library->sports.Add(std::move(sport));
+}
+
+void AddSubSport(std::uint32_t id, std::uint32_t sportId) {
+    auto subSport = std::make_unique<CLibSubSport>();
+    subSport->id = id;
+    subSport->sportId = sportId;
+    subSport->name = "sub";
+    App().library->subSports.Add(std::move(subSport));
+}
+
+QStringList MenuTitles(QMenuBar* bar) {
+    QStringList titles;
+    for (QAction* action : bar->actions()) titles << action->text();
+    return titles;
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LanguageModule> module_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QSettings> settings_;
+    FakeUserDialogs dialogs_;
+    std::unique_ptr<DocumentController> document_;
+    std::unique_ptr<CMainFrame> frame_;
+
+    void MakeFrame() {
+        document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
+        document_->Doc().OnNewDocument();
+        frame_ = std::make_unique<CMainFrame>(*module_, *document_, dialogs_);
+    }
+
+private slots:
+    void init() {
+        ResetApp();
+        module_ = UseEnglishModule();
+        App().library = std::make_unique<CLibrary>();
+        dir_ = std::make_unique<QTemporaryDir>();
+        settings_ = std::make_unique<QSettings>(dir_->filePath(QStringLiteral("settings.ini")),
+                                                QSettings::IniFormat);
+        dialogs_ = FakeUserDialogs();
+    }
+
+    void cleanup() {
+        frame_.reset();
+        document_.reset();
+        ResetApp();
+        module_.reset();
+    }
+
+    void menusToolBarAndStatusBarComeFromTheModule() {
+        MakeFrame();
+        QCOMPARE(frame_->menuBar()->actions().size(),
+                 static_cast<qsizetype>(module_->Menu(128).size()));
+        QCOMPARE(frame_->menuBar()->actions().front()->text(), module_->Menu(128).front().text);
+        auto* toolBar = frame_->findChild<QToolBar*>(QStringLiteral("ToolBar"));
+        QVERIFY(toolBar);
+        QVERIFY(!toolBar->actions().isEmpty());
+        for (QAction* action : toolBar->actions()) {
+            if (!action->isSeparator()) QVERIFY(!action->icon().isNull());
+        }
+        QVERIFY(frame_->statusBar());
+        frame_->SetStatusText(QStringLiteral("12.5 km"));
+        QCOMPARE(frame_->statusBar()->currentMessage(), QStringLiteral("12.5 km"));
+    }
+
+    void commandsWithoutHandlerAreDisabled() {
+        MakeFrame();
+        QVERIFY(!frame_->Action(ID_SPORT_STATISTICS)->isEnabled());
+        QVERIFY(!frame_->Execute(ID_WORKOUT_SEARCH));
+        QVERIFY(frame_->Action(ID_ATHLETE_PROFILE)->isEnabled());
+        bool ran = false;
+        frame_->SetCommand(ID_SPORT_STATISTICS, {[&ran] { ran = true; }, {}, {}});
+        QVERIFY(frame_->Action(ID_SPORT_STATISTICS)->isEnabled());
+        frame_->Action(ID_SPORT_STATISTICS)->trigger();
+        QVERIFY(ran);
+    }
+
+    void noSubSportsGiveNoSportsMenu() {
+        AddSport(1, "Running");
+        AddSport(2, "Cycling");
+        MakeFrame();
+        QVERIFY(!frame_->SportsMenu());
+        QCOMPARE(frame_->SportIdForMenuItem(1), 0u);
+    }
+
+    void sportsMenuListsSportsWithSubSportsInLibraryOrder() {
+        AddSport(5, "Running");
+        AddSport(3, "Swimming");
+        AddSport(9, "Cycling");
+        AddSubSport(1, 9);
+        AddSubSport(2, 5);
+        AddSubSport(3, 9);
+        MakeFrame();
+        QMenu* sports = frame_->SportsMenu();
+        QVERIFY(sports);
+        QCOMPARE(sports->title(), module_->QText(IDS_COL_SUBSPORT));
+        const QList<QAction*> items = sports->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("Running"));
+        QCOMPARE(items[0]->data().toInt(), 1025);
+        QCOMPARE(items[1]->text(), QStringLiteral("Cycling"));
+        QCOMPARE(frame_->SportIdForMenuItem(1), 5u);
+        QCOMPARE(frame_->SportIdForMenuItem(2), 9u);
+        QCOMPARE(frame_->SportIdForMenuItem(3), 0u);
+        // It hangs under the analysis menu's third popup.
+        const auto& analysis = frame_->Menus(CMainFrame::ViewKind::Analysis);
+        QVERIFY(analysis.size() >= 3);
+        QVERIFY(analysis[2]->actions().contains(sports->menuAction()));
+
+        int chosen = 0;
+        QVERIFY(!items[1]->isEnabled());
+        frame_->SetSportMenuHandler([&chosen](int index) { chosen = index; });
+        items[1]->trigger();
+        QCOMPARE(chosen, 2);
+    }
+
+    void switchingViewsSwapsMenusAndRadioMarks() {
+        MakeFrame();
+        QWidget* diary = frame_->ActiveView();
+        QVERIFY(frame_->Action(ID_VIEW_DIARY)->isChecked());
+        QVERIFY(!frame_->Action(ID_VIEW_ANALYSIS)->isChecked());
+        const QStringList diaryTitles = MenuTitles(frame_->menuBar());
+
+        // The diary command on the diary changes nothing.
+        QVERIFY(frame_->Execute(ID_VIEW_DIARY));
+        QCOMPARE(frame_->ActiveView(), diary);
+
+        QVERIFY(frame_->Execute(ID_VIEW_ANALYSIS));
+        QCOMPARE(frame_->ActiveViewKind(), CMainFrame::ViewKind::Analysis);
+        QVERIFY(frame_->Action(ID_VIEW_ANALYSIS)->isChecked());
+        QVERIFY(!frame_->Action(ID_VIEW_DIARY)->isChecked());
+        QStringList analysisTitles;
+        for (const MenuItem& popup : module_->Menu(129)) analysisTitles << popup.text;
+        QCOMPARE(MenuTitles(frame_->menuBar()), analysisTitles);
+
+        QVERIFY(frame_->Execute(ID_VIEW_DIARY));
+        QCOMPARE(MenuTitles(frame_->menuBar()), diaryTitles);
+        QVERIFY(frame_->ActiveView() != nullptr);
+    }
+
+    void titleShowsNameAndModifiedMark() {
+        MakeFrame();
+        QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
+        QVERIFY(!frame_->isWindowModified());
+        frame_->ApplyLogName(QStringLiteral("Saison 2026 – Müller"));
+        QVERIFY(frame_->windowTitle().startsWith(QStringLiteral("Saison 2026 – Müller")));
+        QCOMPARE(App().log->name, Utf8ToCp1252("Saison 2026 – Müller"));
+        QVERIFY(frame_->isWindowModified());
+
+        document_->SetModified(false);
+        frame_->ApplyLogName(QStringLiteral("Saison 2026 – Müller"));
+        QVERIFY(!frame_->isWindowModified());
+        // Clearing the name shows the untitled text again.
+        frame_->ApplyLogName(QString());
+        QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
+        QVERIFY(frame_->isWindowModified());
+    }
+
+    void closingAModifiedDiaryAsks() {
+        MakeFrame();
+        frame_->show();
+        document_->SetModified(true);
+        dialogs_.yesNoCancel = {UserDialogs::Answer::Cancel, UserDialogs::Answer::No};
+        QVERIFY(!frame_->close());
+        QVERIFY(frame_->isVisible());
+        QVERIFY(frame_->close());
+        QCOMPARE(dialogs_.questions.size(), std::size_t{2});
+    }
+
+    void recentFilesFillTheFileMenu() {
+        MakeFrame();
+        QVERIFY(!frame_->Action(ID_FILE_MRU_FILE1)->isEnabled());
+        const QString path = dir_->filePath(QStringLiteral("season.kdz"));
+        QVERIFY(document_->SaveTo(path));
+        QAction* first = frame_->Action(ID_FILE_MRU_FILE1);
+        QVERIFY(first->isEnabled());
+        QCOMPARE(first->text(), QStringLiteral("&1 season.kdz"));
+        QVERIFY(!frame_->Action(ID_FILE_MRU_FILE1 + 1)->isVisible());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,243 @@
+// Start-up of the program in temporary folders: which language module, which
+// library, the exits with their messages, settings that survive a restart.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppContext.h"
+#include "Cp1252.h"
+#include "DocumentController.h"
+#include "KadenzoApp.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "MainFrame.h"
+#include "ResourceIds.h"
+#include "TestSupport.h"
+
+using namespace kadenzo;
+
+namespace {
+
+void WriteLibrary(const QString& path, const std::string& sportName, bool withBuiltIn) {
+    RegisterLibraryClasses();
+    CLibrary library;
+    CLibSport& sport = library.sports.AddNew();
+    sport.name = sportName;
+    sport.iconId = 1;
+    if (withBuiltIn) {
+        auto builtIn = std::make_unique<CLibSport>();
+        builtIn->id = CLibrary::kBuiltInSportId;
+        builtIn->name = "Own name";
+        library.sports.Add(std::move(builtIn));
+    }
+    SaveLibraryTo(library, QFile::encodeName(path).toStdString());
+}
+
+std::vector<std::string> SportNames() {
+    std::vector<std::string> names;
+    for (const auto& sport : App().library->sports) names.push_back(sport->name);
+    return names;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> programDir_;
+    std::unique_ptr<QTemporaryDir> currentDir_;
+    QString savedCurrent_;
+    FakeUserDialogs dialogs_;
+
+    QString ProgramPath(const QString& name) const { return programDir_->filePath(name); }
+    QString SettingsPath() const { return programDir_->filePath(QStringLiteral("settings.ini")); }
+
+    std::unique_ptr<CKadenzoApp> MakeApp(CKadenzoApp::Options options = {}) {
+        options.programDirectory = programDir_->path();
+        options.splashMinimumMs = options.splashMinimumMs == 1000 ? 0 : options.splashMinimumMs;
+        options.showMainWindow = false;
+        return std::make_unique<CKadenzoApp>(
+            dialogs_, std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat),
+            std::move(options));
+    }
+
+private slots:
+    void init() {
+        ResetApp();
+        dialogs_ = FakeUserDialogs();
+        programDir_ = std::make_unique<QTemporaryDir>();
+        currentDir_ = std::make_unique<QTemporaryDir>();
+        savedCurrent_ = QDir::currentPath();
+        QDir::setCurrent(currentDir_->path());
+    }
+
+    void cleanup() {
+        QDir::setCurrent(savedCurrent_);
+        ResetApp();
+    }
+
+    void bothModulesGiveEnglish() {
+        CopyBuilt(programDir_->path(), {"rcge.rcc", "rcus.rcc", "library.dat"});
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(app->Module()->Language(), QStringLiteral("en"));
+        QVERIFY(app->MainFrame());
+        QCOMPARE(dialogs_.messages.size(), std::size_t{0});
+        QCOMPARE(app->MainFrame()->Menus(CMainFrame::ViewKind::Diary).empty(), false);
+    }
+
+    void germanModuleAloneGivesGerman() {
+        CopyBuilt(programDir_->path(), {"rcge.rcc", "library.dat"});
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(app->Module()->Language(), QStringLiteral("de"));
+    }
+
+    void noModuleShowsBuiltInMessageAndEnds() {
+        CopyBuilt(programDir_->path(), {"library.dat"});
+        auto app = MakeApp();
+        QVERIFY(!app->InitInstance({}));
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
+        QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("'rcus.rcc'")));
+        QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("'rcge.rcc'")));
+        QVERIFY(!app->MainFrame());
+        QVERIFY(!App().library);
+    }
+
+    void libraryInCurrentFolderWins() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc"});
+        WriteLibrary(ProgramPath(QStringLiteral("library.dat")), "Beside the program", false);
+        WriteLibrary(currentDir_->filePath(QStringLiteral("library.dat")), "In the current folder",
+                     false);
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(SportNames().front(), std::string("In the current folder"));
+    }
+
+    void noLibraryAndNoOldDatabaseEndsWith33049() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc"});
+        int imports = 0;
+        CKadenzoApp::Options options;
+        options.importLegacyLibrary = [&imports](CLibrary&) {
+            ++imports;
+            return false;
+        };
+        auto app = MakeApp(std::move(options));
+        QVERIFY(!app->InitInstance({}));
+        QCOMPARE(imports, 1);
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_.messages[0].text, app->Module()->QText(IDS_NO_LIBRARY));
+        QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
+        QVERIFY(!dialogs_.messages[0].text.isEmpty());
+        QVERIFY(!App().library);
+        QVERIFY(!app->MainFrame());
+    }
+
+    void importedLibraryIsSavedAndOldSourceRemoved() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc"});
+        int removals = 0;
+        CKadenzoApp::Options options;
+        options.importLegacyLibrary = [](CLibrary& library) {
+            auto sport = std::make_unique<CLibSport>();
+            sport->id = 7;
+            sport->name = "Imported";
+            library.sports.Add(std::move(sport));
+            return true;
+        };
+        options.removeLegacyDataSource = [&removals] { ++removals; };
+        auto app = MakeApp(std::move(options));
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(removals, 1);
+        // Counters recomputed after the import, before the built-in sport is added.
+        QCOMPARE(App().library->sports.idCounter, 8u);
+        auto saved = ReadLibraryFile(QFile::encodeName(ProgramPath("library.dat")).toStdString());
+        QCOMPARE(saved->sports[0].name, std::string("Imported"));
+    }
+
+    void builtInSportIsEnsured() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc"});
+        WriteLibrary(ProgramPath(QStringLiteral("library.dat")), "Running", false);
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        const CLibSport* builtIn = App().library->FindSport(CLibrary::kBuiltInSportId);
+        QVERIFY(builtIn);
+        QCOMPARE(QString::fromStdString(Cp1252ToUtf8(builtIn->name)),
+                 app->Module()->QText(IDS_BUILTIN_SPORT));
+        QCOMPARE(builtIn->iconId, 42u);
+        QCOMPARE(App().library->sports.size(), std::size_t{2});
+    }
+
+    void unitsSurviveRestart() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
+        {
+            auto app = MakeApp();
+            QVERIFY(app->InitInstance({}));
+            QCOMPARE(App().units.distance, 0u);
+            app->ApplyUnits(1, 1);
+            app->ExitInstance();
+        }
+        ResetApp();
+        QCOMPARE(App().units.distance, 0u);
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(App().units.distance, 1u);
+        QCOMPARE(App().units.weight, 1u);
+        QSettings settings(SettingsPath(), QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("Localization/Distance")).toInt(), 1);
+    }
+
+    void unreadableDiaryOnCommandLineLeavesEmptyDiary() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
+        const QString diary = currentDir_->filePath(QStringLiteral("broken.kdz"));
+        QFile file(diary);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("KADENZO2002\0\0\0", 14);
+        file.close();
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({diary}));
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
+        QVERIFY(app->Document()->PathName().isEmpty());
+        QCOMPARE(app->Document()->Title(), app->Module()->QText(33060));
+    }
+
+    void splashStaysForItsMinimum() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
+        CKadenzoApp::Options options;
+        options.splashMinimumMs = 300;
+        auto app = MakeApp(std::move(options));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(app->InitInstance({}));
+        QVERIFY(timer.elapsed() >= 300);
+    }
+
+    void exportWritesTheLibraryOrReportsThePath() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        const QString target = currentDir_->filePath(QStringLiteral("export.dat"));
+        QVERIFY(app->ExportLibraryTo(target));
+        auto exported = ReadLibraryFile(QFile::encodeName(target).toStdString());
+        QCOMPARE(exported->Fingerprint(), App().library->Fingerprint());
+
+        const QString impossible = currentDir_->filePath(QStringLiteral("missing/export.dat"));
+        QVERIFY(!app->ExportLibraryTo(impossible));
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QVERIFY(dialogs_.messages[0].text.contains(QDir::toNativeSeparators(impossible)));
+
+        dialogs_.saveFile = target;
+        app->OnExportLibrary();
+        // The module's filter pairs become Qt's "text (patterns)" entries.
+        QVERIFY(dialogs_.lastSaveFilter.contains(QStringLiteral("(*.dat);;")));
+        QVERIFY(!dialogs_.lastSaveFilter.contains(QLatin1Char('|')));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

@@ -1,0 +1,92 @@
+// The athlete profile dialog as the first-time prompt and as the profile command.
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimeZone>
+
+#include "ProfileDialog.h"
+
+using namespace kadenzo;
+
+namespace {
+
+QPushButton* Button(QDialog& dialog, QDialogButtonBox::StandardButton which) {
+    return dialog.findChild<QDialogButtonBox*>()->button(which);
+}
+
+std::int32_t Stamp(int year, int month, int day) {
+    return static_cast<std::int32_t>(
+        QDateTime(QDate(year, month, day), QTime(9, 15), Qt::LocalTime).toSecsSinceEpoch());
+}
+
+}  // namespace
+
+class ProfileDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void neverEnteredProfileShowsNoChoice() {
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2026, 12, 1)}, true);
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->text(), QStringLiteral("0"));
+        QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1066"))->isChecked());
+        QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->isChecked());
+        QCOMPARE(dialog.findChild<QDateEdit*>(QStringLiteral("1038"))->date(), QDate(2026, 12, 1));
+    }
+
+    void firstPromptHasNoCloseBoxButTheCommandHas() {
+        CProfileDialog first(AthleteProfile{}, true);
+        QVERIFY(first.FirstPrompt());
+        QVERIFY(!(first.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(first.windowFlags() & Qt::WindowSystemMenuHint));
+        CProfileDialog command(AthleteProfile{}, false);
+        QVERIFY(!(command.windowFlags() & Qt::CustomizeWindowHint) ||
+                (command.windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void okReturnsTheEditedValues() {
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2000, 1, 1)}, false);
+        dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral(" 187 "));
+        dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->click();
+        dialog.findChild<QDateEdit*>(QStringLiteral("1038"))->setDate(QDate(1979, 5, 20));
+        Button(dialog, QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(dialog.Profile().maxHeartRate, 187);
+        QCOMPARE(dialog.Profile().hrFormula, 1);
+        const QDateTime birth =
+            QDateTime::fromSecsSinceEpoch(dialog.Profile().birthDate, Qt::LocalTime);
+        QCOMPARE(birth.date(), QDate(1979, 5, 20));
+        QCOMPARE(birth.time(), QTime(9, 15));
+    }
+
+    void notAWholeNumberKeepsTheDialogOpen() {
+        CProfileDialog dialog(AthleteProfile{170, 0, Stamp(1980, 1, 1)}, false);
+        dialog.show();
+        auto* rate = dialog.findChild<QLineEdit*>(QStringLiteral("1006"));
+        rate->setText(QStringLiteral("18O"));
+        Button(dialog, QDialogButtonBox::Ok)->click();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("hint"))->isHidden());
+        QCOMPARE(dialog.Profile().maxHeartRate, 170);
+        rate->setText(QStringLiteral("180"));
+        Button(dialog, QDialogButtonBox::Ok)->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.Profile().maxHeartRate, 180);
+    }
+
+    void cancelHandsBackTheGivenValues() {
+        CProfileDialog dialog(AthleteProfile{160, 1, Stamp(1970, 3, 3)}, true);
+        dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral("200"));
+        Button(dialog, QDialogButtonBox::Cancel)->click();
+        QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(dialog.Profile().maxHeartRate, 160);
+        QCOMPARE(dialog.Profile().hrFormula, 1);
+    }
+};
+
+QTEST_MAIN(ProfileDialogTest)
+#include "ProfileDialogTest.moc"

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "DateTime.h"
+#include "ProfileValues.h"
+
+namespace kadenzo {
+namespace {
+
+TEST(ParseWholeNumber, AcceptsSignedDecimalsWithBlanks) {
+    EXPECT_EQ(ParseWholeNumber("185"), 185);
+    EXPECT_EQ(ParseWholeNumber("  0 "), 0);
+    EXPECT_EQ(ParseWholeNumber("-20"), -20);
+    EXPECT_EQ(ParseWholeNumber("+21"), 21);
+    EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ParseWholeNumber("-2147483648"), -2147483647 - 1);
+}
+
+TEST(ParseWholeNumber, RefusesEverythingElse) {
+    for (const char* text : {"", " ", "-", "18 5", "185bpm", "18.5", "1,85", "2147483648",
+                             "-2147483649", "99999999999999999999"}) {
+        EXPECT_FALSE(ParseWholeNumber(text).has_value()) << text;
+    }
+}
+
+TEST(WithBirthDay, KeepsTheTimeOfDay) {
+    const std::int32_t stamp = *TimeStampFromLocal({2026, 3, 1, 14, 30, 5});
+    const std::optional<std::int32_t> moved = WithBirthDay(stamp, 1985, 7, 14);
+    ASSERT_TRUE(moved.has_value());
+    const DateParts parts = *LocalFromTimeStamp(*moved);
+    EXPECT_EQ(parts, (DateParts{1985, 7, 14, 14, 30, 5}));
+}
+
+TEST(WithBirthDay, RefusesDaysBeyondThirtyTwoBits) {
+    EXPECT_FALSE(WithBirthDay(0, 2040, 1, 1).has_value());
+    EXPECT_FALSE(WithBirthDay(0, 1850, 1, 1).has_value());
+    EXPECT_TRUE(WithBirthDay(0, 1950, 2, 28).has_value());
+}
+
+}  // namespace
+}  // namespace kadenzo

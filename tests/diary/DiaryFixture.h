@@ -1,0 +1,109 @@
+#pragma once
+
+#include <ctime>
+#include <memory>
+
+#include "AppContext.h"
+#include "Database.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+#include "StringTable.h"
+
+namespace kadenzo::test {
+
+// Texts the diary shows, without a language module.
+class DiaryTexts : public StringTable {
+public:
+    std::string Text(std::uint32_t id) const override {
+        switch (id) {
+            case 33048:
+                return "Week";
+            case 33057:
+                return "Page %i";
+            case 33102:
+                return "km";
+            case 33103:
+                return "mi";
+            default:
+                return "";
+        }
+    }
+};
+
+// 2024-03-13 (a Wednesday) 10:00 local time; day number 45364.
+inline constexpr int kToday = 45364;
+inline constexpr int kMonday = 45362;
+
+inline std::time_t FixedNow() {
+    std::tm tm{};
+    tm.tm_year = 124;
+    tm.tm_mon = 2;
+    tm.tm_mday = 13;
+    tm.tm_hour = 10;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
+
+// A document with a small library: category 3 (green), sport 5 with icon 1,
+// template 7 ("Dauerlauf", sport 5), event kind 9 (blue).
+struct DiaryWorld {
+    DiaryWorld() {
+        ResetApp();
+        App().strings = &texts;
+        App().now = [] { return FixedNow(); };
+        auto library = std::make_unique<CLibrary>();
+        auto& category = library->categories.AddNew();
+        category.id = 3;
+        category.name = "Grundlage";
+        category.colour = 0x0000C000;  // green
+        auto& sport = library->sports.AddNew();
+        sport.id = 5;
+        sport.name = "Laufen";
+        sport.iconId = 1;
+        auto& workout = library->workoutTemplates.AddNew();
+        workout.id = 7;
+        workout.name = "Dauerlauf";
+        workout.categoryId = 3;
+        workout.sportId = 5;
+        workout.pulseRelative = 0;
+        workout.pulseLow = 130;
+        workout.pulseHigh = 150;
+        auto& kind = library->eventKinds.AddNew();
+        kind.id = 9;
+        kind.name = "Urlaub";
+        kind.colour = 0x00FF0000;  // blue
+        App().library = std::move(library);
+        doc = std::make_unique<CKadenzoDoc>(nullptr);
+        doc->OnNewDocument();
+    }
+    ~DiaryWorld() {
+        doc.reset();
+        ResetApp();
+    }
+
+    CDatabase& Log() { return doc->Log(); }
+
+    CWorkOut& Add(int day, double plannedMinutes, double minutes, double hour = 0.5) {
+        auto w = std::make_unique<CWorkOut>();
+        w->templateId = 7;
+        w->sportId = 5;
+        w->date = day + hour;
+        w->plannedDuration = plannedMinutes;
+        w->duration = minutes;
+        return **Log().AddWorkout(std::move(w));
+    }
+
+    void AddEvent(int first, int last, std::int32_t kind, bool blocks) {
+        auto e = std::make_unique<CEvent>();
+        e->start.value = first + 0.5;
+        e->end.value = last + 0.5;
+        e->kind = kind;
+        e->blocksDay = blocks ? 1 : 0;
+        Log().Events().push_back(std::move(e));
+    }
+
+    DiaryTexts texts;
+    std::unique_ptr<CKadenzoDoc> doc;
+};
+
+}  // namespace kadenzo::test

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "AppContext.h"
+#include "Library.h"
+#include "WorkOut.h"
+#include "WorkoutLabels.h"
+
+namespace kadenzo {
+namespace {
+
+class UnitTexts : public StringTable {
+public:
+    std::string Text(std::uint32_t id) const override {
+        static const std::map<std::uint32_t, std::string> texts = {{33102, "km"}, {33103, "mi"}};
+        auto it = texts.find(id);
+        return it == texts.end() ? "" : it->second;
+    }
+};
+
+class WorkoutLabels : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetApp();
+        App().strings = &texts_;
+    }
+    void TearDown() override { ResetApp(); }
+
+    static LabelFacts Run() {
+        LabelFacts f;
+        f.workoutName = "Dauerlauf";
+        f.sportName = "Laufen";
+        f.workoutHasSport = true;
+        return f;
+    }
+
+    static constexpr int kToday = 45000;
+    UnitTexts texts_;
+};
+
+TEST_F(WorkoutLabels, PastDayShowsPerformedValuesInTheUsersUnit) {
+    LabelFacts f = Run();
+    f.duration = 45;
+    f.distance = 10;
+    f.plannedDuration = 60;
+    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "0:45 - 10.0km");
+    App().units.distance = 1;
+    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "0:45 - 6.2mi");
+}
+
+TEST_F(WorkoutLabels, FutureDayShowsPlannedValues) {
+    LabelFacts f = Run();
+    f.plannedDuration = 90;
+    f.duration = 30;  // entered early; the plan still counts
+    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "1:30");
+    f.plannedDistance = 21.1;
+    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "21.1km (1:30)");
+    f.plannedDuration = 0;
+    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "21.1km");
+    f.plannedDistance = 0;
+    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "");
+}
+
+TEST_F(WorkoutLabels, TodaySwitchesToPerformedOnceADurationIsEntered) {
+    LabelFacts f = Run();
+    f.plannedDuration = 60;
+    f.distance = 5;  // a distance alone does not count as performed
+    EXPECT_EQ(ScreenDetail(f, kToday, kToday), "1:00");
+    f.duration = 125.9;
+    EXPECT_EQ(ScreenDetail(f, kToday, kToday), "2:05 - 5.0km");
+}
+
+TEST_F(WorkoutLabels, PastDayWithoutPerformanceShowsQuestionMarks) {
+    LabelFacts f = Run();
+    f.plannedDuration = 60;
+    EXPECT_EQ(ScreenDetail(f, kToday - 3, kToday), "???");
+    f.distance = 7.25;
+    EXPECT_EQ(ScreenDetail(f, kToday - 3, kToday), "7.2km");
+}
+
+TEST_F(WorkoutLabels, DamagedFiguresDoNotBreakTheFormat) {
+    LabelFacts f = Run();
+    f.duration = std::numeric_limits<double>::quiet_NaN();
+    f.distance = 1.0e300;
+    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "???");
+    EXPECT_EQ(FormatLabelDuration(-1.0e30), "0:00");
+}
+
+TEST_F(WorkoutLabels, TitleNamesTheSportOnlyForTemplatesWithoutOne) {
+    LabelFacts f = Run();
+    EXPECT_EQ(ScreenTitle(f), "Dauerlauf");
+    f.templateHasSport = false;
+    EXPECT_EQ(ScreenTitle(f), "Laufen-Dauerlauf");
+    f.workoutHasSport = false;
+    EXPECT_EQ(ScreenTitle(f), "Dauerlauf");
+}
+
+TEST_F(WorkoutLabels, PrintLabelWithTargetRange) {
+    LabelFacts f = Run();
+    f.duration = 75;
+    f.targetPulseLow = 130;
+    f.targetPulseHigh = 150;
+    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n1:15, Puls 130-150");
+    f.targetPulseLow = 0;
+    f.distance = 12.34;
+    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 1:15, Puls <150");
+    f.targetPulseLow = 120;
+    f.targetPulseHigh = 0;
+    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 1:15, Puls >120");
+    f.targetPulseLow = 0;
+    f.duration = 0;
+    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 0:00");
+}
+
+TEST_F(WorkoutLabels, PrintLabelWithAveragePulseAndSportlessTemplate) {
+    LabelFacts f = Run();
+    f.templateHasSport = false;
+    f.duration = 60;
+    f.targetPulseHigh = 150;
+    EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n1:00");
+    f.averagePulse = 142;
+    App().units.distance = 1;
+    f.distance = 10;
+    EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n6.2mi in 1:00 (~ 142)");
+}
+
+TEST_F(WorkoutLabels, FactsComeFromTheLibraryAndTheTemplateTargets) {
+    auto library = std::make_unique<CLibrary>();
+    auto& sport = library->sports.AddNew();
+    sport.id = 4;
+    sport.name = "Rad";
+    auto& free = library->workoutTemplates.AddNew();
+    free.id = 8;
+    free.name = "Fahrtspiel";
+    free.sportId = 0;  // any sport
+    free.pulseRelative = 0;
+    free.pulseLow = 0;
+    free.pulseHigh = 300;  // only the low 8 bits count
+    App().library = std::move(library);
+
+    CWorkOut workout;
+    workout.templateId = 8;
+    workout.sportId = 4;
+    workout.duration = 30;
+    EXPECT_EQ(ScreenTitle(workout), "Rad-Fahrtspiel");
+    EXPECT_EQ(PrintLabel(workout, kPrintWithTarget), "Fahrtspiel (Rad)\n0:30, Puls <44");
+
+    workout.templateId = 99;  // a template the library lost
+    EXPECT_EQ(ScreenTitle(workout), "???");
+    workout.sportId = 77;
+    EXPECT_EQ(PrintLabel(workout, kPrintWithAveragePulse), "???\n0:30");
+}
+
+}  // namespace
+}  // namespace kadenzo
