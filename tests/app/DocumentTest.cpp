@@ -5,11 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "AppContext.h"
-#include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
-#include "LanguageModule.h"
 #include "Library.h"
 #include "LibraryFile.h"
 #include "TestSupport.h"
@@ -46,6 +43,14 @@ private:
         return path;
     }
 
+    // The profile dialog's answer: the maximum heart rate entered, and OK or Cancel.
+    static auto ProfileAnswer(int maxHeartRate, bool ok) {
+        return [maxHeartRate, ok](AthleteProfile& profile, bool) {
+            profile.maxHeartRate = maxHeartRate;
+            return ok;
+        };
+    }
+
     void ChangeSomething() {
         App().log->name = "Changed";
         document_->SetModified(true);
@@ -63,10 +68,7 @@ private slots:
         settings_ = std::make_unique<QSettings>(PathOf("settings.ini"), QSettings::IniFormat);
         dialogs_ = FakeUserDialogs();
         // The first-time profile prompt is answered with a profile unless a test says otherwise.
-        dialogs_.profile = [](AthleteProfile& profile, bool) {
-            profile.maxHeartRate = 188;
-            return true;
-        };
+        dialogs_.profile = ProfileAnswer(188, true);
         document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
         document_->Doc().OnNewDocument();
     }
@@ -132,7 +134,6 @@ private slots:
         QCOMPARE(dialogs_.questions.size(), std::size_t{1});
         QCOMPARE(dialogs_.questions[0].text,
                  module_->QText(otherComputer ? kMsgLibraryFromElsewhere : kMsgLibraryChangedHere));
-        QCOMPARE(dialogs_.questions[0].icon, UserDialogs::Icon::Question);
         QCOMPARE(GetSportName(App().library->sports.idCounter) == "Added later", !replaced);
         QCOMPARE(document_->Doc().libraryReplaced, replaced);
     }
@@ -147,7 +148,6 @@ private slots:
         QCOMPARE(ReadAll(path), before);
         QVERIFY(document_->IsModified());
         QCOMPARE(dialogs_.messages.size(), std::size_t{1});
-        QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
         QVERIFY(dialogs_.messages[0].text.contains(QDir::toNativeSeparators(path)));
     }
 
@@ -165,47 +165,28 @@ private slots:
         QCOMPARE(document_->PathName(), kept);
     }
 
-    void firstOpenPromptsForProfileEvenWhenCancelled() {
-        const QString path = SaveDiary("fresh.kdz");
-        dialogs_.profile = [](AthleteProfile& profile, bool) {
-            profile.maxHeartRate = 185;
-            profile.hrFormula = 1;
-            return false;
-        };
-        QVERIFY(document_->OpenDocumentFile(path));
+    void profileValuesAreTakenOnFirstOpenEvenWhenCancelledOtherwiseOnlyOnOk() {
+        dialogs_.profile = ProfileAnswer(185, false);
+        QVERIFY(document_->OpenDocumentFile(SaveDiary("fresh.kdz")));
         QCOMPARE(dialogs_.profileCalls, 1);
         QVERIFY(dialogs_.lastProfileFirstPrompt);
         QCOMPARE(document_->Doc().maxHeartRate, 185);
-        QCOMPARE(document_->Doc().hrFormula, 1);
         QVERIFY(document_->IsModified());
-    }
 
-    void profileCommandTakesValuesOnlyOnOk() {
-        dialogs_.profile = [](AthleteProfile& profile, bool) {
-            profile.maxHeartRate = 150;
-            return false;
-        };
+        document_->SetModified(false);
+        dialogs_.profile = ProfileAnswer(150, false);
         QVERIFY(!document_->EditProfileCommand());
-        QCOMPARE(document_->Doc().maxHeartRate, 0);
-        QVERIFY(!document_->IsModified());
         QVERIFY(!dialogs_.lastProfileFirstPrompt);
-
-        dialogs_.profile = [](AthleteProfile& profile, bool) {
-            profile.maxHeartRate = 192;
-            profile.hrFormula = 0;
-            return true;
-        };
+        QCOMPARE(document_->Doc().maxHeartRate, 185);
+        QVERIFY(!document_->IsModified());
+        dialogs_.profile = ProfileAnswer(192, true);
         QVERIFY(document_->EditProfileCommand());
         QCOMPARE(document_->Doc().maxHeartRate, 192);
-        QCOMPARE(document_->Doc().hrFormula, 0);
         QVERIFY(document_->IsModified());
     }
 
     void undoneProfileComesBackWithRedo() {
-        dialogs_.profile = [](AthleteProfile& profile, bool) {
-            profile.maxHeartRate = 192;
-            return true;
-        };
+        dialogs_.profile = ProfileAnswer(192, true);
         QVERIFY(document_->EditProfileCommand());
         QVERIFY(QFile::exists(SaveDiary("undo.kdz")));
         QVERIFY(!document_->IsModified());

@@ -52,29 +52,18 @@ private slots:
         QCOMPARE(target.pixel(30, 30), qRgb(0x80, 0x40, 0x03));
     }
 
-    void sportIconByNumberUsesTheModule() {
-        QImage target = Filled(40, Qt::white);
-        {
+    void sportIconByNumberUsesTheModuleAndSkipsUnknownNumbers() {
+        auto draw = [](int index) {
+            QImage target = Filled(40, Qt::white);
             QPainter painter(&target);
-            DrawSportIcon(painter, 0, 0, 40, 40, 0);  // no module: nothing drawn
-        }
-        QCOMPARE(target, Filled(40, Qt::white));
-
+            DrawSportIcon(painter, 0, 0, 40, 40, index);
+            painter.end();
+            return target;
+        };
+        QCOMPARE(draw(0), Filled(40, Qt::white));  // no module: nothing drawn
         auto module = UseEnglishModule();
-        const QImage first = module->Bitmap(176);
-        QCOMPARE(first.size(), QSize(40, 40));
-        {
-            QPainter painter(&target);
-            DrawSportIcon(painter, 0, 0, 40, 40, 0);
-        }
-        QCOMPARE(target, first.convertToFormat(QImage::Format_RGB32));
-
-        QImage untouched = Filled(40, Qt::white);
-        {
-            QPainter painter(&untouched);
-            DrawSportIcon(painter, 0, 0, 40, 40, 500);  // no such picture
-        }
-        QCOMPARE(untouched, Filled(40, Qt::white));
+        QCOMPARE(draw(0), module->Bitmap(176).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(draw(500), Filled(40, Qt::white));
         ResetApp();
     }
 
@@ -86,9 +75,8 @@ private slots:
             painter.setPen(QColor(Qt::blue));
             FrameFill(painter, QRect(2, 3, 10, 8));
         }
-        QCOMPARE(target.pixel(2, 3), QColor(Qt::blue).rgb());
-        QCOMPARE(target.pixel(11, 10), QColor(Qt::blue).rgb());
-        QCOMPARE(target.pixel(11, 3), QColor(Qt::blue).rgb());
+        for (QPoint corner : {QPoint(2, 3), QPoint(11, 10), QPoint(11, 3)})
+            QCOMPARE(target.pixel(corner), QColor(Qt::blue).rgb());
         QCOMPARE(target.pixel(5, 6), QColor(Qt::yellow).rgb());
         QCOMPARE(target.pixel(12, 6), qRgb(255, 255, 255));
         QCOMPARE(target.pixel(5, 11), qRgb(255, 255, 255));

@@ -1,17 +1,18 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "AppContext.h"
+#include "LanguageModule.h"
 #include "UserDialogs.h"
 
 namespace kadenzo {
-
-class LanguageModule;
 
 // Scripted answers for every message box and chooser; records what was shown.
 class FakeUserDialogs : public UserDialogs {
@@ -21,13 +22,25 @@ public:
         Icon icon;
     };
 
-    void Message(const QString& text, Icon icon) override;
-    bool AskYesNo(const QString& text, Icon icon) override;
-    Answer AskYesNoCancel(const QString& text) override;
-    QString OpenFileName(const QString& filter) override;
-    QString SaveFileName(const QString& suggestedPath, const QString& filter,
-                         const QString& defaultSuffix) override;
-    bool EditProfile(AthleteProfile& profile, bool firstPrompt) override;
+    void Message(const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    bool AskYesNo(const QString& text, Icon icon) override {
+        questions.push_back({text, icon});
+        return Next(yesNo, false);
+    }
+    Answer AskYesNoCancel(const QString& text) override {
+        questions.push_back({text, Icon::Warning});
+        return Next(yesNoCancel, Answer::Cancel);
+    }
+    QString OpenFileName(const QString&) override { return openFile; }
+    QString SaveFileName(const QString&, const QString& filter, const QString&) override {
+        lastSaveFilter = filter;
+        return saveFile;
+    }
+    bool EditProfile(AthleteProfile& values, bool firstPrompt) override {
+        ++profileCalls;
+        lastProfileFirstPrompt = firstPrompt;
+        return profile ? profile(values, firstPrompt) : false;
+    }
 
     std::vector<Shown> messages;     // Message() calls
     std::vector<Shown> questions;    // AskYesNo() and AskYesNoCancel() calls
@@ -40,13 +53,36 @@ public:
     std::function<bool(AthleteProfile&, bool firstPrompt)> profile;
     int profileCalls = 0;
     bool lastProfileFirstPrompt = false;
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& answers, T otherwise) {
+        if (answers.empty()) return otherwise;
+        const T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // Where the build put rcus.rcc, rcge.rcc and library.dat.
-QString BuiltModuleDir();
+inline QString BuiltModuleDir() { return QStringLiteral(KADENZO_MODULE_DIR); }
+
 // Copies the named files from the build's app folder into dir.
-void CopyBuilt(const QString& dir, const QStringList& names);
+inline void CopyBuilt(const QString& dir, const QStringList& names) {
+    for (const QString& name : names) {
+        const QString target = dir + QLatin1Char('/') + name;
+        QFile::remove(target);
+        if (!QFile::copy(BuiltModuleDir() + QLatin1Char('/') + name, target))
+            qFatal("cannot copy %s", qPrintable(name));
+    }
+}
+
 // Loads the English module as the current string table and returns it.
-std::unique_ptr<LanguageModule> UseEnglishModule();
+inline std::unique_ptr<LanguageModule> UseEnglishModule() {
+    auto module = LanguageModule::Load(BuiltModuleDir() + QStringLiteral("/rcus.rcc"));
+    if (!module) qFatal("the English module is not built");
+    App().strings = module.get();
+    return module;
+}
 
 }  // namespace kadenzo

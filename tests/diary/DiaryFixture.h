@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <map>
 #include <memory>
 
 #include "AppContext.h"
@@ -15,18 +16,10 @@ namespace kadenzo::test {
 class DiaryTexts : public StringTable {
 public:
     std::string Text(std::uint32_t id) const override {
-        switch (id) {
-            case 33048:
-                return "Week";
-            case 33057:
-                return "Page %i";
-            case 33102:
-                return "km";
-            case 33103:
-                return "mi";
-            default:
-                return "";
-        }
+        static const std::map<std::uint32_t, std::string> texts = {
+            {33048, "Week"}, {33057, "Page %i"}, {33102, "km"}, {33103, "mi"}};
+        const auto it = texts.find(id);
+        return it == texts.end() ? "" : it->second;
     }
 };
 

@@ -51,17 +51,13 @@ TEST(PageFurniture, PictureFooterRuleAndContent) {
     PrintGrid grid = ComputePrintGrid(4600, 0);
     EXPECT_EQ(grid.column, 630);  // trunc(4600 * 0.13698...)= 630
     EXPECT_EQ(grid.gap, 31);      // (4600 - 4410) / 6
+    EXPECT_EQ(ComputePrintGrid(4600, 5800).nominalRow, (5800 - 3 * 31) / 4);
     PageFurniture f = LayOutPageFurniture(page, 50);
     const int u = 6400 / 20;
     EXPECT_EQ(f.picture, (DiaryRect{4700 - 4 * u, 200, 4700, 200 + u}));
     EXPECT_EQ(f.footer, (DiaryRect{100, 6550, 4700, 6600}));
     EXPECT_EQ(f.ruleY, 6600 - (15 + 50));
     EXPECT_EQ(f.content, (DiaryRect{100, 200 + 384, 4700, 6600 - 62 - 50}));
-}
-
-TEST(PrintGrid, FourNominalRowsWithThreeGaps) {
-    PrintGrid g = ComputePrintGrid(4600, 5800);
-    EXPECT_EQ(g.nominalRow, (5800 - 3 * 31) / 4);
 }
 
 }  // namespace

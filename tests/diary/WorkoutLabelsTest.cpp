@@ -39,44 +39,37 @@ protected:
     UnitTexts texts_;
 };
 
-TEST_F(WorkoutLabels, PastDayShowsPerformedValuesInTheUsersUnit) {
-    LabelFacts f = Run();
-    f.duration = 45;
-    f.distance = 10;
-    f.plannedDuration = 60;
-    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "0:45 - 10.0km");
-    App().units.distance = 1;
-    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "0:45 - 6.2mi");
-}
-
-TEST_F(WorkoutLabels, FutureDayShowsPlannedValues) {
-    LabelFacts f = Run();
-    f.plannedDuration = 90;
-    f.duration = 30;  // entered early; the plan still counts
-    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "1:30");
-    f.plannedDistance = 21.1;
-    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "21.1km (1:30)");
-    f.plannedDuration = 0;
-    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "21.1km");
-    f.plannedDistance = 0;
-    EXPECT_EQ(ScreenDetail(f, kToday + 1, kToday), "");
-}
-
-TEST_F(WorkoutLabels, TodaySwitchesToPerformedOnceADurationIsEntered) {
-    LabelFacts f = Run();
-    f.plannedDuration = 60;
-    f.distance = 5;  // a distance alone does not count as performed
-    EXPECT_EQ(ScreenDetail(f, kToday, kToday), "1:00");
-    f.duration = 125.9;
-    EXPECT_EQ(ScreenDetail(f, kToday, kToday), "2:05 - 5.0km");
-}
-
-TEST_F(WorkoutLabels, PastDayWithoutPerformanceShowsQuestionMarks) {
-    LabelFacts f = Run();
-    f.plannedDuration = 60;
-    EXPECT_EQ(ScreenDetail(f, kToday - 3, kToday), "???");
-    f.distance = 7.25;
-    EXPECT_EQ(ScreenDetail(f, kToday - 3, kToday), "7.2km");
+// Past days show what was done, future days the plan, today the plan until a
+// duration is entered.
+TEST_F(WorkoutLabels, ScreenDetailShowsPerformedOrPlannedValues) {
+    struct Case {
+        int day;  // relative to today
+        double duration, distance, plannedDuration, plannedDistance;
+        std::uint32_t distanceUnit;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {-1, 45, 10, 60, 0, 0, "0:45 - 10.0km"},
+        {-1, 45, 10, 60, 0, 1, "0:45 - 6.2mi"},
+        {1, 30, 0, 90, 0, 0, "1:30"},  // entered early; the plan still counts
+        {1, 30, 0, 90, 21.1, 0, "21.1km (1:30)"},
+        {1, 30, 0, 0, 21.1, 0, "21.1km"},
+        {1, 30, 0, 0, 0, 0, ""},
+        {0, 0, 5, 60, 0, 0, "1:00"},  // a distance alone does not count as performed
+        {0, 125.9, 5, 60, 0, 0, "2:05 - 5.0km"},
+        {-3, 0, 0, 60, 0, 0, "???"},
+        {-3, 0, 7.25, 60, 0, 0, "7.2km"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        LabelFacts f = Run();
+        f.duration = c.duration;
+        f.distance = c.distance;
+        f.plannedDuration = c.plannedDuration;
+        f.plannedDistance = c.plannedDistance;
+        App().units.distance = c.distanceUnit;
+        EXPECT_EQ(ScreenDetail(f, kToday + c.day, kToday), c.expected);
+    }
 }
 
 TEST_F(WorkoutLabels, DamagedFiguresDoNotBreakTheFormat) {

@@ -57,13 +57,9 @@ protected:
 TEST_F(LegacyStartupTest, ImportSavesTheLibraryAndRemovesTheOldDatabase) {
     ASSERT_TRUE(ImportLibraryAtStartUp(source));
     ASSERT_NE(nullptr, App().library);
-    EXPECT_EQ(1u, App().library->categories.size());
-    EXPECT_EQ(8u, App().library->categories.idCounter);  // recomputed: 7 + 1
-    EXPECT_EQ(5u, App().library->eventKinds.idCounter);  // defaults 0..4
-
     std::unique_ptr<CLibrary> saved = ReadLibraryFile((programFolder / "library.dat").string());
     EXPECT_EQ(App().library->Fingerprint(), saved->Fingerprint());
-    EXPECT_EQ(8u, saved->categories.idCounter);
+    EXPECT_EQ(8u, saved->categories.idCounter);  // recomputed: 7 + 1
 
     EXPECT_FALSE(UserIniNames(source));
     EXPECT_TRUE(UserIniNames(other));
@@ -85,7 +81,6 @@ TEST_F(LegacyStartupTest, FailedImportLeavesNoLibraryAndTouchesNothing) {
 TEST_F(LegacyStartupTest, FailedSaveKeepsTheOldDatabaseForTheNextStart) {
     fs::create_directories(programFolder / "library.dat");  // cannot be written as a file
     ASSERT_TRUE(ImportLibraryAtStartUp(source));
-    ASSERT_NE(nullptr, App().library);
     EXPECT_EQ(1u, App().library->categories.size());
     EXPECT_TRUE(UserIniNames(source));
     EXPECT_TRUE(fs::exists(programFolder / "database.mdb"));

@@ -31,12 +31,12 @@ public:
     std::filesystem::path UserIni() const { return folder_ / "user-odbc.ini"; }
     std::filesystem::path SystemIni() const { return folder_ / "odbc.ini"; }
     static std::string ReadText(const std::filesystem::path& file);
-    // Rewrites odbc.ini with every registered source, as the tests expect it.
-    void WriteUserIni() const;
     void RemoveFolder();
 
 private:
     OdbcSandbox();
+    // Rewrites the user's odbc.ini with every registered source.
+    void WriteUserIni() const;
 
     std::filesystem::path folder_;
     std::vector<std::string> sources_;

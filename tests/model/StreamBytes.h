@@ -45,10 +45,6 @@ struct StreamBytes {
     StreamBytes& ClassTag(std::uint16_t schema, std::string_view name) {
         return Word(0xFFFF).Word(schema).Word(static_cast<std::uint16_t>(name.size())).Raw(name);
     }
-    StreamBytes& Append(const std::vector<std::uint8_t>& more) {
-        bytes.insert(bytes.end(), more.begin(), more.end());
-        return *this;
-    }
 };
 
 // Everything `write` stores, as bytes.

@@ -20,19 +20,13 @@ std::string Rows(int count) {
     return rows;
 }
 
-class HrmReaderTest : public ::testing::Test {
+class HrmReaderTest : public testing::ReaderTest {
 protected:
-    void SetUp() override {
-        ResetApp();
-        App().now = [] { return std::time_t{777}; };
-    }
-    void TearDown() override { ResetApp(); }
     static CRecording Read(const std::string& text) {
         CRecording recording;
         ReadHrm(recording, text);
         return recording;
     }
-    testing::ScopedTimeZone utc_{"UTC"};
 };
 
 TEST_F(HrmReaderTest, ReadsTwelveRowsAtFiveSeconds) {

@@ -15,11 +15,11 @@ public:
     }
 };
 
-TEST(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
-    ResetApp();
+using MarkerTextTest = testing::ReaderTest;
+
+TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
     MarkerStrings strings;
     App().strings = &strings;
-    testing::ScopedTimeZone utc("UTC");
     CRecording r;
     r.start = 1079345130;  // Mon 15.03.2004 10:05:30
     for (int i = 0; i < 4; ++i) r.samples.push_back({{}, i * 1830, i * 2505});
@@ -32,7 +32,6 @@ TEST(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
     EXPECT_EQ(MarkerTexts(r, 2, 99, kAxisDistance)[0], "Marker 1: 5.01 km");
     EXPECT_EQ(MarkerTexts(r, -3, 99, kAxisElapsedTime)[0], "Marker 1: 0:00:00");
     EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime)[1], "");
-    ResetApp();
 }
 
 TEST(TextFormatTest, ArgumentsFollowTheirConversions) {

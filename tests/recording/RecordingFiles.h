@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "AppContext.h"
 
 // Writers of the binary recording formats and a time-zone guard, so that each
 // test builds exactly the file it needs and runs alike on every machine.
@@ -26,6 +30,17 @@ public:
 
 private:
     std::optional<std::string> old_;
+};
+
+// Settings reset before and after each test, "now" fixed at 777, times in UTC.
+class ReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetApp();
+        App().now = [] { return std::time_t{777}; };
+    }
+    void TearDown() override { ResetApp(); }
+    ScopedTimeZone utc_{"UTC"};
 };
 
 // Little-endian values; N is the byte count.

@@ -8,9 +8,9 @@ namespace kadenzo {
 namespace {
 
 using testing::TourBytes;
+using TourReaderTest = testing::ReaderTest;
 
-TEST(TourReaderTest, ReadsHeaderAndSamplesWithAndWithoutTexts) {
-    ResetApp();
+TEST_F(TourReaderTest, ReadsHeaderAndSamplesWithAndWithoutTexts) {
     const std::string file = TourBytes({{0, 0, 12.5f, 18, 80, 121, std::nullopt, 3},
                                         {10, 1234, 13, 17.5f, 82, 130.5f, "Summit\xE9", 0},
                                         {20, 2000, 14, -2, 0, 140, "", 9}});
@@ -32,10 +32,9 @@ TEST(TourReaderTest, ReadsHeaderAndSamplesWithAndWithoutTexts) {
     App().units.distance = 1;
     ASSERT_TRUE(ReadTour(r, file));
     EXPECT_EQ(r.samples[1].distance, 766);  // trunc(1234 * 0.621)
-    ResetApp();
 }
 
-TEST(TourReaderTest, OnlyTheExactSignatureIsRead) {
+TEST_F(TourReaderTest, OnlyTheExactSignatureIsRead) {
     for (std::string signature : {"tour1", "TOUR2", "TOUR1 ", ""}) {
         CRecording r;
         r.title = "kept";
@@ -45,7 +44,7 @@ TEST(TourReaderTest, OnlyTheExactSignatureIsRead) {
     }
 }
 
-TEST(TourReaderTest, CountsAreCheckedAgainstTheFile) {
+TEST_F(TourReaderTest, CountsAreCheckedAgainstTheFile) {
     const std::vector<testing::TourSample> two = {{1, 2, 3, 4, 5, 6, std::nullopt, 7},
                                                   {8, 9, 10, 11, 12, 13, "x", 14}};
     CRecording r;

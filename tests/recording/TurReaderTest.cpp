@@ -9,16 +9,13 @@ namespace {
 
 using testing::TurBytes;
 
-class TurReaderTest : public ::testing::Test {
+class TurReaderTest : public testing::ReaderTest {
 protected:
-    void SetUp() override { ResetApp(); }
-    void TearDown() override { ResetApp(); }
     static CRecording Read(const std::string& bytes) {
         CRecording recording;
         ReadTur(recording, bytes);
         return recording;
     }
-    testing::ScopedTimeZone utc_{"UTC"};
 };
 
 TEST_F(TurReaderTest, ReadsTextLinesAndTwentyByteSamples) {

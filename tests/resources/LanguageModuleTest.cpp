@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -11,114 +10,84 @@
 namespace kadenzo {
 namespace {
 
-// A current folder and a program folder, each holding the modules a case asks for.
-class ModuleFolders : public testing::Test {
-protected:
-    void Place(const QTemporaryDir& dir, const char* name) {
-        ASSERT_TRUE(QFile::copy(BuiltFile(name), dir.filePath(QString::fromLatin1(name))));
-    }
-    void PlaceBytes(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QString Found() const { return FindLanguageModule(current.path(), program.path()); }
-    QString Loaded() const {
-        auto module = LoadLanguageModule(current.path(), program.path());
-        return module ? module->Language() : QStringLiteral("none");
-    }
-
-    QTemporaryDir current;
-    QTemporaryDir program;
-};
-
-TEST(LanguageModule, BothModulesLoadWithTheirLanguage) {
-    auto english = LanguageModule::Load(BuiltFile("rcus.rcc"));
-    auto german = LanguageModule::Load(BuiltFile("rcge.rcc"));
-    ASSERT_TRUE(english);
-    ASSERT_TRUE(german);
-    EXPECT_EQ(english->Language(), QStringLiteral("en"));
-    EXPECT_EQ(german->Language(), QStringLiteral("de"));
-    EXPECT_EQ(english->QText(IDS_TAB_SPORTS), QStringLiteral("Sports"));
-    EXPECT_EQ(german->QText(IDS_TAB_SPORTS), QStringLiteral("Sportarten"));
+void PlaceBytes(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
-TEST(LanguageModule, ModulesStayUsableWhenAnotherOneIsUnloaded) {
+QByteArray BuiltBytes(const char* name) {
+    QFile file(BuiltFile(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(LanguageModule, ModulesLoadWithTheirLanguageAndOutliveEachOther) {
     auto english = LanguageModule::Load(BuiltFile("rcus.rcc"));
     ASSERT_TRUE(english);
     {
-        auto secondEnglish = LanguageModule::Load(BuiltFile("rcus.rcc"));
         auto german = LanguageModule::Load(BuiltFile("rcge.rcc"));
-        ASSERT_TRUE(secondEnglish);
         ASSERT_TRUE(german);
+        EXPECT_EQ(german->Language(), QStringLiteral("de"));
+        EXPECT_EQ(german->QText(IDS_TAB_SPORTS), QStringLiteral("Sportarten"));
+        // The core gets Windows-1252 bytes.
+        EXPECT_EQ(german->Text(IDS_TAB_INTENSITIES), std::string("Intensit\xE4ten"));
+        EXPECT_TRUE(LanguageModule::Load(BuiltFile("rcus.rcc")));
     }
-    EXPECT_EQ(english->QText(IDS_UNIT_KM), QStringLiteral("km"));
+    EXPECT_EQ(english->Language(), QStringLiteral("en"));
+    EXPECT_EQ(english->QText(IDS_TAB_SPORTS), QStringLiteral("Sports"));
     EXPECT_EQ(english->Bitmap(IDB_SPORT_FIRST).size(), QSize(40, 40));
     EXPECT_FALSE(english->Menu(IDR_DIARY_MENU).empty());
-}
-
-TEST(LanguageModule, TextForTheCoreIsWindows1252) {
-    auto german = LanguageModule::Load(BuiltFile("rcge.rcc"));
-    ASSERT_TRUE(german);
-    EXPECT_EQ(german->Text(IDS_TAB_INTENSITIES), std::string("Intensit\xE4ten"));
-    EXPECT_EQ(german->QText(IDS_TAB_INTENSITIES), QString::fromUtf8("Intensit\xC3\xA4ten"));
-}
-
-TEST(LanguageModule, UnknownNumbersGiveNothing) {
-    auto english = LanguageModule::Load(BuiltFile("rcus.rcc"));
-    ASSERT_TRUE(english);
     EXPECT_EQ(english->Text(99999), std::string());
     EXPECT_TRUE(english->Icon(9999).isNull());
     EXPECT_TRUE(english->Menu(130).empty());
 }
 
-TEST_F(ModuleFolders, MissingBrokenOrForeignFilesDoNotLoad) {
+TEST(LanguageModule, MissingBrokenOrForeignFilesDoNotLoad) {
+    QTemporaryDir dir;
+    const QByteArray built = BuiltBytes("rcus.rcc");
+    ASSERT_FALSE(built.isEmpty());
     EXPECT_FALSE(LanguageModule::Load(QString()));
-    EXPECT_FALSE(LanguageModule::Load(current.filePath(QStringLiteral("rcus.rcc"))));
-    PlaceBytes(current, "empty.rcc", QByteArray());
-    EXPECT_FALSE(LanguageModule::Load(current.filePath(QStringLiteral("empty.rcc"))));
-    PlaceBytes(current, "text.rcc", "qres this is not a resource file at all");
-    EXPECT_FALSE(LanguageModule::Load(current.filePath(QStringLiteral("text.rcc"))));
-
-    QFile built(BuiltFile("rcus.rcc"));
-    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
-    const QByteArray bytes = built.readAll();
-    PlaceBytes(current, "half.rcc", bytes.left(bytes.size() / 2));
-    EXPECT_FALSE(LanguageModule::Load(current.filePath(QStringLiteral("half.rcc"))));
+    EXPECT_FALSE(LanguageModule::Load(dir.filePath(QStringLiteral("missing.rcc"))));
+    const std::pair<const char*, QByteArray> broken[] = {
+        {"empty.rcc", QByteArray()},
+        {"text.rcc", "qres this is not a resource file at all"},
+        {"half.rcc", built.left(built.size() / 2)}};
+    for (const auto& [name, bytes] : broken) {
+        PlaceBytes(dir, name, bytes);
+        EXPECT_FALSE(LanguageModule::Load(dir.filePath(QString::fromLatin1(name)))) << name;
+    }
 }
 
-TEST_F(ModuleFolders, EnglishIsPreferredInTheSameFolder) {
-    Place(current, "rcge.rcc");
-    Place(current, "rcus.rcc");
-    EXPECT_EQ(Found(), current.filePath(QStringLiteral("rcus.rcc")));
-    EXPECT_EQ(Loaded(), QStringLiteral("en"));
-}
-
-TEST_F(ModuleFolders, CurrentFolderComesBeforeProgramFolder) {
-    Place(current, "rcge.rcc");
-    Place(program, "rcus.rcc");
-    EXPECT_EQ(Found(), current.filePath(QStringLiteral("rcge.rcc")));
-    EXPECT_EQ(Loaded(), QStringLiteral("de"));
-}
-
-TEST_F(ModuleFolders, ProgramFolderIsUsedWhenTheCurrentFolderHasNone) {
-    Place(program, "rcge.rcc");
-    EXPECT_EQ(Loaded(), QStringLiteral("de"));
-    Place(program, "rcus.rcc");
-    EXPECT_EQ(Found(), program.filePath(QStringLiteral("rcus.rcc")));
-    EXPECT_EQ(Loaded(), QStringLiteral("en"));
-}
-
-TEST_F(ModuleFolders, ABrokenModuleFallsThroughToTheNextCandidate) {
-    PlaceBytes(current, "rcus.rcc", "damaged");
-    Place(program, "rcge.rcc");
-    EXPECT_EQ(Found(), current.filePath(QStringLiteral("rcus.rcc")));
-    EXPECT_EQ(Loaded(), QStringLiteral("de"));
-}
-
-TEST_F(ModuleFolders, NoModuleAnywhere) {
-    EXPECT_EQ(Found(), QString());
-    EXPECT_EQ(Loaded(), QStringLiteral("none"));
+TEST(LanguageModule, SearchPrefersCurrentFolderThenEnglishAndSkipsBrokenModules) {
+    struct Case {
+        const char* current;  // modules in the current folder, "!" marks a damaged one
+        const char* program;
+        const char* found;  // "c:" or "p:" and the file, empty when none
+        const char* loaded;
+    };
+    const Case cases[] = {
+        {"rcge rcus", "", "c:rcus.rcc", "en"}, {"rcge", "rcus", "c:rcge.rcc", "de"},
+        {"", "rcge", "p:rcge.rcc", "de"},      {"", "rcge rcus", "p:rcus.rcc", "en"},
+        {"!rcus", "rcge", "c:rcus.rcc", "de"}, {"", "", "", "none"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.current) + " | " + c.program);
+        QTemporaryDir current, program;
+        for (auto [dir, list] : {std::pair{&current, c.current}, std::pair{&program, c.program}}) {
+            for (const QString& entry : QString::fromLatin1(list).split(' ', Qt::SkipEmptyParts)) {
+                const bool damaged = entry.startsWith('!');
+                const QByteArray file = (damaged ? entry.mid(1) : entry).toLatin1() + ".rcc";
+                PlaceBytes(*dir, file.constData(),
+                           damaged ? QByteArray("damaged") : BuiltBytes(file.constData()));
+            }
+        }
+        const QString expected = QString::fromLatin1(c.found);
+        const QTemporaryDir& where = expected.startsWith('c') ? current : program;
+        EXPECT_EQ(FindLanguageModule(current.path(), program.path()),
+                  expected.isEmpty() ? QString() : where.filePath(expected.mid(2)));
+        const auto module = LoadLanguageModule(current.path(), program.path());
+        EXPECT_EQ(module ? module->Language() : QStringLiteral("none"),
+                  QString::fromLatin1(c.loaded));
+    }
 }
 
 }  // namespace

@@ -79,56 +79,33 @@ TEST(ResourceFileCheck, HandMadeFileIsSoundAndReadableByQt) {
     EXPECT_TRUE(QResource::unregisterResource(raw, QStringLiteral("/tiny-check")));
 }
 
-TEST(ResourceFileCheck, RefusesBrokenHeaders) {
+TEST(ResourceFileCheck, RefusesDamagedFiles) {
     EXPECT_FALSE(IsSoundResourceFile(QByteArray()));
     EXPECT_FALSE(IsSoundResourceFile("qres"));
-    TinyResource wrongMagic;
-    wrongMagic.bytes[0] = 'Q';
-    EXPECT_FALSE(IsSoundResourceFile(wrongMagic.bytes));
-    TinyResource futureVersion;
-    PutAt(futureVersion.bytes, 4, 9, 4);
-    EXPECT_FALSE(IsSoundResourceFile(futureVersion.bytes));
-    TinyResource treeOutside;
-    PutAt(treeOutside.bytes, 8, quint64(treeOutside.bytes.size()), 4);
-    EXPECT_FALSE(IsSoundResourceFile(treeOutside.bytes));
-}
-
-TEST(ResourceFileCheck, RefusesOffsetsThatLeaveTheFile) {
-    TinyResource childOutside;
-    PutAt(childOutside.bytes, childOutside.Node(0) + 10, 7, 4);
-    EXPECT_FALSE(IsSoundResourceFile(childOutside.bytes));
-
-    TinyResource hugeChildCount;
-    PutAt(hugeChildCount.bytes, hugeChildCount.Node(0) + 6, 0xFFFFFFFF, 4);
-    EXPECT_FALSE(IsSoundResourceFile(hugeChildCount.bytes));
-
-    TinyResource nameOutside;
-    PutAt(nameOutside.bytes, nameOutside.Node(1), 0x7FFFFFF0, 4);
-    EXPECT_FALSE(IsSoundResourceFile(nameOutside.bytes));
-
-    TinyResource nameTooLong;
-    PutAt(nameTooLong.bytes, nameTooLong.names, 0xFFFF, 2);
-    EXPECT_FALSE(IsSoundResourceFile(nameTooLong.bytes));
-
-    TinyResource dataOutside;
-    PutAt(dataOutside.bytes, dataOutside.Node(1) + 10, 0x00FFFFFF, 4);
-    EXPECT_FALSE(IsSoundResourceFile(dataOutside.bytes));
-
-    TinyResource dataTooLong;
-    PutAt(dataTooLong.bytes, dataTooLong.blobs, 0xFFFFFFF0, 4);
-    EXPECT_FALSE(IsSoundResourceFile(dataTooLong.bytes));
-}
-
-TEST(ResourceFileCheck, RefusesCycles) {
-    TinyResource selfParent;
-    PutAt(selfParent.bytes, selfParent.Node(0) + 10, 0, 4);
-    EXPECT_FALSE(IsSoundResourceFile(selfParent.bytes));
-
-    TinyResource fileTurnedDirectory;  // node 1 becomes a directory listing the root
-    PutAt(fileTurnedDirectory.bytes, fileTurnedDirectory.Node(1) + 4, 2, 2);
-    PutAt(fileTurnedDirectory.bytes, fileTurnedDirectory.Node(1) + 6, 1, 4);
-    PutAt(fileTurnedDirectory.bytes, fileTurnedDirectory.Node(1) + 10, 0, 4);
-    EXPECT_FALSE(IsSoundResourceFile(fileTurnedDirectory.bytes));
+    using Damage = void (*)(TinyResource&);
+    const std::pair<const char*, Damage> damages[] = {
+        {"magic", [](TinyResource& t) { t.bytes[0] = 'Q'; }},
+        {"future version", [](TinyResource& t) { PutAt(t.bytes, 4, 9, 4); }},
+        {"tree at the end", [](TinyResource& t) { PutAt(t.bytes, 8, t.bytes.size(), 4); }},
+        {"child outside", [](TinyResource& t) { PutAt(t.bytes, t.Node(0) + 10, 7, 4); }},
+        {"huge child count", [](TinyResource& t) { PutAt(t.bytes, t.Node(0) + 6, 0xFFFFFFFF, 4); }},
+        {"name outside", [](TinyResource& t) { PutAt(t.bytes, t.Node(1), 0x7FFFFFF0, 4); }},
+        {"name too long", [](TinyResource& t) { PutAt(t.bytes, t.names, 0xFFFF, 2); }},
+        {"data outside", [](TinyResource& t) { PutAt(t.bytes, t.Node(1) + 10, 0xFFFFFF, 4); }},
+        {"data too long", [](TinyResource& t) { PutAt(t.bytes, t.blobs, 0xFFFFFFF0, 4); }},
+        {"root its own child", [](TinyResource& t) { PutAt(t.bytes, t.Node(0) + 10, 0, 4); }},
+        {"file turned directory listing the root",
+         [](TinyResource& t) {
+             PutAt(t.bytes, t.Node(1) + 4, 2, 2);
+             PutAt(t.bytes, t.Node(1) + 6, 1, 4);
+             PutAt(t.bytes, t.Node(1) + 10, 0, 4);
+         }},
+    };
+    for (const auto& [what, damage] : damages) {
+        TinyResource tiny;
+        damage(tiny);
+        EXPECT_FALSE(IsSoundResourceFile(tiny.bytes)) << what;
+    }
 }
 
 TEST(ResourceFileCheck, BuiltModuleIsSoundAndEveryTruncationIsRefused) {
