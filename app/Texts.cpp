@@ -19,7 +19,7 @@ QString TextOr(std::uint32_t id, const QString& fallback) {
 
 namespace {
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;
     bool zeroPad = false;
     bool plusSign = false;
@@ -27,11 +27,11 @@ struct Spec {
     int precision = -1;
 };
 
-QString Pad(QString text, const Spec& spec, bool numeric) {
-    if (text.size() >= spec.width) return text;
-    const int fill = spec.width - static_cast<int>(text.size());
-    if (spec.leftAlign) return text + QString(fill, QLatin1Char(' '));
-    if (spec.zeroPad && numeric) {
+QString Pad(QString text, const Conversion& field, bool numeric) {
+    if (text.size() >= field.width) return text;
+    const int fill = field.width - static_cast<int>(text.size());
+    if (field.leftAlign) return text + QString(fill, QLatin1Char(' '));
+    if (field.zeroPad && numeric) {
         const bool sign = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'));
         return sign ? text.left(1) + QString(fill, QLatin1Char('0')) + text.mid(1)
                     : QString(fill, QLatin1Char('0')) + text;
@@ -40,29 +40,29 @@ QString Pad(QString text, const Spec& spec, bool numeric) {
 }
 
 // An integer's precision is its least number of digits.
-QString WithDigits(QString digits, const Spec& spec) {
+QString WithDigits(QString digits, const Conversion& field) {
     const bool negative = digits.startsWith(QLatin1Char('-'));
     if (negative) digits.remove(0, 1);
-    if (spec.precision > digits.size())
-        digits.prepend(QString(spec.precision - digits.size(), QLatin1Char('0')));
+    if (field.precision > digits.size())
+        digits.prepend(QString(field.precision - digits.size(), QLatin1Char('0')));
     return negative ? QLatin1Char('-') + digits : digits;
 }
 
-QString Convert(QChar conversion, const Spec& spec, const QVariant& arg) {
+QString Convert(QChar conversion, const Conversion& field, const QVariant& arg) {
     bool ok = false;
     switch (conversion.unicode()) {
         case 'd':
         case 'i': {
             const qlonglong v = arg.toLongLong(&ok);
             if (!ok) return QString();
-            QString text = WithDigits(QString::number(v), spec);
-            if (spec.plusSign && v >= 0) text.prepend(QLatin1Char('+'));
-            return Pad(text, spec, true);
+            QString text = WithDigits(QString::number(v), field);
+            if (field.plusSign && v >= 0) text.prepend(QLatin1Char('+'));
+            return Pad(text, field, true);
         }
         case 'u': {
             const qlonglong v = arg.toLongLong(&ok);
             if (!ok) return QString();
-            return Pad(WithDigits(QString::number(static_cast<quint32>(v)), spec), spec, true);
+            return Pad(WithDigits(QString::number(static_cast<quint32>(v)), field), field, true);
         }
         case 'x':
         case 'X': {
@@ -70,21 +70,21 @@ QString Convert(QChar conversion, const Spec& spec, const QVariant& arg) {
             if (!ok) return QString();
             QString text = QString::number(static_cast<quint32>(v), 16);
             if (conversion == QLatin1Char('X')) text = text.toUpper();
-            return Pad(WithDigits(text, spec), spec, true);
+            return Pad(WithDigits(text, field), field, true);
         }
         case 'f': {
             const double v = arg.toDouble(&ok);
             if (!ok) return QString();
-            QString text = QString::number(v, 'f', spec.precision < 0 ? 6 : spec.precision);
-            if (spec.plusSign && v >= 0) text.prepend(QLatin1Char('+'));
-            return Pad(text, spec, true);
+            QString text = QString::number(v, 'f', field.precision < 0 ? 6 : field.precision);
+            if (field.plusSign && v >= 0) text.prepend(QLatin1Char('+'));
+            return Pad(text, field, true);
         }
         case 'c':
-            return Pad(arg.toString().left(1), spec, false);
+            return Pad(arg.toString().left(1), field, false);
         case 's': {
             QString text = arg.toString();
-            if (spec.precision >= 0) text.truncate(spec.precision);
-            return Pad(text, spec, false);
+            if (field.precision >= 0) text.truncate(field.precision);
+            return Pad(text, field, false);
         }
         default:
             return QString();
@@ -112,26 +112,26 @@ QString FormatText(const QString& format, const QVariantList& values) {
             ++i;
             continue;
         }
-        Spec spec;
+        Conversion field;
         qsizetype j = i + 1;
         for (; j < n; ++j) {
             const QChar f = format.at(j);
             if (f == QLatin1Char('-')) {
-                spec.leftAlign = true;
+                field.leftAlign = true;
             } else if (f == QLatin1Char('0')) {
-                spec.zeroPad = true;
+                field.zeroPad = true;
             } else if (f == QLatin1Char('+')) {
-                spec.plusSign = true;
+                field.plusSign = true;
             } else if (f != QLatin1Char(' ') && f != QLatin1Char('#')) {
                 break;
             }
         }
-        for (; j < n && format.at(j).isDigit() && spec.width < 1000; ++j)
-            spec.width = spec.width * 10 + format.at(j).digitValue();
+        for (; j < n && format.at(j).isDigit() && field.width < 1000; ++j)
+            field.width = field.width * 10 + format.at(j).digitValue();
         if (j < n && format.at(j) == QLatin1Char('.')) {
-            spec.precision = 0;
-            for (++j; j < n && format.at(j).isDigit() && spec.precision < 100; ++j)
-                spec.precision = spec.precision * 10 + format.at(j).digitValue();
+            field.precision = 0;
+            for (++j; j < n && format.at(j).isDigit() && field.precision < 100; ++j)
+                field.precision = field.precision * 10 + format.at(j).digitValue();
         }
         // Length modifiers (l, h, I64) carry no meaning here.
         while (j < n && (format.at(j) == QLatin1Char('l') || format.at(j) == QLatin1Char('h') ||
@@ -141,7 +141,7 @@ QString FormatText(const QString& format, const QVariantList& values) {
         if (j >= n) break;
         const QVariant arg = next < values.size() ? values[next] : QVariant();
         ++next;
-        out += Convert(format.at(j), spec, arg);
+        out += Convert(format.at(j), field, arg);
         i = j;
     }
     return out;
