@@ -25,6 +25,6 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
-    kadenzo::InstallDiaryView(*app.MainFrame());
+    kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     return app.ExitInstance(QApplication::exec());
 }

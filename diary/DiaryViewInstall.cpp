@@ -6,9 +6,10 @@
 
 namespace kadenzo {
 
-void InstallDiaryView(CMainFrame& frame) {
-    auto factory = [](CMainFrame& f) -> QWidget* {
+void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
+    auto factory = [printer](CMainFrame& f) -> QWidget* {
         auto* view = new CKadenzoView(f.Document().Doc());
+        view->SetPrinter(printer);
         view->RegisterCommands(f);
         return view;
     };
