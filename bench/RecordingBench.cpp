@@ -108,7 +108,7 @@ template <typename Load>
 void ReadDayFile(benchmark::State& state, const TempFile& file, Load load) {
     for (auto _ : state) {
         kadenzo::CRecording recording;
-        load(recording, file.path());
+        load(recording, file.path(), kadenzo::RecordingReadContext{});
         if (recording.count() < kDaySeconds) state.SkipWithError("short recording");
         benchmark::DoNotOptimize(recording.samples.data());
     }
@@ -134,7 +134,7 @@ BENCHMARK(BM_LoadTourDay)->Unit(benchmark::kMillisecond);
 
 void BM_SummariseDay(benchmark::State& state) {
     kadenzo::CRecording recording;
-    kadenzo::ReadTur(recording, DayTur());
+    kadenzo::ReadTur(recording, DayTur(), kadenzo::RecordingReadContext{});
     const bool excludePauses = state.range(0) != 0;
     for (auto _ : state) {
         kadenzo::RangeSummary summary =

@@ -10,7 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     kadenzo::CRecording recording;
-    kadenzo::ReadTour(recording, std::string_view(reinterpret_cast<const char*>(data), size));
+    kadenzo::ReadTour(recording, std::string_view(reinterpret_cast<const char*>(data), size),
+                      kadenzo::RecordingReadContext{});
     if (recording.samples.size() > size) std::abort();
     kadenzo::SummariseRange(recording, 0, recording.count() - 1, false);
     // The float channels come straight from the file: the chart scale must cope.

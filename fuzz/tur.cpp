@@ -9,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     kadenzo::CRecording recording;
-    kadenzo::ReadTur(recording, std::string_view(reinterpret_cast<const char*>(data), size));
+    kadenzo::ReadTur(recording, std::string_view(reinterpret_cast<const char*>(data), size),
+                     kadenzo::RecordingReadContext{});
     if (recording.samples.size() > size) std::abort();
     kadenzo::SummariseRange(recording, recording.count() - 1, 0, true);
     return 0;

@@ -14,4 +14,10 @@ public:
     virtual std::string Text(std::uint32_t id) const = 0;
 };
 
+// A table without any text, for callers that have no language module.
+class EmptyStringTable final : public StringTable {
+public:
+    std::string Text(std::uint32_t) const override { return {}; }
+};
+
 }  // namespace kadenzo

@@ -29,16 +29,16 @@ double FromDisplay(double value, int kind, const UnitSettings& units) {
     return kind == kUnitWeight ? value * 0.4535147392290249 : value * 1.6103059581320451;
 }
 
-std::string UnitLabel(int kind, const UnitSettings& units) {
+std::string UnitLabel(int kind, const UnitSettings& units, const StringTable& texts) {
     std::uint32_t setting = kind == kUnitWeight ? units.weight : units.distance;
     if (setting > 1) return "??";
     switch (kind) {
         case kUnitDistance:
-            return App().Text(setting == 0 ? 33102 : 33103);
+            return texts.Text(setting == 0 ? 33102 : 33103);
         case kUnitWeight:
-            return App().Text(setting == 0 ? 33106 : 33107);
+            return texts.Text(setting == 0 ? 33106 : 33107);
         case kUnitSpeed:
-            return App().Text(setting == 0 ? 33104 : 33105);
+            return texts.Text(setting == 0 ? 33104 : 33105);
         default:
             return "??";
     }
@@ -46,6 +46,10 @@ std::string UnitLabel(int kind, const UnitSettings& units) {
 
 double ToDisplay(double value, int kind) { return ToDisplay(value, kind, App().units); }
 double FromDisplay(double value, int kind) { return FromDisplay(value, kind, App().units); }
-std::string UnitLabel(int kind) { return UnitLabel(kind, App().units); }
+std::string UnitLabel(int kind) {
+    const AppContext& app = App();
+    if (!app.strings) return UnitLabel(kind, app.units, EmptyStringTable{});
+    return UnitLabel(kind, app.units, *app.strings);
+}
 
 }  // namespace kadenzo

@@ -24,8 +24,10 @@ double ToDisplay(double value, int kind, const UnitSettings& units);
 // Typed value back to the stored unit; the factors are the exact reciprocals
 // of the display factors so that a typed value shows again unchanged.
 double FromDisplay(double value, int kind, const UnitSettings& units);
+class StringTable;
+
 // The unit's label from the string table ("??" for unknown kinds/settings).
-std::string UnitLabel(int kind, const UnitSettings& units);
+std::string UnitLabel(int kind, const UnitSettings& units, const StringTable& texts);
 
 // The same, reading the settings and texts of the current application.
 double ToDisplay(double value, int kind);

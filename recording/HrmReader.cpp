@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "AppContext.h"
 #include "RecordingTime.h"
 #include "TextScan.h"
 #include "Units.h"
@@ -41,7 +40,8 @@ Columns ParseMode(std::string_view value) {
 
 class HrmParser {
 public:
-    explicit HrmParser(CRecording& recording) : recording_(recording), units_(App().units) {}
+    HrmParser(CRecording& recording, const RecordingReadContext& context)
+        : recording_(recording), units_(context.units), now_(context.now) {}
 
     void Parse(std::string_view bytes);
 
@@ -55,6 +55,7 @@ private:
 
     CRecording& recording_;
     const UnitSettings units_;
+    const std::int64_t now_;
     Section section_ = Section::kNone;
     std::int32_t interval_ = kDefaultInterval;
     bool lengthSet_ = false;
@@ -77,7 +78,7 @@ void HrmParser::Parse(std::string_view bytes) {
     recording_.text2.clear();
     recording_.text1.clear();
     recording_.title.clear();
-    recording_.start = App().Now();
+    recording_.start = now_;
 
     std::string text = AsText(bytes);
     LineReader lines(text);
@@ -178,12 +179,14 @@ void HrmParser::Finish() {
 
 }  // namespace
 
-void ReadHrm(CRecording& recording, std::string_view bytes) { HrmParser(recording).Parse(bytes); }
+void ReadHrm(CRecording& recording, std::string_view bytes, const RecordingReadContext& context) {
+    HrmParser(recording, context).Parse(bytes);
+}
 
-LoadStatus LoadHrm(CRecording& recording, std::string path) {
+LoadStatus LoadHrm(CRecording& recording, std::string path, const RecordingReadContext& context) {
     std::optional<std::string> bytes = ReadRecordingFile(path);
     if (!bytes) return LoadStatus::kCannotOpen;
-    ReadHrm(recording, *bytes);
+    ReadHrm(recording, *bytes, context);
     return LoadStatus::kLoaded;
 }
 

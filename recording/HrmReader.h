@@ -13,9 +13,9 @@ namespace kadenzo {
 // interval. Sample 0 is the start (time 0, distance 0, the channels of the
 // first row); the last sample's time is the declared length. Leaves the
 // recording untouched when the file cannot be read.
-LoadStatus LoadHrm(CRecording& recording, std::string path);
+LoadStatus LoadHrm(CRecording& recording, std::string path, const RecordingReadContext& context);
 
 // The same on the file's bytes (read as text: "\r\n" counts as "\n").
-void ReadHrm(CRecording& recording, std::string_view bytes);
+void ReadHrm(CRecording& recording, std::string_view bytes, const RecordingReadContext& context);
 
 }  // namespace kadenzo

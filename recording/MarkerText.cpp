@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "AppContext.h"
 #include "Formats.h"
 #include "RecordingTime.h"
 #include "TextFormat.h"
@@ -16,17 +15,17 @@ constexpr std::uint32_t kMarkerDistanceText = 33040;  // marker number, distance
 constexpr std::uint32_t kMarkerTimeText = 33041;      // marker number, time text
 
 std::string MarkerText(const CRecording& recording, int k, const RecordingSample& sample,
-                       int axisMode) {
+                       int axisMode, const UnitSettings& units, const StringTable& texts) {
     switch (axisMode) {
         case kAxisDistance:
-            return FormatText(App().Text(kMarkerDistanceText),
-                              {k, sample.distance * 0.001, UnitLabel(kUnitDistance)});
+            return FormatText(texts.Text(kMarkerDistanceText),
+                              {k, sample.distance * 0.001, UnitLabel(kUnitDistance, units, texts)});
         case kAxisTimeOfDay:
             return FormatText(
-                App().Text(kMarkerTimeText),
+                texts.Text(kMarkerTimeText),
                 {k, FormatLocalTime(recording.start + sample.time, "%a., %d.%b.%y %H:%M:%S")});
         default:
-            return FormatText(App().Text(kMarkerTimeText),
+            return FormatText(texts.Text(kMarkerTimeText),
                               {k, FormatDuration(sample.time / 60.0, true)});
     }
 }
@@ -34,14 +33,15 @@ std::string MarkerText(const CRecording& recording, int k, const RecordingSample
 }  // namespace
 
 std::array<std::string, 2> MarkerTexts(const CRecording& recording, int marker1, int marker2,
-                                       int axisMode) {
+                                       int axisMode, const UnitSettings& units,
+                                       const StringTable& texts) {
     if (recording.samples.empty()) return {};
     const int end = recording.count() - 1;
     marker1 = std::clamp(marker1, 0, end);
     marker2 = std::clamp(marker2, 0, end);
     if (marker1 > marker2) std::swap(marker1, marker2);
-    return {MarkerText(recording, 1, recording.samples[marker1], axisMode),
-            MarkerText(recording, 2, recording.samples[marker2], axisMode)};
+    return {MarkerText(recording, 1, recording.samples[marker1], axisMode, units, texts),
+            MarkerText(recording, 2, recording.samples[marker2], axisMode, units, texts)};
 }
 
 }  // namespace kadenzo

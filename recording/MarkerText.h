@@ -4,6 +4,8 @@
 #include <string>
 
 #include "Recording.h"
+#include "StringTable.h"
+#include "Units.h"
 
 namespace kadenzo {
 
@@ -17,6 +19,7 @@ enum AxisMode : int {
 // Texts 33040 and 33041: the positions of the two chart markers, in ascending
 // sample order, on the given axis. Both "" when the recording has no samples.
 std::array<std::string, 2> MarkerTexts(const CRecording& recording, int marker1, int marker2,
-                                       int axisMode);
+                                       int axisMode, const UnitSettings& units,
+                                       const StringTable& texts);
 
 }  // namespace kadenzo

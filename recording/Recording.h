@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Units.h"
+
 namespace kadenzo {
 
 // The float channels of a sample, numbered as the heart-rate chart addresses them.
@@ -43,6 +45,13 @@ struct RecordingSample {
 // Readers stop after this many samples (24 days at one sample per second), so
 // no file, however made, fills the memory.
 constexpr int kMaxSamples = 1 << 21;
+
+// What a reader takes from the program: distances come out in the user's
+// distance unit, and a file that names no start time starts at `now`.
+struct RecordingReadContext {
+    UnitSettings units;
+    std::int64_t now = 0;  // seconds since 1970
+};
 
 // A recording loaded from a heart-rate monitor file. It lives only while the
 // import dialog shows it; nothing of it is stored in the document.

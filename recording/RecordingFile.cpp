@@ -49,11 +49,12 @@ std::optional<std::string> ReadRecordingFile(const std::string& path) {
     return bytes;
 }
 
-LoadStatus LoadRecording(CRecording& recording, std::string& path) {
+LoadStatus LoadRecording(CRecording& recording, std::string& path,
+                         const RecordingReadContext& context) {
     recording.Clear();
-    if (EndsWithNoCase(path, ".hrm")) return LoadHrm(recording, path);
-    if (EndsWithNoCase(path, ".tur")) return LoadTur(recording, path);
-    if (EndsWithNoCase(path, ".tour")) return LoadTour(recording, path);
+    if (EndsWithNoCase(path, ".hrm")) return LoadHrm(recording, path, context);
+    if (EndsWithNoCase(path, ".tur")) return LoadTur(recording, path, context);
+    if (EndsWithNoCase(path, ".tour")) return LoadTour(recording, path, context);
     path.clear();
     return LoadStatus::kUnknownType;
 }

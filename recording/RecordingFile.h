@@ -26,6 +26,7 @@ std::optional<std::string> ReadRecordingFile(const std::string& path);
 // Clears the recording and reads the file with the reader its extension names
 // (".hrm", ".tur", ".tour", in any letter case). Any other extension sets
 // path to "" and reads nothing.
-LoadStatus LoadRecording(CRecording& recording, std::string& path);
+LoadStatus LoadRecording(CRecording& recording, std::string& path,
+                         const RecordingReadContext& context);
 
 }  // namespace kadenzo

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "AppContext.h"
 #include "ByteCursor.h"
 #include "TextScan.h"
 #include "Units.h"
@@ -15,7 +14,7 @@ constexpr std::size_t kMinSampleSize = 26;
 
 }  // namespace
 
-bool ReadTour(CRecording& recording, std::string_view bytes) {
+bool ReadTour(CRecording& recording, std::string_view bytes, const RecordingReadContext& context) {
     ByteCursor in(bytes);
     if (in.Counted() != "TOUR1") return false;
     recording.title = in.Counted();
@@ -32,7 +31,7 @@ bool ReadTour(CRecording& recording, std::string_view bytes) {
     recording.samples.clear();
     if (count <= 0) return true;
     count = std::min(count, kMaxSamples);
-    const UnitSettings units = App().units;
+    const UnitSettings units = context.units;
     // A sample is made only while its first byte lies inside the file, so a
     // count the file cannot hold never allocates more than the file's size.
     recording.samples.reserve(std::min<std::size_t>(static_cast<std::size_t>(count),
@@ -51,10 +50,10 @@ bool ReadTour(CRecording& recording, std::string_view bytes) {
     return true;
 }
 
-LoadStatus LoadTour(CRecording& recording, std::string path) {
+LoadStatus LoadTour(CRecording& recording, std::string path, const RecordingReadContext& context) {
     std::optional<std::string> bytes = ReadRecordingFile(path);
     if (!bytes) return LoadStatus::kCannotOpen;
-    return ReadTour(recording, *bytes) ? LoadStatus::kLoaded : LoadStatus::kNotRecognised;
+    return ReadTour(recording, *bytes, context) ? LoadStatus::kLoaded : LoadStatus::kNotRecognised;
 }
 
 }  // namespace kadenzo

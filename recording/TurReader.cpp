@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "AppContext.h"
 #include "ByteCursor.h"
 #include "RecordingTime.h"
 #include "TextScan.h"
@@ -38,7 +37,7 @@ RecordingSample DecodeSample(std::string_view bytes, const UnitSettings& units) 
 
 }  // namespace
 
-void ReadTur(CRecording& recording, std::string_view bytes) {
+void ReadTur(CRecording& recording, std::string_view bytes, const RecordingReadContext& context) {
     LineReader lines(bytes);
     for (int i = 0; i < 4; ++i) lines.Skip();
     recording.title = NextLine(lines);
@@ -65,7 +64,7 @@ void ReadTur(CRecording& recording, std::string_view bytes) {
     recording.samples.clear();
     if (count <= 0) return;
     count = std::min<std::int64_t>(count, kMaxSamples);
-    const UnitSettings units = App().units;
+    const UnitSettings units = context.units;
     std::size_t pos = lines.Offset() + 4;  // four bytes before the first sample
     std::size_t fit = pos < bytes.size() ? (bytes.size() - pos + kSampleSize - 1) / kSampleSize : 0;
     recording.samples.reserve(std::min<std::size_t>(static_cast<std::size_t>(count), fit));
@@ -75,10 +74,10 @@ void ReadTur(CRecording& recording, std::string_view bytes) {
         recording.samples.push_back(DecodeSample(bytes.substr(pos, kSampleSize), units));
 }
 
-LoadStatus LoadTur(CRecording& recording, std::string path) {
+LoadStatus LoadTur(CRecording& recording, std::string path, const RecordingReadContext& context) {
     std::optional<std::string> bytes = ReadRecordingFile(path);
     if (!bytes) return LoadStatus::kCannotOpen;
-    ReadTur(recording, *bytes);
+    ReadTur(recording, *bytes, context);
     return LoadStatus::kLoaded;
 }
 

@@ -1,9 +1,9 @@
 // recording FILE [--imperial]: a heart-rate recording as JSON with its summaries.
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "AppContext.h"
 #include "Commands.h"
 #include "Cp1252.h"
 #include "Recording.h"
@@ -71,10 +71,12 @@ int Recording(const Args& args) {
     }
     if (path.empty()) return Fail("no file given (usage: recording FILE [--imperial])");
 
-    App().units.distance = imperial ? 1 : 0;
+    RecordingReadContext context;
+    context.units.distance = imperial ? 1 : 0;
+    context.now = std::time(nullptr);
     CRecording recording;
     std::string loaded = path;
-    switch (LoadRecording(recording, loaded)) {
+    switch (LoadRecording(recording, loaded, context)) {
         case LoadStatus::kLoaded:
             break;
         case LoadStatus::kCannotOpen:

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "AppContext.h"
 #include "HrmReader.h"
 #include "RecordingFiles.h"
 
@@ -22,9 +21,9 @@ std::string Rows(int count) {
 
 class HrmReaderTest : public testing::ReaderTest {
 protected:
-    static CRecording Read(const std::string& text) {
+    CRecording Read(const std::string& text) const {
         CRecording recording;
-        ReadHrm(recording, text);
+        ReadHrm(recording, text, context_);
         return recording;
     }
 };
@@ -65,7 +64,7 @@ TEST_F(HrmReaderTest, ModeSwitchesSpeedCadenceAltitudeAndPower) {
     EXPECT_EQ(r.samples[2].altitude, 451);
     EXPECT_EQ(r.samples[2].power, 0);  // the fourth mode character is 0
     EXPECT_EQ(r.samples[2].time, 10);  // no length: the last sample keeps its time
-    App().units.distance = 1;
+    context_.units.distance = 1;
     EXPECT_EQ(Read(file).samples[2].distance, 51);  // trunc(83.33 * 0.621)
 }
 
@@ -113,14 +112,14 @@ TEST_F(HrmReaderTest, FilesAreChosenByExtensionAndUnreadableOnesChangeNothing) {
     std::ofstream(path) << "[Params]\n[HRData]\n120\n";
     CRecording r;
     std::string name = path.string();
-    EXPECT_EQ(LoadRecording(r, name), LoadStatus::kLoaded);
+    EXPECT_EQ(LoadRecording(r, name, context_), LoadStatus::kLoaded);
     EXPECT_EQ(r.count(), 2);
     std::filesystem::remove(path);
-    EXPECT_EQ(LoadHrm(r, name), LoadStatus::kCannotOpen);
-    EXPECT_EQ(LoadHrm(r, "/tmp"), LoadStatus::kCannotOpen);
+    EXPECT_EQ(LoadHrm(r, name, context_), LoadStatus::kCannotOpen);
+    EXPECT_EQ(LoadHrm(r, "/tmp", context_), LoadStatus::kCannotOpen);
     EXPECT_EQ(r.count(), 2);  // untouched
     name = "ride.txt";
-    EXPECT_EQ(LoadRecording(r, name), LoadStatus::kUnknownType);
+    EXPECT_EQ(LoadRecording(r, name, context_), LoadStatus::kUnknownType);
     EXPECT_EQ(name, "");
 }
 

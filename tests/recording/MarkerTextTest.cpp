@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "MarkerText.h"
 #include "RecordingFiles.h"
 #include "TextFormat.h"
@@ -19,19 +18,19 @@ using MarkerTextTest = testing::ReaderTest;
 
 TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
     MarkerStrings strings;
-    App().strings = &strings;
+    const UnitSettings metric;
     CRecording r;
     r.start = 1079345130;  // Mon 15.03.2004 10:05:30
     for (int i = 0; i < 4; ++i) r.samples.push_back({{}, i * 1830, i * 2505});
 
-    EXPECT_EQ(MarkerTexts(r, 3, 1, kAxisElapsedTime),
+    EXPECT_EQ(MarkerTexts(r, 3, 1, kAxisElapsedTime, metric, strings),
               (std::array<std::string, 2>{"Marker 1: 0:30:30", "Marker 2: 1:31:30"}));
-    EXPECT_EQ(MarkerTexts(r, 0, 2, kAxisTimeOfDay),
+    EXPECT_EQ(MarkerTexts(r, 0, 2, kAxisTimeOfDay, metric, strings),
               (std::array<std::string, 2>{"Marker 1: Mon., 15.Mar.04 10:05:30",
                                           "Marker 2: Mon., 15.Mar.04 11:06:30"}));
-    EXPECT_EQ(MarkerTexts(r, 2, 99, kAxisDistance)[0], "Marker 1: 5.01 km");
-    EXPECT_EQ(MarkerTexts(r, -3, 99, kAxisElapsedTime)[0], "Marker 1: 0:00:00");
-    EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime)[1], "");
+    EXPECT_EQ(MarkerTexts(r, 2, 99, kAxisDistance, metric, strings)[0], "Marker 1: 5.01 km");
+    EXPECT_EQ(MarkerTexts(r, -3, 99, kAxisElapsedTime, metric, strings)[0], "Marker 1: 0:00:00");
+    EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime, metric, strings)[1], "");
 }
 
 TEST(TextFormatTest, ArgumentsFollowTheirConversions) {

@@ -19,7 +19,8 @@ protected:
     static CRecording Load(const std::string& name) {
         CRecording recording;
         std::string path = std::string(KADENZO_REAL_RECORDINGS) + "/" + name;
-        EXPECT_EQ(LoadRecording(recording, path), LoadStatus::kLoaded) << name;
+        EXPECT_EQ(LoadRecording(recording, path, RecordingReadContext{}), LoadStatus::kLoaded)
+            << name;
         return recording;
     }
     testing::ScopedTimeZone utc_{"UTC"};

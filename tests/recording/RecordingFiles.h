@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "AppContext.h"
+#include "Recording.h"
 
 // Writers of the binary recording formats and a time-zone guard, so that each
 // test builds exactly the file it needs and runs alike on every machine.
@@ -32,14 +32,10 @@ private:
     std::optional<std::string> old_;
 };
 
-// Settings reset before and after each test, "now" fixed at 777, times in UTC.
+// Metric units, "now" fixed at 777, times in UTC.
 class ReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetApp();
-        App().now = [] { return std::time_t{777}; };
-    }
-    void TearDown() override { ResetApp(); }
+    RecordingReadContext context_{{}, 777};
     ScopedTimeZone utc_{"UTC"};
 };
 

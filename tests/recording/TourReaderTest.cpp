@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "RecordingFiles.h"
 #include "TourReader.h"
 
@@ -15,7 +14,7 @@ TEST_F(TourReaderTest, ReadsHeaderAndSamplesWithAndWithoutTexts) {
                                         {10, 1234, 13, 17.5f, 82, 130.5f, "Summit\xE9", 0},
                                         {20, 2000, 14, -2, 0, 140, "", 9}});
     CRecording r;
-    ASSERT_TRUE(ReadTour(r, file));
+    ASSERT_TRUE(ReadTour(r, file, context_));
     EXPECT_EQ(r.title, "Title");
     EXPECT_EQ(r.note, "Note");
     EXPECT_EQ(r.start, 1079345130);
@@ -29,8 +28,8 @@ TEST_F(TourReaderTest, ReadsHeaderAndSamplesWithAndWithoutTexts) {
     EXPECT_EQ(r.samples[2].text, "");  // present but empty
     EXPECT_EQ(r.samples[2].flag, 9);
 
-    App().units.distance = 1;
-    ASSERT_TRUE(ReadTour(r, file));
+    context_.units.distance = 1;
+    ASSERT_TRUE(ReadTour(r, file, context_));
     EXPECT_EQ(r.samples[1].distance, 766);  // trunc(1234 * 0.621)
 }
 
@@ -38,7 +37,7 @@ TEST_F(TourReaderTest, OnlyTheExactSignatureIsRead) {
     for (std::string signature : {"tour1", "TOUR2", "TOUR1 ", ""}) {
         CRecording r;
         r.title = "kept";
-        EXPECT_FALSE(ReadTour(r, TourBytes({{}, {}}, -1, signature))) << signature;
+        EXPECT_FALSE(ReadTour(r, TourBytes({{}, {}}, -1, signature), context_)) << signature;
         EXPECT_EQ(r.title, "kept");
         EXPECT_EQ(r.count(), 0);
     }
@@ -50,16 +49,16 @@ TEST_F(TourReaderTest, CountsAreCheckedAgainstTheFile) {
     CRecording r;
     for (std::int32_t count : {0, -5}) {
         r.samples.resize(4);
-        ASSERT_TRUE(ReadTour(r, TourBytes(two, count)));
+        ASSERT_TRUE(ReadTour(r, TourBytes(two, count), context_));
         EXPECT_EQ(r.count(), 0) << count;
     }
-    ASSERT_TRUE(ReadTour(r, TourBytes(two, 0x7FFFFFFF)));
+    ASSERT_TRUE(ReadTour(r, TourBytes(two, 0x7FFFFFFF), context_));
     EXPECT_EQ(r.count(), 2);
 
     // Cut inside the last text: the text keeps what is there, the flag reads 0.
     std::string cut = TourBytes(two);
     cut.resize(cut.size() - 2);
-    ASSERT_TRUE(ReadTour(r, cut));
+    ASSERT_TRUE(ReadTour(r, cut, context_));
     ASSERT_EQ(r.count(), 2);
     EXPECT_EQ(r.samples[1].text, "");
     EXPECT_EQ(r.samples[1].heartRate, 13);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "RecordingFiles.h"
 #include "TurReader.h"
 
@@ -11,9 +10,9 @@ using testing::TurBytes;
 
 class TurReaderTest : public testing::ReaderTest {
 protected:
-    static CRecording Read(const std::string& bytes) {
+    CRecording Read(const std::string& bytes) const {
         CRecording recording;
-        ReadTur(recording, bytes);
+        ReadTur(recording, bytes, context_);
         return recording;
     }
 };
@@ -24,7 +23,7 @@ TEST_F(TurReaderTest, ReadsTextLinesAndTwentyByteSamples) {
                  "2\nfirst note\nsecond note\r\n");
     CRecording r;
     r.flags = 0x42;
-    ReadTur(r, file);
+    ReadTur(r, file, context_);
     EXPECT_EQ(r.title, "Title\n");  // line ends stay in the texts
     EXPECT_EQ(r.text2, "Second\n");
     EXPECT_EQ(r.note, "first note\nsecond note\r\n");
@@ -38,7 +37,7 @@ TEST_F(TurReaderTest, ReadsTextLinesAndTwentyByteSamples) {
     EXPECT_EQ(r.samples[2].time, 40);          // later samples stay aligned
     EXPECT_EQ(r.samples[2].altitude, 7);
 
-    App().units.distance = 1;
+    context_.units.distance = 1;
     EXPECT_EQ(Read(file).samples[1].distance, 763);  // trunc(1230 * 0.621)
 }
 
