@@ -180,6 +180,12 @@ void CKadenzoDoc::ReportDropped(std::size_t count) {
         prompts_->Warn(kMsgDroppedRecords, FormatCount(app.Text(kMsgDroppedRecords), count));
 }
 
+const CLibrary& CKadenzoDoc::Library() const {
+    AppContext& app = App();
+    if (!app.library) app.library = std::make_unique<CLibrary>();
+    return *app.library;
+}
+
 std::string CKadenzoDoc::Title() const {
     return log_->name.empty() ? App().Text(kTextDefaultTitle) : log_->name;
 }

@@ -47,6 +47,9 @@ public:
 
     CDatabase& Log() { return *log_; }
     const CDatabase& Log() const { return *log_; }
+    // The library the document's records refer to. Views ask for it on each
+    // use: a load, undo or redo may replace it.
+    const CLibrary& Library() const;
 
     // Empties the log and resets the profile, libraryReplaced and the title.
     void DeleteContents();
