@@ -6,6 +6,7 @@
 
 #include "Cp1252.h"
 #include "DialogTexts.h"
+#include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Texts.h"
 #include "UserDialogs.h"
@@ -24,8 +25,9 @@ QString DiaryFilter() {
 
 }  // namespace
 
-DocumentController::DocumentController(UserDialogs& dialogs, QSettings& settings)
-    : dialogs_(dialogs), settings_(settings), doc_(std::make_unique<CKadenzoDoc>(this)) {
+DocumentController::DocumentController(UserDialogs& dialogs, QSettings& settings,
+                                       AppContext& context)
+    : dialogs_(dialogs), settings_(settings), doc_(std::make_unique<CKadenzoDoc>(context, this)) {
     doc_->AddObserver(this);
     recentFiles_.Read(settings_);
 }
@@ -35,8 +37,6 @@ DocumentController::~DocumentController() { doc_->RemoveObserver(this); }
 QString DocumentController::Title() const { return FromBytes(doc_->Title()); }
 
 bool DocumentController::IsModified() const { return doc_->IsModified(); }
-
-void DocumentController::SetModified(bool modified) { doc_->SetModifiedFlag(modified); }
 
 bool DocumentController::NewDocument() {
     if (!SaveModified()) return false;
@@ -121,32 +121,19 @@ bool DocumentController::SaveModified() {
 }
 
 bool DocumentController::EditProfileCommand() {
-    AthleteProfile profile{doc_->maxHeartRate, doc_->hrFormula, doc_->birthDate};
+    AthleteProfile profile = doc_->Profile();
     if (!dialogs_.EditProfile(profile, false)) return false;
-    doc_->maxHeartRate = profile.maxHeartRate;
-    doc_->hrFormula = profile.hrFormula;
-    doc_->birthDate = profile.birthDate;
-    doc_->SetModifiedFlag(true);
-    // The newest snapshot is the state after the change, so that redo can
-    // bring an undone profile back.
-    doc_->Checkpoint();
-    doc_->UpdateAllViews();
+    edit::SetProfile(*doc_, profile);
     return true;
 }
 
-void DocumentController::Undo() {
-    if (!doc_->CanUndo()) return;
-    doc_->Undo();
-    doc_->SetModifiedFlag(true);
+bool DocumentController::SetLogName(const QString& name) {
+    return edit::SetLogName(*doc_, Utf8ToCp1252(name.toStdString()));
 }
 
-void DocumentController::Redo() {
-    if (!doc_->CanRedo()) return;
-    doc_->Redo();
-    doc_->SetModifiedFlag(true);
-}
+void DocumentController::Undo() { doc_->Undo(); }
 
-void DocumentController::RefreshTitle() { doc_->SetTitle({}); }
+void DocumentController::Redo() { doc_->Redo(); }
 
 DocumentPrompts::Answer DocumentController::Ask(std::uint32_t, const std::string& text) {
     return dialogs_.AskYesNo(FromBytes(text), UserDialogs::Icon::Question) ? Answer::Yes
@@ -161,18 +148,14 @@ void DocumentController::EditProfile(AthleteProfile& profile) {
     dialogs_.EditProfile(profile, true);
 }
 
-void DocumentController::OnDocumentChanged(DocumentChange change) {
-    switch (change) {
-        case DocumentChange::Contents:
-            emit ContentsChanged();
-            break;
-        case DocumentChange::Title:
-            emit TitleChanged();
-            break;
-        case DocumentChange::Modified:
-            emit ModifiedChanged();
-            break;
-    }
+void DocumentController::OnDocumentChanged(const DocumentChange& change) {
+    emit Changed(change);
+    if (change.Has(DocumentChange::kTitle | DocumentChange::kModified)) emit TitleChanged();
+}
+
+void DocumentController::OnDocumentReplaced() {
+    emit Changed(DocumentChange::Everything());
+    emit TitleChanged();
 }
 
 void DocumentController::AddRecent(const QString& path) {

@@ -6,10 +6,12 @@
 #include <memory>
 
 #include "AppSettings.h"
+#include "DocumentObserver.h"
 #include "DocumentPrompts.h"
 
 namespace kadenzo {
 
+struct AppContext;
 class CKadenzoDoc;
 class UserDialogs;
 
@@ -20,7 +22,9 @@ class UserDialogs;
 class DocumentController : public QObject, public DocumentPrompts, public DocumentObserver {
     Q_OBJECT
 public:
-    DocumentController(UserDialogs& dialogs, QSettings& settings);
+    // The document works with the application's library, units, texts and
+    // clock in `context`, which outlives the controller.
+    DocumentController(UserDialogs& dialogs, QSettings& settings, AppContext& context);
     ~DocumentController() override;
 
     CKadenzoDoc& Doc() const { return *doc_; }
@@ -29,7 +33,6 @@ public:
     // The diary's title (the training log's name or the untitled text).
     QString Title() const;
     bool IsModified() const;
-    void SetModified(bool modified);
     RecentFileList& RecentFiles() { return recentFiles_; }
 
     // File New: after asking to save, an empty diary.
@@ -49,25 +52,26 @@ public:
     bool SaveModified();
 
     // The athlete profile command: the profile dialog with the document's
-    // values; on OK a checkpoint, the values and the modified flag.
+    // values; OK stores them as one change.
     bool EditProfileCommand();
+    // The training log name; the title follows.
+    bool SetLogName(const QString& name);
     // Undo and redo of the last change; the diary then differs from the file.
     void Undo();
     void Redo();
-    // Tells the frame the title may have changed (after the log was renamed).
-    void RefreshTitle();
 
     // DocumentPrompts: message boxes and the profile dialog.
     Answer Ask(std::uint32_t messageId, const std::string& text) override;
     void Warn(std::uint32_t messageId, const std::string& text) override;
     void EditProfile(AthleteProfile& profile) override;
     // DocumentObserver: forwarded as signals.
-    void OnDocumentChanged(DocumentChange change) override;
+    void OnDocumentChanged(const DocumentChange& change) override;
+    void OnDocumentReplaced() override;
 
 signals:
-    void ContentsChanged();
+    // Any change of the data, the title or the modified flag.
+    void Changed(const kadenzo::DocumentChange& change);
     void TitleChanged();
-    void ModifiedChanged();
     void RecentFilesChanged();
 
 private:

@@ -3,7 +3,6 @@
 #include <QPaintEngine>
 #include <QPolygon>
 
-#include "AppContext.h"
 #include "LanguageModule.h"
 
 namespace kadenzo {
@@ -40,7 +39,7 @@ void DrawSportIcon(QPainter& painter, const QRect& rect, const QImage& picture) 
 }
 
 void DrawSportIcon(QPainter& painter, int left, int top, int right, int bottom, int pictureIndex) {
-    const auto* module = dynamic_cast<const LanguageModule*>(App().strings);
+    const LanguageModule* module = LanguageModule::Current();
     if (!module) return;
     // The bitmap number is a 16-bit resource number, as the icon numbers always were.
     const int bitmapId = static_cast<std::uint16_t>(pictureIndex + kFirstSportBitmap);

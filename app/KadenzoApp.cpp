@@ -5,8 +5,8 @@
 #include <QPageSetupDialog>
 
 #include "AboutDialog.h"
-#include "AppContext.h"
 #include "AppSettings.h"
+#include "DataFiles.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
@@ -49,6 +49,7 @@ QString QtFilter(const QString& filter) {
 CKadenzoApp::CKadenzoApp(UserDialogs& dialogs, std::unique_ptr<QSettings> settings, Options options)
     : dialogs_(dialogs), settings_(std::move(settings)), options_(std::move(options)) {
     InitAppResources();
+    context_.clock = options_.clock;
 }
 
 CKadenzoApp::~CKadenzoApp() { ExitInstance(); }
@@ -62,25 +63,23 @@ QString CKadenzoApp::NoModuleMessage() {
 
 bool CKadenzoApp::LoadLanguageModule() {
     std::unique_ptr<LanguageModule> module =
-        kadenzo::LoadLanguageModule(QDir::currentPath(), options_.programDirectory);
+        kadenzo::LoadLanguageModule(QDir::currentPath(), DataDirectory(options_.programDirectory));
     if (!module) return false;
-    App().strings = module.get();
+    context_.strings = module.get();
+    LanguageModule::SetCurrent(module.get());
     module_ = std::move(module);
     return true;
 }
 
-void CKadenzoApp::ReadUnitSettings() { App().units = kadenzo::ReadUnitSettings(*settings_); }
+void CKadenzoApp::ReadUnitSettings() { context_.units = kadenzo::ReadUnitSettings(*settings_); }
 
-void CKadenzoApp::WriteUnitSettings() { kadenzo::WriteUnitSettings(*settings_, App().units); }
+void CKadenzoApp::WriteUnitSettings() { kadenzo::WriteUnitSettings(*settings_, context_.units); }
 
 bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     if (!LoadLanguageModule()) {
         dialogs_.Message(NoModuleMessage(), UserDialogs::Icon::Error);
         return false;
     }
-    QString programDirectory = options_.programDirectory;
-    if (!programDirectory.endsWith(QLatin1Char('/'))) programDirectory += QLatin1Char('/');
-    App().programDirectory = QFile::encodeName(programDirectory).toStdString();
     ReadUnitSettings();
 
     auto splash =
@@ -93,7 +92,7 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     splash->WaitUntilElapsed();
     splash.reset();
 
-    document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
+    document_ = std::make_unique<DocumentController>(dialogs_, *settings_, context_);
     frame_ = std::make_unique<CMainFrame>(*module_, *document_, dialogs_);
     dialogs_.SetParentWindow(frame_.get());
     RegisterAppCommands();
@@ -118,33 +117,35 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
 }
 
 bool CKadenzoApp::EnsureLibrary() {
-    if (!LoadLibraryFile()) {
-        App().library = std::make_unique<CLibrary>();
-        const bool imported =
-            options_.importLegacyLibrary && options_.importLegacyLibrary(*App().library);
-        if (!imported) {
-            App().library.reset();
-        } else {
-            App().library->RecomputeIdCounters();
+    const std::string dataDirectory =
+        QFile::encodeName(DataDirectory(options_.programDirectory)).toStdString();
+    const std::string path = GetLibraryFilePath(dataDirectory);
+    std::unique_ptr<CLibrary> library = LoadLibraryFile(path);
+    if (!library) {
+        auto imported = std::make_unique<CLibrary>();
+        if (options_.importLegacyLibrary && options_.importLegacyLibrary(*imported)) {
+            imported->RecomputeIdCounters();
+            library = std::move(imported);
             // Without a saved library.dat the old database stays and is imported again.
-            if (SaveLibraryFile() && options_.removeLegacyDataSource)
-                options_.removeLegacyDataSource();
+            if (SaveLibraryFile(*library, path) && options_.removeLegacyDataSource)
+                options_.removeLegacyDataSource(
+                    QFile::encodeName(options_.programDirectory + QLatin1Char('/')).toStdString());
         }
     }
-    if (!App().library) {
+    if (!library) {
         dialogs_.Message(Text(IDS_NO_LIBRARY), UserDialogs::Icon::Error);
         return false;
     }
-    App().library->EnsureBuiltInSport();
+    library->EnsureBuiltInSport(context_.Text(CLibrary::kBuiltInSportNameText));
+    context_.library = std::move(library);
     return true;
 }
 
 int CKadenzoApp::ExitInstance(int exitCode) {
     frame_.reset();
-    // The document deletes the training log and the current library with it.
     document_.reset();
-    App().library.reset();
-    if (App().strings == module_.get()) App().strings = nullptr;
+    context_.library = std::make_unique<CLibrary>();
+    context_.strings = nullptr;
     module_.reset();
     return exitCode;
 }
@@ -174,8 +175,7 @@ void CKadenzoApp::OnExportLibrary() {
 
 bool CKadenzoApp::ExportLibraryTo(const QString& path) {
     try {
-        if (!App().library) throw ArchiveError("no library", 0);
-        SaveLibraryTo(*App().library, QFile::encodeName(path).toStdString());
+        SaveLibraryTo(*context_.library, QFile::encodeName(path).toStdString());
     } catch (const ArchiveError&) {
         dialogs_.Message(FormatText(Text(IDS_EXPORT_FAILED), {QDir::toNativeSeparators(path)}),
                          UserDialogs::Icon::Error);
@@ -185,15 +185,15 @@ bool CKadenzoApp::ExportLibraryTo(const QString& path) {
 }
 
 void CKadenzoApp::OnUnits() {
-    CUnitsDialog dialog(App().units, frame_.get());
+    CUnitsDialog dialog(context_.units, frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
     const UnitSettings units = dialog.Units();
     ApplyUnits(units.distance, units.weight);
 }
 
 void CKadenzoApp::ApplyUnits(std::uint32_t distance, std::uint32_t weight) {
-    App().units.distance = distance;
-    App().units.weight = weight;
+    context_.units.distance = distance;
+    context_.units.weight = weight;
     WriteUnitSettings();
     // Views convert on every paint, so repainting everything shows the new units.
     for (QWidget* widget : QApplication::allWidgets()) widget->update();

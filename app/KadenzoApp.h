@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "AppContext.h"
 #include "LanguageModule.h"
 
 namespace kadenzo {
@@ -18,13 +19,15 @@ class DocumentController;
 class UserDialogs;
 
 // The application object: brings the program up in its fixed order (language
-// module, settings, splash, library, document, main window), holds the unit
-// settings and answers About, library export and the units dialog.
+// module, settings, splash, library, document, main window), owns the
+// program's library, unit settings and clock (its context) and the document,
+// and answers About, library export and the units dialog.
 class CKadenzoApp : public QObject {
     Q_OBJECT
 public:
     struct Options {
-        // Folder of the program file (modules and library.dat beside it).
+        // Folder of the program file; its data (modules, library.dat) lie in
+        // DataDirectory() of it.
         QString programDirectory;
         // How long the splash stays at least, in milliseconds.
         int splashMinimumMs = 1000;
@@ -33,8 +36,11 @@ public:
         // The one-time import of the older version's library; empty when the
         // program is built without it (the import then fails).
         std::function<bool(CLibrary&)> importLegacyLibrary;
-        // Removes the older version's data source after a successful import.
-        std::function<void()> removeLegacyDataSource;
+        // Removes the older version's data source and files (in the given
+        // program folder) after a successful import.
+        std::function<void(const std::string& programDirectory)> removeLegacyDataSource;
+        // "Now"; empty for the system clock.
+        Clock clock;
     };
 
     // The settings store is handed in so that tests can point it elsewhere.
@@ -62,6 +68,7 @@ public:
     bool ExportLibraryTo(const QString& path);
 
     const LanguageModule* Module() const { return module_.get(); }
+    AppContext& Context() { return context_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
     DocumentController* Document() const { return document_.get(); }
     QSettings& Settings() { return *settings_; }
@@ -79,6 +86,7 @@ private:
     UserDialogs& dialogs_;
     std::unique_ptr<QSettings> settings_;
     Options options_;
+    AppContext context_;
     std::unique_ptr<LanguageModule> module_;
     std::unique_ptr<DocumentController> document_;
     std::unique_ptr<CMainFrame> frame_;

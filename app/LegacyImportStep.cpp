@@ -13,13 +13,15 @@ bool ImportLegacyLibraryAtStartup(CLibrary& library) {
     return ImportLegacyDatabase(library, kLegacyDataSource);
 }
 
-void RemoveLegacyDataSource() { RemoveLegacyDatabase(kLegacyDataSource); }
+void RemoveLegacyDataSource(const std::string& programDirectory) {
+    RemoveLegacyDatabase(kLegacyDataSource, programDirectory);
+}
 
 #else
 
 bool ImportLegacyLibraryAtStartup(CLibrary&) { return false; }
 
-void RemoveLegacyDataSource() {}
+void RemoveLegacyDataSource(const std::string&) {}
 
 #endif
 

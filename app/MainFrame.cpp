@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "AppContext.h"
 #include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
@@ -61,11 +60,9 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     ShowMenus(ViewKind::Diary);
 
     connect(&document_, &DocumentController::TitleChanged, this, &CMainFrame::UpdateTitle);
-    connect(&document_, &DocumentController::ModifiedChanged, this, &CMainFrame::UpdateTitle);
-    connect(&document_, &DocumentController::ContentsChanged, this, [this] {
-        UpdateAllViews();
-        UpdateCommandUi();
-    });
+    // Views repaint what a change touched themselves; the frame follows with
+    // undo, redo and the other command states.
+    connect(&document_, &DocumentController::Changed, this, &CMainFrame::UpdateCommandUi);
     connect(&document_, &DocumentController::RecentFilesChanged, this,
             &CMainFrame::UpdateRecentFiles);
     UpdateRecentFiles();
@@ -158,8 +155,7 @@ void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
 }
 
 void CMainFrame::BuildSportsMenu() {
-    if (!App().library) return;
-    const std::vector<SportMenuEntry> entries = SportsMenuEntries(*App().library);
+    const std::vector<SportMenuEntry> entries = SportsMenuEntries(document_.Doc().Library());
     if (entries.empty() || analysisMenus_.size() < 3) return;
     sportsMenu_ = analysisMenus_[2]->addMenu(Text(IDS_COL_SUBSPORT));
     sportsMenu_->setObjectName(QStringLiteral("SportsMenu"));
@@ -317,19 +313,10 @@ void CMainFrame::RegisterFrameCommands() {
 void CMainFrame::OnAthleteProfile() { document_.EditProfileCommand(); }
 
 void CMainFrame::OnLogName() {
-    const QString before = QString::fromStdString(Cp1252ToUtf8(App().log ? App().log->name : ""));
+    const QString before = QString::fromStdString(Cp1252ToUtf8(document_.Doc().Log().name));
     CLogNameDialog dialog(before, this);
-    if (dialog.exec() == QDialog::Accepted) ApplyLogName(dialog.Name());
-}
-
-void CMainFrame::ApplyLogName(const QString& name) {
-    if (!App().log) return;
-    const std::string bytes = Utf8ToCp1252(name.toStdString());
-    if (bytes == App().log->name) return;
-    App().log->name = bytes;
     // An emptied name shows the untitled text again rather than the old name.
-    document_.RefreshTitle();
-    document_.SetModified(true);
+    if (dialog.exec() == QDialog::Accepted) document_.SetLogName(dialog.Name());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

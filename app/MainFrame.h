@@ -74,9 +74,6 @@ public:
     // Fills the recent-file items from the document's list.
     void UpdateRecentFiles();
 
-    // Applies a training log name chosen in the name dialog.
-    void ApplyLogName(const QString& name);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

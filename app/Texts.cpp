@@ -1,11 +1,10 @@
 #include "Texts.h"
 
-#include "AppContext.h"
 #include "LanguageModule.h"
 
 namespace kadenzo {
 
-const LanguageModule* CurrentModule() { return dynamic_cast<const LanguageModule*>(App().strings); }
+const LanguageModule* CurrentModule() { return LanguageModule::Current(); }
 
 QString Text(std::uint32_t id) {
     const LanguageModule* module = CurrentModule();

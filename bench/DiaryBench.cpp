@@ -32,7 +32,6 @@ constexpr int kLogDays = 20 * 365;
 
 struct BigDiary {
     BigDiary() {
-        ResetApp();
         auto library = std::make_unique<CLibrary>();
         for (std::uint32_t id = 1; id <= 4; ++id) {
             auto& category = library->categories.AddNew();
@@ -49,10 +48,10 @@ struct BigDiary {
             workout.categoryId = id;
             workout.sportId = id % 2 == 0 ? 0 : id;
         }
-        App().library = std::move(library);
         // "Today" in the middle of the log.
-        App().now = [] { return std::time_t{1200000000}; };
-        doc = std::make_unique<CKadenzoDoc>(nullptr);
+        context.clock = [] { return std::time_t{1200000000}; };
+        doc = std::make_unique<CKadenzoDoc>(context);
+        auto log = std::make_unique<CDatabase>();
         std::mt19937 random(7);
         std::vector<double> dates(kWorkouts);
         for (double& d : dates) d = kFirstLogDay + static_cast<double>(random() % kLogDays) + 0.5;
@@ -65,13 +64,14 @@ struct BigDiary {
             w->plannedDuration = 60;
             w->duration = 55;
             w->distance = 10;
-            doc->Log().AddWorkout(std::move(w));
+            log->AddWorkout(std::move(w));
         }
+        DocumentContents contents;
+        contents.library = std::move(library);
+        contents.log = std::move(log);
+        doc->SetContents(std::move(contents));
     }
-    ~BigDiary() {
-        doc.reset();
-        ResetApp();
-    }
+    AppContext context;
     std::unique_ptr<CKadenzoDoc> doc;
 };
 
@@ -82,10 +82,11 @@ BigDiary& Diary() {
 
 void BM_DiaryWeekTotalsLookup(benchmark::State& state) {
     BigDiary& diary = Diary();
-    int monday = MondayOnOrBefore(TodayDayNumber());
+    int monday = MondayOnOrBefore(diary.context.Today());
     for (auto _ : state) {
         WeekTotals totals;
-        for (CDatabase::WorkoutPos pos : diary.doc->Log().WorkoutsBetween(monday, monday + 7.0))
+        for (CDatabase::ConstWorkoutPos pos :
+             diary.doc->Log().WorkoutsBetween(monday, monday + 7.0))
             totals.Add(DayNumber((*pos)->date), monday, (*pos)->plannedDuration, (*pos)->duration);
         benchmark::DoNotOptimize(totals);
     }

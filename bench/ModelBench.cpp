@@ -9,6 +9,7 @@
 #include <string>
 
 #include "AppContext.h"
+#include "DocumentEdits.h"
 #include "DocumentFile.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
@@ -82,19 +83,30 @@ void FillLog(CDatabase& log, std::size_t workouts) {
     }
 }
 
-// A document holding a generated diary as the open document.
-std::unique_ptr<CKadenzoDoc> MakeDocument(std::size_t workouts) {
-    ResetApp();
-    App().now = [] { return std::time_t{1735689600}; };  // 1 January 2025
-    auto document = std::make_unique<CKadenzoDoc>();
-    document->birthDate = 315532800;
-    document->maxHeartRate = 190;
-    DocumentContents contents;
-    contents.library = BenchLibrary();
-    contents.log = std::make_unique<CDatabase>();
-    FillLog(*contents.log, workouts);
-    document->SetContents(std::move(contents));
-    return document;
+// A document holding a generated diary, with the program's context around it.
+struct BenchDocument {
+    explicit BenchDocument(std::size_t workouts) {
+        context.clock = [] { return std::time_t{1735689600}; };  // 1 January 2025
+        document = std::make_unique<CKadenzoDoc>(context);
+        DocumentContents contents;
+        contents.birthDate = 315532800;
+        contents.maxHeartRate = 190;
+        contents.library = BenchLibrary();
+        contents.log = std::make_unique<CDatabase>();
+        FillLog(*contents.log, workouts);
+        document->SetContents(std::move(contents));
+    }
+    CKadenzoDoc* operator->() { return document.get(); }
+    CKadenzoDoc& operator*() { return *document; }
+
+    AppContext context;
+    std::unique_ptr<CKadenzoDoc> document;
+};
+
+// The smallest change there is: the log's name, so that the time is the
+// checkpoint's.
+void SmallChange(CKadenzoDoc& document) {
+    edit::SetLogName(document, document.Log().name == "a" ? "b" : "a");
 }
 
 std::string BenchFile(const char* name) {
@@ -119,69 +131,84 @@ double ResidentBytes() {
 }
 
 void BM_LoadDocument(benchmark::State& state) {
-    auto document = MakeDocument(static_cast<std::size_t>(state.range(0)));
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
     const std::string path = BenchFile("load.kdz");
     document->OnSaveDocument(path);
     for (auto _ : state) document->Load(ReadWholeFile(path));
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
-    document.reset();
-    ResetApp();
 }
 BENCHMARK(BM_LoadDocument)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Saving as the program does: a temporary file, flushed to disk, renamed.
 void BM_SaveDocument(benchmark::State& state) {
-    auto document = MakeDocument(static_cast<std::size_t>(state.range(0)));
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
     const std::string path = BenchFile("save.kdz");
     for (auto _ : state) {
         if (!document->OnSaveDocument(path)) state.SkipWithError("save failed");
     }
     std::filesystem::remove(path);
-    document.reset();
-    ResetApp();
 }
 BENCHMARK(BM_SaveDocument)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_Checkpoint(benchmark::State& state) {
-    auto document = MakeDocument(static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) document->Checkpoint();
-    document.reset();
-    ResetApp();
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) SmallChange(*document);
 }
 BENCHMARK(BM_Checkpoint)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// One workout changed through the edit functions, with its checkpoint and the
+// notification of the views.
+class CountingObserver : public DocumentObserver {
+public:
+    void OnDocumentChanged(const DocumentChange& change) override {
+        if (change.HasDays()) ++heard;
+    }
+    int heard = 0;
+};
+
+void BM_ChangeWorkout(benchmark::State& state) {
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
+    CountingObserver observer;
+    document->AddObserver(&observer);
+    auto position = std::next(document->Log().BeginWorkouts(),
+                              static_cast<std::ptrdiff_t>(document->Log().WorkoutCount() / 2));
+    CWorkOut changed = **position;
+    for (auto _ : state) {
+        changed.duration += 1;
+        edit::ReplaceWorkout(*document, position, changed);
+    }
+    if (observer.heard == 0) state.SkipWithError("nobody was told");
+    document->RemoveObserver(&observer);
+}
+BENCHMARK(BM_ChangeWorkout)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void BM_Undo(benchmark::State& state) {
-    auto document = MakeDocument(static_cast<std::size_t>(state.range(0)));
-    document->Checkpoint();
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        document->Checkpoint();
+        SmallChange(*document);
         state.ResumeTiming();
         document->Undo();
     }
-    document.reset();
-    ResetApp();
 }
 BENCHMARK(BM_Undo)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The loaded diary with a full undo history: snapshot bytes and resident memory.
 void BM_ElevenSnapshots(benchmark::State& state) {
     const double before = ResidentBytes();
-    auto document = MakeDocument(static_cast<std::size_t>(state.range(0)));
+    BenchDocument document(static_cast<std::size_t>(state.range(0)));
     const std::string path = BenchFile("snap.kdz");
     document->OnSaveDocument(path);
     document->OnOpenDocument(path);
     for (auto _ : state) {
-        for (int i = 0; i < 11; ++i) document->Checkpoint();
+        for (int i = 0; i < 11; ++i) SmallChange(*document);
     }
     state.counters["snapshots"] = static_cast<double>(document->UndoSnapshots());
     state.counters["snapshotMB"] = static_cast<double>(document->SnapshotBytes()) / 1e6;
     state.counters["rssMB"] = ResidentBytes() / 1e6;
     state.counters["rssGrowthMB"] = (ResidentBytes() - before) / 1e6;
     std::filesystem::remove(path);
-    document.reset();
-    ResetApp();
 }
 BENCHMARK(BM_ElevenSnapshots)
     ->Arg(15000)

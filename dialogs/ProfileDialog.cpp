@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "AppContext.h"
 #include "LanguageModule.h"
 #include "ResourceIds.h"
 
@@ -30,7 +29,7 @@ constexpr std::uint32_t kNotWholeNumber = 34036;
 constexpr std::uint32_t kFirstPromptIntro = 34037;
 
 QString Label(std::uint32_t id, const char* fallback) {
-    const auto* module = dynamic_cast<const LanguageModule*>(App().strings);
+    const LanguageModule* module = LanguageModule::Current();
     const QString text = module ? module->QText(id) : QString();
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }

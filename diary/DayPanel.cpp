@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
-#include "AppContext.h"
 #include "DiaryDates.h"
 #include "DiaryQt.h"
+#include "KadenzoDoc.h"
 #include "Library.h"
 
 namespace kadenzo {
@@ -23,7 +23,10 @@ CalendarDateTime NoonDateTime(int dayNumber) {
 
 }  // namespace
 
-CDayPanel::CDayPanel(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+CDayPanel::CDayPanel(CKadenzoDoc& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
+    setMouseTracking(true);
+}
 
 void CDayPanel::SetDate(int dayNumber) {
     date_ = dayNumber;
@@ -31,8 +34,21 @@ void CDayPanel::SetDate(int dayNumber) {
 }
 
 void CDayPanel::UpdateBodyData() {
-    CDatabase* log = App().log;
-    bodyData_ = log && log->FindBodyInfo(NoonDateTime(date_)) != nullptr;
+    const bool bodyData = document_.Log().FindBodyInfo(NoonDateTime(date_)) != nullptr;
+    if (bodyData != bodyData_) update();
+    bodyData_ = bodyData;
+}
+
+void CDayPanel::Refresh() {
+    UpdateBodyData();
+    // The date index finds the day's first workout without walking the log.
+    ShowFrom(document_.Log().FirstWorkoutFrom(static_cast<double>(date_)));
+}
+
+void CDayPanel::Forget() {
+    slots_ = {};
+    canScrollUp_ = canScrollDown_ = false;
+    update();
 }
 
 void CDayPanel::SetEvent(const CEvent* event) {
@@ -47,24 +63,23 @@ void CDayPanel::SetEvent(const CEvent* event) {
         blocked_ = event_->blocksDay != 0;
         const auto kind = static_cast<std::uint32_t>(event_->kind);
         if (kind < kFirstNonLibraryKind) {
-            if (const CLibEvent* libraryKind = FindEvent(kind)) background_ = libraryKind->colour;
+            if (const CLibEvent* libraryKind = document_.Library().FindEvent(kind))
+                background_ = libraryKind->colour;
         }
     }
     if (changed) update();
 }
 
-bool CDayPanel::SameDay(CDatabase::WorkoutPos position) const {
-    CDatabase* log = App().log;
-    return log && position != log->EndWorkouts() && DayNumber((*position)->date) == date_;
+bool CDayPanel::SameDay(CDatabase::ConstWorkoutPos position) const {
+    return position != document_.Log().EndWorkouts() && DayNumber((*position)->date) == date_;
 }
 
-void CDayPanel::ShowFrom(CDatabase::WorkoutPos position) {
+void CDayPanel::ShowFrom(CDatabase::ConstWorkoutPos position) {
     slots_ = {};
     canScrollUp_ = canScrollDown_ = false;
-    CDatabase* log = App().log;
-    if (log && SameDay(position)) {
+    if (SameDay(position)) {
         slots_[0] = position;
-        canScrollUp_ = position != log->BeginWorkouts() && SameDay(std::prev(position));
+        canScrollUp_ = position != document_.Log().BeginWorkouts() && SameDay(std::prev(position));
         auto next = std::next(position);
         if (SameDay(next)) {
             slots_[1] = next;
@@ -86,7 +101,7 @@ bool CDayPanel::ScrollDown() {
     return true;
 }
 
-std::optional<CDatabase::WorkoutPos> CDayPanel::Slot(int index) const {
+std::optional<CDatabase::ConstWorkoutPos> CDayPanel::Slot(int index) const {
     if (index < 0 || index > 1) return std::nullopt;
     return slots_[static_cast<std::size_t>(index)];
 }

@@ -16,20 +16,21 @@ class CWeekPanel;
 
 // One day of the diary: a header with the date and a body with up to two
 // workout boxes of the day, scrolled through the day's workouts by two arrows.
-// The panel keeps positions in the training log's workout list; the view
-// refreshes it after every change of the log, before the next repaint.
+// The panel keeps positions in the training log's workout list: the view
+// refreshes it after every change of its day and has it forget them before
+// the log is replaced (load, undo, redo).
 class CDayPanel : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr std::uint32_t kDefaultBackground = CEvent::kBuiltInColour;
 
-    explicit CDayPanel(QWidget* parent = nullptr);
+    explicit CDayPanel(CKadenzoDoc& document, QWidget* parent = nullptr);
 
+    // The day and whether it has body data; the slots are filled by ShowFrom.
     void SetDate(int dayNumber);
     int Date() const { return date_; }
-    void SetDocument(CKadenzoDoc* document) { document_ = document; }
-    CKadenzoDoc* Document() const { return document_; }
+    CKadenzoDoc& Document() const { return document_; }
     void SetWeekPanel(CWeekPanel* weekPanel) { weekPanel_ = weekPanel; }
     CWeekPanel* WeekPanel() const { return weekPanel_; }
     // The event covering the day, or null; repaints when it changes.
@@ -38,15 +39,19 @@ public:
 
     // Fills the slots from position on: slot 0 holds it when its workout is of
     // this day, slot 1 the next one when that is too. position comes from the
-    // current training log (EndWorkouts() for none).
-    void ShowFrom(CDatabase::WorkoutPos position);
+    // document's training log (EndWorkouts() for none).
+    void ShowFrom(CDatabase::ConstWorkoutPos position);
+    // The day's workouts from the first one on, and its body data mark.
+    void Refresh();
+    // Lets go of every position into the log (it is about to be replaced).
+    void Forget();
     // One workout earlier or later; false when the day has none there.
     bool ScrollUp();
     bool ScrollDown();
     bool CanScrollUp() const { return canScrollUp_; }
     bool CanScrollDown() const { return canScrollDown_; }
     // The workout in slot 0 or 1, or nothing.
-    std::optional<CDatabase::WorkoutPos> Slot(int index) const;
+    std::optional<CDatabase::ConstWorkoutPos> Slot(int index) const;
 
     // Highlights for the mouse and drop interaction.
     void SetHot(int slot, bool hot);
@@ -68,17 +73,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    bool SameDay(CDatabase::WorkoutPos position) const;
+    bool SameDay(CDatabase::ConstWorkoutPos position) const;
     void UpdateBodyData();
 
+    CKadenzoDoc& document_;
     int date_ = 0;
-    CKadenzoDoc* document_ = nullptr;
     CWeekPanel* weekPanel_ = nullptr;
     std::optional<CEvent> event_;
     std::uint32_t background_ = kDefaultBackground;
     bool blocked_ = false;
     bool bodyData_ = false;
-    std::array<std::optional<CDatabase::WorkoutPos>, 2> slots_;
+    std::array<std::optional<CDatabase::ConstWorkoutPos>, 2> slots_;
     bool canScrollUp_ = false;
     bool canScrollDown_ = false;
     std::array<bool, 2> hot_{};

@@ -6,12 +6,13 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "AppContext.h"
 #include "DayPanel.h"
 #include "DiaryQt.h"
 #include "Drawing.h"
+#include "KadenzoDoc.h"
 #include "Library.h"
 #include "WorkoutBoxPainter.h"
+#include "WorkoutLabels.h"
 
 namespace kadenzo {
 namespace {
@@ -22,10 +23,10 @@ QPolygon Triangle(const std::array<DiaryPoint, 3>& points) {
     return polygon;
 }
 
-QColor CategoryColour(const CWorkOut& workout) {
-    const CLibWorkout* libraryWorkout = FindWorkout(workout.templateId);
+QColor CategoryColour(const CWorkOut& workout, const CLibrary& library) {
+    const CLibWorkout* libraryWorkout = library.FindWorkout(workout.templateId);
     const CLibCategory* category =
-        libraryWorkout ? FindCategory(libraryWorkout->categoryId) : nullptr;
+        libraryWorkout ? library.FindCategory(libraryWorkout->categoryId) : nullptr;
     return category ? ColourFromRef(category->colour) : QColor(Qt::white);
 }
 
@@ -72,19 +73,21 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         }
     }
 
-    CDatabase* log = App().log;
+    const CLibrary& library = document_.Library();
+    const LabelContext labels = LabelContextOf(document_);
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const QRect slot = ToQRect(g.slotBoxes[i]);
-        if (!slots_[i] || !log) {
+        if (!slots_[i]) {
             painter.fillRect(slot, background);
             continue;
         }
-        CWorkOut& workout = ***slots_[i];
+        const CWorkOut& workout = ***slots_[i];
         const QRect box = slot.adjusted(2, 0, -2, 0);
         qDrawShadeRect(&painter, box, palette(), hot_[i], 1, 0);
         const QRect inner = box.adjusted(2, 2, -1, -1);
-        painter.fillRect(inner, CategoryColour(workout));
-        PaintWorkoutBox(painter, inner, workout, date_);
+        painter.fillRect(inner, CategoryColour(workout, library));
+        PaintWorkoutBox(painter, inner, FactsOf(workout, labels),
+                        library.FindSport(workout.sportId), date_, labels.today);
     }
 
     if (blocked_) {

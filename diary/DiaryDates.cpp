@@ -5,23 +5,6 @@
 #include "DateTime.h"
 
 namespace kadenzo {
-namespace {
-
-// Keeps the integer conversion defined for values no calendar can hold.
-constexpr double kLimit = 3000000.0;
-
-}  // namespace
-
-int DayNumber(double dateTime) {
-    if (!std::isfinite(dateTime)) return 0;
-    if (dateTime > kLimit) return static_cast<int>(kLimit);
-    if (dateTime < -kLimit) return -static_cast<int>(kLimit);
-    // Before 1899-12-30 the whole part still names the day (-1.25 is
-    // 1899-12-29 06:00), so the day is the whole part, not the floor.
-    return static_cast<int>(dateTime);
-}
-
-double NoonOfDayNumber(int dayNumber) { return dayNumber < 0 ? dayNumber - 0.5 : dayNumber + 0.5; }
 
 int Weekday(int dayNumber) {
     // Day 0 was a Saturday.
@@ -30,8 +13,6 @@ int Weekday(int dayNumber) {
 }
 
 int MondayOnOrBefore(int dayNumber) { return dayNumber - Weekday(dayNumber); }
-
-int TodayDayNumber() { return DayNumber(NowAsDateTime()); }
 
 CalendarDay ToCalendar(int dayNumber) {
     std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(dayNumber));

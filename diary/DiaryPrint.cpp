@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "AppContext.h"
 #include "Database.h"
 #include "DiaryDates.h"
 #include "DiaryQt.h"
 #include "Formats.h"
+#include "KadenzoDoc.h"
 #include "Library.h"
 #include "PrintFontSearch.h"
 #include "PrintLayout.h"
@@ -34,18 +34,17 @@ struct PrintedDay {
     std::vector<PrintedWorkout> workouts;
 };
 
-std::uint32_t CategoryColourOf(const CWorkOut& workout) {
-    const CLibWorkout* libraryWorkout = FindWorkout(workout.templateId);
+std::uint32_t CategoryColourOf(const CWorkOut& workout, const CLibrary& library) {
+    const CLibWorkout* libraryWorkout = library.FindWorkout(workout.templateId);
     const CLibCategory* category =
-        libraryWorkout ? FindCategory(libraryWorkout->categoryId) : nullptr;
+        libraryWorkout ? library.FindCategory(libraryWorkout->categoryId) : nullptr;
     return category ? category->colour : 0xFFFFFFu;
 }
 
-// The range's workouts of the days [from, to], by date.
-std::vector<CDatabase::WorkoutPos> WorkoutsOfDays(int from, int to) {
-    CDatabase* log = App().log;
-    if (!log || from > to) return {};
-    return log->WorkoutsBetween(static_cast<double>(from), static_cast<double>(to) + 1.0);
+// The log's workouts of the days [from, to], by date.
+std::vector<CDatabase::ConstWorkoutPos> WorkoutsOfDays(const CDatabase& log, int from, int to) {
+    if (from > to) return {};
+    return log.WorkoutsBetween(static_cast<double>(from), static_cast<double>(to) + 1.0);
 }
 
 }  // namespace
@@ -68,8 +67,10 @@ void CDiaryPrintJob::End() { labelFont_.reset(); }
 
 void CDiaryPrintJob::ChooseLabelFont(QPainter& painter, int width, int height) {
     std::vector<std::string> labels;
-    for (CDatabase::WorkoutPos pos : WorkoutsOfDays(range_.firstDay, range_.lastDay))
-        labels.push_back(PrintLabel(**pos, range_.labelMode));
+    const LabelContext labelContext = LabelContextOf(document_);
+    for (CDatabase::ConstWorkoutPos pos :
+         WorkoutsOfDays(document_.Log(), range_.firstDay, range_.lastDay))
+        labels.push_back(PrintLabel(FactsOf(**pos, labelContext), range_.labelMode));
     const QFontMetrics current(painter.font(), painter.device());
     const std::string widest = WidestLabelLine(labels, [&](const std::string& line) {
         return static_cast<double>(current.horizontalAdvance(FromCore(line)));
@@ -102,17 +103,18 @@ void CDiaryPrintJob::PrintPage(QPainter& painter, const QPrinter&, int pageNumbe
         1.3 * metrics.boundingRect(FormatDay(range_.firstDay, "%d. %b. %y")).height());
 
     // The labels of one week's days, measured for the column width.
+    const LabelContext labelContext = LabelContextOf(document_);
     auto weekOf = [&](int monday) {
         std::vector<PrintedDay> days(7);
         for (int j = 0; j < 7; ++j) days[static_cast<std::size_t>(j)].day = monday + j;
         const int from = std::max(monday, range_.firstDay);
         const int to = std::min(monday + 6, range_.lastDay);
-        for (CDatabase::WorkoutPos pos : WorkoutsOfDays(from, to)) {
-            CWorkOut& workout = **pos;
+        for (CDatabase::ConstWorkoutPos pos : WorkoutsOfDays(document_.Log(), from, to)) {
+            const CWorkOut& workout = **pos;
             const int j = std::clamp(DayNumber(workout.date) - monday, 0, 6);
             PrintedWorkout printed;
-            printed.label = FromCore(PrintLabel(workout, range_.labelMode));
-            printed.colour = CategoryColourOf(workout);
+            printed.label = FromCore(PrintLabel(FactsOf(workout, labelContext), range_.labelMode));
+            printed.colour = CategoryColourOf(workout, document_.Library());
             printed.height =
                 metrics
                     .boundingRect(QRect(0, 0, labelWidth, 1 << 20), Qt::TextWordWrap, printed.label)

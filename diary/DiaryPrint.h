@@ -8,6 +8,8 @@
 
 namespace kadenzo {
 
+class CKadenzoDoc;
+
 // The part of the log the printed diary shows, as the print range dialog sets it.
 struct DiaryPrintRange {
     enum Mode : int {
@@ -27,6 +29,8 @@ struct DiaryPrintRange {
 // line fits a column.
 class CDiaryPrintJob : public PrintJob {
 public:
+    explicit CDiaryPrintJob(const CKadenzoDoc& document) : document_(document) {}
+
     void SetRange(const DiaryPrintRange& range) { range_ = range; }
     const DiaryPrintRange& Range() const { return range_; }
     int PageCount() const { return pagination_.PageCount(); }
@@ -42,6 +46,7 @@ public:
 private:
     void ChooseLabelFont(QPainter& painter, int width, int height);
 
+    const CKadenzoDoc& document_;
     DiaryPrintRange range_;
     DiaryPagination pagination_;
     std::optional<QFont> labelFont_;

@@ -1,38 +1,35 @@
 #include "DiaryQt.h"
 
-#include <ctime>
-
-#include "AppContext.h"
 #include "Cp1252.h"
+#include "DateNames.h"
+#include "DateTime.h"
 #include "DiaryDates.h"
+#include "LanguageModule.h"
 
 namespace kadenzo {
 namespace {
 
-QString Format(const std::tm& tm, const char* format) {
-    char buffer[256];
-    std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
-    return QString::fromLocal8Bit(buffer, static_cast<qsizetype>(n));
+// The names of the language the program shows, whatever the system's locale.
+DateNames CurrentDateNames() {
+    if (const LanguageModule* module = LanguageModule::Current()) return DateNames::From(*module);
+    return DateNames::From(EmptyStringTable{});
 }
 
 }  // namespace
 
 QString FormatDay(int dayNumber, const char* format) {
-    CalendarDay c = ToCalendar(dayNumber);
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = c.month - 1;
-    tm.tm_mday = c.day;
-    tm.tm_hour = 12;
-    tm.tm_wday = (Weekday(dayNumber) + 1) % 7;
-    return Format(tm, format);
+    const CalendarDay c = ToCalendar(dayNumber);
+    const DateParts parts{c.year, c.month, c.day, 12, 0, 0};
+    return FromCore(FormatDateTime(parts, Weekday(dayNumber), format, CurrentDateNames()));
 }
 
-QString FormatNow() {
-    std::time_t now = App().Now();
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    return Format(tm, "%c");
+QString FormatDateTimeStamp(std::int64_t seconds) {
+    const std::optional<DateParts> parts = LocalFromTimeStamp(seconds);
+    if (!parts) return {};
+    const std::optional<double> value = DateTimeFromParts(*parts);
+    const int weekday = value ? Weekday(DayNumber(*value)) : 0;
+    const DateNames names = CurrentDateNames();
+    return FromCore(FormatDateTime(*parts, weekday, names.dateTimeFormat, names));
 }
 
 QString FromCore(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }

@@ -2,6 +2,7 @@
 // README: kadenzo-diary-screenshot OUT.png FILE.kdz [WIDTH HEIGHT]
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -31,14 +32,23 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no language module found\n");
         return 1;
     }
-    kadenzo::App().strings = module.get();
+    kadenzo::LanguageModule::SetCurrent(module.get());
+    kadenzo::AppContext context;
+    context.strings = module.get();
+    // The program's starter library, so that a diary written with it opens
+    // without the library question.
+    const std::string programLibrary = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                         QStringLiteral("/../app/library.dat"))
+                                           .toStdString();
+    if (auto library = kadenzo::LoadLibraryFile(programLibrary))
+        context.library = std::move(library);
 
     QTemporaryDir settingsDir;
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     kadenzo::QtUserDialogs dialogs;
     int status = 1;
     {
-        kadenzo::DocumentController document(dialogs, settings);
+        kadenzo::DocumentController document(dialogs, settings, context);
         kadenzo::CMainFrame frame(*module, document, dialogs);
         kadenzo::InstallDiaryView(frame);
         if (document.OpenDocumentFile(QString::fromLocal8Bit(argv[2]))) {
@@ -48,8 +58,6 @@ int main(int argc, char* argv[]) {
             if (frame.grab().save(QString::fromLocal8Bit(argv[1]))) status = 0;
         }
     }
-    kadenzo::App().library.reset();
-    kadenzo::App().strings = nullptr;
     if (status != 0) std::fprintf(stderr, "cannot render the diary\n");
     return status;
 }

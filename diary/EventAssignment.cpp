@@ -1,16 +1,22 @@
 #include "EventAssignment.h"
 
+#include <algorithm>
+
 namespace kadenzo {
 
 std::vector<int> AssignEventsToDays(const std::vector<EventSpan>& events, int firstDay,
                                     int dayCount) {
     std::vector<int> result(dayCount > 0 ? static_cast<std::size_t>(dayCount) : 0, -1);
-    if (events.empty()) return result;
-    std::size_t i = 0;
-    for (std::size_t d = 0; d < result.size(); ++d) {
-        const int day = firstDay + static_cast<int>(d);
-        while (i + 1 < events.size() && events[i].lastDay < day) ++i;
-        if (events[i].firstDay <= day && events[i].lastDay >= day) result[d] = static_cast<int>(i);
+    if (result.empty()) return result;
+    const long long lastDay = static_cast<long long>(firstDay) + dayCount - 1;
+    // Later events first, so that the first stored event covering a day is
+    // the one left there.
+    for (std::size_t i = events.size(); i-- > 0;) {
+        const EventSpan& e = events[i];
+        const long long from = std::max<long long>(e.firstDay, firstDay);
+        const long long to = std::min<long long>(e.lastDay, lastDay);
+        for (long long day = from; day <= to; ++day)
+            result[static_cast<std::size_t>(day - firstDay)] = static_cast<int>(i);
     }
     return result;
 }

@@ -11,9 +11,8 @@ struct EventSpan {
 };
 
 // For each of the consecutive days from firstDay, the index of the event that
-// covers it, or -1. One forward walk over the events in their stored order (the
-// events dialog stores them sorted and without overlap): for each day the walk
-// moves past the events that end before it, never past the last one.
+// covers it, or -1. Events are found by their dates, whatever order they are
+// stored in; where periods overlap, the event stored first wins.
 std::vector<int> AssignEventsToDays(const std::vector<EventSpan>& events, int firstDay,
                                     int dayCount);
 

@@ -12,17 +12,21 @@
 
 namespace kadenzo {
 
-CKadenzoBaseView::CKadenzoBaseView(QWidget* parent) : QWidget(parent) {}
+CKadenzoBaseView::CKadenzoBaseView(CKadenzoDoc& document, QWidget* parent)
+    : QWidget(parent), document_(document) {}
 
 CKadenzoBaseView::~CKadenzoBaseView() = default;
 
 QPrinter& CKadenzoBaseView::Printer() {
     if (sharedPrinter_) return *sharedPrinter_;
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageOrientation(QPageLayout::Landscape);
+    }
     return *printer_;
 }
 
-bool CKadenzoBaseView::PrintTo(QPrinter& printer) { return RunPrintJob(printer, Job()); }
+bool CKadenzoBaseView::PrintTo(QPrinter& printer) { return RunPrintJob(printer, Job(), document_); }
 
 void CKadenzoBaseView::OnFilePrint() {
     QPrintDialog dialog(&Printer(), this);

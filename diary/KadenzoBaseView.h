@@ -7,6 +7,7 @@ class QPrinter;
 
 namespace kadenzo {
 
+class CKadenzoDoc;
 class CMainFrame;
 class PrintJob;
 
@@ -18,8 +19,10 @@ class CKadenzoBaseView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CKadenzoBaseView(QWidget* parent = nullptr);
+    explicit CKadenzoBaseView(CKadenzoDoc& document, QWidget* parent = nullptr);
     ~CKadenzoBaseView() override;
+
+    CKadenzoDoc& Document() const { return document_; }
 
     // Command 57607: the print dialog, then printing.
     void OnFilePrint();
@@ -37,7 +40,7 @@ public:
     void RegisterPrintCommands(CMainFrame& frame);
 
     // The printer the view prints on: one shared with the application's page
-    // set-up when given, else one of the view's own.
+    // set-up when given, else one of the view's own, in landscape.
     QPrinter& Printer();
     void SetPrinter(QPrinter* shared) { sharedPrinter_ = shared; }
 
@@ -45,6 +48,7 @@ protected:
     virtual PrintJob& Job() = 0;
 
 private:
+    CKadenzoDoc& document_;
     std::unique_ptr<QPrinter> printer_;
     QPrinter* sharedPrinter_ = nullptr;
 };

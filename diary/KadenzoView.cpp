@@ -2,8 +2,8 @@
 
 #include <QPointer>
 #include <QWheelEvent>
+#include <algorithm>
 
-#include "AppContext.h"
 #include "DayPanel.h"
 #include "DiaryDates.h"
 #include "DiaryLayout.h"
@@ -18,15 +18,15 @@
 namespace kadenzo {
 
 CKadenzoView::CKadenzoView(CKadenzoDoc& document, QWidget* parent)
-    : CKadenzoBaseView(parent), document_(document) {
-    firstDay_ = MondayOnOrBefore(TodayDayNumber());
+    : CKadenzoBaseView(document, parent), printJob_(document) {
+    firstDay_ = MondayOnOrBefore(document.Context().Today());
     CreateRows();
     OnUpdate();
     printJob_.SetRange({firstDay_, firstDay_ + 27, DiaryPrintRange::kFollowDisplay, 0});
-    document_.AddObserver(this);
+    Document().AddObserver(this);
 }
 
-CKadenzoView::~CKadenzoView() { document_.RemoveObserver(this); }
+CKadenzoView::~CKadenzoView() { Document().RemoveObserver(this); }
 
 CDayPanel* CKadenzoView::DayPanel(int row, int day) const {
     if (row < 0 || row >= kRowCount || day < 0 || day > 6) return nullptr;
@@ -40,12 +40,11 @@ CWeekPanel* CKadenzoView::WeekPanel(int row) const {
 
 void CKadenzoView::CreateRows() {
     for (int i = 0; i < kRowCount; ++i) {
-        auto* week = new CWeekPanel(this);
+        auto* week = new CWeekPanel(Document(), this);
         weeks_.push_back(week);
         for (int j = 0; j < 7; ++j) {
-            auto* day = new CDayPanel(this);
+            auto* day = new CDayPanel(Document(), this);
             day->SetDate(firstDay_ + 7 * i + j);
-            day->SetDocument(&document_);
             day->SetWeekPanel(week);
             days_.push_back(day);
         }
@@ -72,25 +71,34 @@ void CKadenzoView::OnUpdate() {
         week->SetWeekStart(firstDay_ + 7 * i);
         week->RecomputeTotals();
     }
-    CDatabase* log = App().log;
     for (std::size_t k = 0; k < days_.size(); ++k) {
         CDayPanel* day = days_[k];
         day->SetDate(firstDay_ + static_cast<int>(k));
+        day->Refresh();
         day->update();
-        // The date index finds the day's first workout without walking the log.
-        if (log) day->ShowFrom(log->FirstWorkoutFrom(static_cast<double>(day->Date())));
     }
     AssignEvents();
+}
+
+void CKadenzoView::RefreshDays(int first, int last) {
+    const int lastShown = firstDay_ + static_cast<int>(days_.size()) - 1;
+    first = std::max(first, firstDay_);
+    last = std::min(last, lastShown);
+    for (int day = first; day <= last; ++day)
+        days_[static_cast<std::size_t>(day - firstDay_)]->Refresh();
+    for (int row = 0; row < kRowCount; ++row) {
+        const int monday = firstDay_ + 7 * row;
+        if (monday <= last && first <= monday + 6)
+            weeks_[static_cast<std::size_t>(row)]->RecomputeTotals();
+    }
 }
 
 void CKadenzoView::AssignEvents() {
     std::vector<const CEvent*> events;
     std::vector<EventSpan> spans;
-    if (const CDatabase* log = App().log) {
-        for (const auto& event : log->Events()) {
-            events.push_back(event.get());
-            spans.push_back({DayNumber(event->start.value), DayNumber(event->end.value)});
-        }
+    for (const auto& event : Document().Log().Events()) {
+        events.push_back(event.get());
+        spans.push_back({DayNumber(event->start.value), DayNumber(event->end.value)});
     }
     const std::vector<int> assigned =
         AssignEventsToDays(spans, firstDay_, static_cast<int>(days_.size()));
@@ -111,18 +119,34 @@ void CKadenzoView::MoveBy(int days) {
     OnUpdate();
 }
 
-void CKadenzoView::OnUndo() { document_.Undo(); }
+void CKadenzoView::OnUndo() { Document().Undo(); }
 
-void CKadenzoView::OnRedo() { document_.Redo(); }
+void CKadenzoView::OnRedo() { Document().Redo(); }
 
 void CKadenzoView::OnPrintRange() {
     CPrintRangeDialog dialog(printJob_.Range(), this);
     if (dialog.exec() == QDialog::Accepted) printJob_.SetRange(dialog.Range());
 }
 
-void CKadenzoView::OnDocumentChanged(DocumentChange change) {
-    if (change == DocumentChange::Contents) OnUpdate();
+void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
+    // Names, colours and heart-rate targets may change on every day.
+    if (change.Has(DocumentChange::kLibrary | DocumentChange::kProfile)) {
+        OnUpdate();
+        return;
+    }
+    if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData) && change.HasDays())
+        RefreshDays(change.firstDay, change.lastDay);
+    if (change.Has(DocumentChange::kEvents)) AssignEvents();
 }
+
+void CKadenzoView::OnDocumentReplacing() {
+    for (CDayPanel* day : days_) {
+        day->Forget();
+        day->SetEvent(nullptr);
+    }
+}
+
+void CKadenzoView::OnDocumentReplaced() { OnUpdate(); }
 
 void CKadenzoView::resizeEvent(QResizeEvent* event) {
     CKadenzoBaseView::resizeEvent(event);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "DiaryPrint.h"
-#include "DocumentPrompts.h"
+#include "DocumentObserver.h"
 #include "KadenzoBaseView.h"
 
 namespace kadenzo {
@@ -14,8 +14,9 @@ class CWeekPanel;
 
 // The diary: four weeks from Monday to Sunday, each row seven day panels and a
 // week panel with the week's totals. The view draws nothing itself; it places
-// its panels, tells them their dates and refreshes them whenever the document
-// changes. It moves a week at a time and prints the diary as a list of weeks.
+// its panels, tells them their dates and refreshes the ones a change of the
+// document touches. It moves a week at a time and prints the diary as a list
+// of weeks.
 class CKadenzoView : public CKadenzoBaseView, public DocumentObserver {
     Q_OBJECT
 
@@ -26,13 +27,14 @@ public:
     explicit CKadenzoView(CKadenzoDoc& document, QWidget* parent = nullptr);
     ~CKadenzoView() override;
 
-    CKadenzoDoc& Document() const { return document_; }
     int FirstDay() const { return firstDay_; }
     CDayPanel* DayPanel(int row, int day) const;
     CWeekPanel* WeekPanel(int row) const;
 
     // Refresh: dates, workouts, totals and events of every panel.
     void OnUpdate();
+    // Refreshes the days first ... last (and their weeks' totals) that are shown.
+    void RefreshDays(int first, int last);
     // Moves the diary by n days (navigation moves by 7).
     void MoveBy(int days);
     // Commands 32775 and 32776.
@@ -51,7 +53,9 @@ public:
     // Makes the frame's diary commands act on this view while it exists.
     void RegisterCommands(CMainFrame& frame);
 
-    void OnDocumentChanged(DocumentChange change) override;
+    void OnDocumentChanged(const DocumentChange& change) override;
+    void OnDocumentReplacing() override;
+    void OnDocumentReplaced() override;
 
 protected:
     PrintJob& Job() override { return printJob_; }
@@ -63,7 +67,6 @@ private:
     void LayOutRows();
     void AssignEvents();
 
-    CKadenzoDoc& document_;
     int firstDay_ = 0;
     std::vector<CDayPanel*> days_;    // row by row, Monday first; children of the view
     std::vector<CWeekPanel*> weeks_;  // one per row

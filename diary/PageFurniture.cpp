@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "AppContext.h"
 #include "Database.h"
 #include "DiaryQt.h"
+#include "KadenzoDoc.h"
 #include "LanguageModule.h"
 #include "PrintLayout.h"
 #include "ResourceIds.h"
@@ -35,7 +35,8 @@ PrinterMetrics MetricsOf(const QPrinter& printer) {
 
 }  // namespace
 
-QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNumber) {
+QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNumber,
+                         const CKadenzoDoc& document) {
     const PrinterMetrics metrics = MetricsOf(printer);
     const DiaryRect drawing{0, 0, metrics.printableWidth, metrics.printableHeight};
     const DiaryRect page = ApplyPageMargins(drawing, metrics);
@@ -56,11 +57,10 @@ QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNum
     painter.setPen(Qt::black);
     const QRect footer = ToQRect(f.footer);
     const int align = Qt::AlignBottom | Qt::TextSingleLine;
-    painter.drawText(footer, align | Qt::AlignLeft, FormatNow());
+    painter.drawText(footer, align | Qt::AlignLeft, FormatDateTimeStamp(document.Context().Now()));
     painter.drawText(footer, align | Qt::AlignRight,
                      FormatText(Text(kPageNumberText), {pageNumber}));
-    const CDatabase* log = App().log;
-    painter.drawText(footer, align | Qt::AlignHCenter, log ? FromCore(log->name) : QString());
+    painter.drawText(footer, align | Qt::AlignHCenter, FromCore(document.Log().name));
 
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(page.left, f.ruleY, page.right, f.ruleY);

@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "AppContext.h"
+#include "AppSettings.h"
+#include "DataFiles.h"
 #include "DiaryDates.h"
 #include "DiaryPrint.h"
 #include "KadenzoDoc.h"
@@ -22,23 +24,6 @@
 namespace kadenzo {
 namespace {
 
-// Lends the application's library and log to a document of its own for the
-// time of one print and gives them back afterwards.
-class BorrowedApp {
-public:
-    BorrowedApp() : library_(std::move(App().library)), log_(App().log) {}
-    ~BorrowedApp() {
-        App().library = std::move(library_);
-        App().log = log_;
-    }
-    BorrowedApp(const BorrowedApp&) = delete;
-    BorrowedApp& operator=(const BorrowedApp&) = delete;
-
-private:
-    std::unique_ptr<CLibrary> library_;
-    CDatabase* log_;
-};
-
 std::vector<std::string> ArgumentsOf(int argc, char** argv) {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
@@ -47,7 +32,7 @@ std::vector<std::string> ArgumentsOf(int argc, char** argv) {
 
 }  // namespace
 
-int PrintDiaryToPdf(const PrintPdfRequest& request, QString* error) {
+int PrintDiaryToPdf(const PrintPdfRequest& request, const StringTable& strings, QString* error) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return 1;
@@ -55,18 +40,25 @@ int PrintDiaryToPdf(const PrintPdfRequest& request, QString* error) {
     const QString output = QString::fromStdString(request.outputPath);
     const QFileInfo outputInfo(output);
 
-    BorrowedApp borrowed;
     // The diary is printed with the library stored in its file, asking nothing.
-    auto document = std::make_unique<CKadenzoDoc>(nullptr);
+    AppContext context;
+    context.strings = &strings;
+    context.units = request.units;
+    CKadenzoDoc document(context);
     std::string readError;
-    if (!document->OnOpenDocument(request.documentPath, &readError))
+    try {
+        document.Load(ReadWholeFile(request.documentPath));
+    } catch (const ArchiveError& e) {
+        readError = e.what();
+    }
+    if (!readError.empty())
         return fail(QStringLiteral("cannot read %1: %2")
                         .arg(QString::fromStdString(request.documentPath),
                              QString::fromStdString(readError)));
 
-    CDiaryPrintJob job;
+    CDiaryPrintJob job(document);
     DiaryPrintRange range;
-    ResolvePrintDays(request, TodayDayNumber(), &range.firstDay, &range.lastDay);
+    ResolvePrintDays(request, context.Today(), &range.firstDay, &range.lastDay);
     range.rangeMode = DiaryPrintRange::kFixed;
     job.SetRange(range);
 
@@ -84,7 +76,8 @@ int PrintDiaryToPdf(const PrintPdfRequest& request, QString* error) {
     printer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
     printer.setDocName(QStringLiteral("Kadenzo"));
-    if (!RunPrintJob(printer, job)) return fail(QStringLiteral("cannot write %1").arg(output));
+    if (!RunPrintJob(printer, job, document))
+        return fail(QStringLiteral("cannot write %1").arg(output));
 
     // The temporary file is private to its owner; the PDF gets the usual
     // permissions of a new file.
@@ -107,7 +100,7 @@ int PrintPdfMain(int argc, char** argv) {
     if (!request) {
         std::fprintf(stderr,
                      "kadenzo: %s\nusage: kadenzo --print-pdf OUT.pdf "
-                     "[--from YYYY-MM-DD --to YYYY-MM-DD] FILE.kdz\n",
+                     "[--from YYYY-MM-DD --to YYYY-MM-DD] [--metric|--imperial] FILE.kdz\n",
                      parseError.c_str());
         return 2;
     }
@@ -115,16 +108,18 @@ int PrintPdfMain(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    std::unique_ptr<LanguageModule> module =
-        LoadLanguageModule(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    std::unique_ptr<LanguageModule> module = LoadLanguageModule(
+        QDir::currentPath(), DataDirectory(QCoreApplication::applicationDirPath()));
     if (!module) {
         std::fprintf(stderr, "kadenzo: no language module (rcus.rcc or rcge.rcc) found\n");
         return 1;
     }
-    App().strings = module.get();
+    LanguageModule::SetCurrent(module.get());
+    PrintPdfRequest resolved = *request;
+    resolved.units = ReadUnitSettings(*OpenSettings());
+    if (resolved.distanceUnit) resolved.units.distance = *resolved.distanceUnit;
     QString error;
-    const int status = PrintDiaryToPdf(*request, &error);
-    App().strings = nullptr;
+    const int status = PrintDiaryToPdf(resolved, *module, &error);
     if (status != 0) std::fprintf(stderr, "kadenzo: %s\n", error.toLocal8Bit().constData());
     return status;
 }

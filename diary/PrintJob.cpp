@@ -7,7 +7,7 @@
 
 namespace kadenzo {
 
-bool RunPrintJob(QPrinter& printer, PrintJob& job) {
+bool RunPrintJob(QPrinter& printer, PrintJob& job, const CKadenzoDoc& document) {
     job.Prepare();
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -16,7 +16,7 @@ bool RunPrintJob(QPrinter& printer, PrintJob& job) {
     }
     for (int page = 1; job.HasPage(page); ++page) {
         if (page > 1) printer.newPage();
-        const QRect content = PrintPageFurniture(painter, printer, page);
+        const QRect content = PrintPageFurniture(painter, printer, page, document);
         painter.save();
         job.PrintPage(painter, printer, page, content);
         painter.restore();

@@ -7,6 +7,8 @@ class QPrinter;
 
 namespace kadenzo {
 
+class CKadenzoDoc;
+
 // What a view prints, page by page, inside the page furniture. The page count
 // may grow while printing: pages are asked for in order while HasPage says so.
 class PrintJob {
@@ -21,8 +23,9 @@ public:
     virtual void End() = 0;
 };
 
-// Runs the job on the printer: prepares it, prints every page with its
-// furniture, and ends it. False when the printer cannot be opened.
-bool RunPrintJob(QPrinter& printer, PrintJob& job);
+// Runs the job on the printer: prepares it, prints every page with the
+// furniture of the document's pages, and ends it. False when the printer
+// cannot be opened.
+bool RunPrintJob(QPrinter& printer, PrintJob& job, const CKadenzoDoc& document);
 
 }  // namespace kadenzo

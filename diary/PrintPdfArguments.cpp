@@ -37,6 +37,11 @@ std::optional<PrintPdfRequest> ParsePrintPdfArguments(const std::vector<std::str
             int day = 0;
             if (!ParseIsoDay(value, &day)) return fail("not a date (YYYY-MM-DD): " + value);
             (a == "--from" ? request.firstDay : request.lastDay) = day;
+        } else if (a == "--metric" || a == "--imperial") {
+            const std::uint32_t unit = a == "--metric" ? 0 : 1;
+            if (request.distanceUnit && *request.distanceUnit != unit)
+                return fail("--metric and --imperial given together");
+            request.distanceUnit = unit;
         } else if (a.size() > 1 && a[0] == '-') {
             return fail("unknown option " + a);
         } else if (request.documentPath.empty()) {

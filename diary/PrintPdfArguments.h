@@ -1,17 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "Units.h"
+
 namespace kadenzo {
 
-// kadenzo --print-pdf OUT.pdf [--from YYYY-MM-DD] [--to YYYY-MM-DD] FILE.kdz
+// kadenzo --print-pdf OUT.pdf [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+//         [--metric | --imperial] FILE.kdz
 struct PrintPdfRequest {
     std::string outputPath;
     std::string documentPath;
     std::optional<int> firstDay;  // day numbers
     std::optional<int> lastDay;
+    // The distance unit asked for; without one the user's setting holds.
+    std::optional<std::uint32_t> distanceUnit;
+    UnitSettings units;  // what the print uses
 };
 
 // True when the arguments (without the program name) ask for headless printing.

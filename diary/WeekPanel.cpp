@@ -3,11 +3,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "AppContext.h"
 #include "Database.h"
 #include "DiaryDates.h"
 #include "DiaryQt.h"
 #include "Drawing.h"
+#include "KadenzoDoc.h"
 #include "Texts.h"
 
 namespace kadenzo {
@@ -18,21 +18,20 @@ const QColor kWeekBackground(255, 204, 204);
 
 }  // namespace
 
-CWeekPanel::CWeekPanel(QWidget* parent) : QWidget(parent) {
+CWeekPanel::CWeekPanel(const CKadenzoDoc& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
     boldFont_ = font();
     boldFont_.setWeight(QFont::Bold);
 }
 
 void CWeekPanel::RecomputeTotals() {
     totals_ = {};
-    if (CDatabase* log = App().log) {
-        const int today = TodayDayNumber();
-        // Only the week's workouts are visited, found through the date index.
-        for (CDatabase::WorkoutPos pos :
-             log->WorkoutsBetween(static_cast<double>(weekStart_), weekStart_ + 7.0)) {
-            const CWorkOut& w = **pos;
-            totals_.Add(DayNumber(w.date), today, w.plannedDuration, w.duration);
-        }
+    const int today = document_.Context().Today();
+    // Only the week's workouts are visited, found through the date index.
+    for (CDatabase::ConstWorkoutPos pos :
+         document_.Log().WorkoutsBetween(static_cast<double>(weekStart_), weekStart_ + 7.0)) {
+        const CWorkOut& w = **pos;
+        totals_.Add(DayNumber(w.date), today, w.plannedDuration, w.duration);
     }
     update();
 }

@@ -7,18 +7,18 @@
 
 namespace kadenzo {
 
-class CDatabase;
+class CKadenzoDoc;
 
 // The right end of a diary row: the week's planned and performed minutes.
 class CWeekPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CWeekPanel(QWidget* parent = nullptr);
+    explicit CWeekPanel(const CKadenzoDoc& document, QWidget* parent = nullptr);
 
     void SetWeekStart(int mondayDayNumber) { weekStart_ = mondayDayNumber; }
     int WeekStart() const { return weekStart_; }
-    // Sums the week's workouts of the current training log, then repaints.
+    // Sums the week's workouts of the document's training log, then repaints.
     void RecomputeTotals();
     const WeekTotals& Totals() const { return totals_; }
 
@@ -26,6 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const CKadenzoDoc& document_;
     int weekStart_ = 0;
     WeekTotals totals_;
     QFont boldFont_;

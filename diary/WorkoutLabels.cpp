@@ -27,10 +27,11 @@ std::string FormatLabelDuration(double minutes) {
     return buffer;
 }
 
-std::string FormatLabelDistance(double kilometres) {
+std::string FormatLabelDistance(double kilometres, const UnitSettings& units,
+                                const std::string& unitLabel) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", ToDisplay(Sane(kilometres), kUnitDistance));
-    return buffer + UnitLabel(kUnitDistance);
+    std::snprintf(buffer, sizeof buffer, "%.1f", ToDisplay(Sane(kilometres), kUnitDistance, units));
+    return buffer + unitLabel;
 }
 
 std::string ScreenTitle(const LabelFacts& facts) {
@@ -41,6 +42,9 @@ std::string ScreenTitle(const LabelFacts& facts) {
 
 std::string ScreenDetail(const LabelFacts& given, int dayNumber, int todayNumber) {
     LabelFacts facts = given;
+    auto distanceText = [&facts](double km) {
+        return FormatLabelDistance(km, facts.units, facts.distanceUnit);
+    };
     for (double* value :
          {&facts.plannedDistance, &facts.plannedDuration, &facts.distance, &facts.duration})
         *value = Sane(*value);
@@ -50,29 +54,32 @@ std::string ScreenDetail(const LabelFacts& given, int dayNumber, int todayNumber
         const bool hasDistance = facts.plannedDistance != 0;
         const bool hasDuration = facts.plannedDuration != 0;
         if (hasDistance && hasDuration)
-            return FormatLabelDistance(facts.plannedDistance) + " (" +
+            return distanceText(facts.plannedDistance) + " (" +
                    FormatLabelDuration(facts.plannedDuration) + ")";
         if (hasDuration) return FormatLabelDuration(facts.plannedDuration);
-        if (hasDistance) return FormatLabelDistance(facts.plannedDistance);
+        if (hasDistance) return distanceText(facts.plannedDistance);
         return "";
     }
     const bool hasDistance = facts.distance != 0;
     const bool hasDuration = facts.duration != 0;
     if (hasDistance && hasDuration)
-        return FormatLabelDuration(facts.duration) + " - " + FormatLabelDistance(facts.distance);
+        return FormatLabelDuration(facts.duration) + " - " + distanceText(facts.distance);
     if (hasDuration) return FormatLabelDuration(facts.duration);
-    if (hasDistance) return FormatLabelDistance(facts.distance);
+    if (hasDistance) return distanceText(facts.distance);
     return "???";
 }
 
 std::string PrintLabel(const LabelFacts& given, int mode) {
     LabelFacts facts = given;
+    auto distanceText = [&facts](double km) {
+        return FormatLabelDistance(km, facts.units, facts.distanceUnit);
+    };
     facts.distance = Sane(facts.distance);
     std::string title = facts.workoutName;
     if (!facts.templateHasSport) title += " (" + facts.sportName + ")";
 
     std::string done;
-    if (facts.distance != 0) done = FormatLabelDistance(facts.distance) + " in ";
+    if (facts.distance != 0) done = distanceText(facts.distance) + " in ";
     done += FormatLabelDuration(facts.duration);
 
     char buffer[48] = "";

@@ -3,9 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "Units.h"
+#include "WorkOut.h"
+
 namespace kadenzo {
 
-class CWorkOut;
+class CKadenzoDoc;
+class CLibrary;
 
 // What a workout's labels are made of, with the library names already looked
 // up ("???" for a missing item).
@@ -21,15 +25,30 @@ struct LabelFacts {
     std::uint8_t targetPulseLow = 0;
     std::uint8_t targetPulseHigh = 0;
     std::uint8_t averagePulse = 0;
+    UnitSettings units;        // distances show in these units
+    std::string distanceUnit;  // with this label
 };
 
-// Looks the names up in the current library and brings the targets up to date.
-LabelFacts FactsOf(CWorkOut& workout);
+// What the labels take from the program.
+struct LabelContext {
+    const CLibrary* library = nullptr;
+    CWorkOut::MaxHeartRateOf maxHeartRate;  // for targets that follow the template
+    UnitSettings units;
+    std::string distanceUnit;
+    int today = 0;  // day number
+};
+// The document's library, the athlete's heart rate, the units and today.
+LabelContext LabelContextOf(const CKadenzoDoc& doc);
+
+// Looks the names up and works out the targets the workout shows: those it has
+// fixed, or those its template gives now. The workout stays as it is.
+LabelFacts FactsOf(const CWorkOut& workout, const LabelContext& context);
 
 // "h:mm" of a duration in minutes (hours not limited to 24).
 std::string FormatLabelDuration(double minutes);
-// One decimal in the user's distance unit, followed by the unit's label.
-std::string FormatLabelDistance(double kilometres);
+// One decimal in the given distance unit, followed by the unit's label.
+std::string FormatLabelDistance(double kilometres, const UnitSettings& units,
+                                const std::string& unitLabel);
 
 // The text in the upper half of a workout box on the screen.
 std::string ScreenTitle(const LabelFacts& facts);
@@ -44,9 +63,5 @@ enum PrintLabelMode : int {
 
 // Two lines separated by "\n": what the workout was, and what was done.
 std::string PrintLabel(const LabelFacts& facts, int mode);
-
-std::string ScreenTitle(CWorkOut& workout);
-std::string ScreenDetail(CWorkOut& workout, int dayNumber);
-std::string PrintLabel(CWorkOut& workout, int mode);
 
 }  // namespace kadenzo

@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "AppContext.h"
-
 namespace kadenzo {
 namespace {
 
@@ -54,10 +52,10 @@ void RemoveUserDataSource(const std::string& dataSource) {
 
 }  // namespace
 
-void RemoveLegacyDatabase(const std::string& dataSource) {
+void RemoveLegacyDatabase(const std::string& dataSource, const std::string& programDirectory) {
     if (!dataSource.empty()) RemoveUserDataSource(dataSource);
 
-    const std::string& folder = App().programDirectory;
+    const std::string& folder = programDirectory;
     if (folder.empty()) return;
     std::error_code ignored;
     std::filesystem::remove(folder + "database.mdb", ignored);

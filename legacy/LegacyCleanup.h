@@ -9,8 +9,8 @@ namespace kadenzo {
 // Removes the old database after its library has been imported and saved:
 // the user data source (its entry under "ODBC Data Sources" and its own
 // section of the user's odbc.ini, never a system data source) and the files
-// "database.mdb" and "database_be.mdb" in the program's folder. Failures are
-// ignored; without a known program folder no file is deleted.
-void RemoveLegacyDatabase(const std::string& dataSource = kLegacyDataSource);
+// "database.mdb" and "database_be.mdb" in programDirectory (ending with '/').
+// Failures are ignored; without a program folder no file is deleted.
+void RemoveLegacyDatabase(const std::string& dataSource, const std::string& programDirectory);
 
 }  // namespace kadenzo

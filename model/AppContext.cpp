@@ -1,31 +1,26 @@
 #include "AppContext.h"
 
-#include "Database.h"
+#include "DateTime.h"
 #include "Library.h"
 
 namespace kadenzo {
 
-AppContext::AppContext() : now([] { return std::time(nullptr); }) {}
+std::time_t SystemNow() { return std::time(nullptr); }
+
+AppContext::AppContext() : library(std::make_unique<CLibrary>()) {}
 AppContext::~AppContext() = default;
 
-std::string AppContext::Text(std::uint32_t id) const { return strings ? strings->Text(id) : std::string(); }
+std::string AppContext::Text(std::uint32_t id) const { return Texts().Text(id); }
 
-std::time_t AppContext::Now() const { return now ? now() : std::time(nullptr); }
-
-AppContext& App() {
-    static AppContext context;
-    return context;
+const StringTable& AppContext::Texts() const {
+    static const EmptyStringTable empty;
+    return strings ? *strings : empty;
 }
 
-void ResetApp() {
-    AppContext& app = App();
-    app.library.reset();
-    app.log = nullptr;
-    app.document = nullptr;
-    app.units = UnitSettings{};
-    app.strings = nullptr;
-    app.now = [] { return std::time(nullptr); };
-    app.programDirectory.clear();
-}
+std::time_t AppContext::Now() const { return clock ? clock() : SystemNow(); }
+
+double AppContext::NowAsDateTime() const { return DateTimeFromTimeStamp(Now()); }
+
+int AppContext::Today() const { return DayNumber(NowAsDateTime()); }
 
 }  // namespace kadenzo

@@ -12,35 +12,35 @@
 namespace kadenzo {
 
 class CLibrary;
-class CDatabase;
-class CKadenzoDoc;
 
-// The application-wide state every part of the program reaches: the current
-// library, the current training log, the unit settings, the numbered texts and
-// the clock. There is exactly one (App()); tests call ResetApp() between cases.
+// "Now" as seconds since 1970; injectable so that tests and tools fix the day.
+using Clock = std::function<std::time_t()>;
+std::time_t SystemNow();
+
+// What a running program shares among its parts: the program's library, the
+// unit settings, the numbered texts and the clock. The application object
+// owns one and hands it to the document; tests and tools make their own.
+// There is no global instance.
 struct AppContext {
     AppContext();
     ~AppContext();
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    std::unique_ptr<CLibrary> library;  // the current library, or null
-    CDatabase* log = nullptr;           // the open document's training log (owned by it)
-    CKadenzoDoc* document = nullptr;    // the open document, for the athlete's heart rate
+    std::unique_ptr<CLibrary> library;  // never null: starts empty
     UnitSettings units;
     const StringTable* strings = nullptr;  // not owned; null gives empty texts
-    std::function<std::time_t()> now;      // "now" as seconds since 1970
-    std::string programDirectory;          // folder of the program file, with trailing '/'
+    Clock clock;                           // empty: the system clock
 
     // The numbered text, or "" without a string table.
     std::string Text(std::uint32_t id) const;
-    // The current time from the injectable clock.
+    // A string table that is always there (empty without one).
+    const StringTable& Texts() const;
     std::time_t Now() const;
+    // The current local time as a date-time double.
+    double NowAsDateTime() const;
+    // Today's day number (see DayNumber).
+    int Today() const;
 };
-
-AppContext& App();
-// Drops the current library and log reference, restores default settings, the
-// system clock and no string table.
-void ResetApp();
 
 }  // namespace kadenzo

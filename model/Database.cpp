@@ -2,9 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
-#include "AppContext.h"
-#include "KadenzoDoc.h"
 #include "Library.h"
 
 namespace kadenzo {
@@ -107,10 +106,6 @@ CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
     return dropped;
 }
 
-void CDatabase::PromptForProfile() {
-    if (document_) document_->PromptForProfile();
-}
-
 CDatabase::WorkoutPos CDatabase::InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout) {
     const double key = IndexKey(workout->date);
     WorkoutPos position = workouts_.insert(before, std::move(workout));
@@ -127,7 +122,6 @@ CDatabase::WorkoutPos CDatabase::InsertAt(WorkoutPos before, std::unique_ptr<CWo
 }
 
 CDatabase::WorkoutPos CDatabase::AddWorkout(std::unique_ptr<CWorkOut> workout) {
-    PromptForProfile();
     // The first workout strictly later is the first index entry above the date.
     auto later = byDate_.upper_bound(IndexKey(workout->date));
     WorkoutPos before = later == byDate_.end() ? workouts_.end() : later->second;
@@ -138,14 +132,12 @@ CDatabase::WorkoutPos CDatabase::AddWorkout(std::unique_ptr<CWorkOut> workout) {
 CDatabase::WorkoutPos CDatabase::InsertWorkoutBefore(std::unique_ptr<CWorkOut> workout,
                                                      WorkoutPos position) {
     if (position == workouts_.end()) return AddWorkout(std::move(workout));
-    PromptForProfile();
     return InsertAt(position, std::move(workout));
 }
 
 CDatabase::WorkoutPos CDatabase::InsertWorkoutAfter(std::unique_ptr<CWorkOut> workout,
                                                     WorkoutPos position) {
     if (position == workouts_.end()) return AddWorkout(std::move(workout));
-    PromptForProfile();
     return InsertAt(std::next(position), std::move(workout));
 }
 
@@ -192,9 +184,22 @@ std::vector<CDatabase::WorkoutPos> CDatabase::WorkoutsBetween(double from, doubl
     return result;
 }
 
+std::vector<CDatabase::ConstWorkoutPos> CDatabase::WorkoutsBetween(double from, double to) const {
+    std::vector<ConstWorkoutPos> result;
+    if (!(from < to)) return result;
+    for (auto it = byDate_.lower_bound(from); it != byDate_.end() && it->first < to; ++it)
+        result.push_back(it->second);
+    return result;
+}
+
 CDatabase::WorkoutPos CDatabase::FirstWorkoutFrom(double date) {
     auto it = byDate_.lower_bound(IndexKey(date));
     return it == byDate_.end() ? workouts_.end() : it->second;
+}
+
+CDatabase::ConstWorkoutPos CDatabase::FirstWorkoutFrom(double date) const {
+    auto it = byDate_.lower_bound(IndexKey(date));
+    return it == byDate_.end() ? workouts_.cend() : ConstWorkoutPos(it->second);
 }
 
 CDatabase::DateIndex::iterator CDatabase::FindIndexEntry(WorkoutPos position) {
@@ -239,12 +244,16 @@ bool CDatabase::IndexIsConsistent() const {
     return true;
 }
 
-CBodyInfo* CDatabase::FindBodyInfo(const CalendarDateTime& date) {
+const CBodyInfo* CDatabase::FindBodyInfo(const CalendarDateTime& date) const {
     for (const auto& info : bodyInfos_) {
         if (info->date == date) return info.get();
         if (info->date.value > date.value) break;
     }
     return nullptr;
+}
+
+CBodyInfo* CDatabase::FindBodyInfo(const CalendarDateTime& date) {
+    return const_cast<CBodyInfo*>(std::as_const(*this).FindBodyInfo(date));
 }
 
 void CDatabase::SetBodyInfo(const CBodyInfo& info) {
@@ -271,11 +280,6 @@ void CDatabase::RemoveBodyInfo(const CalendarDateTime& date) {
         }
         if ((*it)->date.value > date.value) return;
     }
-}
-
-void CDatabase::SetDocument(CKadenzoDoc* document) {
-    document_ = document;
-    App().document = document;
 }
 
 void CDatabase::DeleteContents() {

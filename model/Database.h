@@ -15,7 +15,6 @@
 
 namespace kadenzo {
 
-class CKadenzoDoc;
 class CLibrary;
 
 // The training log of one document: workouts, body data and calendar events,
@@ -30,6 +29,7 @@ class CDatabase : public CSerializable {
 public:
     using WorkoutList = std::list<std::unique_ptr<CWorkOut>>;
     using WorkoutPos = WorkoutList::iterator;
+    using ConstWorkoutPos = WorkoutList::const_iterator;
     using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
     using EventList = std::list<std::unique_ptr<CEvent>>;
 
@@ -65,14 +65,19 @@ public:
     std::size_t WorkoutCount() const { return workouts_.size(); }
     WorkoutPos BeginWorkouts() { return workouts_.begin(); }
     WorkoutPos EndWorkouts() { return workouts_.end(); }
-    // Inserts before the first workout whose date is strictly later; asks the
-    // document for the athlete profile first.
+    ConstWorkoutPos BeginWorkouts() const { return workouts_.begin(); }
+    ConstWorkoutPos EndWorkouts() const { return workouts_.end(); }
+    // The changeable position of a workout that views found through const access.
+    WorkoutPos MutablePosition(ConstWorkoutPos position) {
+        return workouts_.erase(position, position);
+    }
+    // Inserts before the first workout whose date is strictly later.
     WorkoutPos AddWorkout(std::unique_ptr<CWorkOut> workout);
     // Next to the given position without checking the date order (the caller
     // picks a position that keeps it); EndWorkouts() behaves as AddWorkout.
     WorkoutPos InsertWorkoutBefore(std::unique_ptr<CWorkOut> workout, WorkoutPos position);
     WorkoutPos InsertWorkoutAfter(std::unique_ptr<CWorkOut> workout, WorkoutPos position);
-    // Appends as a file lists it: no date check, no profile prompt.
+    // Appends as a file lists it: no date check.
     WorkoutPos AppendWorkout(std::unique_ptr<CWorkOut> workout);
     // Takes the workout out of the log and hands it back; the position dies.
     std::unique_ptr<CWorkOut> RemoveWorkout(WorkoutPos position);
@@ -84,14 +89,17 @@ public:
     void SetWorkoutDate(WorkoutPos position, double date);
     // Workouts with from <= date < to, by date (equal dates in list order).
     std::vector<WorkoutPos> WorkoutsBetween(double from, double to);
+    std::vector<ConstWorkoutPos> WorkoutsBetween(double from, double to) const;
     // The first workout in list order whose date is at or after the given date,
     // or EndWorkouts().
     WorkoutPos FirstWorkoutFrom(double date);
+    ConstWorkoutPos FirstWorkoutFrom(double date) const;
 
     // Body data, one record per date in ascending date order.
     const BodyInfoList& BodyInfos() const { return bodyInfos_; }
     // The record of exactly this date (status and value), or null.
     CBodyInfo* FindBodyInfo(const CalendarDateTime& date);
+    const CBodyInfo* FindBodyInfo(const CalendarDateTime& date) const;
     // Stores a copy for its date; an empty record removes that date's record.
     void SetBodyInfo(const CBodyInfo& info);
     void RemoveBodyInfo(const CalendarDateTime& date);
@@ -101,11 +109,6 @@ public:
     // Events in the order the events dialog stores them; the log imposes no rules.
     EventList& Events() { return events_; }
     const EventList& Events() const { return events_; }
-
-    // Records the owning document, which the workouts use for the athlete's
-    // maximum heart rate.
-    void SetDocument(CKadenzoDoc* document);
-    CKadenzoDoc* Document() const { return document_; }
 
     // Deletes every record and clears the name.
     void DeleteContents();
@@ -119,7 +122,6 @@ private:
     using DateIndex = std::multimap<double, WorkoutPos>;
 
     static double IndexKey(double date);
-    void PromptForProfile();
     WorkoutPos InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout);
     DateIndex::iterator FindIndexEntry(WorkoutPos position);
     void EraseIndexEntry(WorkoutPos position);
@@ -130,7 +132,6 @@ private:
     BodyInfoList bodyInfos_;
     EventList events_;
     DateIndex byDate_;
-    CKadenzoDoc* document_ = nullptr;
 };
 
 // Makes the log's record classes known to the archive's class registry.

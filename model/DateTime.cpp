@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "AppContext.h"
 #include "Archive.h"
 
 namespace kadenzo {
@@ -165,6 +164,18 @@ double DateTimeFromTimeStamp(std::int64_t seconds) {
     return DateTimeFromParts(*parts).value_or(0);
 }
 
-double NowAsDateTime() { return DateTimeFromTimeStamp(App().Now()); }
+// Keeps the integer conversion defined for values no calendar can hold.
+constexpr double kDayNumberLimit = 3000000.0;
+
+int DayNumber(double dateTime) {
+    if (!std::isfinite(dateTime)) return 0;
+    if (dateTime > kDayNumberLimit) return static_cast<int>(kDayNumberLimit);
+    if (dateTime < -kDayNumberLimit) return -static_cast<int>(kDayNumberLimit);
+    // Before 1899-12-30 the whole part still names the day (-1.25 is
+    // 1899-12-29 06:00), so the day is the whole part, not the floor.
+    return static_cast<int>(dateTime);
+}
+
+double NoonOfDayNumber(int dayNumber) { return dayNumber < 0 ? dayNumber - 0.5 : dayNumber + 0.5; }
 
 }  // namespace kadenzo

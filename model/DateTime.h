@@ -61,9 +61,14 @@ CalendarDateTime ReadCalendarDateTime(CArchive& ar);
 // from local calendar values. Nothing when the value does not fit.
 std::optional<std::int32_t> TimeStampFromLocal(const DateParts& parts);
 std::optional<DateParts> LocalFromTimeStamp(std::int64_t seconds);
+// The program works on whole calendar days: day number n is the date-time
+// value n at midnight (days since 1899-12-30), so a workout belongs to its day
+// whatever its time of day.
+int DayNumber(double dateTime);
+// The stored form of a calendar day: 12:00 of that day.
+double NoonOfDayNumber(int dayNumber);
+
 // A time stamp as a local date-time double (0 when it cannot be converted).
 double DateTimeFromTimeStamp(std::int64_t seconds);
-// The current time of the application clock as a local date-time double.
-double NowAsDateTime();
 
 }  // namespace kadenzo

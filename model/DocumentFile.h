@@ -34,7 +34,7 @@ struct DocumentContents {
 // old one. Throws ArchiveError on any malformed input.
 DocumentContents ReadDocument(const std::vector<std::uint8_t>& bytes);
 // Writes the new format: magic, format word 0, profile, library and log by
-// reference in one archive. Storing fixes the targets of past workouts.
+// reference in one archive, exactly as the records are.
 void WriteDocument(CArchive& ar, std::int32_t birthDate, std::int32_t maxHeartRate,
                    std::int32_t hrFormula, const CLibrary& library, CDatabase& log);
 // The whole file; throws ArchiveError when it cannot be read.

@@ -28,17 +28,4 @@ public:
     virtual void EditProfile(AthleteProfile& profile) = 0;
 };
 
-// What the document tells its views.
-enum class DocumentChange {
-    Contents,  // the training data or the library changed (also after undo and redo)
-    Title,     // the title changed
-    Modified,  // the modified flag changed
-};
-
-class DocumentObserver {
-public:
-    virtual ~DocumentObserver() = default;
-    virtual void OnDocumentChanged(DocumentChange change) = 0;
-};
-
 }  // namespace kadenzo

@@ -1,6 +1,5 @@
 #include "Event.h"
 
-#include "AppContext.h"
 #include "Library.h"
 
 namespace kadenzo {
@@ -24,8 +23,6 @@ bool CEvent::IsEqual(const CEvent& o) const {
 }
 
 bool CEvent::IsBuiltInKind() const { return kind >= kFirstBuiltInKind && kind < 0; }
-
-bool CEvent::Validate() const { return Validate(App().library.get()); }
 
 bool CEvent::Validate(const CLibrary* library) const {
     if (IsBuiltInKind()) return true;

@@ -25,9 +25,7 @@ public:
     bool IsDifferent(const CEvent& other) const { return !IsEqual(other); }
     bool IsBuiltInKind() const;
 
-    // Built-in kinds are always valid; a library kind only while the current
-    // library (or the given one) has it.
-    bool Validate() const;
+    // Built-in kinds are always valid; a library kind only while the library has it.
     bool Validate(const CLibrary* library) const;
 
     CalendarDateTime start;

@@ -48,7 +48,9 @@ std::string FormatDate(int day, int month, int year) {
     return buffer;
 }
 
-std::string FormatDate(const DateParts& date) { return FormatDate(date.day, date.month, date.year); }
+std::string FormatDate(const DateParts& date) {
+    return FormatDate(date.day, date.month, date.year);
+}
 
 std::string NormaliseDecimalComma(std::string text) {
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "AppContext.h"
 #include "AtomicFile.h"
 #include "DocumentFile.h"
 #include "Library.h"
@@ -27,23 +26,15 @@ std::string FormatCount(std::string text, std::size_t count) {
 
 }  // namespace
 
-CKadenzoDoc::CKadenzoDoc(DocumentPrompts* prompts)
-    : birthDate(0), prompts_(prompts), log_(std::make_unique<CDatabase>()) {
-    birthDate = CurrentTimeStamp();
-    App().log = log_.get();
-    log_->SetDocument(this);
+CKadenzoDoc::CKadenzoDoc(AppContext& context, DocumentPrompts* prompts)
+    : context_(context), prompts_(prompts), log_(std::make_unique<CDatabase>()) {
+    profile_.birthDate = CurrentTimeStamp();
 }
 
-CKadenzoDoc::~CKadenzoDoc() {
-    log_->DeleteContents();
-    AppContext& app = App();
-    if (app.log == log_.get()) app.log = nullptr;
-    if (app.document == this) app.document = nullptr;
-    app.library.reset();
-}
+CKadenzoDoc::~CKadenzoDoc() = default;
 
 std::int32_t CKadenzoDoc::CurrentTimeStamp() const {
-    std::int64_t now = App().Now();
+    std::int64_t now = context_.Now();
     now = std::clamp<std::int64_t>(now, std::numeric_limits<std::int32_t>::min(),
                                    std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(now);
@@ -55,49 +46,67 @@ void CKadenzoDoc::RemoveObserver(DocumentObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
-void CKadenzoDoc::UpdateAllViews(DocumentChange change) {
-    // A copy: an observer may unregister itself while being told.
-    std::vector<DocumentObserver*> observers = observers_;
+// The observer list is copied: an observer may unregister itself while being told.
+void CKadenzoDoc::Notify(const DocumentChange& change) {
+    const std::vector<DocumentObserver*> observers = observers_;
     for (DocumentObserver* observer : observers) observer->OnDocumentChanged(change);
 }
 
-void CKadenzoDoc::DeleteContents() {
+void CKadenzoDoc::NotifyReplacing() {
+    const std::vector<DocumentObserver*> observers = observers_;
+    for (DocumentObserver* observer : observers) observer->OnDocumentReplacing();
+}
+
+void CKadenzoDoc::NotifyReplaced() {
+    const std::vector<DocumentObserver*> observers = observers_;
+    for (DocumentObserver* observer : observers) observer->OnDocumentReplaced();
+}
+
+void CKadenzoDoc::Clear() {
     log_->DeleteContents();
-    maxHeartRate = 0;
-    hrFormula = -1;
-    birthDate = CurrentTimeStamp();
-    libraryReplaced = false;
-    SetTitle({});
+    profile_ = AthleteProfile{};
+    profile_.birthDate = CurrentTimeStamp();
+    libraryReplaced_ = false;
+    lastDropped_ = {};
 }
 
 void CKadenzoDoc::OnNewDocument() {
-    DeleteContents();
+    NotifyReplacing();
+    Clear();
     undo_.clear();
     redo_.clear();
     path_.clear();
-    SetModifiedFlag(false);
+    modified_ = false;
     Checkpoint();
-    UpdateAllViews();
+    NotifyReplaced();
 }
 
 bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
+    Loaded loaded;
     try {
-        Load(ReadWholeFile(path));
+        loaded = Read(ReadWholeFile(path), true);
     } catch (const ArchiveError& e) {
         if (error) *error = e.what();
         return false;
     }
+    const bool replaced = loaded.replaceLibrary;
+    NotifyReplacing();
+    Install(std::move(loaded));
+    libraryReplaced_ = replaced;
     undo_.clear();
     redo_.clear();
     path_ = path;
-    SetModifiedFlag(false);
-    PromptForProfile();
+    modified_ = false;
     Checkpoint();
-    UpdateAllViews();
+    NotifyReplaced();
+    // Only now that every view shows the new log may a message box let them paint.
+    ReportDropped();
+    PromptForProfile();
     return true;
 }
 
 bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
+    FixDueTargets();
     try {
         WriteFileAtomically(path, [this](CArchive& ar) { Store(ar); });
     } catch (const ArchiveError& e) {
@@ -109,98 +118,108 @@ bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
     return true;
 }
 
+bool CKadenzoDoc::FixDueTargets() {
+    const double now = context_.NowAsDateTime();
+    const CWorkOut::MaxHeartRateOf maxHeartRate = [this](const CWorkOut& w) {
+        return MaxHeartRate(w);
+    };
+    bool changed = false;
+    for (const auto& workout : log_->Workouts())
+        changed |= workout->FixTargetsIfDue(now, *context_.library, maxHeartRate);
+    return changed;
+}
+
 void CKadenzoDoc::Store(CArchive& ar) {
-    AppContext& app = App();
-    if (!app.library) app.library = std::make_unique<CLibrary>();
-    WriteDocument(ar, birthDate, maxHeartRate, hrFormula, *app.library, *log_);
+    WriteDocument(ar, profile_.birthDate, profile_.maxHeartRate, profile_.hrFormula,
+                  *context_.library, *log_);
+}
+
+CKadenzoDoc::Loaded CKadenzoDoc::Read(const std::vector<std::uint8_t>& bytes,
+                                      bool askAboutLibrary) {
+    Loaded loaded;
+    loaded.contents = ReadDocument(bytes);
+    const CLibrary& current = *context_.library;
+    const CLibrary& stored = *loaded.contents.library;
+    // The same library (by fingerprint) stays silently; otherwise the user
+    // chooses which one stays. A snapshot's library always comes back, so
+    // that undo and redo restore library changes too.
+    if (!askAboutLibrary) {
+        loaded.replaceLibrary = true;
+    } else if (current.Fingerprint() != stored.Fingerprint()) {
+        if (current.computerName == stored.computerName) {
+            loaded.replaceLibrary =
+                prompts_ &&
+                prompts_->Ask(kMsgLibraryChangedHere, context_.Text(kMsgLibraryChangedHere)) ==
+                    DocumentPrompts::Answer::No;
+        } else {
+            loaded.replaceLibrary =
+                prompts_ &&
+                prompts_->Ask(kMsgLibraryFromElsewhere, context_.Text(kMsgLibraryFromElsewhere)) ==
+                    DocumentPrompts::Answer::Yes;
+        }
+    }
+    const CLibrary& kept = loaded.replaceLibrary ? stored : current;
+    loaded.dropped = loaded.contents.log->RemoveInvalid(&kept);
+    return loaded;
+}
+
+void CKadenzoDoc::Install(Loaded loaded) {
+    DocumentContents& contents = loaded.contents;
+    if (loaded.replaceLibrary) context_.library = std::move(contents.library);
+    log_ = std::move(contents.log);
+    profile_ = {contents.maxHeartRate, contents.hrFormula, contents.birthDate};
+    context_.library->SortSportsByUsage(*log_);
+    lastDropped_ = loaded.dropped;
 }
 
 void CKadenzoDoc::Load(const std::vector<std::uint8_t>& bytes) {
-    DocumentContents contents = ReadDocument(bytes);
-
-    // Library reconciliation: the same library (by fingerprint) stays silently;
-    // otherwise the user chooses which one stays.
-    AppContext& app = App();
-    bool replace = false;
-    if (!app.library) {
-        replace = true;
-    } else if (app.library->Fingerprint() != contents.library->Fingerprint()) {
-        if (app.library->computerName == contents.library->computerName) {
-            replace = prompts_ &&
-                      prompts_->Ask(kMsgLibraryChangedHere, app.Text(kMsgLibraryChangedHere)) ==
-                          DocumentPrompts::Answer::No;
-        } else {
-            replace = prompts_ &&
-                      prompts_->Ask(kMsgLibraryFromElsewhere, app.Text(kMsgLibraryFromElsewhere)) ==
-                          DocumentPrompts::Answer::Yes;
-        }
-    }
-    CLibrary* library = replace ? contents.library.get() : app.library.get();
-    CDatabase::DropCounts dropped = contents.log->RemoveInvalid(library);
-
-    // Everything is read: only now does this document change.
-    DeleteContents();
-    if (replace) app.library = std::move(contents.library);
-    log_ = std::move(contents.log);
-    app.log = log_.get();
-    log_->SetDocument(this);
-    birthDate = contents.birthDate;
-    maxHeartRate = contents.maxHeartRate;
-    hrFormula = contents.hrFormula;
-    app.library->SortSportsByUsage(*log_);
-    libraryReplaced = replace;
-    lastDropped = dropped;
-    SetTitle({});
-    ReportDropped(dropped.Total());
+    Loaded loaded = Read(bytes, true);
+    const bool replaced = loaded.replaceLibrary;
+    NotifyReplacing();
+    Install(std::move(loaded));
+    libraryReplaced_ = replaced;
+    NotifyReplaced();
+    ReportDropped();
 }
 
 void CKadenzoDoc::SetContents(DocumentContents contents) {
-    DeleteContents();
-    AppContext& app = App();
-    app.library = contents.library ? std::move(contents.library) : std::make_unique<CLibrary>();
+    NotifyReplacing();
+    Clear();
+    if (contents.library) context_.library = std::move(contents.library);
     if (contents.log) log_ = std::move(contents.log);
-    app.log = log_.get();
-    log_->SetDocument(this);
-    birthDate = contents.birthDate;
-    maxHeartRate = contents.maxHeartRate;
-    hrFormula = contents.hrFormula;
-    lastDropped = {};
+    profile_ = {contents.maxHeartRate, contents.hrFormula, contents.birthDate};
     undo_.clear();
     redo_.clear();
-    SetTitle({});
-    UpdateAllViews();
+    NotifyReplaced();
 }
 
-void CKadenzoDoc::ReportDropped(std::size_t count) {
+std::unique_ptr<CLibrary> CKadenzoDoc::SwapLibrary(std::unique_ptr<CLibrary> library) {
+    std::swap(context_.library, library);
+    return library;
+}
+
+void CKadenzoDoc::ReportDropped() {
+    const std::size_t count = lastDropped_.Total();
     if (count == 0 || !prompts_) return;
-    AppContext& app = App();
     if (count == 1)
-        prompts_->Warn(kMsgDroppedOneRecord, app.Text(kMsgDroppedOneRecord));
+        prompts_->Warn(kMsgDroppedOneRecord, context_.Text(kMsgDroppedOneRecord));
     else
-        prompts_->Warn(kMsgDroppedRecords, FormatCount(app.Text(kMsgDroppedRecords), count));
-}
-
-const CLibrary& CKadenzoDoc::Library() const {
-    AppContext& app = App();
-    if (!app.library) app.library = std::make_unique<CLibrary>();
-    return *app.library;
+        prompts_->Warn(kMsgDroppedRecords, FormatCount(context_.Text(kMsgDroppedRecords), count));
 }
 
 std::string CKadenzoDoc::Title() const {
-    return log_->name.empty() ? App().Text(kTextDefaultTitle) : log_->name;
+    return log_->name.empty() ? context_.Text(kTextDefaultTitle) : log_->name;
 }
-
-void CKadenzoDoc::SetTitle(std::string_view) { UpdateAllViews(DocumentChange::Title); }
 
 void CKadenzoDoc::SetModifiedFlag(bool modified) {
     if (modified_ == modified) return;
     modified_ = modified;
-    UpdateAllViews(DocumentChange::Modified);
+    Notify(DocumentChange::Of(DocumentChange::kModified));
 }
 
 std::int32_t CKadenzoDoc::MaxHeartRate(const CWorkOut& workout) const {
-    CDatabase& log = *log_;
-    CDatabase::WorkoutPos next = log.FirstWorkoutFrom(workout.date);
+    const CDatabase& log = *log_;
+    CDatabase::ConstWorkoutPos next = log.FirstWorkoutFrom(workout.date);
     // A workout after all others takes the profile's value.
     if (next != log.EndWorkouts()) {
         for (auto it = next; it != log.BeginWorkouts();) {
@@ -208,30 +227,57 @@ std::int32_t CKadenzoDoc::MaxHeartRate(const CWorkOut& workout) const {
             if ((*it)->maxPulseTest) return (*it)->maxPulse;
         }
     }
-    if (maxHeartRate > 20) return maxHeartRate;
+    if (profile_.maxHeartRate > 20) return profile_.maxHeartRate;
     const std::int32_t age = AgeInYears();
-    if (hrFormula == 0) return 220 - age;
-    if (hrFormula == 1) return 210 - age;
+    if (profile_.hrFormula == 0) return 220 - age;
+    if (profile_.hrFormula == 1) return 210 - age;
     return 0;
 }
 
 std::int32_t CKadenzoDoc::AgeInYears() const {
-    std::int64_t seconds = static_cast<std::int64_t>(App().Now()) - birthDate;
+    std::int64_t seconds = static_cast<std::int64_t>(context_.Now()) - profile_.birthDate;
     return static_cast<std::int32_t>(seconds / 86400 / 365);
 }
 
+bool CKadenzoDoc::ProfileNeverEntered() const {
+    return profile_.maxHeartRate == 0 && profile_.hrFormula == -1 && AgeInYears() < 5;
+}
+
 void CKadenzoDoc::PromptForProfile() {
-    if (maxHeartRate != 0 || hrFormula != -1 || AgeInYears() >= 5 || !prompts_) return;
-    Checkpoint();
-    AthleteProfile profile{maxHeartRate, hrFormula, birthDate};
+    if (!prompts_ || !ProfileNeverEntered()) return;
+    AthleteProfile profile = profile_;
     prompts_->EditProfile(profile);
-    maxHeartRate = profile.maxHeartRate;
-    hrFormula = profile.hrFormula;
-    birthDate = profile.birthDate;
-    SetModifiedFlag(true);
+    // Taken back however the dialog was closed, so the question is not asked again.
+    Transact([&]() -> std::optional<DocumentChange> {
+        profile_ = profile;
+        return DocumentChange::Of(DocumentChange::kProfile);
+    });
+}
+
+bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>& apply) {
+    // The head of the history is the state to return to should the change fail.
+    if (undo_.empty()) Checkpoint();
+    std::optional<DocumentChange> change;
+    try {
+        change = apply();
+        if (!change) return false;
+        Checkpoint();
+    } catch (...) {
+        NotifyReplacing();
+        Install(Read(undo_.front(), false));
+        NotifyReplaced();
+        throw;
+    }
+    if (!modified_) {
+        modified_ = true;
+        change->what |= DocumentChange::kModified;
+    }
+    Notify(*change);
+    return true;
 }
 
 CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
+    FixDueTargets();
     // Reserve what the last state needed, in growth steps, to avoid reallocations.
     std::size_t expected = undo_.empty() ? 0 : undo_.front().size();
     Snapshot bytes;
@@ -245,33 +291,33 @@ CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
     return snapshot;
 }
 
-void CKadenzoDoc::Restore(const Snapshot& snapshot) { Load(snapshot); }
-
 void CKadenzoDoc::Checkpoint() {
-    Snapshot snapshot = TakeSnapshot();
-    if (undo_.size() > maxUndo) undo_.pop_back();
-    undo_.push_front(std::move(snapshot));
+    undo_.push_front(TakeSnapshot());
+    if (undo_.size() > maxUndo + 1) undo_.pop_back();
     redo_.clear();
 }
 
+void CKadenzoDoc::Restore(const Snapshot& snapshot) {
+    Loaded loaded = Read(snapshot, false);
+    NotifyReplacing();
+    Install(std::move(loaded));
+    modified_ = true;
+    NotifyReplaced();
+}
+
 void CKadenzoDoc::Undo() {
-    if (undo_.size() > 1) {
-        redo_.push_front(std::move(undo_.front()));
-        undo_.pop_front();
-        Restore(undo_.front());
-    }
-    UpdateAllViews();
+    if (undo_.size() < 2) return;
+    Restore(undo_[1]);
+    redo_.push_front(std::move(undo_.front()));
+    undo_.pop_front();
 }
 
 void CKadenzoDoc::Redo() {
-    if (!redo_.empty()) {
-        Snapshot snapshot = std::move(redo_.front());
-        redo_.pop_front();
-        if (undo_.size() > maxUndo) undo_.pop_back();
-        undo_.push_front(std::move(snapshot));
-        Restore(undo_.front());
-    }
-    UpdateAllViews();
+    if (redo_.empty()) return;
+    Restore(redo_.front());
+    undo_.push_front(std::move(redo_.front()));
+    redo_.pop_front();
+    if (undo_.size() > maxUndo + 1) undo_.pop_back();
 }
 
 std::size_t CKadenzoDoc::SnapshotBytes() const {

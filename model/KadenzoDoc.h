@@ -3,18 +3,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "AppContext.h"
 #include "Archive.h"
 #include "Database.h"
 #include "DocumentFile.h"
+#include "DocumentObserver.h"
 #include "DocumentPrompts.h"
 
 namespace kadenzo {
 
+class CLibrary;
 class CWorkOut;
 
 // Message and text numbers the document uses.
@@ -24,105 +28,143 @@ inline constexpr std::uint32_t kMsgLibraryChangedHere = 33058;    // same comput
 inline constexpr std::uint32_t kMsgLibraryFromElsewhere = 33059;  // other computer
 inline constexpr std::uint32_t kTextDefaultTitle = 33060;
 
-// The one document: the athlete profile, the undo history and, through App(),
-// the current training log (owned here) and the current library, both of which
-// go into its file.
+// The one document: the athlete profile, the training log, the undo history,
+// and the program's library (held in the context), all of which go into its
+// file. Every change of its data runs through Transact (see DocumentEdits.h):
+// applied, one checkpoint after it, the modified flag, one notification.
 class CKadenzoDoc {
 public:
     static constexpr std::size_t kSnapshotGrowth = 32768;  // bytes
     static constexpr std::size_t kDefaultMaxUndo = 10;
 
-    // A new empty log becomes the current log; prompts may be null (no questions
-    // are asked then: the program's library stays and no profile is prompted).
-    explicit CKadenzoDoc(DocumentPrompts* prompts = nullptr);
-    // Deletes the log and the current library and clears App()'s pointers to them.
+    // The context (library, texts, clock) outlives the document. Without
+    // prompts no questions are asked: the program's library stays and no
+    // profile is prompted.
+    explicit CKadenzoDoc(AppContext& context, DocumentPrompts* prompts = nullptr);
     ~CKadenzoDoc();
     CKadenzoDoc(const CKadenzoDoc&) = delete;
     CKadenzoDoc& operator=(const CKadenzoDoc&) = delete;
 
+    AppContext& Context() const { return context_; }
+    // The library the records refer to and the training log. Views ask for
+    // them on each use: a load, undo or redo replaces both.
+    const CLibrary& Library() const { return *context_.library; }
+    const CDatabase& Log() const { return *log_; }
+    const AthleteProfile& Profile() const { return profile_; }
+
     void SetPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
     void AddObserver(DocumentObserver* observer);
     void RemoveObserver(DocumentObserver* observer);
-    void UpdateAllViews(DocumentChange change = DocumentChange::Contents);
 
-    CDatabase& Log() { return *log_; }
-    const CDatabase& Log() const { return *log_; }
-    // The library the document's records refer to. Views ask for it on each
-    // use: a load, undo or redo may replace it.
-    const CLibrary& Library() const;
-
-    // Empties the log and resets the profile, libraryReplaced and the title.
-    void DeleteContents();
     // A new document: emptied, then the first checkpoint.
     void OnNewDocument();
-    // Loads the file, asks for the profile if it was never entered and takes the
-    // first checkpoint. On failure returns false with the reason in `error` and
-    // leaves the open document as it was.
+    // Loads the file and takes the first checkpoint; then reports dropped
+    // records and asks for the profile if it was never entered. On failure
+    // returns false with the reason in `error` and leaves the open document
+    // as it was.
     bool OnOpenDocument(const std::string& path, std::string* error = nullptr);
     // Writes the file atomically: on failure returns false, the old file intact.
     bool OnSaveDocument(const std::string& path, std::string* error = nullptr);
     const std::string& PathName() const { return path_; }
 
-    // The new file format (magic, format word 0, profile, library, log).
+    // From the day of a workout on its targets stay as they were then; this
+    // fixes them for every workout whose day has come. Saving and checkpoints
+    // run it first, so that what is stored matches the file. True when a
+    // workout changed.
+    bool FixDueTargets();
+    // The new file format (magic, format word 0, profile, library, log) of the
+    // document as it is; it changes nothing.
     void Store(CArchive& ar);
-    // Reads a document file image (new or old format) into new objects,
-    // reconciles its library with the current one, drops invalid records (with
-    // the warning) and only then replaces this document's content. Throws
-    // ArchiveError, leaving everything as it was.
-    void Load(const std::vector<std::uint8_t>& bytes);
 
-    // Makes the given library current and the log this document's, exactly as
-    // given: no questions, no validation, no sorting (for building documents
-    // outside the program, e.g. from JSON). The undo history is cleared.
+    // Reads a document file image (new or old format), reconciles its library
+    // with the program's (asking when they differ), drops invalid records and
+    // only then replaces this document's content, telling the observers before
+    // and after. The dropped-records warning is left for ReportDropped.
+    // Throws ArchiveError, leaving everything as it was.
+    void Load(const std::vector<std::uint8_t>& bytes);
+    // Makes the given library the program's and the log this document's,
+    // exactly as given: no questions, no validation, no sorting (for building
+    // documents outside the program, e.g. from JSON). The history is cleared.
     void SetContents(DocumentContents contents);
 
     // The log's name, or text 33060 when it has none.
     std::string Title() const;
-    // The requested text is ignored (the title follows the rule above); views
-    // are told the title may have changed.
-    void SetTitle(std::string_view requested);
     bool IsModified() const { return modified_; }
+    // Observers are told when the flag changes.
     void SetModifiedFlag(bool modified = true);
+    bool LibraryReplaced() const { return libraryReplaced_; }
+    const CDatabase::DropCounts& LastDropped() const { return lastDropped_; }
 
     // The athlete's maximum heart rate on the workout's date: the last test
     // workout before the first workout at or after that date, else the entered
     // value, else the age formula, else 0.
     std::int32_t MaxHeartRate(const CWorkOut& workout) const;
-    // Whole years since birthDate by the application clock.
+    // Whole years since the birth date by the context's clock.
     std::int32_t AgeInYears() const;
-    // Shows the profile dialog when the profile was never entered.
+    // True while the profile was never entered (it is then prompted for).
+    bool ProfileNeverEntered() const;
+    // Shows the profile dialog when the profile was never entered and takes
+    // its values back as one change, however the dialog was closed.
     void PromptForProfile();
 
+    // One change of the data. `apply` changes the document through the
+    // Mutable... accessors and says what it changed, or nothing when there was
+    // nothing to change. After a change: one checkpoint, the modified flag and
+    // one notification. When apply or the checkpoint throws, the document,
+    // its history and its modified flag are as before and the exception
+    // passes on. True when something changed.
+    bool Transact(const std::function<std::optional<DocumentChange>()>& apply);
+    // Only for code running inside Transact.
+    CDatabase& MutableLog() { return *log_; }
+    AthleteProfile& MutableProfile() { return profile_; }
+    // Puts a library in place of the program's and hands the old one back.
+    std::unique_ptr<CLibrary> SwapLibrary(std::unique_ptr<CLibrary> library);
+
     // Undo history of whole-document snapshots, newest first; at most
-    // maxUndo + 1 states are kept, the head being the current one.
-    void Checkpoint();
-    void Undo();
-    void Redo();
+    // maxUndo + 1 states are kept, the head being the current one. Undo and
+    // redo replace the content (observers are told before and after) and mark
+    // the document modified.
     bool CanUndo() const { return undo_.size() >= 2; }
     bool CanRedo() const { return !redo_.empty(); }
+    void Undo();
+    void Redo();
     std::size_t UndoSnapshots() const { return undo_.size(); }
     std::size_t RedoSnapshots() const { return redo_.size(); }
     // Bytes held by all snapshots (capacity, not just content).
     std::size_t SnapshotBytes() const;
 
-    std::int32_t maxHeartRate = 0;
-    std::int32_t hrFormula = -1;
-    std::int32_t birthDate = 0;
-    bool libraryReplaced = false;  // the last load replaced the program's library
     std::size_t maxUndo = kDefaultMaxUndo;
-    CDatabase::DropCounts lastDropped;  // records dropped by the last load
 
 private:
     using Snapshot = std::vector<std::uint8_t>;
 
+    // What a file or snapshot holds, read and reconciled but not yet in place.
+    struct Loaded {
+        DocumentContents contents;
+        bool replaceLibrary = false;
+        CDatabase::DropCounts dropped;
+    };
+
+    void Notify(const DocumentChange& change);
+    void NotifyReplacing();
+    void NotifyReplaced();
+    Loaded Read(const std::vector<std::uint8_t>& bytes, bool askAboutLibrary);
+    // Puts what was read in place, between the two replacement notices.
+    void Install(Loaded loaded);
+    void Clear();
+    void Checkpoint();
     Snapshot TakeSnapshot();
     void Restore(const Snapshot& snapshot);
+    void ReportDropped();
     std::int32_t CurrentTimeStamp() const;
-    void ReportDropped(std::size_t count);
 
+    AppContext& context_;
     DocumentPrompts* prompts_;
     std::vector<DocumentObserver*> observers_;
     std::unique_ptr<CDatabase> log_;
+    AthleteProfile profile_;
+    bool libraryReplaced_ = false;  // the last load replaced the program's library
+    CDatabase::DropCounts lastDropped_;
     std::deque<Snapshot> undo_;
     std::deque<Snapshot> redo_;
     std::string path_;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "AppContext.h"
 #include "Database.h"
 
 namespace kadenzo {
@@ -12,7 +11,6 @@ namespace {
 const bool kClassesRegistered = (RegisterLibraryClasses(), true);
 
 constexpr const char* kMissingName = "???";
-constexpr std::uint32_t kBuiltInSportNameText = 33109;
 constexpr std::uint32_t kBuiltInSportIcon = 42;
 
 template <class T>
@@ -121,11 +119,11 @@ std::int32_t CLibrary::Fingerprint() const {
     return static_cast<std::int32_t>(total);
 }
 
-void CLibrary::EnsureBuiltInSport() {
+void CLibrary::EnsureBuiltInSport(const std::string& name) {
     if (FindSport(kBuiltInSportId)) return;
     auto sport = std::make_unique<CLibSport>();
     sport->id = kBuiltInSportId;
-    sport->name = App().Text(kBuiltInSportNameText);
+    sport->name = name;
     sport->iconId = kBuiltInSportIcon;
     sport->hasDistance = 1;
     sport->active = 1;
@@ -144,33 +142,5 @@ void CLibrary::SortSportsByUsage(const CDatabase& log) {
     std::stable_sort(sports.items.begin(), sports.items.end(),
                      [&](const auto& a, const auto& b) { return key(*a) > key(*b); });
 }
-
-CLibCategory* FindCategory(std::uint32_t id) {
-    return App().library ? App().library->FindCategory(id) : nullptr;
-}
-CLibIntensity* FindIntensity(std::uint32_t id) {
-    return App().library ? App().library->FindIntensity(id) : nullptr;
-}
-CLibSport* FindSport(std::uint32_t id) {
-    return App().library ? App().library->FindSport(id) : nullptr;
-}
-CLibSubSport* FindSubSport(std::uint32_t id) {
-    return App().library ? App().library->FindSubSport(id) : nullptr;
-}
-CLibTrack* FindTrack(std::uint32_t id) {
-    return App().library ? App().library->FindTrack(id) : nullptr;
-}
-CLibWorkout* FindWorkout(std::uint32_t id) {
-    return App().library ? App().library->FindWorkout(id) : nullptr;
-}
-CLibEvent* FindEvent(std::uint32_t id) {
-    return App().library ? App().library->FindEvent(id) : nullptr;
-}
-std::string GetCategoryName(std::uint32_t id) { return NameOf(FindCategory(id)); }
-std::string GetIntensityName(std::uint32_t id) { return NameOf(FindIntensity(id)); }
-std::string GetSportName(std::uint32_t id) { return NameOf(FindSport(id)); }
-std::string GetSubSportName(std::uint32_t id) { return NameOf(FindSubSport(id)); }
-std::string GetTrackName(std::uint32_t id) { return NameOf(FindTrack(id)); }
-std::string GetWorkoutName(std::uint32_t id) { return NameOf(FindWorkout(id)); }
 
 }  // namespace kadenzo

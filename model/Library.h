@@ -82,6 +82,7 @@ public:
     static constexpr const char* kClassName = "CLibrary";
     static constexpr int kSchema = 2;
     static constexpr std::uint32_t kBuiltInSportId = 100;
+    static constexpr std::uint32_t kBuiltInSportNameText = 33109;
 
     CLibrary() = default;
     // A deep copy with the same ids, counters and computer name.
@@ -115,8 +116,9 @@ public:
     // Sum over all items of id x (sum of i x name[i], characters signed), in
     // 32-bit wrap-around arithmetic; ids and names only.
     std::int32_t Fingerprint() const;
-    // Appends sport 100 (string 33109, icon 42, with distance, active) when missing.
-    void EnsureBuiltInSport();
+    // Appends sport 100 (named by text 33109, icon 42, with distance, active)
+    // when missing.
+    void EnsureBuiltInSport(const std::string& name);
     // Adds each workout's duration to its sport's usageTotal (not reset first),
     // then orders the sports by usageTotal, largest first, equal totals keeping
     // their order.
@@ -131,20 +133,5 @@ public:
     CLibItemList<CLibIntensity> intensities;
     CLibItemList<CLibEvent> eventKinds;
 };
-
-// Look-ups in the current library (App().library); nothing or "???" without one.
-CLibCategory* FindCategory(std::uint32_t id);
-CLibIntensity* FindIntensity(std::uint32_t id);
-CLibSport* FindSport(std::uint32_t id);
-CLibSubSport* FindSubSport(std::uint32_t id);
-CLibTrack* FindTrack(std::uint32_t id);
-CLibWorkout* FindWorkout(std::uint32_t id);
-CLibEvent* FindEvent(std::uint32_t id);
-std::string GetCategoryName(std::uint32_t id);
-std::string GetIntensityName(std::uint32_t id);
-std::string GetSportName(std::uint32_t id);
-std::string GetSubSportName(std::uint32_t id);
-std::string GetTrackName(std::uint32_t id);
-std::string GetWorkoutName(std::uint32_t id);
 
 }  // namespace kadenzo

@@ -217,16 +217,18 @@ std::unique_ptr<LibraryListModel> SubSports(CLibrary& library, const CDatabase* 
     return std::make_unique<ListModel<CLibSubSport>>(library.subSports, std::move(rules));
 }
 
-std::unique_ptr<LibraryListModel> Tracks(CLibrary& library, const CDatabase* log) {
+std::unique_ptr<LibraryListModel> Tracks(CLibrary& library, const CDatabase* log,
+                                         const UnitSettings& units) {
     // The distance is shown in the user's unit and kept in kilometres, both
     // rounded down to 2 decimals.
     Column<CLibTrack> distance{
         {kTitleDistance, CellKind::Number},
-        [](const CLibTrack& t) {
-            return Number(RoundDown(ToDisplay(t.distance, kUnitDistance), 2));
+        [&units](const CLibTrack& t) {
+            return Number(RoundDown(ToDisplay(t.distance, kUnitDistance, units), 2));
         },
-        [](CLibTrack& t, const CellValue& v) {
-            t.distance = static_cast<float>(RoundDown(FromDisplay(v.number, kUnitDistance), 2));
+        [&units](CLibTrack& t, const CellValue& v) {
+            t.distance =
+                static_cast<float>(RoundDown(FromDisplay(v.number, kUnitDistance, units), 2));
         },
         nullptr};
     Column<CLibTrack> climb{
@@ -322,7 +324,7 @@ bool LibraryListModel::RowIsEmpty(const std::vector<CellValue>& cells) const {
 }
 
 std::unique_ptr<LibraryListModel> MakeListModel(LibraryList list, CLibrary& library,
-                                                const CDatabase* log) {
+                                                const CDatabase* log, const UnitSettings& units) {
     switch (list) {
         case LibraryList::Categories:
             return Categories(library);
@@ -333,7 +335,7 @@ std::unique_ptr<LibraryListModel> MakeListModel(LibraryList list, CLibrary& libr
         case LibraryList::SubSports:
             return SubSports(library, log);
         case LibraryList::Tracks:
-            return Tracks(library, log);
+            return Tracks(library, log, units);
         case LibraryList::Templates:
             return Templates(library, log);
         case LibraryList::EventKinds:

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Units.h"
+
 namespace kadenzo {
 
 class CLibrary;
@@ -83,9 +85,9 @@ public:
 };
 
 // The editing model of one list of `library`. `log` is the training log the
-// deletion checks consult (null: no workouts or events refer to anything).
-// Both must outlive the model.
+// deletion checks consult (null: no workouts or events refer to anything);
+// track distances show in `units`. All three must outlive the model.
 std::unique_ptr<LibraryListModel> MakeListModel(LibraryList list, CLibrary& library,
-                                                const CDatabase* log);
+                                                const CDatabase* log, const UnitSettings& units);
 
 }  // namespace kadenzo

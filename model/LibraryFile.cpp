@@ -4,17 +4,16 @@
 
 #include <filesystem>
 
-#include "AppContext.h"
 #include "AtomicFile.h"
 
 namespace kadenzo {
 
-std::string GetLibraryFilePath() {
+std::string GetLibraryFilePath(const std::string& dataDirectory) {
     const char* local = "./library.dat";
     std::error_code ignored;
     if (std::filesystem::is_regular_file(local, ignored) && ::access(local, R_OK) == 0)
         return local;
-    return App().programDirectory + "library.dat";
+    return dataDirectory + "library.dat";
 }
 
 std::unique_ptr<CLibrary> ReadLibraryStream(ByteStream& stream) {
@@ -29,27 +28,23 @@ std::unique_ptr<CLibrary> ReadLibraryFile(const std::string& path) {
     return ReadLibraryStream(stream);
 }
 
-bool LoadLibraryFile() {
-    // Read into a new object first: a damaged file must not cost the library in use.
-    std::unique_ptr<CLibrary> library;
+std::unique_ptr<CLibrary> LoadLibraryFile(const std::string& path) {
     try {
-        library = ReadLibraryFile(GetLibraryFilePath());
+        return ReadLibraryFile(path);
     } catch (const std::exception&) {
-        return false;
+        return nullptr;
     }
-    App().library = std::move(library);
-    return true;
 }
 
 void SaveLibraryTo(const CLibrary& library, const std::string& path) {
     WriteFileAtomically(path, [&](CArchive& ar) { ar.WriteObject(&library); });
 }
 
-bool SaveLibraryFile() {
-    if (!App().library) return false;
+bool SaveLibraryFile(const CLibrary& library, const std::string& path, std::string* error) {
     try {
-        SaveLibraryTo(*App().library, GetLibraryFilePath());
-    } catch (const std::exception&) {
+        SaveLibraryTo(library, path);
+    } catch (const std::exception& e) {
+        if (error) *error = e.what();
         return false;
     }
     return true;

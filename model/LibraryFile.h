@@ -9,8 +9,8 @@
 namespace kadenzo {
 
 // "./library.dat" when that file exists and is readable, otherwise
-// "library.dat" in the program's folder (App().programDirectory).
-std::string GetLibraryFilePath();
+// "library.dat" in dataDirectory (a folder path ending with '/').
+std::string GetLibraryFilePath(const std::string& dataDirectory);
 
 // Reads a library file ("library.dat" or an export): one CLibrary written by
 // reference. Throws ArchiveError when the file is missing or malformed.
@@ -18,15 +18,14 @@ std::unique_ptr<CLibrary> ReadLibraryFile(const std::string& path);
 // The same from a stream of bytes.
 std::unique_ptr<CLibrary> ReadLibraryStream(ByteStream& stream);
 
-// Replaces the current library with the one in GetLibraryFilePath(). On failure
-// returns false and leaves the current library as it was.
-bool LoadLibraryFile();
+// The library in the file at path, or null when it cannot be read.
+std::unique_ptr<CLibrary> LoadLibraryFile(const std::string& path);
 
 // Writes a library file atomically (the old file survives any failure).
 // Throws ArchiveError.
 void SaveLibraryTo(const CLibrary& library, const std::string& path);
-// Writes the current library to GetLibraryFilePath(); false on any failure,
-// including having no current library.
-bool SaveLibraryFile();
+// The same without throwing: false with the reason in *error on failure.
+bool SaveLibraryFile(const CLibrary& library, const std::string& path,
+                     std::string* error = nullptr);
 
 }  // namespace kadenzo

@@ -1,6 +1,6 @@
 #include "Units.h"
 
-#include "AppContext.h"
+#include "StringTable.h"
 
 namespace kadenzo {
 namespace {
@@ -42,14 +42,6 @@ std::string UnitLabel(int kind, const UnitSettings& units, const StringTable& te
         default:
             return "??";
     }
-}
-
-double ToDisplay(double value, int kind) { return ToDisplay(value, kind, App().units); }
-double FromDisplay(double value, int kind) { return FromDisplay(value, kind, App().units); }
-std::string UnitLabel(int kind) {
-    const AppContext& app = App();
-    if (!app.strings) return UnitLabel(kind, app.units, EmptyStringTable{});
-    return UnitLabel(kind, app.units, *app.strings);
 }
 
 }  // namespace kadenzo

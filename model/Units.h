@@ -29,9 +29,4 @@ class StringTable;
 // The unit's label from the string table ("??" for unknown kinds/settings).
 std::string UnitLabel(int kind, const UnitSettings& units, const StringTable& texts);
 
-// The same, reading the settings and texts of the current application.
-double ToDisplay(double value, int kind);
-double FromDisplay(double value, int kind);
-std::string UnitLabel(int kind);
-
 }  // namespace kadenzo

@@ -1,8 +1,5 @@
 #include "WorkOut.h"
 
-#include "AppContext.h"
-#include "DateTime.h"
-#include "KadenzoDoc.h"
 #include "Library.h"
 
 namespace kadenzo {
@@ -30,8 +27,6 @@ bool CWorkOut::IsEqual(const CWorkOut& o) const {
            partDuration == o.partDuration && marker1 == o.marker1 && marker2 == o.marker2;
 }
 
-bool CWorkOut::Validate() { return Validate(App().library.get()); }
-
 bool CWorkOut::Validate(const CLibrary* library) {
     if (!library || !library->FindWorkout(templateId)) return false;
     if (sportId != 0 && !library->FindSport(sportId)) sportId = 0;
@@ -41,14 +36,13 @@ bool CWorkOut::Validate(const CLibrary* library) {
     return true;
 }
 
-void CWorkOut::ComputeTargetPulse(bool force) {
+void CWorkOut::ComputeTargetPulse(const CLibrary& library, const MaxHeartRateOf& maxHeartRate,
+                                  bool force) {
     if (!force && targetFixed) return;
-    const CLibrary* library = App().library.get();
-    const CLibWorkout* workoutTemplate = library ? library->FindWorkout(templateId) : nullptr;
+    const CLibWorkout* workoutTemplate = library.FindWorkout(templateId);
     if (!workoutTemplate) return;
     if (workoutTemplate->pulseRelative) {
-        const CKadenzoDoc* document = App().document;
-        std::uint32_t m = document ? static_cast<std::uint32_t>(document->MaxHeartRate(*this)) : 0;
+        const auto m = maxHeartRate ? static_cast<std::uint32_t>(maxHeartRate(*this)) : 0u;
         // 32-bit products, truncated toward zero, then the low 8 bits.
         auto percentOf = [m](std::uint32_t percent) {
             auto product = static_cast<std::int32_t>(percent * m);
@@ -60,6 +54,14 @@ void CWorkOut::ComputeTargetPulse(bool force) {
         targetPulseHigh = static_cast<std::uint8_t>(workoutTemplate->pulseHigh);
         targetPulseLow = static_cast<std::uint8_t>(workoutTemplate->pulseLow);
     }
+}
+
+bool CWorkOut::FixTargetsIfDue(double now, const CLibrary& library,
+                               const MaxHeartRateOf& maxHeartRate) {
+    if (targetFixed || !(date <= now)) return false;
+    ComputeTargetPulse(library, maxHeartRate, false);
+    targetFixed = 1;
+    return true;
 }
 
 void CWorkOut::Serialize(CArchive& ar) {
@@ -78,11 +80,6 @@ void CWorkOut::Store(CArchive& ar) {
     ar.WriteString(planNote);
     ar.WriteDword(planFlag);
     ar.WriteDword(sportId);
-    // From the day of the workout on, its targets stay as they were then.
-    if (!targetFixed && date <= NowAsDateTime()) {
-        ComputeTargetPulse(false);
-        targetFixed = 1;
-    }
     ar.WriteDword(targetFixed);
     if (targetFixed) {
         ar.WriteByte(targetPulseHigh);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "Archive.h"
@@ -27,26 +28,35 @@ public:
     CWorkOut(const CWorkOut&) = default;
     CWorkOut& operator=(const CWorkOut&) = default;
 
+    // The athlete's maximum heart rate on this workout's date, asked only for
+    // templates whose targets are percentages of it.
+    using MaxHeartRateOf = std::function<std::int32_t(const CWorkOut&)>;
+
     const char* ClassName() const override { return "CWorkOut"; }
     int Schema() const override { return kSchema; }
-    // Storing fixes the targets of a workout whose date has come (see
-    // ComputeTargetPulse); loading accepts schemas -1 (raw) to 2.
+    // Stores the record as it is (see FixTargetsIfDue); loading accepts
+    // schemas -1 (raw) to 2.
     void Serialize(CArchive& ar) override;
 
     // Every field except the three target fields; doubles compared exactly.
     bool IsEqual(const CWorkOut& other) const;
     bool IsDifferent(const CWorkOut& other) const { return !IsEqual(other); }
 
-    // False when the current library has no template templateId (the reader drops
-    // the record); otherwise resets missing sport, sub-sport, intensity and track
+    // False when the library has no template templateId (the reader drops the
+    // record); otherwise resets missing sport, sub-sport, intensity and track
     // references to 0.
-    bool Validate();
     bool Validate(const CLibrary* library);
 
     // Derives the target heart-rate range from the template (percentages of the
     // athlete's maximum for this workout when pulseRelative), unless the targets
     // are fixed and force is false.
-    void ComputeTargetPulse(bool force);
+    void ComputeTargetPulse(const CLibrary& library, const MaxHeartRateOf& maxHeartRate,
+                            bool force);
+    // From the day of the workout on, its targets stay as they were then: a
+    // workout dated at or before `now` whose targets are not fixed yet gets
+    // them computed and fixed. True when it changed. The document runs this
+    // before every save and checkpoint.
+    bool FixTargetsIfDue(double now, const CLibrary& library, const MaxHeartRateOf& maxHeartRate);
 
     double plannedDistance = 0;
     double plannedDuration = 0;

@@ -34,8 +34,8 @@ DocumentContents ReadAsStored(const std::string& path, CDatabase::DropCounts& dr
 // Writes the document as the desktop program saves it (targets of past
 // workouts are fixed on the way), atomically.
 void Save(DocumentContents contents, const std::string& path) {
-    ResetApp();
-    CKadenzoDoc document;
+    AppContext context;
+    CKadenzoDoc document(context);
     document.SetContents(std::move(contents));
     std::string error;
     if (!document.OnSaveDocument(path, &error)) throw std::runtime_error(error);
@@ -75,7 +75,7 @@ int Info(const Args& args) {
 
 int Demo(const Args& args) {
     if (!Usage(args, 1, "demo OUT")) return 2;
-    Save(MakeDemoDiary(App().Now()), args[0]);
+    Save(MakeDemoDiary(SystemNow()), args[0]);
     return 0;
 }
 

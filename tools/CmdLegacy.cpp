@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "AppContext.h"
 #include "Commands.h"
 #include "Cp1252.h"
 #include "LegacyImport.h"
@@ -16,9 +15,7 @@ int LegacyImport(const Args& args) {
         std::fputs("usage: kadenzo-tool legacy-import DSN OUT\n", stderr);
         return 2;
     }
-    // The import checks templates against the current library, as at start-up.
-    App().library = std::make_unique<CLibrary>();
-    CLibrary& library = *App().library;
+    CLibrary library;
     std::string error;
     if (!ImportLegacyDatabase(library, Utf8ToCp1252(args[0]), &error)) {
         std::fprintf(stderr, "kadenzo-tool legacy-import: %s", Cp1252ToUtf8(error).c_str());

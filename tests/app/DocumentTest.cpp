@@ -2,7 +2,6 @@
 // safely, the library questions and the profile dialog, undo after a change.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "DocumentController.h"
@@ -28,13 +27,12 @@ class DocumentTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<LanguageModule> module_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QSettings> settings_;
-    FakeUserDialogs dialogs_;
-    std::unique_ptr<DocumentController> document_;
+    std::unique_ptr<AppFixture> app_;
+    FakeUserDialogs* dialogs_ = nullptr;
+    DocumentController* document_ = nullptr;
 
-    QString PathOf(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    QString PathOf(const char* name) const { return app_->PathOf(QString::fromLatin1(name)); }
+    CLibrary& ProgramLibrary() { return *app_->context.library; }
 
     // A diary saved with the current library, then reopened as it would be at start-up.
     QString SaveDiary(const char* name) {
@@ -51,33 +49,21 @@ private:
         };
     }
 
-    void ChangeSomething() {
-        App().log->name = "Changed";
-        document_->SetModified(true);
-    }
+    void ChangeSomething() { QVERIFY(document_->SetLogName(QStringLiteral("Changed"))); }
 
 private slots:
     void init() {
-        ResetApp();
-        module_ = UseEnglishModule();
         RegisterLibraryClasses();
-        App().library = ReadLibraryFile(
-            QFile::encodeName(BuiltModuleDir() + QStringLiteral("/library.dat")).toStdString());
-        App().library->computerName = "TRAINING-PC";
-        dir_ = std::make_unique<QTemporaryDir>();
-        settings_ = std::make_unique<QSettings>(PathOf("settings.ini"), QSettings::IniFormat);
-        dialogs_ = FakeUserDialogs();
+        auto library = StarterLibrary();
+        library->computerName = "TRAINING-PC";
+        app_ = std::make_unique<AppFixture>(std::move(library));
+        dialogs_ = &app_->dialogs;
+        document_ = app_->document.get();
         // The first-time profile prompt is answered with a profile unless a test says otherwise.
-        dialogs_.profile = ProfileAnswer(188, true);
-        document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
-        document_->Doc().OnNewDocument();
+        dialogs_->profile = ProfileAnswer(188, true);
     }
 
-    void cleanup() {
-        document_.reset();
-        ResetApp();
-        module_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void askingToSave_data() {
         QTest::addColumn<UserDialogs::Answer>("answer");
@@ -95,18 +81,18 @@ private slots:
         QFETCH(QString, saveAs);
         QFETCH(bool, goesOn);
         QVERIFY(document_->NewDocument());  // unmodified: no question
-        QCOMPARE(dialogs_.questions.size(), std::size_t{0});
+        QCOMPARE(dialogs_->questions.size(), std::size_t{0});
         ChangeSomething();
-        dialogs_.yesNoCancel = {answer};
-        if (!saveAs.isEmpty()) dialogs_.saveFile = dir_->filePath(saveAs);
+        dialogs_->yesNoCancel = {answer};
+        if (!saveAs.isEmpty()) dialogs_->saveFile = app_->PathOf(saveAs);
         QCOMPARE(document_->NewDocument(), goesOn);
-        QCOMPARE(dialogs_.questions.size(), std::size_t{1});
-        QVERIFY(dialogs_.questions[0].text.contains(QStringLiteral("Changed")));
+        QCOMPARE(dialogs_->questions.size(), std::size_t{1});
+        QVERIFY(dialogs_->questions[0].text.contains(QStringLiteral("Changed")));
         QCOMPARE(document_->IsModified(), !goesOn);
-        QCOMPARE(App().log->name, std::string(goesOn ? "" : "Changed"));
+        QCOMPARE(document_->Doc().Log().name, std::string(goesOn ? "" : "Changed"));
         if (!saveAs.isEmpty()) {
-            QVERIFY(ReadAll(dialogs_.saveFile).startsWith("KADENZO2002"));
-            QCOMPARE(document_->RecentFiles().Files().front(), dialogs_.saveFile);
+            QVERIFY(ReadAll(dialogs_->saveFile).startsWith("KADENZO2002"));
+            QCOMPARE(document_->RecentFiles().Files().front(), dialogs_->saveFile);
         }
     }
 
@@ -127,15 +113,17 @@ private slots:
         QFETCH(bool, answerYes);
         QFETCH(bool, replaced);
         const QString path = SaveDiary("library.kdz");
-        if (otherComputer) App().library->computerName = "LAPTOP";
-        App().library->sports.AddNew().name = "Added later";
-        dialogs_.yesNo = {answerYes};
+        if (otherComputer) ProgramLibrary().computerName = "LAPTOP";
+        const std::uint32_t added = ProgramLibrary().sports.AddNew().id;
+        ProgramLibrary().sports.Find(added)->name = "Added later";
+        dialogs_->yesNo = {answerYes};
         QVERIFY(document_->OpenDocumentFile(path));
-        QCOMPARE(dialogs_.questions.size(), std::size_t{1});
-        QCOMPARE(dialogs_.questions[0].text,
-                 module_->QText(otherComputer ? kMsgLibraryFromElsewhere : kMsgLibraryChangedHere));
-        QCOMPARE(GetSportName(App().library->sports.idCounter) == "Added later", !replaced);
-        QCOMPARE(document_->Doc().libraryReplaced, replaced);
+        QCOMPARE(dialogs_->questions.size(), std::size_t{1});
+        QCOMPARE(
+            dialogs_->questions[0].text,
+            app_->module->QText(otherComputer ? kMsgLibraryFromElsewhere : kMsgLibraryChangedHere));
+        QCOMPARE(document_->Doc().Library().GetSportName(added) == "Added later", !replaced);
+        QCOMPARE(document_->Doc().LibraryReplaced(), replaced);
     }
 
     void failedSaveKeepsOldFile() {
@@ -147,12 +135,12 @@ private slots:
         QVERIFY(!document_->Save());
         QCOMPARE(ReadAll(path), before);
         QVERIFY(document_->IsModified());
-        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
-        QVERIFY(dialogs_.messages[0].text.contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(dialogs_->messages.size(), std::size_t{1});
+        QVERIFY(dialogs_->messages[0].text.contains(QDir::toNativeSeparators(path)));
     }
 
     void unreadableFileLeavesOpenDiary() {
-        App().log->name = "Kept";
+        QVERIFY(document_->SetLogName(QStringLiteral("Kept")));
         const QString kept = SaveDiary("kept.kdz");
         const QString broken = PathOf("broken.kdz");
         QFile file(broken);
@@ -160,45 +148,45 @@ private slots:
         file.write(ReadAll(kept).left(40));
         file.close();
         QVERIFY(!document_->OpenDocumentFile(broken));
-        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_->messages.size(), std::size_t{1});
         QCOMPARE(document_->Title(), QStringLiteral("Kept"));
         QCOMPARE(document_->PathName(), kept);
     }
 
     void profileValuesAreTakenOnFirstOpenEvenWhenCancelledOtherwiseOnlyOnOk() {
-        dialogs_.profile = ProfileAnswer(185, false);
+        dialogs_->profile = ProfileAnswer(185, false);
         QVERIFY(document_->OpenDocumentFile(SaveDiary("fresh.kdz")));
-        QCOMPARE(dialogs_.profileCalls, 1);
-        QVERIFY(dialogs_.lastProfileFirstPrompt);
-        QCOMPARE(document_->Doc().maxHeartRate, 185);
+        QCOMPARE(dialogs_->profileCalls, 1);
+        QVERIFY(dialogs_->lastProfileFirstPrompt);
+        QCOMPARE(document_->Doc().Profile().maxHeartRate, 185);
         QVERIFY(document_->IsModified());
 
-        document_->SetModified(false);
-        dialogs_.profile = ProfileAnswer(150, false);
+        document_->Doc().SetModifiedFlag(false);
+        dialogs_->profile = ProfileAnswer(150, false);
         QVERIFY(!document_->EditProfileCommand());
-        QVERIFY(!dialogs_.lastProfileFirstPrompt);
-        QCOMPARE(document_->Doc().maxHeartRate, 185);
+        QVERIFY(!dialogs_->lastProfileFirstPrompt);
+        QCOMPARE(document_->Doc().Profile().maxHeartRate, 185);
         QVERIFY(!document_->IsModified());
-        dialogs_.profile = ProfileAnswer(192, true);
+        dialogs_->profile = ProfileAnswer(192, true);
         QVERIFY(document_->EditProfileCommand());
-        QCOMPARE(document_->Doc().maxHeartRate, 192);
+        QCOMPARE(document_->Doc().Profile().maxHeartRate, 192);
         QVERIFY(document_->IsModified());
     }
 
     void undoneProfileComesBackWithRedo() {
-        dialogs_.profile = ProfileAnswer(192, true);
+        dialogs_->profile = ProfileAnswer(192, true);
         QVERIFY(document_->EditProfileCommand());
         QVERIFY(QFile::exists(SaveDiary("undo.kdz")));
         QVERIFY(!document_->IsModified());
         int contentChanges = 0;
-        connect(document_.get(), &DocumentController::ContentsChanged, this,
+        connect(document_, &DocumentController::Changed, this,
                 [&contentChanges] { ++contentChanges; });
         document_->Undo();
-        QCOMPARE(document_->Doc().maxHeartRate, 0);
+        QCOMPARE(document_->Doc().Profile().maxHeartRate, 0);
         QVERIFY(document_->IsModified());
         QVERIFY(contentChanges >= 1);
         document_->Redo();
-        QCOMPARE(document_->Doc().maxHeartRate, 192);
+        QCOMPARE(document_->Doc().Profile().maxHeartRate, 192);
     }
 };
 

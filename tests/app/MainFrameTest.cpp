@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -19,19 +18,19 @@ using namespace kadenzo;
 
 namespace {
 
-void AddSport(std::uint32_t id, const char* name) {
+void AddSport(CLibrary& library, std::uint32_t id, const char* name) {
     auto sport = std::make_unique<CLibSport>();
     sport->id = id;
     sport->name = name;
-    App().library->sports.Add(std::move(sport));
+    library.sports.Add(std::move(sport));
 }
 
-void AddSubSport(std::uint32_t id, std::uint32_t sportId) {
+void AddSubSport(CLibrary& library, std::uint32_t id, std::uint32_t sportId) {
     auto subSport = std::make_unique<CLibSubSport>();
     subSport->id = id;
     subSport->sportId = sportId;
     subSport->name = "sub";
-    App().library->subSports.Add(std::move(subSport));
+    library.subSports.Add(std::move(subSport));
 }
 
 QStringList MenuTitles(QMenuBar* bar) {
@@ -46,35 +45,22 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<LanguageModule> module_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QSettings> settings_;
-    FakeUserDialogs dialogs_;
-    std::unique_ptr<DocumentController> document_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<AppFixture> app_;
+    const LanguageModule* module_ = nullptr;
+    CMainFrame* frame_ = nullptr;
 
-    void MakeFrame() {
-        document_ = std::make_unique<DocumentController>(dialogs_, *settings_);
-        document_->Doc().OnNewDocument();
-        frame_ = std::make_unique<CMainFrame>(*module_, *document_, dialogs_);
-    }
+    void MakeFrame() { frame_ = &app_->MakeFrame(); }
+    CLibrary& Library() { return *app_->context.library; }
 
 private slots:
     void init() {
-        ResetApp();
-        module_ = UseEnglishModule();
-        App().library = std::make_unique<CLibrary>();
-        dir_ = std::make_unique<QTemporaryDir>();
-        settings_ = std::make_unique<QSettings>(dir_->filePath(QStringLiteral("settings.ini")),
-                                                QSettings::IniFormat);
-        dialogs_ = FakeUserDialogs();
+        app_ = std::make_unique<AppFixture>();
+        module_ = app_->module.get();
     }
 
     void cleanup() {
-        frame_.reset();
-        document_.reset();
-        ResetApp();
-        module_.reset();
+        frame_ = nullptr;
+        app_.reset();
     }
 
     void menusAndToolBarComeFromTheModule() {
@@ -103,19 +89,19 @@ private slots:
     }
 
     void noSubSportsGiveNoSportsMenu() {
-        AddSport(1, "Running");
+        AddSport(Library(), 1, "Running");
         MakeFrame();
         QVERIFY(!frame_->SportsMenu());
         QCOMPARE(frame_->SportIdForMenuItem(1), 0u);
     }
 
     void sportsMenuListsSportsWithSubSportsInLibraryOrder() {
-        AddSport(5, "Running");
-        AddSport(3, "Swimming");
-        AddSport(9, "Cycling");
-        AddSubSport(1, 9);
-        AddSubSport(2, 5);
-        AddSubSport(3, 9);
+        AddSport(Library(), 5, "Running");
+        AddSport(Library(), 3, "Swimming");
+        AddSport(Library(), 9, "Cycling");
+        AddSubSport(Library(), 1, 9);
+        AddSubSport(Library(), 2, 5);
+        AddSubSport(Library(), 3, 9);
         MakeFrame();
         QMenu* sports = frame_->SportsMenu();
         QVERIFY(sports);
@@ -165,32 +151,36 @@ private slots:
         MakeFrame();
         QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
         QVERIFY(!frame_->isWindowModified());
-        frame_->ApplyLogName(QStringLiteral("Saison 2026 – Müller"));
+        app_->document->SetLogName(QStringLiteral("Saison 2026 – Müller"));
         QVERIFY(frame_->windowTitle().startsWith(QStringLiteral("Saison 2026 – Müller")));
-        QCOMPARE(App().log->name, Utf8ToCp1252("Saison 2026 – Müller"));
+        QCOMPARE(app_->Doc().Log().name, Utf8ToCp1252("Saison 2026 – Müller"));
         QVERIFY(frame_->isWindowModified());
-        // Clearing the name shows the untitled text again.
-        frame_->ApplyLogName(QString());
+        // Clearing the name shows the untitled text again; undo brings the name back.
+        app_->document->SetLogName(QString());
         QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
         QVERIFY(frame_->isWindowModified());
+        QVERIFY(frame_->Execute(ID_UNDO));
+        QVERIFY(frame_->windowTitle().startsWith(QStringLiteral("Saison 2026 – Müller")));
+        QVERIFY(frame_->Execute(ID_REDO));
+        QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
     }
 
     void closingAModifiedDiaryAsks() {
         MakeFrame();
         frame_->show();
-        document_->SetModified(true);
-        dialogs_.yesNoCancel = {UserDialogs::Answer::Cancel, UserDialogs::Answer::No};
+        app_->Doc().SetModifiedFlag(true);
+        app_->dialogs.yesNoCancel = {UserDialogs::Answer::Cancel, UserDialogs::Answer::No};
         QVERIFY(!frame_->close());
         QVERIFY(frame_->isVisible());
         QVERIFY(frame_->close());
-        QCOMPARE(dialogs_.questions.size(), std::size_t{2});
+        QCOMPARE(app_->dialogs.questions.size(), std::size_t{2});
     }
 
     void recentFilesFillTheFileMenu() {
         MakeFrame();
         QVERIFY(!frame_->Action(ID_FILE_MRU_FILE1)->isEnabled());
-        const QString path = dir_->filePath(QStringLiteral("season.kdz"));
-        QVERIFY(document_->SaveTo(path));
+        const QString path = app_->PathOf(QStringLiteral("season.kdz"));
+        QVERIFY(app_->document->SaveTo(path));
         QAction* first = frame_->Action(ID_FILE_MRU_FILE1);
         QVERIFY(first->isEnabled());
         QCOMPARE(first->text(), QStringLiteral("&1 season.kdz"));

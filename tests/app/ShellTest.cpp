@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "AboutDialog.h"
-#include "AppContext.h"
 #include "Drawing.h"
 #include "LanguageModule.h"
 #include "ShellOpen.h"
@@ -33,7 +32,7 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { ResetApp(); }
+    void cleanup() { LanguageModule::SetCurrent(nullptr); }
 
     void sportIconKeepsBackgroundUnderWhite() {
         QImage icon = Filled(40, Qt::white);
@@ -64,7 +63,6 @@ private slots:
         auto module = UseEnglishModule();
         QCOMPARE(draw(0), module->Bitmap(176).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(draw(500), Filled(40, Qt::white));
-        ResetApp();
     }
 
     void frameFillOutlinesTheOuterPixels() {

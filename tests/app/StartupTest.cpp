@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "AppContext.h"
 #include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoApp.h"
@@ -53,7 +52,6 @@ private:
 
 private slots:
     void init() {
-        ResetApp();
         dialogs_ = FakeUserDialogs();
         programDir_ = std::make_unique<QTemporaryDir>();
         currentDir_ = std::make_unique<QTemporaryDir>();
@@ -61,10 +59,7 @@ private slots:
         QDir::setCurrent(currentDir_->path());
     }
 
-    void cleanup() {
-        QDir::setCurrent(savedCurrent_);
-        ResetApp();
-    }
+    void cleanup() { QDir::setCurrent(savedCurrent_); }
 
     // English is preferred; without any module a built-in message names both files.
     void languageModuleChoice_data() {
@@ -91,7 +86,7 @@ private slots:
         QCOMPARE(dialogs_.messages[0].icon, UserDialogs::Icon::Error);
         QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("'rcus.rcc'")));
         QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("'rcge.rcc'")));
-        QVERIFY(!app->MainFrame() && !App().library);
+        QVERIFY(!app->MainFrame());
     }
 
     void libraryInCurrentFolderWins() {
@@ -100,7 +95,7 @@ private slots:
         WriteLibrary(currentDir_->filePath(QStringLiteral("library.dat")), "In the current folder");
         auto app = MakeApp();
         QVERIFY(app->InitInstance({}));
-        QCOMPARE(App().library->sports[0].name, std::string("In the current folder"));
+        QCOMPARE(app->Context().library->sports[0].name, std::string("In the current folder"));
     }
 
     void noLibraryAndNoOldDatabaseEndsWith33049() {
@@ -117,7 +112,7 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), std::size_t{1});
         QCOMPARE(dialogs_.messages[0].text, app->Module()->QText(IDS_NO_LIBRARY));
         QVERIFY(!dialogs_.messages[0].text.isEmpty());
-        QVERIFY(!App().library && !app->MainFrame());
+        QVERIFY(app->Context().library->sports.empty() && !app->MainFrame());
     }
 
     void importedLibraryIsSavedAndOldSourceRemoved() {
@@ -131,12 +126,15 @@ private slots:
             library.sports.Add(std::move(sport));
             return true;
         };
-        options.removeLegacyDataSource = [&removals] { ++removals; };
+        options.removeLegacyDataSource = [&removals, this](const std::string& folder) {
+            QCOMPARE(QString::fromStdString(folder), programDir_->path() + QLatin1Char('/'));
+            ++removals;
+        };
         auto app = MakeApp(std::move(options));
         QVERIFY(app->InitInstance({}));
         QCOMPARE(removals, 1);
         // Counters recomputed after the import, before the built-in sport is added.
-        QCOMPARE(App().library->sports.idCounter, 8u);
+        QCOMPARE(app->Context().library->sports.idCounter, 8u);
         auto saved = ReadLibraryFile(QFile::encodeName(ProgramPath("library.dat")).toStdString());
         QCOMPARE(saved->sports[0].name, std::string("Imported"));
     }
@@ -146,12 +144,12 @@ private slots:
         WriteLibrary(ProgramPath(QStringLiteral("library.dat")), "Running");
         auto app = MakeApp();
         QVERIFY(app->InitInstance({}));
-        const CLibSport* builtIn = App().library->FindSport(CLibrary::kBuiltInSportId);
+        const CLibSport* builtIn = app->Context().library->FindSport(CLibrary::kBuiltInSportId);
         QVERIFY(builtIn);
         QCOMPARE(QString::fromStdString(Cp1252ToUtf8(builtIn->name)),
                  app->Module()->QText(IDS_BUILTIN_SPORT));
         QCOMPARE(builtIn->iconId, 42u);
-        QCOMPARE(App().library->sports.size(), std::size_t{2});
+        QCOMPARE(app->Context().library->sports.size(), std::size_t{2});
     }
 
     void unitsSurviveRestart() {
@@ -162,12 +160,28 @@ private slots:
             app->ApplyUnits(1, 1);
             app->ExitInstance();
         }
-        ResetApp();
-        QCOMPARE(App().units.distance, 0u);
         auto app = MakeApp();
+        QCOMPARE(app->Context().units.distance, 0u);
         QVERIFY(app->InitInstance({}));
-        QCOMPARE(App().units.distance, 1u);
-        QCOMPARE(App().units.weight, 1u);
+        QCOMPARE(app->Context().units.distance, 1u);
+        QCOMPARE(app->Context().units.weight, 1u);
+    }
+
+    // Installed, the program sits in bin/ and its data in share/kadenzo/.
+    void installedLayoutFindsItsData() {
+        QVERIFY(QDir(programDir_->path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(programDir_->path()).mkpath(QStringLiteral("share/kadenzo")));
+        CopyBuilt(programDir_->filePath(QStringLiteral("share/kadenzo")),
+                  {"rcge.rcc", "library.dat"});
+        CKadenzoApp::Options options;
+        options.programDirectory = programDir_->filePath(QStringLiteral("bin"));
+        options.splashMinimumMs = 0;
+        options.showMainWindow = false;
+        CKadenzoApp app(dialogs_, std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat),
+                        std::move(options));
+        QVERIFY(app.InitInstance({}));
+        QCOMPARE(app.Module()->Language(), QStringLiteral("de"));
+        QVERIFY(app.Context().library->sports.size() > 1);
     }
 
     void unreadableDiaryOnCommandLineLeavesEmptyDiary() {
@@ -191,7 +205,7 @@ private slots:
         const QString target = currentDir_->filePath(QStringLiteral("export.dat"));
         QVERIFY(app->ExportLibraryTo(target));
         auto exported = ReadLibraryFile(QFile::encodeName(target).toStdString());
-        QCOMPARE(exported->Fingerprint(), App().library->Fingerprint());
+        QCOMPARE(exported->Fingerprint(), app->Context().library->Fingerprint());
 
         const QString impossible = currentDir_->filePath(QStringLiteral("missing/export.dat"));
         QVERIFY(!app->ExportLibraryTo(impossible));

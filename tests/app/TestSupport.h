@@ -1,15 +1,22 @@
 #pragma once
 
 #include <QFile>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "AppContext.h"
+#include "DocumentController.h"
+#include "KadenzoDoc.h"
 #include "LanguageModule.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "MainFrame.h"
 #include "UserDialogs.h"
 
 namespace kadenzo {
@@ -77,12 +84,57 @@ inline void CopyBuilt(const QString& dir, const QStringList& names) {
     }
 }
 
-// Loads the English module as the current string table and returns it.
+// Loads the English module as the current one and returns it.
 inline std::unique_ptr<LanguageModule> UseEnglishModule() {
     auto module = LanguageModule::Load(BuiltModuleDir() + QStringLiteral("/rcus.rcc"));
     if (!module) qFatal("the English module is not built");
-    App().strings = module.get();
+    LanguageModule::SetCurrent(module.get());
     return module;
 }
+
+// The built starter library.
+inline std::unique_ptr<CLibrary> StarterLibrary() {
+    auto library = ReadLibraryFile(
+        QFile::encodeName(BuiltModuleDir() + QStringLiteral("/library.dat")).toStdString());
+    if (!library) qFatal("the starter library is not built");
+    return library;
+}
+
+// What the program's parts run on in a test: the English module, a context
+// with the given library, settings in a temporary folder, scripted dialogs,
+// the document (a new diary) and, once made, the main frame.
+struct AppFixture {
+    explicit AppFixture(std::unique_ptr<CLibrary> library = std::make_unique<CLibrary>())
+        : module(UseEnglishModule()),
+          settings(std::make_unique<QSettings>(PathOf(QStringLiteral("settings.ini")),
+                                               QSettings::IniFormat)) {
+        context.strings = module.get();
+        context.library = std::move(library);
+        document = std::make_unique<DocumentController>(dialogs, *settings, context);
+        document->Doc().OnNewDocument();
+    }
+    ~AppFixture() {
+        frame.reset();
+        document.reset();
+        LanguageModule::SetCurrent(nullptr);
+    }
+    AppFixture(const AppFixture&) = delete;
+    AppFixture& operator=(const AppFixture&) = delete;
+
+    CMainFrame& MakeFrame() {
+        frame = std::make_unique<CMainFrame>(*module, *document, dialogs);
+        return *frame;
+    }
+    CKadenzoDoc& Doc() { return document->Doc(); }
+    QString PathOf(const QString& name) const { return dir.filePath(name); }
+
+    std::unique_ptr<LanguageModule> module;
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> settings;
+    AppContext context;
+    FakeUserDialogs dialogs;
+    std::unique_ptr<DocumentController> document;
+    std::unique_ptr<CMainFrame> frame;
+};
 
 }  // namespace kadenzo

@@ -6,6 +6,7 @@
 
 #include "AppContext.h"
 #include "Database.h"
+#include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "StringTable.h"
@@ -38,12 +39,12 @@ inline std::time_t FixedNow() {
 }
 
 // A document with a small library: category 3 (green), sport 5 with icon 1,
-// template 7 ("Dauerlauf", sport 5), event kind 9 (blue).
+// template 7 ("Dauerlauf", sport 5), event kind 9 (blue). Records are added
+// through the edit functions, as the program adds them.
 struct DiaryWorld {
     DiaryWorld() {
-        ResetApp();
-        App().strings = &texts;
-        App().now = [] { return FixedNow(); };
+        context.strings = &texts;
+        context.clock = [] { return FixedNow(); };
         auto library = std::make_unique<CLibrary>();
         auto& category = library->categories.AddNew();
         category.id = 3;
@@ -65,37 +66,35 @@ struct DiaryWorld {
         kind.id = 9;
         kind.name = "Urlaub";
         kind.colour = 0x00FF0000;  // blue
-        App().library = std::move(library);
-        doc = std::make_unique<CKadenzoDoc>(nullptr);
+        context.library = std::move(library);
+        doc = std::make_unique<CKadenzoDoc>(context);
         doc->OnNewDocument();
     }
-    ~DiaryWorld() {
-        doc.reset();
-        ResetApp();
-    }
 
-    CDatabase& Log() { return doc->Log(); }
+    const CDatabase& Log() const { return doc->Log(); }
 
-    CWorkOut& Add(int day, double plannedMinutes, double minutes, double hour = 0.5) {
+    const CWorkOut& Add(int day, double plannedMinutes, double minutes, double hour = 0.5) {
         auto w = std::make_unique<CWorkOut>();
         w->templateId = 7;
         w->sportId = 5;
-        w->date = day + hour;
         w->plannedDuration = plannedMinutes;
         w->duration = minutes;
-        return **Log().AddWorkout(std::move(w));
+        return ***edit::AddWorkout(*doc, std::move(w), edit::InDateOrder(day + hour));
     }
 
     void AddEvent(int first, int last, std::int32_t kind, bool blocks) {
-        auto e = std::make_unique<CEvent>();
-        e->start.value = first + 0.5;
-        e->end.value = last + 0.5;
-        e->kind = kind;
-        e->blocksDay = blocks ? 1 : 0;
-        Log().Events().push_back(std::move(e));
+        std::vector<CEvent> events;
+        for (const auto& e : Log().Events()) events.push_back(*e);
+        CEvent& e = events.emplace_back();
+        e.start.value = first + 0.5;
+        e.end.value = last + 0.5;
+        e.kind = kind;
+        e.blocksDay = blocks ? 1 : 0;
+        edit::SetEvents(*doc, events);
     }
 
     DiaryTexts texts;
+    AppContext context;
     std::unique_ptr<CKadenzoDoc> doc;
 };
 

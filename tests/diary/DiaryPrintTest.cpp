@@ -19,13 +19,13 @@ class DiaryPrintTest : public QObject {
     Q_OBJECT
 
 private:
-    static void PrintToPdf(CDiaryPrintJob& job, const QString& path) {
+    static void PrintToPdf(CDiaryPrintJob& job, const CKadenzoDoc& doc, const QString& path) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         printer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        QVERIFY(RunPrintJob(printer, job));
+        QVERIFY(RunPrintJob(printer, job, doc));
     }
     static QByteArray Head(const QString& path) {
         QFile file(path);
@@ -40,9 +40,9 @@ private slots:
             DiaryWorld world;
             for (int i = 0; i < crowd; ++i) world.Add(kMonday + 8, 30 + i, 30);
             QTemporaryDir dir;
-            CDiaryPrintJob job;
+            CDiaryPrintJob job(*world.doc);
             job.SetRange({kMonday, kMonday + 27, DiaryPrintRange::kFollowDisplay, 0});
-            PrintToPdf(job, dir.filePath("diary.pdf"));
+            PrintToPdf(job, *world.doc, dir.filePath("diary.pdf"));
             QCOMPARE(Head(dir.filePath("diary.pdf")), QByteArray("%PDF-"));
             QVERIFY2(crowd == 1 ? job.PageCount() == 1 : job.PageCount() >= 2,
                      qPrintable(QString::number(job.PageCount())));
@@ -56,32 +56,27 @@ private slots:
         {
             DiaryWorld world;
             world.Add(kToday, 60, 45);
-            world.Log().name = "Saison 2024";
+            edit::SetLogName(*world.doc, "Saison 2024");
             std::string error;
             QVERIFY2(world.doc->OnSaveDocument(diary, &error), error.c_str());
         }
-        DiaryWorld world;  // the program's own state, which printing must leave alone
-        CDatabase* log = App().log;
-        const std::int32_t fingerprint = App().library->Fingerprint();
-
         PrintPdfRequest request;
         request.documentPath = diary;
         request.outputPath = dir.filePath("out.pdf").toStdString();
         QString error;
         const mode_t mask = ::umask(022);
-        QCOMPARE(PrintDiaryToPdf(request, &error), 0);
+        const DiaryTexts texts;
+        QCOMPARE(PrintDiaryToPdf(request, texts, &error), 0);
         ::umask(mask);
         QCOMPARE(Head(dir.filePath("out.pdf")), QByteArray("%PDF-"));
         // An ordinary new file, not the private temporary one it was written as.
         QVERIFY(QFileInfo(dir.filePath("out.pdf")).permissions().testFlag(QFile::ReadOther));
-        QCOMPARE(App().log, log);
-        QCOMPARE(App().library->Fingerprint(), fingerprint);
         // No temporary file stays behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void headlessPdfFailsCleanly() {
-        DiaryWorld world;
+        const DiaryTexts texts;
         QTemporaryDir dir;
         QFile junk(dir.filePath("junk.kdz"));
         QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -92,13 +87,13 @@ private slots:
         request.documentPath = junk.fileName().toStdString();
         request.outputPath = dir.filePath("out.pdf").toStdString();
         QString error;
-        QCOMPARE(PrintDiaryToPdf(request, &error), 1);
+        QCOMPARE(PrintDiaryToPdf(request, texts, &error), 1);
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(dir.filePath("out.pdf")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
         request.documentPath = "/nonexistent/diary.kdz";
-        QCOMPARE(PrintDiaryToPdf(request, &error), 1);
+        QCOMPARE(PrintDiaryToPdf(request, texts, &error), 1);
     }
 };
 

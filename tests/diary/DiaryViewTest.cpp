@@ -20,7 +20,7 @@ private slots:
     void startsOnTheMondayOfTheCurrentWeek() {
         DiaryWorld world;
         // A Sunday: the diary starts six days earlier.
-        App().now = [] { return FixedNow() + 4 * 86400; };
+        world.context.clock = [] { return FixedNow() + 4 * 86400; };
         CKadenzoView view(*world.doc);
         QCOMPARE(view.FirstDay(), kMonday);
         QCOMPARE(view.DayPanel(0, 0)->Date(), kMonday);
@@ -47,9 +47,9 @@ private slots:
 
     void dayWithThreeWorkoutsScrollsByTheArrows() {
         DiaryWorld world;
-        CWorkOut& first = world.Add(kToday, 10, 0);
-        CWorkOut& second = world.Add(kToday, 20, 0);
-        CWorkOut& third = world.Add(kToday, 30, 0);
+        const CWorkOut& first = world.Add(kToday, 10, 0);
+        const CWorkOut& second = world.Add(kToday, 20, 0);
+        const CWorkOut& third = world.Add(kToday, 30, 0);
         world.Add(kToday + 1, 40, 0);
         CKadenzoView view(*world.doc);
         view.resize(1000, 800);
@@ -79,8 +79,8 @@ private slots:
 
     void workoutsWithATimeOfDayBelongToTheirDay() {
         DiaryWorld world;
-        CWorkOut& early = world.Add(kMonday + 7, 30, 0, 0.25);  // Monday 06:00
-        CWorkOut& late = world.Add(kMonday + 13, 40, 0, 0.95);  // Sunday 22:48
+        const CWorkOut& early = world.Add(kMonday + 7, 30, 0, 0.25);  // Monday 06:00
+        const CWorkOut& late = world.Add(kMonday + 13, 40, 0, 0.95);  // Sunday 22:48
         CKadenzoView view(*world.doc);
         QCOMPARE(view.DayPanel(1, 0)->Slot(0).value()->get(), &early);
         QCOMPARE(view.DayPanel(1, 6)->Slot(0).value()->get(), &late);
@@ -90,7 +90,7 @@ private slots:
 
     void navigationMovesByWholeWeeks() {
         DiaryWorld world;
-        CWorkOut& later = world.Add(kMonday + 35, 30, 0);
+        const CWorkOut& later = world.Add(kMonday + 35, 30, 0);
         CKadenzoView view(*world.doc);
         view.resize(700, 500);
         view.show();
@@ -151,19 +151,41 @@ private slots:
         QVERIFY(!view.DayPanel(0, 3)->Event().has_value());
     }
 
-    void undoRefreshesThePanels() {
+    void changesRefreshTheirDaysAndUndoRefreshesAll() {
         DiaryWorld world;
+        world.Add(kMonday, 10, 0);
+        world.Add(kMonday, 20, 0);
+        world.Add(kMonday, 30, 0);
         CKadenzoView view(*world.doc);
+        CDayPanel* monday = view.DayPanel(0, 0);
+        QVERIFY(monday->ScrollDown());
         QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
+
+        // A workout today refreshes today and its week, not Monday's scrolling.
         world.Add(kToday, 30, 0);
-        world.doc->Checkpoint();
-        world.doc->UpdateAllViews();
         QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
-        QVERIFY(world.doc->CanUndo());
+        QCOMPARE(view.WeekPanel(0)->Totals().planned, 90.0);
+        QVERIFY(monday->CanScrollUp());
+
         view.OnUndo();
         QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
+        QVERIFY(!monday->CanScrollUp());  // everything shown anew
+        QCOMPARE(view.WeekPanel(0)->Totals().planned, 60.0);
         view.OnRedo();
         QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
+    }
+
+    // Periods are found by date: a file may list them in any order.
+    void eventsShowWhateverTheirStoredOrder() {
+        DiaryWorld world;
+        world.AddEvent(kMonday + 15, kMonday + 16, 9, false);
+        world.AddEvent(kMonday + 2, kMonday + 3, -5, true);
+        CKadenzoView view(*world.doc);
+        QVERIFY(view.DayPanel(0, 2)->IsBlocked());
+        QCOMPARE(view.DayPanel(2, 1)->BackgroundColour(), 0x00FF0000u);
+        QVERIFY(!view.DayPanel(0, 4)->Event().has_value());
+        world.AddEvent(kMonday + 4, kMonday + 4, 9, false);  // the view hears of it
+        QVERIFY(view.DayPanel(0, 4)->Event().has_value());
     }
 };
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "AppContext.h"
 #include "Library.h"
 #include "WorkOut.h"
 #include "WorkoutLabels.h"
@@ -10,33 +7,19 @@
 namespace kadenzo {
 namespace {
 
-class UnitTexts : public StringTable {
-public:
-    std::string Text(std::uint32_t id) const override {
-        static const std::map<std::uint32_t, std::string> texts = {{33102, "km"}, {33103, "mi"}};
-        auto it = texts.find(id);
-        return it == texts.end() ? "" : it->second;
-    }
-};
-
 class WorkoutLabels : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetApp();
-        App().strings = &texts_;
-    }
-    void TearDown() override { ResetApp(); }
-
-    static LabelFacts Run() {
+    static LabelFacts Run(std::uint32_t distanceUnit = 0) {
         LabelFacts f;
         f.workoutName = "Dauerlauf";
         f.sportName = "Laufen";
         f.workoutHasSport = true;
+        f.units.distance = distanceUnit;
+        f.distanceUnit = distanceUnit == 1 ? "mi" : "km";
         return f;
     }
 
     static constexpr int kToday = 45000;
-    UnitTexts texts_;
 };
 
 // Past days show what was done, future days the plan, today the plan until a
@@ -62,12 +45,11 @@ TEST_F(WorkoutLabels, ScreenDetailShowsPerformedOrPlannedValues) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        LabelFacts f = Run();
+        LabelFacts f = Run(c.distanceUnit);
         f.duration = c.duration;
         f.distance = c.distance;
         f.plannedDuration = c.plannedDuration;
         f.plannedDistance = c.plannedDistance;
-        App().units.distance = c.distanceUnit;
         EXPECT_EQ(ScreenDetail(f, kToday + c.day, kToday), c.expected);
     }
 }
@@ -107,18 +89,17 @@ TEST_F(WorkoutLabels, PrintLabelWithTargetRange) {
 }
 
 TEST_F(WorkoutLabels, PrintLabelWithAveragePulseAndSportlessTemplate) {
-    LabelFacts f = Run();
+    LabelFacts f = Run(1);
     f.templateHasSport = false;
     f.duration = 60;
     f.targetPulseHigh = 150;
     EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n1:00");
     f.averagePulse = 142;
-    App().units.distance = 1;
     f.distance = 10;
     EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n6.2mi in 1:00 (~ 142)");
 }
 
-TEST_F(WorkoutLabels, FactsComeFromTheLibraryAndTheTemplateTargets) {
+TEST_F(WorkoutLabels, FactsComeFromTheLibraryAndTheTemplateTargetsAndChangeNothing) {
     auto library = std::make_unique<CLibrary>();
     auto& sport = library->sports.AddNew();
     sport.id = 4;
@@ -130,19 +111,23 @@ TEST_F(WorkoutLabels, FactsComeFromTheLibraryAndTheTemplateTargets) {
     free.pulseRelative = 0;
     free.pulseLow = 0;
     free.pulseHigh = 300;  // only the low 8 bits count
-    App().library = std::move(library);
+    LabelContext context;
+    context.library = library.get();
+    context.distanceUnit = "km";
 
     CWorkOut workout;
     workout.templateId = 8;
     workout.sportId = 4;
     workout.duration = 30;
-    EXPECT_EQ(ScreenTitle(workout), "Rad-Fahrtspiel");
-    EXPECT_EQ(PrintLabel(workout, kPrintWithTarget), "Fahrtspiel (Rad)\n0:30, Puls <44");
+    EXPECT_EQ(ScreenTitle(FactsOf(workout, context)), "Rad-Fahrtspiel");
+    EXPECT_EQ(PrintLabel(FactsOf(workout, context), kPrintWithTarget),
+              "Fahrtspiel (Rad)\n0:30, Puls <44");
+    EXPECT_EQ(workout.targetPulseHigh, 0);  // the labels leave the record alone
 
     workout.templateId = 99;  // a template the library lost
-    EXPECT_EQ(ScreenTitle(workout), "???");
+    EXPECT_EQ(ScreenTitle(FactsOf(workout, context)), "???");
     workout.sportId = 77;
-    EXPECT_EQ(PrintLabel(workout, kPrintWithAveragePulse), "???\n0:30");
+    EXPECT_EQ(PrintLabel(FactsOf(workout, context), kPrintWithAveragePulse), "???\n0:30");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "AdoDataBase.h"
 #include "AdoRecordset.h"
-#include "AppContext.h"
 #include "LegacyImport.h"
 #include "OdbcSandbox.h"
 
@@ -32,11 +31,9 @@ std::vector<std::uint32_t> Ids(const List& list) {
 class LegacyImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetApp();
         source = test::OdbcSandbox::Get().AddDataSource();
         ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
     }
-    void TearDown() override { ResetApp(); }
 
     void Exec(const std::string& statement) {
         ASSERT_TRUE(db.Execute(statement)) << db.GetLastErrorString();

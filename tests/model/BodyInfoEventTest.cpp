@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "BodyInfo.h"
 #include "Database.h"
 #include "Event.h"
@@ -14,11 +13,7 @@ using test::StreamBytes;
 
 class RecordTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetApp();
-        RegisterLogClasses();
-    }
-    void TearDown() override { ResetApp(); }
+    void SetUp() override { RegisterLogClasses(); }
 };
 
 TEST_F(RecordTest, BodyInfoStoresDoublesAndReadsSchemaZeroAndRawFloats) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <random>
 
-#include "AppContext.h"
 #include "Database.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
@@ -16,12 +15,7 @@ using test::StreamBytes;
 
 class DatabaseTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetApp();
-        RegisterLogClasses();
-        App().library = test::MakeLibrary();
-    }
-    void TearDown() override { ResetApp(); }
+    void SetUp() override { RegisterLogClasses(); }
 
     // The workouts' notes in list order.
     std::string Order() const {
@@ -36,6 +30,7 @@ protected:
     }
 
     CDatabase log;
+    std::unique_ptr<CLibrary> library = test::MakeLibrary();
 };
 
 TEST_F(DatabaseTest, AddWorkoutKeepsDateOrderAndPutsEqualDatesLast) {
@@ -163,7 +158,7 @@ TEST_F(DatabaseTest, RemoveInvalidDropsRecordsWhoseLibraryItemsAreGone) {
         event->kind = kind;
         log.Events().push_back(std::move(event));
     }
-    CDatabase::DropCounts dropped = log.RemoveInvalid(App().library.get());
+    CDatabase::DropCounts dropped = log.RemoveInvalid(library.get());
     EXPECT_EQ(dropped.workouts, 2u);
     EXPECT_EQ(dropped.events, 2u);
     EXPECT_TRUE(log.IndexIsConsistent());

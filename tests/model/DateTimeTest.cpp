@@ -62,19 +62,18 @@ TEST(DateTime, TimeStampsConvertThroughLocalTime) {
     const std::string savedTz = tz ? tz : "";
     setenv("TZ", "Europe/Berlin", 1);
     tzset();
-    ResetApp();
     // 2001-09-09 01:46:40 UTC is 03:46:40 summer time in Berlin.
     EXPECT_EQ(*LocalFromTimeStamp(1000000000), (DateParts{2001, 9, 9, 3, 46, 40}));
     EXPECT_EQ(TimeStampFromLocal({2001, 9, 9, 3, 46, 40}), 1000000000);
     EXPECT_FALSE(TimeStampFromLocal({2040, 1, 1}));  // beyond 32 bits
-    App().now = [] { return std::time_t{1000000000}; };
-    EXPECT_EQ(NowAsDateTime(), *DateTimeFromParts({2001, 9, 9, 3, 46, 40}));
+    AppContext context;
+    context.clock = [] { return std::time_t{1000000000}; };
+    EXPECT_EQ(context.NowAsDateTime(), *DateTimeFromParts({2001, 9, 9, 3, 46, 40}));
     if (tz)
         setenv("TZ", savedTz.c_str(), 1);
     else
         unsetenv("TZ");
     tzset();
-    ResetApp();
 }
 
 }  // namespace

@@ -3,91 +3,30 @@
 #include <filesystem>
 #include <fstream>
 
-#include "AppContext.h"
 #include "DocumentFile.h"
-#include "KadenzoDoc.h"
-#include "LogFixtures.h"
-#include "StreamBytes.h"
+#include "DocumentFixture.h"
 
 namespace kadenzo {
 namespace {
 
 using Answer = DocumentPrompts::Answer;
 using Bytes = std::vector<std::uint8_t>;
+using test::kLongAgo;
+using test::kNow;
 using test::MakeWorkout;
 using test::StreamBytes;
 
-constexpr std::time_t kNow = 1709294400;      // 1 March 2024
-constexpr std::int32_t kLongAgo = 315532800;  // 1 January 1980
+std::unique_ptr<CDatabase> LogOf(std::vector<std::unique_ptr<CWorkOut>> workouts) {
+    auto log = std::make_unique<CDatabase>();
+    for (auto& w : workouts) log->AddWorkout(std::move(w));
+    return log;
+}
 
-class FakePrompts : public DocumentPrompts {
-public:
-    Answer Ask(std::uint32_t messageId, const std::string&) override {
-        asked.push_back(messageId);
-        return answer;
-    }
-    void Warn(std::uint32_t messageId, const std::string& text) override {
-        warnings.emplace_back(messageId, text);
-    }
-    void EditProfile(AthleteProfile& profile) override {
-        ++profilePrompts;
-        profile.maxHeartRate = 186;
-    }
-
-    Answer answer = Answer::Dismissed;
-    std::vector<std::uint32_t> asked;
-    std::vector<std::pair<std::uint32_t, std::string>> warnings;
-    int profilePrompts = 0;
-};
-
-class Texts : public StringTable {
-public:
-    std::string Text(std::uint32_t id) const override {
-        return id == 33024 ? "%d records were removed (100%%)." : id == 33060 ? "Training log" : "";
-    }
-};
-
-class KadenzoDocTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetApp();
-        App().now = [] { return kNow; };
-        App().strings = &texts;
-        App().library = test::MakeLibrary();
-        document = std::make_unique<CKadenzoDoc>(&prompts);
-        document->birthDate = kLongAgo;  // no first-time profile prompt
-        folder = std::filesystem::temp_directory_path() /
-                 ("kadenzo-doc-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override {
-        document.reset();
-        ResetApp();
-        std::filesystem::remove_all(folder);
-    }
-
-    Bytes Saved() {
-        return test::Stored([&](CArchive& ar) { document->Store(ar); });
-    }
-    // A file written with `library` as the program's library; the current one is restored.
-    Bytes FileWithLibrary(std::unique_ptr<CLibrary> library) {
-        std::unique_ptr<CLibrary> current = std::move(App().library);
-        App().library = std::move(library);
-        Bytes bytes = Saved();
-        App().library = std::move(current);
-        return bytes;
-    }
-
-    Texts texts;
-    FakePrompts prompts;
-    std::unique_ptr<CKadenzoDoc> document;
-    std::filesystem::path folder;
-};
+using KadenzoDocTest = test::DocumentFixture;
 
 TEST_F(KadenzoDocTest, EmptyDocumentIs106Bytes) {
-    App().library = std::make_unique<CLibrary>();
-    document->birthDate = 1000000000;
+    context.library = std::make_unique<CLibrary>();
+    edit::SetProfile(*document, {0, -1, 1000000000});
     Bytes bytes = Saved();
     ASSERT_EQ(bytes.size(), 106u);
     StreamBytes header;
@@ -100,14 +39,14 @@ TEST_F(KadenzoDocTest, EmptyDocumentIs106Bytes) {
 }
 
 TEST_F(KadenzoDocTest, SavedFileOpensToTheSameContentAndBytes) {
-    CDatabase& log = document->Log();
-    log.name = "Season 2024";
-    auto w = MakeWorkout(45000.5, test::kFixedPulse);
-    w->duration = 90;
-    log.AddWorkout(std::move(w));
-    log.AddWorkout(MakeWorkout(46000.5));
-    log.Events().push_back(std::make_unique<CEvent>());
-    document->maxHeartRate = 190;
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(45000.5, test::kFixedPulse));
+    workouts.back()->duration = 90;
+    workouts.push_back(MakeWorkout(46000.5));
+    auto log = LogOf(std::move(workouts));
+    log->name = "Season 2024";
+    log->Events().push_back(std::make_unique<CEvent>());
+    Start(std::move(log), 190);
 
     const std::string path = (folder / "diary.kdz").string();
     std::string error;
@@ -121,10 +60,9 @@ TEST_F(KadenzoDocTest, SavedFileOpensToTheSameContentAndBytes) {
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(document->Title(), "Season 2024");
     EXPECT_EQ(document->Log().WorkoutCount(), 2u);
-    EXPECT_EQ(App().log, &document->Log());
     // The cycling workout's minutes put cycling first; apart from that order the
     // file is written again byte for byte.
-    EXPECT_EQ(App().library->sports[0].id, test::kBike);
+    EXPECT_EQ(document->Library().sports[0].id, test::kBike);
     Bytes again = Saved();
     EXPECT_EQ(again.size(), onDisk.size());
     document->Load(again);
@@ -148,7 +86,8 @@ TEST_F(KadenzoDocTest, ReconciliationAsksByComputerNameAndTheAnswerDecides) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.fileComputer) + " answer " +
                      std::to_string(static_cast<int>(c.answer)));
-        App().library = test::MakeLibrary();
+        context.library = test::MakeLibrary();
+        const CLibrary* program = &document->Library();
         prompts.asked.clear();
         auto other = test::MakeLibrary(c.fileComputer);
         if (!c.sameFingerprint) other->sports[0].name = "Trail running";
@@ -156,46 +95,70 @@ TEST_F(KadenzoDocTest, ReconciliationAsksByComputerNameAndTheAnswerDecides) {
         prompts.answer = c.answer;
         document->Load(bytes);
         EXPECT_EQ(prompts.asked, c.asked);
-        EXPECT_EQ(document->libraryReplaced, c.replaced);
-        EXPECT_EQ(App().library->FindSport(test::kRun)->name,
+        EXPECT_EQ(document->LibraryReplaced(), c.replaced);
+        EXPECT_EQ(&document->Library() == program, !c.replaced);
+        EXPECT_EQ(document->Library().FindSport(test::kRun)->name,
                   c.replaced ? "Trail running" : "Running");
     }
 }
 
-TEST_F(KadenzoDocTest, RecordsTheKeptLibraryLacksAreDroppedWithOneWarning) {
+TEST_F(KadenzoDocTest, DroppedRecordsAreReportedOnceAfterTheViewsHaveTheNewLog) {
     auto withExtras = test::MakeLibrary("LAPTOP");
     test::AddItem(withExtras->workoutTemplates, 900, "Gone");
     test::AddItem(withExtras->eventKinds, 901, "Gone too");
-    document->Log().AddWorkout(MakeWorkout(45000.5, 900));
-    document->Log().AddWorkout(MakeWorkout(45001.5, 900));
-    document->Log().AddWorkout(MakeWorkout(45002.5));
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(45000.5, 900));
+    workouts.push_back(MakeWorkout(45001.5, 900));
+    workouts.push_back(MakeWorkout(45002.5));
+    auto log = LogOf(std::move(workouts));
     auto event = std::make_unique<CEvent>();
     event->kind = 901;
-    document->Log().Events().push_back(std::move(event));
+    log->Events().push_back(std::move(event));
+    Start(std::move(log));
     Bytes threeDropped = FileWithLibrary(std::move(withExtras));
+    std::ofstream(folder / "dropped.kdz", std::ios::binary)
+        .write(reinterpret_cast<const char*>(threeDropped.data()),
+               static_cast<std::streamsize>(threeDropped.size()));
 
+    test::RecordingObserver observer;
+    document->AddObserver(&observer);
+    // While the message is up the window may repaint: by then every view has
+    // been told, and the log it shows is the new one.
+    std::size_t workoutsWhileWarning = 0;
+    prompts.onWarn = [&] {
+        EXPECT_EQ(observer.notices, (std::vector<std::string>{"replacing", "replaced"}));
+        workoutsWhileWarning = document->Log().WorkoutCount();
+    };
     prompts.answer = Answer::No;  // keep the program's library, which lacks 900 and 901
-    document->Load(threeDropped);
-    EXPECT_EQ(document->Log().WorkoutCount(), 1u);
-    EXPECT_EQ(document->lastDropped.workouts, 2u);
-    EXPECT_EQ(document->lastDropped.events, 1u);
+    ASSERT_TRUE(document->OnOpenDocument((folder / "dropped.kdz").string()));
+    EXPECT_EQ(workoutsWhileWarning, 1u);
+    EXPECT_EQ(document->LastDropped().workouts, 2u);
+    EXPECT_EQ(document->LastDropped().events, 1u);
     ASSERT_EQ(prompts.warnings.size(), 1u);
     EXPECT_EQ(prompts.warnings[0].first, 33024u);
     EXPECT_EQ(prompts.warnings[0].second, "3 records were removed (100%%).");
+    document->RemoveObserver(&observer);
 
+    prompts.onWarn = nullptr;
     prompts.warnings.clear();
-    document->Log().AddWorkout(MakeWorkout(45003.5, 900));
+    std::vector<std::unique_ptr<CWorkOut>> one;
+    one.push_back(MakeWorkout(45003.5, 900));
+    Start(LogOf(std::move(one)));
     document->Load(Saved());
     ASSERT_EQ(prompts.warnings.size(), 1u);
     EXPECT_EQ(prompts.warnings[0].first, 33023u);  // one record
 }
 
 TEST_F(KadenzoDocTest, AFileThatFailsToLoadLeavesTheDocumentAsItWas) {
-    document->Log().name = "Keep me";
-    auto kept = document->Log().AddWorkout(MakeWorkout(45000.5));
+    auto log = std::make_unique<CDatabase>();
+    log->name = "Keep me";
+    log->AddWorkout(MakeWorkout(45000.5));
+    Start(std::move(log));
     Bytes good = Saved();
-    const CLibrary* library = App().library.get();
-    CDatabase* log = App().log;
+    const CLibrary* library = &document->Library();
+    const CDatabase* shown = &document->Log();
+    test::RecordingObserver observer;
+    document->AddObserver(&observer);
 
     // Every truncation of a good file fails cleanly.
     for (std::size_t size = 0; size < good.size(); ++size) {
@@ -206,10 +169,12 @@ TEST_F(KadenzoDocTest, AFileThatFailsToLoadLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(document->OnOpenDocument((folder / "missing.kdz").string(), &error));
     EXPECT_NE(error.find("missing.kdz"), std::string::npos);
 
-    EXPECT_EQ(App().library.get(), library);
-    EXPECT_EQ(App().log, log);
+    EXPECT_EQ(&document->Library(), library);
+    EXPECT_EQ(&document->Log(), shown);
+    EXPECT_TRUE(observer.notices.empty());
     EXPECT_EQ(document->Title(), "Keep me");
-    EXPECT_EQ((*kept)->date, 45000.5);
+    EXPECT_EQ(document->Log().Workouts().front()->date, 45000.5);
+    document->RemoveObserver(&observer);
 }
 
 TEST_F(KadenzoDocTest, SavingNeverDamagesTheOldFile) {
@@ -237,16 +202,16 @@ TEST_F(KadenzoDocTest, OldFormatFilesStartWithTheProfileAndHoldRawRecords) {
         b.Dword(0).Dword(test::kRun).Dword(0).Float(10.5f).Float(55).String("").String("");
         b.Byte(0).Dword(0).Dword(0).Dword(0).Byte(0).Dword(0);
     }
-    App().library.reset();  // nothing to reconcile with: the file's library is taken
+    prompts.answer = Answer::Yes;  // another computer's library: take it
     document->Load(b.bytes);
-    EXPECT_EQ(document->maxHeartRate, 185);
-    EXPECT_EQ(document->hrFormula, 1);
+    EXPECT_EQ(document->Profile().maxHeartRate, 185);
+    EXPECT_EQ(document->Profile().hrFormula, 1);
     EXPECT_EQ(document->Title(), "Alte Saison");
     ASSERT_EQ(document->Log().WorkoutCount(), 1u);  // the one whose template is gone dropped
     EXPECT_EQ(document->Log().Workouts().front()->plannedDistance, 10.0);
-    EXPECT_EQ(App().library->computerName, "OLDPC");
-    EXPECT_EQ(App().library->sports[0].active, 0u);  // a raw library reads like schema 0
-    EXPECT_EQ(App().library->workoutTemplates.idCounter, test::kTempoRun + 1);
+    EXPECT_EQ(document->Library().computerName, "OLDPC");
+    EXPECT_EQ(document->Library().sports[0].active, 0u);  // a raw library reads like schema 0
+    EXPECT_EQ(document->Library().workoutTemplates.idCounter, test::kTempoRun + 1);
     EXPECT_EQ(prompts.warnings.size(), 1u);
 
     // Saving writes the new format.
@@ -257,36 +222,32 @@ TEST_F(KadenzoDocTest, OldFormatFilesStartWithTheProfileAndHoldRawRecords) {
 }
 
 TEST_F(KadenzoDocTest, MaxHeartRateComesFromTestsThenProfileThenAge) {
-    CDatabase& log = document->Log();
-    auto test1 = MakeWorkout(10.5);
-    test1->maxPulseTest = 1;
-    test1->maxPulse = 185;
-    log.AddWorkout(std::move(test1));
-    log.AddWorkout(MakeWorkout(20.5));
-    document->maxHeartRate = 21;
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(10.5));
+    workouts.back()->maxPulseTest = 1;
+    workouts.back()->maxPulse = 185;
+    workouts.push_back(MakeWorkout(20.5));
+    Start(LogOf(std::move(workouts)), 21);
 
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(20.5)), 185);
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(5.5)), 21);   // no test before
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(30.5)), 21);  // after all workouts
 
-    document->maxHeartRate = 20;  // 20 and below: not entered
-    document->birthDate = static_cast<std::int32_t>(kNow - (40 * 365 + 10) * 86400);
-    document->hrFormula = 1;
+    // 20 and below: not entered.
+    const auto fortyYearsAgo = static_cast<std::int32_t>(kNow - (40 * 365 + 10) * 86400);
+    edit::SetProfile(*document, {20, 1, fortyYearsAgo});
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(30.5)), 170);
-    document->hrFormula = 0;
+    edit::SetProfile(*document, {20, 0, fortyYearsAgo});
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(30.5)), 180);
-    document->hrFormula = -1;
-    document->maxHeartRate = 0;
+    edit::SetProfile(*document, {0, -1, fortyYearsAgo});
     EXPECT_EQ(document->MaxHeartRate(*MakeWorkout(30.5)), 0);
 }
 
 TEST_F(KadenzoDocTest, UndoKeepsElevenStatesAndRedoReturns) {
     document->OnNewDocument();
-    document->birthDate = kLongAgo;
-    for (int change = 1; change <= 12; ++change) {
-        document->Log().name = "state " + std::to_string(change);
-        document->Checkpoint();
-    }
+    edit::SetProfile(*document, {190, -1, kLongAgo});
+    for (int change = 1; change <= 12; ++change)
+        edit::SetLogName(*document, "state " + std::to_string(change));
     EXPECT_EQ(document->UndoSnapshots(), 11u);
     int undos = 0;
     while (document->CanUndo()) {
@@ -301,45 +262,86 @@ TEST_F(KadenzoDocTest, UndoKeepsElevenStatesAndRedoReturns) {
     document->Redo();
     document->Redo();
     EXPECT_EQ(document->Title(), "state 4");
-    document->Log().name = "branch";
-    document->Checkpoint();
+    edit::SetLogName(*document, "branch");
     EXPECT_FALSE(document->CanRedo());
-    EXPECT_EQ(App().log, &document->Log());
 }
 
-TEST_F(KadenzoDocTest, ProfileIsAskedOnceForANewAthlete) {
-    document->OnNewDocument();  // birthDate is now: the profile was never entered
-    std::size_t snapshots = document->UndoSnapshots();
-    document->Log().AddWorkout(MakeWorkout(45000.5));
+TEST_F(KadenzoDocTest, ProfileIsAskedOnceForANewAthleteAsAChangeOfItsOwn) {
+    document->OnNewDocument();  // the birth date is now: the profile was never entered
+    const std::size_t snapshots = document->UndoSnapshots();
+    edit::AddWorkout(*document, MakeWorkout(45000.5), edit::InDateOrder(45000.5));
     EXPECT_EQ(prompts.profilePrompts, 1);
-    EXPECT_EQ(document->maxHeartRate, 186);
+    EXPECT_EQ(document->Profile().maxHeartRate, 186);
     EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(document->UndoSnapshots(), snapshots + 1);  // checkpoint before the dialog
-    document->Log().AddWorkout(MakeWorkout(45001.5));
+    EXPECT_EQ(document->UndoSnapshots(), snapshots + 2);  // the profile, then the workout
+    edit::AddWorkout(*document, MakeWorkout(45001.5), edit::InDateOrder(45001.5));
     EXPECT_EQ(prompts.profilePrompts, 1);
+    document->Undo();
+    document->Undo();
+    EXPECT_EQ(document->Profile().maxHeartRate, 186);
+    EXPECT_EQ(document->Log().WorkoutCount(), 0u);
 }
 
-class RecordingObserver : public DocumentObserver {
-public:
-    void OnDocumentChanged(DocumentChange change) override { changes.push_back(change); }
-    std::vector<DocumentChange> changes;
-};
-
-TEST_F(KadenzoDocTest, TitleFollowsTheLogNameAndViewsHearOfEachChangeOnce) {
-    RecordingObserver observer;
+TEST_F(KadenzoDocTest, ObserversHearOfEachChangeOnceAndOfReplacementsTwice) {
+    test::RecordingObserver observer;
     document->AddObserver(&observer);
     EXPECT_EQ(document->Title(), "Training log");
-    document->Log().name = "Marathon";
-    document->SetTitle("ignored");
+    edit::SetLogName(*document, "Marathon");
     EXPECT_EQ(document->Title(), "Marathon");
-    document->SetModifiedFlag();
-    document->SetModifiedFlag();
-    document->Checkpoint();
+    ASSERT_EQ(observer.changes.size(), 1u);
+    EXPECT_EQ(observer.changes[0].what, DocumentChange::kTitle | DocumentChange::kModified);
+    edit::SetLogName(*document, "Marathon");  // nothing to change: nothing heard
+    edit::SetLogName(*document, "Ultra");
+    EXPECT_EQ(observer.changes.back().what, DocumentChange::kTitle);  // already modified
+
+    observer.Clear();
     document->Undo();
-    EXPECT_EQ(observer.changes,
-              (std::vector<DocumentChange>{DocumentChange::Title, DocumentChange::Modified,
-                                           DocumentChange::Contents}));
+    EXPECT_EQ(observer.notices, (std::vector<std::string>{"replacing", "replaced"}));
+    EXPECT_EQ(document->Title(), "Marathon");
+    document->SetModifiedFlag(false);
+    document->SetModifiedFlag(false);
+    EXPECT_EQ(observer.changes.size(), 1u);
     document->RemoveObserver(&observer);
+}
+
+TEST_F(KadenzoDocTest, AFailedChangeLeavesDocumentHistoryAndFlagAsTheyWere) {
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(45000.5));
+    Start(LogOf(std::move(workouts)));
+    edit::SetLogName(*document, "Before");
+    document->SetModifiedFlag(false);
+    const Bytes before = Saved();
+    const std::size_t snapshots = document->UndoSnapshots();
+
+    EXPECT_THROW(document->Transact([&]() -> std::optional<DocumentChange> {
+        document->MutableLog().name = "Half done";
+        document->MutableLog().AddWorkout(MakeWorkout(45001.5));
+        throw std::runtime_error("disk on fire");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(Saved(), before);
+    EXPECT_EQ(document->UndoSnapshots(), snapshots);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(document->Title(), "Before");
+}
+
+TEST_F(KadenzoDocTest, TargetsAreFixedOnceTheirDayHasComeBySavingAndCheckpoints) {
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(45351.5));  // 29 February 2024: past
+    workouts.push_back(MakeWorkout(45353.5));  // 2 March 2024: to come
+    Start(LogOf(std::move(workouts)), 200);
+    // Storing alone changes nothing.
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 0u);
+    Saved();
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 0u);
+
+    edit::SetLogName(*document, "checkpointed");
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 1u);
+    EXPECT_EQ(Nth(0)->get()->targetPulseHigh, 150);  // 75 % of 200
+    EXPECT_EQ(Nth(1)->get()->targetFixed, 0u);
+    // A later profile leaves the fixed targets as they were.
+    edit::SetProfile(*document, {150, -1, kLongAgo});
+    EXPECT_EQ(Nth(0)->get()->targetPulseHigh, 150);
 }
 
 }  // namespace

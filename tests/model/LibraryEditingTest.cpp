@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "AppContext.h"
 #include "Database.h"
 #include "Library.h"
 #include "LibraryEditing.h"
@@ -24,7 +23,6 @@ CWorkOut& AddWorkout(CDatabase& log, std::uint32_t sportId, double duration) {
 class LibraryEditingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetApp();
         AddItem(lib.categories, 3, "Grundlage");
         AddItem(lib.categories, 4, "Frei");
         AddItem(lib.sports, 100, "Sonstiges");
@@ -37,7 +35,6 @@ protected:
         AddItem(lib.eventKinds, 8, "Reise");
         lib.RecomputeIdCounters();
     }
-    void TearDown() override { ResetApp(); }
 
     std::vector<CellValue> Row(const LibraryListModel& model, std::size_t row) {
         std::vector<CellValue> cells;
@@ -48,10 +45,11 @@ protected:
 
     CLibrary lib;
     CDatabase log;
+    UnitSettings units;
 };
 
 TEST_F(LibraryEditingTest, NewRowsStartWithTheirDefaultsAndTheNextId) {
-    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log, units);
     EXPECT_EQ(templates->Choices(2), (std::vector<Choice>{{100, "Sonstiges"}, {101, "Laufen"}}));
 
     std::size_t row = templates->AddRow();
@@ -63,14 +61,14 @@ TEST_F(LibraryEditingTest, NewRowsStartWithTheirDefaultsAndTheNextId) {
     // A fresh row holds no value yet (the relative-pulse box is preset).
     EXPECT_TRUE(templates->RowIsEmpty(Row(*templates, row)));
 
-    auto categories = MakeListModel(LibraryList::Categories, lib, &log);
+    auto categories = MakeListModel(LibraryList::Categories, lib, &log, units);
     row = categories->AddRow();
     EXPECT_EQ(lib.categories[row].id, 6u);
     EXPECT_EQ(lib.categories[row].colour, kNoColour);
 }
 
 TEST_F(LibraryEditingTest, ValidationNamesTheFirstMissingValue) {
-    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log, units);
     std::vector<CellValue> cells = Row(*templates, 0);
     EXPECT_EQ(templates->Validate(cells), 0u);
     cells[1].value = kNoId;
@@ -78,12 +76,12 @@ TEST_F(LibraryEditingTest, ValidationNamesTheFirstMissingValue) {
     cells[0].text.clear();
     EXPECT_EQ(templates->Validate(cells), 33044u);
 
-    auto subSports = MakeListModel(LibraryList::SubSports, lib, &log);
+    auto subSports = MakeListModel(LibraryList::SubSports, lib, &log, units);
     cells = Row(*subSports, 0);
     cells[1].value = kNoId;
     EXPECT_EQ(subSports->Validate(cells), 33046u);
 
-    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log);
+    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log, units);
     cells = Row(*tracks, 0);
     cells[0].text.clear();
     EXPECT_EQ(tracks->Validate(cells), 33043u);
@@ -102,7 +100,7 @@ TEST_F(LibraryEditingTest, ItemsStillReferredToCannotBeDeleted) {
     for (LibraryList list :
          {LibraryList::Categories, LibraryList::Templates, LibraryList::Intensities,
           LibraryList::SubSports, LibraryList::Tracks, LibraryList::EventKinds}) {
-        auto model = MakeListModel(list, lib, &log);
+        auto model = MakeListModel(list, lib, &log, units);
         std::size_t before = model->RowCount();
         DeleteResult refused = model->DeleteRow(0);
         EXPECT_FALSE(refused.deleted);
@@ -110,19 +108,19 @@ TEST_F(LibraryEditingTest, ItemsStillReferredToCannotBeDeleted) {
         EXPECT_EQ(model->RowCount(), before);
     }
 
-    auto kinds = MakeListModel(LibraryList::EventKinds, lib, &log);
+    auto kinds = MakeListModel(LibraryList::EventKinds, lib, &log, units);
     EXPECT_TRUE(kinds->DeleteRow(1).deleted);  // "Reise" is unused
     EXPECT_EQ(lib.eventKinds.size(), 1u);
 
     // Without a log only the library itself can hold a reference.
     workout.templateId = 0;
-    auto templates = MakeListModel(LibraryList::Templates, lib, nullptr);
+    auto templates = MakeListModel(LibraryList::Templates, lib, nullptr, units);
     EXPECT_TRUE(templates->DeleteRow(0).deleted);
-    EXPECT_TRUE(MakeListModel(LibraryList::Categories, lib, &log)->DeleteRow(0).deleted);
+    EXPECT_TRUE(MakeListModel(LibraryList::Categories, lib, &log, units)->DeleteRow(0).deleted);
 }
 
 TEST_F(LibraryEditingTest, SportsOfferOnlyTheirActiveFlag) {
-    auto sports = MakeListModel(LibraryList::Sports, lib, &log);
+    auto sports = MakeListModel(LibraryList::Sports, lib, &log, units);
     EXPECT_FALSE(sports->CanAddRows());
     EXPECT_EQ(sports->GetCell(1, 0).value, 1u);
     sports->SetCell(0, 0, CellValue{"", 0, 1});
@@ -132,18 +130,18 @@ TEST_F(LibraryEditingTest, SportsOfferOnlyTheirActiveFlag) {
 }
 
 TEST_F(LibraryEditingTest, TrackDistancesShowInTheUserUnitRoundedDown) {
-    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log);
+    auto tracks = MakeListModel(LibraryList::Tracks, lib, &log, units);
     lib.tracks[0].distance = 12.349f;
     EXPECT_DOUBLE_EQ(tracks->GetCell(0, 2).number, 12.34);
 
-    App().units.distance = 1;  // miles
+    units.distance = 1;  // miles
     lib.tracks[0].distance = 10;
     EXPECT_DOUBLE_EQ(tracks->GetCell(0, 2).number, 6.21);
     tracks->SetCell(0, 2, CellValue{"", 1, 0});  // one mile = 1.6103... km
     EXPECT_FLOAT_EQ(lib.tracks[0].distance, 1.61f);
 
     // Typed numbers outside a field's range are clamped, not wrapped.
-    auto templates = MakeListModel(LibraryList::Templates, lib, &log);
+    auto templates = MakeListModel(LibraryList::Templates, lib, &log, units);
     templates->SetCell(0, 4, CellValue{"", -5, 0});
     templates->SetCell(0, 5, CellValue{"", 1e12, 0});
     EXPECT_EQ(lib.workoutTemplates[0].pulseLow, 0u);

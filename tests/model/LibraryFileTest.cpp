@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "AppContext.h"
 #include "LibraryFile.h"
 
 namespace kadenzo {
@@ -20,7 +19,7 @@ std::string ReadAll(const fs::path& path) {
 std::unique_ptr<CLibrary> LibraryNamed(const std::string& computerName) {
     auto lib = std::make_unique<CLibrary>();
     lib->computerName = computerName;
-    lib->EnsureBuiltInSport();
+    lib->EnsureBuiltInSport("Other");
     return lib;
 }
 
@@ -28,7 +27,6 @@ std::unique_ptr<CLibrary> LibraryNamed(const std::string& computerName) {
 class LibraryFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetApp();
         root_ = fs::temp_directory_path() /
                 ("kadenzo-libfile-" +
                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
@@ -38,63 +36,59 @@ protected:
         fs::create_directories(root_ / "program");
         oldCwd_ = fs::current_path();
         fs::current_path(root_ / "work");
-        App().programDirectory = (root_ / "program").string() + "/";
+        programDirectory_ = (root_ / "program").string() + "/";
     }
     void TearDown() override {
         fs::current_path(oldCwd_);
         fs::remove_all(root_);
-        ResetApp();
     }
+    std::string Path() const { return GetLibraryFilePath(programDirectory_); }
+
     fs::path root_;
     fs::path oldCwd_;
+    std::string programDirectory_;
 };
 
 TEST_F(LibraryFileTest, TheWorkingFolderFileWinsOverTheProgramFolder) {
-    EXPECT_EQ(GetLibraryFilePath(), (root_ / "program" / "library.dat").string());
+    EXPECT_EQ(Path(), (root_ / "program" / "library.dat").string());
 
-    App().library = LibraryNamed("PROGRAM");
-    ASSERT_TRUE(SaveLibraryFile());
+    ASSERT_TRUE(SaveLibraryFile(*LibraryNamed("PROGRAM"), Path()));
     EXPECT_TRUE(fs::exists(root_ / "program" / "library.dat"));
     EXPECT_FALSE(fs::exists("library.dat"));
-    App().library.reset();
-    ASSERT_TRUE(LoadLibraryFile());
-    EXPECT_EQ(App().library->computerName, "PROGRAM");
+    std::unique_ptr<CLibrary> loaded = LoadLibraryFile(Path());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->computerName, "PROGRAM");
 
     SaveLibraryTo(*LibraryNamed("LOCAL"), "library.dat");
-    EXPECT_EQ(GetLibraryFilePath(), "./library.dat");
-    ASSERT_TRUE(LoadLibraryFile());
-    EXPECT_EQ(App().library->computerName, "LOCAL");
+    EXPECT_EQ(Path(), "./library.dat");
+    loaded = LoadLibraryFile(Path());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->computerName, "LOCAL");
 }
 
-TEST_F(LibraryFileTest, AFailedLoadKeepsTheCurrentLibrary) {
-    App().library = LibraryNamed("CURRENT");
-    const CLibrary* current = App().library.get();
-    EXPECT_FALSE(LoadLibraryFile());  // no file at all
-    EXPECT_EQ(App().library.get(), current);
-
-    const fs::path path = root_ / "program" / "library.dat";
-    SaveLibraryTo(*LibraryNamed("DAMAGED"), path.string());
-    fs::resize_file(path, fs::file_size(path) - 3);
-    EXPECT_FALSE(LoadLibraryFile());
-    EXPECT_EQ(App().library.get(), current);
+TEST_F(LibraryFileTest, MissingAndDamagedFilesLoadNothing) {
+    EXPECT_FALSE(LoadLibraryFile(Path()));  // no file at all
+    SaveLibraryTo(*LibraryNamed("DAMAGED"), Path());
+    fs::resize_file(Path(), fs::file_size(Path()) - 3);
+    EXPECT_FALSE(LoadLibraryFile(Path()));
 }
 
-TEST_F(LibraryFileTest, AFailedSaveKeepsTheOldFile) {
-    EXPECT_FALSE(SaveLibraryFile());  // no current library
-    fs::path path = root_ / "program" / "library.dat";
-    SaveLibraryTo(*LibraryNamed("OLD"), path.string());
+TEST_F(LibraryFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    const std::string path = Path();
+    SaveLibraryTo(*LibraryNamed("OLD"), path);
     const std::string old = ReadAll(path);
 
     // The temporary file cannot be created where a folder of that name stands.
-    fs::create_directory(path.string() + ".tmp");
-    App().library = LibraryNamed("NEW");
-    EXPECT_FALSE(SaveLibraryFile());
+    fs::create_directory(path + ".tmp");
+    std::string error;
+    EXPECT_FALSE(SaveLibraryFile(*LibraryNamed("NEW"), path, &error));
+    EXPECT_FALSE(error.empty());
     EXPECT_EQ(ReadAll(path), old);
 
-    fs::remove(path.string() + ".tmp");
-    EXPECT_TRUE(SaveLibraryFile());
-    EXPECT_EQ(ReadLibraryFile(path.string())->computerName, "NEW");
-    EXPECT_FALSE(fs::exists(path.string() + ".tmp"));
+    fs::remove(path + ".tmp");
+    EXPECT_TRUE(SaveLibraryFile(*LibraryNamed("NEW"), path));
+    EXPECT_EQ(ReadLibraryFile(path)->computerName, "NEW");
+    EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
 }  // namespace

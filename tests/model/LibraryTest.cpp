@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "Library.h"
 #include "LibraryFile.h"
 #include "LogFixtures.h"
@@ -149,32 +148,21 @@ TEST(Library, FingerprintUsesIdsAndSignedNameCharactersOnly) {
     EXPECT_EQ(wrap.Fingerprint(), static_cast<std::int32_t>(0x40000000u * 381u));
 }
 
-class TestTexts : public StringTable {
-public:
-    std::string Text(std::uint32_t id) const override { return id == 33109 ? "Sonstiges" : ""; }
-};
-
-TEST(Library, LookupsAndTheBuiltInSportUseTheCurrentLibrary) {
-    ResetApp();
-    EXPECT_EQ(GetSportName(100), "???");  // no library at all
-
-    TestTexts texts;
-    App().strings = &texts;
-    App().library = SampleLibrary();
-    App().library->EnsureBuiltInSport();
-    App().library->EnsureBuiltInSport();
-    ASSERT_EQ(App().library->sports.size(), 2u);
-    const CLibSport* builtIn = FindSport(100);
+TEST(Library, LookupsAndTheBuiltInSport) {
+    std::unique_ptr<CLibrary> library = SampleLibrary();
+    library->EnsureBuiltInSport("Sonstiges");
+    library->EnsureBuiltInSport("Other");
+    ASSERT_EQ(library->sports.size(), 2u);
+    const CLibSport* builtIn = library->FindSport(100);
     ASSERT_NE(builtIn, nullptr);
     EXPECT_EQ(builtIn->name, "Sonstiges");
     EXPECT_EQ(builtIn->iconId, 42u);
-    EXPECT_EQ(GetCategoryName(4), "Wettkampf");
-    EXPECT_EQ(GetTrackName(kNoId), "???");
+    EXPECT_EQ(library->GetCategoryName(4), "Wettkampf");
+    EXPECT_EQ(library->GetTrackName(kNoId), "???");
 
-    App().library->RemoveAll();
-    EXPECT_EQ(GetSportName(100), "???");
-    EXPECT_EQ(App().library->tracks.idCounter, 40u);
-    ResetApp();
+    library->RemoveAll();
+    EXPECT_EQ(library->GetSportName(100), "???");
+    EXPECT_EQ(library->tracks.idCounter, 40u);
 }
 
 }  // namespace

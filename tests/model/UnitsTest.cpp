@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
+#include "StringTable.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -13,30 +13,28 @@ public:
 
 TEST(Units, EachSettingConvertsOnlyItsOwnKindAndPicksItsLabel) {
     FixedStrings strings;
-    ResetApp();
-    App().strings = &strings;
-    EXPECT_EQ(UnitLabel(kUnitDistance), "#33102");
-    EXPECT_EQ(UnitLabel(kUnitWeight), "#33106");
+    UnitSettings units;
+    EXPECT_EQ(UnitLabel(kUnitDistance, units, strings), "#33102");
+    EXPECT_EQ(UnitLabel(kUnitWeight, units, strings), "#33106");
 
-    App().units.distance = 1;  // miles
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance), 6.21);
-    EXPECT_NEAR(FromDisplay(6.21, kUnitDistance), 10.0, 1e-12);
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitSpeed), 6.21);
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitWeight), 10);
-    EXPECT_EQ(UnitLabel(kUnitSpeed), "#33105");
+    units.distance = 1;  // miles
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance, units), 6.21);
+    EXPECT_NEAR(FromDisplay(6.21, kUnitDistance, units), 10.0, 1e-12);
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitSpeed, units), 6.21);
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitWeight, units), 10);
+    EXPECT_EQ(UnitLabel(kUnitSpeed, units, strings), "#33105");
 
-    App().units = {0, 1};  // pounds
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitWeight), 22.05);
-    EXPECT_NEAR(FromDisplay(22.05, kUnitWeight), 10.0, 1e-12);
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance), 10);
-    EXPECT_EQ(UnitLabel(kUnitWeight), "#33107");
+    units = {0, 1};  // pounds
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitWeight, units), 22.05);
+    EXPECT_NEAR(FromDisplay(22.05, kUnitWeight, units), 10.0, 1e-12);
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance, units), 10);
+    EXPECT_EQ(UnitLabel(kUnitWeight, units, strings), "#33107");
 
-    App().units.distance = 7;  // unknown settings and kinds pass through
-    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance), 10);
-    EXPECT_EQ(UnitLabel(kUnitDistance), "??");
-    EXPECT_DOUBLE_EQ(ToDisplay(10, 99), 10);
-    EXPECT_EQ(UnitLabel(99), "??");
-    ResetApp();
+    units.distance = 7;  // unknown settings and kinds pass through
+    EXPECT_DOUBLE_EQ(ToDisplay(10, kUnitDistance, units), 10);
+    EXPECT_EQ(UnitLabel(kUnitDistance, units, strings), "??");
+    EXPECT_DOUBLE_EQ(ToDisplay(10, 99, units), 10);
+    EXPECT_EQ(UnitLabel(99, units, strings), "??");
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AppContext.h"
 #include "Database.h"
-#include "KadenzoDoc.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
 #include "WorkOut.h"
@@ -15,26 +13,26 @@ using test::StreamBytes;
 constexpr double kPast = 45000.5;    // 15 March 2023
 constexpr double kFuture = 46000.5;  // 10 December 2025
 
+constexpr double kNow = 45352.5;  // 1 March 2024
+
 class WorkOutTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetApp();
-        RegisterLogClasses();
-        App().now = [] { return std::time_t{1709294400}; };  // 1 March 2024
-        App().library = test::MakeLibrary();
-        document = std::make_unique<CKadenzoDoc>();
-        document->maxHeartRate = 190;
-    }
-    void TearDown() override {
-        document.reset();
-        ResetApp();
-    }
+    void SetUp() override { RegisterLogClasses(); }
 
     static std::vector<std::uint8_t> Store(CWorkOut& workout) {
         return test::Stored([&](CArchive& ar) { workout.Serialize(ar); });
     }
+    bool FixIfDue(CWorkOut& workout) {
+        return workout.FixTargetsIfDue(kNow, *library,
+                                       [this](const CWorkOut&) { return maxHeartRate; });
+    }
+    void Compute(CWorkOut& workout, bool force) {
+        workout.ComputeTargetPulse(
+            *library, [this](const CWorkOut&) { return maxHeartRate; }, force);
+    }
 
-    std::unique_ptr<CKadenzoDoc> document;
+    std::unique_ptr<CLibrary> library = test::MakeLibrary();
+    std::int32_t maxHeartRate = 190;
 };
 
 // Every field with its own value, so that a field written in the wrong place shows.
@@ -77,39 +75,44 @@ TEST_F(WorkOutTest, FutureWorkoutIsStoredWithOpenTargets) {
     expected.String("run.hrm").String("windy").Byte(151).Byte(155);
     expected.Dword(test::kHills).Dword(test::kEasy).Dword(test::kRiverLoop);
     expected.Byte(178).Byte(176).Dword(1).Long(20).Long(800);
+    EXPECT_FALSE(FixIfDue(w));
     EXPECT_EQ(Store(w), expected.bytes);
     EXPECT_EQ(w.targetFixed, 0u);
 }
 
-TEST_F(WorkOutTest, PastWorkoutFixesItsTargetsAtTheFirstStore) {
+TEST_F(WorkOutTest, PastWorkoutFixesItsTargetsOnce) {
     CWorkOut w = FullWorkout(kPast);
     w.maxPulseTest = 0;
+    const std::vector<std::uint8_t> open = Store(w);  // storing alone changes nothing
+    EXPECT_EQ(Store(w), open);
+    EXPECT_TRUE(FixIfDue(w));
     std::vector<std::uint8_t> first = Store(w);
     // targetFixed 1 and the two bytes, high first, after the sport id; 75 % of 190 is
     // 142.5, truncated.
     std::size_t at = 8 + 8 + 8 + 4 + 9 + 7 + 4 + 4;
     EXPECT_EQ(std::vector<std::uint8_t>(first.begin() + at, first.begin() + at + 6),
               (std::vector<std::uint8_t>{1, 0, 0, 0, 142, 114}));
-    document->maxHeartRate = 150;  // later profile changes leave fixed targets alone
+    maxHeartRate = 150;  // later profile changes leave fixed targets alone
+    EXPECT_FALSE(FixIfDue(w));
     EXPECT_EQ(Store(w), first);
 }
 
 TEST_F(WorkOutTest, AbsoluteTargetsKeepTheLowByteAndFixedOnesStay) {
     CWorkOut absolute = *test::MakeWorkout(kFuture, test::kFixedPulse);
-    absolute.ComputeTargetPulse(false);
+    Compute(absolute, false);
     EXPECT_EQ(absolute.targetPulseLow, 50);
     EXPECT_EQ(absolute.targetPulseHigh, 44);  // 300 keeps its low 8 bits
 
     absolute.targetFixed = 1;
     absolute.targetPulseHigh = 99;
-    absolute.ComputeTargetPulse(false);
+    Compute(absolute, false);
     EXPECT_EQ(absolute.targetPulseHigh, 99);
-    absolute.ComputeTargetPulse(true);
+    Compute(absolute, true);
     EXPECT_EQ(absolute.targetPulseHigh, 44);
 
     CWorkOut orphan = *test::MakeWorkout(kFuture, 999);  // its template is gone
     orphan.targetPulseHigh = 7;
-    orphan.ComputeTargetPulse(true);
+    Compute(orphan, true);
     EXPECT_EQ(orphan.targetPulseHigh, 7);
 }
 
@@ -179,15 +182,15 @@ TEST_F(WorkOutTest, ComparisonAndCopiesIgnoreOnlyTheTargets) {
 
 TEST_F(WorkOutTest, ValidateNeedsTheTemplateAndResetsOtherMissingItems) {
     CWorkOut w = FullWorkout(kPast);
-    App().library->tracks.RemoveAt(0);
+    library->tracks.RemoveAt(0);
     w.intensityId = 555;
-    EXPECT_TRUE(w.Validate());
+    EXPECT_TRUE(w.Validate(library.get()));
     EXPECT_EQ(w.trackId, 0u);
     EXPECT_EQ(w.intensityId, 0u);
     EXPECT_EQ(w.subSportId, test::kHills);
 
     w.templateId = 555;
-    EXPECT_FALSE(w.Validate());
+    EXPECT_FALSE(w.Validate(library.get()));
     EXPECT_FALSE(FullWorkout(kPast).Validate(nullptr));
 }
 

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "AppContext.h"
 #include "Library.h"
 #include "LibraryFile.h"
 #include "LibraryItems.h"
@@ -28,7 +27,6 @@ std::set<std::uint32_t> CheckedIds(const List& list) {
 }
 
 TEST(StarterLibrary, ListsAreSoundAndReferencesPointToExistingItems) {
-    ResetApp();
     const auto library = ReadLibraryFile(BuiltFile("library.dat").toStdString());
     ASSERT_TRUE(library);
     const CLibSport* builtIn = library->FindSport(100);
@@ -63,7 +61,6 @@ TEST(StarterLibrary, ListsAreSoundAndReferencesPointToExistingItems) {
         // Event kinds from 0x0FFFFFF0 up are taken for built-in kinds.
         EXPECT_LT(kind->id, 0x0FFFFFF0u);
     }
-    ResetApp();
 }
 
 }  // namespace

@@ -15,15 +15,6 @@ using test::ReadText;
 
 class DocumentToolTest : public test::ToolTest {
 protected:
-    void SetUp() override {
-        ToolTest::SetUp();
-        ResetApp();
-    }
-    void TearDown() override {
-        ResetApp();
-        ToolTest::TearDown();
-    }
-
     // A document with a bit of everything, written as the program saves it.
     void WriteSample(const std::string& path) {
         auto library = std::make_unique<CLibrary>();
@@ -32,11 +23,8 @@ protected:
         AddItem(library->workoutTemplates, 5, "Dauerlauf \x96 locker").sportId = 1;
         AddItem(library->eventKinds, 9, "Krank").colour = 0x8080FF;
         library->RecomputeIdCounters();
-        App().library = std::move(library);
-        CKadenzoDoc document;
-        document.birthDate = 500000000;
-        CDatabase& log = document.Log();
-        log.name = "Saison \xE4\xF6\xFC";
+        auto log = std::make_unique<CDatabase>();
+        log->name = "Saison \xE4\xF6\xFC";
         for (double date : {45000.75, 45001.25, 99999.5}) {
             auto w = std::make_unique<CWorkOut>();
             w->date = date;
@@ -45,14 +33,21 @@ protected:
             w->duration = 61.0 / 3.0;
             w->notes = "\x80 100";
             w->marker1 = -7;
-            log.AddWorkout(std::move(w));
+            log->AddWorkout(std::move(w));
         }
         CBodyInfo info({CalendarDateTime::kNull, 45000.5});
         info.weight = std::numeric_limits<double>::quiet_NaN();
-        log.SetBodyInfo(info);
+        log->SetBodyInfo(info);
         auto event = std::make_unique<CEvent>();
         event->kind = 9;
-        log.Events().push_back(std::move(event));
+        log->Events().push_back(std::move(event));
+        AppContext context;
+        CKadenzoDoc document(context);
+        DocumentContents contents;
+        contents.birthDate = 500000000;
+        contents.library = std::move(library);
+        contents.log = std::move(log);
+        document.SetContents(std::move(contents));
         std::string error;
         ASSERT_TRUE(document.OnSaveDocument(path, &error)) << error;
     }

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "DocumentFixture.h"
+
+namespace kadenzo {
+namespace {
+
+using test::MakeWorkout;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr double kMonday = 45369.5;  // 18 March 2024
+
+// Each edit is checked the same way: it changes the document, takes exactly
+// one checkpoint, is heard once, and undo and redo bring back the states
+// before and after byte for byte.
+class DocumentEditsTest : public test::DocumentFixture {
+protected:
+    DocumentEditsTest() {
+        auto log = std::make_unique<CDatabase>();
+        for (int day = 0; day < 3; ++day) {
+            auto w = MakeWorkout(kMonday + day);
+            w->notes = "day " + std::to_string(day);
+            w->duration = 30 + day;
+            log->AddWorkout(std::move(w));
+        }
+        Start(std::move(log), 190);
+        document->AddObserver(&observer);
+    }
+    ~DocumentEditsTest() override { document->RemoveObserver(&observer); }
+
+    // Runs the edit and checks the round trip; returns what the observers heard.
+    DocumentChange RoundTrip(const std::function<bool()>& edit) {
+        const Bytes before = Saved();
+        const std::size_t snapshots = document->UndoSnapshots();
+        observer.Clear();
+        EXPECT_TRUE(edit());
+        const Bytes after = Saved();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(document->UndoSnapshots(), snapshots + (snapshots == 0 ? 2 : 1));
+        EXPECT_TRUE(document->IsModified());
+        EXPECT_EQ(observer.changes.size(), 1u);
+        const DocumentChange heard =
+            observer.changes.empty() ? DocumentChange{} : observer.changes[0];
+        document->Undo();
+        EXPECT_EQ(Saved(), before);
+        document->Redo();
+        EXPECT_EQ(Saved(), after);
+        return heard;
+    }
+    std::string Notes() const {
+        std::string notes;
+        for (const auto& w : document->Log().Workouts()) notes += w->notes + "|";
+        return notes;
+    }
+
+    test::RecordingObserver observer;
+};
+
+TEST_F(DocumentEditsTest, WorkoutEditsNameTheDaysTheyTouch) {
+    DocumentChange added = RoundTrip([&] {
+        auto w = MakeWorkout(0);
+        w->notes = "new";
+        return edit::AddWorkout(*document, std::move(w), {kMonday + 1, Nth(1), true}).has_value();
+    });
+    EXPECT_EQ(Notes(), "day 0|new|day 1|day 2|");
+    EXPECT_TRUE(added.TouchesDays(45370, 45370));
+    EXPECT_FALSE(added.TouchesDays(45369, 45369));
+
+    CWorkOut changed = **Nth(0);
+    changed.date = kMonday + 5;
+    DocumentChange replaced =
+        RoundTrip([&] { return edit::ReplaceWorkout(*document, Nth(0), changed); });
+    EXPECT_EQ(replaced.firstDay, 45369);
+    EXPECT_EQ(replaced.lastDay, 45374);
+    EXPECT_EQ(Notes(), "new|day 1|day 2|day 0|");
+
+    RoundTrip([&] { return edit::RemoveWorkout(*document, Nth(0)); });
+    EXPECT_EQ(Notes(), "day 1|day 2|day 0|");
+}
+
+TEST_F(DocumentEditsTest, AMoveIsOneChangeAndACopyLeavesThePerformedPartBehind) {
+    DocumentChange moved = RoundTrip([&] {
+        return edit::MoveWorkout(*document, Nth(0), {kMonday + 2, Nth(2), false}).has_value();
+    });
+    EXPECT_EQ(Notes(), "day 1|day 2|day 0|");
+    EXPECT_EQ(moved.firstDay, 45369);
+    EXPECT_EQ(moved.lastDay, 45371);
+    // Undo of the move shows the workout once, at its old place.
+    document->Undo();
+    EXPECT_EQ(Notes(), "day 0|day 1|day 2|");
+    document->Redo();
+
+    RoundTrip([&] {
+        return edit::CopyWorkout(*document, Nth(2), edit::InDateOrder(kMonday + 7)).has_value();
+    });
+    const CWorkOut& copy = **Nth(3);
+    EXPECT_EQ(copy.notes, "");
+    EXPECT_EQ(copy.duration, 0);
+    EXPECT_EQ(copy.date, kMonday + 7);
+    EXPECT_EQ(copy.targetFixed, 0u);
+    EXPECT_EQ(Nth(2)->get()->notes, "day 0");  // the original stays
+}
+
+TEST_F(DocumentEditsTest, EditsThatChangeNothingTakeNoCheckpoint) {
+    edit::SetLogName(*document, "Season");
+    const std::size_t snapshots = document->UndoSnapshots();
+    document->SetModifiedFlag(false);
+    observer.Clear();
+    EXPECT_FALSE(edit::SetLogName(*document, "Season"));
+    EXPECT_FALSE(edit::ReplaceWorkout(*document, Nth(0), **Nth(0)));
+    EXPECT_FALSE(edit::RemoveWorkout(*document, document->Log().EndWorkouts()));
+    EXPECT_FALSE(edit::SetProfile(*document, document->Profile()));
+    EXPECT_FALSE(edit::RemoveBodyInfo(*document, {CalendarDateTime::kValid, kMonday}));
+    EXPECT_FALSE(edit::SetEvents(*document, {}));
+    EXPECT_EQ(document->UndoSnapshots(), snapshots);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(observer.notices.empty());
+}
+
+TEST_F(DocumentEditsTest, BodyDataEventsProfileNameAndLibraryRoundTrip) {
+    CBodyInfo weight(CalendarDateTime{CalendarDateTime::kValid, kMonday});
+    weight.weight = 71.5;
+    DocumentChange body = RoundTrip([&] { return edit::SetBodyInfo(*document, weight); });
+    EXPECT_TRUE(body.Has(DocumentChange::kBodyData));
+    EXPECT_TRUE(body.TouchesDays(45369, 45369));
+    RoundTrip([&] { return edit::RemoveBodyInfo(*document, weight.date); });
+
+    CEvent camp;
+    camp.start = {CalendarDateTime::kValid, kMonday + 10};
+    camp.end = {CalendarDateTime::kValid, kMonday + 16};
+    camp.kind = test::kIllness;
+    DocumentChange events = RoundTrip([&] { return edit::SetEvents(*document, {camp}); });
+    EXPECT_EQ(events.firstDay, 45379);
+    EXPECT_EQ(events.lastDay, 45385);
+
+    RoundTrip([&] { return edit::SetProfile(*document, {181, 0, test::kLongAgo}); });
+    RoundTrip([&] { return edit::SetLogName(*document, "Spring"); });
+
+    auto renamed = document->Library().Clone();
+    renamed->FindSport(test::kRun)->name = "Trail";
+    DocumentChange library =
+        RoundTrip([&] { return edit::ReplaceLibrary(*document, std::move(renamed)); });
+    EXPECT_TRUE(library.Has(DocumentChange::kLibrary));
+    EXPECT_EQ(document->Library().GetSportName(test::kRun), "Trail");
+    // Undo brings the old library back without asking.
+    document->Undo();
+    EXPECT_EQ(document->Library().GetSportName(test::kRun), "Running");
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+}  // namespace
+}  // namespace kadenzo
