@@ -3,16 +3,22 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test bench clean
+.PHONY: deps configure build program run test bench clean
 
 deps:
 	@scripts/install-deps
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The program with its data and kadenzo-tool, without tests or benchmarks.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target kadenzo kadenzo-tool
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: program
 	@scripts/run-demo $(BUILD)
 
 test: deps

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QPageSetupDialog>
 
 #include "AboutDialog.h"
@@ -50,6 +52,8 @@ CKadenzoApp::CKadenzoApp(UserDialogs& dialogs, std::unique_ptr<QSettings> settin
     : dialogs_(dialogs), settings_(std::move(settings)), options_(std::move(options)) {
     InitAppResources();
     context_.clock = options_.clock;
+    // The diary is a landscape page; print set-up starts from there.
+    printer_.setPageOrientation(QPageLayout::Landscape);
 }
 
 CKadenzoApp::~CKadenzoApp() { ExitInstance(); }
@@ -71,6 +75,16 @@ bool CKadenzoApp::LoadLanguageModule() {
     return true;
 }
 
+void CKadenzoApp::InstallQtTranslation() {
+    // Qt's own buttons and dialogs speak the module's language.
+    qtTranslator_ = std::make_unique<QTranslator>();
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qtTranslator_->load(QStringLiteral("qtbase_") + module_->Language(), folder))
+        QCoreApplication::installTranslator(qtTranslator_.get());
+    else
+        qtTranslator_.reset();
+}
+
 void CKadenzoApp::ReadUnitSettings() { context_.units = kadenzo::ReadUnitSettings(*settings_); }
 
 void CKadenzoApp::WriteUnitSettings() { kadenzo::WriteUnitSettings(*settings_, context_.units); }
@@ -80,15 +94,20 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
         dialogs_.Message(NoModuleMessage(), UserDialogs::Icon::Error);
         return false;
     }
+    InstallQtTranslation();
     ReadUnitSettings();
 
     auto splash =
         std::make_unique<CSplashWindow>(module_->Bitmap(IDB_SPLASH), options_.splashMinimumMs);
     splash->show();
     QCoreApplication::processEvents();
+    // Messages while the splash shows belong to it, so they stay above it.
+    dialogs_.SetParentWindow(splash.get());
 
-    if (!EnsureLibrary()) return false;
-    RunWebInfoCheck(*this);
+    const bool ready = EnsureLibrary();
+    if (ready) RunWebInfoCheck(*this);
+    dialogs_.SetParentWindow(nullptr);
+    if (!ready) return false;
     splash->WaitUntilElapsed();
     splash.reset();
 

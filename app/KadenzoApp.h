@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 
@@ -81,6 +82,7 @@ public:
 
 private:
     bool EnsureLibrary();
+    void InstallQtTranslation();
     void RegisterAppCommands();
 
     UserDialogs& dialogs_;
@@ -88,6 +90,7 @@ private:
     Options options_;
     AppContext context_;
     std::unique_ptr<LanguageModule> module_;
+    std::unique_ptr<QTranslator> qtTranslator_;
     std::unique_ptr<DocumentController> document_;
     std::unique_ptr<CMainFrame> frame_;
     QPrinter printer_;  // page set-up shared by every print

@@ -10,6 +10,7 @@ namespace kadenzo {
 #if KADENZO_WITH_LEGACY_IMPORT
 
 bool ImportLegacyLibraryAtStartup(CLibrary& library) {
+    KeepUserDataSourcesInHome();
     return ImportLegacyDatabase(library, kLegacyDataSource);
 }
 

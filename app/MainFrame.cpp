@@ -4,15 +4,20 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
 #include <QToolBar>
 
 #include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
+#include "KeyboardLocks.h"
 #include "Library.h"
 #include "LogNameDialog.h"
 #include "PlaceholderView.h"
@@ -68,7 +73,13 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     UpdateRecentFiles();
     UpdateTitle();
     UpdateCommandUi();
-    resize(1000, 720);
+    resize(InitialSize(screen() ? screen()->availableGeometry().size() : QSize()));
+}
+
+QSize CMainFrame::InitialSize(const QSize& available) {
+    // Most of the screen, so that the four weeks have room, but not all of it.
+    if (!available.isValid()) return {1280, 860};
+    return {std::max(800, available.width() * 9 / 10), std::max(600, available.height() * 9 / 10)};
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -185,7 +196,27 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    // Idle, the message pane says "Ready"; fly-by help replaces it for a while.
+    const QString ready = module_.QText(IDS_READY);
+    connect(bar, &QStatusBar::messageChanged, this, [bar, ready](const QString& message) {
+        if (message.isEmpty() && !ready.isEmpty()) bar->showMessage(ready);
+    });
+    bar->showMessage(ready);
+    for (int id : {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}) {
+        auto* indicator = new QLabel(module_.QText(static_cast<std::uint32_t>(id)), bar);
+        indicator->setObjectName(QStringLiteral("Indicator%1").arg(id));
+        indicator->setAlignment(Qt::AlignCenter);
+        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
+        indicator->setEnabled(false);
+        bar->addPermanentWidget(indicator);
+        indicators_.push_back(indicator);
+    }
+    UpdateIndicators();
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+    poll->start(300);
     // Fly-by help: a text numbered like the command holds its status bar
     // prompt and, on a second line, its tool tip.
     for (auto& [id, action] : actions_) {
@@ -215,7 +246,9 @@ bool CMainFrame::SwitchToView(ViewKind kind) {
     const auto it = viewFactories_.find(kind);
     QWidget* view = it == viewFactories_.end() || !it->second ? nullptr : it->second(*this);
     if (!view) return false;
-    // The frame deletes the old view when the new one takes its place.
+    // The old view goes at once, so that its commands are disabled before the
+    // menus and the tool bar are updated below.
+    delete takeCentralWidget();
     setCentralWidget(view);
     view->show();
     view->setFocus();
@@ -251,6 +284,12 @@ void CMainFrame::SetSportMenuHandler(std::function<void(int)> handler) {
 }
 
 void CMainFrame::SetStatusText(const QString& text) { statusBar()->showMessage(text); }
+
+void CMainFrame::UpdateIndicators() {
+    const std::optional<KeyboardLocks> locks = ReadKeyboardLocks();
+    const bool on[] = {locks && locks->caps, locks && locks->num, locks && locks->scroll};
+    for (std::size_t i = 0; i < indicators_.size() && i < 3; ++i) indicators_[i]->setEnabled(on[i]);
+}
 
 void CMainFrame::UpdateTitle() {
     setWindowTitle(document_.Title() + QStringLiteral("[*] - Kadenzo"));

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSize>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -68,6 +69,10 @@ public:
 
     // Writes a text into the status bar's message pane.
     void SetStatusText(const QString& text);
+    // Shows the lock keys' state in the status bar's indicators.
+    void UpdateIndicators();
+    // The first size of the window on a screen with that much room.
+    static QSize InitialSize(const QSize& available);
 
     // Puts the document's title and modified mark into the caption.
     void UpdateTitle();
@@ -101,6 +106,7 @@ private:
     std::vector<QAction*> recentFileActions_;
     QString recentFilePlaceholder_;
     QToolBar* toolBar_ = nullptr;
+    std::vector<QLabel*> indicators_;  // caps, num and scroll lock
     std::map<ViewKind, ViewFactory> viewFactories_;
     ViewKind activeKind_ = ViewKind::Diary;
 };

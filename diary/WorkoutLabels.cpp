@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Formats.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -29,9 +30,7 @@ std::string FormatLabelDuration(double minutes) {
 
 std::string FormatLabelDistance(double kilometres, const UnitSettings& units,
                                 const std::string& unitLabel) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", ToDisplay(Sane(kilometres), kUnitDistance, units));
-    return buffer + unitLabel;
+    return FormatFixed(ToDisplay(Sane(kilometres), kUnitDistance, units), 1) + unitLabel;
 }
 
 std::string ScreenTitle(const LabelFacts& facts) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,15 @@ void RemoveUserDataSource(const std::string& dataSource) {
 }
 
 }  // namespace
+
+void KeepUserDataSourcesInHome() {
+    const char* named = std::getenv("ODBCINI");
+    if (named && *named) return;
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return;
+    const std::string ini = std::string(home) + "/.odbc.ini";
+    setenv("ODBCINI", ini.c_str(), 1);
+}
 
 void RemoveLegacyDatabase(const std::string& dataSource, const std::string& programDirectory) {
     if (!dataSource.empty()) RemoveUserDataSource(dataSource);

@@ -13,4 +13,10 @@ namespace kadenzo {
 // Failures are ignored; without a program folder no file is deleted.
 void RemoveLegacyDatabase(const std::string& dataSource, const std::string& programDirectory);
 
+// unixODBC finds the user's data sources in the home folder of the password
+// database, not in $HOME; this points it (through ODBCINI) at $HOME/.odbc.ini
+// unless ODBCINI already names a file, so that the program never reads or
+// writes outside the home it was given. Call before any ODBC use.
+void KeepUserDataSourcesInHome();
+
 }  // namespace kadenzo

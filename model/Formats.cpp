@@ -1,8 +1,11 @@
 #include "Formats.h"
 
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 #include "DateTime.h"
 
@@ -22,19 +25,85 @@ std::string FormatDuration(double minutes, bool withSeconds) {
     return buffer;
 }
 
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The leading whole number (strtol in base 10), saturating; 0 without one.
+long LeadingWhole(std::string_view text, std::size_t* used) {
+    std::size_t p = 0;
+    while (p < text.size() && IsSpace(text[p])) ++p;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
+    long value = 0;
+    const std::size_t digits = p;
+    for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
+        value = value > 100000000L ? value : value * 10 + (text[p] - '0');
+    if (used) *used = p > digits ? p : 0;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text, std::size_t* used) {
+    std::size_t p = 0;
+    while (p < text.size() && IsSpace(text[p])) ++p;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
+    double value = 0;
+    // from_chars reads the "C" locale's form and nothing else.
+    const auto [end, error] = std::from_chars(text.data() + p, text.data() + text.size(), value,
+                                              std::chars_format::general);
+    const std::size_t after = static_cast<std::size_t>(end - text.data());
+    if (after == p) {
+        if (used) *used = 0;
+        return 0.0;
+    }
+    if (error == std::errc::result_out_of_range)
+        value = value == 0 ? 0.0 : std::copysign(HUGE_VAL, value);
+    if (used) *used = after;
+    return negative ? -value : value;
+}
+
 double ParseDuration(std::string_view text) {
-    std::string s(text);  // strtod needs a terminated string
-    const char* begin = s.c_str();
-    char* end = nullptr;
-    double number = std::strtod(begin, &end);
-    if (*end != ':') return end == begin ? 0.0 : number;
-    long hours = std::strtol(begin, nullptr, 10);
-    const char* afterColon = end + 1;
-    char* minutesEnd = nullptr;
-    long mins = std::strtol(afterColon, &minutesEnd, 10);
-    long secs = *minutesEnd == ':' ? std::strtol(minutesEnd + 1, nullptr, 10) : 0;
+    std::size_t used = 0;
+    const double number = ParseLeadingNumber(text, &used);
+    if (used >= text.size() || text[used] != ':') return number;
+    // "h:mm" or "h:mm:ss": whole numbers around the colons.
+    const long hours = LeadingWhole(text, nullptr);
+    const std::string_view afterColon = text.substr(used + 1);
+    std::size_t minutesUsed = 0;
+    const long mins = LeadingWhole(afterColon, &minutesUsed);
+    long secs = 0;
+    if (minutesUsed < afterColon.size() && afterColon[minutesUsed] == ':')
+        secs = LeadingWhole(afterColon.substr(minutesUsed + 1), nullptr);
     return static_cast<double>(hours) * 60 + static_cast<double>(mins) +
            static_cast<double>(secs) * 0.016666666666666666;
+}
+
+std::string FormatFixed(double value, int decimals) {
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::fixed, decimals);
+    if (error != std::errc()) return WithPointDecimal(std::to_string(value));
+    return std::string(buffer, end);
+}
+
+std::string WithPointDecimal(std::string printed) {
+    const char* point = std::localeconv()->decimal_point;
+    if (!point || !*point || std::string_view(point) == ".") return printed;
+    const std::string_view localPoint(point);
+    std::string result;
+    result.reserve(printed.size());
+    for (std::size_t i = 0; i < printed.size();) {
+        if (std::string_view(printed).substr(i, localPoint.size()) == localPoint) {
+            result += '.';
+            i += localPoint.size();
+        } else {
+            result += printed[i++];
+        }
+    }
+    return result;
 }
 
 double RoundDown(double value, int decimals) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,10 +9,20 @@ namespace kadenzo {
 
 struct DateParts;
 
+// Numbers read and written here use '.' whatever locale the process runs in.
+
 // "h:mm" or "h:mm:ss" of a duration in minutes; seconds are dropped, not rounded.
 std::string FormatDuration(double minutes, bool withSeconds);
 // Minutes from "90", "90.5", "1:30" or "1:30:30"; text without a number gives 0.
 double ParseDuration(std::string_view text);
+// The leading number of a text as strtod reads it in the "C" locale (white
+// space, sign, digits, '.', exponent); 0 and *used = 0 when there is none.
+double ParseLeadingNumber(std::string_view text, std::size_t* used = nullptr);
+// value with `decimals` digits after a '.', rounded as printf rounds.
+std::string FormatFixed(double value, int decimals);
+// Text printed by the C library with the locale's decimal point, with '.'
+// in its place.
+std::string WithPointDecimal(std::string printed);
 // floor(value * 10^decimals) / 10^decimals.
 double RoundDown(double value, int decimals);
 // "dd.mm.yyyy".

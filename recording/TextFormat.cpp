@@ -1,9 +1,12 @@
 #include "TextFormat.h"
 
+#include "Formats.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace kadenzo {
@@ -25,10 +28,17 @@ std::string Print(const std::string& directive, T value) {
     char buffer[512];
     int length = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
     if (length < 0) return {};
-    if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, length);
-    std::vector<char> large(static_cast<std::size_t>(length) + 1);
-    std::snprintf(large.data(), large.size(), directive.c_str(), value);
-    return std::string(large.data(), static_cast<std::size_t>(length));
+    std::string printed;
+    if (static_cast<std::size_t>(length) < sizeof buffer) {
+        printed.assign(buffer, static_cast<std::size_t>(length));
+    } else {
+        std::vector<char> large(static_cast<std::size_t>(length) + 1);
+        std::snprintf(large.data(), large.size(), directive.c_str(), value);
+        printed.assign(large.data(), static_cast<std::size_t>(length));
+    }
+    // Figures show a '.' whatever the locale the program runs in.
+    if constexpr (std::is_floating_point_v<T>) return WithPointDecimal(std::move(printed));
+    return printed;
 }
 
 }  // namespace

@@ -310,6 +310,9 @@ inline constexpr int IDC_LIBRARY_TABS = 1120;
 // A text numbered like a command holds its status bar prompt and, after a new
 // line, its tool tip. File-dialog filters are pairs "text|patterns|...||".
 inline constexpr int IDS_READY = 57345;           // the idle status bar message
+inline constexpr int ID_INDICATOR_CAPS = 59137;   // status bar lock indicators
+inline constexpr int ID_INDICATOR_NUM = 59138;
+inline constexpr int ID_INDICATOR_SCRL = 59139;
 inline constexpr int IDS_CANNOT_DELETE_ROWS = 1;  // library editor: list allows no deletion
 inline constexpr int IDS_WEEK_LABEL = 33000;      // %i week, %i two-digit year
 inline constexpr int IDS_OTHERS = 33001;

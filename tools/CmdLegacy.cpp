@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "Cp1252.h"
+#include "LegacyCleanup.h"
 #include "LegacyImport.h"
 #include "LibraryFile.h"
 
@@ -15,6 +16,7 @@ int LegacyImport(const Args& args) {
         std::fputs("usage: kadenzo-tool legacy-import DSN OUT\n", stderr);
         return 2;
     }
+    KeepUserDataSourcesInHome();
     CLibrary library;
     std::string error;
     if (!ImportLegacyDatabase(library, Utf8ToCp1252(args[0]), &error)) {

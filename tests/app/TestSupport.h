@@ -29,7 +29,11 @@ public:
         Icon icon;
     };
 
-    void Message(const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    void SetParentWindow(QWidget* parent) override { parents.push_back(parent); }
+    void Message(const QString& text, Icon icon) override {
+        messages.push_back({text, icon});
+        if (whileShown) whileShown();
+    }
     bool AskYesNo(const QString& text, Icon icon) override {
         questions.push_back({text, icon});
         return Next(yesNo, false);
@@ -50,6 +54,8 @@ public:
     }
 
     std::vector<Shown> messages;     // Message() calls
+    std::vector<QWidget*> parents;   // SetParentWindow() calls
+    std::function<void()> whileShown;  // runs while a message would be on screen
     std::vector<Shown> questions;    // AskYesNo() and AskYesNoCancel() calls
     std::deque<bool> yesNo;          // answers of AskYesNo, "No" when empty
     std::deque<Answer> yesNoCancel;  // answers of AskYesNoCancel, Cancel when empty

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <string>
+
 #include "Formats.h"
 
 namespace kadenzo {
@@ -15,9 +19,36 @@ TEST(Formats, DurationsDropSecondsAndShowNonFiniteAsZero) {
 TEST(Formats, ParseDurationReadsMinutesOrClockTexts) {
     const std::pair<const char*, double> cases[] = {
         {"1:30", 90}, {"1:30:30", 90.5}, {"45.5", 45.5}, {"1:75", 135},
-        {"", 0},      {"abc", 0},        {"2:", 120}};
+        {"", 0},      {"abc", 0},        {"2:", 120}, {":30", 30}, {" 1e1", 10}};
     for (const auto& [text, minutes] : cases)
         EXPECT_DOUBLE_EQ(ParseDuration(text), minutes) << text;
+}
+
+// The program runs in the user's locale (Qt sets it), where printf and strtod
+// would read and write "45,5"; numbers here must not follow it.
+class GermanLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::setlocale(LC_ALL, nullptr);
+        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+            << "the de_DE.UTF-8 locale is missing (scripts/install-deps makes it)";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+
+private:
+    std::string previous_;
+};
+
+TEST_F(GermanLocale, NumbersReadAndWriteThePointWhateverTheLocale) {
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 2.5);
+    ASSERT_STREQ(printed, "2,5");  // the C library does follow the locale here
+    EXPECT_DOUBLE_EQ(ParseDuration("45.5"), 45.5);
+    EXPECT_DOUBLE_EQ(ParseDuration(NormaliseDecimalComma("12,5")), 12.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("3.25 km"), 3.25);
+    EXPECT_EQ(FormatFixed(65.04, 1), "65.0");
+    EXPECT_EQ(FormatFixed(-0.125, 2), "-0.12");
+    EXPECT_EQ(WithPointDecimal(printed), "2.5");
 }
 
 TEST(Formats, RoundDownCutsTowardNegativeInfinity) {
