@@ -17,7 +17,6 @@
 #include "Texts.h"
 #include "UnitsDialog.h"
 #include "UserDialogs.h"
-#include "WebInfoCheck.h"
 
 // The program's own icon lives in a static library; its resources must be
 // pulled in explicitly.
@@ -89,7 +88,7 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::processEvents();
 
     if (!EnsureLibrary()) return false;
-    RunWebInfoCheck(*this);
+    if (options_.webInfoCheck) options_.webInfoCheck(*settings_, dialogs_, *splash);
     splash->WaitUntilElapsed();
     splash.reset();
 

@@ -14,6 +14,7 @@ namespace kadenzo {
 
 class CLibrary;
 class CMainFrame;
+class CSplashWindow;
 class DocumentController;
 class UserDialogs;
 
@@ -35,6 +36,8 @@ public:
         std::function<bool(CLibrary&)> importLegacyLibrary;
         // Removes the older version's data source after a successful import.
         std::function<void()> removeLegacyDataSource;
+        // The web information check, run while the splash shows; empty skips it.
+        std::function<void(QSettings&, UserDialogs&, CSplashWindow&)> webInfoCheck;
     };
 
     // The settings store is handed in so that tests can point it elsewhere.
