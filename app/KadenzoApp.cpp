@@ -7,12 +7,14 @@
 #include "AboutDialog.h"
 #include "AppContext.h"
 #include "AppSettings.h"
+#include "DataFiles.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "LibraryFile.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
+#include "ShellOpen.h"
 #include "SplashWindow.h"
 #include "Texts.h"
 #include "UnitsDialog.h"
@@ -152,6 +154,13 @@ void CKadenzoApp::RegisterAppCommands() {
     frame_->SetCommand(ID_APP_ABOUT, {[this] { OnAppAbout(); }, {}, {}});
     frame_->SetCommand(ID_EXPORT_LIBRARY, {[this] { OnExportLibrary(); }, {}, {}});
     frame_->SetCommand(ID_UNITS, {[this] { OnUnits(); }, {}, {}});
+    // The manual in the module's language, available when it is installed.
+    const auto manual = [this] {
+        return FindManual(options_.programDirectory, module_->Language());
+    };
+    frame_->SetCommand(
+        ID_MANUAL,
+        {[manual] { ShellOpen(manual()); }, [manual] { return !manual().isEmpty(); }, {}});
     frame_->SetCommand(ID_FILE_PRINT_SETUP, {[this] {
                                                  QPageSetupDialog dialog(&printer_, frame_.get());
                                                  dialog.exec();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace kadenzo {
+
+// A file the program ships beside itself: first in
+// <programDirectory>/../share/kadenzo/ (the installed layout), then in
+// <programDirectory>/ (the build tree). Empty when neither holds it.
+QString FindDataFile(const QString& programDirectory, const QString& name);
+
+// The user manual's file name for a language module ("en", "de").
+QString ManualFileName(const QString& language);
+// The manual in the module's language, else the English one; empty when
+// neither is there.
+QString FindManual(const QString& programDirectory, const QString& language);
+
+}  // namespace kadenzo
