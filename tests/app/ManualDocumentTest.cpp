@@ -81,11 +81,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
-        const auto pages =
-            QRegularExpression("/Type\\s*/Page\\b(?!s)").globalMatch(QString::fromLatin1(bytes));
-        int count = 0;
-        for (auto it = pages; it.hasNext(); it.next()) ++count;
-        QVERIFY2(count >= 3, qPrintable(QString::number(count)));
+        QVERIFY2(bytes.count("/Type /Page\n") >= 3, bytes.left(300).constData());
         QVERIFY(bytes.contains("/MediaBox [0 0 595"));  // A4 in points
         QVERIFY(!WriteManualPdf(manual, dir.filePath("no/such/folder/manual.pdf")));
     }
