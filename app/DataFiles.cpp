@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kadenzo {
 
@@ -15,7 +16,27 @@ QString DataDirectory(const QString& programDirectory) {
 }
 
 QString FindDataFile(const QString& programDirectory, const QString& name) {
-    return DataDirectory(programDirectory) + name;
+    if (name.isEmpty()) return {};
+    const QDir program(programDirectory);
+    for (const QString& folder :
+         {program.filePath(QStringLiteral("../share/kadenzo")), program.path()}) {
+        const QFileInfo file(QDir(folder), name);
+        if (file.isFile()) return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return {};
+}
+
+QString ManualFileName(const QString& language) {
+    // A language code is a few lower-case letters; anything else gets the English manual.
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
+    if (language == QLatin1String("en") || !code.match(language).hasMatch())
+        return QStringLiteral("kadenzo.pdf");
+    return QStringLiteral("kadenzo-%1.pdf").arg(language);
+}
+
+QString FindManual(const QString& programDirectory, const QString& language) {
+    const QString own = FindDataFile(programDirectory, ManualFileName(language));
+    return own.isEmpty() ? FindDataFile(programDirectory, ManualFileName(QString())) : own;
 }
 
 }  // namespace kadenzo

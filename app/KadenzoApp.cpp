@@ -15,11 +15,11 @@
 #include "LibraryFile.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
+#include "ShellOpen.h"
 #include "SplashWindow.h"
 #include "Texts.h"
 #include "UnitsDialog.h"
 #include "UserDialogs.h"
-#include "WebInfoCheck.h"
 
 // The program's own icon lives in a static library; its resources must be
 // pulled in explicitly.
@@ -105,7 +105,7 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     dialogs_.SetParentWindow(splash.get());
 
     const bool ready = EnsureLibrary();
-    if (ready) RunWebInfoCheck(*this);
+    if (ready && options_.webInfoCheck) options_.webInfoCheck(*settings_, dialogs_, *splash);
     dialogs_.SetParentWindow(nullptr);
     if (!ready) return false;
     splash->WaitUntilElapsed();
@@ -173,6 +173,13 @@ void CKadenzoApp::RegisterAppCommands() {
     frame_->SetCommand(ID_APP_ABOUT, {[this] { OnAppAbout(); }, {}, {}});
     frame_->SetCommand(ID_EXPORT_LIBRARY, {[this] { OnExportLibrary(); }, {}, {}});
     frame_->SetCommand(ID_UNITS, {[this] { OnUnits(); }, {}, {}});
+    // The manual in the module's language, available when it is installed.
+    const auto manual = [this] {
+        return FindManual(options_.programDirectory, module_->Language());
+    };
+    frame_->SetCommand(
+        ID_MANUAL,
+        {[manual] { ShellOpen(manual()); }, [manual] { return !manual().isEmpty(); }, {}});
     frame_->SetCommand(ID_FILE_PRINT_SETUP, {[this] {
                                                  QPageSetupDialog dialog(&printer_, frame_.get());
                                                  dialog.exec();

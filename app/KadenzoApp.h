@@ -16,6 +16,7 @@ namespace kadenzo {
 
 class CLibrary;
 class CMainFrame;
+class CSplashWindow;
 class DocumentController;
 class UserDialogs;
 
@@ -40,6 +41,8 @@ public:
         // Removes the older version's data source and files (in the given
         // program folder) after a successful import.
         std::function<void(const std::string& programDirectory)> removeLegacyDataSource;
+        // The web information check, run while the splash shows; empty skips it.
+        std::function<void(QSettings&, UserDialogs&, CSplashWindow&)> webInfoCheck;
         // "Now"; empty for the system clock.
         Clock clock;
     };

@@ -30,9 +30,8 @@
 namespace kadenzo {
 namespace {
 
-// The maker's home page and the manual, opened with the desktop's handlers.
+// The maker's home page, opened with the desktop's browser.
 const char kHomePage[] = "https://www.varnel-software.de/kadenzo/";
-const char kManualFile[] = "kadenzo.pdf";
 
 QString WithoutAccelerator(QString text) {
     text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
@@ -323,7 +322,6 @@ void CMainFrame::RegisterFrameCommands() {
     SetCommand(ID_ATHLETE_PROFILE, {[this] { OnAthleteProfile(); }, always, {}});
     SetCommand(ID_LOG_NAME, {[this] { OnLogName(); }, always, {}});
     SetCommand(ID_WEB_PAGE, {[] { ShellOpen(QString::fromLatin1(kHomePage)); }, always, {}});
-    SetCommand(ID_MANUAL, {[] { ShellOpen(QString::fromLatin1(kManualFile)); }, always, {}});
     SetCommand(ID_FILE_NEW, {[this] { document_.NewDocument(); }, always, {}});
     SetCommand(ID_FILE_OPEN, {[this] { document_.OpenDocument(); }, always, {}});
     SetCommand(ID_FILE_SAVE, {[this] { document_.Save(); }, always, {}});

@@ -29,12 +29,21 @@ void CSplashWindow::WaitUntilElapsed() {
     }
 }
 
+void CSplashWindow::SetStatusText(const QString& text) {
+    status_ = text;
+    repaint();  // start-up is busy on this thread; an update would wait
+}
+
 void CSplashWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (picture_.isNull()) {
         painter.fillRect(rect(), Qt::white);
     } else {
         painter.drawImage(rect(), picture_);
+    }
+    if (!status_.isEmpty()) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(rect().adjusted(8, 0, -8, -4), Qt::AlignBottom | Qt::AlignLeft, status_);
     }
 }
 

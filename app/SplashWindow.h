@@ -14,6 +14,8 @@ public:
     bool Elapsed() const { return elapsed_; }
     // Keeps the user interface alive until the minimum time has passed.
     void WaitUntilElapsed();
+    // A line of progress along the bottom edge; empty clears it.
+    void SetStatusText(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,6 +23,7 @@ protected:
 private:
     QImage picture_;
     bool elapsed_ = false;
+    QString status_;
 };
 
 }  // namespace kadenzo

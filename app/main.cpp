@@ -7,6 +7,7 @@
 #include "LegacyImportStep.h"
 #include "PrintDiaryToPdf.h"
 #include "QtUserDialogs.h"
+#include "WebInfoCheck.h"
 
 int main(int argc, char* argv[]) {
     if (kadenzo::IsPrintPdfCommand(argc, argv)) return kadenzo::PrintPdfMain(argc, argv);
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     options.programDirectory = QCoreApplication::applicationDirPath();
     options.importLegacyLibrary = kadenzo::ImportLegacyLibraryAtStartup;
     options.removeLegacyDataSource = kadenzo::RemoveLegacyDataSource;
+    options.webInfoCheck = kadenzo::RunWebInfoCheckAtStartup;
     kadenzo::CKadenzoApp app(dialogs, kadenzo::OpenSettings(), std::move(options));
 
     QStringList arguments = QCoreApplication::arguments();
