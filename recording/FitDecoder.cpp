@@ -42,16 +42,23 @@ constexpr std::array<BaseType, 17> kBaseTypes = {{
     {8, false, false, 0},                   // uint64z
 }};
 
-constexpr std::array<std::uint16_t, 256> MakeCrcTable() {
-    std::array<std::uint16_t, 256> table{};
-    for (unsigned i = 0; i < 256; ++i) {
-        unsigned crc = i;
+// CRC-16 tables for eight bytes at a time: kCrcTables[k][b] is the checksum
+// of byte b followed by k zero bytes.
+using CrcTables = std::array<std::array<std::uint16_t, 256>, 8>;
+constexpr CrcTables MakeCrcTables() {
+    CrcTables tables{};
+    for (unsigned b = 0; b < 256; ++b) {
+        unsigned crc = b;
         for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-        table[i] = static_cast<std::uint16_t>(crc);
+        tables[0][b] = static_cast<std::uint16_t>(crc);
     }
-    return table;
+    for (std::size_t k = 1; k < tables.size(); ++k)
+        for (unsigned b = 0; b < 256; ++b)
+            tables[k][b] = static_cast<std::uint16_t>((tables[k - 1][b] >> 8) ^
+                                                      tables[0][tables[k - 1][b] & 0xFF]);
+    return tables;
 }
-constexpr std::array<std::uint16_t, 256> kCrcTable = MakeCrcTable();
+constexpr CrcTables kCrcTables = MakeCrcTables();
 
 std::uint8_t Byte(std::string_view bytes, std::size_t at) {
     return static_cast<std::uint8_t>(bytes[at]);
@@ -184,8 +191,7 @@ private:
                                                   ", which no definition introduced"};
             if (definition->size > limit - p - 1) return overrun(p);
             FitMessage message(*definition, bytes_.substr(p + 1, definition->size), headerTime);
-            if (std::optional<std::uint32_t> time = FitSeconds(message.Value(kFitTimestampField)))
-                lastTime = time;
+            if (message.Timestamp()) lastTime = message.Timestamp();
             onMessage_(message);
             p += 1 + definition->size;
         }
@@ -214,6 +220,8 @@ private:
             FitFieldLayout field{Byte(bytes_, q), Byte(bytes_, q + 1), Byte(bytes_, q + 2),
                                  definition.size};
             definition.size += field.size;
+            if (definition.slot[field.number] == 0)
+                definition.slot[field.number] = static_cast<std::uint8_t>(i + 1);
             definition.fields.push_back(field);
         }
         if (developer) {
@@ -233,36 +241,43 @@ private:
 
 }  // namespace
 
-const FitFieldLayout* FitMessage::Find(std::uint8_t field) const {
-    for (const FitFieldLayout& layout : definition_.fields)
-        if (layout.number == field) return &layout;
-    return nullptr;
+FitMessage::FitMessage(const FitDefinition& definition, std::string_view content,
+                       std::optional<std::uint32_t> headerTime)
+    : definition_(definition), content_(content) {
+    time_ = FitSeconds(Value(kFitTimestampField));
+    if (!time_) time_ = headerTime;
 }
 
-std::optional<double> FitMessage::Value(std::uint8_t field) const {
+const FitFieldLayout* FitMessage::Find(std::uint8_t field) const {
+    const std::uint8_t slot = definition_.slot[field];
+    return slot == 0 ? nullptr : &definition_.fields[slot - 1];
+}
+
+bool FitMessage::Read(std::uint8_t field, double& value) const {
     const FitFieldLayout* layout = Find(field);
-    if (!layout) return std::nullopt;
+    if (!layout) return false;
     const std::size_t index = layout->baseType & 0x1F;
-    if (index >= kBaseTypes.size()) return std::nullopt;
+    if (index >= kBaseTypes.size()) return false;
     const BaseType& type = kBaseTypes[index];
-    if (type.size == 0 || layout->size < type.size || layout->size % type.size != 0)
-        return std::nullopt;
+    // Sizes are powers of two: the mask tests for whole elements without a division.
+    if (type.size == 0 || layout->size < type.size || (layout->size & (type.size - 1)) != 0)
+        return false;
     const bool bigEndian = definition_.bigEndian && type.size > 1;
     const std::uint64_t raw = Unsigned(content_, layout->offset, type.size, bigEndian);
-    if (raw == type.invalid) return std::nullopt;
-    double value = 0.0;
+    if (raw == type.invalid) return false;
     if (type.isFloat) {
         value = type.size == 4
                     ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
                     : std::bit_cast<double>(raw);
-        if (!std::isfinite(value)) return std::nullopt;
-    } else if (type.isSigned) {
+        return std::isfinite(value);
+    }
+    if (type.isSigned) {
         const unsigned shift = 64 - 8 * type.size;
         value = static_cast<double>(static_cast<std::int64_t>(raw << shift) >> shift);
     } else {
         value = static_cast<double>(raw);
     }
-    return value;
+    return true;
 }
 
 std::string_view FitMessage::Bytes(std::uint8_t field) const {
@@ -271,20 +286,21 @@ std::string_view FitMessage::Bytes(std::uint8_t field) const {
     return content_.substr(layout->offset, layout->size);
 }
 
-std::optional<std::uint32_t> FitMessage::Timestamp() const {
-    if (std::optional<std::uint32_t> time = FitSeconds(Value(kFitTimestampField))) return time;
-    return headerTime_;
-}
-
 FitDecodeResult DecodeFit(std::string_view bytes,
                           const std::function<void(const FitMessage&)>& onMessage) {
     return FitWalker(bytes, onMessage).Run();
 }
 
 std::uint16_t FitCrc(std::string_view bytes, std::uint16_t crc) {
-    for (char c : bytes)
-        crc = static_cast<std::uint16_t>((crc >> 8) ^
-                                         kCrcTable[(crc ^ static_cast<std::uint8_t>(c)) & 0xFF]);
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = Unsigned(bytes, i, 8, false) ^ crc;
+        std::uint16_t next = 0;
+        for (int k = 7; k >= 0; --k, word >>= 8) next ^= kCrcTables[k][word & 0xFF];
+        crc = next;
+    }
+    for (; i < bytes.size(); ++i)
+        crc = static_cast<std::uint16_t>((crc >> 8) ^ kCrcTables[0][(crc ^ Byte(bytes, i)) & 0xFF]);
     return crc;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -36,33 +37,43 @@ struct FitDefinition {
     bool bigEndian = false;
     std::vector<FitFieldLayout> fields;
     std::uint32_t size = 0;  // bytes after the record header, developer fields included
+    // 1 + the index in fields of each field number's first layout; 0 when absent.
+    std::array<std::uint8_t, 256> slot{};
 };
 
 // One data message; valid only during the call that hands it over.
 class FitMessage {
 public:
+    // headerTime: the time a compressed-timestamp header gave the message.
     FitMessage(const FitDefinition& definition, std::string_view content,
-               std::optional<std::uint32_t> headerTime)
-        : definition_(definition), content_(content), headerTime_(headerTime) {}
+               std::optional<std::uint32_t> headerTime);
 
     std::uint16_t Global() const { return definition_.global; }
     // The field's value as stored (no scale or offset applied); the first
     // element of an array. Empty when the message lacks the field, the field
     // is text or too short for its base type, or it holds that type's
     // "invalid" value.
-    std::optional<double> Value(std::uint8_t field) const;
+    std::optional<double> Value(std::uint8_t field) const {
+        double value = 0.0;
+        if (!Read(field, value)) return std::nullopt;
+        return value;
+    }
     // The field's bytes as stored; empty when the message lacks it.
     std::string_view Bytes(std::uint8_t field) const;
     // FIT seconds: the timestamp field, else the time a compressed-timestamp
     // header gave the message; empty when it has neither.
-    std::optional<std::uint32_t> Timestamp() const;
+    std::optional<std::uint32_t> Timestamp() const { return time_; }
+    // Bytes of the message after its record header.
+    std::size_t Size() const { return content_.size(); }
 
 private:
     const FitFieldLayout* Find(std::uint8_t field) const;
+    // Value() without the optional, which compilers return through memory.
+    bool Read(std::uint8_t field, double& value) const;
 
     const FitDefinition& definition_;
     std::string_view content_;
-    std::optional<std::uint32_t> headerTime_;
+    std::optional<std::uint32_t> time_;
 };
 
 enum class FitOutcome {

@@ -57,6 +57,9 @@ LoadResult ReadFit(CRecording& recording, std::string_view bytes,
     bool full = false;
     FitDecodeResult result = DecodeFit(bytes, [&](const FitMessage& record) {
         if (record.Global() != kFitRecord || full) return;
+        // Records make up most of an activity file: room for as many as
+        // would fill it.
+        if (recording.samples.empty()) builder.Reserve(bytes.size() / (1 + record.Size()));
         std::optional<std::uint32_t> time = record.Timestamp();
         if (!time) return;  // a record that cannot be placed in time
         TrackPoint point;

@@ -27,6 +27,10 @@ TrackSampleBuilder::TrackSampleBuilder(CRecording& recording, const RecordingRea
     recording.start = context.now;
 }
 
+void TrackSampleBuilder::Reserve(std::size_t samples) {
+    recording_.samples.reserve(std::min(samples, static_cast<std::size_t>(kMaxSamples)));
+}
+
 bool TrackSampleBuilder::Add(const TrackPoint& point) {
     std::vector<RecordingSample>& samples = recording_.samples;
     if (samples.empty()) recording_.start = point.time;
@@ -97,6 +101,7 @@ LoadResult BuildTrackRecording(TrackSampleBuilder& builder, std::vector<Position
         std::any_of(points.begin(), points.end(),
                     [](const PositionedPoint& p) { return p.point.distance.has_value(); });
     if (!givesDistances) SumDistancesAlongPositions(points);
+    builder.Reserve(points.size());
     for (const PositionedPoint& p : points)
         if (!builder.Add(p.point)) break;
     return {};

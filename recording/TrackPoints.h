@@ -34,6 +34,9 @@ public:
     // the first point arrives.
     TrackSampleBuilder(CRecording& recording, const RecordingReadContext& context);
 
+    // Room for about this many samples (never more than kMaxSamples), so that
+    // a long recording is not copied as it grows.
+    void Reserve(std::size_t samples);
     // False once the recording holds kMaxSamples samples: later points are dropped.
     bool Add(const TrackPoint& point);
 
