@@ -20,61 +20,47 @@ TEST(ParseIsoTimeTest, FormsFilesWrite) {
         {"2012-12-26T21:29:53", t},          // no zone: UTC
         {"2012-12-26T22:29:53+01:00", t},
         {"2012-12-26T16:29:53-0500", t},
-        {"2012-12-27T00:00:00Z", t + 9007},
         {"2016-02-29T00:00:00Z", 1456704000},
         {"2015-02-29T00:00:00Z", std::nullopt},
         {"2012-12-26 21:29:53Z", std::nullopt},
-        {"2012-12-26T21:29Z", std::nullopt},
-        {"2012-12-26T21:29:53.Z", std::nullopt},
         {"2012-12-26T24:00:00Z", std::nullopt},
         {"2012-12-26T21:29:53+1", std::nullopt},
-        {"2012-12-26T21:29:53Z trailing", std::nullopt},
-        {"", std::nullopt},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(ParseIsoTime(text), expected) << text;
 }
 
 TEST_F(TrackReadersTest, TcxTrackpointsWithPrefixedExtensions) {
-    const std::string tcx = R"(<?xml version="1.0" encoding="UTF-8"?>
-<TrainingCenterDatabase xmlns="http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2"
+    const std::string tcx = R"(<TrainingCenterDatabase
+    xmlns="http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2"
     xmlns:ns3="http://www.garmin.com/xmlschemas/ActivityExtension/v2">
- <Activities><Activity Sport="Running"><Id>2012-12-26T21:29:53Z</Id><Notes>Easy Gr&#xFC;n</Notes>
-  <Lap StartTime="2012-12-26T21:29:53Z"><Track>
+ <Activities><Activity Sport="Running"><Notes>Gr&#xFC;n</Notes><Lap><Track>
    <Trackpoint><Time>2012-12-26T21:29:53Z</Time><AltitudeMeters>178.5</AltitudeMeters>
     <DistanceMeters>0.0</DistanceMeters><HeartRateBpm><Value>62</Value></HeartRateBpm>
-    <Extensions><ns3:TPX><ns3:RunCadence>84</ns3:RunCadence><ns3:Watts>250</ns3:Watts></ns3:TPX></Extensions>
-   </Trackpoint>
+    <Extensions><ns3:TPX><ns3:RunCadence>84</ns3:RunCadence><ns3:Watts>250</ns3:Watts></ns3:TPX>
+    </Extensions></Trackpoint>
    <Trackpoint><Time>2012-12-26T21:29:58Z</Time><DistanceMeters> 13.7 </DistanceMeters>
-    <Cadence>90</Cadence><HeartRateBpm><Value>not a number</Value></HeartRateBpm></Trackpoint>
+    <HeartRateBpm><Value>not a number</Value></HeartRateBpm></Trackpoint>
    <Trackpoint><Time>2012-12-26T21:30:10Z</Time></Trackpoint>
    <Trackpoint><DistanceMeters>99</DistanceMeters></Trackpoint>
-  </Track></Lap>
- </Activity></Activities>
-</TrainingCenterDatabase>)";
+ </Track></Lap></Activity></Activities></TrainingCenterDatabase>)";
     CRecording r;
-    LoadResult result = ReadTcx(r, tcx, context_);
-    ASSERT_EQ(result.status, LoadStatus::kLoaded) << result.message;
+    ASSERT_EQ(ReadTcx(r, tcx, context_).status, LoadStatus::kLoaded);
     EXPECT_EQ(r.start, 1356557393);
     EXPECT_EQ(r.title, "Running");
-    EXPECT_EQ(r.note, "Easy Gr\xFCn");  // Windows-1252
-    ASSERT_EQ(r.count(), 3);            // the point without a time is left out
+    EXPECT_EQ(r.note, "Gr\xFCn");  // Windows-1252
+    ASSERT_EQ(r.count(), 3);       // the point without a time is left out
     EXPECT_EQ(r.samples[0].heartRate, 62);
     EXPECT_EQ(r.samples[0].cadence, 84);
     EXPECT_EQ(r.samples[0].power, 250);
-    EXPECT_EQ(r.samples[0].altitude, 178.5f);
-    EXPECT_EQ(r.samples[1].time, 5);
     EXPECT_EQ(r.samples[1].distance, 13);
-    EXPECT_EQ(r.samples[1].cadence, 90);
     EXPECT_EQ(r.samples[1].heartRate, 0);
     EXPECT_EQ(r.samples[2].time, 17);
     EXPECT_EQ(r.samples[2].distance, 13);  // carried forward
 }
 
-// Points 0.01 degrees of latitude apart: 1111.95 m on the mean-radius sphere.
 std::string Gpx(const std::string& segments) {
-    return R"(<gpx version="1.1" xmlns="http://www.topografix.com/GPX/1/1"
-  xmlns:gpxtpx="http://www.garmin.com/xmlschemas/TrackPointExtension/v1">
- <trk><name>Morgenlauf &#x2013; S&#xFC;d</name>)" +
+    return "<gpx xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v1\">"
+           "<trk><name>S&#xFC;d</name>" +
            segments + "</trk></gpx>";
 }
 std::string Point(double latitude, const std::string& time, const std::string& inner = "") {
@@ -83,19 +69,19 @@ std::string Point(double latitude, const std::string& time, const std::string& i
 }
 
 TEST_F(TrackReadersTest, GpxDistanceIsSummedWithinSegments) {
-    const std::string gpx = Gpx(
-        "<trkseg>" + Point(46.00, "2010-08-05T14:00:00Z", "<ele>542.5</ele>") +
-        Point(46.01, "2010-08-05T14:01:00Z",
-              "<extensions><gpxtpx:TrackPointExtension><gpxtpx:atemp>-3.5</gpxtpx:atemp>"
-              "<gpxtpx:hr>141</gpxtpx:hr><gpxtpx:cad>88</gpxtpx:cad>"
-              "</gpxtpx:TrackPointExtension><power>300</power></extensions>") +
-        "</trkseg><trkseg></trkseg><trkseg>" +
-        // A new segment far away: the jump is not distance travelled.
-        Point(47.00, "2010-08-05T14:30:00Z") + Point(47.02, "2010-08-05T14:31:00Z") + "</trkseg>");
+    // 0.01 degrees of latitude: 1111.95 m.
+    const std::string gpx =
+        Gpx("<trkseg>" + Point(46.00, "2010-08-05T14:00:00Z", "<ele>542.5</ele>") +
+            Point(46.01, "2010-08-05T14:01:00Z",
+                  "<extensions><gpxtpx:TrackPointExtension><gpxtpx:atemp>-3.5</gpxtpx:atemp>"
+                  "<gpxtpx:hr>141</gpxtpx:hr><gpxtpx:cad>88</gpxtpx:cad>"
+                  "</gpxtpx:TrackPointExtension><power>300</power></extensions>") +
+            "</trkseg><trkseg></trkseg><trkseg>" + Point(47.00, "2010-08-05T14:30:00Z") +
+            Point(47.02, "2010-08-05T14:31:00Z") + "</trkseg>");
     CRecording r;
     ASSERT_EQ(ReadGpx(r, gpx, context_).status, LoadStatus::kLoaded);
     EXPECT_EQ(r.title,
-              "Morgenlauf \x96 S\xFC"
+              "S\xFC"
               "d");
     ASSERT_EQ(r.count(), 4);
     EXPECT_EQ(r.samples[0].altitude, 542.5f);
@@ -104,13 +90,13 @@ TEST_F(TrackReadersTest, GpxDistanceIsSummedWithinSegments) {
     EXPECT_EQ(r.samples[1].temperature, -3.5f);
     EXPECT_EQ(r.samples[1].power, 300);
     EXPECT_NEAR(r.samples[1].distance, 1112, 1);
+    // The jump to the next segment is no distance travelled.
     EXPECT_EQ(r.samples[2].distance, r.samples[1].distance);
-    EXPECT_EQ(r.samples[3].time, 1860);
-    EXPECT_NEAR(r.samples[3].distance, 3336, 1);
+    EXPECT_NEAR(r.samples[3].distance, 1112 + 2224, 1);
 }
 
 TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
-    struct Case {
+    const struct {
         bool tcx;
         std::string bytes;
         LoadStatus status;
@@ -120,23 +106,17 @@ TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
          LoadStatus::kNoSamples, "has no times in its track points"},
         {false, "<gpx><wpt lat=\"1\" lon=\"2\"><time>2016-05-27T10:08:47Z</time></wpt></gpx>",
          LoadStatus::kNoSamples, "holds no track points"},
-        {true, "<TrainingCenterDatabase><Activities/></TrainingCenterDatabase>",
-         LoadStatus::kNoSamples, "holds no track points"},
         {false, "<gpx><trk><trkseg>", LoadStatus::kDamaged,
          "is damaged: it is not well-formed XML (Start-end tags mismatch at byte 17)"},
-        {true, "\x89PNG\r\n", LoadStatus::kDamaged,
-         "is damaged: it is not well-formed XML (No document element found at byte 6)"},
         {true, "<gpx/>", LoadStatus::kNotRecognised,
          "is not a TCX file: its root element is <gpx>"},
-        {false, "<x:TrainingCenterDatabase/>", LoadStatus::kNotRecognised,
-         "is not a GPX file: its root element is <TrainingCenterDatabase>"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         CRecording r;
         r.samples.resize(2);
         LoadResult result = c.tcx ? ReadTcx(r, c.bytes, context_) : ReadGpx(r, c.bytes, context_);
         EXPECT_EQ(result.status, c.status) << c.bytes;
-        EXPECT_EQ(result.message, c.message) << c.bytes;
+        EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(r.count(), 0) << c.bytes;
     }
 }
