@@ -21,9 +21,10 @@ enum class LoadStatus {
     kNoSamples,      // the file is well formed but holds nothing timed to chart
 };
 
-// The status with a sentence for the user saying what was wrong ("" when the
-// file was read whole). Converts to the status, so callers that only branch on
-// it need not change.
+// The status and what was wrong with the file, worded to follow its name:
+// "'ride.fit' " + message reads "'ride.fit' is damaged: its checksum does not
+// match" ("" when the file was read whole). Converts to the status, so
+// callers that only branch on it need not change.
 struct LoadResult {
     LoadStatus status = LoadStatus::kLoaded;
     std::string message;
