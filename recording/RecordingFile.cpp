@@ -1,11 +1,16 @@
 #include "RecordingFile.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 
+#include "FitReader.h"
+#include "GpxReader.h"
 #include "HrmReader.h"
+#include "TcxReader.h"
 #include "TourReader.h"
 #include "TurReader.h"
 
@@ -49,14 +54,48 @@ std::optional<std::string> ReadRecordingFile(const std::string& path) {
     return bytes;
 }
 
-LoadStatus LoadRecording(CRecording& recording, std::string& path,
+std::string UnreadableFileMessage(const std::string& path) {
+    if (path.empty()) return "cannot be read: no file name was given";
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return "cannot be read: there is no such file";
+    if (std::filesystem::is_directory(status)) return "cannot be read: it is a folder";
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxRecordingFileSize)
+        return "cannot be read: at " + std::to_string(size >> 20) +
+               " MB it is too large for a recording";
+    if (::access(path.c_str(), R_OK) != 0) return "cannot be read: permission denied";
+    return "cannot be read: the system reported a read error";
+}
+
+LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context) {
     recording.Clear();
-    if (EndsWithNoCase(path, ".hrm")) return LoadHrm(recording, path, context);
-    if (EndsWithNoCase(path, ".tur")) return LoadTur(recording, path, context);
-    if (EndsWithNoCase(path, ".tour")) return LoadTour(recording, path, context);
+    // The older readers answer with a bare status: they read whatever follows
+    // the one signature they check, the TOUR1 one.
+    auto described = [&](LoadStatus status) -> LoadResult {
+        if (status == LoadStatus::kCannotOpen) return {status, UnreadableFileMessage(path)};
+        if (status == LoadStatus::kNotRecognised)
+            return {status, "is not a TOUR1 file: it does not begin with that signature"};
+        return status;
+    };
+    if (EndsWithNoCase(path, ".hrm")) return described(LoadHrm(recording, path, context));
+    if (EndsWithNoCase(path, ".tur")) return described(LoadTur(recording, path, context));
+    if (EndsWithNoCase(path, ".tour")) return described(LoadTour(recording, path, context));
+    if (EndsWithNoCase(path, ".fit")) return LoadFit(recording, path, context);
+    if (EndsWithNoCase(path, ".tcx")) return LoadTcx(recording, path, context);
+    if (EndsWithNoCase(path, ".gpx")) return LoadGpx(recording, path, context);
     path.clear();
-    return LoadStatus::kUnknownType;
+    return {LoadStatus::kUnknownType, "is not a .hrm, .tur, .tour, .fit, .tcx or .gpx file"};
+}
+
+std::vector<RecordingFileFilter> RecordingFileFilters() {
+    return {{"Polar HRM", {"*.hrm", "*.HRM"}},
+            {"Ciclosport HAC TUR", {"*.tur", "*.TUR"}},
+            {"TOUR1", {"*.tour", "*.TOUR"}},
+            {"Garmin FIT", {"*.fit", "*.FIT"}},
+            {"Garmin Training Center TCX", {"*.tcx", "*.TCX"}},
+            {"GPS Exchange GPX", {"*.gpx", "*.GPX"}}};
 }
 
 }  // namespace kadenzo

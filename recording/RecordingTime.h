@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,15 @@ namespace kadenzo {
 // strftime of a local time given in seconds since 1970; "" when the time
 // cannot be represented.
 std::string FormatLocalTime(std::int64_t seconds, const char* format);
+
+}  // namespace kadenzo
+
+namespace kadenzo {
+
+// An XML date-time as TCX and GPX files write it, "2012-12-26T21:29:53Z": a
+// fraction of a second is dropped, a zone "Z", "+01:00" or "-0500" is taken
+// into account and a time without zone is UTC. Seconds since 1970, or empty
+// for text of any other form or a date that does not exist.
+std::optional<std::int64_t> ParseIsoTime(std::string_view text);
 
 }  // namespace kadenzo

@@ -1,4 +1,5 @@
 // recording FILE [--imperial]: a heart-rate recording as JSON with its summaries.
+// A file cut short prints what was read and says so on stderr.
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -76,16 +77,11 @@ int Recording(const Args& args) {
     context.now = std::time(nullptr);
     CRecording recording;
     std::string loaded = path;
-    switch (LoadRecording(recording, loaded, context)) {
-        case LoadStatus::kLoaded:
-            break;
-        case LoadStatus::kCannotOpen:
-            return Fail("cannot read '" + path + "'");
-        case LoadStatus::kNotRecognised:
-            return Fail("'" + path + "' is not a TOUR1 file");
-        case LoadStatus::kUnknownType:
-            return Fail("'" + path + "' is not a .hrm, .tur or .tour file");
-    }
+    const LoadResult result = LoadRecording(recording, loaded, context);
+    if (!result.WasRead()) return Fail("'" + path + "' " + result.message);
+    if (result.status == LoadStatus::kCutShort)
+        std::fprintf(stderr, "kadenzo-tool recording: '%s' %s; read %d samples\n", path.c_str(),
+                     result.message.c_str(), recording.count());
     std::cout << RecordingJson(recording).dump(2) << '\n';
     std::cout.flush();
     return std::cout ? 0 : Fail("cannot write the output");
