@@ -192,6 +192,14 @@ std::vector<CDatabase::WorkoutPos> CDatabase::WorkoutsBetween(double from, doubl
     return result;
 }
 
+std::vector<const CWorkOut*> CDatabase::WorkoutsBetween(double from, double to) const {
+    std::vector<const CWorkOut*> result;
+    if (!(from < to)) return result;
+    for (auto it = byDate_.lower_bound(from); it != byDate_.end() && it->first < to; ++it)
+        result.push_back(it->second->get());
+    return result;
+}
+
 CDatabase::WorkoutPos CDatabase::FirstWorkoutFrom(double date) {
     auto it = byDate_.lower_bound(IndexKey(date));
     return it == byDate_.end() ? workouts_.end() : it->second;

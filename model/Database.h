@@ -84,6 +84,8 @@ public:
     void SetWorkoutDate(WorkoutPos position, double date);
     // Workouts with from <= date < to, by date (equal dates in list order).
     std::vector<WorkoutPos> WorkoutsBetween(double from, double to);
+    // The same for reading a log that is not to be changed.
+    std::vector<const CWorkOut*> WorkoutsBetween(double from, double to) const;
     // The first workout in list order whose date is at or after the given date,
     // or EndWorkouts().
     WorkoutPos FirstWorkoutFrom(double date);

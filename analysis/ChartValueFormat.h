@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace kadenzo {
+
+// "%.*f" of a value, the same under every locale ("0" for what is not a
+// finite number).
+std::string FormatFixed(double value, int decimals);
+
+// A value of the chart as its axis and status line show it: hours as "h:mm"
+// (minutes cut, not rounded), or a distance with one decimal when its tenths
+// are not 0, else none, followed by the unit label.
+std::string FormatChartValue(double value, bool showDistance, const std::string& unitLabel);
+
+}  // namespace kadenzo
