@@ -77,7 +77,7 @@ std::vector<AnalysisPeriod> SumPeriods(const CDatabase& log, const CLibrary& lib
 }
 
 std::vector<GroupTotal> OrderGroups(const std::vector<AnalysisPeriod>& periods,
-                                    std::int32_t groupKey, int slots, const CLibrary& library) {
+                                    std::int32_t groupKey, int slotCount, const CLibrary& library) {
     std::vector<GroupTotal> order;
     if (periods.empty()) return order;
     const std::vector<AnalysisGroup>& groups = periods.front().groups;
@@ -92,8 +92,8 @@ std::vector<GroupTotal> OrderGroups(const std::vector<AnalysisPeriod>& periods,
     std::stable_sort(order.begin(), order.end(), [](const GroupTotal& a, const GroupTotal& b) {
         return SortKey(a.total) > SortKey(b.total);
     });
-    if (static_cast<int>(order.size()) > slots) {
-        for (std::size_t i = static_cast<std::size_t>(std::max(slots - 1, 0)); i < order.size();
+    if (static_cast<int>(order.size()) > slotCount) {
+        for (std::size_t i = static_cast<std::size_t>(std::max(slotCount - 1, 0)); i < order.size();
              ++i)
             order[i].other = true;
     }
@@ -107,10 +107,10 @@ AnalysisResult Analyse(const CDatabase& log, const CLibrary& library, const Unit
     if (!range) return result;
     const std::vector<AnalysisPeriod> periods =
         SumPeriods(log, library, units, RangePeriods(choice.referenceDay, *range, texts), choice);
-    result.slots = range->SlotsPerPeriod();
+    result.slotCount = range->SlotsPerPeriod();
     const std::vector<GroupTotal> order =
-        OrderGroups(periods, choice.groupKey, result.slots, library);
-    const std::size_t shown = std::min(order.size(), static_cast<std::size_t>(result.slots));
+        OrderGroups(periods, choice.groupKey, result.slotCount, library);
+    const std::size_t shown = std::min(order.size(), static_cast<std::size_t>(result.slotCount));
 
     // The layer count covers every group shown with its own bar.
     for (std::size_t s = 0; s < shown && !order[s].other; ++s) {
@@ -156,7 +156,7 @@ AnalysisResult Analyse(const CDatabase& log, const CLibrary& library, const Unit
 }
 
 void FillChartContent(const AnalysisResult& result, ChartContent& content) {
-    content.SetDimensions(static_cast<int>(result.periods.size()), result.slots, result.layers);
+    content.SetDimensions(static_cast<int>(result.periods.size()), result.slotCount, result.layers);
     for (int p = 0; p < content.Periods(); ++p) {
         const ShownPeriod& period = result.periods[static_cast<std::size_t>(p)];
         content.SetPeriodLabel(p, period.span.label);

@@ -65,10 +65,10 @@ struct GroupTotal {
     bool other = false;
 };
 
-// The order of the bars when each period has room for `slots` of them: with
+// The order of the bars when each period has room for `slotCount` of them: with
 // more groups than slots, the last slot collects every group from there on.
 std::vector<GroupTotal> OrderGroups(const std::vector<AnalysisPeriod>& periods,
-                                    std::int32_t groupKey, int slots, const CLibrary& library);
+                                    std::int32_t groupKey, int slotCount, const CLibrary& library);
 
 // One bar as the chart draws it.
 struct ShownLayer {
@@ -92,8 +92,8 @@ struct ShownPeriod {
 // Everything one rebuild of the chart computes.
 struct AnalysisResult {
     std::vector<ShownPeriod> periods;
-    int slots = 0;   // bar positions per period, also when fewer groups exist
-    int layers = 0;  // the most layers of a bar
+    int slotCount = 0;  // bar positions per period, also when fewer groups exist
+    int layers = 0;     // the most layers of a bar
 };
 
 // Periods, sums, order and labels of the chart for the choice. Texts: 33000

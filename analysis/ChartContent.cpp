@@ -4,9 +4,9 @@
 
 namespace kadenzo {
 
-void ChartContent::SetDimensions(int periods, int slots, int layers) {
+void ChartContent::SetDimensions(int periods, int slotCount, int layers) {
     periods_ = std::max(periods, 0);
-    slots_ = std::max(slots, 0);
+    slots_ = std::max(slotCount, 0);
     layers_ = std::max(layers, 0);
     periodLabels_.assign(Index(periods_), std::string());
     slotEntries_.clear();

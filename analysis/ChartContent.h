@@ -28,7 +28,7 @@ public:
 
     // Discards everything and makes room for the given counts (negative counts
     // are taken as 0): no labels, the default colours, all values 0.
-    void SetDimensions(int periods, int slots, int layers);
+    void SetDimensions(int periods, int slotCount, int layers);
 
     int Periods() const { return periods_; }
     int Slots() const { return slots_; }

@@ -30,7 +30,7 @@ ValueScale AutoScale(double peak, double wallHeight) {
     return scale;
 }
 
-ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slots) {
+ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount) {
     static const double cos1 = std::cos(1.0);
     static const double sin1 = std::sin(1.0);
     ChartGeometry g;
@@ -42,9 +42,9 @@ ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, in
     g.plotHeight = h - 1.3 * textHeight;
     g.baseY = area.top + g.plotHeight;
     g.x0 = area.left + g.margin;
-    const double columns = std::max(periods, 0) * (std::max(slots, 0) + 1.0) + 1.4 * cos1;
+    const double columns = std::max(periods, 0) * (std::max(slotCount, 0) + 1.0) + 1.4 * cos1;
     g.u = (w - g.margin) / columns;
-    g.periodWidth = (std::max(slots, 0) + 1) * g.u;
+    g.periodWidth = (std::max(slotCount, 0) + 1) * g.u;
     g.dx = 0.7 * g.u * cos1;
     g.dy = 0.7 * g.u * sin1;
     g.chartWidth = std::max(periods, 0) * g.periodWidth;
@@ -88,6 +88,21 @@ std::vector<ChartRect> BarFaces(const ChartContent& content, const ChartGeometry
         }
     }
     return faces;
+}
+
+ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
+                               const ValueScale& setting) {
+    ChartLayout layout;
+    layout.geometry = LayOutChart(area, textHeight, content.Periods(), content.Slots());
+    layout.scale = setting;
+    if (setting.automatic) {
+        layout.scale = AutoScale(content.Peak(), layout.geometry.WallHeight());
+        layout.scale.automatic = true;
+    }
+    layout.pixelsPerUnit = PixelsPerUnit(layout.geometry, layout.scale);
+    layout.grid = GridLines(layout.geometry, layout.scale);
+    layout.faces = BarFaces(content, layout.geometry, layout.pixelsPerUnit);
+    return layout;
 }
 
 std::optional<CellRef> HitCell(const ChartContent& content, const std::vector<ChartRect>& faces,

@@ -59,7 +59,7 @@ struct ChartGeometry {
     double WallHeight() const { return plotHeight - 2 * dy; }
 };
 
-ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slots);
+ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount);
 
 // Pixels per value unit for a scale; 0 for a scale that spans nothing.
 double PixelsPerUnit(const ChartGeometry& geometry, const ValueScale& scale);
@@ -79,7 +79,18 @@ std::vector<GridLine> GridLines(const ChartGeometry& geometry, const ValueScale&
 std::vector<ChartRect> BarFaces(const ChartContent& content, const ChartGeometry& geometry,
                                 double pixelsPerUnit);
 
-// The cell under the point: the first bar (periods outer, slots inner) whose
+// Everything one drawing of the chart needs besides its content and fonts.
+struct ChartLayout {
+    ChartGeometry geometry;
+    ValueScale scale;  // as drawn: worked out when the setting is automatic
+    double pixelsPerUnit = 0;
+    std::vector<GridLine> grid;
+    std::vector<ChartRect> faces;  // the front face of every cell
+};
+ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
+                               const ValueScale& setting);
+
+// The cell under the point: the first bar (periods outer, slotCount inner) whose
 // bottom layer spans x, then the first of its layers holding the point.
 struct CellRef {
     int period = 0;

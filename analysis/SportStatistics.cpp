@@ -120,7 +120,6 @@ std::vector<StatisticsRow> ComputeSportDetail(const CDatabase& log, const CLibra
         if (row == rows.end()) {
             StatisticsRow added;
             added.sportId = sport->id;
-            added.iconId = sport->iconId;
             added.categoryId = categoryId;
             added.subSportId = workout->subSportId;
             added.templateId = workout->templateId;

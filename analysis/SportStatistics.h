@@ -21,7 +21,7 @@ struct StatisticsRow {
     std::uint32_t subSportId = 0;
     std::uint32_t categoryId = 0;
     std::uint32_t templateId = 0;
-    std::uint32_t iconId = 0;  // the sport's picture (1 to 42), 0 for none
+    std::uint32_t iconId = 0;  // the sport's picture (1 to 42) in the sport statistics, 0 for none
 
     double distance = 0;          // km
     double duration = 0;          // minutes

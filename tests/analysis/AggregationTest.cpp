@@ -36,7 +36,7 @@ TEST_F(AggregationTest, WorkoutsBelongToTheirCalendarDay) {
     world.Add(Day(2024, 2, 18), 20, kEasyRun, 45);    // before it
     const AnalysisResult result = Run();
     ASSERT_EQ(result.periods.size(), 4u);
-    EXPECT_EQ(result.slots, 15);
+    EXPECT_EQ(result.slotCount, 15);
     EXPECT_EQ(result.periods[3].groups.at(0).sum, 1.0);
     EXPECT_EQ(result.periods[2].groups.at(0).sum, 0.5);
     EXPECT_EQ(result.periods[0].groups.at(0).sum, 0.0);
@@ -58,7 +58,7 @@ TEST_F(AggregationTest, SevenSportsInTwelveMonthsShowFourAndTheRest) {
     const AnalysisResult result = Run();
     ASSERT_EQ(result.periods.size(), 12u);
     EXPECT_EQ(result.periods.front().span.label, "M\xE4r.03");
-    EXPECT_EQ(result.slots, 5);
+    EXPECT_EQ(result.slotCount, 5);
     EXPECT_EQ(Names(result.periods.front()),
               (std::vector<std::string>{"Sport 7", "Sport 6", "Sport 5", "Sport 4", "Rest"}));
     const ShownGroup& rest = result.periods.front().groups.back();

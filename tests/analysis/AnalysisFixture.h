@@ -7,6 +7,7 @@
 
 #include "AnalysisCalendar.h"
 #include "Database.h"
+#include "DocumentFile.h"
 #include "Library.h"
 #include "StringTable.h"
 #include "WorkOut.h"
@@ -35,7 +36,8 @@ T& AddItem(CLibItemList<T>& list, std::uint32_t id, const std::string& name) {
     return list.Add(std::move(item));
 }
 
-struct AnalysisWorld {
+class AnalysisWorld {
+public:
     AnalysisWorld() {
         CLibSport& running = AddItem(library.sports, kRunning, "Running");
         running.iconId = 1;
@@ -70,8 +72,22 @@ struct AnalysisWorld {
         return **log.AddWorkout(std::move(w));
     }
 
-    CLibrary library;
-    CDatabase log;
+    // Hands the library and the log to a document; they stay reachable here
+    // for as long as the document keeps them.
+    DocumentContents Contents() {
+        DocumentContents contents;
+        contents.library = std::move(ownLibrary_);
+        contents.log = std::move(ownLog_);
+        return contents;
+    }
+
+private:
+    std::unique_ptr<CLibrary> ownLibrary_ = std::make_unique<CLibrary>();
+    std::unique_ptr<CDatabase> ownLog_ = std::make_unique<CDatabase>();
+
+public:
+    CLibrary& library = *ownLibrary_;
+    CDatabase& log = *ownLog_;
 };
 
 // The numbered texts the analysis uses, as a language module would give them.
