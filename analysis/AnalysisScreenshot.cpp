@@ -2,9 +2,12 @@
 // looking at it: the program starts as usual (language module, library,
 // document), switches to the analysis and grabs the window.
 //
-//   kadenzo-analysis-screenshot [--german] [--size W H] [--range COMMAND]
-//       [--statistics STATS.png] [--detail DETAIL.png] [--print OUT.pdf]
-//       OUT.png FILE.kdz
+//   kadenzo-analysis-screenshot [--german] [--size W H] [--command ID]...
+//       [--statistics STATS.png] [--detail DETAIL.png] [--scale SCALE.png]
+//       [--print OUT.pdf] OUT.png FILE.kdz
+//
+// Each --command runs one of the analysis menu's commands first, e.g.
+// 0x808A for 12 weeks or 0x8025 to split the bars by sport.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +18,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "AnalysisView.h"
 #include "AnalysisViewInstall.h"
@@ -24,6 +28,7 @@
 #include "KadenzoApp.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
+#include "ScaleDialog.h"
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
@@ -53,9 +58,10 @@ struct Request {
     bool german = false;
     int width = 1000;
     int height = 720;
-    int rangeCommand = 0;
+    std::vector<int> commands;
     QString statistics;
     QString detail;
+    QString scale;
     QString print;
 };
 
@@ -69,12 +75,14 @@ bool ParseRequest(const QStringList& args, Request& request) {
         } else if (arg == QLatin1String("--size") && i + 2 < args.size()) {
             request.width = args.at(++i).toInt();
             request.height = args.at(++i).toInt();
-        } else if (arg == QLatin1String("--range") && hasValue) {
-            request.rangeCommand = args.at(++i).toInt(nullptr, 0);
+        } else if (arg == QLatin1String("--command") && hasValue) {
+            request.commands.push_back(args.at(++i).toInt(nullptr, 0));
         } else if (arg == QLatin1String("--statistics") && hasValue) {
             request.statistics = QFileInfo(args.at(++i)).absoluteFilePath();
         } else if (arg == QLatin1String("--detail") && hasValue) {
             request.detail = QFileInfo(args.at(++i)).absoluteFilePath();
+        } else if (arg == QLatin1String("--scale") && hasValue) {
+            request.scale = QFileInfo(args.at(++i)).absoluteFilePath();
         } else if (arg == QLatin1String("--print") && hasValue) {
             request.print = QFileInfo(args.at(++i)).absoluteFilePath();
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -116,9 +124,10 @@ int main(int argc, char* argv[]) {
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (!ParseRequest(args, request)) {
-        std::fprintf(stderr,
-                     "usage: kadenzo-analysis-screenshot [--german] [--size W H] [--range COMMAND] "
-                     "[--statistics PNG] [--detail PNG] [--print PDF] OUT.png FILE.kdz\n");
+        std::fprintf(
+            stderr,
+            "usage: kadenzo-analysis-screenshot [--german] [--size W H] [--command ID]... "
+            "[--statistics PNG] [--detail PNG] [--scale PNG] [--print PDF] OUT.png FILE.kdz\n");
         return 2;
     }
     QTemporaryDir folder;
@@ -144,7 +153,12 @@ int main(int argc, char* argv[]) {
     frame.Execute(ID_VIEW_ANALYSIS);
     auto* view = qobject_cast<CAnalysisView*>(frame.ActiveView());
     if (!view) return app.ExitInstance(1);
-    if (request.rangeCommand) view->OnCommand(request.rangeCommand);
+    for (int command : request.commands) {
+        if (!frame.Execute(command)) {
+            std::fprintf(stderr, "no such command: %d\n", command);
+            return app.ExitInstance(2);
+        }
+    }
 
     frame.resize(request.width, request.height);
     bool ok = Grab(frame, request.output);
@@ -161,6 +175,10 @@ int main(int argc, char* argv[]) {
                                       rows.front().sportId, &frame);
             ok = Grab(detail, request.detail);
         }
+    }
+    if (ok && !request.scale.isEmpty()) {
+        CScaleDialog scale(view->CurrentScaleValues(), &frame);
+        ok = Grab(scale, request.scale);
     }
     if (ok && !request.print.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
