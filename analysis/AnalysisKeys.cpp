@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Library.h"
+#include "LibraryItems.h"
 #include "Units.h"
 #include "WorkOut.h"
 
@@ -10,6 +11,11 @@ namespace kadenzo {
 namespace {
 
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
+
+std::optional<std::uint32_t> OwnColour(std::uint32_t colour) {
+    if (colour == kDefaultSportColour) return std::nullopt;
+    return colour;
+}
 
 std::int32_t AsKeyId(std::uint32_t id) { return static_cast<std::int32_t>(id); }
 std::uint32_t AsLibraryId(std::int32_t id) { return static_cast<std::uint32_t>(id); }
@@ -64,11 +70,11 @@ std::optional<std::uint32_t> KeyColour(std::int32_t key, std::int32_t id, const 
     switch (key) {
         case kKeySport: {
             const CLibSport* sport = library.FindSport(item);
-            return sport ? sport->colour : kWhite;
+            return sport ? OwnColour(sport->colour) : kWhite;
         }
         case kKeySubSport: {
             const CLibSubSport* subSport = library.FindSubSport(item);
-            return subSport ? subSport->colour : kWhite;
+            return subSport ? OwnColour(subSport->colour) : kWhite;
         }
         case kKeyCategory: {
             const CLibCategory* category = library.FindCategory(item);

@@ -32,7 +32,9 @@ std::string KeyName(std::int32_t key, std::int32_t id, const CLibrary& library);
 
 // The colour of the item for sports, sub-sports and categories (white when
 // the item is missing); nothing for the other keys, whose bars keep the
-// chart's own colours.
+// chart's own colours. Nothing either for a sport or sub-sport with the
+// colour every one of them starts with and nobody can change: one colour for
+// all would leave the bars and the legend indistinguishable.
 std::optional<std::uint32_t> KeyColour(std::int32_t key, std::int32_t id, const CLibrary& library);
 
 // What one workout adds to the chart: hours of its duration, or its distance

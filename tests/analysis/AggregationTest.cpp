@@ -64,8 +64,9 @@ TEST_F(AggregationTest, SevenSportsInTwelveMonthsShowFourAndTheRest) {
     const ShownGroup& rest = result.periods.front().groups.back();
     EXPECT_TRUE(rest.collective);
     EXPECT_EQ(rest.colour, 0xE0E0E0u);
-    EXPECT_EQ(rest.sum, 30.0);                            // sport 3 alone in March
-    EXPECT_EQ(result.periods[3].groups.back().sum, 3.0);  // running and cycling in June
+    EXPECT_EQ(rest.sum, 30.0);                              // sport 3 alone in March
+    EXPECT_EQ(result.periods[3].groups.back().sum, 3.0);    // running and cycling in June
+    EXPECT_FALSE(result.periods[3].groups.front().colour);  // no colour of its own: the chart's
     EXPECT_EQ(result.periods.back().groups.back().sum, 3.0);
 
     ChartContent content;
