@@ -1,5 +1,5 @@
 // The chart as drawn: bars where their figures put them, in their shades,
-// the printed variant, an empty chart, and the status text under the mouse.
+// the printed variant and an empty chart.
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -25,7 +25,6 @@ ChartContent SampleContent() {
     content.SetSlotColour(0, kRed);
     content.SetSlotColour(2, kBlue);
     content.SetSlotLabel(0, "A");
-    content.SetCellLabel(0, 0, 1, "upper");
     content.SetValue(0, 0, 0, 4);
     content.SetValue(0, 0, 1, 2);
     content.SetValue(1, 2, 0, 3);
@@ -116,25 +115,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         QTest::mouseMove(&chart, QPoint(300, 300));
         QCOMPARE(status, QStringLiteral("kept"));  // without layers the line is left alone
-    }
-
-    void statusTextFollowsTheMouse() {
-        CAnalysisChart chart;
-        chart.SetContent(SampleContent());
-        chart.resize(600, 400);
-        QStringList shown;
-        chart.SetStatusSink([&](const QString& text) { shown << text; });
-        chart.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chart));
-        const ChartRect upper = chart.HitRects()[chart.Content().CellIndex(0, 0, 1)];
-        QTest::mouseMove(&chart, QPoint((upper.left + upper.right) / 2, upper.top + 2));
-        QTest::mouseMove(&chart, QPoint(590, 5));
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown.at(0), QStringLiteral("P1 : A : upper : 2.0"));
-        QCOMPARE(shown.at(1), QString());
-        chart.SetValueFormatter([](double v) { return QStringLiteral("%1 h").arg(v); });
-        QCOMPARE(chart.StatusTextAt(QPoint((upper.left + upper.right) / 2, upper.top + 2)),
-                 QStringLiteral("P1 : A : upper : 2 h"));
     }
 };
 

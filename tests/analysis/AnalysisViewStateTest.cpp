@@ -1,5 +1,5 @@
-// The view's commands: their effect on the choices, the radio marks, which
-// commands rebuild and which reset the scale; the scale dialog's fields.
+// The view's commands: the sports menu's filter, which commands rebuild and
+// which reset the scale, paging by the range's unit; the scale dialog's fields.
 #include <gtest/gtest.h>
 
 #include "AnalysisFixture.h"
@@ -9,32 +9,17 @@
 namespace kadenzo::test {
 namespace {
 
-TEST(AnalysisViewStateTest, FirstStateAndRadioGroups) {
+TEST(AnalysisViewStateTest, TheSportsMenuFiltersUntilAnotherChartKind) {
     AnalysisViewState state(Day(2024, 3, 13));
-    const AnalysisChoice& choice = state.Choice();
-    EXPECT_EQ(choice.rangeCommand, ID_RANGE_4_WEEKS);
-    EXPECT_FALSE(choice.showDistance);
-    EXPECT_EQ(choice.groupKey, kKeyCategory);
-    EXPECT_EQ(choice.layerKey, kKeyNone);
-    for (int id : {ID_CHART_BY_CATEGORY, ID_ANALYSIS_DURATION, ID_LAYER_NONE, ID_RANGE_4_WEEKS})
-        EXPECT_TRUE(state.IsChecked(id)) << id;
-
     state.OnCommand(ID_LAYER_INTENSITY, 0);
-    state.OnCommand(ID_ANALYSIS_DISTANCE, 0);
-    EXPECT_EQ(state.Choice().layerKey, kKeyIntensity);
-    EXPECT_TRUE(state.IsChecked(ID_LAYER_INTENSITY));
-    EXPECT_FALSE(state.IsChecked(ID_LAYER_NONE));
-    EXPECT_FALSE(state.IsChecked(ID_ANALYSIS_DURATION));
-
     state.OnSportMenuItem(2, 77);
     EXPECT_EQ(state.Choice().filterKey, kKeySport);
     EXPECT_EQ(state.Choice().filterValue, 77);
     EXPECT_EQ(state.Choice().groupKey, kKeySubSport);
+    EXPECT_EQ(state.Choice().layerKey, kKeyIntensity);  // the split stays
     EXPECT_TRUE(state.IsChecked(ID_SPORT_MENU_FIRST + 1));
-    EXPECT_FALSE(state.IsChecked(ID_CHART_BY_CATEGORY));
     state.OnCommand(ID_CHART_TOTALS, 0);
     EXPECT_EQ(state.Choice().filterKey, kKeyNone);
-    EXPECT_EQ(state.Choice().groupKey, kKeyNone);
     EXPECT_FALSE(state.IsChecked(ID_SPORT_MENU_FIRST + 1));
     EXPECT_FALSE(state.OnSportMenuItem(51, 77).handled);  // beyond 0x0432
 }

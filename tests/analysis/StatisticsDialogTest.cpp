@@ -95,10 +95,7 @@ private slots:
         QCOMPARE(detail.minimumSize(), QSize(524, 200));
         QCOMPARE(Texts(*detail.List()), (std::vector<std::string>{"Speed", "Endurance"}));
         detail.findChild<QRadioButton*>(QStringLiteral("1046"))->click();
-        QCOMPARE(detail.Breakdown(), DetailBreakdown::SubSport);
         QCOMPARE(Texts(*detail.List()), (std::vector<std::string>{"< ------ >", "Trail"}));
-        detail.SetBreakdown(DetailBreakdown::Template);
-        QCOMPARE(Texts(*detail.List()), (std::vector<std::string>{"Intervals", "Easy run"}));
     }
 };
 
