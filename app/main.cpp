@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "AnalysisViewInstall.h"
+#include "AppContext.h"
 #include "AppSettings.h"
 #include "DiaryViewInstall.h"
 #include "KadenzoApp.h"
@@ -28,5 +30,6 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
+    kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
     return app.ExitInstance(QApplication::exec());
 }

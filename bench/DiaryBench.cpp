@@ -10,10 +10,10 @@
 #include "WeekTotals.h"
 
 #ifdef KADENZO_HAS_DIARY_WIDGETS
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "BenchGui.h"
 #include "KadenzoView.h"
 #endif
 
@@ -94,17 +94,8 @@ void BM_DiaryWeekTotalsLookup(benchmark::State& state) {
 BENCHMARK(BM_DiaryWeekTotalsLookup)->Unit(benchmark::kMicrosecond);
 
 #ifdef KADENZO_HAS_DIARY_WIDGETS
-QApplication& Gui() {
-    static int argc = 1;
-    static char name[] = "kadenzo_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 void BM_DiaryFullRepaint(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     BigDiary& diary = Diary();
     CKadenzoView view(*diary.doc);
     view.resize(1400, 900);
@@ -117,7 +108,7 @@ void BM_DiaryFullRepaint(benchmark::State& state) {
 BENCHMARK(BM_DiaryFullRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_DiaryWeekForward(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     BigDiary& diary = Diary();
     CKadenzoView view(*diary.doc);
     view.resize(1400, 900);

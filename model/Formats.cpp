@@ -1,5 +1,6 @@
 #include "Formats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -82,10 +83,11 @@ double ParseDuration(std::string_view text) {
 }
 
 std::string FormatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) return "0";
     char buffer[400];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::fixed, decimals);
-    if (error != std::errc()) return WithPointDecimal(std::to_string(value));
+                                            std::chars_format::fixed, std::clamp(decimals, 0, 20));
+    if (error != std::errc()) return "0";
     return std::string(buffer, end);
 }
 

@@ -18,7 +18,8 @@ double ParseDuration(std::string_view text);
 // The leading number of a text as strtod reads it in the "C" locale (white
 // space, sign, digits, '.', exponent); 0 and *used = 0 when there is none.
 double ParseLeadingNumber(std::string_view text, std::size_t* used = nullptr);
-// value with `decimals` digits after a '.', rounded as printf rounds.
+// value with `decimals` (0 to 20) digits after a '.', rounded as printf
+// rounds; "0" for what is not a finite number.
 std::string FormatFixed(double value, int decimals);
 // Text printed by the C library with the locale's decimal point, with '.'
 // in its place.

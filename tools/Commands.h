@@ -17,5 +17,6 @@ int Info(const Args& args);
 int Demo(const Args& args);
 int Recording(const Args& args);
 int LegacyImport(const Args& args);
+int Analysis(const Args& args);
 
 }  // namespace kadenzo::tool

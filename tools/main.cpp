@@ -22,12 +22,17 @@ constexpr Command kCommands[] = {
     {"demo", "demo OUT", kadenzo::tool::Demo},
     {"recording", "recording FILE [--imperial]", kadenzo::tool::Recording},
     {"legacy-import", "legacy-import DSN OUT", kadenzo::tool::LegacyImport},
+    {"analysis",
+     "analysis FILE [--range COUNT-UNIT] [--quantity Q] [--chart C] [--layer L] [--at DATE] "
+     "[--back N] [--imperial] [--csv]",
+     kadenzo::tool::Analysis},
 };
 
 int Usage() {
     std::fputs("usage: kadenzo-tool COMMAND ARGS...\n", stderr);
     for (const Command& c : kCommands)
-        std::fprintf(stderr, "  kadenzo-tool %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+        std::fprintf(stderr, "  kadenzo-tool %.*s\n", static_cast<int>(c.usage.size()),
+                     c.usage.data());
     return 2;
 }
 

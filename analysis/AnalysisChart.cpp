@@ -1,0 +1,96 @@
+#include "AnalysisChart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ChartPainter.h"
+#include "Cp1252.h"
+#include "DiaryQt.h"
+
+namespace kadenzo {
+namespace {
+
+ChartRect ToChartRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+}  // namespace
+
+CAnalysisChart::CAnalysisChart(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("AnalysisChart"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CAnalysisChart::SetContent(ChartContent content) {
+    content_ = std::move(content);
+    hitRects_.assign(content_.CellCount(), ChartRect{});
+    update();
+}
+
+void CAnalysisChart::SetAutoScale(bool automatic) {
+    scale_.automatic = automatic;
+    update();
+}
+
+void CAnalysisChart::SetScale(int divisions, double step) {
+    scale_.divisions = divisions;
+    scale_.step = step;
+    update();
+}
+
+ValueScale CAnalysisChart::GetScale() const {
+    if (!scale_.automatic) return scale_;
+    return LayOut(DrawingRect(), this).scale;
+}
+
+QString CAnalysisChart::FormatValue(double value) const {
+    return formatter_ ? formatter_(value) : QString::number(value, 'f', 1);
+}
+
+ChartLayout CAnalysisChart::LayOut(const QRect& rect, const QPaintDevice* device) const {
+    const ChartFonts fonts = ChartFontsFor(rect.width(), device);
+    return LayOutChartContent(content_, ToChartRect(rect), fonts.textHeight, scale_);
+}
+
+void CAnalysisChart::Draw(QPainter& painter, const QRect& rect, bool printing) const {
+    const ChartFonts fonts = ChartFontsFor(rect.width(), painter.device());
+    const ChartLayout layout =
+        LayOutChartContent(content_, ToChartRect(rect), fonts.textHeight, scale_);
+    PaintChart(painter, content_, layout, fonts, printing,
+               [this](double value) { return FormatValue(value); });
+}
+
+void CAnalysisChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const QRect area = DrawingRect();
+    const ChartFonts fonts = ChartFontsFor(area.width(), this);
+    const ChartLayout layout =
+        LayOutChartContent(content_, ToChartRect(area), fonts.textHeight, scale_);
+    // The mouse finds the bars where this paint put them.
+    hitRects_ = layout.faces;
+    PaintChart(painter, content_, layout, fonts, false,
+               [this](double value) { return FormatValue(value); });
+}
+
+QString CAnalysisChart::StatusTextAt(const QPoint& point) const {
+    const std::optional<CellRef> cell = HitCell(content_, hitRects_, point.x(), point.y());
+    if (!cell) return QString();
+    return FromCore(StatusText(content_, *cell, [this](double value) {
+        return Utf8ToCp1252(FormatValue(value).toStdString());
+    }));
+}
+
+void CAnalysisChart::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    // Without layers there is nothing to describe, and the status line keeps
+    // what it shows.
+    if (content_.Layers() == 0 || !statusSink_) return;
+    statusSink_(StatusTextAt(event->position().toPoint()));
+}
+
+void CAnalysisChart::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (content_.Layers() != 0 && statusSink_) statusSink_(QString());
+}
+
+}  // namespace kadenzo

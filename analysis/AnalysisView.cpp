@@ -1,0 +1,226 @@
+#include "AnalysisView.h"
+
+#include <QAction>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
+
+#include "AnalysisChart.h"
+#include "AnalysisPrintJob.h"
+#include "ChartContent.h"
+#include "ChartValueFormat.h"
+#include "DiaryQt.h"
+#include "KadenzoDoc.h"
+#include "LanguageModule.h"
+#include "MainFrame.h"
+#include "ResourceIds.h"
+#include "ScaleDialog.h"
+#include "Texts.h"
+#include "Units.h"
+
+namespace kadenzo {
+namespace {
+
+constexpr int kChartInset = 20;
+
+// The view's commands and whether each is one of a radio group.
+constexpr std::pair<int, bool> kCommands[] = {
+    {ID_ANALYSIS_DISTANCE, true},
+    {ID_ANALYSIS_DURATION, true},
+    {ID_CHART_BY_CATEGORY, true},
+    {ID_CHART_TOTALS, true},
+    {ID_CHART_BY_SPORT, true},
+    {ID_LAYER_NONE, true},
+    {ID_LAYER_SPORT, true},
+    {ID_LAYER_SUBSPORT, true},
+    {ID_LAYER_TEMPLATE, true},
+    {ID_LAYER_TRACK, true},
+    {ID_LAYER_INTENSITY, true},
+    {ID_LAYER_CATEGORY, true},
+    {ID_RANGE_7_DAYS, true},
+    {ID_RANGE_14_DAYS, true},
+    {ID_RANGE_28_DAYS, true},
+    {ID_RANGE_1_WEEK, true},
+    {ID_RANGE_2_WEEKS, true},
+    {ID_RANGE_4_WEEKS, true},
+    {ID_RANGE_12_WEEKS, true},
+    {ID_RANGE_1_MONTH, true},
+    {ID_RANGE_3_MONTHS, true},
+    {ID_RANGE_6_MONTHS, true},
+    {ID_RANGE_12_MONTHS, true},
+    {ID_RANGE_1_YEAR, true},
+    {ID_RANGE_2_YEARS, true},
+    {ID_RANGE_5_YEARS, true},
+    {ID_PAGE_BACK, false},
+    {ID_PAGE_FORWARD, false},
+    {ID_SCALE, false},
+};
+
+// The language module's texts for the core, or none.
+const StringTable& ModuleTexts() {
+    static const EmptyStringTable none;
+    const StringTable* module = CurrentModule();
+    return module ? *module : none;
+}
+
+bool SameUnits(const UnitSettings& a, const UnitSettings& b) {
+    return a.distance == b.distance && a.weight == b.weight;
+}
+
+}  // namespace
+
+CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
+                             std::function<int()> today, QWidget* parent)
+    : CKadenzoBaseView(document, parent),
+      units_(units),
+      today_(std::move(today)),
+      state_(today_()),
+      chart_(new CAnalysisChart(this)),
+      printJob_(std::make_unique<AnalysisPrintJob>(*chart_)) {
+    setObjectName(QStringLiteral("AnalysisView"));
+    chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });
+    ResetScale();
+    Rebuild();
+    Document().AddObserver(this);
+}
+
+CAnalysisView::~CAnalysisView() { Document().RemoveObserver(this); }
+
+PrintJob& CAnalysisView::Job() { return *printJob_; }
+
+QString CAnalysisView::ChartValueText(double value) const {
+    // The unit the sums were made in, so that label and figure agree.
+    const std::string unit = UnitLabel(kUnitDistance, builtUnits_, ModuleTexts());
+    return FromCore(FormatChartValue(value, state_.Choice().showDistance, unit));
+}
+
+void CAnalysisView::Rebuild() {
+    builtUnits_ = units_;
+    const AnalysisResult result =
+        Analyse(Document().Log(), Document().Library(), builtUnits_, ModuleTexts(), state_.Choice());
+    ChartContent content;
+    FillChartContent(result, content);
+    chart_->SetContent(std::move(content));
+}
+
+void CAnalysisView::ResetScale() {
+    state_.scale = ValueScale{};
+    chart_->SetScale(0, 0);
+    chart_->SetAutoScale(true);
+}
+
+bool CAnalysisView::OnCommand(int command) {
+    if (command == ID_SCALE) {
+        OnScale();
+        return true;
+    }
+    const AnalysisViewState::Effect effect = state_.OnCommand(command, today_());
+    if (!effect.handled) return false;
+    ApplyEffect(effect);
+    return true;
+}
+
+void CAnalysisView::OnSportMenuItem(int index, std::uint32_t sportId) {
+    if (sportId == 0) return;
+    ApplyEffect(state_.OnSportMenuItem(index, sportId));
+}
+
+void CAnalysisView::ApplyEffect(const AnalysisViewState::Effect& effect) {
+    if (effect.resetScale) ResetScale();
+    if (effect.rebuild) Rebuild();
+    UpdatePagingTexts();
+}
+
+ScaleValues CAnalysisView::CurrentScaleValues() const {
+    ValueScale scale = state_.scale;
+    // An automatic scale shows what the chart works out at the moment.
+    if (scale.automatic) {
+        const ValueScale shown = chart_->GetScale();
+        scale.divisions = shown.divisions;
+        scale.step = shown.step;
+    }
+    return {scale.automatic, scale.divisions, state_.scaleText, scale.step};
+}
+
+void CAnalysisView::ApplyScale(const ScaleValues& values) {
+    state_.scale = {values.divisions, values.step, values.automatic};
+    state_.scaleText = values.text;
+    chart_->SetScale(values.divisions, values.step);
+    chart_->SetAutoScale(values.automatic);
+}
+
+void CAnalysisView::OnScale() {
+    CScaleDialog dialog(CurrentScaleValues(), this);
+    if (dialog.exec() == QDialog::Accepted) ApplyScale(dialog.Values());
+}
+
+QString CAnalysisView::PagingText(int command) const { return Text(state_.PagingTextId(command)); }
+
+void CAnalysisView::UpdatePagingTexts() {
+    if (!frame_) return;
+    for (int command : {ID_PAGE_BACK, ID_PAGE_FORWARD}) {
+        const QString text = PagingText(command);
+        if (!text.isEmpty()) frame_->Action(command)->setText(text);
+    }
+}
+
+void CAnalysisView::OnDocumentChanged(const DocumentChange& change) {
+    // The chart sums workouts and names library items; nothing else shows.
+    if (change.Has(DocumentChange::kWorkouts | DocumentChange::kLibrary)) Rebuild();
+}
+
+void CAnalysisView::OnDocumentReplaced() { Rebuild(); }
+
+void CAnalysisView::resizeEvent(QResizeEvent* event) {
+    CKadenzoBaseView::resizeEvent(event);
+    chart_->setGeometry(rect().adjusted(kChartInset, kChartInset, -kChartInset, -kChartInset));
+}
+
+void CAnalysisView::paintEvent(QPaintEvent* event) {
+    // The application repaints every window after the units changed; the
+    // sums follow the new unit then.
+    if (!SameUnits(units_, builtUnits_)) Rebuild();
+    CKadenzoBaseView::paintEvent(event);
+}
+
+void CAnalysisView::wheelEvent(QWheelEvent* event) {
+    if (const int command = WheelCommand(event->angleDelta().y())) OnCommand(command);
+    CKadenzoBaseView::wheelEvent(event);
+}
+
+void CAnalysisView::RegisterCommands(CMainFrame& frame) {
+    frame_ = &frame;
+    RegisterPrintCommands(frame);
+    QPointer<CAnalysisView> self(this);
+    QPointer<CMainFrame> frameRef(&frame);
+    // A view the frame has replaced lives on until the event loop deletes it;
+    // only the active one takes commands.
+    auto alive = [self, frameRef] { return self && frameRef && frameRef->ActiveView() == self; };
+    for (const auto& [command, radio] : kCommands) {
+        const int id = command;
+        std::function<bool()> checked;
+        if (radio) checked = [self, id] { return self && self->State().IsChecked(id); };
+        frame.SetCommand(id, {[self, id] {
+                                  if (self) self->OnCommand(id);
+                              },
+                              alive, checked});
+    }
+
+    // The frame runs the sports menu; the view adds the items' radio marks.
+    auto sportItem = [self, frameRef](int index) {
+        if (self && frameRef) self->OnSportMenuItem(index, frameRef->SportIdForMenuItem(index));
+    };
+    frame.SetSportMenuHandler(sportItem);
+    for (int index = 1; frame.SportIdForMenuItem(index) != 0; ++index) {
+        const int id = ID_SPORT_MENU_FIRST + index - 1;
+        frame.SetCommand(id, {[sportItem, index] { sportItem(index); }, alive,
+                              [self, id] { return self && self->State().IsChecked(id); }});
+    }
+
+    chart_->SetStatusSink([frameRef](const QString& text) {
+        if (frameRef) frameRef->SetStatusText(text);
+    });
+    UpdatePagingTexts();
+}
+
+}  // namespace kadenzo

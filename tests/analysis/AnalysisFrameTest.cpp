@@ -1,0 +1,143 @@
+// The analysis in the program's frame: switching views as a radio pair, the
+// analysis menu's radio groups and paging texts, the sports menu, the status
+// line and the statistics command.
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AnalysisChart.h"
+#include "AnalysisFixture.h"
+#include "AnalysisView.h"
+#include "AnalysisViewInstall.h"
+#include "AppContext.h"
+#include "AtomicFile.h"
+#include "DiaryDates.h"
+#include "KadenzoApp.h"
+#include "MainFrame.h"
+#include "UserDialogs.h"
+
+using namespace kadenzo;
+using namespace kadenzo::test;
+
+namespace {
+
+// Keeps the diary's own library when asked, shows nothing.
+class SilentDialogs : public UserDialogs {
+public:
+    void Message(const QString&, Icon) override {}
+    bool AskYesNo(const QString&, Icon) override { return true; }
+    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
+    QString OpenFileName(const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool EditProfile(AthleteProfile&, bool) override { return false; }
+};
+
+// The program started in a folder of its own with the English module, the
+// starter library and a diary of this week's runs.
+struct Program {
+    Program() {
+        for (const char* name : {"rcus.rcc", "library.dat"})
+            QFile::copy(QStringLiteral(KADENZO_MODULE_DIR "/") + QLatin1String(name),
+                        folder.filePath(QLatin1String(name)));
+        QDir::setCurrent(folder.path());
+        AnalysisWorld world;
+        world.library.computerName = "ELSEWHERE";  // so the diary's library is taken
+        world.Add(AppContext().Today(), 0.5, kEasyRun, 90).subSportId = kTrail;
+        const std::string diary = folder.filePath(QStringLiteral("diary.kdz")).toStdString();
+        WriteFileAtomically(
+            diary, [&](CArchive& ar) { WriteDocument(ar, 0, 190, 0, world.library, world.log); });
+        CKadenzoApp::Options options;
+        options.programDirectory = folder.path();
+        options.splashMinimumMs = 0;
+        options.showMainWindow = false;
+        app = std::make_unique<CKadenzoApp>(
+            dialogs,
+            std::make_unique<QSettings>(folder.filePath(QStringLiteral("settings.ini")),
+                                        QSettings::IniFormat),
+            std::move(options));
+        if (!app->InitInstance({QString::fromStdString(diary)}))
+            qFatal("the program did not start");
+        InstallAnalysisView(Frame(), nullptr);
+    }
+    ~Program() { app->ExitInstance(); }
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    CAnalysisView* View() { return qobject_cast<CAnalysisView*>(Frame().ActiveView()); }
+    bool Checked(int id) { return Frame().Action(id)->isChecked(); }
+
+    QTemporaryDir folder;
+    SilentDialogs dialogs;
+    std::unique_ptr<CKadenzoApp> app;
+};
+
+}  // namespace
+
+class AnalysisFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void viewsSwitchAsARadioPair() {
+        Program program;
+        CMainFrame& frame = program.Frame();
+        QVERIFY(!program.View());
+        QVERIFY(frame.Execute(ID_VIEW_ANALYSIS));
+        QVERIFY(program.View());
+        QVERIFY(program.Checked(ID_VIEW_ANALYSIS));
+        QVERIFY(!program.Checked(ID_VIEW_DIARY));
+        QVERIFY(frame.Action(ID_VIEW_DIARY)->actionGroup()->isExclusive());
+        QCOMPARE(frame.Action(ID_VIEW_DIARY)->actionGroup(),
+                 frame.Action(ID_VIEW_ANALYSIS)->actionGroup());
+        QVERIFY(frame.Action(ID_SCALE)->isEnabled());
+        QVERIFY(frame.Execute(ID_VIEW_DIARY));
+        QVERIFY(!program.View());
+        QVERIFY(program.Checked(ID_VIEW_DIARY));
+        QVERIFY(!frame.Action(ID_SCALE)->isEnabled());  // no analysis view, nothing to scale
+        QVERIFY(frame.Action(ID_SPORT_STATISTICS)->isEnabled());
+    }
+
+    void menuGroupsAndPagingTexts() {
+        Program program;
+        CMainFrame& frame = program.Frame();
+        frame.Execute(ID_VIEW_ANALYSIS);
+        QVERIFY(program.Checked(ID_RANGE_4_WEEKS));
+        QVERIFY(program.Checked(ID_CHART_BY_CATEGORY));
+        QVERIFY(program.Checked(ID_ANALYSIS_DURATION));
+        QCOMPARE(frame.Action(ID_PAGE_BACK)->text(), QStringLiteral("&Previous Week"));
+        QVERIFY(frame.Execute(ID_RANGE_12_MONTHS));
+        QVERIFY(program.Checked(ID_RANGE_12_MONTHS));
+        QVERIFY(!program.Checked(ID_RANGE_4_WEEKS));
+        QCOMPARE(frame.Action(ID_PAGE_FORWARD)->text(), QStringLiteral("&Next Month"));
+        QCOMPARE(program.View()->Chart()->Content().Slots(), 5);
+
+        // The sports menu: running (the first sport with sub-sports) by sub-sport.
+        QCOMPARE(frame.SportIdForMenuItem(1), kRunning);
+        QVERIFY(frame.Execute(ID_SPORT_MENU_FIRST));
+        QVERIFY(program.Checked(ID_SPORT_MENU_FIRST));
+        QVERIFY(!program.Checked(ID_CHART_BY_CATEGORY));
+        const ChartContent& content = program.View()->Chart()->Content();
+        QCOMPARE(content.SlotAt(0).label, std::string("Trail"));
+        QCOMPARE(content.CellAt(11, 0, 0).value, 1.5);
+    }
+
+    void statusLineNamesTheBarUnderTheMouse() {
+        Program program;
+        CMainFrame& frame = program.Frame();
+        frame.Execute(ID_VIEW_ANALYSIS);
+        frame.resize(900, 700);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        CAnalysisChart* chart = program.View()->Chart();
+        chart->repaint();
+        QVERIFY(!chart->HitRects().empty());
+        const ChartRect bar = chart->HitRects()[chart->Content().CellIndex(3, 0, 0)];
+        QTest::mouseMove(chart, QPoint((bar.left + bar.right) / 2, bar.bottom - 2));
+        QVERIFY2(frame.statusBar()->currentMessage().endsWith(QStringLiteral(" : 1:30")),
+                 qPrintable(frame.statusBar()->currentMessage()));
+    }
+};
+
+QTEST_MAIN(AnalysisFrameTest)
+#include "AnalysisFrameTest.moc"
