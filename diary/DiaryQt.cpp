@@ -24,12 +24,8 @@ QString FormatDay(int dayNumber, const char* format) {
 }
 
 QString FormatDateTimeStamp(std::int64_t seconds) {
-    const std::optional<DateParts> parts = LocalFromTimeStamp(seconds);
-    if (!parts) return {};
-    const std::optional<double> value = DateTimeFromParts(*parts);
-    const int weekday = value ? Weekday(DayNumber(*value)) : 0;
     const DateNames names = CurrentDateNames();
-    return FromCore(FormatDateTime(*parts, weekday, names.dateTimeFormat, names));
+    return FromCore(FormatTimeStamp(seconds, names.dateTimeFormat, names));
 }
 
 QString FromCore(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }

@@ -1,6 +1,7 @@
 #include "DateNames.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "DateTime.h"
 #include "StringTable.h"
@@ -49,6 +50,17 @@ DateNames DateNames::From(const StringTable& texts) {
     names.dateTimeFormat = texts.Text(kDateTimeFormatText);
     if (names.dateTimeFormat.empty()) names.dateTimeFormat = "%a %d %b %Y %H:%M";
     return names;
+}
+
+std::string FormatTimeStamp(std::int64_t seconds, std::string_view format,
+                            const DateNames& names) {
+    const std::optional<DateParts> parts = LocalFromTimeStamp(seconds);
+    if (!parts) return {};
+    const std::optional<double> value = DateTimeFromParts(*parts);
+    // Day 0 (1899-12-30) was a Saturday.
+    const int day = value ? DayNumber(*value) : 0;
+    const int weekday = ((day + 5) % 7 + 7) % 7;
+    return FormatDateTime(*parts, weekday, format, names);
 }
 
 std::string FormatDateTime(const DateParts& p, int weekday, std::string_view format,

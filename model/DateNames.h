@@ -35,5 +35,8 @@ struct DateNames {
 // as numbers. Any other conversion is copied as it stands. weekday: 0 Monday.
 std::string FormatDateTime(const DateParts& parts, int weekday, std::string_view format,
                            const DateNames& names);
+// The same for a time stamp (seconds since 1970) in local time; "" when it
+// has no local time.
+std::string FormatTimeStamp(std::int64_t seconds, std::string_view format, const DateNames& names);
 
 }  // namespace kadenzo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "DateNames.h"
 #include "Formats.h"
 #include "RecordingTime.h"
 #include "TextFormat.h"
@@ -21,9 +22,9 @@ std::string MarkerText(const CRecording& recording, int k, const RecordingSample
             return FormatText(texts.Text(kMarkerDistanceText),
                               {k, sample.distance * 0.001, UnitLabel(kUnitDistance, units, texts)});
         case kAxisTimeOfDay:
-            return FormatText(
-                texts.Text(kMarkerTimeText),
-                {k, FormatLocalTime(recording.start + sample.time, "%a., %d.%b.%y %H:%M:%S")});
+            return FormatText(texts.Text(kMarkerTimeText),
+                              {k, FormatTimeStamp(recording.start + sample.time,
+                                                  "%a., %d.%b.%y %H:%M:%S", DateNames::From(texts))});
         default:
             return FormatText(texts.Text(kMarkerTimeText),
                               {k, FormatDuration(sample.time / 60.0, true)});

@@ -10,8 +10,14 @@ namespace {
 class MarkerStrings : public StringTable {
 public:
     std::string Text(std::uint32_t id) const override {
-        return id == 33040 ? "Marker %i: %.2f %s" : id == 33041 ? "Marker %i: %s" : "km";
+        return id == 33040             ? "Marker %i: %.2f %s"
+               : id == 33041           ? "Marker %i: %s"
+               : id == 33102           ? "km"
+               : german && id == 34050 ? "Mo|Di|Mi|Do|Fr|Sa|So"
+               : german && id == 34052 ? "Jan|Feb|M\xE4r|Apr|Mai|Jun|Jul|Aug|Sep|Okt|Nov|Dez"
+                                       : "";
     }
+    bool german = false;
 };
 
 using MarkerTextTest = testing::ReaderTest;
@@ -31,6 +37,11 @@ TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
     EXPECT_EQ(MarkerTexts(r, 2, 99, kAxisDistance, metric, strings)[0], "Marker 1: 5.01 km");
     EXPECT_EQ(MarkerTexts(r, -3, 99, kAxisElapsedTime, metric, strings)[0], "Marker 1: 0:00:00");
     EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime, metric, strings)[1], "");
+
+    // Day and month names are the language module's, whatever the system's locale.
+    strings.german = true;
+    EXPECT_EQ(MarkerTexts(r, 0, 0, kAxisTimeOfDay, metric, strings)[0],
+              "Marker 1: Mo., 15.M\xE4r.04 10:05:30");
 }
 
 TEST(TextFormatTest, ArgumentsFollowTheirConversions) {

@@ -1,0 +1,227 @@
+// The recording import dialog on real Polar and HAC recordings, with the
+// markers moved by keys and mouse, and on files that cannot be read.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "DateTime.h"
+#include "HeartRateChart.h"
+#include "LanguageModule.h"
+#include "RecordingFile.h"
+#include "RecordingFileChooser.h"
+#include "RecordingImportDlg.h"
+#include "ResourceIds.h"
+#include "TestSupport.h"
+
+using namespace kadenzo;
+
+namespace {
+
+std::string RealFile(const char* name) { return std::string(KADENZO_REAL_RECORDINGS) + "/" + name; }
+
+// Hands out a scripted path and remembers where it was asked to start.
+class FakeChooser : public RecordingFileChooser {
+public:
+    QString ChooseFile(QWidget*, const QString& folder, const QString& filter) override {
+        askedFolder = folder;
+        askedFilter = filter;
+        return answer;
+    }
+    QString answer;
+    QString askedFolder;
+    QString askedFilter;
+};
+
+// The summary of a range computed on a recording loaded on its own.
+RangeSummary Expected(const std::string& path, const UnitSettings& units, int first, int last,
+                      bool excludePauses) {
+    CRecording recording;
+    std::string named = path;
+    if (LoadRecording(recording, named, {units, 0}) != LoadStatus::kLoaded) qFatal("unreadable");
+    return SummariseRange(recording, first, last, excludePauses);
+}
+
+void CompareSummaries(const RangeSummary& actual, const RangeSummary& expected) {
+    QCOMPARE(actual.distance, expected.distance);
+    QCOMPARE(actual.duration, expected.duration);
+    QCOMPARE(actual.average, expected.average);
+    QCOMPARE(actual.maximum, expected.maximum);
+}
+
+}  // namespace
+
+class RecordingImportDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC");
+        english_ = LanguageModule::Load(BuiltModuleDir() + QStringLiteral("/rcus.rcc"));
+        QVERIFY(english_);
+        QVERIFY(QFile::exists(QString::fromStdString(RealFile("s725-cycling-metric.hrm"))));
+    }
+    void init() {
+        QVERIFY(settingsDir_.isValid());
+        settings_ = std::make_unique<QSettings>(settingsDir_.filePath(QStringLiteral("s.ini")),
+                                                QSettings::IniFormat);
+        settings_->clear();
+        dialogs_ = FakeUserDialogs();
+        units_ = UnitSettings();
+    }
+
+    void polarRecordingWithMarkersMovedByKeysAndMouse() {
+        const std::string path = RealFile("s725-cycling-metric.hrm");
+        auto dialog = Open({path, *NoonOfDay(2005, 4, 16), -1, -1});
+        CHeartRateChart* chart = dialog->Chart();
+        QCOMPARE(chart->GetMarker(1), 3720);
+        chart->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(chart, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(chart->GetMarker(0), 15);
+        Drag(chart, 1, chart->PlotRect().center().x());
+        const int second = chart->GetMarker(1);
+        QVERIFY(second > 1000 && second < 2800);
+
+        auto* whole = Find<QCheckBox>(*dialog, IDC_IMPORT_WHOLE_EXCLUDE_PAUSES);
+        auto* part = Find<QCheckBox>(*dialog, IDC_IMPORT_PART_EXCLUDE_PAUSES);
+        whole->click();
+        QVERIFY(part->isChecked());
+        QVERIFY(!part->isEnabled());
+
+        const ImportedFigures figures = dialog->Figures();
+        QCOMPARE(figures.path, path);
+        QCOMPARE(figures.marker1, 15);
+        QCOMPARE(figures.marker2, second);
+        CompareSummaries(figures.whole, Expected(path, units_, 0, 3720, true));
+        CompareSummaries(figures.part, Expected(path, units_, 15, second, true));
+        QVERIFY(figures.whole.duration < 18598);  // the stops are left out
+        QVERIFY(Find<QLabel>(*dialog, IDC_IMPORT_WHOLE_DISTANCE)
+                    ->text()
+                    .startsWith(QStringLiteral("Distance: 112.38 km")));
+        QCOMPARE(Find<QLabel>(*dialog, IDC_IMPORT_MARKER1)->text(),
+                 QStringLiteral("Marker 1: 0:01:15"));
+
+        Find<QDialogButtonBox>(*dialog, -1)->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog->result(), static_cast<int>(QDialog::Accepted));
+    }
+
+    void hacRecordingInMilesOnTheDistanceAxis() {
+        units_.distance = 1;
+        const std::string path = RealFile("hac4-hac5.tur");
+        auto dialog = Open({path, *NoonOfDay(2006, 2, 4), -1, -1});
+        CHeartRateChart* chart = dialog->Chart();
+        Find<QRadioButton>(*dialog, IDC_IMPORT_AXIS)->click();
+        QCOMPARE(chart->Mode(), kChartXDistance);
+        const QRect plot = chart->PlotRect();
+        Drag(chart, 1, plot.left() + plot.width() * 3 / 4);
+        Drag(chart, 0, plot.left() + plot.width() / 4);
+        const int first = chart->GetMarker(0);
+        QTest::keyClick(chart, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(chart->GetMarker(0), first - 6);
+
+        const ImportedFigures figures = dialog->Figures();
+        CompareSummaries(figures.whole, Expected(path, units_, 0, 3335, false));
+        CompareSummaries(figures.part,
+                         Expected(path, units_, figures.marker1, figures.marker2, false));
+        QVERIFY(figures.whole.distance > 65 && figures.whole.distance < 66);  // 105.56 km
+        QVERIFY(Find<QLabel>(*dialog, IDC_IMPORT_MARKER2)->text().endsWith(QStringLiteral(" mi")));
+
+        // Reopened with the handed-back markers, the dialog shows the same section.
+        auto again = Open({figures.path, *NoonOfDay(2006, 2, 4), figures.marker1, figures.marker2});
+        QCOMPARE(again->Chart()->GetMarker(0), figures.marker1);
+        QCOMPARE(again->Chart()->GetMarker(1), figures.marker2);
+        CompareSummaries(again->Figures().part, figures.part);
+    }
+
+    void fileThatCannotBeReadIsReportedAndChangesNothing() {
+        const std::string polar = RealFile("s725-cycling-metric.hrm");
+        QTemporaryDir dir;
+        const QString broken = dir.filePath(QStringLiteral("040416.tour"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x05\x00TOURX", 7);
+        file.close();
+
+        auto dialog = Open({polar, *NoonOfDay(2004, 4, 16), 10, 20});
+        auto* pathEdit = Find<QLineEdit>(*dialog, IDC_IMPORT_PATH);
+        chooser_.answer = broken;
+        dialog->Browse();
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("040416.tour")));
+        QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
+        QCOMPARE(dialog->Figures().marker1, 10);
+        QCOMPARE(dialog->Chart()->GetMarker(1), 20);
+        // The folder is remembered all the same, for the next choice.
+        QCOMPARE(settings_->value(QStringLiteral("Import/LastPath")).toString(), dir.path());
+        QVERIFY(chooser_.askedFilter.startsWith(
+            QStringLiteral("Recordings of 16.04.2004 (040416*.hrm);;")));
+
+        // Return in the path field loads the file instead of closing the dialog.
+        pathEdit->setFocus();
+        pathEdit->setText(dir.filePath(QStringLiteral("missing.hrm")));
+        QTest::keyClick(pathEdit, Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialogs_.messages.size(), std::size_t{2});
+        QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
+
+        // A stored path whose file has gone is reported as the dialog opens.
+        Open({dir.filePath(QStringLiteral("gone.hrm")).toStdString(), 0, 4, 9});
+        QCOMPARE(dialogs_.messages.size(), std::size_t{3});
+    }
+
+    void browseStartsInTheLastFolderAndLoadsTheChoice() {
+        settings_->setValue(QStringLiteral("Import/LastPath"),
+                            QStringLiteral(KADENZO_REAL_RECORDINGS));
+        auto dialog = Open({"", *NoonOfDay(2005, 4, 17), -1, -1});
+        chooser_.answer = QString::fromStdString(RealFile("s710-cycling-metric.hrm"));
+        dialog->Browse();
+        QCOMPARE(chooser_.askedFolder, QStringLiteral(KADENZO_REAL_RECORDINGS));
+        QVERIFY(dialogs_.messages.empty());
+        QCOMPARE(dialog->Figures().path, chooser_.answer.toStdString());
+        QCOMPARE(dialog->Chart()->GetMarker(1), dialog->Values().Recording().count() - 1);
+        QVERIFY(dialog->Chart()->hasFocus() || !dialog->isActiveWindow());
+    }
+
+private:
+    std::unique_ptr<CRecordingImportDlg> Open(const ImportRequest& request) {
+        CRecordingImportDlg::Services services{units_,     *english_, [] { return 1000000000; },
+                                               *settings_, dialogs_,  &chooser_};
+        auto dialog = std::make_unique<CRecordingImportDlg>(services, request);
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get())) qFatal("dialog not shown");
+        return dialog;
+    }
+    template <class T>
+    static T* Find(QDialog& dialog, int id) {
+        T* found = id < 0 ? dialog.findChild<T*>() : dialog.findChild<T*>(QString::number(id));
+        if (!found) qFatal("no control %d", id);
+        return found;
+    }
+    static void Drag(CHeartRateChart* chart, int k, int toX) {
+        const int y = chart->PlotRect().center().y();
+        const int from = chart->MarkerPixel(k) + (k == 0 ? 1 : -1);
+        QMouseEvent hover(QEvent::MouseMove, QPointF(from, y), chart->mapToGlobal(QPointF(from, y)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &hover);
+        QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(from, y));
+        QTest::mouseMove(chart, QPoint(toX, y));
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(toX, y));
+    }
+
+    std::unique_ptr<LanguageModule> english_;
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<QSettings> settings_;
+    FakeUserDialogs dialogs_;
+    FakeChooser chooser_;
+    UnitSettings units_;
+};
+
+QTEST_MAIN(RecordingImportDlgTest)
+#include "RecordingImportDlgTest.moc"
