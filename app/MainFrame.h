@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "LanguageModule.h"
+#include "WorkoutEditing.h"
 
 class QLabel;
 class QMenu;
@@ -67,6 +68,9 @@ public:
     // The top-level menus of the diary (128) or analysis (129) menu.
     const std::vector<QMenu*>& Menus(ViewKind kind) const;
 
+    // The workout editor and the body data dialog, as installed.
+    WorkoutEditing& Editing() { return editing_; }
+
     // Writes a text into the status bar's message pane.
     void SetStatusText(const QString& text);
     // Shows the lock keys' state in the status bar's indicators.
@@ -107,6 +111,7 @@ private:
     QString recentFilePlaceholder_;
     QToolBar* toolBar_ = nullptr;
     std::vector<QLabel*> indicators_;  // caps, num and scroll lock
+    WorkoutEditing editing_;
     std::map<ViewKind, ViewFactory> viewFactories_;
     ViewKind activeKind_ = ViewKind::Diary;
 };
