@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace kadenzo {
 namespace {
@@ -20,6 +21,12 @@ std::uint32_t ReadUnit(QSettings& settings, const char* key) {
 std::unique_ptr<QSettings> OpenSettings() {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return std::make_unique<QSettings>(QString::fromLatin1(kOrganisation), program);
+}
+
+QString BackupFolder() {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/%1/%2/backups").arg(QString::fromLatin1(kOrganisation), program);
 }
 
 UnitSettings ReadUnitSettings(QSettings& settings) {

@@ -11,6 +11,9 @@ namespace kadenzo {
 // The per-user settings store: organisation "Varnel Software", application =
 // the program file's name. Sections and entries keep their historical names.
 std::unique_ptr<QSettings> OpenSettings();
+// Where saving keeps copies of replaced diaries: "Varnel Software/<program>/
+// backups" in the user's data folder ($XDG_DATA_HOME, ~/.local/share).
+QString BackupFolder();
 
 // "Localization"/"Distance" and "Weight"; missing values read as 0.
 UnitSettings ReadUnitSettings(QSettings& settings);

@@ -26,6 +26,7 @@ inline constexpr std::uint32_t kSaveChanges = 34042;  // %s: the diary's title
 inline constexpr std::uint32_t kDiaryFilter = 34043;  // file chooser filter for .kdz
 inline constexpr std::uint32_t kPlaceholderView = 34044;
 inline constexpr std::uint32_t kNotAvailable = 34045;  // for commands not yet built
+inline constexpr std::uint32_t kBackupFailed = 34046;  // %s: what went wrong
 }  // namespace dialogtext
 
 }  // namespace kadenzo

@@ -6,6 +6,8 @@
 
 #include "Cp1252.h"
 #include "DialogTexts.h"
+#include "DocumentBackups.h"
+#include "AppContext.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Texts.h"
@@ -90,6 +92,12 @@ bool DocumentController::SaveAs() {
 }
 
 bool DocumentController::SaveTo(const QString& path) {
+    // A copy of the file about to be replaced; its failure never stops the save.
+    BackupResult backup;
+    if (!backupFolder_.isEmpty()) {
+        const int keep = settings_.value(QStringLiteral("Backups/Keep"), kDefaultBackupCount).toInt();
+        backup = BackUpBeforeSave(ToPath(path), ToPath(backupFolder_), doc_->Context().Now(), keep);
+    }
     std::string error;
     if (!doc_->OnSaveDocument(ToPath(path), &error)) {
         dialogs_.Message(
@@ -102,6 +110,13 @@ bool DocumentController::SaveTo(const QString& path) {
     pathName_ = QFileInfo(path).absoluteFilePath();
     AddRecent(pathName_);
     emit TitleChanged();
+    if (!backup.problem.empty()) {
+        dialogs_.Message(FormatText(TextOr(dialogtext::kBackupFailed,
+                                           QStringLiteral("The diary was saved, but no backup "
+                                                          "copy of the old file was kept.\n%s")),
+                                    {QString::fromStdString(backup.problem)}),
+                         UserDialogs::Icon::Warning);
+    }
     return true;
 }
 

@@ -45,8 +45,13 @@ public:
     // Save to the diary's file, or Save As for a new one.
     bool Save();
     bool SaveAs();
-    // Writes the diary to path (atomically); reports and returns false on failure.
+    // Writes the diary to path (atomically); reports and returns false on
+    // failure. The file it replaces is first kept in the backups folder.
     bool SaveTo(const QString& path);
+    // Where the copies of replaced diary files go; empty keeps none. How many
+    // of each diary are kept is the setting "Backups"/"Keep" (10; 0: none).
+    void SetBackupFolder(const QString& folder) { backupFolder_ = folder; }
+    const QString& BackupFolder() const { return backupFolder_; }
     // Asks whether to save a modified diary: true to go on (saved or
     // discarded), false when the user cancels or the save fails.
     bool SaveModified();
@@ -81,6 +86,7 @@ private:
     QSettings& settings_;
     std::unique_ptr<CKadenzoDoc> doc_;
     QString pathName_;
+    QString backupFolder_;
     RecentFileList recentFiles_;
 };
 

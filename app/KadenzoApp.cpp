@@ -112,6 +112,7 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     splash.reset();
 
     document_ = std::make_unique<DocumentController>(dialogs_, *settings_, context_);
+    document_->SetBackupFolder(options_.backupFolder);
     frame_ = std::make_unique<CMainFrame>(*module_, *document_, dialogs_);
     dialogs_.SetParentWindow(frame_.get());
     RegisterAppCommands();

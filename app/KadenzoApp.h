@@ -45,6 +45,8 @@ public:
         std::function<void(QSettings&, UserDialogs&, CSplashWindow&)> webInfoCheck;
         // "Now"; empty for the system clock.
         Clock clock;
+        // Where saving keeps copies of the files it replaces; empty: none.
+        QString backupFolder;
     };
 
     // The settings store is handed in so that tests can point it elsewhere.

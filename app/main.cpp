@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     options.importLegacyLibrary = kadenzo::ImportLegacyLibraryAtStartup;
     options.removeLegacyDataSource = kadenzo::RemoveLegacyDataSource;
     options.webInfoCheck = kadenzo::RunWebInfoCheckAtStartup;
+    options.backupFolder = kadenzo::BackupFolder();
     kadenzo::CKadenzoApp app(dialogs, kadenzo::OpenSettings(), std::move(options));
 
     QStringList arguments = QCoreApplication::arguments();

@@ -139,6 +139,33 @@ private slots:
         QVERIFY(dialogs_->messages[0].text.contains(QDir::toNativeSeparators(path)));
     }
 
+    // Each save keeps the file it replaces; a backup that cannot be made is
+    // reported and the save goes ahead.
+    void savingKeepsTheReplacedFileAsABackup() {
+        const QString backups = PathOf("backups");
+        document_->SetBackupFolder(backups);
+        const QString path = SaveDiary("season.kdz");  // nothing to copy yet
+        QVERIFY(QDir(backups).entryList(QDir::Files).isEmpty());
+        const QByteArray first = ReadAll(path);
+        ChangeSomething();
+        QVERIFY(document_->Save());
+        const QStringList copies = QDir(backups).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(copies.front().startsWith(QStringLiteral("season-")));
+        QCOMPARE(ReadAll(QDir(backups).filePath(copies.front())), first);
+        QVERIFY(dialogs_->messages.empty());
+
+        QVERIFY(QDir(backups).removeRecursively());
+        QFile blocker(backups);  // a file where the folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(document_->SetLogName(QStringLiteral("Again")));
+        QVERIFY(document_->Save());
+        QVERIFY(!document_->IsModified());
+        QCOMPARE(dialogs_->messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_->messages[0].icon, UserDialogs::Icon::Warning);
+    }
+
     void unreadableFileLeavesOpenDiary() {
         QVERIFY(document_->SetLogName(QStringLiteral("Kept")));
         const QString kept = SaveDiary("kept.kdz");

@@ -4,6 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QLabel>
+#include <QPointer>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "Cp1252.h"
@@ -145,6 +148,46 @@ private slots:
 
         QVERIFY(frame_->Execute(ID_VIEW_DIARY));
         QCOMPARE(MenuTitles(frame_->menuBar()), diaryTitles);
+    }
+
+    // The old view's commands are gone before the new view's menus show.
+    void switchingViewsDisablesTheOldViewsCommandsAtOnce() {
+        MakeFrame();
+        auto viewWithCommand = [](int command) {
+            return [command](CMainFrame& frame) -> QWidget* {
+                auto* view = new QWidget;
+                QPointer<QWidget> alive(view);
+                frame.SetCommand(command, {[] {}, [alive] { return !alive.isNull(); }, {}});
+                return view;
+            };
+        };
+        frame_->SetViewFactory(CMainFrame::ViewKind::Analysis, viewWithCommand(ID_SCALE));
+        frame_->SetViewFactory(CMainFrame::ViewKind::Diary, viewWithCommand(ID_WEEK_FORWARD));
+        QVERIFY(frame_->Execute(ID_VIEW_ANALYSIS));
+        QVERIFY(frame_->Action(ID_SCALE)->isEnabled());
+        QVERIFY(frame_->Execute(ID_VIEW_DIARY));
+        QVERIFY(!frame_->Action(ID_SCALE)->isEnabled());
+        QVERIFY(frame_->Action(ID_WEEK_FORWARD)->isEnabled());
+    }
+
+    void statusBarSaysReadyAndShowsTheLockKeys() {
+        MakeFrame();
+        QCOMPARE(frame_->statusBar()->currentMessage(), module_->QText(IDS_READY));
+        frame_->SetStatusText(QStringLiteral("12:30 h"));
+        frame_->statusBar()->clearMessage();  // the fly-by help leaves
+        QCOMPARE(frame_->statusBar()->currentMessage(), module_->QText(IDS_READY));
+        for (int id : {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}) {
+            auto* label = frame_->findChild<QLabel*>(QStringLiteral("Indicator%1").arg(id));
+            QVERIFY(label);
+            QCOMPARE(label->text(), module_->QText(static_cast<std::uint32_t>(id)));
+            QVERIFY(!label->isEnabled());  // no lock lights without X11
+        }
+    }
+
+    void firstWindowIsSizedFromTheScreen() {
+        QCOMPARE(CMainFrame::InitialSize(QSize(1920, 1080)), QSize(1728, 972));
+        QCOMPARE(CMainFrame::InitialSize(QSize(800, 600)), QSize(800, 600));
+        QCOMPARE(CMainFrame::InitialSize(QSize()), QSize(1280, 860));
     }
 
     void titleShowsNameAndModifiedMark() {

@@ -111,6 +111,8 @@ private slots:
         QCOMPARE(imports, 1);
         QCOMPARE(dialogs_.messages.size(), std::size_t{1});
         QCOMPARE(dialogs_.messages[0].text, app->Module()->QText(IDS_NO_LIBRARY));
+        // The message belonged to the splash, so it showed above it.
+        QCOMPARE(dialogs_.messages[0].parentClass, QStringLiteral("kadenzo::CSplashWindow"));
         QVERIFY(!dialogs_.messages[0].text.isEmpty());
         QVERIFY(app->Context().library->sports.empty() && !app->MainFrame());
     }
@@ -182,6 +184,10 @@ private slots:
         QVERIFY(app.InitInstance({}));
         QCOMPARE(app.Module()->Language(), QStringLiteral("de"));
         QVERIFY(app.Context().library->sports.size() > 1);
+        // Qt's own buttons speak German too, and printing starts in landscape.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Abbrechen"));
+        QCOMPARE(app.Printer().pageLayout().orientation(), QPageLayout::Landscape);
     }
 
     void unreadableDiaryOnCommandLineLeavesEmptyDiary() {

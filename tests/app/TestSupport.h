@@ -27,11 +27,13 @@ public:
     struct Shown {
         QString text;
         Icon icon;
+        QString parentClass = {};  // the class of the window it belonged to
     };
 
-    void SetParentWindow(QWidget* parent) override { parents.push_back(parent); }
+    void SetParentWindow(QWidget* parent) override { parent_ = parent; }
     void Message(const QString& text, Icon icon) override {
-        messages.push_back({text, icon});
+        messages.push_back(
+            {text, icon, parent_ ? QString::fromLatin1(parent_->metaObject()->className()) : ""});
         if (whileShown) whileShown();
     }
     bool AskYesNo(const QString& text, Icon icon) override {
@@ -54,7 +56,6 @@ public:
     }
 
     std::vector<Shown> messages;     // Message() calls
-    std::vector<QWidget*> parents;   // SetParentWindow() calls
     std::function<void()> whileShown;  // runs while a message would be on screen
     std::vector<Shown> questions;    // AskYesNo() and AskYesNoCancel() calls
     std::deque<bool> yesNo;          // answers of AskYesNo, "No" when empty
@@ -68,6 +69,8 @@ public:
     bool lastProfileFirstPrompt = false;
 
 private:
+    QWidget* parent_ = nullptr;
+
     template <class T>
     static T Next(std::deque<T>& answers, T otherwise) {
         if (answers.empty()) return otherwise;

@@ -17,6 +17,9 @@ TEST(PrintPdfArguments, RangeAndFileInAnyOrder) {
     EXPECT_EQ(r->documentPath, "diary.kdz");
     EXPECT_EQ(*r->firstDay, 45362);
     EXPECT_EQ(*r->lastDay, 45375);
+    EXPECT_FALSE(r->distanceUnit);  // the user's setting holds
+    EXPECT_EQ(Parse({"--imperial", "--print-pdf", "o.pdf", "d.kdz"})->distanceUnit, 1u);
+    EXPECT_EQ(Parse({"--print-pdf", "o.pdf", "--metric", "d.kdz", "--metric"})->distanceUnit, 0u);
     EXPECT_TRUE(IsPrintPdfCommand({"x", "--print-pdf", "y"}));
     EXPECT_FALSE(IsPrintPdfCommand({"diary.kdz"}));
 }
@@ -33,6 +36,8 @@ TEST(PrintPdfArguments, MistakesAreReported) {
     EXPECT_EQ(error, "--to lies before --from");
     EXPECT_FALSE(Parse({"--print-pdf", "o.pdf", "a.kdz", "b.kdz"}, &error));
     EXPECT_FALSE(Parse({"--print-pdf", "o.pdf", "--landscape", "a.kdz"}, &error));
+    EXPECT_FALSE(Parse({"--print-pdf", "o.pdf", "--metric", "--imperial", "a.kdz"}, &error));
+    EXPECT_EQ(error, "--metric and --imperial given together");
 }
 
 TEST(PrintPdfArguments, DefaultIsTheFourWeeksShownAtStart) {
