@@ -55,9 +55,13 @@ void ClassRegistry::Register(const std::string& name, Factory factory) {
 }
 
 std::unique_ptr<CSerializable> ClassRegistry::Create(std::string_view name) const {
+    const Factory* factory = Find(name);
+    return factory ? (*factory)() : nullptr;
+}
+
+const ClassRegistry::Factory* ClassRegistry::Find(std::string_view name) const {
     auto it = factories_.find(name);
-    if (it == factories_.end()) return nullptr;
-    return it->second();
+    return it == factories_.end() ? nullptr : &it->second;
 }
 
 // ---- Streams ----
@@ -67,6 +71,12 @@ std::size_t MemoryStream::Read(void* data, std::size_t size) {
     if (n > 0) std::memcpy(data, bytes_.data() + position_, n);
     position_ += n;
     return n;
+}
+
+std::span<const std::uint8_t> MemoryStream::TakeContiguous() {
+    const std::span<const std::uint8_t> rest(bytes_.data() + position_, bytes_.size() - position_);
+    position_ = bytes_.size();
+    return rest;
 }
 
 void MemoryStream::Write(const void* data, std::size_t size) {
@@ -115,21 +125,43 @@ void FileStream::Sync() {
 
 // ---- Archive: buffering ----
 
-CArchive::CArchive(ByteStream& stream, Mode mode)
-    : stream_(stream), mode_(mode), buffer_(kBufferSize) {}
+CArchive::CArchive(ByteStream& stream, Mode mode) : stream_(stream), mode_(mode) {
+    if (mode == Mode::Load) {
+        // Input already in memory is read in place, without copying it through a buffer.
+        const std::span<const std::uint8_t> whole = stream_.TakeContiguous();
+        if (!whole.empty()) {
+            readStart_ = readCur_ = whole.data();
+            readEnd_ = whole.data() + whole.size();
+            return;
+        }
+    }
+    buffer_.resize(kBufferSize);
+    if (mode == Mode::Store) {
+        writeCur_ = buffer_.data();
+        writeEnd_ = buffer_.data() + buffer_.size();
+    } else {
+        readStart_ = readCur_ = readEnd_ = buffer_.data();
+    }
+}
 
 CArchive::~CArchive() = default;
 
-void CArchive::Fail(const std::string& what) const { throw ArchiveError(what, position_); }
+void CArchive::Fail(const std::string& what) const { throw ArchiveError(what, Position()); }
 
-void CArchive::FillBuffer() {
-    bufferPos_ = 0;
-    bufferEnd_ = stream_.Read(buffer_.data(), kBufferSize);
+bool CArchive::FillBuffer() {
+    if (buffer_.empty()) return false;  // reading in place: there is no more
+    position_ += static_cast<std::uint64_t>(readCur_ - readStart_);
+    const std::size_t n = stream_.Read(buffer_.data(), buffer_.size());
+    readStart_ = readCur_ = buffer_.data();
+    readEnd_ = buffer_.data() + n;
+    return n > 0;
 }
 
 void CArchive::FlushBuffer() {
-    if (bufferPos_ > 0) stream_.Write(buffer_.data(), bufferPos_);
-    bufferPos_ = 0;
+    const auto n = static_cast<std::size_t>(writeCur_ - buffer_.data());
+    if (n > 0) stream_.Write(buffer_.data(), n);
+    position_ += n;
+    writeCur_ = buffer_.data();
 }
 
 void CArchive::Close() {
@@ -138,18 +170,17 @@ void CArchive::Close() {
 
 std::uint64_t CArchive::Remaining() const {
     if (IsStoring()) return 0;
-    return (bufferEnd_ - bufferPos_) + stream_.Remaining();
+    return static_cast<std::uint64_t>(readEnd_ - readCur_) + stream_.Remaining();
 }
 
 void CArchive::WriteRaw(const void* data, std::size_t size) {
     if (!IsStoring()) Fail("archive is not open for writing");
     const auto* p = static_cast<const std::uint8_t*>(data);
     while (size > 0) {
-        if (bufferPos_ == kBufferSize) FlushBuffer();
-        std::size_t n = std::min(size, kBufferSize - bufferPos_);
-        std::memcpy(buffer_.data() + bufferPos_, p, n);
-        bufferPos_ += n;
-        position_ += n;
+        if (writeCur_ == writeEnd_) FlushBuffer();
+        const std::size_t n = std::min(size, static_cast<std::size_t>(writeEnd_ - writeCur_));
+        std::memcpy(writeCur_, p, n);
+        writeCur_ += n;
         p += n;
         size -= n;
     }
@@ -159,71 +190,13 @@ void CArchive::ReadRaw(void* data, std::size_t size) {
     if (!IsLoading()) Fail("archive is not open for reading");
     auto* p = static_cast<std::uint8_t*>(data);
     while (size > 0) {
-        if (bufferPos_ == bufferEnd_) {
-            FillBuffer();
-            if (bufferEnd_ == 0) Fail("unexpected end of file");
-        }
-        std::size_t n = std::min(size, bufferEnd_ - bufferPos_);
-        std::memcpy(p, buffer_.data() + bufferPos_, n);
-        bufferPos_ += n;
-        position_ += n;
+        if (readCur_ == readEnd_ && !FillBuffer()) Fail("unexpected end of file");
+        const std::size_t n = std::min(size, static_cast<std::size_t>(readEnd_ - readCur_));
+        std::memcpy(p, readCur_, n);
+        readCur_ += n;
         p += n;
         size -= n;
     }
-}
-
-// ---- Primitives ----
-
-void CArchive::WriteByte(std::uint8_t v) { WriteRaw(&v, 1); }
-
-void CArchive::WriteWord(std::uint16_t v) {
-    std::uint8_t b[2];
-    ToLittleEndian(v, b);
-    WriteRaw(b, sizeof b);
-}
-
-void CArchive::WriteDword(std::uint32_t v) {
-    std::uint8_t b[4];
-    ToLittleEndian(v, b);
-    WriteRaw(b, sizeof b);
-}
-
-void CArchive::WriteLong(std::int32_t v) { WriteDword(static_cast<std::uint32_t>(v)); }
-
-void CArchive::WriteFloat(float v) { WriteDword(std::bit_cast<std::uint32_t>(v)); }
-
-void CArchive::WriteDouble(double v) {
-    std::uint8_t b[8];
-    ToLittleEndian(std::bit_cast<std::uint64_t>(v), b);
-    WriteRaw(b, sizeof b);
-}
-
-std::uint8_t CArchive::ReadByte() {
-    std::uint8_t v;
-    ReadRaw(&v, 1);
-    return v;
-}
-
-std::uint16_t CArchive::ReadWord() {
-    std::uint8_t b[2];
-    ReadRaw(b, sizeof b);
-    return FromLittleEndian<std::uint16_t>(b);
-}
-
-std::uint32_t CArchive::ReadDword() {
-    std::uint8_t b[4];
-    ReadRaw(b, sizeof b);
-    return FromLittleEndian<std::uint32_t>(b);
-}
-
-std::int32_t CArchive::ReadLong() { return static_cast<std::int32_t>(ReadDword()); }
-
-float CArchive::ReadFloat() { return std::bit_cast<float>(ReadDword()); }
-
-double CArchive::ReadDouble() {
-    std::uint8_t b[8];
-    ReadRaw(b, sizeof b);
-    return std::bit_cast<double>(FromLittleEndian<std::uint64_t>(b));
 }
 
 // ---- Strings and counts ----
@@ -266,6 +239,11 @@ std::string CArchive::ReadString() {
     if (bytes > Remaining())
         Fail("string length " + std::to_string(length) + " beyond end of file");
 
+    if (!wide && static_cast<std::size_t>(readEnd_ - readCur_) >= length) {
+        const char* text = reinterpret_cast<const char*>(readCur_);
+        readCur_ += length;
+        return std::string(text, length);
+    }
     std::string s;
     if (!wide) {
         s.resize(length);
@@ -311,8 +289,8 @@ void CArchive::WriteObject(const CSerializable* object) {
         WriteWord(kNullTag);
         return;
     }
-    if (auto seen = objectIndex_.find(object); seen != objectIndex_.end()) {
-        std::uint32_t index = seen->second;
+    if (const std::uint32_t index = objectIndex_.Find(object); index != 0) {
+        // Written before: a reference to its index.
         if (index < kBigObjectTag) {
             WriteWord(static_cast<std::uint16_t>(index));
         } else {
@@ -321,10 +299,17 @@ void CArchive::WriteObject(const CSerializable* object) {
         }
         return;
     }
-
-    std::string_view name = object->ClassName();
-    if (auto known = classIndex_.find(name); known != classIndex_.end()) {
-        std::uint32_t classIndex = known->second;
+    const char* className = object->ClassName();
+    std::string_view name = className;
+    std::uint32_t classIndex = 0;
+    if (className == lastClassName_) {
+        classIndex = lastClassIndex_;
+    } else if (auto known = classIndex_.find(name); known != classIndex_.end()) {
+        classIndex = known->second;
+    }
+    if (classIndex != 0) {
+        lastClassName_ = className;
+        lastClassIndex_ = classIndex;
         if (classIndex < kBigObjectTag) {
             WriteWord(static_cast<std::uint16_t>(kClassTag | classIndex));
         } else {
@@ -339,7 +324,7 @@ void CArchive::WriteObject(const CSerializable* object) {
         WriteRaw(name.data(), name.size());
         classIndex_.emplace(std::string(name), nextIndex_++);
     }
-    objectIndex_.emplace(object, nextIndex_++);
+    objectIndex_.Add(object, nextIndex_++);
     // Serialize is shared by both directions, hence non-const; storing leaves the object unchanged.
     const_cast<CSerializable*>(object)->Serialize(*this);
 }
@@ -358,7 +343,7 @@ std::unique_ptr<CSerializable> CArchive::ReadObject(std::string_view expectedCla
         std::string name(nameLength, '\0');
         ReadRaw(name.data(), nameLength);
         classIndex = nextIndex_++;
-        classesByIndex_[classIndex] = ClassInfo{std::move(name), schema};
+        classesByIndex_[classIndex] = ClassInfo{std::move(name), schema, nullptr, {}};
     } else if (tag & kClassTag) {
         classIndex = tag & 0x7FFFu;
     } else {
@@ -382,11 +367,18 @@ std::unique_ptr<CSerializable> CArchive::ReadObject(std::string_view expectedCla
 
     auto cls = classesByIndex_.find(classIndex);
     if (cls == classesByIndex_.end()) Fail("unknown class index " + std::to_string(classIndex));
-    const ClassInfo& info = cls->second;
-    std::unique_ptr<CSerializable> object = ClassRegistry::Instance().Create(info.name);
+    ClassInfo& info = cls->second;
+    if (!info.factory) info.factory = ClassRegistry::Instance().Find(info.name);
+    if (!info.factory) Fail("unknown class " + info.name);
+    std::unique_ptr<CSerializable> object = (*info.factory)();
     if (!object) Fail("unknown class " + info.name);
-    if (!object->IsKindOf(expectedClass))
-        Fail("class " + info.name + " where " + std::string(expectedClass) + " was expected");
+    // A class found to fit the expected one fits again (names compared, as
+    // the callers pass the same literal for every record of a list).
+    if (info.checkedKind != expectedClass) {
+        if (!object->IsKindOf(expectedClass))
+            Fail("class " + info.name + " where " + std::string(expectedClass) + " was expected");
+        info.checkedKind = expectedClass;
+    }
 
     ++nextIndex_;  // the object's own index; references to it are refused anyway
     int outerSchema = currentSchema_;
@@ -394,6 +386,34 @@ std::unique_ptr<CSerializable> CArchive::ReadObject(std::string_view expectedCla
     object->Serialize(*this);
     currentSchema_ = outerSchema;
     return object;
+}
+
+std::size_t CArchive::ObjectIndex::Slot(const void* object) const {
+    // Fibonacci hashing of the address; slots_ has a power-of-two size.
+    const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(object));
+    std::size_t i =
+        static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
+    while (slots_[i].first && slots_[i].first != object) i = (i + 1) & (slots_.size() - 1);
+    return i;
+}
+
+std::uint32_t CArchive::ObjectIndex::Find(const void* object) const {
+    if (slots_.empty()) return 0;
+    return slots_[Slot(object)].second;
+}
+
+void CArchive::ObjectIndex::Add(const void* object, std::uint32_t index) {
+    if (2 * (used_ + 1) > slots_.size()) {
+        std::vector<std::pair<const void*, std::uint32_t>> old(
+            std::max<std::size_t>(64, 2 * slots_.size()));
+        old.swap(slots_);
+        used_ = 0;
+        for (const auto& [key, value] : old)
+            if (key) Add(key, value);
+    }
+    const std::size_t i = Slot(object);
+    if (!slots_[i].first) ++used_;
+    slots_[i] = {object, index};
 }
 
 void CArchive::SerializeRaw(CSerializable& object) {

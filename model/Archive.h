@@ -1,14 +1,17 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <typeinfo>
 #include <vector>
 
 namespace kadenzo {
@@ -48,6 +51,8 @@ public:
     void Register(const std::string& name, Factory factory);
     // Null when the name is unknown.
     std::unique_ptr<CSerializable> Create(std::string_view name) const;
+    // The factory of a class, or null; stays valid while the program runs.
+    const Factory* Find(std::string_view name) const;
 
 private:
     std::map<std::string, Factory, std::less<>> factories_;
@@ -63,6 +68,9 @@ public:
     virtual void Write(const void* data, std::size_t size) = 0;
     // Bytes left to read, used to refuse counts larger than the input can hold.
     virtual std::uint64_t Remaining() const = 0;
+    // The rest of the input when it lies in memory already: an archive then
+    // reads it in place (and the stream counts it as read). Empty otherwise.
+    virtual std::span<const std::uint8_t> TakeContiguous() { return {}; }
 };
 
 class MemoryStream : public ByteStream {
@@ -72,6 +80,7 @@ public:
     std::size_t Read(void* data, std::size_t size) override;
     void Write(const void* data, std::size_t size) override;
     std::uint64_t Remaining() const override { return bytes_.size() - position_; }
+    std::span<const std::uint8_t> TakeContiguous() override;
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     std::vector<std::uint8_t> TakeBytes() { return std::move(bytes_); }
 
@@ -118,22 +127,24 @@ public:
     bool IsStoring() const { return mode_ == Mode::Store; }
     bool IsLoading() const { return mode_ == Mode::Load; }
 
-    void WriteByte(std::uint8_t v);
-    void WriteWord(std::uint16_t v);
-    void WriteDword(std::uint32_t v);
-    void WriteLong(std::int32_t v);
-    void WriteFloat(float v);
-    void WriteDouble(double v);
+    // The primitives are little-endian whatever the host; they take the fast
+    // way when the buffer has room or bytes enough, else the general one.
+    void WriteByte(std::uint8_t v) { Put(v); }
+    void WriteWord(std::uint16_t v) { Put(v); }
+    void WriteDword(std::uint32_t v) { Put(v); }
+    void WriteLong(std::int32_t v) { Put(static_cast<std::uint32_t>(v)); }
+    void WriteFloat(float v) { Put(std::bit_cast<std::uint32_t>(v)); }
+    void WriteDouble(double v) { Put(std::bit_cast<std::uint64_t>(v)); }
     void WriteRaw(const void* data, std::size_t size);
     void WriteString(std::string_view s);
     void WriteCount(std::uint32_t n);
 
-    std::uint8_t ReadByte();
-    std::uint16_t ReadWord();
-    std::uint32_t ReadDword();
-    std::int32_t ReadLong();
-    float ReadFloat();
-    double ReadDouble();
+    std::uint8_t ReadByte() { return Take<std::uint8_t>(); }
+    std::uint16_t ReadWord() { return Take<std::uint16_t>(); }
+    std::uint32_t ReadDword() { return Take<std::uint32_t>(); }
+    std::int32_t ReadLong() { return static_cast<std::int32_t>(Take<std::uint32_t>()); }
+    float ReadFloat() { return std::bit_cast<float>(Take<std::uint32_t>()); }
+    double ReadDouble() { return std::bit_cast<double>(Take<std::uint64_t>()); }
     void ReadRaw(void* data, std::size_t size);
     std::string ReadString();
     // A count, refused when the remaining input cannot hold `count` elements of
@@ -152,7 +163,9 @@ public:
     std::unique_ptr<T> ReadObjectAs(std::string_view expectedClass) {
         std::unique_ptr<CSerializable> object = ReadObject(expectedClass);
         if (!object) return nullptr;
-        T* typed = dynamic_cast<T*>(object.get());
+        // The exact type is the common case and needs no search of the hierarchy.
+        T* typed = typeid(*object) == typeid(T) ? static_cast<T*>(object.get())
+                                                : dynamic_cast<T*>(object.get());
         if (!typed)
             Fail("object of class " + std::string(object->ClassName()) + " is not a " +
                  std::string(expectedClass));
@@ -169,21 +182,66 @@ public:
     // Writes out buffered bytes; the stream stays open for its owner.
     void Close();
     // Bytes consumed (loading) or produced (storing) so far.
-    std::uint64_t Position() const { return position_; }
+    std::uint64_t Position() const {
+        return IsLoading() ? position_ + static_cast<std::uint64_t>(readCur_ - readStart_)
+                           : position_ + static_cast<std::uint64_t>(writeCur_ - buffer_.data());
+    }
     // Bytes of input left, buffered or not.
     std::uint64_t Remaining() const;
 
     [[noreturn]] void Fail(const std::string& what) const;
 
 private:
-    void FillBuffer();
+    template <class T>
+    static T SwapBytes(T value) {
+        T swapped = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            swapped = static_cast<T>((swapped << 8) | ((value >> (8 * i)) & 0xFF));
+        return swapped;
+    }
+    template <class T>
+    static T LoadLittleEndian(const std::uint8_t* in) {
+        T value;
+        std::memcpy(&value, in, sizeof value);
+        if constexpr (std::endian::native == std::endian::big) value = SwapBytes(value);
+        return value;
+    }
+    template <class T>
+    T Take() {
+        if (static_cast<std::size_t>(readEnd_ - readCur_) >= sizeof(T)) {
+            const T value = LoadLittleEndian<T>(readCur_);
+            readCur_ += sizeof(T);
+            return value;
+        }
+        std::uint8_t bytes[sizeof(T)];
+        ReadRaw(bytes, sizeof bytes);
+        return LoadLittleEndian<T>(bytes);
+    }
+    template <class T>
+    void Put(T value) {
+        if constexpr (std::endian::native == std::endian::big) value = SwapBytes(value);
+        if (static_cast<std::size_t>(writeEnd_ - writeCur_) >= sizeof(T)) {
+            std::memcpy(writeCur_, &value, sizeof value);
+            writeCur_ += sizeof(T);
+            return;
+        }
+        WriteRaw(&value, sizeof value);
+    }
+    // Makes the next bytes of input available; false at the end.
+    bool FillBuffer();
     void FlushBuffer();
 
     ByteStream& stream_;
     Mode mode_;
     std::vector<std::uint8_t> buffer_;
-    std::size_t bufferPos_ = 0;
-    std::size_t bufferEnd_ = 0;
+    // Loading: the bytes at hand, in the buffer or in the stream's own memory;
+    // position_ counts the bytes before readStart_.
+    const std::uint8_t* readStart_ = nullptr;
+    const std::uint8_t* readCur_ = nullptr;
+    const std::uint8_t* readEnd_ = nullptr;
+    // Storing: the free part of the buffer; position_ counts the bytes flushed.
+    std::uint8_t* writeCur_ = nullptr;
+    std::uint8_t* writeEnd_ = nullptr;
     std::uint64_t position_ = 0;
     int currentSchema_ = -1;
 
@@ -192,10 +250,32 @@ private:
     struct ClassInfo {
         std::string name;
         int schema;
+        const ClassRegistry::Factory* factory = nullptr;  // looked up at first use
+        std::string checkedKind;                          // the expected class last found to fit
     };
-    std::map<std::uint32_t, ClassInfo> classesByIndex_;                    // loading
-    std::map<std::string, std::uint32_t, std::less<>> classIndex_;         // storing
-    std::unordered_map<const CSerializable*, std::uint32_t> objectIndex_;  // storing
+    std::map<std::uint32_t, ClassInfo> classesByIndex_;  // loading
+    // Storing: classes written so far by name. Class names are string
+    // literals, so the last one found is remembered by its address.
+    std::map<std::string, std::uint32_t, std::less<>> classIndex_;
+    const char* lastClassName_ = nullptr;
+    std::uint32_t lastClassIndex_ = 0;
+
+    // Storing: the index of every object written, so that writing one again
+    // gives a reference. Open addressing keyed by address: one probe per
+    // object, no allocation per object.
+    class ObjectIndex {
+    public:
+        // The index remembered for object, or 0.
+        std::uint32_t Find(const void* object) const;
+        void Add(const void* object, std::uint32_t index);
+
+    private:
+        std::size_t Slot(const void* object) const;
+
+        std::vector<std::pair<const void*, std::uint32_t>> slots_;
+        std::size_t used_ = 0;
+    };
+    ObjectIndex objectIndex_;
 };
 
 }  // namespace kadenzo

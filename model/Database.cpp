@@ -18,14 +18,14 @@ constexpr std::size_t kMinObjectBytes = 2;
 constexpr std::size_t kMinRawWorkoutBytes =
     8 + 4 + 4 + 4 + 1 + 1 + 4 + 4 + 4 + 4 + 4 + 1 + 1 + 1 + 4 + 4 + 4 + 1 + 4;
 
-template <class T>
-void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>>& list) {
+template <class T, class A>
+void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>, A>& list) {
     ar.WriteCount(static_cast<std::uint32_t>(list.size()));
     for (const auto& item : list) ar.WriteObject(item.get());
 }
 
-template <class T>
-void ReadList(CArchive& ar, std::list<std::unique_ptr<T>>& list, const char* className) {
+template <class T, class A>
+void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className) {
     std::uint32_t count = ar.ReadCount(kMinObjectBytes);
     for (std::uint32_t i = 0; i < count; ++i) {
         std::unique_ptr<T> item = ar.ReadObjectAs<T>(className);
@@ -86,8 +86,9 @@ void CDatabase::ReadOldFormat(CArchive& ar) {
 
 CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
     DropCounts dropped;
+    const LibraryIds ids = library ? library->Ids() : LibraryIds{};
     for (auto it = workouts_.begin(); it != workouts_.end();) {
-        if ((*it)->Validate(library)) {
+        if (library && (*it)->Validate(ids)) {
             ++it;
         } else {
             it = workouts_.erase(it);
@@ -226,8 +227,29 @@ void CDatabase::IndexAppended(WorkoutPos position) {
     byDate_.emplace_hint(upper, key, position);
 }
 
+CDatabase::DateIndex::iterator CDatabase::DateIndex::lower_bound(double key) {
+    return std::lower_bound(entries_.begin(), entries_.end(), key,
+                            [](const Entry& e, double k) { return e.first < k; });
+}
+
+CDatabase::DateIndex::const_iterator CDatabase::DateIndex::lower_bound(double key) const {
+    return std::lower_bound(entries_.begin(), entries_.end(), key,
+                            [](const Entry& e, double k) { return e.first < k; });
+}
+
+CDatabase::DateIndex::iterator CDatabase::DateIndex::upper_bound(double key) {
+    return std::upper_bound(entries_.begin(), entries_.end(), key,
+                            [](double k, const Entry& e) { return k < e.first; });
+}
+
+std::pair<CDatabase::DateIndex::iterator, CDatabase::DateIndex::iterator>
+CDatabase::DateIndex::equal_range(double key) {
+    return {lower_bound(key), upper_bound(key)};
+}
+
 void CDatabase::RebuildIndex() {
     byDate_.clear();
+    byDate_.reserve(workouts_.size());
     for (WorkoutPos it = workouts_.begin(); it != workouts_.end(); ++it) IndexAppended(it);
 }
 

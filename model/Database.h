@@ -1,16 +1,19 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <list>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Archive.h"
 #include "BodyInfo.h"
 #include "DateTime.h"
 #include "Event.h"
+#include "SlabPool.h"
 #include "WorkOut.h"
 
 namespace kadenzo {
@@ -27,7 +30,8 @@ class CLibrary;
 // ReplaceWorkout so that the index follows.
 class CDatabase : public CSerializable {
 public:
-    using WorkoutList = std::list<std::unique_ptr<CWorkOut>>;
+    using WorkoutList =
+        std::list<std::unique_ptr<CWorkOut>, SlabAllocator<std::unique_ptr<CWorkOut>>>;
     using WorkoutPos = WorkoutList::iterator;
     using ConstWorkoutPos = WorkoutList::const_iterator;
     using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
@@ -119,7 +123,38 @@ public:
     std::string name;  // the document's title when not empty
 
 private:
-    using DateIndex = std::multimap<double, WorkoutPos>;
+    // The date index: (key, position) sorted by key, equal keys in list
+    // order. A flat vector rather than a tree: no allocation per workout, and
+    // a change moves at most a few hundred kilobytes.
+    class DateIndex {
+    public:
+        using Entry = std::pair<double, WorkoutPos>;
+        using iterator = std::vector<Entry>::iterator;
+        using const_iterator = std::vector<Entry>::const_iterator;
+
+        iterator begin() { return entries_.begin(); }
+        iterator end() { return entries_.end(); }
+        const_iterator begin() const { return entries_.begin(); }
+        const_iterator end() const { return entries_.end(); }
+        bool empty() const { return entries_.empty(); }
+        std::size_t size() const { return entries_.size(); }
+        void clear() { entries_.clear(); }
+        void reserve(std::size_t n) { entries_.reserve(n); }
+        iterator lower_bound(double key);
+        const_iterator lower_bound(double key) const;
+        iterator upper_bound(double key);
+        std::pair<iterator, iterator> equal_range(double key);
+        iterator emplace_hint(iterator hint, double key, WorkoutPos position) {
+            return entries_.insert(hint, Entry{key, position});
+        }
+        iterator emplace(double key, WorkoutPos position) {
+            return emplace_hint(upper_bound(key), key, position);
+        }
+        iterator erase(iterator entry) { return entries_.erase(entry); }
+
+    private:
+        std::vector<Entry> entries_;
+    };
 
     static double IndexKey(double date);
     WorkoutPos InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout);

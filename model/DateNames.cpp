@@ -52,8 +52,7 @@ DateNames DateNames::From(const StringTable& texts) {
     return names;
 }
 
-std::string FormatTimeStamp(std::int64_t seconds, std::string_view format,
-                            const DateNames& names) {
+std::string FormatTimeStamp(std::int64_t seconds, std::string_view format, const DateNames& names) {
     const std::optional<DateParts> parts = LocalFromTimeStamp(seconds);
     if (!parts) return {};
     const std::optional<double> value = DateTimeFromParts(*parts);

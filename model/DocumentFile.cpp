@@ -28,6 +28,12 @@ public:
         throw ArchiveError("the stream is read-only", position_);
     }
     std::uint64_t Remaining() const override { return bytes_.size() - position_; }
+    std::span<const std::uint8_t> TakeContiguous() override {
+        const std::span<const std::uint8_t> rest(bytes_.data() + position_,
+                                                 bytes_.size() - position_);
+        position_ = bytes_.size();
+        return rest;
+    }
 
 private:
     const std::vector<std::uint8_t>& bytes_;

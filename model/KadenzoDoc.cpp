@@ -73,8 +73,7 @@ void CKadenzoDoc::Clear() {
 void CKadenzoDoc::OnNewDocument() {
     NotifyReplacing();
     Clear();
-    undo_.clear();
-    redo_.clear();
+    history_.Clear();
     path_.clear();
     modified_ = false;
     Checkpoint();
@@ -93,8 +92,7 @@ bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
     NotifyReplacing();
     Install(std::move(loaded));
     libraryReplaced_ = replaced;
-    undo_.clear();
-    redo_.clear();
+    history_.Clear();
     path_ = path;
     modified_ = false;
     Checkpoint();
@@ -188,8 +186,7 @@ void CKadenzoDoc::SetContents(DocumentContents contents) {
     if (contents.library) context_.library = std::move(contents.library);
     if (contents.log) log_ = std::move(contents.log);
     profile_ = {contents.maxHeartRate, contents.hrFormula, contents.birthDate};
-    undo_.clear();
-    redo_.clear();
+    history_.Clear();
     NotifyReplaced();
 }
 
@@ -256,7 +253,7 @@ void CKadenzoDoc::PromptForProfile() {
 
 bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>& apply) {
     // The head of the history is the state to return to should the change fail.
-    if (undo_.empty()) Checkpoint();
+    if (history_.UndoCount() == 0) Checkpoint();
     std::optional<DocumentChange> change;
     try {
         change = apply();
@@ -264,7 +261,7 @@ bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>&
         Checkpoint();
     } catch (...) {
         NotifyReplacing();
-        Install(Read(undo_.front(), false));
+        Install(Read(history_.Current(), false));
         NotifyReplaced();
         throw;
     }
@@ -279,7 +276,7 @@ bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>&
 CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
     FixDueTargets();
     // Reserve what the last state needed, in growth steps, to avoid reallocations.
-    std::size_t expected = undo_.empty() ? 0 : undo_.front().size();
+    std::size_t expected = history_.Current().size();
     Snapshot bytes;
     bytes.reserve((expected / kSnapshotGrowth + 1) * kSnapshotGrowth);
     MemoryStream stream(std::move(bytes));
@@ -291,11 +288,7 @@ CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
     return snapshot;
 }
 
-void CKadenzoDoc::Checkpoint() {
-    undo_.push_front(TakeSnapshot());
-    if (undo_.size() > maxUndo + 1) undo_.pop_back();
-    redo_.clear();
-}
+void CKadenzoDoc::Checkpoint() { history_.Push(TakeSnapshot()); }
 
 void CKadenzoDoc::Restore(const Snapshot& snapshot) {
     Loaded loaded = Read(snapshot, false);
@@ -305,26 +298,19 @@ void CKadenzoDoc::Restore(const Snapshot& snapshot) {
     NotifyReplaced();
 }
 
+// The state is rebuilt and read first: should that fail, the history stays.
 void CKadenzoDoc::Undo() {
-    if (undo_.size() < 2) return;
-    Restore(undo_[1]);
-    redo_.push_front(std::move(undo_.front()));
-    undo_.pop_front();
+    if (!CanUndo()) return;
+    Snapshot previous = history_.Previous();
+    Restore(previous);
+    history_.StepBack(std::move(previous));
 }
 
 void CKadenzoDoc::Redo() {
-    if (redo_.empty()) return;
-    Restore(redo_.front());
-    undo_.push_front(std::move(redo_.front()));
-    redo_.pop_front();
-    if (undo_.size() > maxUndo + 1) undo_.pop_back();
-}
-
-std::size_t CKadenzoDoc::SnapshotBytes() const {
-    std::size_t total = 0;
-    for (const Snapshot& s : undo_) total += s.capacity();
-    for (const Snapshot& s : redo_) total += s.capacity();
-    return total;
+    if (!CanRedo()) return;
+    Snapshot next = history_.Next();
+    Restore(next);
+    history_.StepForward(std::move(next));
 }
 
 }  // namespace kadenzo

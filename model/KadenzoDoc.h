@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "DocumentFile.h"
 #include "DocumentObserver.h"
 #include "DocumentPrompts.h"
+#include "UndoHistory.h"
 
 namespace kadenzo {
 
@@ -120,23 +120,21 @@ public:
     // Puts a library in place of the program's and hands the old one back.
     std::unique_ptr<CLibrary> SwapLibrary(std::unique_ptr<CLibrary> library);
 
-    // Undo history of whole-document snapshots, newest first; at most
-    // maxUndo + 1 states are kept, the head being the current one. Undo and
-    // redo replace the content (observers are told before and after) and mark
-    // the document modified.
-    bool CanUndo() const { return undo_.size() >= 2; }
-    bool CanRedo() const { return !redo_.empty(); }
+    // Undo history of whole-document snapshots; at most kDefaultMaxUndo + 1
+    // states are kept, the current one included. Undo and redo replace the
+    // content (observers are told before and after) and mark the document
+    // modified.
+    bool CanUndo() const { return history_.UndoCount() >= 2; }
+    bool CanRedo() const { return history_.RedoCount() >= 1; }
     void Undo();
     void Redo();
-    std::size_t UndoSnapshots() const { return undo_.size(); }
-    std::size_t RedoSnapshots() const { return redo_.size(); }
-    // Bytes held by all snapshots (capacity, not just content).
-    std::size_t SnapshotBytes() const;
-
-    std::size_t maxUndo = kDefaultMaxUndo;
+    std::size_t UndoSnapshots() const { return history_.UndoCount(); }
+    std::size_t RedoSnapshots() const { return history_.RedoCount(); }
+    // Bytes held by the history (capacity, not just content).
+    std::size_t SnapshotBytes() const { return history_.HeldBytes(); }
 
 private:
-    using Snapshot = std::vector<std::uint8_t>;
+    using Snapshot = UndoHistory::Bytes;
 
     // What a file or snapshot holds, read and reconciled but not yet in place.
     struct Loaded {
@@ -165,8 +163,7 @@ private:
     AthleteProfile profile_;
     bool libraryReplaced_ = false;  // the last load replaced the program's library
     CDatabase::DropCounts lastDropped_;
-    std::deque<Snapshot> undo_;
-    std::deque<Snapshot> redo_;
+    UndoHistory history_{kDefaultMaxUndo};
     std::string path_;
     bool modified_ = false;
 };

@@ -111,6 +111,24 @@ void CLibrary::RecomputeIdCounters() {
     eventKinds.RecomputeIdCounter();
 }
 
+namespace {
+
+template <class T>
+std::vector<std::uint32_t> SortedIds(const CLibItemList<T>& list) {
+    std::vector<std::uint32_t> ids;
+    ids.reserve(list.size());
+    for (const auto& item : list) ids.push_back(item->id);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+}  // namespace
+
+LibraryIds CLibrary::Ids() const {
+    return {SortedIds(workoutTemplates), SortedIds(sports), SortedIds(subSports),
+            SortedIds(intensities), SortedIds(tracks)};
+}
+
 std::int32_t CLibrary::Fingerprint() const {
     std::uint32_t total = ListFingerprint(categories) + ListFingerprint(intensities) +
                           ListFingerprint(sports) + ListFingerprint(subSports) +

@@ -13,6 +13,14 @@ namespace kadenzo {
 
 class CDatabase;
 
+// The ids of a library's items, sorted, to check many records quickly.
+struct LibraryIds {
+    std::vector<std::uint32_t> workoutTemplates, sports, subSports, intensities, tracks;
+    static bool Has(const std::vector<std::uint32_t>& ids, std::uint32_t id) {
+        return std::binary_search(ids.begin(), ids.end(), id);
+    }
+};
+
 // One list of library items: owned items in their order and the identifier most
 // recently handed out in this list.
 template <class T>
@@ -109,6 +117,8 @@ public:
     std::string GetSubSportName(std::uint32_t id) const;
     std::string GetTrackName(std::uint32_t id) const;
     std::string GetWorkoutName(std::uint32_t id) const;
+
+    LibraryIds Ids() const;
 
     // Deletes every item of every list (the counters stay).
     void RemoveAll();

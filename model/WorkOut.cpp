@@ -1,8 +1,22 @@
 #include "WorkOut.h"
 
 #include "Library.h"
+#include "SlabPool.h"
 
 namespace kadenzo {
+
+using WorkoutPool = SlabPool<sizeof(CWorkOut), alignof(CWorkOut)>;
+
+void* CWorkOut::operator new(std::size_t size) {
+    return size == sizeof(CWorkOut) ? WorkoutPool::Allocate() : ::operator new(size);
+}
+
+void CWorkOut::operator delete(void* object, std::size_t size) noexcept {
+    if (size == sizeof(CWorkOut))
+        WorkoutPool::Release(object);
+    else
+        ::operator delete(object);
+}
 
 CWorkOut::CWorkOut(const CLibWorkout& workoutTemplate)
     : templateId(workoutTemplate.id), sportId(workoutTemplate.sportId) {}
@@ -27,12 +41,14 @@ bool CWorkOut::IsEqual(const CWorkOut& o) const {
            partDuration == o.partDuration && marker1 == o.marker1 && marker2 == o.marker2;
 }
 
-bool CWorkOut::Validate(const CLibrary* library) {
-    if (!library || !library->FindWorkout(templateId)) return false;
-    if (sportId != 0 && !library->FindSport(sportId)) sportId = 0;
-    if (subSportId != 0 && !library->FindSubSport(subSportId)) subSportId = 0;
-    if (intensityId != 0 && !library->FindIntensity(intensityId)) intensityId = 0;
-    if (trackId != 0 && !library->FindTrack(trackId)) trackId = 0;
+bool CWorkOut::Validate(const CLibrary* library) { return library && Validate(library->Ids()); }
+
+bool CWorkOut::Validate(const LibraryIds& library) {
+    if (!LibraryIds::Has(library.workoutTemplates, templateId)) return false;
+    if (sportId != 0 && !LibraryIds::Has(library.sports, sportId)) sportId = 0;
+    if (subSportId != 0 && !LibraryIds::Has(library.subSports, subSportId)) subSportId = 0;
+    if (intensityId != 0 && !LibraryIds::Has(library.intensities, intensityId)) intensityId = 0;
+    if (trackId != 0 && !LibraryIds::Has(library.tracks, trackId)) trackId = 0;
     return true;
 }
 

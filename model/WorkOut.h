@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,6 +10,7 @@
 namespace kadenzo {
 
 class CLibrary;
+struct LibraryIds;
 class CLibWorkout;
 
 // One workout of the training log: a planned part (from a workout template) and
@@ -28,6 +30,11 @@ public:
     CWorkOut(const CWorkOut&) = default;
     CWorkOut& operator=(const CWorkOut&) = default;
 
+    // Workouts are made and dropped by the hundred thousand with every load,
+    // undo and redo of a large diary: they come from a pool (SlabPool.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* object, std::size_t size) noexcept;
+
     // The athlete's maximum heart rate on this workout's date, asked only for
     // templates whose targets are percentages of it.
     using MaxHeartRateOf = std::function<std::int32_t(const CWorkOut&)>;
@@ -46,6 +53,7 @@ public:
     // record); otherwise resets missing sport, sub-sport, intensity and track
     // references to 0.
     bool Validate(const CLibrary* library);
+    bool Validate(const LibraryIds& library);
 
     // Derives the target heart-rate range from the template (percentages of the
     // athlete's maximum for this workout when pulseRelative), unless the targets

@@ -124,8 +124,8 @@ std::unique_ptr<CWorkOut> WorkoutFromJson(const Json& j, const std::string& wher
     return w;
 }
 
-template <class T, class F>
-Json ListToJson(const std::list<std::unique_ptr<T>>& list, F toJson) {
+template <class List, class F>
+Json ListToJson(const List& list, F toJson) {
     Json array = Json::array();
     for (const auto& item : list) array.push_back(toJson(*item));
     return array;
