@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <clocale>
+#include <locale.h>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +61,13 @@ double ParseLeadingNumber(std::string_view text, std::size_t* used) {
         if (used) *used = 0;
         return 0.0;
     }
-    if (error == std::errc::result_out_of_range)
-        value = value == 0 ? 0.0 : std::copysign(HUGE_VAL, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small for a double: strtod's answer (infinity or
+        // 0), read in the "C" locale whatever the process's locale.
+        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+        const std::string number(text.substr(p, after - p));
+        value = cLocale ? strtod_l(number.c_str(), nullptr, cLocale) : 0.0;
+    }
     if (used) *used = after;
     return negative ? -value : value;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -46,6 +47,9 @@ TEST_F(GermanLocale, NumbersReadAndWriteThePointWhateverTheLocale) {
     EXPECT_DOUBLE_EQ(ParseDuration("45.5"), 45.5);
     EXPECT_DOUBLE_EQ(ParseDuration(NormaliseDecimalComma("12,5")), 12.5);
     EXPECT_DOUBLE_EQ(ParseLeadingNumber("3.25 km"), 3.25);
+    EXPECT_EQ(ParseLeadingNumber("1e999"), HUGE_VAL);  // as strtod: too large is infinite
+    EXPECT_EQ(ParseLeadingNumber("-1e999"), -HUGE_VAL);
+    EXPECT_EQ(ParseLeadingNumber("1e-999"), 0.0);
     EXPECT_EQ(FormatFixed(65.04, 1), "65.0");
     EXPECT_EQ(FormatFixed(-0.125, 2), "-0.12");
     EXPECT_EQ(WithPointDecimal(printed), "2.5");
