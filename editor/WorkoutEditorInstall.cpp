@@ -42,7 +42,8 @@ void ToggleLibraryBrowser(CMainFrame& frame, QPointer<CTemplateTreeDlg>& browser
     }
     browser = new CTemplateTreeDlg(frame.Document().Doc(), &frame);
     browser->CreateBrowser();
-    QObject::connect(browser, &QObject::destroyed, &frame, [&frame] { frame.UpdateCommandUi(); });
+    // Closed by its own close box or Escape: the command shows it unchecked.
+    QObject::connect(browser, &QDialog::finished, &frame, [&frame] { frame.UpdateCommandUi(); });
     const QRect area = frame.geometry();
     browser->move(area.right() - browser->width() - 24, area.top() + 120);
     browser->show();

@@ -157,7 +157,7 @@ private slots:
         QVERIFY(app_->dialogs.questions.empty());
         QCOMPARE(imported_.size(), std::size_t{1});
         QCOMPARE(imported_[0].request.path, std::string());
-        const ImportedFigures& figures = imported_[0].figures;
+        const ImportedFigures figures = imported_[0].figures;
         QCOMPARE(Find<QLineEdit>(page, IDC_PERF_WHOLE_DISTANCE)->text(), QStringLiteral("112.38"));
         QCOMPARE(Find<QLineEdit>(page, IDC_LINK)->text().toStdString(), presetPath_);
         sheet.accept();
