@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "Database.h"
 
@@ -9,11 +11,14 @@ namespace kadenzo {
 
 // How the diary, the workout list and the other places open the workout
 // editor and the body data dialog. The editor and the dialogs install the
-// real ones on the main frame; tests replace them. Each returns true when the
-// document changed.
+// real ones on the main frame; tests replace them. The two editors return
+// true when the document changed.
 struct WorkoutEditing {
     std::function<bool(CDatabase::ConstWorkoutPos position, QWidget* parent)> editWorkout;
     std::function<bool(int dayNumber, QWidget* parent)> editBodyData;
+    // The template chooser without a template chosen: the template the user
+    // picks, nothing on cancel.
+    std::function<std::optional<std::uint32_t>(QWidget* parent)> chooseTemplate;
 };
 
 }  // namespace kadenzo

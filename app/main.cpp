@@ -10,6 +10,7 @@
 #include "PrintDiaryToPdf.h"
 #include "QtUserDialogs.h"
 #include "WebInfoCheck.h"
+#include "WorkoutEditorInstall.h"
 
 int main(int argc, char* argv[]) {
     if (kadenzo::IsPrintPdfCommand(argc, argv)) return kadenzo::PrintPdfMain(argc, argv);
@@ -32,5 +33,6 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
+    kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
     return app.ExitInstance(QApplication::exec());
 }

@@ -1,0 +1,151 @@
+#include "TemplateTreeDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "CoreText.h"
+#include "KadenzoDoc.h"
+#include "Library.h"
+#include "ResourceIds.h"
+#include "SmallDialogTexts.h"
+#include "TemplateGroups.h"
+#include "WorkoutDrag.h"
+
+namespace kadenzo {
+namespace {
+
+constexpr int kTemplateRole = Qt::UserRole;
+
+}  // namespace
+
+CTemplateTree::CTemplateTree(QWidget* parent)
+    : QTreeWidget(parent), dragStarter_(&BeginTemplateDrag) {
+    setObjectName(QString::number(IDC_TEMPLATE_TREE));
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+std::optional<std::uint32_t> CTemplateTree::TemplateOf(const QTreeWidgetItem* item) {
+    if (!item) return std::nullopt;
+    const QVariant data = item->data(0, kTemplateRole);
+    if (!data.isValid()) return std::nullopt;
+    return data.value<std::uint32_t>();
+}
+
+void CTemplateTree::startDrag(Qt::DropActions) {
+    // Qt has selected the item under the press already.
+    const QTreeWidgetItem* item = currentItem();
+    const std::optional<std::uint32_t> templateId = TemplateOf(item);
+    if (templateId && dragStarter_) dragStarter_(this, *templateId, item->text(0));
+}
+
+CTemplateTreeDlg::CTemplateTreeDlg(CKadenzoDoc& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
+    setObjectName(QString::number(IDD_LIBRARY_BROWSER));
+    const StringTable& texts = doc_.Context().Texts();
+    setWindowTitle(TableText(texts, smalldialogtext::kChooserTitle, "Choose a Workout Template"));
+    tree_ = new CTemplateTree(this);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CTemplateTreeDlg::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CTemplateTreeDlg::reject);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { OnDoubleClick(item); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 1, 0, 0);
+    layout->addWidget(tree_);
+    layout->addWidget(buttons_);
+    resize(300, 420);
+}
+
+CTemplateTreeDlg::~CTemplateTreeDlg() {
+    if (!chooserMode_) doc_.RemoveObserver(this);
+}
+
+void CTemplateTreeDlg::CreateBrowser() {
+    if (!chooserMode_) return;
+    chooserMode_ = false;
+    setWindowTitle(
+        TableText(doc_.Context().Texts(), smalldialogtext::kBrowserTitle, "Library Browser"));
+    setWindowFlag(Qt::Tool);
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buttons_->hide();
+    doc_.AddObserver(this);
+}
+
+void CTemplateTreeDlg::Fill() {
+    tree_->clear();
+    QTreeWidgetItem* chosen = nullptr;
+    for (const TemplateGroup& group : GroupTemplates(doc_.Library())) {
+        auto* root = new QTreeWidgetItem(tree_, {FromBytes(group.categoryName)});
+        QFont bold = root->font(0);
+        bold.setBold(true);
+        root->setFont(0, bold);
+        for (const TemplateGroup::Entry& entry : group.templates) {
+            auto* item = new QTreeWidgetItem(root, {FromBytes(entry.name)});
+            item->setData(0, kTemplateRole, QVariant::fromValue(entry.templateId));
+            if (chooserMode_ && entry.templateId == chosenTemplateId_ && !chosen) chosen = item;
+        }
+    }
+    tree_->expandAll();
+    if (chosen) {
+        tree_->setCurrentItem(chosen);
+        tree_->scrollToItem(chosen);
+    } else {
+        tree_->setCurrentItem(nullptr);
+        tree_->clearSelection();
+    }
+}
+
+void CTemplateTreeDlg::showEvent(QShowEvent* event) {
+    Fill();
+    QDialog::showEvent(event);
+}
+
+void CTemplateTreeDlg::OnDoubleClick(QTreeWidgetItem* item) {
+    const std::optional<std::uint32_t> templateId = CTemplateTree::TemplateOf(item);
+    if (!templateId) return;
+    chosenTemplateId_ = *templateId;
+    if (chooserMode_) QDialog::accept();
+}
+
+void CTemplateTreeDlg::accept() {
+    // Enter on a template chosen with the keys takes that template.
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (!selected.isEmpty()) {
+        if (const std::optional<std::uint32_t> id = CTemplateTree::TemplateOf(selected.front()))
+            chosenTemplateId_ = *id;
+    }
+    if (chooserMode_) QDialog::accept();
+}
+
+void CTemplateTreeDlg::reject() {
+    // The close box comes here too (QDialog::closeEvent), so the browser
+    // goes away however it is dismissed.
+    QDialog::reject();
+    if (!chooserMode_ && testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
+}
+
+void CTemplateTreeDlg::OnDocumentChanged(const DocumentChange& change) {
+    if (change.Has(DocumentChange::kLibrary) && isVisible()) Fill();
+}
+
+void CTemplateTreeDlg::OnDocumentReplaced() {
+    if (isVisible()) Fill();
+}
+
+std::optional<std::uint32_t> ChooseTemplate(CKadenzoDoc& doc, std::uint32_t current,
+                                            QWidget* parent) {
+    CTemplateTreeDlg chooser(doc, parent);
+    chooser.SetChosenTemplateId(current);
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    if (!doc.Library().FindWorkout(chooser.ChosenTemplateId())) return std::nullopt;
+    return chooser.ChosenTemplateId();
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,47 @@
+#include "FigureText.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "Formats.h"
+
+namespace kadenzo {
+
+double CutToHundredths(double value) {
+    if (!std::isfinite(value)) return 0;
+    // Beyond 2^53 millionths there is no noise left to remove.
+    if (std::fabs(value) >= 1e9) return std::floor(value * 100) / 100;
+    return std::floor(std::round(value * 1e6) / 1e4) / 100;
+}
+
+double ParseFieldNumber(std::string_view text) {
+    const double value = ParseLeadingNumber(NormaliseDecimalComma(std::string(text)));
+    return std::isfinite(value) ? value : 0;
+}
+
+std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
+                          const StringTable& texts) {
+    if (minutes == 0) return "";
+    const double speed = distance / minutes * 60;
+    std::string text = FormatFixed(speed, 1) + UnitLabel(kUnitSpeed, units, texts);
+    if (speed != 0)
+        text += ", " + FormatFixed(60 / speed, 1) + "min/" + UnitLabel(kUnitDistance, units, texts);
+    return text;
+}
+
+std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high) {
+    if (low != 0 && high != 0) return std::to_string(low) + " -> " + std::to_string(high) + " bpm";
+    if (high != 0) return "< " + std::to_string(high) + " bpm";
+    if (low != 0) return "> " + std::to_string(low) + " bpm";
+    return "";
+}
+
+std::uint8_t ParseHeartRate(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || value > 255) return 0;
+    return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace kadenzo

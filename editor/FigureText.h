@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "StringTable.h"
+#include "Units.h"
+
+namespace kadenzo {
+
+// How the editor's number fields read and write their values, whatever the
+// process locale.
+
+// A value cut (not rounded) to two decimals. Values that went through a unit
+// factor or a 4-byte float land a hair below the hundredth they stand for
+// (0.29 * 100 is 28.999...), so they are rounded to millionths first.
+double CutToHundredths(double value);
+
+// The number a field's text starts with; a decimal comma between digits reads
+// as a point ("12,5" is 12.5). Text that is no number, or too large a number,
+// counts as 0.
+double ParseFieldNumber(std::string_view text);
+
+// The speed and pace read-out of a distance in the user's unit covered in
+// `minutes`: "12.0km/h, 5.0min/km"; only the speed when it is 0; "" when the
+// duration is 0.
+std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
+                          const StringTable& texts);
+
+// The target range as the set-up page shows it: "120 -> 140 bpm", "< 140 bpm",
+// "> 120 bpm", or "" without limits.
+std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high);
+
+// A heart-rate field's text: the whole number of beats it starts with; no
+// number, or one above 255, counts as 0.
+std::uint8_t ParseHeartRate(std::string_view text);
+
+}  // namespace kadenzo

@@ -1,0 +1,31 @@
+#include "LinkEdit.h"
+
+#include <QAction>
+#include <QStyle>
+
+#include "EditorTexts.h"
+#include "ShellOpen.h"
+#include "Texts.h"
+
+namespace kadenzo {
+
+CLinkEdit::CLinkEdit(QWidget* parent, Opener opener)
+    : QLineEdit(parent), opener_(opener ? std::move(opener) : Opener(&ShellOpen)) {
+    open_ =
+        addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QLineEdit::TrailingPosition);
+    open_->setObjectName(QStringLiteral("open"));
+    open_->setToolTip(TextOr(editortext::kOpenLink, QStringLiteral("Open")));
+    connect(open_, &QAction::triggered, this, &CLinkEdit::OpenTarget);
+    connect(this, &QLineEdit::textChanged, this, &CLinkEdit::UpdateOpenAction);
+    UpdateOpenAction();
+}
+
+bool CLinkEdit::OpenTarget() {
+    const QString target = text().trimmed();
+    if (!IsShellOpenable(target)) return false;
+    return opener_(target);
+}
+
+void CLinkEdit::UpdateOpenAction() { open_->setEnabled(IsShellOpenable(text().trimmed())); }
+
+}  // namespace kadenzo

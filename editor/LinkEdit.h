@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+class QAction;
+
+namespace kadenzo {
+
+// A text field holding a file path or a web address, with a button inside it
+// that opens the target with the desktop's handler. The button works only
+// for http and https addresses and for files that exist.
+class CLinkEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using Opener = std::function<bool(const QString& target)>;
+
+    // Opens with ShellOpen unless another opener is given.
+    explicit CLinkEdit(QWidget* parent = nullptr, Opener opener = {});
+
+    QAction* OpenAction() const { return open_; }
+    // Opens the target when it can be opened; false otherwise.
+    bool OpenTarget();
+
+private:
+    void UpdateOpenAction();
+
+    Opener opener_;
+    QAction* open_;
+};
+
+}  // namespace kadenzo

@@ -1,0 +1,171 @@
+#include "PerformancePageValues.h"
+
+#include <cmath>
+
+#include "Cp1252.h"
+#include "DecimalField.h"
+#include "FigureText.h"
+#include "Formats.h"
+#include "Library.h"
+#include "WorkOut.h"
+
+namespace kadenzo {
+
+PerformancePageValues::PerformancePageValues(CWorkOut& workout, Context context)
+    : workout_(workout), context_(context) {
+    maxTest = workout_.maxPulseTest != 0;
+    comment = workout_.notes;
+    recordingPath = workout_.recordingPath;
+    marker1 = workout_.marker1;
+    marker2 = workout_.marker2;
+
+    struct Stored {
+        double distance;
+        double duration;
+        std::uint8_t average;
+        std::uint8_t maximum;
+    };
+    const Stored stored[] = {
+        {workout_.distance, workout_.duration, workout_.averagePulse, workout_.maxPulse},
+        {workout_.partDistance, workout_.partDuration, workout_.partAveragePulse,
+         workout_.partMaxPulse}};
+    for (Set set : {kWhole, kPart}) {
+        Figures& figures = figures_[set];
+        figures.distanceText = FormatDecimalField(
+            CutToHundredths(ToDisplay(stored[set].distance, kUnitDistance, context_.units)));
+        figures.shownDistanceText = figures.distanceText;
+        figures.storedDistance = stored[set].distance;
+        figures.duration = stored[set].duration;
+        figures.durationText = FormatDuration(figures.duration, true);
+        figures.average = stored[set].average;
+        figures.maximum = stored[set].maximum;
+    }
+
+    track_ = workout_.trackId;
+    intensity_ = workout_.intensityId;
+    subSport_ = workout_.subSportId;
+    intensities_ = IntensityChoices(context_.library);
+    if (IntensityIndex() < 0) intensity_ = 0;
+    RefreshLists();
+}
+
+void PerformancePageValues::SetDurationText(Set set, const std::string& text) {
+    Figures& figures = figures_[set];
+    figures.durationText = text;
+    const double minutes = ParseDuration(text);
+    figures.duration = std::isfinite(minutes) ? minutes : 0;
+}
+
+bool PerformancePageValues::HasDistance() const {
+    const CLibSport* sport = context_.library.FindSport(workout_.sportId);
+    return !sport || sport->hasDistance;
+}
+
+std::optional<std::string> PerformancePageValues::Readout(Set set) const {
+    if (!HasDistance()) return std::nullopt;
+    const Figures& figures = figures_[set];
+    return SpeedPaceText(ParseFieldNumber(figures.distanceText), figures.duration, context_.units,
+                         context_.texts);
+}
+
+bool PerformancePageValues::SubSportEnabled() const {
+    return context_.library.FindSport(workout_.sportId) != nullptr;
+}
+
+void PerformancePageValues::SelectSubSport(int index) {
+    if (index < 0 || index >= static_cast<int>(subSports_.size())) {
+        subSport_.reset();
+        return;
+    }
+    subSport_ = ChoiceAt(subSports_, index);
+}
+
+void PerformancePageValues::ChooseTrack(int index) {
+    if (index < 0 || index >= static_cast<int>(tracks_.size())) return;
+    track_ = ChoiceAt(tracks_, index);
+    const CLibTrack* track = context_.library.FindTrack(track_);
+    if (!track) return;
+    for (Set set : {kWhole, kPart}) {
+        if (ParseFieldNumber(figures_[set].distanceText) == 0)
+            ShowDistance(set, ToDisplay(track->distance, kUnitDistance, context_.units));
+    }
+}
+
+void PerformancePageValues::RefreshLists() {
+    tracks_ = TrackChoices(context_.library, workout_.sportId);
+    if (TrackIndex() < 0) track_ = 0;
+    subSports_ = SubSportChoices(context_.library, workout_.sportId);
+    if (subSport_ && IndexOfChoice(subSports_, *subSport_) < 0) subSport_.reset();
+}
+
+ImportRequest PerformancePageValues::ImportRequestFor() const {
+    return {Cp1252ToUtf8(recordingPath), workout_.date, marker1, marker2};
+}
+
+PerformanceFigures PerformancePageValues::PageFigures() const {
+    PerformanceFigures page;
+    page.wholeDistance = ParseFieldNumber(figures_[kWhole].distanceText);
+    page.wholeDuration = figures_[kWhole].duration;
+    page.wholeAverage = figures_[kWhole].average;
+    page.wholeMax = figures_[kWhole].maximum;
+    page.partDistance = ParseFieldNumber(figures_[kPart].distanceText);
+    page.partDuration = figures_[kPart].duration;
+    page.partAverage = figures_[kPart].average;
+    page.partMax = figures_[kPart].maximum;
+    page.marker1 = marker1;
+    page.marker2 = marker2;
+    page.recordingPath = recordingPath;
+    return page;
+}
+
+void PerformancePageValues::TakeFigures(const PerformanceFigures& taken) {
+    const PerformanceFigures before = PageFigures();
+    // A distance the import left alone keeps its text, as typed.
+    if (taken.wholeDistance != before.wholeDistance) ShowDistance(kWhole, taken.wholeDistance);
+    if (taken.partDistance != before.partDistance) ShowDistance(kPart, taken.partDistance);
+    const double durations[] = {taken.wholeDuration, taken.partDuration};
+    for (Set set : {kWhole, kPart}) {
+        figures_[set].duration = durations[set];
+        figures_[set].durationText = FormatDuration(durations[set], true);
+    }
+    figures_[kWhole].average = taken.wholeAverage;
+    figures_[kWhole].maximum = taken.wholeMax;
+    figures_[kPart].average = taken.partAverage;
+    figures_[kPart].maximum = taken.partMax;
+    marker1 = taken.marker1;
+    marker2 = taken.marker2;
+    recordingPath = taken.recordingPath;
+}
+
+void PerformancePageValues::ShowDistance(Set set, double distance) {
+    figures_[set].distanceText = FormatDecimalField(CutToHundredths(distance));
+}
+
+void PerformancePageValues::ApplyDistance(Set set, double& distance) const {
+    const Figures& figures = figures_[set];
+    distance =
+        figures.distanceText == figures.shownDistanceText
+            ? figures.storedDistance
+            : FromDisplay(ParseFieldNumber(figures.distanceText), kUnitDistance, context_.units);
+}
+
+void PerformancePageValues::Apply() {
+    workout_.maxPulseTest = maxTest ? 1 : 0;
+    ApplyDistance(kWhole, workout_.distance);
+    workout_.maxPulse = figures_[kWhole].maximum;
+    workout_.averagePulse = figures_[kWhole].average;
+    workout_.duration = figures_[kWhole].duration;
+    workout_.notes = comment;
+    workout_.recordingPath = recordingPath;
+    ApplyDistance(kPart, workout_.partDistance);
+    workout_.partMaxPulse = figures_[kPart].maximum;
+    workout_.partAveragePulse = figures_[kPart].average;
+    workout_.partDuration = figures_[kPart].duration;
+    workout_.marker1 = marker1;
+    workout_.marker2 = marker2;
+    workout_.trackId = track_;
+    workout_.intensityId = intensity_;
+    if (subSport_) workout_.subSportId = *subSport_;
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ChoiceLists.h"
+#include "ImportedFigures.h"
+#include "RecordingImportValues.h"
+#include "StringTable.h"
+#include "Units.h"
+
+namespace kadenzo {
+
+class CLibrary;
+class CWorkOut;
+
+// What the performance page of the workout editor shows and how it changes
+// the workout being edited: two sets of figures (the whole workout and the
+// section between the recording's markers), each with distance, duration and
+// heart rates and a speed and pace read-out; sub-sport, track and intensity;
+// a comment, the recording's path and markers, the maximum-test flag. The
+// page shows the public fields and writes what the user typed back into them.
+class PerformancePageValues {
+public:
+    struct Context {
+        const CLibrary& library;
+        const UnitSettings& units;
+        const StringTable& texts;
+    };
+
+    enum Set { kWhole = 0, kPart = 1 };
+
+    struct Figures {
+        std::string distanceText;  // in the user's distance unit
+        std::string durationText;
+        double duration = 0;  // minutes; follows durationText as it is typed
+        std::uint8_t average = 0;
+        std::uint8_t maximum = 0;
+
+    private:
+        friend class PerformancePageValues;
+        std::string shownDistanceText;  // as first shown, for the stored value
+        double storedDistance = 0;      // kilometres
+    };
+
+    PerformancePageValues(CWorkOut& workout, Context context);
+
+    Figures& Of(Set set) { return figures_[set]; }
+    const Figures& Of(Set set) const { return figures_[set]; }
+    // A duration typed: the text is read into minutes.
+    void SetDurationText(Set set, const std::string& text);
+
+    // Whether the workout's sport is measured in distance (or is unknown);
+    // without distance, distances and read-outs are hidden.
+    bool HasDistance() const;
+    // The set's speed and pace from its distance text and duration; nothing
+    // for a sport without distance, whose read-out is left as it is.
+    std::optional<std::string> Readout(Set set) const;
+
+    // Which set is shown: kWhole or kPart.
+    int view = kWhole;
+    bool FiguresShown(Set set) const { return set == kWhole ? view <= 0 : view == 1; }
+    bool DistanceShown(Set set) const { return FiguresShown(set) && HasDistance(); }
+
+    const std::vector<ChoiceEntry>& Tracks() const { return tracks_; }
+    const std::vector<ChoiceEntry>& Intensities() const { return intensities_; }
+    const std::vector<ChoiceEntry>& SubSports() const { return subSports_; }
+    int TrackIndex() const { return IndexOfChoice(tracks_, track_); }
+    int IntensityIndex() const { return IndexOfChoice(intensities_, intensity_); }
+    // -1 while no sub-sport is chosen; OK then keeps the workout's.
+    int SubSportIndex() const { return subSport_ ? IndexOfChoice(subSports_, *subSport_) : -1; }
+    // Off when the workout's sport is not in the library.
+    bool SubSportEnabled() const;
+    void SelectIntensity(int index) { intensity_ = ChoiceAt(intensities_, index); }
+    void SelectSubSport(int index);
+    // A track picked: a distance still 0 takes the track's.
+    void ChooseTrack(int index);
+    // Refills the sub-sport and track lists for the workout's sport, which the
+    // set-up page may have changed; entries chosen stay chosen while they
+    // belong to it.
+    void RefreshLists();
+
+    // What the recording import opens with: the recording, the date, the markers.
+    ImportRequest ImportRequestFor() const;
+    // The figures an import may replace, as the page holds them now.
+    PerformanceFigures PageFigures() const;
+    // Shows the figures of an import (see TakeImportedFigures).
+    void TakeFigures(const PerformanceFigures& figures);
+
+    // OK: everything goes into the workout. A distance left as it was shown
+    // keeps the stored value, which it shows cut to two decimals.
+    void Apply();
+
+    bool maxTest = false;
+    std::string comment;
+    std::string recordingPath;  // Windows-1252, as the workout stores it
+    std::int32_t marker1 = -1;
+    std::int32_t marker2 = -1;
+
+private:
+    void ShowDistance(Set set, double distance);
+    void ApplyDistance(Set set, double& distance) const;
+
+    CWorkOut& workout_;
+    Context context_;
+    std::array<Figures, 2> figures_;
+    std::vector<ChoiceEntry> tracks_;
+    std::vector<ChoiceEntry> intensities_;
+    std::vector<ChoiceEntry> subSports_;
+    std::uint32_t track_ = 0;
+    std::uint32_t intensity_ = 0;
+    std::optional<std::uint32_t> subSport_;
+};
+
+}  // namespace kadenzo

@@ -1,0 +1,94 @@
+#include "PlannedText.h"
+
+#include <cmath>
+#include <vector>
+
+#include "FigureText.h"
+#include "Formats.h"
+
+namespace kadenzo {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Letters of Windows-1252 text: ASCII letters and every byte above 0x7F.
+bool IsLetter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || byte >= 0x80;
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsBlank(std::string_view text) {
+    for (char c : text)
+        if (c != ' ' && c != '\t') return false;
+    return true;
+}
+
+// Whether the label stands in the text as a word: ASCII letter case ignored,
+// no letter directly before or after it.
+bool ContainsWord(std::string_view text, std::string_view label) {
+    if (label.empty() || label.size() > text.size()) return false;
+    for (std::size_t at = 0; at + label.size() <= text.size(); ++at) {
+        bool same = true;
+        for (std::size_t i = 0; i < label.size() && same; ++i)
+            same = Lower(text[at + i]) == Lower(label[i]);
+        if (!same) continue;
+        const bool letterBefore = at > 0 && IsLetter(text[at - 1]);
+        const std::size_t after = at + label.size();
+        const bool letterAfter = after < text.size() && IsLetter(text[after]);
+        if (!letterBefore && !letterAfter) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> SplitPieces(std::string_view text) {
+    std::vector<std::string> pieces(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& piece = pieces.back();
+        const bool decimalComma = c == ',' && i > 0 && i + 1 < text.size() &&
+                                  IsDigit(text[i - 1]) && IsDigit(text[i + 1]) &&
+                                  piece.find(':') == std::string::npos;
+        if (c == ',' && !decimalComma)
+            pieces.emplace_back();
+        else
+            piece += decimalComma ? '.' : c;
+    }
+    return pieces;
+}
+
+double NotNegative(double value) { return std::isfinite(value) && value > 0 ? value : 0; }
+
+}  // namespace
+
+std::string FormatPlannedText(const PlannedValues& planned, const UnitSettings& units,
+                              const StringTable& texts) {
+    std::string text;
+    if (planned.duration != 0) text = FormatDuration(planned.duration, false);
+    if (planned.distance != 0) {
+        if (!text.empty()) text += ", ";
+        text += FormatFixed(ToDisplay(planned.distance, kUnitDistance, units), 1) +
+                UnitLabel(kUnitDistance, units, texts);
+    }
+    return text;
+}
+
+PlannedValues ParsePlannedText(std::string_view text, const UnitSettings& units,
+                               const StringTable& texts) {
+    const std::string label = UnitLabel(kUnitDistance, units, texts);
+    PlannedValues planned;
+    for (const std::string& piece : SplitPieces(text)) {
+        if (IsBlank(piece)) continue;
+        if (ContainsWord(piece, label)) {
+            const double shown = ParseLeadingNumber(piece);
+            planned.distance =
+                NotNegative(CutToHundredths(FromDisplay(shown, kUnitDistance, units)));
+        } else {
+            planned.duration = NotNegative(ParseDuration(piece));
+        }
+    }
+    return planned;
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,151 @@
+#include "WOSetupPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "ControlId.h"
+#include "EditorQt.h"
+#include "EditorServices.h"
+#include "EditorTexts.h"
+#include "KadenzoDoc.h"
+#include "LinkEdit.h"
+#include "ResourceIds.h"
+#include "Texts.h"
+#include "UserDialogs.h"
+
+namespace kadenzo {
+
+CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName(QString::number(IDD_WO_SETUP));
+    CKadenzoDoc& doc = services_.doc;
+    const AppContext& context = doc.Context();
+    values_ = std::make_unique<SetupPageValues>(
+        workout,
+        SetupPageValues::Context{doc.Library(), context.units, context.Texts(),
+                                 [&doc](const CWorkOut& w) { return doc.MaxHeartRate(w); }});
+    using namespace editortext;
+
+    templateName_ = new QLabel(this);
+    SetControlId(templateName_, IDC_SETUP_TEMPLATE_NAME);
+    QFont bold = templateName_->font();
+    bold.setBold(true);
+    templateName_->setFont(bold);
+    auto* chooseTemplate =
+        new QPushButton(TextOr(kChooseTemplate, QStringLiteral("C&hoose...")), this);
+    SetControlId(chooseTemplate, IDC_SETUP_TEMPLATE);
+    connect(chooseTemplate, &QPushButton::clicked, this, &CWOSetupPage::ChooseTemplate);
+    auto* templateRow = new QHBoxLayout;
+    templateRow->addWidget(templateName_, 1);
+    templateRow->addWidget(chooseTemplate);
+
+    templateComment_ = new QLabel(this);
+    SetControlId(templateComment_, IDC_SETUP_TEMPLATE_COMMENT);
+    templateComment_->setWordWrap(true);
+    templateComment_->setForegroundRole(QPalette::PlaceholderText);
+
+    sport_ = new QComboBox(this);
+    SetControlId(sport_, IDC_SETUP_SPORT);
+    connect(sport_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        values_->SelectSport(index);
+        emit SportChanged();
+    });
+
+    planned_ = new QLineEdit(this);
+    SetControlId(planned_, IDC_SETUP_PLANNED);
+    planned_->setMaxLength(200);
+    planned_->setPlaceholderText(
+        FormatText(TextOr(kPlannedExample, QStringLiteral("e.g. 1:30, 20.0%s")),
+                   {FromBytes(UnitLabel(kUnitDistance, context.units, context.Texts()))}));
+    connect(planned_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { values_->plannedText = ToBytes(text); });
+
+    heartRate_ = new QLabel(this);
+    SetControlId(heartRate_, IDC_SETUP_HEART_RATE);
+
+    flag_ = new QCheckBox(TextOr(kKeyWorkout, QStringLiteral("&Key workout")), this);
+    SetControlId(flag_, IDC_SETUP_FLAG);
+    connect(flag_, &QCheckBox::toggled, this, [this](bool on) { values_->flag = on; });
+
+    note_ = new QPlainTextEdit(this);
+    SetControlId(note_, IDC_SETUP_NOTE);
+    note_->setTabChangesFocus(true);
+    connect(note_, &QPlainTextEdit::textChanged, this,
+            [this] { values_->note = ToBytes(note_->toPlainText()); });
+
+    link_ = new CLinkEdit(this, services_.openLink);
+    SetControlId(link_, IDC_LINK);
+    connect(link_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { values_->link = ToBytes(text); });
+    auto* browse = new QPushButton(TextOr(kBrowse, QStringLiteral("&Browse...")), this);
+    SetControlId(browse, IDC_SETUP_BROWSE);
+    connect(browse, &QPushButton::clicked, this, &CWOSetupPage::Browse);
+    auto* linkRow = new QHBoxLayout;
+    linkRow->addWidget(link_, 1);
+    linkRow->addWidget(browse);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(TextOr(kTemplate, QStringLiteral("Template:")), templateRow);
+    form->addRow(QString(), templateComment_);
+    form->addRow(TextOr(kTargetHeartRate, QStringLiteral("Target heart rate:")), heartRate_);
+    form->addRow(TextOr(kSport, QStringLiteral("&Sport:")), sport_);
+    form->addRow(TextOr(kPlanned, QStringLiteral("&Planned:")), planned_);
+    form->addRow(QString(), flag_);
+    form->addRow(TextOr(kNote, QStringLiteral("&Note:")), note_);
+    form->addRow(TextOr(kLink, QStringLiteral("&Link:")), linkRow);
+    for (QWidget* field : std::initializer_list<QWidget*>{sport_, planned_, note_}) {
+        if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
+    }
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(linkRow))) label->setBuddy(link_);
+    setTabOrder(note_, link_);
+    setTabOrder(link_, browse);
+    ShowFields();
+}
+
+CWOSetupPage::~CWOSetupPage() = default;
+
+void CWOSetupPage::ShowFields() {
+    const SetupPageValues& values = *values_;
+    templateName_->setText(FromBytes(values.templateName));
+    templateComment_->setText(FromBytes(values.templateComment));
+    templateComment_->setVisible(!values.templateComment.empty());
+    heartRate_->setText(FromBytes(values.heartRateText));
+    ShowChoices(*sport_, values.Sports(), values.SportIndex());
+    sport_->setEnabled(values.SportEnabled());
+    const QSignalBlocker plannedBlocker(planned_);
+    planned_->setText(FromBytes(values.plannedText));
+    const QSignalBlocker flagBlocker(flag_);
+    flag_->setChecked(values.flag);
+    const QSignalBlocker noteBlocker(note_);
+    note_->setPlainText(FromBytes(values.note));
+    link_->setText(FromBytes(values.link));
+    link_->setCursorPosition(0);
+}
+
+void CWOSetupPage::ChooseTemplate() {
+    if (!services_.chooseTemplate) return;
+    const std::optional<std::uint32_t> chosen =
+        services_.chooseTemplate(values_->TemplateId(), this);
+    if (!chosen || !values_->ChooseTemplate(*chosen)) return;
+    ShowFields();
+    emit SportChanged();
+}
+
+void CWOSetupPage::Browse() {
+    const QString path = services_.dialogs.OpenFileName(
+        TextOr(editortext::kAllFilesFilter, QStringLiteral("All files (*)")));
+    if (path.isEmpty()) return;
+    values_->link = ToBytes(path);
+    link_->setText(path);
+}
+
+void CWOSetupPage::Apply() { values_->Apply(); }
+
+}  // namespace kadenzo

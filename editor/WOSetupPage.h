@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "SetupPageValues.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kadenzo {
+
+class CLinkEdit;
+class CWorkOut;
+struct EditorServices;
+
+// The set-up page of the workout editor (template 134): the plan. Its rules
+// are SetupPageValues; this widget shows them and routes the user's input.
+class CWOSetupPage : public QWidget {
+    Q_OBJECT
+public:
+    CWOSetupPage(CWorkOut& workout, const EditorServices& services, QWidget* parent = nullptr);
+    ~CWOSetupPage() override;
+
+    const SetupPageValues& Values() const { return *values_; }
+    // The template button: the chooser, then the chosen template's plan.
+    void ChooseTemplate();
+    // The browse button: a file chosen becomes the link.
+    void Browse();
+    // OK of the sheet: the page's fields go into the workout.
+    void Apply();
+
+signals:
+    // The workout's sport may have changed (by the user or a template).
+    void SportChanged();
+
+private:
+    void ShowFields();
+
+    const EditorServices& services_;
+    std::unique_ptr<SetupPageValues> values_;
+    QLabel* templateName_;
+    QLabel* templateComment_;
+    QComboBox* sport_;
+    QLineEdit* planned_;
+    QLabel* heartRate_;
+    QCheckBox* flag_;
+    QPlainTextEdit* note_;
+    CLinkEdit* link_;
+};
+
+}  // namespace kadenzo

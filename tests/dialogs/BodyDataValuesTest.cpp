@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "BodyDataValues.h"
+
+namespace kadenzo {
+namespace {
+
+CBodyInfo Day(double weight = 0) {
+    CBodyInfo info({CalendarDateTime::kValid, 45000.5});
+    info.weight = weight;
+    return info;
+}
+
+TEST(BodyDataValues, WeightInPoundsKeepsTheStoredKilogramsUntilRetyped) {
+    BodyDataValues pounds(Day(70), {0, 1});
+    EXPECT_EQ(pounds.weight, "154.35");
+    ASSERT_EQ(pounds.Read(), BodyDataValues::Field::kNone);
+    EXPECT_TRUE(pounds.Record().IsEqual(Day(70)));  // not 69.99999999999999
+    pounds.weight = "160,5";
+    ASSERT_EQ(pounds.Read(), BodyDataValues::Field::kNone);
+    EXPECT_DOUBLE_EQ(pounds.Record().weight, 160.5 * 0.4535147392290249);
+}
+
+TEST(BodyDataValues, FieldsThatAreNoNumberAreNamedAndNothingIsTaken) {
+    struct Case {
+        const char* weight;
+        const char* value2;
+        const char* value3;
+        BodyDataValues::Field bad;
+    };
+    const Case cases[] = {
+        {"", "0", "0", BodyDataValues::Field::kWeight},
+        {"seventy", "0", "0", BodyDataValues::Field::kWeight},
+        {"70kg", "0", "0", BodyDataValues::Field::kWeight},
+        {"70", "1,2,3", "0", BodyDataValues::Field::kValue2},
+        {"70", " 12.5 ", "4.5", BodyDataValues::Field::kValue3},
+        {"70", "12", "99999999999", BodyDataValues::Field::kValue3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.weight + std::string("|") + c.value2 + "|" + c.value3);
+        BodyDataValues values(Day(), {0, 0});
+        values.weight = c.weight;
+        values.value2 = c.value2;
+        values.value3 = c.value3;
+        values.note = "changed";
+        EXPECT_EQ(values.Read(), c.bad);
+        EXPECT_TRUE(values.Record().IsEqual(Day()));
+    }
+}
+
+}  // namespace
+}  // namespace kadenzo

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "EditorFixture.h"
+#include "PerformancePageValues.h"
+#include "WorkOut.h"
+
+namespace kadenzo {
+namespace {
+
+using namespace editortest;
+constexpr auto kWhole = PerformancePageValues::kWhole;
+constexpr auto kPart = PerformancePageValues::kPart;
+
+class PerformancePage : public testing::Test {
+protected:
+    PerformancePageValues Open(CWorkOut& workout, const UnitSettings& units = kMetric) {
+        return PerformancePageValues(workout, {*library, units, texts});
+    }
+    static CWorkOut Done(std::uint32_t sportId) {
+        CWorkOut workout;
+        workout.sportId = sportId;
+        workout.distance = 10.456;
+        workout.duration = 50.25;
+        workout.partDistance = 4.9;
+        workout.trackId = kParkLoop;
+        workout.intensityId = kHard;
+        workout.subSportId = kTrail;
+        return workout;
+    }
+
+    std::unique_ptr<CLibrary> library = SmallLibrary();
+    UnitTexts texts;
+};
+
+TEST_F(PerformancePage, OkWithoutEditsLeavesTheWorkoutAsStored) {
+    for (const UnitSettings& units : {kMetric, kImperial}) {
+        CWorkOut workout = Done(kRunning);
+        workout.distance = 10;  // 6.21 mi, which reads back as 10.000000000000002 km
+        const CWorkOut stored = workout;
+        PerformancePageValues page = Open(workout, units);
+        EXPECT_EQ(page.Of(kWhole).distanceText, units.distance ? "6.21" : "10");
+        EXPECT_EQ(page.Of(kWhole).durationText, "0:50:15");
+        page.Apply();
+        EXPECT_FALSE(workout.IsDifferent(stored));
+    }
+    // Typed values are converted; the distance shown is cut, not rounded.
+    CWorkOut workout = Done(kRunning);
+    PerformancePageValues page = Open(workout, kImperial);
+    EXPECT_EQ(page.Of(kWhole).distanceText, "6.49");
+    page.Of(kWhole).distanceText = "6,2";
+    page.SetDurationText(kWhole, "1:02:30");
+    page.Apply();
+    EXPECT_DOUBLE_EQ(workout.distance, 6.2 * 1.6103059581320451);
+    EXPECT_DOUBLE_EQ(workout.duration, 62.5);
+    EXPECT_DOUBLE_EQ(workout.partDistance, 4.9);
+}
+
+TEST_F(PerformancePage, SpeedAndPaceReadOut) {
+    CWorkOut workout = Done(kRunning);
+    PerformancePageValues page = Open(workout);
+    page.Of(kWhole).distanceText = "10";
+    page.SetDurationText(kWhole, "50");
+    EXPECT_EQ(page.Readout(kWhole), "12.0km/h, 5.0min/km");
+    page.Of(kWhole).distanceText = "12,5";
+    EXPECT_EQ(page.Readout(kWhole), "15.0km/h, 4.0min/km");
+    page.SetDurationText(kWhole, "0:00");
+    EXPECT_EQ(page.Readout(kWhole), "");
+    PerformancePageValues miles = Open(workout, kImperial);
+    miles.SetDurationText(kPart, "1:00");
+    miles.Of(kPart).distanceText = "7.5";
+    EXPECT_EQ(miles.Readout(kPart), "7.5mph, 8.0min/mi");
+
+    // Without distance, distances hide and the read-outs are left alone.
+    CWorkOut gym = Done(kStrength);
+    const PerformancePageValues gymPage = Open(gym);
+    EXPECT_EQ(gymPage.Readout(kWhole), std::nullopt);
+    EXPECT_FALSE(gymPage.DistanceShown(kWhole));
+    EXPECT_TRUE(gymPage.FiguresShown(kWhole));
+}
+
+TEST_F(PerformancePage, TrackFillsOnlyEmptyDistances) {
+    CWorkOut workout = Done(kRunning);
+    workout.distance = 0;
+    workout.trackId = 0;
+    PerformancePageValues page = Open(workout, kImperial);
+    ASSERT_EQ(page.Tracks().size(), 2u);  // none and the park loop; the hill route is cycling's
+    page.ChooseTrack(1);
+    EXPECT_EQ(page.Of(kWhole).distanceText, "3.22");  // the 4-byte 5.2 km in miles
+    EXPECT_EQ(page.Of(kPart).distanceText, "3.04");   // filled before: kept
+}
+
+TEST_F(PerformancePage, ListsFollowTheSportAndKeepWhatWasChosen) {
+    CWorkOut workout = Done(kRunning);
+    PerformancePageValues page = Open(workout);
+    EXPECT_EQ(page.SubSports().size(), 3u);
+    EXPECT_EQ(page.SubSports()[static_cast<std::size_t>(page.SubSportIndex())].id, kTrail);
+    page.SelectSubSport(1);  // road
+    page.RefreshLists();     // back on the page: still road
+    EXPECT_EQ(page.SubSports()[static_cast<std::size_t>(page.SubSportIndex())].id, kRoad);
+
+    // Made a ride on the set-up page: the run's entries no longer apply.
+    workout.sportId = kCycling;
+    page.RefreshLists();
+    EXPECT_EQ(page.SubSportIndex(), -1);
+    EXPECT_EQ(page.TrackIndex(), 0);
+    page.Apply();
+    EXPECT_EQ(workout.subSportId, kTrail);  // nothing chosen: left as it was
+    EXPECT_EQ(workout.trackId, 0u);
+    EXPECT_EQ(workout.intensityId, kHard);
+
+    workout.sportId = 77;  // not in the library
+    page.RefreshLists();
+    EXPECT_FALSE(page.SubSportEnabled());
+    EXPECT_TRUE(page.HasDistance());
+}
+
+}  // namespace
+}  // namespace kadenzo

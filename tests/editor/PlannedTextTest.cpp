@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "EditorFixture.h"
+#include "PlannedText.h"
+
+namespace kadenzo {
+namespace {
+
+using namespace editortest;
+
+TEST(PlannedText, ReadsDurationsAndDistancesInEitherUnit) {
+    struct Case {
+        const char* text;
+        UnitSettings units;
+        double duration;
+        double distance;
+    };
+    const Case cases[] = {
+        {"1:30, 20.0km", kMetric, 90, 20},
+        {"1:30, 20.0mi", kImperial, 90, 32.2},  // 32.206... km cut to two decimals
+        {"20.0km, 1:30:30", kMetric, 90.5, 20},
+        {"12.5 KM", kMetric, 0, 12.5},
+        // Decimal commas; after a clock time a comma still separates.
+        {"1:30, 20,5km", kMetric, 90, 20.5},
+        {"90,5", kMetric, 90.5, 0},
+        {"1:30,20km", kMetric, 90, 20},
+        // Later pieces of a kind win; blank pieces change nothing.
+        {"1:00, 1:30, ", kMetric, 90, 0},
+        {"5km, 8km", kMetric, 0, 8},
+        // "min" is no mile label.
+        {"45min", kImperial, 45, 0},
+        {"45 min, 6 mi", kImperial, 45, 9.66},
+        // A value a hair below its hundredth keeps it.
+        {"0.29km", kMetric, 0, 0.29},
+        {"abc", kMetric, 0, 0},
+        {"-5km, -30", kMetric, 0, 0},
+        {"1e999km", kMetric, 0, 0},
+    };
+    const UnitTexts texts;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const PlannedValues planned = ParsePlannedText(c.text, c.units, texts);
+        EXPECT_DOUBLE_EQ(planned.duration, c.duration);
+        EXPECT_DOUBLE_EQ(planned.distance, c.distance);
+    }
+    // Without unit labels nothing is a distance (an empty label is in every text).
+    EXPECT_EQ(ParsePlannedText("20.0", kMetric, EmptyStringTable()), (PlannedValues{20, 0}));
+}
+
+TEST(PlannedText, ShowsWhatIsPlanned) {
+    const UnitTexts texts;
+    EXPECT_EQ(FormatPlannedText({90.9, 20.04}, kMetric, texts), "1:30, 20.0km");
+    EXPECT_EQ(FormatPlannedText({0, 20}, kMetric, texts), "20.0km");
+    EXPECT_EQ(FormatPlannedText({45, 0}, kMetric, texts), "0:45");
+    EXPECT_EQ(FormatPlannedText({0, 0}, kMetric, texts), "");
+    EXPECT_EQ(FormatPlannedText({60, 10}, kImperial, texts), "1:00, 6.2mi");
+}
+
+}  // namespace
+}  // namespace kadenzo
