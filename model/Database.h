@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Archive.h"
@@ -32,6 +35,9 @@ public:
     using ConstWorkoutPos = WorkoutList::const_iterator;
     using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
     using EventList = std::list<std::unique_ptr<CEvent>>;
+    // Names a workout's place in the log for whoever must hold on to it across
+    // changes (a selection, a drag); 0 names nothing. See HandleOf.
+    using WorkoutHandle = std::uint32_t;
 
     // Records dropped by RemoveInvalid.
     struct DropCounts {
@@ -95,6 +101,18 @@ public:
     WorkoutPos FirstWorkoutFrom(double date);
     ConstWorkoutPos FirstWorkoutFrom(double date) const;
 
+    // Every workout in the log has a handle, given when it arrives and kept
+    // while it stays (a replaced record keeps its place's handle). A handle is
+    // never given twice, not even by a log that replaces this one (see
+    // ContinueHandlesOf), so one held too long finds nothing rather than
+    // another workout. 0 for EndWorkouts().
+    WorkoutHandle HandleOf(ConstWorkoutPos position) const;
+    // The workout with that handle, or nothing when it has left the log.
+    std::optional<ConstWorkoutPos> FindWorkout(WorkoutHandle handle) const;
+    // Makes this log's handles follow every handle `previous` has given out
+    // (for a log read to replace it: file, undo, redo).
+    void ContinueHandlesOf(const CDatabase& previous);
+
     // Body data, one record per date in ascending date order.
     const BodyInfoList& BodyInfos() const { return bodyInfos_; }
     // The record of exactly this date (status and value), or null.
@@ -127,11 +145,19 @@ private:
     void EraseIndexEntry(WorkoutPos position);
     void IndexAppended(WorkoutPos position);
     void RebuildIndex();
+    void GiveHandle(WorkoutPos position);
+    void DropHandle(const CWorkOut* workout);
 
     WorkoutList workouts_;
     BodyInfoList bodyInfos_;
     EventList events_;
     DateIndex byDate_;
+    // Handles are handleBase_ + a serial; serials count up from 1 and are
+    // never reused, so handles stay unique (modulo 2^32).
+    WorkoutHandle handleBase_ = 0;
+    WorkoutHandle nextSerial_ = 1;
+    std::unordered_map<WorkoutHandle, WorkoutPos> bySerial_;
+    std::unordered_map<const CWorkOut*, WorkoutHandle> serialOf_;
 };
 
 // Makes the log's record classes known to the archive's class registry.
