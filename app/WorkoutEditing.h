@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "Database.h"
 
@@ -14,6 +16,9 @@ namespace kadenzo {
 struct WorkoutEditing {
     std::function<bool(CDatabase::ConstWorkoutPos position, QWidget* parent)> editWorkout;
     std::function<bool(int dayNumber, QWidget* parent)> editBodyData;
+    // The template chooser: the id of the workout template the user picked,
+    // or nothing when it was cancelled. It changes nothing itself.
+    std::function<std::optional<std::uint32_t>(QWidget* parent)> chooseTemplate;
 };
 
 }  // namespace kadenzo
