@@ -37,9 +37,6 @@ class CDayPanel : public QWidget {
 
 public:
     static constexpr std::uint32_t kDefaultBackground = CEvent::kBuiltInColour;
-    // Context menu commands.
-    static constexpr int kEditCommand = 1280;
-    static constexpr int kDeleteCommand = 1281;
     // A press moved less than this far in both directions starts no drag.
     static constexpr int kDragDistance = 4;
 
@@ -114,7 +111,8 @@ public:
     QString LabelText(CDatabase::ConstWorkoutPos workout) const;
     QPixmap BoxPicture(int slot);
 
-    // Runs a context menu command on the workout the last menu was about.
+    // Runs a context menu command (ID_WORKOUT_EDIT, ID_WORKOUT_DELETE) on the
+    // workout the last menu was about.
     void RunContextCommand(int command);
     CDatabase::WorkoutHandle ContextItem() const { return contextItem_; }
 

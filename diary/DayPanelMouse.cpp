@@ -9,16 +9,11 @@
 #include "DayPanel.h"
 #include "DiaryQt.h"
 #include "KadenzoDoc.h"
+#include "ResourceIds.h"
 #include "Texts.h"
 #include "WorkoutDragSource.h"
 
 namespace kadenzo {
-namespace {
-
-constexpr std::uint32_t kTextEditWorkout = 33027;
-constexpr std::uint32_t kTextDeleteWorkout = 33028;
-
-}  // namespace
 
 int CDayPanel::FilledSlotAt(const QPoint& p) const {
     const DayPanelGeometry g = Geometry();
@@ -108,17 +103,17 @@ void CDayPanel::contextMenuEvent(QContextMenuEvent* event) {
     contextItem_ = document_.Log().HandleOf(*slots_[static_cast<std::size_t>(slot)]);
     emit selectRequested(date_, contextItem_);
     QMenu menu(this);
-    menu.addAction(Text(kTextEditWorkout))->setData(kEditCommand);
-    menu.addAction(Text(kTextDeleteWorkout))->setData(kDeleteCommand);
+    menu.addAction(Text(IDS_MENU_EDIT_WORKOUT))->setData(ID_WORKOUT_EDIT);
+    menu.addAction(Text(IDS_MENU_DELETE_WORKOUT))->setData(ID_WORKOUT_DELETE);
     // The menu opens to the left of the pointer.
     const QPoint at = event->globalPos() - QPoint(menu.sizeHint().width(), 0);
     if (QAction* chosen = menu.exec(at)) RunContextCommand(chosen->data().toInt());
 }
 
 void CDayPanel::RunContextCommand(int command) {
-    if (command == kEditCommand)
+    if (command == ID_WORKOUT_EDIT)
         emit editRequested(contextItem_);
-    else if (command == kDeleteCommand)
+    else if (command == ID_WORKOUT_DELETE)
         emit deleteRequested(contextItem_);
 }
 

@@ -14,6 +14,7 @@
 #include "DiaryFixture.h"
 #include "DiaryQt.h"
 #include "KadenzoView.h"
+#include "ResourceIds.h"
 #include "WeekPanel.h"
 #include "WorkoutDrag.h"
 #include "WorkoutEditing.h"
@@ -371,11 +372,11 @@ private slots:
             QContextMenuEvent event(QContextMenuEvent::Mouse, p, monday->mapToGlobal(p));
             QApplication::sendEvent(monday, &event);
         };
-        chooseFromMenu(1, CDayPanel::kEditCommand);
+        chooseFromMenu(1, ID_WORKOUT_EDIT);
         QCOMPARE(edited, std::vector<std::string>{"b"});
 
         // Deleting the first of three shows the remaining two.
-        chooseFromMenu(0, CDayPanel::kDeleteCommand);
+        chooseFromMenu(0, ID_WORKOUT_DELETE);
         QCOMPARE(NotesOfDay(kMonday), std::string("bc"));
         QCOMPARE(Shown(monday), std::string("bc"));
         QCOMPARE(view_->Selection().workout, Log().HandleOf(*monday->Slot(0)));
@@ -389,7 +390,7 @@ private slots:
         Add(kMonday, "e");  // b c e
         QVERIFY(monday->ScrollDown());
         QCOMPARE(Shown(monday), std::string("ce"));
-        chooseFromMenu(1, CDayPanel::kDeleteCommand);
+        chooseFromMenu(1, ID_WORKOUT_DELETE);
         QCOMPARE(Shown(monday), std::string("bc"));
     }
 };
