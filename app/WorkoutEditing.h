@@ -16,8 +16,8 @@ namespace kadenzo {
 struct WorkoutEditing {
     std::function<bool(CDatabase::ConstWorkoutPos position, QWidget* parent)> editWorkout;
     std::function<bool(int dayNumber, QWidget* parent)> editBodyData;
-    // The template chooser without a template chosen: the template the user
-    // picks, nothing on cancel.
+    // The template chooser: the id of the workout template the user picked,
+    // or nothing when it was cancelled. It changes nothing itself.
     std::function<std::optional<std::uint32_t>(QWidget* parent)> chooseTemplate;
 };
 

@@ -1,7 +1,6 @@
 #include "DayPanel.h"
 
 #include <QFontMetrics>
-#include <QMouseEvent>
 
 #include "DiaryDates.h"
 #include "DiaryQt.h"
@@ -26,6 +25,7 @@ CalendarDateTime NoonDateTime(int dayNumber) {
 CDayPanel::CDayPanel(CKadenzoDoc& document, QWidget* parent)
     : QWidget(parent), document_(document) {
     setMouseTracking(true);
+    setAcceptDrops(true);
 }
 
 void CDayPanel::SetDate(int dayNumber) {
@@ -89,6 +89,41 @@ void CDayPanel::ShowFrom(CDatabase::ConstWorkoutPos position) {
     update();
 }
 
+void CDayPanel::ShowFromHandle(CDatabase::WorkoutHandle workout) {
+    const std::optional<CDatabase::ConstWorkoutPos> position = document_.Log().FindWorkout(workout);
+    if (position && SameDay(*position))
+        ShowFrom(*position);
+    else
+        Refresh();
+}
+
+void CDayPanel::ShowWorkout(CDatabase::WorkoutHandle workout) {
+    const CDatabase& log = document_.Log();
+    const std::optional<CDatabase::ConstWorkoutPos> position = log.FindWorkout(workout);
+    if (!position || !SameDay(*position) || SlotOf(workout) >= 0) return;
+    // The day's last workout shows in the second box, below the one before it.
+    const bool last = !SameDay(std::next(*position));
+    if (last && *position != log.BeginWorkouts() && SameDay(std::prev(*position)))
+        ShowFrom(std::prev(*position));
+    else
+        ShowFrom(*position);
+}
+
+int CDayPanel::SlotOf(CDatabase::WorkoutHandle workout) const {
+    if (workout == 0) return -1;
+    for (std::size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i] && document_.Log().HandleOf(*slots_[i]) == workout)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void CDayPanel::SetSelection(const DiarySelection& selection) {
+    if (selection == selection_) return;
+    const bool touched = selection.day == date_ || selection_.day == date_;
+    selection_ = selection;
+    if (touched) update();
+}
+
 bool CDayPanel::ScrollUp() {
     if (!canScrollUp_ || !slots_[0]) return false;
     ShowFrom(std::prev(*slots_[0]));
@@ -126,22 +161,22 @@ bool CDayPanel::IsGapMarked(int gap) const {
     return gap >= 0 && gap <= 2 && gapMarks_[static_cast<std::size_t>(gap)];
 }
 
+DropTarget CDayPanel::DropTargetAt(const QPoint& p) const {
+    DropTarget target;
+    target.day = date_;
+    target.blocked = blocked_;
+    target.boxes = slots_;
+    const int filled = slots_[0] ? (slots_[1] ? 2 : 1) : 0;
+    target.gap = DropGapAt(Geometry(), {p.x(), p.y()}, filled);
+    return target;
+}
+
 int CDayPanel::HeaderTextHeight() const {
     return QFontMetrics(font()).boundingRect(QStringLiteral("12. Nov")).height();
 }
 
 DayPanelGeometry CDayPanel::Geometry() const {
     return ComputeDayPanelGeometry(width(), height(), HeaderTextHeight());
-}
-
-void CDayPanel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const DayPanelGeometry g = Geometry();
-        const QPoint p = event->position().toPoint();
-        if (ToQRect(g.upArrow).contains(p) && ScrollUp()) return;
-        if (ToQRect(g.downArrow).contains(p) && ScrollDown()) return;
-    }
-    QWidget::mousePressEvent(event);
 }
 
 }  // namespace kadenzo

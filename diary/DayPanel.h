@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "Database.h"
 #include "DiaryLayout.h"
+#include "DiaryNavigation.h"
 #include "Event.h"
+#include "WorkoutDrop.h"
+
+class QPixmap;
 
 namespace kadenzo {
 
@@ -18,12 +24,26 @@ class CWeekPanel;
 // workout boxes of the day, scrolled through the day's workouts by two arrows.
 // The panel keeps positions in the training log's workout list: the view
 // refreshes it after every change of its day and has it forget them before
-// the log is replaced (load, undo, redo).
+// the log is replaced (load, undo, redo). Anything held longer (the
+// selection, a drag, the workout a menu is about) is a workout handle.
+//
+// The mouse: hovering highlights a box, a press selects, dragging a box 4
+// pixels starts a drag of its workout, a double click asks for the editor (on
+// a box) or the body data (on the header), the context menu edits or deletes.
+// Drops of workouts and templates land in the gap under the pointer. What
+// needs the program around the diary is asked of the view through signals.
 class CDayPanel : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr std::uint32_t kDefaultBackground = CEvent::kBuiltInColour;
+    // A press moved less than this far in both directions starts no drag.
+    static constexpr int kDragDistance = 4;
+
+    // Starts a drag of a workout and returns how it ended; tests replace it,
+    // since the real one runs the platform's modal drag loop.
+    using DragStarter =
+        std::function<Qt::DropAction(CDayPanel& source, CDatabase::WorkoutHandle workout)>;
 
     explicit CDayPanel(CKadenzoDoc& document, QWidget* parent = nullptr);
 
@@ -41,6 +61,12 @@ public:
     // this day, slot 1 the next one when that is too. position comes from the
     // document's training log (EndWorkouts() for none).
     void ShowFrom(CDatabase::ConstWorkoutPos position);
+    // From the workout with that handle when it is of this day, else from the
+    // day's first workout.
+    void ShowFromHandle(CDatabase::WorkoutHandle workout);
+    // Scrolls, if needed, so that the workout shows in a box (when it is of
+    // this day).
+    void ShowWorkout(CDatabase::WorkoutHandle workout);
     // The day's workouts from the first one on, and its body data mark.
     void Refresh();
     // Lets go of every position into the log (it is about to be replaced).
@@ -52,12 +78,17 @@ public:
     bool CanScrollDown() const { return canScrollDown_; }
     // The workout in slot 0 or 1, or nothing.
     std::optional<CDatabase::ConstWorkoutPos> Slot(int index) const;
+    const DaySlots& Slots() const { return slots_; }
+    // The box showing that workout, or -1.
+    int SlotOf(CDatabase::WorkoutHandle workout) const;
 
     // Highlights for the mouse and drop interaction.
     void SetHot(int slot, bool hot);
     bool IsHot(int slot) const;
     void SetGapMark(int gap, bool marked);
     bool IsGapMarked(int gap) const;
+    // What the diary has selected; the panel marks its day and workout.
+    void SetSelection(const DiarySelection& selection);
 
     std::uint32_t BackgroundColour() const { return background_; }
     bool IsBlocked() const { return blocked_; }
@@ -68,13 +99,54 @@ public:
     // Height of a date text in the panel's font, on which the boxes depend.
     int HeaderTextHeight() const;
 
+    // The panel as a drop at p (client coordinates) would find it.
+    DropTarget DropTargetAt(const QPoint& p) const;
+    // Highlights the boxes under p, as a mouse move there does.
+    void HoverAt(const QPoint& p);
+    // The same at the mouse cursor's current place.
+    void HoverAtCursor();
+    bool IsDragging() const { return dragging_; }
+    void SetDragStarter(DragStarter starter) { dragStarter_ = std::move(starter); }
+    // The workout's label as plain text, and the picture of its box, for a drag.
+    QString LabelText(CDatabase::ConstWorkoutPos workout) const;
+    QPixmap BoxPicture(int slot);
+
+    // Runs a context menu command (ID_WORKOUT_EDIT, ID_WORKOUT_DELETE) on the
+    // workout the last menu was about.
+    void RunContextCommand(int command);
+    CDatabase::WorkoutHandle ContextItem() const { return contextItem_; }
+
+signals:
+    // The user pointed at the day or one of its workouts (0: the day alone).
+    void selectRequested(int day, CDatabase::WorkoutHandle workout);
+    void editRequested(CDatabase::WorkoutHandle workout);
+    void deleteRequested(CDatabase::WorkoutHandle workout);
+    void bodyDataRequested(int day);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool SameDay(CDatabase::ConstWorkoutPos position) const;
     void UpdateBodyData();
+    // The filled box containing p, or -1.
+    int FilledSlotAt(const QPoint& p) const;
+    bool OnActiveArrow(const QPoint& p) const;
+    void StartDrag(int slot);
+    // The drop operation of enter and move: effect, gap marks, answer.
+    void DragOver(QDragMoveEvent* event);
+    void MarkGap(std::optional<int> gap);
+    void ShowAfterDrop(CDatabase::ConstWorkoutPos arrived, int gap);
 
     CKadenzoDoc& document_;
     int date_ = 0;
@@ -83,11 +155,20 @@ private:
     std::uint32_t background_ = kDefaultBackground;
     bool blocked_ = false;
     bool bodyData_ = false;
-    std::array<std::optional<CDatabase::ConstWorkoutPos>, 2> slots_;
+    DaySlots slots_;
     bool canScrollUp_ = false;
     bool canScrollDown_ = false;
     std::array<bool, 2> hot_{};
     std::array<bool, 3> gapMarks_{};
+    DiarySelection selection_;
+
+    // Mouse state: the press a drag may start from, and the drag running.
+    std::optional<QPoint> pressPoint_;
+    bool pressScrolled_ = false;  // the last press hit an arrow and scrolled
+    bool dragging_ = false;
+    bool droppedHere_ = false;  // the running drag ended in this panel
+    CDatabase::WorkoutHandle contextItem_ = 0;
+    DragStarter dragStarter_;
 };
 
 }  // namespace kadenzo

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygon>
 
 #include "DayPanel.h"
@@ -42,18 +43,23 @@ void CDayPanel::paintEvent(QPaintEvent*) {
     const QColor light = palette().color(QPalette::Midlight);
     const QColor background = ColourFromRef(background_);
 
-    painter.setBrush(light);
+    // The selected day's header takes the selection colour.
+    const bool selectedDay = selection_.day == date_;
+    const QColor header = selectedDay ? palette().color(QPalette::Highlight) : light;
+    painter.setBrush(header);
     FrameFill(painter, ToQRect(g.header));
     const QString prefix = bodyData_ ? QStringLiteral(">> ") : QString();
+    if (selectedDay) painter.setPen(palette().color(QPalette::HighlightedText));
     painter.drawText(ToQRect(g.header).adjusted(0, 0, -3, 0),
                      Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                      prefix + FormatDay(date_, "%a, %d. %b."));
+    painter.setPen(Qt::black);
 
     painter.setBrush(background);
     FrameFill(painter, ToQRect(g.body));
 
     if (!canScrollUp_ && !canScrollDown_) {
-        painter.fillRect(ToQRect(g.arrowBackground), light);
+        painter.fillRect(ToQRect(g.arrowBackground), header);
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(canScrollUp_ ? QColor(Qt::black) : QColor(Qt::gray));
@@ -88,6 +94,13 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         painter.fillRect(inner, CategoryColour(workout, library));
         PaintWorkoutBox(painter, inner, FactsOf(workout, labels),
                         library.FindSport(workout.sportId), date_, labels.today);
+        if (selection_.workout != 0 && document_.Log().HandleOf(*slots_[i]) == selection_.workout) {
+            painter.save();
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(box).adjusted(1, 1, -1, -1));
+            painter.restore();
+        }
     }
 
     if (blocked_) {
@@ -96,6 +109,19 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         painter.drawLine(body.topLeft(), body.bottomRight());
         painter.drawLine(body.bottomLeft(), body.topRight());
     }
+}
+
+QString CDayPanel::LabelText(CDatabase::ConstWorkoutPos workout) const {
+    const LabelContext labels = LabelContextOf(document_);
+    const LabelFacts facts = FactsOf(**workout, labels);
+    return FromCore(ScreenTitle(facts)) + QStringLiteral(", ") +
+           FromCore(ScreenDetail(facts, date_, labels.today));
+}
+
+QPixmap CDayPanel::BoxPicture(int slot) {
+    if (slot < 0 || slot > 1) return {};
+    return grab(
+        ToQRect(Geometry().slotBoxes[static_cast<std::size_t>(slot)]).adjusted(2, 0, -2, 0));
 }
 
 }  // namespace kadenzo

@@ -10,6 +10,7 @@ void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
     auto factory = [printer](CMainFrame& f) -> QWidget* {
         auto* view = new CKadenzoView(f.Document().Doc());
         view->SetPrinter(printer);
+        view->SetEditing(&f.Editing());
         view->RegisterCommands(f);
         return view;
     };

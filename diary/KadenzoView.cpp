@@ -1,25 +1,33 @@
 #include "KadenzoView.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <memory>
 
 #include "DayPanel.h"
 #include "DiaryDates.h"
 #include "DiaryLayout.h"
 #include "DiaryQt.h"
+#include "DocumentEdits.h"
 #include "EventAssignment.h"
 #include "KadenzoDoc.h"
+#include "Library.h"
 #include "MainFrame.h"
 #include "PrintRangeDialog.h"
 #include "ResourceIds.h"
 #include "WeekPanel.h"
+#include "WorkoutDrop.h"
+#include "WorkoutEditing.h"
 
 namespace kadenzo {
 
 CKadenzoView::CKadenzoView(CKadenzoDoc& document, QWidget* parent)
     : CKadenzoBaseView(document, parent), printJob_(document) {
     firstDay_ = MondayOnOrBefore(document.Context().Today());
+    selection_.day = document.Context().Today();
+    setFocusPolicy(Qt::StrongFocus);
     CreateRows();
     OnUpdate();
     printJob_.SetRange({firstDay_, firstDay_ + 27, DiaryPrintRange::kFollowDisplay, 0});
@@ -46,6 +54,17 @@ void CKadenzoView::CreateRows() {
             auto* day = new CDayPanel(Document(), this);
             day->SetDate(firstDay_ + 7 * i + j);
             day->SetWeekPanel(week);
+            connect(day, &CDayPanel::selectRequested, this,
+                    [this](int dayNumber, CDatabase::WorkoutHandle workout) {
+                        Select({dayNumber, workout});
+                        setFocus(Qt::MouseFocusReason);
+                    });
+            connect(day, &CDayPanel::editRequested, this,
+                    [this](CDatabase::WorkoutHandle workout) { EditWorkout(workout); });
+            connect(day, &CDayPanel::deleteRequested, this,
+                    [this](CDatabase::WorkoutHandle workout) { DeleteWorkout(workout); });
+            connect(day, &CDayPanel::bodyDataRequested, this,
+                    [this](int dayNumber) { EditBodyData(dayNumber); });
             days_.push_back(day);
         }
         week->SetWeekStart(firstDay_ + 7 * i);
@@ -78,6 +97,7 @@ void CKadenzoView::OnUpdate() {
         day->update();
     }
     AssignEvents();
+    UpdateSelection();
 }
 
 void CKadenzoView::RefreshDays(int first, int last) {
@@ -119,6 +139,140 @@ void CKadenzoView::MoveBy(int days) {
     OnUpdate();
 }
 
+CDayPanel* CKadenzoView::PanelOfDay(int day) const {
+    const int index = day - firstDay_;
+    if (index < 0 || index >= static_cast<int>(days_.size())) return nullptr;
+    return days_[static_cast<std::size_t>(index)];
+}
+
+void CKadenzoView::Select(const DiarySelection& selection) {
+    const int lastShown = firstDay_ + static_cast<int>(days_.size()) - 1;
+    if (selection.day < firstDay_)
+        MoveBy(-7 * ((firstDay_ - selection.day + 6) / 7));
+    else if (selection.day > lastShown)
+        MoveBy(7 * ((selection.day - lastShown + 6) / 7));
+    selection_ = selection;
+    if (CDayPanel* panel = PanelOfDay(selection.day)) panel->ShowWorkout(selection.workout);
+    UpdateSelection();
+}
+
+void CKadenzoView::UpdateSelection() {
+    if (selection_.workout != 0) {
+        const std::optional<CDatabase::ConstWorkoutPos> workout =
+            Document().Log().FindWorkout(selection_.workout);
+        if (workout)
+            selection_.day = DayNumber((**workout)->date);
+        else
+            selection_.workout = 0;
+    }
+    for (CDayPanel* day : days_) day->SetSelection(selection_);
+}
+
+void CKadenzoView::Step(DiaryStep step) {
+    Select(StepSelection(Document().Log(), selection_, step));
+}
+
+bool CKadenzoView::EditWorkout(CDatabase::WorkoutHandle workout) {
+    const std::optional<CDatabase::ConstWorkoutPos> position =
+        Document().Log().FindWorkout(workout);
+    if (!position || !editing_ || !editing_->editWorkout) return false;
+    const bool changed = editing_->editWorkout(*position, this);
+    // The boxes may have moved under the mouse while the editor was open.
+    for (CDayPanel* day : days_) day->HoverAtCursor();
+    return changed;
+}
+
+bool CKadenzoView::EditBodyData(int day) {
+    if (!editing_ || !editing_->editBodyData) return false;
+    return editing_->editBodyData(day, this);
+}
+
+bool CKadenzoView::DeleteWorkout(CDatabase::WorkoutHandle workout) {
+    const CDatabase& log = Document().Log();
+    const std::optional<CDatabase::ConstWorkoutPos> position = log.FindWorkout(workout);
+    if (!position) return false;
+    const int day = DayNumber((**position)->date);
+    CDayPanel* panel = PanelOfDay(day);
+    const int slot = panel ? panel->SlotOf(workout) : -1;
+    // Worked out while the workout is still there; applied once it has gone.
+    const CDatabase::WorkoutHandle showFrom =
+        slot >= 0 ? ShowFromAfterRemoval(log, day, panel->Slots(), slot) : 0;
+    const CDatabase::WorkoutHandle neighbour = NeighbourOf(log, *position, slot == 1);
+    const bool selected = selection_.workout == workout;
+    if (!edit::RemoveWorkout(Document(), *position)) return false;
+    if (slot >= 0) panel->ShowFromHandle(showFrom);
+    if (selected) Select({day, neighbour});
+    return true;
+}
+
+bool CKadenzoView::PlanWorkout(int day) {
+    if (!editing_ || !editing_->chooseTemplate) return false;
+    const std::optional<std::uint32_t> templateId = editing_->chooseTemplate(this);
+    if (!templateId) return false;
+    const CLibWorkout* workoutTemplate = Document().Library().FindWorkout(*templateId);
+    if (!workoutTemplate) return false;
+    // After the selected workout when it is of that day, else after the day's last.
+    edit::WorkoutPlace place = edit::InDateOrder(NoonOfDayNumber(day));
+    const std::optional<CDatabase::ConstWorkoutPos> selected =
+        Document().Log().FindWorkout(selection_.workout);
+    if (selected && DayNumber((**selected)->date) == day) place.neighbour = *selected;
+    const std::optional<CDatabase::WorkoutPos> added =
+        edit::AddWorkout(Document(), std::make_unique<CWorkOut>(*workoutTemplate), place);
+    if (!added) return false;
+    Select({day, Document().Log().HandleOf(*added)});
+    return true;
+}
+
+void CKadenzoView::keyPressEvent(QKeyEvent* event) {
+    // Keys with Ctrl or Alt are the menus' shortcuts (undo, redo, ...).
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        CKadenzoBaseView::keyPressEvent(event);
+        return;
+    }
+    const CDatabase& log = Document().Log();
+    switch (event->key()) {
+        case Qt::Key_Left:
+            Step(DiaryStep::kLeft);
+            break;
+        case Qt::Key_Right:
+            Step(DiaryStep::kRight);
+            break;
+        case Qt::Key_Up:
+            Step(DiaryStep::kUp);
+            break;
+        case Qt::Key_Down:
+            Step(DiaryStep::kDown);
+            break;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            const int week = event->key() == Qt::Key_PageUp ? -7 : 7;
+            MoveBy(week);
+            const int day = selection_.day + week;
+            Select({day, log.HandleOf(FirstWorkoutOfDay(log, day))});
+            break;
+        }
+        case Qt::Key_Home: {
+            const int today = Document().Context().Today();
+            Select({today, log.HandleOf(FirstWorkoutOfDay(log, today))});
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            EditWorkout(selection_.workout);
+            break;
+        case Qt::Key_Delete:
+            DeleteWorkout(selection_.workout);
+            break;
+        case Qt::Key_Insert:
+            PlanWorkout(selection_.day);
+            break;
+        default:
+            CKadenzoBaseView::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
 void CKadenzoView::OnUndo() { Document().Undo(); }
 
 void CKadenzoView::OnRedo() { Document().Redo(); }
@@ -137,10 +291,16 @@ void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
     if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData) && change.HasDays())
         RefreshDays(change.firstDay, change.lastDay);
     if (change.Has(DocumentChange::kEvents)) AssignEvents();
+    UpdateSelection();
+    // A refreshed day shows from its first workout; keep the selected one in view.
+    if (CDayPanel* panel = PanelOfDay(selection_.day)) panel->ShowWorkout(selection_.workout);
 }
 
 void CKadenzoView::OnDocumentReplacing() {
+    // Handles of the old log find nothing in the new one.
+    selection_.workout = 0;
     for (CDayPanel* day : days_) {
+        day->SetSelection(selection_);
         day->Forget();
         day->SetEvent(nullptr);
     }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "Database.h"
+#include "DiaryNavigation.h"
 #include "DiaryPrint.h"
 #include "DocumentObserver.h"
 #include "KadenzoBaseView.h"
@@ -11,12 +13,20 @@ namespace kadenzo {
 class CDayPanel;
 class CKadenzoDoc;
 class CWeekPanel;
+struct WorkoutEditing;
 
 // The diary: four weeks from Monday to Sunday, each row seven day panels and a
 // week panel with the week's totals. The view draws nothing itself; it places
 // its panels, tells them their dates and refreshes the ones a change of the
 // document touches. It moves a week at a time and prints the diary as a list
 // of weeks.
+//
+// The view keeps the selection (a day, perhaps one of its workouts) and
+// answers the keyboard: the arrow keys move the selection between workouts
+// and days, paging the weeks at the edges; Page Up and Page Down move it a
+// week; Home goes to today; Enter opens the editor on the selected workout,
+// Delete removes it, Insert plans a new workout on the selected day from a
+// template the user picks.
 class CKadenzoView : public CKadenzoBaseView, public DocumentObserver {
     Q_OBJECT
 
@@ -52,6 +62,23 @@ public:
 
     // Makes the frame's diary commands act on this view while it exists.
     void RegisterCommands(CMainFrame& frame);
+    // The editor, body data dialog and template chooser to open (may be null
+    // or hold empty functions: then those actions do nothing).
+    void SetEditing(WorkoutEditing* editing) { editing_ = editing; }
+
+    const DiarySelection& Selection() const { return selection_; }
+    // Selects, paging the weeks until the day shows and scrolling its panel
+    // to the workout.
+    void Select(const DiarySelection& selection);
+    // The panel showing that day, or null.
+    CDayPanel* PanelOfDay(int day) const;
+
+    // What the day panels and the keys ask for; each true when the document
+    // changed.
+    bool EditWorkout(CDatabase::WorkoutHandle workout);
+    bool EditBodyData(int day);
+    bool DeleteWorkout(CDatabase::WorkoutHandle workout);
+    bool PlanWorkout(int day);
 
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplacing() override;
@@ -61,16 +88,23 @@ protected:
     PrintJob& Job() override { return printJob_; }
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateRows();
     void LayOutRows();
     void AssignEvents();
+    // Tells the panels what is selected, dropping a workout that has gone
+    // and following one that moved to another day.
+    void UpdateSelection();
+    void Step(DiaryStep step);
 
     int firstDay_ = 0;
     std::vector<CDayPanel*> days_;    // row by row, Monday first; children of the view
     std::vector<CWeekPanel*> weeks_;  // one per row
     CDiaryPrintJob printJob_;
+    DiarySelection selection_;
+    WorkoutEditing* editing_ = nullptr;
 };
 
 }  // namespace kadenzo

@@ -144,6 +144,7 @@ CDatabase::WorkoutPos CDatabase::InsertWorkoutAfter(std::unique_ptr<CWorkOut> wo
 
 std::unique_ptr<CWorkOut> CDatabase::RemoveWorkout(WorkoutPos position) {
     EraseIndexEntry(position);
+    DropHandle(position->get());
     std::unique_ptr<CWorkOut> workout = std::move(*position);
     workouts_.erase(position);
     return workout;
@@ -155,6 +156,11 @@ std::unique_ptr<CWorkOut> CDatabase::ReplaceWorkout(WorkoutPos position,
     const double oldDate = (*position)->date;
     std::unique_ptr<CWorkOut> old = std::move(*position);
     *position = std::move(workout);
+    // The place keeps its handle.
+    if (auto entry = serialOf_.extract(old.get())) {
+        entry.key() = position->get();
+        serialOf_.insert(std::move(entry));
+    }
     if (IndexKey(newDate) != IndexKey(oldDate) || newDate != oldDate) {
         (*position)->date = oldDate;
         SetWorkoutDate(position, newDate);
@@ -250,7 +256,47 @@ CDatabase::DateIndex::equal_range(double key) {
 void CDatabase::RebuildIndex() {
     byDate_.clear();
     byDate_.reserve(workouts_.size());
+
+    bySerial_.clear();
+    serialOf_.clear();
     for (WorkoutPos it = workouts_.begin(); it != workouts_.end(); ++it) IndexAppended(it);
+}
+
+CDatabase::WorkoutHandle CDatabase::GiveHandle(ConstWorkoutPos position) const {
+    WorkoutHandle serial = nextSerial_++;
+    // After 2^32 handles the count wraps; 0 still names nothing.
+    if (handleBase_ + serial == 0) serial = nextSerial_++;
+    bySerial_.emplace(serial, position);
+    serialOf_.emplace(position->get(), serial);
+    return serial;
+}
+
+void CDatabase::DropHandle(const CWorkOut* workout) {
+    const auto it = serialOf_.find(workout);
+    if (it == serialOf_.end()) return;
+    bySerial_.erase(it->second);
+    serialOf_.erase(it);
+}
+
+CDatabase::WorkoutHandle CDatabase::HandleOf(ConstWorkoutPos position) const {
+    if (position == workouts_.end()) return 0;
+    const auto it = serialOf_.find(position->get());
+    if (it != serialOf_.end()) return handleBase_ + it->second;
+    return handleBase_ + GiveHandle(position);
+}
+
+std::optional<CDatabase::ConstWorkoutPos> CDatabase::FindWorkout(WorkoutHandle handle) const {
+    if (handle == 0) return std::nullopt;
+    // Unsigned arithmetic: a handle below the base gives a serial past the count.
+    const WorkoutHandle serial = handle - handleBase_;
+    if (serial == 0 || serial >= nextSerial_) return std::nullopt;
+    const auto it = bySerial_.find(serial);
+    if (it == bySerial_.end()) return std::nullopt;
+    return ConstWorkoutPos(it->second);
+}
+
+void CDatabase::ContinueHandlesOf(const CDatabase& previous) {
+    handleBase_ = previous.handleBase_ + previous.nextSerial_ - 1;
 }
 
 CDatabase::WorkoutPos CDatabase::AppendWorkout(std::unique_ptr<CWorkOut> workout) {
@@ -306,6 +352,8 @@ void CDatabase::RemoveBodyInfo(const CalendarDateTime& date) {
 
 void CDatabase::DeleteContents() {
     byDate_.clear();
+    bySerial_.clear();
+    serialOf_.clear();
     workouts_.clear();
     bodyInfos_.clear();
     events_.clear();

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -36,6 +39,9 @@ public:
     using ConstWorkoutPos = WorkoutList::const_iterator;
     using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
     using EventList = std::list<std::unique_ptr<CEvent>>;
+    // Names a workout's place in the log for whoever must hold on to it across
+    // changes (a selection, a drag); 0 names nothing. See HandleOf.
+    using WorkoutHandle = std::uint32_t;
 
     // Records dropped by RemoveInvalid.
     struct DropCounts {
@@ -98,6 +104,19 @@ public:
     // or EndWorkouts().
     WorkoutPos FirstWorkoutFrom(double date);
     ConstWorkoutPos FirstWorkoutFrom(double date) const;
+
+    // A workout's handle, given when it is first asked for and kept while the
+    // workout stays (a replaced record keeps its place's handle). A handle is
+    // never given twice, not even by a log that replaces this one (see
+    // ContinueHandlesOf), so one held too long finds nothing rather than
+    // another workout. 0 for EndWorkouts(). Handles are few (a selection, a
+    // drag), so they cost nothing until asked for.
+    WorkoutHandle HandleOf(ConstWorkoutPos position) const;
+    // The workout with that handle, or nothing when it has left the log.
+    std::optional<ConstWorkoutPos> FindWorkout(WorkoutHandle handle) const;
+    // Makes this log's handles follow every handle `previous` has given out
+    // (for a log read to replace it: file, undo, redo).
+    void ContinueHandlesOf(const CDatabase& previous);
 
     // Body data, one record per date in ascending date order.
     const BodyInfoList& BodyInfos() const { return bodyInfos_; }
@@ -162,11 +181,20 @@ private:
     void EraseIndexEntry(WorkoutPos position);
     void IndexAppended(WorkoutPos position);
     void RebuildIndex();
+    WorkoutHandle GiveHandle(ConstWorkoutPos position) const;
+    void DropHandle(const CWorkOut* workout);
 
     WorkoutList workouts_;
     BodyInfoList bodyInfos_;
     EventList events_;
     DateIndex byDate_;
+    // Handles are handleBase_ + a serial; serials count up from 1 and are
+    // never reused, so handles stay unique (modulo 2^32).
+    // The tables are a cache of handles given out, not data of the log.
+    WorkoutHandle handleBase_ = 0;
+    mutable WorkoutHandle nextSerial_ = 1;
+    mutable std::unordered_map<WorkoutHandle, ConstWorkoutPos> bySerial_;
+    mutable std::unordered_map<const CWorkOut*, WorkoutHandle> serialOf_;
 };
 
 // Makes the log's record classes known to the archive's class registry.

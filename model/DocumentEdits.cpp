@@ -19,12 +19,28 @@ bool SameDay(const CWorkOut& workout, double date) {
     return DayNumber(workout.date) == DayNumber(date);
 }
 
+// The date between those of the workouts the new one lands between, so that
+// the list stays in date order whatever their times of day.
+double DateBetween(const CDatabase& log, CDatabase::ConstWorkoutPos neighbour, bool before,
+                   double date) {
+    CDatabase::ConstWorkoutPos earlier = neighbour;
+    CDatabase::ConstWorkoutPos later = neighbour;
+    if (before)
+        earlier = earlier == log.BeginWorkouts() ? log.EndWorkouts() : std::prev(earlier);
+    else
+        ++later;
+    if (later != log.EndWorkouts() && date > (*later)->date) date = (*later)->date;
+    if (earlier != log.EndWorkouts() && date < (*earlier)->date) date = (*earlier)->date;
+    return date;
+}
+
 // Inserts at the place; a neighbour of another day is no neighbour.
 CDatabase::WorkoutPos Insert(CDatabase& log, std::unique_ptr<CWorkOut> workout,
                              const WorkoutPlace& place) {
     workout->date = place.date;
     if (place.neighbour && *place.neighbour != log.EndWorkouts() &&
         SameDay(***place.neighbour, place.date)) {
+        workout->date = DateBetween(log, *place.neighbour, place.before, place.date);
         CDatabase::WorkoutPos neighbour = log.MutablePosition(*place.neighbour);
         return place.before ? log.InsertWorkoutBefore(std::move(workout), neighbour)
                             : log.InsertWorkoutAfter(std::move(workout), neighbour);

@@ -25,7 +25,9 @@ class CLibrary;
 namespace edit {
 
 // Where a new or moved workout goes: next to a workout of its day (before or
-// after it), or, without a neighbour, after the workouts of its date.
+// after it), or, without a neighbour, after the workouts of its date. Beside a
+// neighbour the date is moved, within its day, no further than needed to stay
+// between the dates of the two workouts it lands between.
 struct WorkoutPlace {
     double date = 0;
     std::optional<CDatabase::ConstWorkoutPos> neighbour;

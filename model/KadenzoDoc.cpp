@@ -164,6 +164,8 @@ CKadenzoDoc::Loaded CKadenzoDoc::Read(const std::vector<std::uint8_t>& bytes,
 void CKadenzoDoc::Install(Loaded loaded) {
     DocumentContents& contents = loaded.contents;
     if (loaded.replaceLibrary) context_.library = std::move(contents.library);
+    // A handle held from the old log (a selection) must find nothing here.
+    contents.log->ContinueHandlesOf(*log_);
     log_ = std::move(contents.log);
     profile_ = {contents.maxHeartRate, contents.hrFormula, contents.birthDate};
     context_.library->SortSportsByUsage(*log_);
@@ -184,7 +186,10 @@ void CKadenzoDoc::SetContents(DocumentContents contents) {
     NotifyReplacing();
     Clear();
     if (contents.library) context_.library = std::move(contents.library);
-    if (contents.log) log_ = std::move(contents.log);
+    if (contents.log) {
+        contents.log->ContinueHandlesOf(*log_);
+        log_ = std::move(contents.log);
+    }
     profile_ = {contents.maxHeartRate, contents.hrFormula, contents.birthDate};
     history_.Clear();
     NotifyReplaced();

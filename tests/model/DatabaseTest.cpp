@@ -67,11 +67,13 @@ TEST_F(DatabaseTest, RedatingReplacingAndRemovingKeepHandlesValid) {
 }
 
 // Random edits against a plain reference: the list stays sorted, the index stays
-// in step and range queries find exactly what a walk of the list finds.
-TEST_F(DatabaseTest, RangeQueriesAgreeWithAWalkAfterRandomEdits) {
+// in step, range queries find exactly what a walk of the list finds, and every
+// handle finds its workout until that leaves the log.
+TEST_F(DatabaseTest, RangeQueriesAndHandlesAgreeWithAWalkAfterRandomEdits) {
     std::mt19937 random(7);
     auto day = [&] { return static_cast<double>(random() % 40) + 0.5; };
     std::vector<CDatabase::WorkoutPos> positions;
+    std::vector<CDatabase::WorkoutHandle> gone;
     int serial = 0;
     for (int step = 0; step < 600; ++step) {
         int action = static_cast<int>(random() % 6);
@@ -86,6 +88,7 @@ TEST_F(DatabaseTest, RangeQueriesAgreeWithAWalkAfterRandomEdits) {
                                              : log.InsertWorkoutAfter(std::move(w), at));
         } else if (action == 3) {
             std::size_t i = random() % positions.size();
+            gone.push_back(log.HandleOf(positions[i]));
             log.RemoveWorkout(positions[i]);
             positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(i));
         } else if (action == 4) {
@@ -95,6 +98,12 @@ TEST_F(DatabaseTest, RangeQueriesAgreeWithAWalkAfterRandomEdits) {
         }
         ASSERT_TRUE(log.IndexIsConsistent());
     }
+    for (auto position : positions) {
+        const auto found = log.FindWorkout(log.HandleOf(position));
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(*found, CDatabase::ConstWorkoutPos(position));
+    }
+    for (auto handle : gone) EXPECT_FALSE(log.FindWorkout(handle).has_value()) << handle;
     ASSERT_TRUE(std::is_sorted(log.Workouts().begin(), log.Workouts().end(),
                                [](const auto& x, const auto& y) { return x->date < y->date; }));
     for (double from = 0; from < 41; from += 3) {
@@ -105,6 +114,41 @@ TEST_F(DatabaseTest, RangeQueriesAgreeWithAWalkAfterRandomEdits) {
         for (auto pos : log.WorkoutsBetween(from, from + 7)) found.push_back(pos->get());
         EXPECT_EQ(found, walked) << "from " << from;
     }
+}
+
+TEST_F(DatabaseTest, HandlesAreNeverGivenTwiceNotEvenByTheLogThatReplacesThisOne) {
+    auto a = log.AddWorkout(Named(1.5, "a"));
+    auto b = log.AppendWorkout(Named(2.5, "b"));
+    const CDatabase::WorkoutHandle first = log.HandleOf(a);
+    const CDatabase::WorkoutHandle second = log.HandleOf(b);
+    EXPECT_NE(first, 0u);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(log.HandleOf(log.EndWorkouts()), 0u);
+    EXPECT_FALSE(log.FindWorkout(0).has_value());
+    EXPECT_FALSE(log.FindWorkout(second + 1).has_value());  // not given yet
+
+    // A replaced or redated record keeps the handle of its place.
+    log.ReplaceWorkout(a, Named(5.5, "A"));
+    EXPECT_EQ((**log.FindWorkout(first))->notes, "A");
+    log.RemoveWorkout(b);
+    EXPECT_FALSE(log.FindWorkout(second).has_value());
+    const CDatabase::WorkoutHandle third = log.HandleOf(log.AddWorkout(Named(2.5, "c")));
+    EXPECT_GT(third, second);
+
+    // A log read from this one's bytes (a file, an undo) gives handles of its
+    // own; continued, none of them is one this log gave.
+    auto bytes = test::Stored([&](CArchive& ar) { ar.WriteObject(&log); });
+    auto next = test::ReadTagged<CDatabase>(bytes, "CDatabase");
+    next->ContinueHandlesOf(log);
+    for (CDatabase::WorkoutHandle old : {first, second, third})
+        EXPECT_FALSE(next->FindWorkout(old).has_value()) << old;
+    for (auto it = next->BeginWorkouts(); it != next->EndWorkouts(); ++it) {
+        EXPECT_GT(next->HandleOf(it), third);
+        EXPECT_EQ(*next->FindWorkout(next->HandleOf(it)), CDatabase::ConstWorkoutPos(it));
+    }
+    log.DeleteContents();
+    EXPECT_FALSE(log.FindWorkout(first).has_value());
+    EXPECT_GT(log.HandleOf(log.AddWorkout(Named(1.5, "d"))), third);
 }
 
 TEST_F(DatabaseTest, BodyInfoIsOnePerDateInDateOrder) {

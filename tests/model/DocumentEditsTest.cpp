@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DocumentFixture.h"
 
 namespace kadenzo {
@@ -99,6 +101,52 @@ TEST_F(DocumentEditsTest, AMoveIsOneChangeAndACopyLeavesThePerformedPartBehind) 
     EXPECT_EQ(copy.date, kMonday + 7);
     EXPECT_EQ(copy.targetFixed, 0u);
     EXPECT_EQ(Nth(2)->get()->notes, "day 0");  // the original stays
+}
+
+// Workouts placed beside others of their day take a date between those of
+// their neighbours, whatever their times of day, so the list stays in order.
+TEST_F(DocumentEditsTest, APlaceBesideANeighbourKeepsTheListInDateOrder) {
+    const double day = kMonday + 10;  // noon
+    const auto early = *edit::AddWorkout(*document, MakeWorkout(0), {day - 0.25, {}, false});
+    const auto late = *edit::AddWorkout(*document, MakeWorkout(0), {day + 0.25, {}, false});
+    struct Case {
+        CDatabase::ConstWorkoutPos neighbour;
+        bool before;
+        double expected;
+    } cases[] = {
+        {early, true, day - 0.25},  // before 06:00: no later than it
+        {early, false, day},        // between the two: noon as asked
+        {late, false, day + 0.25},  // after 18:00: no earlier than it
+        {Nth(0), false, day},       // another day's neighbour: none, by date
+    };
+    for (const Case& c : cases) {
+        const auto placed =
+            edit::AddWorkout(*document, MakeWorkout(0), {day, c.neighbour, c.before});
+        ASSERT_TRUE(placed.has_value());
+        EXPECT_EQ((**placed)->date, c.expected);
+    }
+    const auto& workouts = document->Log().Workouts();
+    EXPECT_TRUE(std::is_sorted(workouts.begin(), workouts.end(),
+                               [](const auto& x, const auto& y) { return x->date < y->date; }));
+    EXPECT_TRUE(document->Log().IndexIsConsistent());
+}
+
+// A handle held across a change keeps finding its workout; one held across
+// undo or redo, which replace the log, finds nothing rather than another one.
+TEST_F(DocumentEditsTest, HandlesSurviveChangesButNotAReplacedLog) {
+    const CDatabase::WorkoutHandle kept = document->Log().HandleOf(Nth(1));
+    const CDatabase::WorkoutHandle moved = document->Log().HandleOf(Nth(0));
+    const auto arrived = edit::MoveWorkout(*document, Nth(0), edit::InDateOrder(kMonday + 5));
+    EXPECT_EQ((**document->Log().FindWorkout(kept))->notes, "day 1");
+    EXPECT_FALSE(document->Log().FindWorkout(moved).has_value());
+    const CDatabase::WorkoutHandle newcomer = document->Log().HandleOf(*arrived);
+    document->Undo();
+    for (CDatabase::WorkoutHandle handle : {kept, moved, newcomer})
+        EXPECT_FALSE(document->Log().FindWorkout(handle).has_value()) << handle;
+    const CDatabase::WorkoutHandle afterUndo = document->Log().HandleOf(Nth(0));
+    document->Redo();
+    EXPECT_FALSE(document->Log().FindWorkout(afterUndo).has_value());
+    EXPECT_FALSE(document->Log().FindWorkout(newcomer).has_value());
 }
 
 TEST_F(DocumentEditsTest, EditsThatChangeNothingTakeNoCheckpoint) {

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "DiaryFixture.h"
+#include "DiaryNavigation.h"
+
+namespace kadenzo {
+namespace {
+
+using test::DiaryWorld;
+using test::kMonday;
+
+// Monday: a, b, c; Tuesday: nothing; Wednesday: d; next Monday: e, f.
+class DiaryNavigationTest : public ::testing::Test {
+protected:
+    DiaryNavigationTest() {
+        for (auto [day, name] : {std::pair{kMonday, "a"},
+                                 {kMonday, "b"},
+                                 {kMonday, "c"},
+                                 {kMonday + 2, "d"},
+                                 {kMonday + 7, "e"},
+                                 {kMonday + 7, "f"}}) {
+            auto w = std::make_unique<CWorkOut>();
+            w->templateId = 7;
+            w->notes = name;
+            edit::AddWorkout(*world.doc, std::move(w), edit::InDateOrder(day + 0.5));
+        }
+    }
+    CDatabase::WorkoutHandle Named(const std::string& name) const {
+        for (auto it = world.Log().BeginWorkouts(); it != world.Log().EndWorkouts(); ++it)
+            if ((*it)->notes == name) return world.Log().HandleOf(it);
+        return 0;
+    }
+    std::string NameOf(const DiarySelection& s) const {
+        const auto found = world.Log().FindWorkout(s.workout);
+        return std::to_string(s.day - kMonday) + (found ? (**found)->notes : "-");
+    }
+
+    DiaryWorld world;
+};
+
+TEST_F(DiaryNavigationTest, ArrowsWalkTheDayThenTheWeeks) {
+    struct Case {
+        int day;
+        const char* from;
+        DiaryStep step;
+        const char* expected;  // day offset and the selected workout's name
+    } cases[] = {
+        {0, "a", DiaryStep::kDown, "0b"},
+        {0, "c", DiaryStep::kDown, "7e"},  // past the last: next week's first
+        {0, "b", DiaryStep::kUp, "0a"},
+        {0, "a", DiaryStep::kUp, "-7-"},  // past the first: an empty day above
+        {7, "e", DiaryStep::kUp, "0c"},   // the last workout of the week above
+        {0, "", DiaryStep::kDown, "0a"},  // from the day alone: its first
+        {0, "", DiaryStep::kUp, "0c"},    // or its last
+        {1, "", DiaryStep::kDown, "8-"},
+        {0, "b", DiaryStep::kRight, "1-"},  // to the next day, which has none
+        {1, "", DiaryStep::kRight, "2d"},
+        {2, "d", DiaryStep::kLeft, "1-"},
+        {1, "", DiaryStep::kLeft, "0a"},      // the day's first, not the last
+        {0, "gone", DiaryStep::kDown, "0a"},  // a handle that finds nothing: the day alone
+    };
+    for (const Case& k : cases) {
+        const DiarySelection from{kMonday + k.day, Named(k.from)};
+        EXPECT_EQ(NameOf(StepSelection(world.Log(), from, k.step)), k.expected)
+            << k.day << " " << k.from << " " << static_cast<int>(k.step);
+    }
+}
+
+TEST_F(DiaryNavigationTest, ARemovedWorkoutHandsTheSelectionToANeighbourOfItsDay) {
+    const CDatabase& log = world.Log();
+    auto at = [&](const char* name) { return *log.FindWorkout(Named(name)); };
+    EXPECT_EQ(NeighbourOf(log, at("a")), Named("b"));
+    EXPECT_EQ(NeighbourOf(log, at("b"), true), Named("a"));
+    EXPECT_EQ(NeighbourOf(log, at("c")), Named("b"));  // the last: the one before
+    EXPECT_EQ(NeighbourOf(log, at("e"), true), Named("f"));
+    EXPECT_EQ(NeighbourOf(log, at("d")), 0u);  // alone on its day
+    EXPECT_EQ(NeighbourOf(log, log.EndWorkouts()), 0u);
+}
+
+}  // namespace
+}  // namespace kadenzo

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "DiaryFixture.h"
+#include "WorkoutDrop.h"
+
+namespace kadenzo {
+namespace {
+
+using test::DiaryWorld;
+using test::kMonday;
+using test::kToday;
+
+TEST(DropGap, CountsTheFilledBoxesAboveThePointer) {
+    // 131 x 148, text 16: gap 0 is y 21-29, box 0 30-77, gap 1 78-86, box 1
+    // 87-134, gap 2 135-146.
+    const DayPanelGeometry g = ComputeDayPanelGeometry(131, 148, 16);
+    const int ys[] = {10, 25, 50, 82, 110, 140, 147};  // header ... below the last gap
+    const std::optional<int> none;
+    const std::optional<int> expected[3][7] = {
+        {none, 0, 0, 0, 0, 0, none},        // an empty day takes a drop anywhere in it
+        {none, 0, none, 1, 1, 1, none},     // one workout: above or below it
+        {none, 0, none, 1, none, 2, none},  // two: never onto a box
+    };
+    for (int filled = 0; filled < 3; ++filled)
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(DropGapAt(g, {60, ys[i]}, filled), expected[filled][i])
+                << filled << " filled, y " << ys[i];
+    EXPECT_EQ(DropGapAt(g, {0, 25}, 0), none);  // the frame, left of the boxes
+}
+
+// A day of three workouts (a, b, c) shown from the first, and the next day with d.
+class WorkoutDropTest : public ::testing::Test {
+protected:
+    WorkoutDropTest() {
+        a = Add(kMonday, "a");
+        b = Add(kMonday, "b");
+        c = Add(kMonday, "c");
+        d = Add(kMonday + 1, "d");
+    }
+
+    CDatabase::WorkoutHandle Add(int day, const char* notes) {
+        auto w = std::make_unique<CWorkOut>();
+        w->templateId = 7;
+        w->sportId = 5;
+        w->plannedDuration = 45;
+        w->duration = 40;
+        w->distance = 8;
+        w->averagePulse = 140;
+        w->partDuration = 20;
+        w->targetFixed = 1;
+        w->targetPulseLow = 120;
+        w->notes = notes;
+        return Log().HandleOf(
+            *edit::AddWorkout(*world.doc, std::move(w), edit::InDateOrder(day + 0.5)));
+    }
+    const CDatabase& Log() const { return world.Log(); }
+    CDatabase::ConstWorkoutPos At(CDatabase::WorkoutHandle handle) const {
+        return *Log().FindWorkout(handle);
+    }
+    // The day as its panel shows it from `first` on, the pointer over `gap`.
+    DropTarget Target(int day, std::optional<CDatabase::WorkoutHandle> first,
+                      std::optional<int> gap) {
+        DropTarget target;
+        target.day = day;
+        target.gap = gap;
+        if (first) {
+            auto pos = At(*first);
+            target.boxes[0] = pos;
+            if (++pos != Log().EndWorkouts() && DayNumber((*pos)->date) == day)
+                target.boxes[1] = pos;
+        }
+        return target;
+    }
+    std::string Notes() const {
+        std::string notes;
+        for (const auto& w : Log().Workouts()) notes += w->notes;
+        return notes;
+    }
+    static WorkoutDragData Dragging(CDatabase::WorkoutHandle workout) { return {workout, 0}; }
+
+    DiaryWorld world;
+    CDatabase::WorkoutHandle a = 0, b = 0, c = 0, d = 0;
+};
+
+TEST_F(WorkoutDropTest, EffectsFollowTheDataThePlaceAndTheControlKey) {
+    const CDatabase::WorkoutHandle gone = Add(kMonday + 3, "gone");
+    edit::RemoveWorkout(*world.doc, At(gone));
+    struct Case {
+        const char* what;
+        std::optional<WorkoutDragData> data;
+        DropTarget target;
+        DropEffect plain;    // without control
+        DropEffect control;  // with it
+    } cases[] = {
+        {"no data of ours", std::nullopt, Target(kMonday + 2, {}, 0), DropEffect::kNone,
+         DropEffect::kNone},
+        {"a workout no longer there", Dragging(gone), Target(kMonday + 2, {}, 0), DropEffect::kNone,
+         DropEffect::kNone},
+        {"a template on an empty day", WorkoutDragData{0, 7}, Target(kMonday + 2, {}, 0),
+         DropEffect::kCopy, DropEffect::kCopy},
+        {"a template the library lacks", WorkoutDragData{0, 99}, Target(kMonday + 2, {}, 0),
+         DropEffect::kNone, DropEffect::kNone},
+        {"onto a workout box", Dragging(d), Target(kMonday, a, std::nullopt), DropEffect::kNone,
+         DropEffect::kNone},
+        {"a gap the day has not", Dragging(d), Target(kMonday + 1, d, 2), DropEffect::kNone,
+         DropEffect::kNone},
+        {"to another day", Dragging(d), Target(kMonday, a, 1), DropEffect::kMove,
+         DropEffect::kCopy},
+        {"right above itself", Dragging(a), Target(kMonday, a, 0), DropEffect::kNone,
+         DropEffect::kCopy},
+        {"right below itself", Dragging(a), Target(kMonday, a, 1), DropEffect::kNone,
+         DropEffect::kCopy},
+        {"below the workout after it", Dragging(a), Target(kMonday, a, 2), DropEffect::kMove,
+         DropEffect::kCopy},
+        {"the second box above itself", Dragging(b), Target(kMonday, a, 1), DropEffect::kNone,
+         DropEffect::kCopy},
+        // Scrolled to b and c: above b is right after a, though a is not shown.
+        {"next to itself, scrolled away", Dragging(a), Target(kMonday, b, 0), DropEffect::kNone,
+         DropEffect::kCopy},
+        {"the last one to the top", Dragging(c), Target(kMonday, a, 0), DropEffect::kMove,
+         DropEffect::kCopy},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, false), k.plain) << k.what;
+        EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, true), k.control) << k.what;
+    }
+    // A day crossed out by an event takes nothing, whatever comes.
+    DropTarget blocked = Target(kMonday + 2, {}, 0);
+    blocked.blocked = true;
+    EXPECT_EQ(QueryWorkoutDrop(*world.doc, WorkoutDragData{0, 7}, blocked, true),
+              DropEffect::kNone);
+    EXPECT_EQ(QueryWorkoutDrop(*world.doc, Dragging(a), blocked, true), DropEffect::kNone);
+}
+
+// (Undo and redo of drops, and moves within a day, are tried on the panels.)
+TEST_F(WorkoutDropTest, AMoveCarriesThePerformanceACopyLeavesItBehind) {
+    const std::size_t snapshots = world.doc->UndoSnapshots();
+    const auto moved =
+        DropWorkout(*world.doc, Dragging(a), DropEffect::kMove, Target(kMonday + 1, d, 1));
+    ASSERT_TRUE(moved.has_value());
+    EXPECT_EQ(Notes(), "bcda");
+    EXPECT_EQ(world.doc->UndoSnapshots(), snapshots + 1);  // one change
+    EXPECT_EQ((**moved)->date, kMonday + 1.5);
+    EXPECT_EQ((**moved)->duration, 40);
+    // The template's targets again (fixed anew, as the day has passed), not the old 120.
+    EXPECT_EQ((**moved)->targetPulseLow, 130);
+
+    const auto copy =
+        DropWorkout(*world.doc, Dragging(b), DropEffect::kCopy, Target(kToday + 3, {}, 0));
+    ASSERT_TRUE(copy.has_value());
+    const CWorkOut& w = ***copy;
+    EXPECT_EQ(Notes(), "bcda");  // the copy arrives without notes
+    EXPECT_EQ(w.plannedDuration, 45);
+    EXPECT_EQ(w.duration, 0);
+    EXPECT_EQ(w.distance, 0);
+    EXPECT_EQ(w.averagePulse, 0);
+    EXPECT_EQ(w.partDuration, 20);  // the marked section stays
+    EXPECT_EQ(w.targetFixed, 0u);
+    EXPECT_EQ((**Log().FindWorkout(b))->duration, 40);
+}
+
+TEST_F(WorkoutDropTest, ARefusedDropChangesNothing) {
+    world.doc->SetModifiedFlag(false);
+    const std::size_t snapshots = world.doc->UndoSnapshots();
+    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kMove, Target(kMonday, a, 1)));
+    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kNone, Target(kMonday, a, 2)));
+    EXPECT_FALSE(DropWorkout(*world.doc, std::nullopt, DropEffect::kCopy, Target(kMonday, a, 2)));
+    DropTarget blocked = Target(kMonday + 2, {}, 0);
+    blocked.blocked = true;
+    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kCopy, blocked));
+    EXPECT_EQ(Notes(), "abcd");
+    EXPECT_EQ(world.doc->UndoSnapshots(), snapshots);
+    EXPECT_FALSE(world.doc->IsModified());
+}
+
+TEST_F(WorkoutDropTest, ARemovedBoxLeavesTheDayShowingWhatWasAroundIt) {
+    const CDatabase::WorkoutHandle e = Add(kMonday, "e");  // a b c e on Monday
+    struct Case {
+        CDatabase::WorkoutHandle first;
+        int removed;
+        CDatabase::WorkoutHandle showFrom;
+    } cases[] = {
+        {a, 0, b},             // the second box moves up
+        {c, 0, e}, {a, 1, a},  // nothing before the first box: from it again
+        {b, 1, a},             // the workout before the first box comes into view
+        {d, 0, 0},             // Tuesday's only workout: from the day's first, whatever that is
+    };
+    for (const Case& k : cases) {
+        const DropTarget shown = Target(DayNumber((*At(k.first))->date), k.first, 0);
+        EXPECT_EQ(ShowFromAfterRemoval(Log(), shown.day, shown.boxes, k.removed), k.showFrom)
+            << (*At(k.first))->notes << " " << k.removed;
+    }
+}
+
+}  // namespace
+}  // namespace kadenzo
