@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ControlId.h"
 #include "Cp1252.h"
@@ -93,9 +94,13 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto* controls = new QGridLayout;
-    controls->addWidget(new QLabel(Text(kPropertyLabel), this), 0, 0);
-    controls->addWidget(new QLabel(Text(kOperatorLabel), this), 0, 1);
-    controls->addWidget(new QLabel(Text(kValueLabel), this), 0, 2);
+    const std::pair<std::uint32_t, QWidget*> labels[] = {
+        {kPropertyLabel, property_}, {kOperatorLabel, operator_}, {kValueLabel, valuePlace_}};
+    for (int column = 0; column < 3; ++column) {
+        auto* label = new QLabel(Text(labels[column].first), this);
+        label->setBuddy(labels[column].second);
+        controls->addWidget(label, 0, column);
+    }
     controls->addWidget(property_, 1, 0);
     controls->addWidget(operator_, 1, 1);
     controls->addWidget(valuePlace_, 1, 2);
