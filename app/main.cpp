@@ -1,12 +1,16 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "AppSettings.h"
+#include "DataFiles.h"
 #include "DiaryViewInstall.h"
+#include "DialogsInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
+#include "LibraryFile.h"
 #include "PrintDiaryToPdf.h"
 #include "QtUserDialogs.h"
 #include "WebInfoCheck.h"
@@ -31,5 +35,11 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
+    // The library editor writes the file the library was read from at start-up.
+    kadenzo::InstallDialogs(*app.MainFrame(), dialogs,
+                            kadenzo::GetLibraryFilePath(
+                                QFile::encodeName(kadenzo::DataDirectory(
+                                                      QCoreApplication::applicationDirPath()))
+                                    .toStdString()));
     return app.ExitInstance(QApplication::exec());
 }
