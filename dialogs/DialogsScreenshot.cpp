@@ -2,9 +2,10 @@
 // the list of found workouts on the demo diary to PNG files, for looking at
 // them without a display:
 //
-//   kadenzo-dialogs-screenshot [--german] [--larger] OUTDIR
+//   kadenzo-dialogs-screenshot [--german] [--larger] [--tab N] OUTDIR
 //
-// --larger grows each dialog by half its default size.
+// --larger grows each dialog by half its default size; --tab shows that tab
+// of the library editor (0 categories ... 6 event kinds; 5 by default).
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -55,8 +56,15 @@ int main(int argc, char* argv[]) {
     args.removeFirst();
     const bool german = args.removeAll(QStringLiteral("--german")) > 0;
     const bool larger = args.removeAll(QStringLiteral("--larger")) > 0;
+    int tab = 5;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--tab"));
+        at >= 0 && at + 1 < args.size()) {
+        tab = args.at(at + 1).toInt();
+        args.remove(at, 2);
+    }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: kadenzo-dialogs-screenshot [--german] [--larger] OUTDIR\n");
+        std::fprintf(stderr,
+                     "usage: kadenzo-dialogs-screenshot [--german] [--larger] [--tab N] OUTDIR\n");
         return 2;
     }
     const QDir out(args.front());
@@ -90,7 +98,7 @@ int main(int argc, char* argv[]) {
     {
         QtUserDialogs dialogs;
         CLibraryEditorDialog library(doc, dialogs, "/dev/null");
-        library.Tabs()->setCurrentIndex(5);
+        library.Tabs()->setCurrentIndex(tab);
         ok = Grab(library, larger, out.filePath(QStringLiteral("library") + suffix)) && ok;
     }
     WorkoutListSort sort;

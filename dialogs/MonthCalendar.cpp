@@ -35,12 +35,10 @@ QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp12
 
 CMonthCalendar::CMonthCalendar(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     const LanguageModule* module = CurrentModule();
     names_ = module ? DateNames::From(*module) : DateNames::From(EmptyStringTable{});
-    const int today = DayOf(QDate::currentDate());
-    today_ = today;
-    firstMonth_ = MonthOf(today);
+    today_ = DayOf(QDate::currentDate());
+    firstMonth_ = MonthOf(today_);
 }
 
 void CMonthCalendar::SetMonthLayout(int rows, int columns) {

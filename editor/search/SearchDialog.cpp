@@ -148,7 +148,7 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
     }
     switch (info->type) {
         case SearchValueType::Date: {
-            auto* date = new QDateEdit(QDate::currentDate(), valuePlace_);
+            auto* date = new QDateEdit(DateOfDay(doc_.Context().Today()), valuePlace_);
             date->setCalendarPopup(true);
             date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
             value_ = date;

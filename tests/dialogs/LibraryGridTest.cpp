@@ -138,13 +138,6 @@ TEST_F(LibraryGridTest, DeletionsFollowTheListsRules) {
     EXPECT_EQ(library.tracks[0].name, "Lake");
     EXPECT_EQ(grid.RowCount(), 2u);
     EXPECT_EQ(grid.NewRow(), 1u);
-
-    Show(LibraryList::Sports);
-    EXPECT_FALSE(grid.NewRow());
-    const int before = beeps.count;
-    EXPECT_FALSE(grid.DeleteRow(0));
-    EXPECT_EQ(grid.MessageId(), LibraryGrid::kNoDeletions);
-    EXPECT_EQ(beeps.count, before + 1);
 }
 
 TEST_F(LibraryGridTest, ATickOnTheSportsListIsKept) {

@@ -63,12 +63,8 @@ protected:
     SearchSettings settings;
 };
 
-TEST(SearchCriteriaTest, ComparisonsAreOfferedByValueType) {
+TEST(SearchCriteriaTest, ComparisonsNotOfferedMakeNoCriterion) {
     using O = SearchOperator;
-    EXPECT_EQ(OperatorsFor(SearchValueType::Number),
-              (std::vector<O>{O::AtLeast, O::AtMost, O::Equal}));
-    EXPECT_EQ(OperatorsFor(SearchValueType::Text), (std::vector<O>{O::Contains, O::Equal}));
-    EXPECT_EQ(OperatorsFor(SearchValueType::LibraryItem), (std::vector<O>{O::Equal}));
     EXPECT_FALSE(TypedCriterion(SearchProperty::Distance, O::Contains, "5"));
     EXPECT_FALSE(ItemCriterion(SearchProperty::Sport, O::AtLeast, 1, "Run"));
     EXPECT_FALSE(TypedCriterion(SearchProperty::Sport, O::Equal, "1"));  // not typed
@@ -93,23 +89,6 @@ TEST(SearchCriteriaTest, TypedValuesReadAsTheDialogReadsThem) {
         EXPECT_DOUBLE_EQ(criterion.number, c.value) << c.typed;
         EXPECT_EQ(criterion.display, c.typed);
     }
-}
-
-TEST(SearchCriteriaTest, TheListOrTheControlsMakeTheSearch) {
-    SearchCriteriaList list;
-    const SearchCriterion controls = Typed(SearchProperty::Comment, SearchOperator::Contains, "x");
-    EXPECT_FALSE(list.ForSearch(std::nullopt));
-    EXPECT_EQ(list.ForSearch(controls), std::vector<SearchCriterion>{controls});
-
-    const SearchCriterion first = Typed(SearchProperty::Note, SearchOperator::Equal, "a");
-    EXPECT_EQ(list.Add(first), 0u);
-    EXPECT_EQ(list.Add(first), 1u);
-    EXPECT_TRUE(list.UpdateCurrent(controls));
-    EXPECT_EQ(list.ForSearch(std::nullopt), (std::vector<SearchCriterion>{first, controls}));
-    list.Remove(0);
-    EXPECT_FALSE(list.Current());
-    EXPECT_FALSE(list.UpdateCurrent(first));
-    EXPECT_EQ(list.Criteria(), std::vector<SearchCriterion>{controls});
 }
 
 TEST_F(WorkoutSearchTest, TextsContainWithCaseButEqualWithout) {
