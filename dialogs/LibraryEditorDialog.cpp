@@ -64,6 +64,9 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
+    // Enter confirms a cell, never the whole dialog.
+    for (QAbstractButton* button : buttons->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(tabs_);

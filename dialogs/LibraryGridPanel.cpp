@@ -138,6 +138,11 @@ void CLibraryGridView::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            // Also what a cell editor leaves of Enter ends here, not at OK.
+            event->accept();
+            return;
+        }
         if (event->key() == Qt::Key_Delete && !model_.ReadOnly()) {
             // Only whole rows are deleted, never the values of single cells.
             std::vector<std::size_t> rows;

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +58,8 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
 
     count_ = new QLabel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter opens the selected workout rather than closing the list.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(count_, 1);
     bottom->addWidget(buttons);
@@ -65,7 +68,8 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
     layout->addLayout(bottom);
 
     connect(list_->header(), &QHeaderView::sectionClicked, this, &CWorkoutListDialog::SortBy);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { OpenSelected(); });
+    // A double-click, or Enter on a row.
+    connect(list_, &QTreeWidget::itemActivated, this, [this] { OpenSelected(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     doc_.AddObserver(this);

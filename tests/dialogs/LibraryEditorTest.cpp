@@ -65,7 +65,8 @@ private slots:
     void cleanup() { app_.reset(); }
 
     // Typing into the empty last row makes a category and a new empty row
-    // below; Escape in the cell takes the category back.
+    // below; Enter keeps the value in the grid (and the dialog open), Escape
+    // takes the category back.
     void typingAndEscapeInTheEmptyRow() {
         CLibraryEditorDialog dialog(app_->Doc(), app_->dialogs, libraryPath_);
         dialog.show();
@@ -80,7 +81,12 @@ private slots:
         QCOMPARE(editor->text(), QStringLiteral("Tempo"));
         QCOMPARE(model.rowCount(), 4);
         QCOMPARE(dialog.Copy()->categories.size(), std::size_t{3});
-        QTest::keyClick(editor, Qt::Key_Escape);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the editor closes after the key
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("Tempo"));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(dialog.Copy()->categories.size(), std::size_t{2});
         QVERIFY(!dialog.Panel()->Grid().EditingRow());
