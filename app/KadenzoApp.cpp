@@ -140,6 +140,7 @@ bool CKadenzoApp::EnsureLibrary() {
     const std::string dataDirectory =
         QFile::encodeName(DataDirectory(options_.programDirectory)).toStdString();
     const std::string path = GetLibraryFilePath(dataDirectory);
+    libraryPath_ = path;
     std::unique_ptr<CLibrary> library = LoadLibraryFile(path);
     if (!library) {
         auto imported = std::make_unique<CLibrary>();

@@ -75,6 +75,8 @@ public:
 
     const LanguageModule* Module() const { return module_.get(); }
     AppContext& Context() { return context_; }
+    // The library.dat the program's library came from (or was saved to).
+    const std::string& LibraryFilePath() const { return libraryPath_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
     DocumentController* Document() const { return document_.get(); }
     QSettings& Settings() { return *settings_; }
@@ -94,6 +96,7 @@ private:
     std::unique_ptr<QSettings> settings_;
     Options options_;
     AppContext context_;
+    std::string libraryPath_;
     std::unique_ptr<LanguageModule> module_;
     std::unique_ptr<QTranslator> qtTranslator_;
     std::unique_ptr<DocumentController> document_;

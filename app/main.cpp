@@ -1,12 +1,16 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "AppSettings.h"
+#include "DataFiles.h"
 #include "DiaryViewInstall.h"
+#include "DialogsInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
+#include "LibraryFile.h"
 #include "PrintDiaryToPdf.h"
 #include "QtUserDialogs.h"
 #include "WebInfoCheck.h"
@@ -34,5 +38,7 @@ int main(int argc, char* argv[]) {
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
+    // The library editor writes the file the library was read from at start-up.
+    kadenzo::InstallDialogs(*app.MainFrame(), dialogs, app.LibraryFilePath());
     return app.ExitInstance(QApplication::exec());
 }

@@ -115,8 +115,13 @@ std::string WithPointDecimal(std::string printed) {
 }
 
 double RoundDown(double value, int decimals) {
-    double scale = std::pow(10.0, decimals);
-    return std::floor(value * scale) / scale;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // 10.12 * 100 is 1011.9999999999999 in binary: a product that misses a
+    // whole number by no more than that error counts as the whole number.
+    const double whole = std::round(scaled);
+    if (std::abs(scaled - whole) <= 1e-9 * std::max(1.0, std::abs(scaled))) return whole / scale;
+    return std::floor(scaled) / scale;
 }
 
 std::string FormatDate(int day, int month, int year) {

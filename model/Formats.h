@@ -24,7 +24,8 @@ std::string FormatFixed(double value, int decimals);
 // Text printed by the C library with the locale's decimal point, with '.'
 // in its place.
 std::string WithPointDecimal(std::string printed);
-// floor(value * 10^decimals) / 10^decimals.
+// floor(value * 10^decimals) / 10^decimals, where a value that is a number of
+// that many decimals in all but its binary form (10.12) stays that number.
 double RoundDown(double value, int decimals);
 // "dd.mm.yyyy".
 std::string FormatDate(int day, int month, int year);

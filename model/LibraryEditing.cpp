@@ -1,5 +1,6 @@
 #include "LibraryEditing.h"
 
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -43,6 +44,17 @@ std::int32_t ToSigned(double v) {
     if (v <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
     if (v >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(v);
+}
+
+// A stored float as the decimal it holds (10.12f is 10.1199998... as a
+// double), so that rounding it down does not cost a hundredth each time a
+// track's row is stored again.
+double AsDecimal(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double decimal = value;
+    std::from_chars(text, written.ptr, decimal);
+    return decimal;
 }
 
 CellValue Text(const std::string& s) { return CellValue{s, 0, 0}; }
@@ -224,7 +236,7 @@ std::unique_ptr<LibraryListModel> Tracks(CLibrary& library, const CDatabase* log
     Column<CLibTrack> distance{
         {kTitleDistance, CellKind::Number},
         [&units](const CLibTrack& t) {
-            return Number(RoundDown(ToDisplay(t.distance, kUnitDistance, units), 2));
+            return Number(RoundDown(ToDisplay(AsDecimal(t.distance), kUnitDistance, units), 2));
         },
         [&units](CLibTrack& t, const CellValue& v) {
             t.distance =

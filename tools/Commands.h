@@ -18,5 +18,6 @@ int Demo(const Args& args);
 int Recording(const Args& args);
 int LegacyImport(const Args& args);
 int Analysis(const Args& args);
+int Search(const Args& args);
 
 }  // namespace kadenzo::tool

@@ -26,6 +26,10 @@ constexpr Command kCommands[] = {
      "analysis FILE [--range COUNT-UNIT] [--quantity Q] [--chart C] [--layer L] [--at DATE] "
      "[--back N] [--imperial] [--csv]",
      kadenzo::tool::Analysis},
+    {"search",
+     "search FILE --where PROPERTY OPERATOR VALUE ... [--whole] [--today YYYY-MM-DD] "
+     "[--imperial]",
+     kadenzo::tool::Search},
 };
 
 int Usage() {

@@ -58,6 +58,8 @@ TEST_F(GermanLocale, NumbersReadAndWriteThePointWhateverTheLocale) {
 TEST(Formats, RoundDownCutsTowardNegativeInfinity) {
     EXPECT_DOUBLE_EQ(RoundDown(6.219, 2), 6.21);
     EXPECT_DOUBLE_EQ(RoundDown(-1.001, 2), -1.01);
+    // Decimals that binary cannot hold exactly keep their value.
+    for (double v : {10.12, 0.29, 1.13, 4.35, -2.3}) EXPECT_DOUBLE_EQ(RoundDown(v, 2), v) << v;
 }
 
 TEST(Formats, DatesPutTheDayFirstWithLeadingZeros) {

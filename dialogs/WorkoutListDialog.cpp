@@ -1,0 +1,169 @@
+#include "WorkoutListDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ControlId.h"
+#include "Cp1252.h"
+#include "KadenzoDoc.h"
+#include "ResourceIds.h"
+#include "Texts.h"
+#include "WorkoutEditing.h"
+
+namespace kadenzo {
+namespace {
+
+// Texts of the dialog in the language modules.
+constexpr std::uint32_t kTitle = 34430;
+constexpr std::uint32_t kCount = 34431;  // %i: the number of workouts
+
+constexpr std::uint32_t kHeadings[kWorkoutListColumns] = {IDS_COL_DATE,
+                                                          IDS_COL_TEMPLATE,
+                                                          IDS_COL_SPORT,
+                                                          IDS_COL_LIST_DISTANCE,
+                                                          IDS_COL_LIST_DURATION,
+                                                          IDS_COL_LIST_PART_DISTANCE,
+                                                          IDS_COL_LIST_PART_DURATION};
+
+constexpr int kRowRole = Qt::UserRole;
+// Above this many rows the columns are not measured row by row.
+constexpr int kMeasuredRows = 2000;
+
+}  // namespace
+
+CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, WorkoutListSort& sort,
+                                       WorkoutEditing& editing, QWidget* parent)
+    : QDialog(parent), doc_(doc), findRows_(std::move(findRows)), sort_(sort), editing_(editing) {
+    setWindowTitle(Text(kTitle));
+    SetControlId(this, IDD_WORKOUT_LIST);
+    list_ = new QTreeWidget(this);
+    SetControlId(list_, IDC_WORKOUT_LIST);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setAllColumnsShowFocus(true);
+    QStringList headings;
+    for (std::uint32_t id : kHeadings) headings << Text(id);
+    list_->setHeaderLabels(headings);
+    list_->header()->setSectionsClickable(true);
+    list_->header()->setSectionsMovable(false);
+    list_->header()->setStretchLastSection(true);
+    for (int column = 3; column < kWorkoutListColumns; ++column)
+        list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+
+    count_ = new QLabel(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter opens the selected workout rather than closing the list.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(count_, 1);
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(bottom);
+
+    connect(list_->header(), &QHeaderView::sectionClicked, this, &CWorkoutListDialog::SortBy);
+    // A double-click, or Enter on a row.
+    connect(list_, &QTreeWidget::itemActivated, this, [this] { OpenSelected(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    doc_.AddObserver(this);
+    Refresh();
+    resize(760, 420);
+    SpreadColumns();
+}
+
+CWorkoutListDialog::~CWorkoutListDialog() { doc_.RemoveObserver(this); }
+
+void CWorkoutListDialog::Refresh() {
+    rows_ = findRows_ ? findRows_() : std::vector<CDatabase::ConstWorkoutPos>{};
+    // A list opened again sorts the way the last one was left.
+    SortWorkoutRows(rows_, sort_, doc_.Library());
+    Fill();
+    ShowSortMark();
+}
+
+void CWorkoutListDialog::Fill() {
+    const int current = list_->indexOfTopLevelItem(list_->currentItem());
+    list_->clear();
+    const AppContext& context = doc_.Context();
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const auto texts =
+            WorkoutRowTexts(**rows_[i], doc_.Library(), context.units, context.Texts());
+        QStringList columns;
+        for (const std::string& text : texts) columns << QString::fromStdString(Cp1252ToUtf8(text));
+        auto* item = new QTreeWidgetItem(columns);
+        item->setData(0, kRowRole, static_cast<qulonglong>(i));
+        for (int column = 3; column < kWorkoutListColumns; ++column)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    list_->addTopLevelItems(items);
+    // After an edit the same row stays selected, whichever workout it shows now.
+    if (current >= 0 && current < list_->topLevelItemCount()) {
+        list_->setCurrentItem(list_->topLevelItem(current));
+    }
+    count_->setText(FormatText(Text(kCount), {static_cast<int>(rows_.size())}));
+}
+
+void CWorkoutListDialog::SpreadColumns() {
+    // As wide as their contents, at least a seventh of the list each.
+    const int least = list_->viewport()->width() / kWorkoutListColumns;
+    for (int column = 0; column < kWorkoutListColumns; ++column) {
+        int width =
+            list_->header()->fontMetrics().horizontalAdvance(list_->headerItem()->text(column)) +
+            30;
+        if (list_->topLevelItemCount() <= kMeasuredRows) {
+            list_->resizeColumnToContents(column);
+            width = std::max(width, list_->columnWidth(column) + 12);
+        }
+        list_->setColumnWidth(column, std::max(width, least));
+    }
+}
+
+void CWorkoutListDialog::ShowSortMark() {
+    if (sort_.Value() == 0) {
+        list_->header()->setSortIndicatorShown(false);
+        return;
+    }
+    list_->header()->setSortIndicatorShown(true);
+    list_->header()->setSortIndicator(sort_.Column(),
+                                      sort_.Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void CWorkoutListDialog::SortBy(int column) {
+    if (column < 0 || column >= kWorkoutListColumns) return;
+    sort_.Click(column);
+    SortWorkoutRows(rows_, sort_, doc_.Library());
+    Fill();
+    ShowSortMark();
+}
+
+void CWorkoutListDialog::OpenSelected() {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    if (selected.isEmpty() || !editing_.editWorkout) return;
+    const auto row = selected.front()->data(0, kRowRole).toULongLong();
+    if (row >= rows_.size()) return;
+    // The document tells this list of any change, which runs the search again.
+    editing_.editWorkout(rows_[row], this);
+}
+
+void CWorkoutListDialog::OnDocumentChanged(const DocumentChange& change) {
+    if (change.Has(DocumentChange::kWorkouts | DocumentChange::kLibrary)) Refresh();
+}
+
+void CWorkoutListDialog::OnDocumentReplacing() {
+    // Every position dies with the replaced log.
+    rows_.clear();
+    list_->clear();
+}
+
+void CWorkoutListDialog::OnDocumentReplaced() { Refresh(); }
+
+}  // namespace kadenzo

@@ -1,0 +1,281 @@
+#include "SearchDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ControlId.h"
+#include "Cp1252.h"
+#include "DateTime.h"
+#include "KadenzoDoc.h"
+#include "ResourceIds.h"
+#include "Texts.h"
+#include "WorkoutSearch.h"
+
+namespace kadenzo {
+namespace {
+
+// Texts of the dialog in the language modules.
+constexpr std::uint32_t kTitle = 34420;
+constexpr std::uint32_t kPropertyLabel = 34421;
+constexpr std::uint32_t kOperatorLabel = 34422;
+constexpr std::uint32_t kValueLabel = 34423;
+constexpr std::uint32_t kAdd = 34424;
+constexpr std::uint32_t kRemove = 34425;
+constexpr std::uint32_t kSearch = 34426;
+constexpr std::uint32_t kSection = 34427;
+
+constexpr int kCriterionRole = Qt::UserRole;
+
+QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
+
+QDate DateOfDay(int dayNumber) { return QDate(1899, 12, 30).addDays(dayNumber); }
+
+int DayOfDate(const QDate& date) { return static_cast<int>(QDate(1899, 12, 30).daysTo(date)); }
+
+QPushButton* Button(std::uint32_t text, int id, QWidget* parent) {
+    auto* button = new QPushButton(Text(text), parent);
+    SetControlId(button, id);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults showResults,
+                                           QWidget* parent)
+    : QDialog(parent), doc_(doc), showResults_(std::move(showResults)) {
+    setWindowTitle(Text(kTitle));
+    SetControlId(this, IDD_WORKOUT_SEARCH);
+
+    property_ = new QComboBox(this);
+    SetControlId(property_, IDC_SEARCH_PROPERTY);
+    for (std::size_t i = 0; i < SearchProperties().size(); ++i)
+        property_->addItem(Text(SearchProperties()[i].textId), static_cast<int>(i));
+    property_->setCurrentIndex(-1);
+    operator_ = new QComboBox(this);
+    SetControlId(operator_, IDC_SEARCH_OPERATOR);
+    operator_->hide();
+    valuePlace_ = new QWidget(this);
+    SetControlId(valuePlace_, IDC_SEARCH_VALUE_PLACE);
+    valuePlace_->setLayout(new QHBoxLayout);
+    valuePlace_->layout()->setContentsMargins(0, 0, 0, 0);
+    valuePlace_->setMinimumWidth(200);
+
+    list_ = new QTreeWidget(this);
+    SetControlId(list_, IDC_SEARCH_CRITERIA);
+    list_->setRootIsDecorated(false);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setAllColumnsShowFocus(true);
+    list_->setHeaderLabels({Text(IDS_COL_PROPERTY), Text(IDS_COL_COMPARISON), Text(IDS_COL_VALUE)});
+    list_->header()->resizeSection(0, 200);
+    list_->header()->resizeSection(1, 100);
+    list_->header()->resizeSection(2, 200);
+
+    section_ = new QCheckBox(Text(kSection), this);
+    SetControlId(section_, IDC_SEARCH_SECTION);
+    section_->setChecked(true);
+
+    auto* add = Button(kAdd, IDC_SEARCH_ADD, this);
+    auto* remove = Button(kRemove, IDC_SEARCH_REMOVE, this);
+    auto* search = Button(kSearch, IDC_SEARCH_SEARCH, this);
+    search->setDefault(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+
+    auto* controls = new QGridLayout;
+    const std::pair<std::uint32_t, QWidget*> labels[] = {
+        {kPropertyLabel, property_}, {kOperatorLabel, operator_}, {kValueLabel, valuePlace_}};
+    for (int column = 0; column < 3; ++column) {
+        auto* label = new QLabel(Text(labels[column].first), this);
+        label->setBuddy(labels[column].second);
+        controls->addWidget(label, 0, column);
+    }
+    controls->addWidget(property_, 1, 0);
+    controls->addWidget(operator_, 1, 1);
+    controls->addWidget(valuePlace_, 1, 2);
+    controls->addWidget(add, 1, 3);
+    controls->setColumnStretch(2, 1);
+    auto* listButtons = new QVBoxLayout;
+    listButtons->addWidget(remove);
+    listButtons->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_, 1);
+    middle->addLayout(listButtons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(section_, 1);
+    bottom->addWidget(search);
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+
+    connect(property_, &QComboBox::activated, this, [this] { OnPropertyChanged(); });
+    connect(add, &QPushButton::clicked, this, &CWorkoutSearchDialog::OnAdd);
+    connect(remove, &QPushButton::clicked, this, &CWorkoutSearchDialog::OnRemove);
+    connect(search, &QPushButton::clicked, this, &CWorkoutSearchDialog::OnSearch);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { OnRowDoubleClicked(item); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(620, 360);
+}
+
+const SearchPropertyInfo* CWorkoutSearchDialog::ChosenProperty() const {
+    const int index = property_->currentIndex();
+    if (index < 0) return nullptr;
+    return &SearchProperties()[static_cast<std::size_t>(property_->itemData(index).toInt())];
+}
+
+void CWorkoutSearchDialog::OnPropertyChanged() {
+    delete value_;
+    value_ = nullptr;
+    const SearchPropertyInfo* info = ChosenProperty();
+    operator_->clear();
+    if (!info) {
+        operator_->hide();
+        return;
+    }
+    switch (info->type) {
+        case SearchValueType::Date: {
+            auto* date = new QDateEdit(DateOfDay(doc_.Context().Today()), valuePlace_);
+            date->setCalendarPopup(true);
+            date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+            value_ = date;
+            break;
+        }
+        case SearchValueType::Text:
+        case SearchValueType::Number:
+            value_ = new QLineEdit(valuePlace_);
+            break;
+        case SearchValueType::LibraryItem: {
+            auto* items = new QComboBox(valuePlace_);
+            items->addItem(QStringLiteral("< ------ >"), 0u);
+            for (const SearchItemChoice& choice : SearchItemChoices(info->items, doc_.Library()))
+                items->addItem(FromCp1252(choice.name), choice.id);
+            value_ = items;
+            break;
+        }
+    }
+    SetControlId(value_, IDC_SEARCH_VALUE);
+    valuePlace_->layout()->addWidget(value_);
+    for (SearchOperator op : OperatorsFor(info->type))
+        operator_->addItem(Text(OperatorTextId(op)), static_cast<int>(op));
+    operator_->setCurrentIndex(0);
+    operator_->show();
+}
+
+std::optional<SearchCriterion> CWorkoutSearchDialog::CriterionFromControls() const {
+    const SearchPropertyInfo* info = ChosenProperty();
+    if (!info || !value_ || operator_->currentIndex() < 0) return std::nullopt;
+    const auto op = static_cast<SearchOperator>(operator_->currentData().toInt());
+    switch (info->type) {
+        case SearchValueType::Date:
+            return DateCriterion(info->property, op,
+                                 DayOfDate(static_cast<QDateEdit*>(value_)->date()));
+        case SearchValueType::Text:
+        case SearchValueType::Number:
+            return TypedCriterion(
+                info->property, op,
+                Utf8ToCp1252(static_cast<QLineEdit*>(value_)->text().toStdString()));
+        case SearchValueType::LibraryItem: {
+            const auto* items = static_cast<QComboBox*>(value_);
+            return ItemCriterion(info->property, op, items->currentData().toUInt(),
+                                 Utf8ToCp1252(items->currentText().toStdString()));
+        }
+    }
+    return std::nullopt;
+}
+
+void CWorkoutSearchDialog::FillRow(QTreeWidgetItem* item, const SearchCriterion& criterion) {
+    item->setText(0, Text(InfoOf(criterion.property).textId));
+    item->setText(1, Text(OperatorTextId(criterion.op)));
+    item->setText(2, FromCp1252(criterion.display));
+}
+
+void CWorkoutSearchDialog::OnAdd() {
+    const std::optional<SearchCriterion> criterion = CriterionFromControls();
+    if (!criterion) return;
+    const std::size_t index = criteria_.Add(*criterion);
+    auto* item = new QTreeWidgetItem(list_);
+    item->setData(0, kCriterionRole, static_cast<qulonglong>(index));
+    FillRow(item, *criterion);
+    list_->clearSelection();
+    list_->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void CWorkoutSearchDialog::OnRemove() {
+    QTreeWidgetItem* item = list_->currentItem();
+    if (!item || !item->isSelected()) return;
+    const int row = list_->indexOfTopLevelItem(item);
+    criteria_.Remove(static_cast<std::size_t>(row));
+    delete item;
+    // Rows after the removed one move up by one.
+    for (int r = row; r < list_->topLevelItemCount(); ++r)
+        list_->topLevelItem(r)->setData(0, kCriterionRole, static_cast<qulonglong>(r));
+    ClearControls();
+}
+
+void CWorkoutSearchDialog::ClearControls() {
+    property_->setCurrentIndex(-1);
+    OnPropertyChanged();
+}
+
+void CWorkoutSearchDialog::UpdateCurrentFromControls() {
+    const std::optional<std::size_t> current = criteria_.Current();
+    const std::optional<SearchCriterion> criterion = CriterionFromControls();
+    if (!current || !criterion) return;
+    criteria_.UpdateCurrent(*criterion);
+    FillRow(list_->topLevelItem(static_cast<int>(*current)), *criterion);
+}
+
+void CWorkoutSearchDialog::OnRowDoubleClicked(QTreeWidgetItem* item) {
+    if (!item) return;
+    UpdateCurrentFromControls();
+    const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(item));
+    criteria_.SetCurrent(index);
+    ShowCriterion(criteria_.Criteria().at(index));
+}
+
+void CWorkoutSearchDialog::ShowCriterion(const SearchCriterion& criterion) {
+    const auto& properties = SearchProperties();
+    for (std::size_t i = 0; i < properties.size(); ++i)
+        if (properties[i].property == criterion.property)
+            property_->setCurrentIndex(property_->findData(static_cast<int>(i)));
+    OnPropertyChanged();
+    operator_->setCurrentIndex(operator_->findData(static_cast<int>(criterion.op)));
+    if (auto* date = qobject_cast<QDateEdit*>(value_))
+        date->setDate(DateOfDay(DayNumber(criterion.number)));
+    else if (auto* edit = qobject_cast<QLineEdit*>(value_))
+        edit->setText(FromCp1252(criterion.display));
+    else if (auto* items = qobject_cast<QComboBox*>(value_))
+        items->setCurrentIndex(std::max(0, items->findData(criterion.itemId)));
+}
+
+void CWorkoutSearchDialog::OnSearch() {
+    UpdateCurrentFromControls();
+    const std::optional<std::vector<SearchCriterion>> criteria =
+        criteria_.ForSearch(CriterionFromControls());
+    if (!criteria || !showResults_) return;
+    CKadenzoDoc& doc = doc_;
+    const bool preferSection = section_->isChecked();
+    WorkoutFinder find = [&doc, criteria = *criteria, preferSection] {
+        const AppContext& context = doc.Context();
+        const SearchSettings settings{preferSection, context.Today(), context.units};
+        return FindWorkouts(doc.Log(), criteria, doc.Library(), settings);
+    };
+    showResults_(find, this);
+}
+
+}  // namespace kadenzo

@@ -1,0 +1,122 @@
+// The list of found workouts: sorting, and opening a workout in the editor
+// through the frame's editing hook (faked here), after which the list shows
+// the document as it is.
+#include <QHeaderView>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "ControlId.h"
+#include "DateTime.h"
+#include "DocumentEdits.h"
+#include "TestSupport.h"
+#include "Texts.h"
+#include "WorkoutEditing.h"
+#include "WorkoutListDialog.h"
+
+using namespace kadenzo;
+
+namespace {
+
+std::unique_ptr<CLibrary> RunLibrary() {
+    auto library = std::make_unique<CLibrary>();
+    auto sport = std::make_unique<CLibSport>();
+    sport->id = 1;
+    sport->name = "Run";
+    sport->hasDistance = 1;
+    library->sports.Add(std::move(sport));
+    auto easy = std::make_unique<CLibWorkout>();
+    easy->id = 7;
+    easy->name = "Easy";
+    library->workoutTemplates.Add(std::move(easy));
+    library->RecomputeIdCounters();
+    return library;
+}
+
+}  // namespace
+
+class WorkoutListDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        app_ = std::make_unique<AppFixture>(RunLibrary());
+        for (int i = 0; i < 3; ++i) {
+            auto workout = std::make_unique<CWorkOut>();
+            workout->date = 45300.5 + i;
+            workout->templateId = 7;
+            workout->sportId = 1;
+            workout->distance = 10 - i;
+            edit::AddWorkout(app_->Doc(), std::move(workout), edit::InDateOrder(45300.5 + i));
+        }
+        // Every workout of the log, found afresh on each call.
+        find_ = [this] {
+            std::vector<CDatabase::ConstWorkoutPos> rows;
+            const CDatabase& log = app_->Doc().Log();
+            for (auto it = log.BeginWorkouts(); it != log.EndWorkouts(); ++it) rows.push_back(it);
+            return rows;
+        };
+    }
+    void cleanup() { app_.reset(); }
+
+    void sortingLastsBeyondTheDialog() {
+        WorkoutListSort sort;
+        WorkoutEditing editing;
+        {
+            CWorkoutListDialog dialog(app_->Doc(), find_, sort, editing);
+            QCOMPARE(Column(dialog, 3), (QStringList{"10.0km", "9.0km", "8.0km"}));
+            QVERIFY(!dialog.List()->header()->isSortIndicatorShown());
+            dialog.List()->header()->sectionClicked(3);
+            QCOMPARE(Column(dialog, 3), (QStringList{"8.0km", "9.0km", "10.0km"}));
+            dialog.SortBy(0);
+            dialog.SortBy(0);
+            QCOMPARE(dialog.List()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        }
+        CWorkoutListDialog again(app_->Doc(), find_, sort, editing);
+        QCOMPARE(Column(again, 0).front(), QStringLiteral("11.01.2024"));
+        QCOMPARE(again.List()->header()->sortIndicatorSection(), 0);
+        again.SortBy(0);
+        QCOMPARE(Column(again, 0).front(), QStringLiteral("09.01.2024"));
+    }
+
+    void anEditShowsInTheListAndUndoToo() {
+        WorkoutListSort sort;
+        WorkoutEditing editing;
+        CKadenzoDoc& doc = app_->Doc();
+        int opened = 0;
+        editing.editWorkout = [&](CDatabase::ConstWorkoutPos position, QWidget*) {
+            ++opened;
+            CWorkOut changed(**position, true);
+            changed.distance = 21.1;
+            return edit::ReplaceWorkout(doc, position, changed);
+        };
+        CWorkoutListDialog dialog(doc, find_, sort, editing);
+        dialog.OpenSelected();  // nothing selected: nothing opens
+        QCOMPARE(opened, 0);
+        dialog.List()->setCurrentItem(dialog.List()->topLevelItem(1));
+        dialog.OpenSelected();
+        QCOMPARE(opened, 1);
+        QCOMPARE(Column(dialog, 3), (QStringList{"10.0km", "21.1km", "8.0km"}));
+
+        // A removal elsewhere runs the search again: no row shows a workout that is gone.
+        edit::RemoveWorkout(doc, doc.Log().BeginWorkouts());
+        QCOMPARE(Column(dialog, 3), (QStringList{"21.1km", "8.0km"}));
+        doc.Undo();
+        doc.Undo();
+        QCOMPARE(Column(dialog, 3), (QStringList{"10.0km", "9.0km", "8.0km"}));
+        QCOMPARE(dialog.Rows().size(), std::size_t{3});
+    }
+
+private:
+    static QStringList Column(const CWorkoutListDialog& dialog, int column) {
+        QStringList texts;
+        for (int row = 0; row < dialog.List()->topLevelItemCount(); ++row)
+            texts << dialog.List()->topLevelItem(row)->text(column);
+        return texts;
+    }
+
+    std::unique_ptr<AppFixture> app_;
+    CWorkoutListDialog::FindRows find_;
+};
+
+QTEST_MAIN(WorkoutListDialogTest)
+#include "WorkoutListDialogTest.moc"
