@@ -1,16 +1,13 @@
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 
 #include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "AppSettings.h"
-#include "DataFiles.h"
 #include "DiaryViewInstall.h"
 #include "DialogsInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
-#include "LibraryFile.h"
 #include "PrintDiaryToPdf.h"
 #include "QtUserDialogs.h"
 #include "WebInfoCheck.h"

@@ -1,6 +1,6 @@
-// Renders the calendar events, the library editor, the workout search and
-// the list of found workouts on the demo diary to PNG files, for looking at
-// them without a display:
+// Renders the calendar events, the library editor, the workout search, the
+// list of found workouts and the athlete profile on the demo diary to PNG
+// files, for looking at them without a display:
 //
 //   kadenzo-dialogs-screenshot [--german] [--larger] [--tab N] OUTDIR
 //
@@ -25,6 +25,7 @@
 #include "Library.h"
 #include "LibraryEditorDialog.h"
 #include "MonthCalendar.h"
+#include "ProfileDialog.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
 #include "SearchDialog.h"
@@ -119,6 +120,10 @@ int main(int argc, char* argv[]) {
     search.OnAdd();
     ok = Grab(search, larger, out.filePath(QStringLiteral("search") + suffix)) && ok;
     search.OnSearch();
+    {
+        CProfileDialog profile(doc.Profile(), true);
+        ok = Grab(profile, larger, out.filePath(QStringLiteral("profile") + suffix)) && ok;
+    }
     LanguageModule::SetCurrent(nullptr);
     return ok ? 0 : 1;
 }

@@ -17,6 +17,7 @@
 #include "DataFiles.h"
 #include "DiaryDates.h"
 #include "DiaryPrint.h"
+#include "DocumentFile.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
 #include "Library.h"
@@ -47,7 +48,9 @@ int PrintDiaryToPdf(const PrintPdfRequest& request, const StringTable& strings, 
     CKadenzoDoc document(context);
     std::string readError;
     try {
-        document.Load(ReadWholeFile(request.documentPath));
+        DocumentContents contents = ReadDocument(ReadWholeFile(request.documentPath));
+        contents.log->RemoveInvalid(contents.library.get());
+        document.SetContents(std::move(contents));
     } catch (const ArchiveError& e) {
         readError = e.what();
     }
