@@ -31,7 +31,7 @@ namespace kadenzo {
 namespace {
 
 // The maker's home page, opened with the desktop's browser.
-const char kHomePage[] = "https://www.varnel-software.de/kadenzo/";
+const char kHomePage[] = "https://www.kadenzo.de/";
 
 QString WithoutAccelerator(QString text) {
     text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
