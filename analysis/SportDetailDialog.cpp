@@ -20,8 +20,8 @@ using namespace analysistext;
 
 namespace {
 
-constexpr int kMinimumWidth = 524;
-constexpr int kMinimumHeight = 200;
+constexpr int kDetailMinimumWidth = 524;
+constexpr int kDetailMinimumHeight = 200;
 
 }  // namespace
 
@@ -32,7 +32,7 @@ CSportDetailDialog::CSportDetailDialog(CKadenzoDoc& document, const UnitSettings
     setWindowTitle(
         FormatText(Text(IDS_DETAIL_TITLE), {FromCore(document.Library().GetSportName(sportId))}));
     setSizeGripEnabled(true);
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setMinimumSize(kDetailMinimumWidth, kDetailMinimumHeight);
 
     breakdown_ = new QButtonGroup(this);
     auto* buttons = new QHBoxLayout;

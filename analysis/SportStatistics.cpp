@@ -1,7 +1,5 @@
 #include "SportStatistics.h"
 
-#include "Formats.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +8,7 @@
 #include "ChartValueFormat.h"
 #include "Database.h"
 #include "DiaryDates.h"
+#include "Formats.h"
 #include "Library.h"
 #include "Units.h"
 
@@ -81,8 +80,9 @@ SportStatistics ComputeSportStatistics(const CDatabase& log, const CLibrary& lib
                                        int toDay) {
     SportStatistics statistics;
     for (const auto& [workout, sport] : CountedWorkouts(log, library, fromDay, toDay)) {
+        const std::uint32_t sportId = sport->id;
         auto row = std::find_if(statistics.rows.begin(), statistics.rows.end(),
-                                [&](const StatisticsRow& r) { return r.sportId == sport->id; });
+                                [&](const StatisticsRow& r) { return r.sportId == sportId; });
         if (row == statistics.rows.end()) {
             StatisticsRow added;
             added.sportId = sport->id;
@@ -107,14 +107,15 @@ std::vector<StatisticsRow> ComputeSportDetail(const CDatabase& log, const CLibra
         if (sport->id != sportId) continue;
         const CLibWorkout* workoutTemplate = library.FindWorkout(workout->templateId);
         const std::uint32_t categoryId = workoutTemplate ? workoutTemplate->categoryId : kNoId;
+        const CWorkOut& done = *workout;  // clang before 16 cannot capture a structured binding
         auto same = [&](const StatisticsRow& r) {
             switch (breakdown) {
                 case DetailBreakdown::Category:
                     return r.categoryId == categoryId;
                 case DetailBreakdown::SubSport:
-                    return r.subSportId == workout->subSportId;
+                    return r.subSportId == done.subSportId;
                 case DetailBreakdown::Template:
-                    return r.templateId == workout->templateId;
+                    return r.templateId == done.templateId;
             }
             return false;
         };

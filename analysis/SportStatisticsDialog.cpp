@@ -20,8 +20,8 @@ using namespace analysistext;
 
 namespace {
 
-constexpr int kMinimumWidth = 557;
-constexpr int kMinimumHeight = 150;
+constexpr int kStatisticsMinimumWidth = 557;
+constexpr int kStatisticsMinimumHeight = 150;
 
 QDateEdit* MakeDateEdit(int id, int day, QWidget* parent) {
     auto* edit = new QDateEdit(DateOfDay(day), parent);
@@ -39,7 +39,7 @@ CSportStatisticsDialog::CSportStatisticsDialog(CKadenzoDoc& document, const Unit
     : QDialog(parent), document_(document), units_(units), sorts_(sorts) {
     setWindowTitle(TextOr(kStatisticsTitle, QStringLiteral("Sport Statistics")));
     setSizeGripEnabled(true);
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setMinimumSize(kStatisticsMinimumWidth, kStatisticsMinimumHeight);
     from_ = MakeDateEdit(IDC_STATS_FROM, today, this);
     to_ = MakeDateEdit(IDC_STATS_TO, today, this);
     summary_ = new QLabel(this);

@@ -26,7 +26,7 @@
 namespace kadenzo {
 namespace {
 
-constexpr std::size_t kWorkouts = 100000;
+constexpr std::size_t kDiaryWorkouts = 100000;
 constexpr int kFirstLogDay = 38000;  // 2004
 constexpr int kLogDays = 20 * 365;
 
@@ -53,10 +53,10 @@ struct BigDiary {
         doc = std::make_unique<CKadenzoDoc>(context);
         auto log = std::make_unique<CDatabase>();
         std::mt19937 random(7);
-        std::vector<double> dates(kWorkouts);
+        std::vector<double> dates(kDiaryWorkouts);
         for (double& d : dates) d = kFirstLogDay + static_cast<double>(random() % kLogDays) + 0.5;
         std::sort(dates.begin(), dates.end());
-        for (std::size_t i = 0; i < kWorkouts; ++i) {
+        for (std::size_t i = 0; i < kDiaryWorkouts; ++i) {
             auto w = std::make_unique<CWorkOut>();
             w->date = dates[i];
             w->templateId = static_cast<std::uint32_t>(i % 4 + 1);

@@ -8,17 +8,16 @@
 #include <fstream>
 #include <string>
 
+#include "BenchFiles.h"
 #include "FitDecoder.h"
 #include "FitReader.h"
 
 namespace {
 
-constexpr int kDaySeconds = 86400;
+using kadenzo::bench::kDaySeconds;
+using kadenzo::bench::PutLe;
+using kadenzo::bench::TempFile;
 constexpr std::uint32_t kStart = 1079330400 - 631065600;  // 15 March 2004 06:00 UTC in FIT time
-
-void PutLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 std::string DayFit() {
     std::string records;
@@ -51,22 +50,6 @@ std::string DayFit() {
     PutLe(file, kadenzo::FitCrc(file), 2);
     return file;
 }
-
-class TempFile {
-public:
-    TempFile(const std::string& name, const std::string& bytes)
-        : path_(std::filesystem::temp_directory_path() / name) {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 void BM_LoadFitDay(benchmark::State& state) {
     static const TempFile file("kadenzo-bench-day.fit", DayFit());

@@ -10,21 +10,14 @@
 #include <QMouseEvent>
 #include <cmath>
 
+#include "BenchFiles.h"
+#include "BenchGui.h"
 #include "HeartRateChart.h"
 
 namespace kadenzo {
 namespace {
 
-constexpr int kDaySeconds = 86400;
-
-void Gui() {
-    static int argc = 1;
-    static char name[] = "kadenzo_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
+using bench::kDaySeconds;
 
 // A day of riding: heart rate, cadence, altitude and power in slow waves
 // with a little noise, and a distance that stands still for five minutes
@@ -64,7 +57,7 @@ const CRecording& Day(bool noise = false) {
 }
 
 void BM_ChartRepaintDay(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     CHeartRateChart chart;
     chart.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     chart.SetRecording(&Day(state.range(2) != 0));
@@ -86,7 +79,7 @@ BENCHMARK(BM_ChartRepaintDay)
     ->Unit(benchmark::kMillisecond);
 
 void BM_ChartLayoutDay(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     const std::array<bool, kChartSlotCount> visible = {true, false, true, false, false, true, true};
     for (auto _ : state) {
         ChartFrame frame =
@@ -98,7 +91,7 @@ BENCHMARK(BM_ChartLayoutDay)->Unit(benchmark::kMillisecond);
 
 // One tap of an arrow key on the shown chart, with the repaint it causes.
 void BM_ChartMarkerKeyStepDay(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     CHeartRateChart chart;
     chart.resize(736, 330);
     chart.SetRecording(&Day());
@@ -120,7 +113,7 @@ BENCHMARK(BM_ChartMarkerKeyStepDay)->Unit(benchmark::kMicrosecond);
 
 // A marker dragged by one mouse move: the nearest of 86,400 samples and the repaint.
 void BM_ChartMarkerDragDay(benchmark::State& state) {
-    Gui();
+    EnsureGuiApplication();
     CHeartRateChart chart;
     chart.resize(736, 330);
     chart.SetRecording(&Day());

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "BenchFiles.h"
 #include "HrmReader.h"
 #include "RecordingSummary.h"
 #include "TourReader.h"
@@ -16,11 +17,10 @@
 
 namespace {
 
-constexpr int kDaySeconds = 86400;
+using kadenzo::bench::kDaySeconds;
+using kadenzo::bench::PutLe;
+using kadenzo::bench::TempFile;
 
-void PutLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 void PutFloat(std::string& out, float value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, 4);
@@ -86,23 +86,6 @@ std::string DayTour() {
     }
     return out;
 }
-
-// The generated file on disk for the life of the benchmark program.
-class TempFile {
-public:
-    TempFile(const std::string& name, const std::string& bytes)
-        : path_(std::filesystem::temp_directory_path() / name) {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 template <typename Load>
 void ReadDayFile(benchmark::State& state, const TempFile& file, Load load) {

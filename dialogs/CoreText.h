@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -14,6 +15,12 @@ inline QString FromBytes(const std::string& text) {
     return QString::fromStdString(Cp1252ToUtf8(text));
 }
 inline std::string ToBytes(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+
+// A stored 0x00BBGGRR colour.
+inline QColor ColourFromRef(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
 
 // A numbered text of the document's string table for a label, or the fallback
 // when the table lacks it.

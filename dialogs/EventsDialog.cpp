@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ControlId.h"
+#include "CoreText.h"
 #include "Cp1252.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
@@ -22,7 +23,7 @@ namespace kadenzo {
 namespace {
 
 // Texts of the dialog in the language modules.
-constexpr std::uint32_t kTitle = 34400;
+constexpr std::uint32_t kEventsTitle = 34400;
 constexpr std::uint32_t kKindLabel = 34401;
 constexpr std::uint32_t kBlocksDay = 34402;
 constexpr std::uint32_t kSelectionLabel = 34403;
@@ -35,11 +36,6 @@ constexpr int kKindRole = Qt::UserRole;
 constexpr int kEntryRole = Qt::UserRole + 1;
 enum Entry { kOffered = 0, kMixed = 1, kOther = 2 };
 
-QColor ColourOf(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
 QString DayText(int day) {
     const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
     return parts ? QString::fromStdString(FormatDate(*parts)) : QString();
@@ -49,7 +45,7 @@ QString DayText(int day) {
 
 CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
     : QDialog(parent), doc_(doc), values_(doc.Log().Events()) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(Text(kEventsTitle));
     SetControlId(this, IDD_EVENTS);
 
     calendar_ = new CMonthCalendar(this);
@@ -70,7 +66,7 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
                 : doc_.Library().FindEvent(static_cast<std::uint32_t>(event->kind));
         const std::uint32_t colour =
             kind && kind->colour != kNoColour ? kind->colour : CEvent::kBuiltInColour;
-        return CMonthCalendar::DayMark{ColourOf(colour), event->blocksDay};
+        return CMonthCalendar::DayMark{ColourFromRef(colour), event->blocksDay};
     });
 
     kind_ = new QComboBox(this);

@@ -22,7 +22,7 @@ namespace kadenzo {
 namespace {
 
 // Texts of the dialog in the language modules.
-constexpr std::uint32_t kTitle = 34410;
+constexpr std::uint32_t kLibraryEditorTitle = 34410;
 constexpr std::uint32_t kSaveFailed = 34411;  // %s: the library file
 
 struct Tab {
@@ -46,7 +46,7 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
       dialogs_(dialogs),
       libraryPath_(std::move(libraryPath)),
       copy_(doc.Library().Clone()) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(Text(kLibraryEditorTitle));
     SetControlId(this, IDD_LIBRARY_EDITOR);
     for (const Tab& tab : kTabs)
         lists_.push_back(MakeListModel(tab.list, *copy_, &doc_.Log(), doc_.Context().units));

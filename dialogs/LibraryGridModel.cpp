@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "CoreText.h"
 #include "Cp1252.h"
 #include "Formats.h"
 #include "LibraryItems.h"
@@ -12,13 +13,6 @@
 
 namespace kadenzo {
 namespace {
-
-QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
-
-QColor ColourOf(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 // The marks of the fixed column: the current row, the new row, the row
 // being edited.
@@ -104,7 +98,7 @@ int CLibraryGridModel::columnCount(const QModelIndex& parent) const {
 QString CLibraryGridModel::ChoiceName(int column, std::uint32_t id) const {
     if (id == kNoId) return {};
     for (const Choice& choice : grid_.Model()->Choices(static_cast<std::size_t>(column)))
-        if (choice.id == id) return FromCp1252(choice.name);
+        if (choice.id == id) return FromBytes(choice.name);
     // 0 is how workouts say "none", and some libraries' templates too.
     return id == 0 ? QString() : QStringLiteral("???");
 }
@@ -117,7 +111,7 @@ QVariant CLibraryGridModel::data(const QModelIndex& index, int role) const {
     const bool edit = role == Qt::EditRole;
     switch (KindOf(index.column())) {
         case CellKind::Text:
-            if (show || edit) return FromCp1252(cell.text);
+            if (show || edit) return FromBytes(cell.text);
             break;
         case CellKind::Number:
             if (show || edit) return GridNumberText(cell.number);
@@ -132,7 +126,8 @@ QVariant CLibraryGridModel::data(const QModelIndex& index, int role) const {
             if (edit) return cell.value;
             break;
         case CellKind::Colour:
-            if (role == Qt::BackgroundRole && cell.value != kNoColour) return ColourOf(cell.value);
+            if (role == Qt::BackgroundRole && cell.value != kNoColour)
+                return ColourFromRef(cell.value);
             if (edit) return cell.value;
             break;
     }
@@ -192,7 +187,7 @@ QVariant CLibraryGridModel::headerData(int section, Qt::Orientation orientation,
     const auto row = static_cast<std::size_t>(section);
     if (row >= grid_.RowCount()) return {};
     if (role == Qt::DecorationRole) return marks_[static_cast<std::size_t>(grid_.Mark(row))];
-    if (role == Qt::DisplayRole && row < model->RowCount()) return FromCp1252(model->RowLabel(row));
+    if (role == Qt::DisplayRole && row < model->RowCount()) return FromBytes(model->RowLabel(row));
     return {};
 }
 

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "Cp1252.h"
+#include "CoreText.h"
 #include "LanguageModule.h"
 #include "StringTable.h"
 #include "Texts.h"
@@ -28,8 +28,6 @@ int MonthOf(int dayNumber) {
     return date.year() * 12 + date.month() - 1;
 }
 QDate FirstOfMonth(int month) { return QDate(month / 12, month % 12 + 1, 1); }
-
-QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 }  // namespace
 
@@ -92,7 +90,7 @@ QSize CMonthCalendar::CellSize() const {
     const QFontMetrics fm(font());
     int width = fm.horizontalAdvance(QStringLiteral("00"));
     for (const std::string& day : names_.shortDays)
-        width = std::max(width, fm.horizontalAdvance(FromCp1252(day).left(2)));
+        width = std::max(width, fm.horizontalAdvance(FromBytes(day).left(2)));
     return {width + 12, fm.height() + 8};
 }
 
@@ -224,10 +222,9 @@ void CMonthCalendar::PaintMonth(QPainter& painter, int index, const Metrics& m) 
     bold.setBold(true);
     painter.setFont(bold);
     painter.setPen(palette().text().color());
-    painter.drawText(title, Qt::AlignCenter,
-                     QStringLiteral("%1 %2")
-                         .arg(FromCp1252(names_.months[first.month() - 1]))
-                         .arg(first.year()));
+    painter.drawText(
+        title, Qt::AlignCenter,
+        QStringLiteral("%1 %2").arg(FromBytes(names_.months[first.month() - 1])).arg(first.year()));
 
     painter.setFont(font());
     QColor dim = palette().text().color();
@@ -237,7 +234,7 @@ void CMonthCalendar::PaintMonth(QPainter& painter, int index, const Metrics& m) 
     for (int d = 0; d < 7; ++d) {
         const QRect cell(month.left() + kPad + d * m.cellWidth, weekdayTop, m.cellWidth,
                          m.cellHeight);
-        painter.drawText(cell, Qt::AlignCenter, FromCp1252(names_.shortDays[d]).left(2));
+        painter.drawText(cell, Qt::AlignCenter, FromBytes(names_.shortDays[d]).left(2));
     }
     painter.drawLine(month.left() + kPad, weekdayTop + m.cellHeight - 2,
                      month.left() + kPad + 7 * m.cellWidth, weekdayTop + m.cellHeight - 2);

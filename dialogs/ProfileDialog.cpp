@@ -19,7 +19,7 @@ namespace kadenzo {
 namespace {
 
 // Texts of the dialog in the language modules.
-constexpr std::uint32_t kTitle = 34030;
+constexpr std::uint32_t kProfileTitle = 34030;
 constexpr std::uint32_t kBirthDate = 34031;
 constexpr std::uint32_t kMaxHeartRate = 34032;
 constexpr std::uint32_t kFormulaGroup = 34033;
@@ -42,7 +42,7 @@ QDateTime FromStamp(std::int32_t seconds) {
 
 CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt, QWidget* parent)
     : QDialog(parent), profile_(profile), firstPrompt_(firstPrompt) {
-    setWindowTitle(Label(kTitle, "Athlete profile"));
+    setWindowTitle(Label(kProfileTitle, "Athlete profile"));
     if (firstPrompt_) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }

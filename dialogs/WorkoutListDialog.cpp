@@ -19,7 +19,7 @@ namespace kadenzo {
 namespace {
 
 // Texts of the dialog in the language modules.
-constexpr std::uint32_t kTitle = 34430;
+constexpr std::uint32_t kWorkoutListTitle = 34430;
 constexpr std::uint32_t kCount = 34431;  // %i: the number of workouts
 
 constexpr std::uint32_t kHeadings[kWorkoutListColumns] = {IDS_COL_DATE,
@@ -39,7 +39,7 @@ constexpr int kMeasuredRows = 2000;
 CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, WorkoutListSort& sort,
                                        WorkoutEditing& editing, QWidget* parent)
     : QDialog(parent), doc_(doc), findRows_(std::move(findRows)), sort_(sort), editing_(editing) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(Text(kWorkoutListTitle));
     SetControlId(this, IDD_WORKOUT_LIST);
     list_ = new QTreeWidget(this);
     SetControlId(list_, IDC_WORKOUT_LIST);

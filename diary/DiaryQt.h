@@ -6,15 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "CoreText.h"
 #include "DiaryGeometry.h"
 
 namespace kadenzo {
-
-// A stored 0x00BBGGRR colour.
-inline QColor ColourFromRef(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 // Right and bottom of a DiaryRect are exclusive, as QRect's width and height.
 inline QRect ToQRect(const DiaryRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }

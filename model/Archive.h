@@ -164,8 +164,9 @@ public:
         std::unique_ptr<CSerializable> object = ReadObject(expectedClass);
         if (!object) return nullptr;
         // The exact type is the common case and needs no search of the hierarchy.
-        T* typed = typeid(*object) == typeid(T) ? static_cast<T*>(object.get())
-                                                : dynamic_cast<T*>(object.get());
+        const CSerializable& read = *object;
+        T* typed = typeid(read) == typeid(T) ? static_cast<T*>(object.get())
+                                             : dynamic_cast<T*>(object.get());
         if (!typed)
             Fail("object of class " + std::string(object->ClassName()) + " is not a " +
                  std::string(expectedClass));

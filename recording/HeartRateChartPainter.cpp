@@ -7,7 +7,7 @@
 
 #include "ChartCurve.h"
 #include "ChartXAxis.h"
-#include "Cp1252.h"
+#include "CoreText.h"
 
 namespace kadenzo {
 namespace {
@@ -19,8 +19,6 @@ constexpr int kTickOut = 3;        // x-axis ticks and y tick lines beyond their
 constexpr int kLabelGap = 3;       // between a y label and its axis
 constexpr int kXLabelGap = 5;      // between the x-axis and its labels
 constexpr int kSampleTextGap = 2;  // between a sample's line and its text
-
-QString FromCore(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
 
 void PaintYAxes(QPainter& painter, const ChartFrame& frame) {
     const HeartRateLayout& layout = frame.layout;
@@ -86,7 +84,7 @@ void PaintSampleTexts(QPainter& painter, const CRecording& recording, const Char
         painter.setPen(QPen(Qt::red, 1, Qt::DotLine));
         painter.drawLine(x, plot.top, x, plot.bottom);
         if (sample.text->empty()) continue;
-        const QString text = FromCore(*sample.text);
+        const QString text = FromBytes(*sample.text);
         const int height = metrics.height();
         int left = x + kSampleTextGap;
         if (left + height > plot.right) left = x - kSampleTextGap - height;

@@ -16,7 +16,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "Cp1252.h"
+#include "CoreText.h"
 #include "HeartRateChart.h"
 #include "RecordingFileChooser.h"
 #include "RecordingFileTypes.h"
@@ -29,8 +29,6 @@ namespace kadenzo {
 namespace {
 
 const QString kLastPathKey = QStringLiteral("Import/LastPath");
-
-QString FromCore(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
 
 QString Named(QWidget* widget, int id) {
     const QString name = QString::number(id);
@@ -189,7 +187,7 @@ CRecordingImportDlg::~CRecordingImportDlg() {
 
 QString CRecordingImportDlg::Label(std::uint32_t id, const char* fallback) const {
     const std::string text = services_.texts.Text(id);
-    return text.empty() ? QString::fromUtf8(fallback) : FromCore(text);
+    return text.empty() ? QString::fromUtf8(fallback) : FromBytes(text);
 }
 
 bool CRecordingImportDlg::LoadPath(const QString& path) {
@@ -206,7 +204,7 @@ bool CRecordingImportDlg::LoadPath(const QString& path) {
 
 void CRecordingImportDlg::Browse() {
     const QString folder = services_.settings.value(kLastPathKey, QString()).toString();
-    const QString filter = FromCore(JoinFileFilter(values_.BrowseFilter()));
+    const QString filter = FromBytes(JoinFileFilter(values_.BrowseFilter()));
     const QString chosen = services_.chooser->ChooseFile(this, folder, filter);
     if (!chosen.isEmpty()) {
         path_->setText(chosen);
@@ -265,7 +263,7 @@ void CRecordingImportDlg::ReportLoadFailure(ImportLoad status, const QString& pa
 }
 
 void CRecordingImportDlg::ShowRecording() {
-    chart_->SetDistanceUnit(FromCore(UnitLabel(kUnitDistance, services_.units, services_.texts)));
+    chart_->SetDistanceUnit(FromBytes(UnitLabel(kUnitDistance, services_.units, services_.texts)));
     chart_->SetRecording(&values_.Recording());
     chart_->SetChannels(values_.Channels());
     chart_->SetMode(values_.ChartMode());
@@ -299,14 +297,14 @@ void CRecordingImportDlg::ShowSummaries() {
     const std::array<const std::string*, 4> partLines = {&part.duration, &part.distance,
                                                          &part.average, &part.maximum};
     for (int i = 0; i < 4; ++i) {
-        wholeTexts_[i]->setText(FromCore(*wholeLines[i]));
-        partTexts_[i]->setText(FromCore(*partLines[i]));
+        wholeTexts_[i]->setText(FromBytes(*wholeLines[i]));
+        partTexts_[i]->setText(FromBytes(*partLines[i]));
     }
 }
 
 void CRecordingImportDlg::ShowMarkerTexts() {
     const std::array<std::string, 2> texts = values_.MarkerTexts();
-    for (int k = 0; k < 2; ++k) markerTexts_[k]->setText(FromCore(texts[k]));
+    for (int k = 0; k < 2; ++k) markerTexts_[k]->setText(FromBytes(texts[k]));
 }
 
 void CRecordingImportDlg::ApplyAxisMode(int axisMode) {

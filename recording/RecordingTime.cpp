@@ -65,8 +65,6 @@ std::string FormatLocalTime(std::int64_t seconds, const char* format) {
 namespace kadenzo {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The decimal number of `length` digits at `from`, or -1 when one is missing.
 int Digits(std::string_view text, std::size_t from, std::size_t length) {
     if (from + length > text.size()) return -1;

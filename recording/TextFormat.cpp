@@ -1,7 +1,5 @@
 #include "TextFormat.h"
 
-#include "Formats.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,12 +7,13 @@
 #include <type_traits>
 #include <vector>
 
+#include "Formats.h"
+#include "TextScan.h"
+
 namespace kadenzo {
 namespace {
 
 constexpr int kMaxWidth = 256;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 long long SaturatedInteger(double value) {
     if (std::isnan(value)) return 0;

@@ -6,6 +6,8 @@
 
 namespace kadenzo {
 
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Number and line scanning with the C library's rules (strtod, strtol, fgets),
 // but on bounded byte ranges and independent of the process locale: recording
 // files always use "." as the decimal point, whatever the user's language.

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "ControlId.h"
+#include "CoreText.h"
 #include "Cp1252.h"
 #include "DateTime.h"
 #include "KadenzoDoc.h"
@@ -26,7 +27,7 @@ namespace kadenzo {
 namespace {
 
 // Texts of the dialog in the language modules.
-constexpr std::uint32_t kTitle = 34420;
+constexpr std::uint32_t kSearchTitle = 34420;
 constexpr std::uint32_t kPropertyLabel = 34421;
 constexpr std::uint32_t kOperatorLabel = 34422;
 constexpr std::uint32_t kValueLabel = 34423;
@@ -36,8 +37,6 @@ constexpr std::uint32_t kSearch = 34426;
 constexpr std::uint32_t kSection = 34427;
 
 constexpr int kCriterionRole = Qt::UserRole;
-
-QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 QDate DateOfDay(int dayNumber) { return QDate(1899, 12, 30).addDays(dayNumber); }
 
@@ -55,7 +54,7 @@ QPushButton* Button(std::uint32_t text, int id, QWidget* parent) {
 CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults showResults,
                                            QWidget* parent)
     : QDialog(parent), doc_(doc), showResults_(std::move(showResults)) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(Text(kSearchTitle));
     SetControlId(this, IDD_WORKOUT_SEARCH);
 
     property_ = new QComboBox(this);
@@ -162,7 +161,7 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
             auto* items = new QComboBox(valuePlace_);
             items->addItem(QStringLiteral("< ------ >"), 0u);
             for (const SearchItemChoice& choice : SearchItemChoices(info->items, doc_.Library()))
-                items->addItem(FromCp1252(choice.name), choice.id);
+                items->addItem(FromBytes(choice.name), choice.id);
             value_ = items;
             break;
         }
@@ -200,7 +199,7 @@ std::optional<SearchCriterion> CWorkoutSearchDialog::CriterionFromControls() con
 void CWorkoutSearchDialog::FillRow(QTreeWidgetItem* item, const SearchCriterion& criterion) {
     item->setText(0, Text(InfoOf(criterion.property).textId));
     item->setText(1, Text(OperatorTextId(criterion.op)));
-    item->setText(2, FromCp1252(criterion.display));
+    item->setText(2, FromBytes(criterion.display));
 }
 
 void CWorkoutSearchDialog::OnAdd() {
@@ -258,7 +257,7 @@ void CWorkoutSearchDialog::ShowCriterion(const SearchCriterion& criterion) {
     if (auto* date = qobject_cast<QDateEdit*>(value_))
         date->setDate(DateOfDay(DayNumber(criterion.number)));
     else if (auto* edit = qobject_cast<QLineEdit*>(value_))
-        edit->setText(FromCp1252(criterion.display));
+        edit->setText(FromBytes(criterion.display));
     else if (auto* items = qobject_cast<QComboBox*>(value_))
         items->setCurrentIndex(std::max(0, items->findData(criterion.itemId)));
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "AddLibraryItem.h"
 #include "AnalysisCalendar.h"
 #include "Database.h"
 #include "DocumentFile.h"
@@ -27,14 +28,6 @@ inline constexpr std::uint32_t kLongRide = 33;   // template: endurance, cycling
 
 // The day number of a calendar day (the test's own dates are valid).
 inline int Day(int year, int month, int day) { return DayNumberOf(year, month, day).value(); }
-
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const std::string& name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
 
 class AnalysisWorld {
 public:

@@ -91,8 +91,6 @@ struct FakeOpener : WebPageOpener {
     QStringList opened;
 };
 
-}  // namespace
-
 class WebInfoCheckTest : public QObject {
     Q_OBJECT
 
@@ -269,6 +267,8 @@ private slots:
             QVERIFY2(!settings_->contains(QStringLiteral("WebCheck/") + key), key);
     }
 };
+
+}  // namespace
 
 QTEST_MAIN(WebInfoCheckTest)
 #include "WebInfoCheckTest.moc"

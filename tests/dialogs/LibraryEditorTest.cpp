@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "AddLibraryItem.h"
 #include "ControlId.h"
 #include "DialogsInstall.h"
 #include "DocumentEdits.h"
@@ -29,13 +30,7 @@ constexpr int kCategories = 0;
 constexpr int kSports = 2;
 constexpr int kTemplates = 5;
 
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
+using kadenzo::test::AddItem;
 
 // Categories 1 (used by template 5, which a workout uses) and 2 (unused).
 std::unique_ptr<CLibrary> SmallLibrary() {

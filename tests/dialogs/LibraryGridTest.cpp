@@ -2,6 +2,7 @@
 // and undoing rows over the lists' editing rules.
 #include <gtest/gtest.h>
 
+#include "AddLibraryItem.h"
 #include "Database.h"
 #include "Library.h"
 #include "LibraryGrid.h"
@@ -9,13 +10,7 @@
 namespace kadenzo {
 namespace {
 
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
+using test::AddItem;
 
 class Beeps : public LibraryGrid::Listener {
 public:

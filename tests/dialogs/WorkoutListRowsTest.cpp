@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "AddLibraryItem.h"
 #include "Library.h"
 #include "StringTable.h"
 #include "WorkoutListRows.h"
@@ -18,13 +19,7 @@ public:
     }
 };
 
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
+using test::AddItem;
 
 class WorkoutListRowsTest : public ::testing::Test {
 protected:

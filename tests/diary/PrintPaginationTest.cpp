@@ -10,17 +10,17 @@ namespace kadenzo {
 namespace {
 
 // 2024-01-01 was a Monday.
-const int kMonday = 45292;
+const int kNewYearMonday = 45292;
 
 std::vector<int> Mondays(const std::vector<DiaryPagination::PlacedWeek>& weeks) {
     std::vector<int> result;
-    for (const auto& w : weeks) result.push_back(w.monday - kMonday);
+    for (const auto& w : weeks) result.push_back(w.monday - kNewYearMonday);
     return result;
 }
 
 TEST(DiaryPagination, FourNominalWeeksFitOnePage) {
     DiaryPagination p;
-    p.Start(kMonday + 2, kMonday + 27);  // starts on a Wednesday: back to Monday
+    p.Start(kNewYearMonday + 2, kNewYearMonday + 27);  // starts on a Wednesday: back to Monday
     auto weeks = p.LayOutPage(1, 0, 430, 10, [](int) { return 100; });
     EXPECT_EQ(Mondays(weeks), (std::vector<int>{0, 7, 14, 21}));
     EXPECT_EQ(weeks[3].top, 330);
@@ -29,10 +29,10 @@ TEST(DiaryPagination, FourNominalWeeksFitOnePage) {
 }
 
 TEST(DiaryPagination, ATallWeekStartsANewPage) {
-    std::map<int, int> heights = {{kMonday + 7, 250}};
+    std::map<int, int> heights = {{kNewYearMonday + 7, 250}};
     auto height = [&](int monday) { return heights.count(monday) ? heights[monday] : 100; };
     DiaryPagination p;
-    p.Start(kMonday, kMonday + 27);
+    p.Start(kNewYearMonday, kNewYearMonday + 27);
     EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 300, 10, height)), (std::vector<int>{0}));
     EXPECT_EQ(p.PageCount(), 2);
     EXPECT_FALSE(p.Complete());
@@ -45,7 +45,7 @@ TEST(DiaryPagination, ATallWeekStartsANewPage) {
 
 TEST(DiaryPagination, PrintingAPageAgainDoesNotMoveLaterPages) {
     DiaryPagination p;
-    p.Start(kMonday, kMonday + 41);
+    p.Start(kNewYearMonday, kNewYearMonday + 41);
     auto height = [](int) { return 200; };
     EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 420, 10, height)), (std::vector<int>{0, 7}));
     EXPECT_EQ(Mondays(p.LayOutPage(2, 0, 420, 10, height)), (std::vector<int>{14, 21}));
@@ -56,12 +56,12 @@ TEST(DiaryPagination, PrintingAPageAgainDoesNotMoveLaterPages) {
 
 TEST(DiaryPagination, OversizedWeeksGetAPageEachAndAnInvertedRangePrintsOneWeek) {
     DiaryPagination p;
-    p.Start(kMonday, kMonday + 13);
+    p.Start(kNewYearMonday, kNewYearMonday + 13);
     auto height = [](int) { return 1000; };
     EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 300, 10, height)), (std::vector<int>{0}));
     EXPECT_EQ(Mondays(p.LayOutPage(2, 0, 300, 10, height)), (std::vector<int>{7}));
     EXPECT_TRUE(p.Complete());
-    p.Start(kMonday + 10, kMonday);
+    p.Start(kNewYearMonday + 10, kNewYearMonday);
     EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 1000, 10, height)), (std::vector<int>{7}));
     EXPECT_EQ(p.PageCount(), 1);
 }
@@ -83,16 +83,16 @@ TEST(LabelFontSearch, WidestLineOfAllLabels) {
 }
 
 TEST(DiaryDates, MondaysAndIsoDays) {
-    EXPECT_EQ(Weekday(kMonday), 0);
-    EXPECT_EQ(MondayOnOrBefore(kMonday + 6), kMonday);  // a Sunday: six days back
-    EXPECT_EQ(MondayOnOrBefore(kMonday), kMonday);
+    EXPECT_EQ(Weekday(kNewYearMonday), 0);
+    EXPECT_EQ(MondayOnOrBefore(kNewYearMonday + 6), kNewYearMonday);  // a Sunday: six days back
+    EXPECT_EQ(MondayOnOrBefore(kNewYearMonday), kNewYearMonday);
     int day = 0;
     ASSERT_TRUE(ParseIsoDay("2024-01-07", &day));
-    EXPECT_EQ(day, kMonday + 6);
+    EXPECT_EQ(day, kNewYearMonday + 6);
     EXPECT_FALSE(ParseIsoDay("2024-02-30", &day));
     EXPECT_FALSE(ParseIsoDay("2024-1-07", &day));
     EXPECT_FALSE(ParseIsoDay("20x4-01-07", &day));
-    CalendarDay c = ToCalendar(kMonday + 59);
+    CalendarDay c = ToCalendar(kNewYearMonday + 59);
     EXPECT_EQ(c.month, 2);
     EXPECT_EQ(c.day, 29);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "AddLibraryItem.h"
 #include "Library.h"
 #include "WorkOut.h"
 
@@ -18,14 +19,6 @@ inline constexpr std::uint32_t kHills = 11;      // a sub-sport of running
 inline constexpr std::uint32_t kEasy = 12;       // an intensity
 inline constexpr std::uint32_t kRiverLoop = 13;  // a track
 inline constexpr std::uint32_t kIllness = 3;     // an event kind
-
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const std::string& name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
 
 inline std::unique_ptr<CLibrary> MakeLibrary(const std::string& computerName = "TRAINER") {
     auto library = std::make_unique<CLibrary>();

@@ -55,8 +55,6 @@ void CompareSummaries(const RangeSummary& actual, const RangeSummary& expected) 
     QCOMPARE(actual.maximum, expected.maximum);
 }
 
-}  // namespace
-
 class RecordingImportDlgTest : public QObject {
     Q_OBJECT
 
@@ -222,6 +220,8 @@ private:
     FakeChooser chooser_;
     UnitSettings units_;
 };
+
+}  // namespace
 
 QTEST_MAIN(RecordingImportDlgTest)
 #include "RecordingImportDlgTest.moc"

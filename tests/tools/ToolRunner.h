@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "AddLibraryItem.h"
 #include "Library.h"
 
 namespace kadenzo::test {
@@ -18,14 +19,6 @@ namespace kadenzo::test {
 inline std::string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
 }
 
 class ToolTest : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <utility>
 
+#include "AddLibraryItem.h"
 #include "Database.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
@@ -20,13 +21,7 @@ constexpr std::uint32_t kSwim = 2;
 constexpr std::uint32_t kEasy = 5;  // a template of category 7
 constexpr std::uint32_t kBase = 7;
 
-template <class T>
-T& AddItem(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
+using test::AddItem;
 
 SearchCriterion Typed(SearchProperty p, SearchOperator op, const std::string& text) {
     return TypedCriterion(p, op, text).value();
