@@ -48,13 +48,16 @@ QString CAnalysisChart::FormatValue(double value) const {
 
 ChartLayout CAnalysisChart::LayOut(const QRect& rect, const QPaintDevice* device) const {
     const ChartFonts fonts = ChartFontsFor(rect.width(), device);
-    return LayOutChartContent(content_, ToChartRect(rect), fonts.textHeight, scale_);
+    const ChartRect area = ToChartRect(rect);
+    // The automatic scale keeps the bars clear of the legend.
+    const QRect legend = LegendBox(content_, area, fonts, device);
+    return LayOutChartContent(content_, area, fonts.textHeight, scale_,
+                              legend.isEmpty() ? ChartRect{} : ToChartRect(legend));
 }
 
 void CAnalysisChart::Draw(QPainter& painter, const QRect& rect, bool printing) const {
     const ChartFonts fonts = ChartFontsFor(rect.width(), painter.device());
-    const ChartLayout layout =
-        LayOutChartContent(content_, ToChartRect(rect), fonts.textHeight, scale_);
+    const ChartLayout layout = LayOut(rect, painter.device());
     PaintChart(painter, content_, layout, fonts, printing,
                [this](double value) { return FormatValue(value); });
 }
@@ -64,8 +67,7 @@ void CAnalysisChart::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     const QRect area = DrawingRect();
     const ChartFonts fonts = ChartFontsFor(area.width(), this);
-    const ChartLayout layout =
-        LayOutChartContent(content_, ToChartRect(area), fonts.textHeight, scale_);
+    const ChartLayout layout = LayOut(area, this);
     // The mouse finds the bars where this paint put them.
     hitRects_ = layout.faces;
     PaintChart(painter, content_, layout, fonts, false,

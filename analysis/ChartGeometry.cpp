@@ -90,13 +90,42 @@ std::vector<ChartRect> BarFaces(const ChartContent& content, const ChartGeometry
     return faces;
 }
 
+ValueScale ClearOfLegend(const ChartContent& content, const ChartGeometry& g, ValueScale scale,
+                         const ChartRect& legend) {
+    if (legend.Width() <= 0 || legend.Height() <= 0 || scale.divisions <= 0 || !(scale.step > 0))
+        return scale;
+    // The tallest stack whose front or side face reaches under the box.
+    double under = 0;
+    for (int p = 0; p < content.Periods(); ++p) {
+        for (int s = 0; s < content.Slots(); ++s) {
+            const double left = g.x0 + 0.5 * g.dx + p * g.periodWidth + 0.5 * g.u + s * g.u;
+            if (left + g.u + g.dx <= legend.left || left >= legend.right) continue;
+            double stack = 0;
+            for (int l = 0; l < content.Layers(); ++l)
+                stack += std::max(content.CellAt(p, s, l).value, 0.0);
+            under = std::max(under, stack);
+        }
+    }
+    if (!(under > 0) || !std::isfinite(under)) return scale;
+    const double wall = g.WallHeight();
+    // From the foot of the stacks up to half a line below the box, less the
+    // top face.
+    const double room = g.baseY - 1.5 * g.dy - legend.bottom - 0.5 * g.textHeight;
+    if (room < wall / 2) return scale;
+    scale.divisions =
+        std::max(scale.divisions, Trunc(std::ceil(under * wall / (room * scale.step))));
+    return scale;
+}
+
 ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
-                               const ValueScale& setting) {
+                               const ValueScale& setting, const ChartRect& legend) {
     ChartLayout layout;
     layout.geometry = LayOutChart(area, textHeight, content.Periods(), content.Slots());
     layout.scale = setting;
     if (setting.automatic) {
-        layout.scale = AutoScale(content.Peak(), layout.geometry.WallHeight());
+        layout.scale =
+            ClearOfLegend(content, layout.geometry,
+                          AutoScale(content.Peak(), layout.geometry.WallHeight()), legend);
         layout.scale.automatic = true;
     }
     layout.pixelsPerUnit = PixelsPerUnit(layout.geometry, layout.scale);

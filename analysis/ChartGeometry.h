@@ -31,6 +31,7 @@ struct ValueScale {
     int divisions = 0;
     double step = 0;
     bool automatic = true;
+    bool operator==(const ValueScale&) const = default;
 };
 
 // The automatic scale for the highest bar: one division per 70 pixels of wall
@@ -79,6 +80,13 @@ std::vector<GridLine> GridLines(const ChartGeometry& geometry, const ValueScale&
 std::vector<ChartRect> BarFaces(const ChartContent& content, const ChartGeometry& geometry,
                                 double pixelsPerUnit);
 
+// The automatic scale with room for the legend box in the top right corner:
+// as many more divisions as the bars reaching under the box need to stay
+// below it. A box so tall that the bars would keep less than half the wall is
+// left over them; a scale without divisions is returned as it is.
+ValueScale ClearOfLegend(const ChartContent& content, const ChartGeometry& geometry,
+                         ValueScale scale, const ChartRect& legend);
+
 // Everything one drawing of the chart needs besides its content and fonts.
 struct ChartLayout {
     ChartGeometry geometry;
@@ -87,8 +95,9 @@ struct ChartLayout {
     std::vector<GridLine> grid;
     std::vector<ChartRect> faces;  // the front face of every cell
 };
+// `legend` is the legend box, empty when there is none.
 ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
-                               const ValueScale& setting);
+                               const ValueScale& setting, const ChartRect& legend = {});
 
 // The cell under the point: the first bar (periods outer, slotCount inner) whose
 // bottom layer spans x, then the first of its layers holding the point.

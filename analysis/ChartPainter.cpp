@@ -151,23 +151,12 @@ std::uint32_t ReadableOnLegend(std::uint32_t colour) {
 
 void PaintLegend(QPainter& painter, const ChartContent& content, const ChartGeometry& g,
                  const ChartFonts& fonts, bool printing, int lineWidth) {
-    const QFontMetrics metrics(fonts.legend, painter.device());
+    const QRect box = LegendBox(content, g.area, fonts, painter.device());
+    if (box.isEmpty()) return;
     const int th = fonts.legendHeight;
-    int widest = 0;
-    int labels = 0;
-    for (int s = 0; s < content.Slots(); ++s) {
-        const std::string& label = content.SlotAt(s).label;
-        if (label.empty()) continue;
-        widest = std::max(widest, metrics.horizontalAdvance(FromCore(label)));
-        ++labels;
-    }
-    if (labels == 0) return;
     const double lineHeight = 1.2 * th;
     const int swatch = Trunc(0.7 * th);
     const int swatchSpace = th;
-    const int right = g.area.right;
-    const QRect box(QPoint(right - 3 * th - swatchSpace - widest, g.area.top + th),
-                    QPoint(right - th - 1, Trunc(g.area.top + 3 * th + labels * lineHeight) - 1));
     painter.setPen(SolidPen(kOutline, lineWidth));
     painter.setBrush(printing ? QColor(Qt::white) : ColourFromRef(kLegendBox));
     painter.drawRect(box);
@@ -191,6 +180,25 @@ void PaintLegend(QPainter& painter, const ChartContent& content, const ChartGeom
 }
 
 }  // namespace
+
+QRect LegendBox(const ChartContent& content, const ChartRect& area, const ChartFonts& fonts,
+                const QPaintDevice* device) {
+    const QFontMetrics metrics(fonts.legend, device);
+    const int th = fonts.legendHeight;
+    int widest = 0;
+    int labels = 0;
+    for (int s = 0; s < content.Slots(); ++s) {
+        const std::string& label = content.SlotAt(s).label;
+        if (label.empty()) continue;
+        widest = std::max(widest, metrics.horizontalAdvance(FromCore(label)));
+        ++labels;
+    }
+    if (labels == 0) return {};
+    // A swatch of the bar's colour, a line high, before every label.
+    const int swatchSpace = th;
+    return QRect(QPoint(area.right - 3 * th - swatchSpace - widest, area.top + th),
+                 QPoint(area.right - th - 1, Trunc(area.top + 3 * th + labels * 1.2 * th) - 1));
+}
 
 ChartFonts ChartFontsFor(int width, const QPaintDevice* device) {
     const double dpi = device ? device->logicalDpiY() : kScreenDpi;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -23,6 +24,11 @@ struct ChartFonts {
     int legendHeight = 0;
 };
 ChartFonts ChartFontsFor(int width, const QPaintDevice* device);
+
+// The legend box in the top right corner of the drawing rectangle; empty when
+// no slot has a label.
+QRect LegendBox(const ChartContent& content, const ChartRect& area, const ChartFonts& fonts,
+                const QPaintDevice* device);
 
 // Draws the chart: floor and walls, period labels, grid and value labels,
 // the bars of shaded layers and the legend. On paper the back wall stays

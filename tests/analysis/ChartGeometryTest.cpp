@@ -6,8 +6,8 @@
 
 #include "ChartContent.h"
 #include "ChartGeometry.h"
-#include "Formats.h"
 #include "ChartValueFormat.h"
+#include "Formats.h"
 
 namespace kadenzo {
 namespace {
@@ -78,6 +78,39 @@ TEST(ChartGeometryTest, StacksAndHits) {
     const ChartRect empty = faces[content.CellIndex(0, 0, 0)];
     EXPECT_EQ(empty.Height(), 0);
     EXPECT_FALSE(HitCell(content, faces, (empty.left + empty.right) / 2, empty.top));
+}
+
+TEST(ChartGeometryTest, AnAutomaticScaleKeepsTheBarsUnderTheLegendBelowIt) {
+    const ChartRect area{0, 0, 800, 600};
+    const ChartRect legend{600, 16, 784, 200};
+    ChartContent content;
+    content.SetDimensions(4, 2, 1);
+    for (int p = 0; p < 4; ++p) content.SetValue(p, 0, 0, 10);
+    content.SetValue(3, 1, 0, 37);  // the peak, in the right-hand corner
+
+    const ChartLayout plain = LayOutChartContent(content, area, 16, ValueScale{});
+    const ChartLayout cleared = LayOutChartContent(content, area, 16, ValueScale{}, legend);
+    EXPECT_EQ(cleared.scale.step, plain.scale.step);
+    EXPECT_GT(cleared.scale.divisions, plain.scale.divisions);
+    EXPECT_TRUE(cleared.scale.automatic);
+    const ChartRect peak = cleared.faces[content.CellIndex(3, 1, 0)];
+    EXPECT_GE(peak.top - cleared.geometry.dy, legend.bottom);
+    EXPECT_LT(plain.faces[content.CellIndex(3, 1, 0)].top, legend.bottom);
+
+    // The peak far from the box leaves the scale alone, as do a manual scale
+    // and a box too tall to leave the bars half the wall.
+    ChartContent left = content;
+    left.SetValue(3, 1, 0, 1);
+    left.SetValue(0, 1, 0, 37);
+    EXPECT_EQ(LayOutChartContent(left, area, 16, ValueScale{}, legend).scale.divisions,
+              LayOutChartContent(left, area, 16, ValueScale{}).scale.divisions);
+    const ValueScale manual{4, 10, false};
+    EXPECT_EQ(LayOutChartContent(content, area, 16, manual, legend).scale.divisions, 4);
+    EXPECT_EQ(LayOutChartContent(content, area, 16, ValueScale{}, {600, 16, 784, 400}).scale,
+              plain.scale);
+    // No data: nothing to clear.
+    EXPECT_EQ(LayOutChartContent(ChartContent{}, area, 16, ValueScale{}, legend).scale.divisions,
+              0);
 }
 
 TEST(ChartGeometryTest, StatusTextNamesWhatIsLabelled) {
