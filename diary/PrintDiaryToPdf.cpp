@@ -48,7 +48,7 @@ int PrintDiaryToPdf(const PrintPdfRequest& request, const StringTable& strings, 
     CKadenzoDoc document(context);
     std::string readError;
     try {
-        DocumentContents contents = ReadDocument(ReadWholeFile(request.documentPath));
+        DocumentContents contents = ReadDocumentFile(request.documentPath);
         contents.log->RemoveInvalid(contents.library.get());
         document.SetContents(std::move(contents));
     } catch (const ArchiveError& e) {

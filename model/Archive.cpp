@@ -18,6 +18,7 @@ constexpr std::uint16_t kClassTag = 0x8000;
 constexpr std::uint16_t kBigObjectTag = 0x7FFF;
 constexpr std::uint32_t kBigClassTag = 0x80000000u;
 constexpr std::size_t kMaxClassNameLength = 64;  // names of 64 or more characters are refused
+constexpr std::size_t kReadBuffer = 256 * 1024;  // what FileStream asks the system for at once
 
 // Every primitive is stored little-endian, whatever the host order.
 template <class T>
@@ -88,6 +89,8 @@ FileStream::FileStream(const std::string& path, Mode mode) {
     file_ = std::fopen(path.c_str(), mode == Mode::Read ? "rb" : "wb");
     if (!file_) throw ArchiveError("cannot open '" + path + "': " + std::strerror(errno), 0);
     if (mode == Mode::Read) {
+        // Large reads from the system; the archive takes them 4 KB at a time.
+        std::setvbuf(file_, nullptr, _IOFBF, kReadBuffer);
         if (std::fseek(file_, 0, SEEK_END) == 0) {
             long end = std::ftell(file_);
             if (end > 0) size_ = static_cast<std::uint64_t>(end);
@@ -117,6 +120,12 @@ void FileStream::Write(const void* data, std::size_t size) {
 }
 
 std::uint64_t FileStream::Remaining() const { return size_ > position_ ? size_ - position_ : 0; }
+
+void FileStream::Rewind() {
+    if (std::fseek(file_, 0, SEEK_SET) != 0)
+        throw ArchiveError(std::string("cannot read: ") + std::strerror(errno), position_);
+    position_ = 0;
+}
 
 void FileStream::Sync() {
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0)
@@ -235,15 +244,15 @@ std::string CArchive::ReadString() {
             length = word == 0xFFFF ? ReadDword() : word;
         }
     }
-    std::uint64_t bytes = std::uint64_t{length} * (wide ? 2 : 1);
-    if (bytes > Remaining())
-        Fail("string length " + std::to_string(length) + " beyond end of file");
-
+    // Most strings lie in the buffer whole: they need no look at the rest of the input.
     if (!wide && static_cast<std::size_t>(readEnd_ - readCur_) >= length) {
         const char* text = reinterpret_cast<const char*>(readCur_);
         readCur_ += length;
         return std::string(text, length);
     }
+    std::uint64_t bytes = std::uint64_t{length} * (wide ? 2 : 1);
+    if (bytes > Remaining())
+        Fail("string length " + std::to_string(length) + " beyond end of file");
     std::string s;
     if (!wide) {
         s.resize(length);

@@ -104,6 +104,8 @@ public:
     std::uint64_t Remaining() const override;
     // Flushes the C library buffer and the file to disk; throws on failure.
     void Sync();
+    // Back to the start of a file opened for reading; throws on failure.
+    void Rewind();
 
 private:
     std::FILE* file_ = nullptr;

@@ -40,17 +40,16 @@ private:
     std::size_t position_ = 0;
 };
 
-}  // namespace
+bool StartsWithMagic(const std::uint8_t* bytes, std::size_t size) {
+    return size >= kDocumentMagic.size() &&
+           std::memcmp(bytes, kDocumentMagic.data(), kDocumentMagic.size()) == 0;
+}
 
-DocumentContents ReadDocument(const std::vector<std::uint8_t>& bytes) {
+DocumentContents ReadDocumentFrom(ByteStream& stream, bool hasMagic) {
     RegisterLibraryClasses();
     RegisterLogClasses();
-    ByteView stream(bytes);
     CArchive ar(stream, CArchive::Mode::Load);
     DocumentContents contents;
-    const bool hasMagic =
-        bytes.size() >= kDocumentMagic.size() &&
-        std::memcmp(bytes.data(), kDocumentMagic.data(), kDocumentMagic.size()) == 0;
     if (hasMagic) {
         char magic[kDocumentMagic.size()];
         ar.ReadRaw(magic, sizeof magic);
@@ -74,6 +73,26 @@ DocumentContents ReadDocument(const std::vector<std::uint8_t>& bytes) {
         if (!contents.log) ar.Fail("the document holds no training log");
     }
     return contents;
+}
+
+}  // namespace
+
+DocumentContents ReadDocument(const std::vector<std::uint8_t>& bytes) {
+    ByteView stream(bytes);
+    return ReadDocumentFrom(stream, StartsWithMagic(bytes.data(), bytes.size()));
+}
+
+DocumentContents ReadDocumentFile(const std::string& path) {
+    struct stat info {};
+    // Pipes and the like have no size to check counts against: they are read
+    // whole first (ReadWholeFile also reports what cannot be opened).
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return ReadDocument(ReadWholeFile(path));
+    FileStream stream(path, FileStream::Mode::Read);
+    std::uint8_t start[kDocumentMagic.size()] = {};
+    const bool hasMagic = StartsWithMagic(start, stream.Read(start, sizeof start));
+    stream.Rewind();
+    return ReadDocumentFrom(stream, hasMagic);
 }
 
 void WriteDocument(CArchive& ar, std::int32_t birthDate, std::int32_t maxHeartRate,

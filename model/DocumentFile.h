@@ -33,6 +33,9 @@ struct DocumentContents {
 // Reads a document file in the new format or, without the magic text, in the
 // old one. Throws ArchiveError on any malformed input.
 DocumentContents ReadDocument(const std::vector<std::uint8_t>& bytes);
+// The same from a file, streamed through the archive's buffer, so that even a
+// large diary is never held twice in memory.
+DocumentContents ReadDocumentFile(const std::string& path);
 // Writes the new format: magic, format word 0, profile, library and log by
 // reference in one archive, exactly as the records are.
 void WriteDocument(CArchive& ar, std::int32_t birthDate, std::int32_t maxHeartRate,

@@ -83,7 +83,7 @@ void CKadenzoDoc::OnNewDocument() {
 bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
     Loaded loaded;
     try {
-        loaded = Read(ReadWholeFile(path), true);
+        loaded = Read(ReadDocumentFile(path), true);
     } catch (const ArchiveError& e) {
         if (error) *error = e.what();
         return false;
@@ -132,10 +132,9 @@ void CKadenzoDoc::Store(CArchive& ar) {
                   *context_.library, *log_);
 }
 
-CKadenzoDoc::Loaded CKadenzoDoc::Read(const std::vector<std::uint8_t>& bytes,
-                                      bool askAboutLibrary) {
+CKadenzoDoc::Loaded CKadenzoDoc::Read(DocumentContents contents, bool askAboutLibrary) {
     Loaded loaded;
-    loaded.contents = ReadDocument(bytes);
+    loaded.contents = std::move(contents);
     const CLibrary& current = *context_.library;
     const CLibrary& stored = *loaded.contents.library;
     // The same library (by fingerprint) stays silently; otherwise the user
@@ -173,7 +172,7 @@ void CKadenzoDoc::Install(Loaded loaded) {
 }
 
 void CKadenzoDoc::Load(const std::vector<std::uint8_t>& bytes) {
-    Loaded loaded = Read(bytes, true);
+    Loaded loaded = Read(ReadDocument(bytes), true);
     const bool replaced = loaded.replaceLibrary;
     NotifyReplacing();
     Install(std::move(loaded));
@@ -266,7 +265,7 @@ bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>&
         Checkpoint();
     } catch (...) {
         NotifyReplacing();
-        Install(Read(history_.Current(), false));
+        Install(Read(ReadDocument(history_.Current()), false));
         NotifyReplaced();
         throw;
     }
@@ -296,7 +295,7 @@ CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
 void CKadenzoDoc::Checkpoint() { history_.Push(TakeSnapshot()); }
 
 void CKadenzoDoc::Restore(const Snapshot& snapshot) {
-    Loaded loaded = Read(snapshot, false);
+    Loaded loaded = Read(ReadDocument(snapshot), false);
     NotifyReplacing();
     Install(std::move(loaded));
     modified_ = true;

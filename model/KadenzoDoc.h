@@ -146,7 +146,8 @@ private:
     void Notify(const DocumentChange& change);
     void NotifyReplacing();
     void NotifyReplaced();
-    Loaded Read(const std::vector<std::uint8_t>& bytes, bool askAboutLibrary);
+    // Decides which library stays and drops what it lacks.
+    Loaded Read(DocumentContents contents, bool askAboutLibrary);
     // Puts what was read in place, between the two replacement notices.
     void Install(Loaded loaded);
     void Clear();

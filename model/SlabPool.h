@@ -7,12 +7,18 @@
 
 namespace kadenzo {
 
+// Asks the system to back [memory, memory + size) with huge pages where it
+// offers them: a slab then costs one page fault instead of five hundred. Only
+// a hint; nothing changes when it is refused.
+void AdviseHugePages(void* memory, std::size_t size) noexcept;
+
 // Memory for objects of one size that come and go by the hundred thousand (a
 // diary's workouts and their list nodes, with every load, undo and redo): cut
-// from slabs and kept on a free list, instead of one allocation each. Each
-// thread has its own pool; memory given back is reused, not returned to the
-// system. Under AddressSanitizer every object is allocated on its own, so that
-// use after free is still caught.
+// from 2 MB slabs and kept on a free list, instead of one allocation each. A
+// slab is handed out front to back, so its pages are touched only as they are
+// needed. Each thread has its own pool; memory given back is reused, not
+// returned to the system. Under AddressSanitizer every object is allocated on
+// its own, so that use after free is still caught.
 template <std::size_t Size, std::size_t Align>
 class SlabPool {
 public:
@@ -21,10 +27,12 @@ public:
         return ::operator new (Size, std::align_val_t{Align});
 #else
         Pool& pool = Local();
-        if (!pool.free) pool.Grow();
-        Node* node = pool.free;
-        pool.free = node->next;
-        return node;
+        if (Node* node = pool.free) {
+            pool.free = node->next;
+            return node;
+        }
+        if (pool.unused == pool.end) pool.Grow();
+        return pool.unused++;
 #endif
     }
     static void Release(void* object) noexcept {
@@ -44,16 +52,29 @@ private:
         alignas(Align) unsigned char storage[Size];
     };
     struct Pool {
-        static constexpr std::size_t kSlabObjects = 1024;
+        static constexpr std::size_t kSlabBytes = std::size_t{2} << 20;
+        static constexpr std::size_t kSlabObjects = kSlabBytes / sizeof(Node);
+        static_assert(kSlabObjects > 0);
+        static constexpr std::align_val_t kSlabAlign{kSlabBytes};
+
         Node* free = nullptr;
-        std::vector<std::unique_ptr<Node[]>> slabs;
+        Node* unused = nullptr;  // the first node of the newest slab not handed out yet
+        Node* end = nullptr;
+        std::vector<Node*> slabs;
+
+        Pool() = default;
+        Pool(const Pool&) = delete;
+        Pool& operator=(const Pool&) = delete;
+        ~Pool() {
+            for (Node* slab : slabs) ::operator delete(slab, kSlabAlign);
+        }
         void Grow() {
-            slabs.push_back(std::make_unique<Node[]>(kSlabObjects));
-            Node* slab = slabs.back().get();
-            for (std::size_t i = 0; i < kSlabObjects; ++i) {
-                slab[i].next = free;
-                free = &slab[i];
-            }
+            slabs.reserve(slabs.size() + 1);
+            void* memory = ::operator new(kSlabBytes, kSlabAlign);
+            AdviseHugePages(memory, kSlabBytes);
+            slabs.push_back(static_cast<Node*>(memory));
+            unused = slabs.back();
+            end = unused + kSlabObjects;
         }
     };
     static Pool& Local() {

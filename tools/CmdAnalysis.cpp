@@ -216,7 +216,7 @@ void WriteCsv(const AnalysisResult& result, std::ostream& out) {
 int Analysis(const Args& args) {
     std::optional<Options> options = ParseOptions(args);
     if (!options) return 2;
-    DocumentContents contents = ReadDocument(ReadWholeFile(options->file));
+    DocumentContents contents = ReadDocumentFile(options->file);
     contents.log->RemoveInvalid(contents.library.get());
 
     AnalysisChoice& choice = options->choice;

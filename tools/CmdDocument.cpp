@@ -26,7 +26,7 @@ bool Usage(const Args& args, std::size_t count, const char* usage) {
 // The file's content as stored; records whose library items are missing from
 // the file's own library are dropped, as the program drops them.
 DocumentContents ReadAsStored(const std::string& path, CDatabase::DropCounts& dropped) {
-    DocumentContents contents = ReadDocument(ReadWholeFile(path));
+    DocumentContents contents = ReadDocumentFile(path);
     dropped = contents.log->RemoveInvalid(contents.library.get());
     return contents;
 }

@@ -148,7 +148,7 @@ std::optional<Options> ParseOptions(const Args& args) {
 int Search(const Args& args) {
     const std::optional<Options> options = ParseOptions(args);
     if (!options) return 2;
-    DocumentContents contents = ReadDocument(ReadWholeFile(options->file));
+    DocumentContents contents = ReadDocumentFile(options->file);
     // Positions count as dump lists the workouts: after dropping invalid records.
     contents.log->RemoveInvalid(contents.library.get());
     SearchSettings settings;

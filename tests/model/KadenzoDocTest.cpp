@@ -160,14 +160,20 @@ TEST_F(KadenzoDocTest, AFileThatFailsToLoadLeavesTheDocumentAsItWas) {
     test::RecordingObserver observer;
     document->AddObserver(&observer);
 
-    // Every truncation of a good file fails cleanly.
+    // Every truncation of a good file fails cleanly, in memory and on disk.
+    const std::string cutPath = (folder / "cut.kdz").string();
+    std::string error;
     for (std::size_t size = 0; size < good.size(); ++size) {
         Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size));
         EXPECT_THROW(document->Load(cut), ArchiveError) << "size " << size;
+        std::ofstream(cutPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(size));
+        EXPECT_FALSE(document->OnOpenDocument(cutPath, &error)) << "size " << size;
     }
-    std::string error;
     EXPECT_FALSE(document->OnOpenDocument((folder / "missing.kdz").string(), &error));
     EXPECT_NE(error.find("missing.kdz"), std::string::npos);
+    EXPECT_FALSE(document->OnOpenDocument(folder.string(), &error));  // a folder
+    EXPECT_NE(error.find("is not a file"), std::string::npos);
 
     EXPECT_EQ(&document->Library(), library);
     EXPECT_EQ(&document->Log(), shown);
@@ -203,7 +209,14 @@ TEST_F(KadenzoDocTest, OldFormatFilesStartWithTheProfileAndHoldRawRecords) {
         b.Byte(0).Dword(0).Dword(0).Dword(0).Byte(0).Dword(0);
     }
     prompts.answer = Answer::Yes;  // another computer's library: take it
-    document->Load(b.bytes);
+    // From a file, which is read as it streams in: the start that is not the
+    // magic text is read again as the profile.
+    const std::string path = (folder / "old.kdz").string();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.bytes.data()),
+               static_cast<std::streamsize>(b.bytes.size()));
+    std::string error;
+    ASSERT_TRUE(document->OnOpenDocument(path, &error)) << error;
     EXPECT_EQ(document->Profile().maxHeartRate, 185);
     EXPECT_EQ(document->Profile().hrFormula, 1);
     EXPECT_EQ(document->Title(), "Alte Saison");
