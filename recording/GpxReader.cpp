@@ -24,12 +24,9 @@ LoadResult ReadGpx(CRecording& recording, std::string_view bytes,
                    const RecordingReadContext& context) {
     TrackSampleBuilder builder(recording, context);
     pugi::xml_document doc;
-    if (std::optional<std::string> error = ParseXml(doc, bytes))
-        return {LoadStatus::kDamaged, "is damaged: " + *error};
+    if (std::optional<LoadResult> refused = OpenXmlRecording(doc, bytes, "gpx", "a GPX file"))
+        return *refused;
     pugi::xml_node root = doc.document_element();
-    if (LocalName(root) != "gpx")
-        return {LoadStatus::kNotRecognised,
-                "is not a GPX file: its root element is <" + std::string(LocalName(root)) + ">"};
 
     std::vector<PositionedPoint> points;
     std::size_t untimed = 0;

@@ -53,12 +53,10 @@ LoadResult ReadTcx(CRecording& recording, std::string_view bytes,
                    const RecordingReadContext& context) {
     TrackSampleBuilder builder(recording, context);
     pugi::xml_document doc;
-    if (std::optional<std::string> error = ParseXml(doc, bytes))
-        return {LoadStatus::kDamaged, "is damaged: " + *error};
+    if (std::optional<LoadResult> refused =
+            OpenXmlRecording(doc, bytes, "TrainingCenterDatabase", "a TCX file"))
+        return *refused;
     pugi::xml_node root = doc.document_element();
-    if (LocalName(root) != "TrainingCenterDatabase")
-        return {LoadStatus::kNotRecognised,
-                "is not a TCX file: its root element is <" + std::string(LocalName(root)) + ">"};
 
     TcxTracks tracks;
     ForEachChild(root, "Activities", [&](const pugi::xml_node& activities) {

@@ -56,4 +56,16 @@ std::optional<std::string> ParseXml(pugi::xml_document& doc, std::string_view by
            std::to_string(result.offset) + ")";
 }
 
+std::optional<LoadResult> OpenXmlRecording(pugi::xml_document& doc, std::string_view bytes,
+                                           std::string_view rootName, std::string_view kind) {
+    if (std::optional<std::string> error = ParseXml(doc, bytes))
+        return LoadResult{LoadStatus::kDamaged, "is damaged: " + *error};
+    const std::string_view root = LocalName(doc.document_element());
+    if (root != rootName)
+        return LoadResult{
+            LoadStatus::kNotRecognised,
+            "is not " + std::string(kind) + ": its root element is <" + std::string(root) + ">"};
+    return std::nullopt;
+}
+
 }  // namespace kadenzo

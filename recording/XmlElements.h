@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "RecordingFile.h"
+
 namespace kadenzo {
 
 // Helpers for the XML track formats. Elements are matched by their local name:
@@ -35,5 +37,11 @@ std::optional<float> FloatNumber(const pugi::xml_node& element);
 
 // Parses bytes into doc; the reason when they are no well-formed XML.
 std::optional<std::string> ParseXml(pugi::xml_document& doc, std::string_view bytes);
+
+// Parses a recording file into doc and checks its root element's local name:
+// nothing when both hold, else what the reader reports (damaged XML, or not
+// this kind of file, named like "a GPX file").
+std::optional<LoadResult> OpenXmlRecording(pugi::xml_document& doc, std::string_view bytes,
+                                           std::string_view rootName, std::string_view kind);
 
 }  // namespace kadenzo
