@@ -134,6 +134,12 @@ private slots:
         opener_ = FakeOpener();
         questionsPrepared_ = 0;
     }
+    // The settings write themselves back when destroyed, so they go before
+    // their folder, or they would bring it back.
+    void cleanup() {
+        settings_.reset();
+        dir_.reset();
+    }
 
     void downloadKeepsOnlyASuccessfulAnswerWithinTheLimit_data() {
         QTest::addColumn<QByteArray>("response");
