@@ -398,10 +398,14 @@ std::unique_ptr<CSerializable> CArchive::ReadObject(std::string_view expectedCla
 }
 
 std::size_t CArchive::ObjectIndex::Slot(const void* object) const {
-    // Fibonacci hashing of the address; slots_ has a power-of-two size.
+    // Objects are mostly written in the order they lie in memory (a diary's
+    // workouts come from 2 MB slabs in list order), so within a 2 MB block
+    // the slot follows the address and storing walks the table front to back
+    // instead of missing the cache once per object. Each block starts at a
+    // scattered slot, so that the blocks do not all fall on the same slots.
     const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(object));
-    std::size_t i =
-        static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
+    const std::uint64_t blockStart = ((bits >> 21) * 0x9E3779B97F4A7C15ull) >> 40;
+    std::size_t i = static_cast<std::size_t>((bits >> 3) + blockStart) & (slots_.size() - 1);
     while (slots_[i].first && slots_[i].first != object) i = (i + 1) & (slots_.size() - 1);
     return i;
 }
@@ -411,15 +415,23 @@ std::uint32_t CArchive::ObjectIndex::Find(const void* object) const {
     return slots_[Slot(object)].second;
 }
 
+void CArchive::ObjectIndex::Rehash(std::size_t slots) {
+    std::vector<std::pair<const void*, std::uint32_t>> old(slots);
+    old.swap(slots_);
+    used_ = 0;
+    for (const auto& [key, value] : old)
+        if (key) Add(key, value);
+}
+
+void CArchive::ObjectIndex::Reserve(std::size_t more) {
+    // At most half full, as Add keeps it.
+    std::size_t slots = std::max<std::size_t>(64, slots_.size());
+    while (slots < 2 * (used_ + more + 1)) slots *= 2;
+    if (slots > slots_.size()) Rehash(slots);
+}
+
 void CArchive::ObjectIndex::Add(const void* object, std::uint32_t index) {
-    if (2 * (used_ + 1) > slots_.size()) {
-        std::vector<std::pair<const void*, std::uint32_t>> old(
-            std::max<std::size_t>(64, 2 * slots_.size()));
-        old.swap(slots_);
-        used_ = 0;
-        for (const auto& [key, value] : old)
-            if (key) Add(key, value);
-    }
+    if (2 * (used_ + 1) > slots_.size()) Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
     const std::size_t i = Slot(object);
     if (!slots_[i].first) ++used_;
     slots_[i] = {object, index};

@@ -155,6 +155,9 @@ public:
 
     // Writes the tag (and class descriptor on first use), then the object.
     void WriteObject(const CSerializable* object);
+    // Makes room to remember this many more objects, so that storing a long
+    // list does not grow the table step by step.
+    void ExpectObjects(std::size_t count) { objectIndex_.Reserve(count); }
     // Reads a tag and a new object whose class is `expectedClass` or derived
     // from it (IsKindOf). Returns null for the null tag. Every record is owned
     // by exactly one list, so a reference to an object read before is refused
@@ -271,9 +274,11 @@ private:
         // The index remembered for object, or 0.
         std::uint32_t Find(const void* object) const;
         void Add(const void* object, std::uint32_t index);
+        void Reserve(std::size_t more);
 
     private:
         std::size_t Slot(const void* object) const;
+        void Rehash(std::size_t slots);
 
         std::vector<std::pair<const void*, std::uint32_t>> slots_;
         std::size_t used_ = 0;

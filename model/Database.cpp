@@ -24,13 +24,21 @@ void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>, A>& list) {
     for (const auto& item : list) ar.WriteObject(item.get());
 }
 
-template <class T, class A>
-void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className) {
+// Appends the stored items to the list; added is told of each while the item
+// is still in the cache.
+template <class T, class A, class Added>
+void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className,
+              Added added) {
     std::uint32_t count = ar.ReadCount(kMinObjectBytes);
     for (std::uint32_t i = 0; i < count; ++i) {
         std::unique_ptr<T> item = ar.ReadObjectAs<T>(className);
-        if (item) list.push_back(std::move(item));
+        if (item) added(list.insert(list.end(), std::move(item)));
     }
+}
+
+template <class T, class A>
+void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className) {
+    ReadList(ar, list, className, [](auto) {});
 }
 
 }  // namespace
@@ -57,6 +65,7 @@ double CDatabase::IndexKey(double date) {
 
 void CDatabase::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
+        ar.ExpectObjects(bodyInfos_.size() + events_.size() + workouts_.size());
         WriteList(ar, bodyInfos_);
         WriteList(ar, events_);
         WriteList(ar, workouts_);
@@ -66,9 +75,8 @@ void CDatabase::Serialize(CArchive& ar) {
     DeleteContents();
     ReadList(ar, bodyInfos_, "CBodyInfo");
     ReadList(ar, events_, "CEvent");
-    ReadList(ar, workouts_, "CWorkOut");
+    ReadList(ar, workouts_, "CWorkOut", [this](WorkoutPos added) { IndexAppended(added); });
     name = ar.ReadString();
-    RebuildIndex();
 }
 
 void CDatabase::ReadOldFormat(CArchive& ar) {

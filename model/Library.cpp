@@ -114,19 +114,30 @@ void CLibrary::RecomputeIdCounters() {
 namespace {
 
 template <class T>
-std::vector<std::uint32_t> SortedIds(const CLibItemList<T>& list) {
+IdSet IdsOf(const CLibItemList<T>& list) {
     std::vector<std::uint32_t> ids;
     ids.reserve(list.size());
     for (const auto& item : list) ids.push_back(item->id);
-    std::sort(ids.begin(), ids.end());
-    return ids;
+    return IdSet(ids);
 }
 
 }  // namespace
 
+IdSet::IdSet(const std::vector<std::uint32_t>& ids) {
+    for (std::uint32_t id : ids) {
+        if (id < kBitmapIds) {
+            if (id / 64 >= bits_.size()) bits_.resize(id / 64 + 1);
+            bits_[id / 64] |= std::uint64_t{1} << (id % 64);
+        } else {
+            large_.push_back(id);
+        }
+    }
+    std::sort(large_.begin(), large_.end());
+}
+
 LibraryIds CLibrary::Ids() const {
-    return {SortedIds(workoutTemplates), SortedIds(sports), SortedIds(subSports),
-            SortedIds(intensities), SortedIds(tracks)};
+    return {IdsOf(workoutTemplates), IdsOf(sports), IdsOf(subSports), IdsOf(intensities),
+            IdsOf(tracks)};
 }
 
 std::int32_t CLibrary::Fingerprint() const {

@@ -13,12 +13,27 @@ namespace kadenzo {
 
 class CDatabase;
 
-// The ids of a library's items, sorted, to check many records quickly.
-struct LibraryIds {
-    std::vector<std::uint32_t> workoutTemplates, sports, subSports, intensities, tracks;
-    static bool Has(const std::vector<std::uint32_t>& ids, std::uint32_t id) {
-        return std::binary_search(ids.begin(), ids.end(), id);
+// A set of ids checked once for each record of a diary. Ids are any 32-bit
+// number but nearly always small: those answer from a bitmap, without the
+// unpredictable branches of a binary search; the rest from a sorted list.
+class IdSet {
+public:
+    IdSet() = default;
+    explicit IdSet(const std::vector<std::uint32_t>& ids);
+    bool Has(std::uint32_t id) const {
+        if (id / 64 < bits_.size()) return (bits_[id / 64] >> (id % 64)) & 1u;
+        return std::binary_search(large_.begin(), large_.end(), id);
     }
+
+private:
+    static constexpr std::uint32_t kBitmapIds = 1u << 16;
+    std::vector<std::uint64_t> bits_;   // ids below kBitmapIds
+    std::vector<std::uint32_t> large_;  // the others, sorted
+};
+
+// The ids of a library's items, to check many records quickly.
+struct LibraryIds {
+    IdSet workoutTemplates, sports, subSports, intensities, tracks;
 };
 
 // One list of library items: owned items in their order and the identifier most

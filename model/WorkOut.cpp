@@ -44,11 +44,11 @@ bool CWorkOut::IsEqual(const CWorkOut& o) const {
 bool CWorkOut::Validate(const CLibrary* library) { return library && Validate(library->Ids()); }
 
 bool CWorkOut::Validate(const LibraryIds& library) {
-    if (!LibraryIds::Has(library.workoutTemplates, templateId)) return false;
-    if (sportId != 0 && !LibraryIds::Has(library.sports, sportId)) sportId = 0;
-    if (subSportId != 0 && !LibraryIds::Has(library.subSports, subSportId)) subSportId = 0;
-    if (intensityId != 0 && !LibraryIds::Has(library.intensities, intensityId)) intensityId = 0;
-    if (trackId != 0 && !LibraryIds::Has(library.tracks, trackId)) trackId = 0;
+    if (!library.workoutTemplates.Has(templateId)) return false;
+    if (sportId != 0 && !library.sports.Has(sportId)) sportId = 0;
+    if (subSportId != 0 && !library.subSports.Has(subSportId)) subSportId = 0;
+    if (intensityId != 0 && !library.intensities.Has(intensityId)) intensityId = 0;
+    if (trackId != 0 && !library.tracks.Has(trackId)) trackId = 0;
     return true;
 }
 

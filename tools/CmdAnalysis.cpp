@@ -15,6 +15,7 @@
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
 #include "Library.h"
+#include "ReportedDocument.h"
 #include "StringTable.h"
 #include "Units.h"
 
@@ -216,8 +217,7 @@ void WriteCsv(const AnalysisResult& result, std::ostream& out) {
 int Analysis(const Args& args) {
     std::optional<Options> options = ParseOptions(args);
     if (!options) return 2;
-    DocumentContents contents = ReadDocumentFile(options->file);
-    contents.log->RemoveInvalid(contents.library.get());
+    const DocumentContents& contents = ReadToReport(options->file);
 
     AnalysisChoice& choice = options->choice;
     const RangeUnit unit = FindRange(choice.rangeCommand)->unit;

@@ -13,6 +13,7 @@
 #include "JsonDocument.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
+#include "ReportedDocument.h"
 
 namespace kadenzo::tool {
 namespace {
@@ -21,14 +22,6 @@ bool Usage(const Args& args, std::size_t count, const char* usage) {
     if (args.size() == count) return true;
     std::fprintf(stderr, "usage: kadenzo-tool %s\n", usage);
     return false;
-}
-
-// The file's content as stored; records whose library items are missing from
-// the file's own library are dropped, as the program drops them.
-DocumentContents ReadAsStored(const std::string& path, CDatabase::DropCounts& dropped) {
-    DocumentContents contents = ReadDocumentFile(path);
-    dropped = contents.log->RemoveInvalid(contents.library.get());
-    return contents;
 }
 
 // Writes the document as the desktop program saves it (targets of past
@@ -46,7 +39,7 @@ void Save(DocumentContents contents, const std::string& path) {
 int Dump(const Args& args) {
     if (!Usage(args, 1, "dump FILE")) return 2;
     CDatabase::DropCounts dropped;
-    DocumentContents contents = ReadAsStored(args[0], dropped);
+    const DocumentContents& contents = ReadToReport(args[0], &dropped);
     std::cout << DocumentToJson(contents).dump(2) << '\n';
     if (dropped.Total() != 0)
         std::fprintf(stderr, "dropped %zu workouts, %zu events\n", dropped.workouts,
@@ -66,11 +59,11 @@ int Load(const Args& args) {
 int Info(const Args& args) {
     if (!Usage(args, 1, "info FILE")) return 2;
     CDatabase::DropCounts dropped;
-    DocumentContents contents = ReadAsStored(args[0], dropped);
+    const DocumentContents& contents = ReadToReport(args[0], &dropped);
     std::printf("workouts %zu\nbodyInfos %zu\nevents %zu\ndropped %zu\n",
                 contents.log->WorkoutCount(), contents.log->BodyInfos().size(),
                 contents.log->Events().size(), dropped.Total());
-    return 0;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
 int Demo(const Args& args) {

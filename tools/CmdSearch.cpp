@@ -16,6 +16,7 @@
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
 #include "Library.h"
+#include "ReportedDocument.h"
 #include "WorkoutSearch.h"
 
 namespace kadenzo::tool {
@@ -148,9 +149,8 @@ std::optional<Options> ParseOptions(const Args& args) {
 int Search(const Args& args) {
     const std::optional<Options> options = ParseOptions(args);
     if (!options) return 2;
-    DocumentContents contents = ReadDocumentFile(options->file);
     // Positions count as dump lists the workouts: after dropping invalid records.
-    contents.log->RemoveInvalid(contents.library.get());
+    const DocumentContents& contents = ReadToReport(options->file);
     SearchSettings settings;
     settings.preferSection = options->preferSection;
     settings.lastDay = options->today;

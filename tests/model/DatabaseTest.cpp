@@ -209,6 +209,26 @@ TEST_F(DatabaseTest, RemoveInvalidDropsRecordsWhoseLibraryItemsAreGone) {
     EXPECT_EQ(log.RemoveInvalid(nullptr).Total(), 2u);  // without a library only -5, -6 stay
 }
 
+// Ids are any 32-bit number; small ones are checked in a bitmap, large ones
+// in a sorted list, and both must agree with the library.
+TEST_F(DatabaseTest, RemoveInvalidKnowsIdsOfAnySize) {
+    for (std::uint32_t id : {63u, 64u, 65535u, 65536u, 0xFFFFFFFFu})
+        test::AddItem(library->workoutTemplates, id, "Template").sportId = test::kRun;
+    test::AddItem(library->intensities, 70000, "Very hard");
+    double day = 1.5;
+    for (std::uint32_t id : {63u, 62u, 64u, 65u, 65535u, 65536u, 65537u, 0xFFFFFFFFu, 0xFFFFFFFEu}) {
+        auto w = MakeWorkout(day++, id);
+        w->intensityId = id == 64 ? 70000 : 70001;
+        log.AddWorkout(std::move(w));
+    }
+    EXPECT_EQ(log.RemoveInvalid(library.get()).workouts, 4u);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> left;
+    for (const auto& w : log.Workouts()) left.emplace_back(w->templateId, w->intensityId);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{
+                        {63, 0}, {64, 70000}, {65535, 0}, {65536, 0}, {0xFFFFFFFF, 0}}));
+}
+
 TEST_F(DatabaseTest, ImpossibleCountsAndWrongClassesAreArchiveErrors) {
     StreamBytes old;  // the old layout's plain count
     old.String("").Dword(0xFFFFFFFF).Dword(0);
