@@ -149,6 +149,18 @@ public:
     double ReadDouble() { return std::bit_cast<double>(Take<std::uint64_t>()); }
     void ReadRaw(void* data, std::size_t size);
     std::string ReadString();
+    // The same into a string that is there already, without a temporary: a
+    // short narrow string wholly in the buffer is copied straight across.
+    void ReadString(std::string& into) {
+        if (readCur_ != readEnd_ && *readCur_ != 0xFF &&
+            static_cast<std::size_t>(readEnd_ - readCur_) > *readCur_) {
+            const std::size_t length = *readCur_;
+            into.assign(reinterpret_cast<const char*>(readCur_ + 1), length);
+            readCur_ += 1 + length;
+            return;
+        }
+        into = ReadString();
+    }
     // A count, refused when the remaining input cannot hold `count` elements of
     // at least minElementSize bytes each.
     std::uint32_t ReadCount(std::size_t minElementSize = 1);

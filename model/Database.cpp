@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -18,18 +19,23 @@ constexpr std::size_t kMinObjectBytes = 2;
 constexpr std::size_t kMinRawWorkoutBytes =
     8 + 4 + 4 + 4 + 1 + 1 + 4 + 4 + 4 + 4 + 4 + 1 + 1 + 1 + 4 + 4 + 4 + 1 + 4;
 
+// Fewer bytes than any stored workout takes with its tag (74 with 4-byte
+// reals and empty strings).
+constexpr std::size_t kMinStoredWorkoutBytes = 64;
+
 template <class T, class A>
 void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>, A>& list) {
     ar.WriteCount(static_cast<std::uint32_t>(list.size()));
     for (const auto& item : list) ar.WriteObject(item.get());
 }
 
-// Appends the stored items to the list; added is told of each while the item
-// is still in the cache.
-template <class T, class A, class Added>
+// Appends the stored items to the list: expect hears the stored count first,
+// added of each item while the item is still in the cache.
+template <class T, class A, class Expect, class Added>
 void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className,
-              Added added) {
+              Expect expect, Added added) {
     std::uint32_t count = ar.ReadCount(kMinObjectBytes);
+    expect(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         std::unique_ptr<T> item = ar.ReadObjectAs<T>(className);
         if (item) added(list.insert(list.end(), std::move(item)));
@@ -38,7 +44,8 @@ void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* 
 
 template <class T, class A>
 void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className) {
-    ReadList(ar, list, className, [](auto) {});
+    ReadList(
+        ar, list, className, [](std::uint32_t) {}, [](auto) {});
 }
 
 }  // namespace
@@ -75,7 +82,14 @@ void CDatabase::Serialize(CArchive& ar) {
     DeleteContents();
     ReadList(ar, bodyInfos_, "CBodyInfo");
     ReadList(ar, events_, "CEvent");
-    ReadList(ar, workouts_, "CWorkOut", [this](WorkoutPos added) { IndexAppended(added); });
+    ReadList(
+        ar, workouts_, "CWorkOut",
+        [this, &ar](std::uint32_t count) {
+            // Only as many as the rest of the file can hold.
+            byDate_.reserve(
+                std::min<std::uint64_t>(count, ar.Remaining() / kMinStoredWorkoutBytes));
+        },
+        [this](WorkoutPos added) { IndexAppended(added); });
     name = ar.ReadString();
 }
 

@@ -138,8 +138,8 @@ void CWorkOut::Load(CArchive& ar) {
         plannedDuration = readReal();
     }
     templateId = ar.ReadDword();
-    planFilePath = ar.ReadString();
-    planNote = ar.ReadString();
+    ar.ReadString(planFilePath);
+    ar.ReadString(planNote);
     planFlag = ar.ReadDword();
     sportId = ar.ReadDword();
     targetFixed = ar.ReadDword();
@@ -153,8 +153,8 @@ void CWorkOut::Load(CArchive& ar) {
         partDistance = readReal();
         partDuration = readReal();
     }
-    recordingPath = ar.ReadString();
-    notes = ar.ReadString();
+    ar.ReadString(recordingPath);
+    ar.ReadString(notes);
     averagePulse = ar.ReadByte();
     if (schema >= 0) partAveragePulse = ar.ReadByte();
     subSportId = ar.ReadDword();

@@ -216,7 +216,8 @@ TEST_F(DatabaseTest, RemoveInvalidKnowsIdsOfAnySize) {
         test::AddItem(library->workoutTemplates, id, "Template").sportId = test::kRun;
     test::AddItem(library->intensities, 70000, "Very hard");
     double day = 1.5;
-    for (std::uint32_t id : {63u, 62u, 64u, 65u, 65535u, 65536u, 65537u, 0xFFFFFFFFu, 0xFFFFFFFEu}) {
+    for (std::uint32_t id :
+         {63u, 62u, 64u, 65u, 65535u, 65536u, 65537u, 0xFFFFFFFFu, 0xFFFFFFFEu}) {
         auto w = MakeWorkout(day++, id);
         w->intensityId = id == 64 ? 70000 : 70001;
         log.AddWorkout(std::move(w));
