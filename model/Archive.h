@@ -155,7 +155,10 @@ public:
         if (readCur_ != readEnd_ && *readCur_ != 0xFF &&
             static_cast<std::size_t>(readEnd_ - readCur_) > *readCur_) {
             const std::size_t length = *readCur_;
-            into.assign(reinterpret_cast<const char*>(readCur_ + 1), length);
+            if (length == 0)
+                into.clear();  // most of a diary's strings, and much cheaper than assign
+            else
+                into.assign(reinterpret_cast<const char*>(readCur_ + 1), length);
             readCur_ += 1 + length;
             return;
         }
