@@ -124,7 +124,16 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
     return copies;
 }
 
-BackupResult BackUpBeforeSave(const std::string& documentPath, const std::string& folder,
+std::string BackupFolderFor(const std::string& documentPath, const std::string& backupsFolder) {
+    std::error_code error;
+    const fs::path own = fs::absolute(documentPath, error).lexically_normal().parent_path();
+    // Without an absolute path (no current folder) the copies share the top
+    // folder rather than risk a path that leads out of it.
+    if (error || !own.is_absolute()) return backupsFolder;
+    return (fs::path(backupsFolder) / own.relative_path()).string();
+}
+
+BackupResult BackUpBeforeSave(const std::string& documentPath, const std::string& backupsFolder,
                               std::int64_t now, int keep) {
     BackupResult result;
     if (keep <= 0) return result;
@@ -136,6 +145,7 @@ BackupResult BackUpBeforeSave(const std::string& documentPath, const std::string
             result.problem = "backup failed: '" + documentPath + "' is not a file";
             return result;
         }
+        const std::string folder = BackupFolderFor(documentPath, backupsFolder);
         fs::create_directories(folder, error);
         if (error || !fs::is_directory(folder)) {
             result.problem = "backup failed: cannot create the folder '" + folder +

@@ -19,15 +19,21 @@ struct BackupResult {
 };
 
 // Call before a save replaces the document file at documentPath: copies that
-// file into folder (created when missing) as "<diary>-YYYYMMDD-HHMMSS.kdz",
-// named after `now` (seconds since 1970, local time) with "-2", "-3" ... for
-// more copies in the same second, then deletes the oldest copies of that
-// diary beyond `keep` (never the one just made). keep 0 or less turns backups
-// off. A document not yet on disk needs no copy. Never throws and never
-// changes the document file: a failure only fills `problem`, and the save
-// goes ahead.
-BackupResult BackUpBeforeSave(const std::string& documentPath, const std::string& folder,
+// file into its folder under backupsFolder (see BackupFolderFor; created when
+// missing) as "<diary>-YYYYMMDD-HHMMSS.kdz", named after `now` (seconds since
+// 1970, local time) with "-2", "-3" ... for more copies in the same second,
+// then deletes the oldest copies of that diary beyond `keep` (never the one
+// just made). keep 0 or less turns backups off. A document not yet on disk
+// needs no copy. Never throws and never changes the document file: a failure
+// only fills `problem`, and the save goes ahead.
+BackupResult BackUpBeforeSave(const std::string& documentPath, const std::string& backupsFolder,
                               std::int64_t now, int keep = kDefaultBackupCount);
+
+// Where the copies of the diary at documentPath go: its own folder's absolute
+// path repeated under backupsFolder ("/home/anna/Training.kdz" keeps its
+// copies in "<backupsFolder>/home/anna"), so that diaries of the same name in
+// different folders keep separate series and never prune each other's.
+std::string BackupFolderFor(const std::string& documentPath, const std::string& backupsFolder);
 
 // "<diary>" in the copies' names: the document's file name without ".kdz",
 // with characters other systems refuse in file names (and a leading dot)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "DocumentBackups.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
@@ -145,14 +146,16 @@ private slots:
         const QString backups = PathOf("backups");
         document_->SetBackupFolder(backups);
         const QString path = SaveDiary("season.kdz");  // nothing to copy yet
-        QVERIFY(QDir(backups).entryList(QDir::Files).isEmpty());
+        const QDir own(QString::fromStdString(BackupFolderFor(
+            QFile::encodeName(path).toStdString(), QFile::encodeName(backups).toStdString())));
+        QVERIFY(own.entryList(QDir::Files).isEmpty());
         const QByteArray first = ReadAll(path);
         ChangeSomething();
         QVERIFY(document_->Save());
-        const QStringList copies = QDir(backups).entryList(QDir::Files);
+        const QStringList copies = own.entryList(QDir::Files);
         QCOMPARE(copies.size(), 1);
         QVERIFY(copies.front().startsWith(QStringLiteral("season-")));
-        QCOMPARE(ReadAll(QDir(backups).filePath(copies.front())), first);
+        QCOMPARE(ReadAll(own.filePath(copies.front())), first);
         QVERIFY(dialogs_->messages.empty());
 
         QVERIFY(QDir(backups).removeRecursively());

@@ -40,9 +40,11 @@ protected:
         text << std::ifstream(path, std::ios::binary).rdbuf();
         return text.str();
     }
+    // The copies of the diaries in root_.
+    std::string Own() const { return BackupFolderFor((root_ / "any.kdz").string(), folder_); }
     std::vector<std::string> Names(const std::string& diary) const {
         std::vector<std::string> names;
-        for (const std::string& copy : ListBackups(folder_, diary))
+        for (const std::string& copy : ListBackups(Own(), diary))
             names.push_back(fs::path(copy).filename().string());
         return names;
     }
@@ -110,8 +112,33 @@ TEST_F(DocumentBackupsTest, DiariesSharingTheFolderKeepTheirOwnCopies) {
             EXPECT_EQ(BackUpBeforeSave(diary, folder_, kNoon + save, 2).problem, "");
     }
     for (const char* diary : {"run", "run-20240301-120000", "run-2"})
-        EXPECT_EQ(ListBackups(folder_, diary).size(), 2u) << diary;
-    EXPECT_EQ(Content(ListBackups(folder_, "run").back()), "run");
+        EXPECT_EQ(ListBackups(Own(), diary).size(), 2u) << diary;
+    EXPECT_EQ(Content(ListBackups(Own(), "run").back()), "run");
+}
+
+TEST_F(DocumentBackupsTest, DiariesOfOneNameInDifferentFoldersKeepTheirOwnCopies) {
+    for (const char* athlete : {"anna", "ben"}) fs::create_directories(root_ / athlete);
+    const std::string anna = Document("anna/Training.kdz", "");
+    const std::string ben = Document("ben/Training.kdz", "");
+    for (int save = 0; save < 3; ++save) {
+        std::ofstream(anna, std::ios::binary) << "anna " << save;
+        std::ofstream(ben, std::ios::binary) << "ben " << save;
+        EXPECT_EQ(BackUpBeforeSave(anna, folder_, kNoon + save, 2).problem, "");
+        EXPECT_EQ(BackUpBeforeSave(ben, folder_, kNoon + save, 2).problem, "");
+    }
+    const std::string annasCopies = BackupFolderFor(anna, folder_);
+    EXPECT_EQ(annasCopies, folder_ + (root_ / "anna").string());
+    for (const auto& [diary, first] : {std::pair{anna, "anna 1"}, std::pair{ben, "ben 1"}}) {
+        const std::vector<std::string> copies =
+            ListBackups(BackupFolderFor(diary, folder_), "Training");
+        ASSERT_EQ(copies.size(), 2u) << diary;
+        EXPECT_EQ(Content(copies.front()), first);
+    }
+    // A relative path names the same diary and so the same series.
+    const fs::path current = fs::current_path();
+    fs::current_path(root_);
+    EXPECT_EQ(BackupFolderFor("anna/../anna/Training.kdz", folder_), annasCopies);
+    fs::current_path(current);
 }
 
 }  // namespace
