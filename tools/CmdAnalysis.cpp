@@ -1,5 +1,4 @@
 // analysis FILE [options]: the analysis chart's figures as JSON or CSV.
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -50,14 +49,6 @@ struct Options {
     bool csv = false;
 };
 
-std::optional<std::int64_t> ParseNumber(const std::string& text) {
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<std::int32_t> ParseLayer(const std::string& name) {
     static const std::pair<const char*, std::int32_t> kLayers[] = {
         {"none", kKeyNone},         {"sport", kKeySport}, {"subsport", kKeySubSport},
@@ -78,11 +69,11 @@ bool ParseChart(const std::string& chart, AnalysisChoice& choice) {
     } else if (chart == "category") {
         choice.groupKey = kKeyCategory;
     } else if (chart.rfind("sport:", 0) == 0) {
-        const std::optional<std::int64_t> id = ParseNumber(chart.substr(6));
-        if (!id || *id < 0 || *id > 0xFFFFFFFFll) return false;
+        const std::optional<std::uint32_t> id = ParseWhole<std::uint32_t>(chart.substr(6));
+        if (!id) return false;
         choice.groupKey = kKeySubSport;
         choice.filterKey = kKeySport;
-        choice.filterValue = static_cast<std::int32_t>(static_cast<std::uint32_t>(*id));
+        choice.filterValue = static_cast<std::int32_t>(*id);
     } else {
         return false;
     }
@@ -134,7 +125,7 @@ std::optional<Options> ParseOptions(const Args& args) {
                 return fail("not a date from 1900 on: '" + value + "'");
             options.choice.referenceDay = day;
         } else if (arg == "--back") {
-            const std::optional<std::int64_t> pages = ParseNumber(value);
+            const std::optional<std::int64_t> pages = ParseWhole<std::int64_t>(value);
             if (!pages || *pages < 0 || *pages > 10000000)
                 return fail("not a page count: '" + value + "'");
             options.back = static_cast<int>(*pages);

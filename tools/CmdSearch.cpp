@@ -1,5 +1,4 @@
 // search FILE --where PROPERTY OPERATOR VALUE ...: the search dialog's search.
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -51,14 +50,6 @@ struct Options {
     int today = 0;
 };
 
-std::optional<std::uint32_t> ParseId(const std::string& text) {
-    std::uint32_t id = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return id;
-}
-
 // One criterion from its three words; the reason in *why when they make none.
 std::optional<SearchCriterion> ParseCriterion(const std::string& propertyName,
                                               const std::string& operatorName,
@@ -89,7 +80,7 @@ std::optional<SearchCriterion> ParseCriterion(const std::string& propertyName,
             return DateCriterion(p, o, day);
         }
         case SearchValueType::LibraryItem: {
-            const std::optional<std::uint32_t> id = ParseId(value);
+            const std::optional<std::uint32_t> id = ParseWhole<std::uint32_t>(value);
             if (!id) {
                 *why = "not an item id: '" + value + "'";
                 return std::nullopt;
