@@ -14,10 +14,14 @@ struct WeekTotals {
 
     // Counts one workout of the week.
     void Add(int dayNumber, int todayNumber, double plannedDuration, double duration);
-    bool PerformedBehindPlan() const { return performed < comparison; }
+    // Decided on whole minutes, as the totals are shown: a plan of 06:03 met
+    // by 06:03 is met, whatever seconds lie behind either figure.
+    bool PerformedBehindPlan() const;
 };
 
 // "--" for nothing, else "hh:mm" with the hours not limited to 24.
 std::string FormatWeekTotal(double minutes);
+// The whole minutes FormatWeekTotal shows (0 for "--").
+long long ShownWeekMinutes(double minutes);
 
 }  // namespace kadenzo

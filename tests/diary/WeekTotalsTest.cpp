@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "WeekTotals.h"
 
 namespace kadenzo {
@@ -25,6 +28,28 @@ TEST(WeekTotals, PerformedIsComparedWithThePlanOfThePassedDays) {
     EXPECT_TRUE(t.PerformedBehindPlan());
     t.Add(99, 100, 0, 20);  // an unplanned extra
     EXPECT_FALSE(t.PerformedBehindPlan());
+}
+
+// The colour follows the figures as shown: whole minutes, seconds dropped.
+TEST(WeekTotals, BehindPlanIsDecidedOnTheShownMinutes) {
+    struct Case {
+        double planned, performed;
+        bool behind;
+    } cases[] = {
+        {363.5, 363.2, false},  // 06:03 against 06:03
+        {363.0, 363.99, false},
+        {363.9, 362.99, true},  // 06:03 against 06:02
+        {364.0, 363.9, true},
+        {0.5, 0, false},  // 00:00 planned is met by "--"
+        {60, std::numeric_limits<double>::quiet_NaN(), true},  // a damaged figure shows "--"
+        {std::numeric_limits<double>::infinity(), 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.planned) + " / " + std::to_string(c.performed));
+        WeekTotals t;
+        t.Add(99, 100, c.planned, c.performed);
+        EXPECT_EQ(t.PerformedBehindPlan(), c.behind);
+    }
 }
 
 TEST(WeekTotals, Format) {
