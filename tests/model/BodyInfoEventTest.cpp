@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <random>
+
 #include "BodyInfo.h"
 #include "Database.h"
 #include "Event.h"
+#include "LibraryItems.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
 
@@ -41,7 +45,7 @@ TEST_F(RecordTest, BodyInfoStoresDoublesAndReadsSchemaZeroAndRawFloats) {
     EXPECT_EQ(rawInfo->note, "x");
 }
 
-TEST_F(RecordTest, EventLayoutAndComparison) {
+TEST_F(RecordTest, EventLayout) {
     CEvent event;
     event.start = {CalendarDateTime::kValid, 45000.5};
     event.end = {CalendarDateTime::kValid, 45003.5};
@@ -51,10 +55,116 @@ TEST_F(RecordTest, EventLayoutAndComparison) {
     StreamBytes expected;
     expected.ClassTag(0, "CEvent").Long(0).Double(45000.5).Long(0).Double(45003.5).Dword(1).Long(3);
     EXPECT_EQ(stored, expected.bytes);
-    auto back = test::ReadTagged<CEvent>(stored, "CEvent");
-    EXPECT_TRUE(back->IsEqual(event));
-    back->end.value += 1;
-    EXPECT_TRUE(back->IsDifferent(event));
+}
+
+// Deterministic pseudo-random values for the round trips below.
+class Values {
+public:
+    double Double() { return std::uniform_real_distribution<double>(-1e6, 1e6)(random_); }
+    float Float() { return std::uniform_real_distribution<float>(-1e4f, 1e4f)(random_); }
+    std::uint32_t Dword() { return static_cast<std::uint32_t>(random_()); }
+    std::int32_t Long() { return static_cast<std::int32_t>(random_()); }
+    std::uint8_t Byte() { return static_cast<std::uint8_t>(random_()); }
+    // Lengths on both sides of the one-byte length prefix; Windows-1252 bytes.
+    std::string String() {
+        std::string s(random_() % 300, ' ');
+        for (char& c : s) c = static_cast<char>(32 + random_() % 224);
+        return s;
+    }
+    CalendarDateTime Date() { return {static_cast<std::int32_t>(random_() % 3), Double()}; }
+
+private:
+    std::mt19937 random_{20240318};
+};
+
+// Writes the record as an object and reads it back; writing what was read
+// must give the same bytes, so no field is swapped, lost or shifted.
+template <class T>
+std::unique_ptr<T> WrittenAndRead(T& record) {
+    const auto bytes = test::Stored([&](CArchive& ar) { ar.WriteObject(&record); });
+    auto back = test::ReadTagged<T>(bytes, record.ClassName());
+    EXPECT_EQ(test::Stored([&](CArchive& ar) { ar.WriteObject(back.get()); }), bytes);
+    return back;
+}
+
+TEST_F(RecordTest, EveryRecordSurvivesWriteAndReadWithGeneratedValues) {
+    RegisterLibraryClasses();
+    Values v;
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(round);
+        CWorkOut w;
+        for (double* d : {&w.plannedDistance, &w.plannedDuration, &w.distance, &w.duration,
+                          &w.partDistance, &w.partDuration, &w.date})
+            *d = v.Double();
+        for (std::string* s : {&w.planFilePath, &w.planNote, &w.recordingPath, &w.notes})
+            *s = v.String();
+        for (std::uint32_t* u : {&w.planFlag, &w.templateId, &w.sportId, &w.subSportId,
+                                 &w.intensityId, &w.trackId, &w.maxPulseTest})
+            *u = v.Dword();
+        for (std::uint8_t* b : {&w.targetPulseLow, &w.targetPulseHigh, &w.averagePulse,
+                                &w.maxPulse, &w.partAveragePulse, &w.partMaxPulse})
+            *b = v.Byte();
+        w.targetFixed = round % 2;  // the target bytes are stored only when fixed
+        w.marker1 = v.Long();
+        w.marker2 = v.Long();
+        auto workout = WrittenAndRead(w);
+        EXPECT_TRUE(workout->IsEqual(w));
+        EXPECT_EQ(workout->targetFixed, w.targetFixed);
+        if (w.targetFixed) {
+            EXPECT_EQ(workout->targetPulseLow, w.targetPulseLow);
+            EXPECT_EQ(workout->targetPulseHigh, w.targetPulseHigh);
+        }
+
+        CBodyInfo info(v.Date());
+        info.note = v.String();
+        info.weight = v.Double();
+        info.value2 = v.Double();
+        info.value3 = v.Long();
+        EXPECT_TRUE(WrittenAndRead(info)->IsEqual(info));
+
+        CEvent event;
+        event.start = v.Date();
+        event.end = v.Date();
+        event.blocksDay = v.Dword();
+        event.kind = v.Long();
+        EXPECT_TRUE(WrittenAndRead(event)->IsEqual(event));
+
+        CLibCategory category;
+        category.colour = v.Dword();
+        CLibIntensity intensity;
+        intensity.level = v.Long();
+        CLibSubSport subSport;
+        subSport.sportId = v.Dword();
+        CLibEvent kind;
+        kind.colour = v.Dword();
+        CLibSport sport;
+        sport.iconId = v.Dword();
+        sport.hasDistance = v.Dword();
+        sport.active = v.Dword();
+        CLibTrack track;
+        track.distance = v.Float();
+        track.climb = v.Float();
+        track.sportId = v.Dword();
+        CLibWorkout workoutTemplate;
+        workoutTemplate.categoryId = v.Dword();
+        workoutTemplate.sportId = v.Dword();
+        workoutTemplate.comment = v.String();
+        workoutTemplate.pulseLow = v.Dword();
+        workoutTemplate.pulseHigh = v.Dword();
+        workoutTemplate.pulseRelative = v.Dword();
+        for (CLibraryBaseItem* item : std::initializer_list<CLibraryBaseItem*>{
+                 &category, &intensity, &subSport, &kind, &sport, &track, &workoutTemplate}) {
+            item->id = v.Dword();
+            item->name = v.String();
+        }
+        EXPECT_EQ(WrittenAndRead(category)->colour, category.colour);
+        EXPECT_EQ(WrittenAndRead(intensity)->level, intensity.level);
+        EXPECT_EQ(WrittenAndRead(subSport)->sportId, subSport.sportId);
+        EXPECT_EQ(WrittenAndRead(kind)->name, kind.name);
+        EXPECT_EQ(WrittenAndRead(sport)->active, sport.active);
+        EXPECT_EQ(WrittenAndRead(track)->climb, track.climb);
+        EXPECT_EQ(WrittenAndRead(workoutTemplate)->id, workoutTemplate.id);
+    }
 }
 
 }  // namespace

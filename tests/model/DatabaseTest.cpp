@@ -54,6 +54,24 @@ TEST_F(DatabaseTest, AddWorkoutKeepsDateOrderAndPutsEqualDatesLast) {
     EXPECT_EQ(log.FirstWorkoutFrom(13.0), log.EndWorkouts());
 }
 
+// A day runs from its midnight up to, not including, the next: a workout at
+// exactly midnight counts on the day it starts and never on two days.
+TEST_F(DatabaseTest, MidnightBelongsToTheDayItStartsOnly) {
+    log.AddWorkout(Named(9.999, "a"));
+    log.AddWorkout(Named(10.0, "b"));
+    log.AddWorkout(Named(10.5, "c"));
+    log.AddWorkout(Named(11.0, "d"));
+    const CDatabase& constLog = log;
+    const std::pair<double, const char*> days[] = {{9, "a"}, {10, "bc"}, {11, "d"}, {12, ""}};
+    for (const auto& [day, expected] : days) {
+        std::string found, foundConst;
+        for (auto pos : log.WorkoutsBetween(day, day + 1)) found += (*pos)->notes;
+        for (auto pos : constLog.WorkoutsBetween(day, day + 1)) foundConst += (*pos)->notes;
+        EXPECT_EQ(found, expected) << day;
+        EXPECT_EQ(foundConst, expected) << day;
+    }
+}
+
 TEST_F(DatabaseTest, RedatingReplacingAndRemovingKeepHandlesValid) {
     auto a = log.AddWorkout(Named(1.5, "a"));
     auto b = log.AddWorkout(Named(2.5, "b"));

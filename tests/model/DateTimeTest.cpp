@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <ctime>
 
 #include "AppContext.h"
@@ -26,10 +27,41 @@ TEST(DateTime, CalendarValuesMapToDaysSinceTheEpochBothWays) {
         EXPECT_EQ(*PartsFromDateTime(c.value), c.parts);
     }
     EXPECT_EQ(NoonOf(-1.25), -1.5);
-    EXPECT_EQ(NoonOf(45352.99), 45352.5);
-    EXPECT_EQ(MidnightOf(45352.99), 45352.0);
-    EXPECT_EQ(DayOfWeek(-1.25), 6);  // Friday 29 December 1899
-    EXPECT_EQ(WeekdayFromMonday(*NoonOfDay(2024, 3, 3)), 6);
+}
+
+// Every day from 1800 to 2200, on both sides of the epoch: the calendar value
+// and its double convert both ways, day numbers and weekdays run on by one,
+// and noon and midnight stay on the day.
+TEST(DateTime, EveryDayOfFourCenturiesConvertsBothWays) {
+    int n = 0;
+    int previousDay = 0;
+    for (int year = 1800; year <= 2200; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day, ++n) {
+                const DateParts parts{year, month, day, n % 24, n * 7 % 60, n * 13 % 60};
+                const std::optional<double> value = DateTimeFromParts(parts);
+                if (!value) {  // a day the month does not have
+                    --n;
+                    ASSERT_GE(day, 29) << year << "-" << month;
+                    continue;
+                }
+                const std::string date = std::to_string(*value);
+                ASSERT_EQ(PartsFromDateTime(*value), parts) << date;
+                const double noon = NoonOf(*value);
+                ASSERT_EQ(*NoonOfDay(year, month, day), noon) << date;
+                ASSERT_EQ(PartsFromDateTime(MidnightOf(*value)),
+                          (DateParts{year, month, day, 0, 0, 0}))
+                    << date;
+                const int dayNumber = DayNumber(*value);
+                ASSERT_EQ(NoonOfDayNumber(dayNumber), noon) << date;
+                ASSERT_TRUE(n == 0 || dayNumber == previousDay + 1) << date;
+                previousDay = dayNumber;
+                const int fromMonday = (2 + n) % 7;  // 1 January 1800 was a Wednesday
+                ASSERT_EQ(WeekdayFromMonday(*value), fromMonday) << date;
+                ASSERT_EQ(DayOfWeek(*value), (fromMonday + 1) % 7 + 1) << date;
+            }
+        }
+    }
 }
 
 TEST(DateTime, RoundsToTheSecondAndCarriesIntoTheNextDay) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "DocumentFixture.h"
 
@@ -163,6 +165,91 @@ TEST_F(DocumentEditsTest, EditsThatChangeNothingTakeNoCheckpoint) {
     EXPECT_EQ(document->UndoSnapshots(), snapshots);
     EXPECT_FALSE(document->IsModified());
     EXPECT_TRUE(observer.notices.empty());
+}
+
+// An edit that compares equal is skipped, so a field the comparison misses
+// would be a change the user makes and the file never gets. Every stored
+// field, changed alone, must make the record differ and reach the saved bytes.
+template <class Record>
+using FieldChanges = std::vector<std::pair<const char*, std::function<void(Record&)>>>;
+
+TEST_F(DocumentEditsTest, EveryStoredFieldChangedAloneReachesTheFile) {
+    CBodyInfo body(CalendarDateTime{CalendarDateTime::kValid, kMonday});
+    body.weight = 71.5;
+    body.value2 = 12;
+    body.value3 = 48;
+    body.note = "rested";
+    CEvent event;
+    event.start = {CalendarDateTime::kValid, kMonday + 10};
+    event.end = {CalendarDateTime::kValid, kMonday + 16};
+    event.kind = test::kIllness;
+    ASSERT_TRUE(edit::SetBodyInfo(*document, body));
+    ASSERT_TRUE(edit::SetEvents(*document, {event}));
+
+    // Applies each change to a copy of `stored` and saves it with `apply`;
+    // undo brings the stored record back before the next field.
+    auto check = [&]<class Record>(const Record& stored, const FieldChanges<Record>& changes,
+                                   const auto& apply) {
+        for (const auto& [field, change] : changes) {
+            SCOPED_TRACE(field);
+            Record changed = stored;
+            change(changed);
+            EXPECT_FALSE(changed.IsEqual(stored));
+            const Bytes before = Saved();
+            EXPECT_TRUE(apply(changed));
+            EXPECT_NE(Saved(), before);
+            document->Undo();
+            EXPECT_EQ(Saved(), before);
+        }
+    };
+    const FieldChanges<CWorkOut> workoutFields = {
+        {"plannedDistance", [](CWorkOut& w) { w.plannedDistance += 0.5; }},
+        {"plannedDuration", [](CWorkOut& w) { w.plannedDuration += 1; }},
+        {"planFilePath", [](CWorkOut& w) { w.planFilePath = "plan.pdf"; }},
+        {"planNote", [](CWorkOut& w) { w.planNote = "easy"; }},
+        {"planFlag", [](CWorkOut& w) { w.planFlag = 1; }},
+        {"templateId", [](CWorkOut& w) { w.templateId = test::kFixedPulse; }},
+        {"sportId", [](CWorkOut& w) { w.sportId = test::kBike; }},
+        {"distance", [](CWorkOut& w) { w.distance = 10.5; }},
+        {"duration", [](CWorkOut& w) { w.duration += 1; }},
+        {"recordingPath", [](CWorkOut& w) { w.recordingPath = "run.hrm"; }},
+        {"notes", [](CWorkOut& w) { w.notes += " windy"; }},
+        {"averagePulse", [](CWorkOut& w) { w.averagePulse = 140; }},
+        {"maxPulse", [](CWorkOut& w) { w.maxPulse = 170; }},
+        {"subSportId", [](CWorkOut& w) { w.subSportId = test::kHills; }},
+        {"intensityId", [](CWorkOut& w) { w.intensityId = test::kEasy; }},
+        {"trackId", [](CWorkOut& w) { w.trackId = test::kRiverLoop; }},
+        {"partDistance", [](CWorkOut& w) { w.partDistance = 3; }},
+        {"partDuration", [](CWorkOut& w) { w.partDuration = 12; }},
+        {"partAveragePulse", [](CWorkOut& w) { w.partAveragePulse = 150; }},
+        {"partMaxPulse", [](CWorkOut& w) { w.partMaxPulse = 160; }},
+        {"maxPulseTest", [](CWorkOut& w) { w.maxPulseTest = 1; }},
+        {"marker1", [](CWorkOut& w) { w.marker1 = 5; }},
+        {"marker2", [](CWorkOut& w) { w.marker2 = 50; }},
+        {"date", [](CWorkOut& w) { w.date += 0.25; }},
+    };
+    check(**Nth(0), workoutFields,
+          [&](const CWorkOut& w) { return edit::ReplaceWorkout(*document, Nth(0), w); });
+
+    const FieldChanges<CBodyInfo> bodyFields = {
+        {"date", [](CBodyInfo& b) { b.date.value += 1; }},
+        {"date status", [](CBodyInfo& b) { b.date.status = CalendarDateTime::kInvalid; }},
+        {"note", [](CBodyInfo& b) { b.note = "tired"; }},
+        {"weight", [](CBodyInfo& b) { b.weight += 0.1; }},
+        {"value2", [](CBodyInfo& b) { b.value2 += 1; }},
+        {"value3", [](CBodyInfo& b) { b.value3 += 1; }},
+    };
+    check(body, bodyFields, [&](const CBodyInfo& b) { return edit::SetBodyInfo(*document, b); });
+
+    const FieldChanges<CEvent> eventFields = {
+        {"start", [](CEvent& e) { e.start.value -= 1; }},
+        {"start status", [](CEvent& e) { e.start.status = CalendarDateTime::kNull; }},
+        {"end", [](CEvent& e) { e.end.value += 1; }},
+        {"end status", [](CEvent& e) { e.end.status = CalendarDateTime::kNull; }},
+        {"blocksDay", [](CEvent& e) { e.blocksDay = 1; }},
+        {"kind", [](CEvent& e) { e.kind = CEvent::kFirstBuiltInKind; }},
+    };
+    check(event, eventFields, [&](const CEvent& e) { return edit::SetEvents(*document, {e}); });
 }
 
 TEST_F(DocumentEditsTest, BodyDataEventsProfileNameAndLibraryRoundTrip) {

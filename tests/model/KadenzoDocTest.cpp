@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "AtomicFile.h"
 #include "DocumentFile.h"
 #include "DocumentFixture.h"
 
@@ -183,15 +184,38 @@ TEST_F(KadenzoDocTest, AFileThatFailsToLoadLeavesTheDocumentAsItWas) {
     document->RemoveObserver(&observer);
 }
 
-TEST_F(KadenzoDocTest, SavingNeverDamagesTheOldFile) {
+// A save that fails at any step leaves the old file as it was and no
+// temporary file behind to confuse the next save or the user's folder.
+TEST_F(KadenzoDocTest, SavingNeverDamagesTheOldFileNorLeavesATemporaryOne) {
     const auto path = folder / "diary.kdz";
+    const std::string temp = path.string() + ".tmp";
     std::ofstream(path) << "old content";
-    std::filesystem::create_directory(path.string() + ".tmp");  // the temporary file cannot be made
+    // The temporary file cannot be made where a folder of its name stands.
+    std::filesystem::create_directory(temp);
     std::string error;
     EXPECT_FALSE(document->OnSaveDocument(path.string(), &error));
     EXPECT_FALSE(error.empty());
+    std::filesystem::remove(temp);
+
+    // The content fails half-way through writing.
+    EXPECT_THROW(WriteFileAtomically(path.string(),
+                                     [](CArchive& ar) {
+                                         ar.WriteString(std::string(10000, 'x'));
+                                         throw ArchiveError("disk full", 0);
+                                     }),
+                 ArchiveError);
     Bytes old = ReadWholeFile(path.string());
     EXPECT_EQ(std::string(old.begin(), old.end()), "old content");
+    EXPECT_FALSE(std::filesystem::exists(temp));
+
+    // The rename fails: a folder that is not empty stands at the path
+    // (permission bits would not stop a test running as root).
+    const auto taken = folder / "taken";
+    std::filesystem::create_directories(taken / "inside");
+    EXPECT_THROW(WriteFileAtomically(taken.string(), [](CArchive& ar) { ar.WriteDword(1); }),
+                 ArchiveError);
+    EXPECT_TRUE(std::filesystem::is_directory(taken / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(taken.string() + ".tmp"));
 }
 
 TEST_F(KadenzoDocTest, OldFormatFilesStartWithTheProfileAndHoldRawRecords) {

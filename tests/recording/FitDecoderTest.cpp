@@ -102,7 +102,8 @@ TEST(FitDecoderTest, MalformedFilesAreRefusedWithAReason) {
     FitWriter undefinedType, manyFields, longMessage, badOrder;
     undefinedType.Raw(std::string("\x01\x05", 2));  // a chained file does not inherit definitions
     manyFields.Raw(std::string("\x40\x00\x00\x14\x00\xC8", 6));  // 200 fields, none there
-    longMessage.Define(0, kFitRecord, {{3, 200, kByte}}).Raw(std::string(2, '\0'));
+    // Four bytes defined, three there: the checksum must not stand in for the last.
+    longMessage.Define(0, kFitRecord, {{3, 4, kUint32}}).Raw(std::string(4, '\0'));
     badOrder.Raw(std::string("\x40\x00\x07\x14\x00\x00", 6));
     std::string future = TwoRecords().File(12), wrongSignature = TwoRecords().File();
     future[1] = 0x30;

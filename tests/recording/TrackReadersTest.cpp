@@ -21,6 +21,7 @@ TEST(ParseIsoTimeTest, FormsFilesWrite) {
         {"2012-12-26T22:29:53+01:00", t},
         {"2012-12-26T16:29:53-0500", t},
         {"2016-02-29T00:00:00Z", 1456704000},
+        {"2016-12-31T23:59:60Z", 1483228800},  // a leap second: the next second
         {"2015-02-29T00:00:00Z", std::nullopt},
         {"2012-12-26 21:29:53Z", std::nullopt},
         {"2012-12-26T24:00:00Z", std::nullopt},
