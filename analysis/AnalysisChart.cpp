@@ -1,5 +1,6 @@
 #include "AnalysisChart.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,8 +52,16 @@ ChartLayout CAnalysisChart::LayOut(const QRect& rect, const QPaintDevice* device
     const ChartRect area = ToChartRect(rect);
     // The automatic scale keeps the bars clear of the legend.
     const QRect legend = LegendBox(content_, area, fonts, device);
+    // The texts are measured in the font and on the device they are drawn on.
+    const QFontMetrics metrics(fonts.text, device);
+    ChartTextWidths widths;
+    widths.valueLabel = [this, &metrics](double value) {
+        return metrics.horizontalAdvance(FormatValue(value));
+    };
+    for (int p = 0; p < content_.Periods(); ++p)
+        widths.periodLabels.push_back(metrics.horizontalAdvance(FromCore(content_.PeriodLabel(p))));
     return LayOutChartContent(content_, area, fonts.textHeight, scale_,
-                              legend.isEmpty() ? ChartRect{} : ToChartRect(legend));
+                              legend.isEmpty() ? ChartRect{} : ToChartRect(legend), widths);
 }
 
 void CAnalysisChart::Draw(QPainter& painter, const QRect& rect, bool printing) const {

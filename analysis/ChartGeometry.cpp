@@ -30,7 +30,8 @@ ValueScale AutoScale(double peak, double wallHeight) {
     return scale;
 }
 
-ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount) {
+ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount,
+                          double labelRoom) {
     static const double cos1 = std::cos(1.0);
     static const double sin1 = std::sin(1.0);
     ChartGeometry g;
@@ -39,6 +40,7 @@ ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, in
     const double w = area.Width();
     const double h = area.Height();
     g.margin = 0.05 * w;
+    if (std::isfinite(labelRoom)) g.margin = std::clamp(labelRoom, g.margin, std::max(g.margin, w / 2));
     g.plotHeight = h - 1.3 * textHeight;
     g.baseY = area.top + g.plotHeight;
     g.x0 = area.left + g.margin;
@@ -117,20 +119,61 @@ ValueScale ClearOfLegend(const ChartContent& content, const ChartGeometry& g, Va
     return scale;
 }
 
-ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
-                               const ValueScale& setting, const ChartRect& legend) {
-    ChartLayout layout;
-    layout.geometry = LayOutChart(area, textHeight, content.Periods(), content.Slots());
-    layout.scale = setting;
-    if (setting.automatic) {
-        layout.scale =
-            ClearOfLegend(content, layout.geometry,
-                          AutoScale(content.Peak(), layout.geometry.WallHeight()), legend);
-        layout.scale.automatic = true;
+std::vector<PeriodLabelPlace> PlacePeriodLabels(const ChartGeometry& g, int periods,
+                                                const std::vector<int>& widths, int gap) {
+    auto widthOf = [&widths](int p) {
+        return p < static_cast<int>(widths.size()) ? std::max(widths[p], 0) : 0;
+    };
+    std::vector<PeriodLabelPlace> places;
+    for (int every = 1; every <= std::max(periods, 1); ++every) {
+        places.clear();
+        bool clear = true;
+        for (int p = 0; p < periods && clear; p += every) {
+            const int width = widthOf(p);
+            const double centre = g.x0 + (p + 0.5) * g.periodWidth;
+            int left = Trunc(centre - width / 2.0);
+            left = std::max(std::min(left, g.area.right - width), g.area.left);
+            if (!places.empty() && places.back().right + gap > left) clear = false;
+            places.push_back({p, left, left + width});
+        }
+        if (clear) break;
     }
-    layout.pixelsPerUnit = PixelsPerUnit(layout.geometry, layout.scale);
-    layout.grid = GridLines(layout.geometry, layout.scale);
+    return places;
+}
+
+ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
+                               const ValueScale& setting, const ChartRect& legend,
+                               const ChartTextWidths& widths) {
+    ChartLayout layout;
+    // A wider margin makes the bars narrower and the wall taller, which may
+    // change the scale and so the labels: widen until the widest one fits.
+    double labelRoom = 0;
+    for (int pass = 0; pass < 8; ++pass) {
+        layout.geometry =
+            LayOutChart(area, textHeight, content.Periods(), content.Slots(), labelRoom);
+        layout.scale = setting;
+        if (setting.automatic) {
+            layout.scale =
+                ClearOfLegend(content, layout.geometry,
+                              AutoScale(content.Peak(), layout.geometry.WallHeight()), legend);
+            layout.scale.automatic = true;
+        }
+        layout.pixelsPerUnit = PixelsPerUnit(layout.geometry, layout.scale);
+        layout.grid = GridLines(layout.geometry, layout.scale);
+        if (!widths.valueLabel) break;
+        int widest = 0;
+        for (const GridLine& line : layout.grid)
+            widest = std::max(widest, widths.valueLabel(line.value));
+        // The labels end a fifth of a line left of the floor and keep as
+        // much from the edge.
+        const double needed = widest + 0.4 * textHeight + 1;
+        if (needed <= layout.geometry.margin || needed <= labelRoom) break;
+        labelRoom = needed;
+    }
     layout.faces = BarFaces(content, layout.geometry, layout.pixelsPerUnit);
+    layout.periodLabels =
+        PlacePeriodLabels(layout.geometry, content.Periods(), widths.periodLabels,
+                          std::max(textHeight / 2, 1));
     return layout;
 }
 

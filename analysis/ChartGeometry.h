@@ -60,7 +60,10 @@ struct ChartGeometry {
     double WallHeight() const { return plotHeight - 2 * dy; }
 };
 
-ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount);
+// `labelRoom` widens the margin left of the floor beyond its usual twentieth
+// of the width (for value labels wider than that), up to half the width.
+ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, int slotCount,
+                          double labelRoom = 0);
 
 // Pixels per value unit for a scale; 0 for a scale that spans nothing.
 double PixelsPerUnit(const ChartGeometry& geometry, const ValueScale& scale);
@@ -87,6 +90,26 @@ std::vector<ChartRect> BarFaces(const ChartContent& content, const ChartGeometry
 ValueScale ClearOfLegend(const ChartContent& content, const ChartGeometry& geometry,
                          ValueScale scale, const ChartRect& legend);
 
+// Where a period's label goes: the label is `right - left` wide, centred under
+// its period and moved inside the drawing rectangle where it would stick out.
+struct PeriodLabelPlace {
+    int period = 0;
+    int left = 0;
+    int right = 0;
+    bool operator==(const PeriodLabelPlace&) const = default;
+};
+// The labels of every n-th period from the first, n as small as keeps each
+// label at least `gap` pixels clear of the next; `widths` holds the measured
+// width of each period's label (missing ones count as 0).
+std::vector<PeriodLabelPlace> PlacePeriodLabels(const ChartGeometry& geometry, int periods,
+                                                const std::vector<int>& widths, int gap);
+
+// The widths of the chart's texts as the drawing's font measures them.
+struct ChartTextWidths {
+    std::function<int(double value)> valueLabel;  // empty: the labels take no room
+    std::vector<int> periodLabels;                // one per period
+};
+
 // Everything one drawing of the chart needs besides its content and fonts.
 struct ChartLayout {
     ChartGeometry geometry;
@@ -94,10 +117,13 @@ struct ChartLayout {
     double pixelsPerUnit = 0;
     std::vector<GridLine> grid;
     std::vector<ChartRect> faces;  // the front face of every cell
+    std::vector<PeriodLabelPlace> periodLabels;
 };
-// `legend` is the legend box, empty when there is none.
+// `legend` is the legend box, empty when there is none. The margin left of
+// the floor is as wide as the widest value label needs, so none is cut.
 ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& area, int textHeight,
-                               const ValueScale& setting, const ChartRect& legend = {});
+                               const ValueScale& setting, const ChartRect& legend = {},
+                               const ChartTextWidths& widths = {});
 
 // The cell under the point: the first bar (periods outer, slotCount inner) whose
 // bottom layer spans x, then the first of its layers holding the point.

@@ -38,8 +38,9 @@ QPolygon Polygon(std::initializer_list<std::pair<double, double>> points) {
     return polygon;
 }
 
-void PaintWalls(QPainter& painter, const ChartContent& content, const ChartGeometry& g,
+void PaintWalls(QPainter& painter, const ChartContent& content, const ChartLayout& layout,
                 const ChartFonts& fonts, bool printing, int lineWidth) {
+    const ChartGeometry& g = layout.geometry;
     const double x0 = g.x0;
     const double y0 = g.baseY;
     const double x1 = g.x0 + g.chartWidth;
@@ -57,12 +58,10 @@ void PaintWalls(QPainter& painter, const ChartContent& content, const ChartGeome
     painter.setFont(fonts.text);
     painter.setPen(Qt::black);
     const int labelTop = g.area.bottom - fonts.textHeight;
-    for (int p = 0; p < content.Periods(); ++p) {
-        const int left = Trunc(x0 + p * g.periodWidth);
-        const int right = Trunc(x0 + (p + 1) * g.periodWidth);
-        painter.drawText(QRect(left, labelTop, right - left, fonts.textHeight),
+    for (const PeriodLabelPlace& place : layout.periodLabels) {
+        painter.drawText(QRect(place.left, labelTop, place.right - place.left, fonts.textHeight),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         FromCore(content.PeriodLabel(p)));
+                         FromCore(content.PeriodLabel(place.period)));
     }
 
     const double top = g.area.top;
@@ -222,7 +221,7 @@ void PaintChart(QPainter& painter, const ChartContent& content, const ChartLayou
     const ChartRect& area = layout.geometry.area;
     painter.setClipRect(QRect(area.left, area.top, area.Width(), area.Height()));
     const int lineWidth = LineWidth(painter.device());
-    PaintWalls(painter, content, layout.geometry, fonts, printing, lineWidth);
+    PaintWalls(painter, content, layout, fonts, printing, lineWidth);
     PaintGrid(painter, layout, fonts, lineWidth, formatValue);
     PaintBars(painter, content, layout, lineWidth);
     PaintLegend(painter, content, layout.geometry, fonts, printing, lineWidth);

@@ -28,6 +28,7 @@ TEST(ChartScaleTest, AutomaticScale) {
     EXPECT_EQ(AutoScale(37, 30).divisions, 1);
     EXPECT_EQ(AutoScale(37, 30).step, 50.0);
     EXPECT_EQ(AutoScale(37, 5000).step, 5.0);  // at most ten divisions
+    EXPECT_EQ(AutoScale(15, 10 * 70).step, 2.0);  // 1.5 rounds up to 2, not 5
     for (double peak : {0.0, -3.0, std::nan("")}) {
         const ValueScale none = AutoScale(peak, 400);
         EXPECT_EQ(none.divisions, 0);
@@ -43,6 +44,8 @@ TEST(ChartGeometryTest, PeriodsAreOneBarWiderThanTheirSlots) {
     const ChartGeometry g = LayOutChart({10, 10, 1010, 610}, 20, 12, 5);
     EXPECT_DOUBLE_EQ(g.periodWidth, 6 * g.u);
     EXPECT_DOUBLE_EQ(g.chartWidth, 12 * g.periodWidth);
+    // The floor and its depth fill the width right of the value labels.
+    EXPECT_DOUBLE_EQ(g.x0 + g.chartWidth + 2 * g.dx, 1010);
     const std::vector<ChartRect> faces = BarFaces(content, g, 1.0);
     // Half a bar of space before the first bar of each period.
     const ChartRect& first = faces[content.CellIndex(1, 0, 0)];
@@ -111,6 +114,98 @@ TEST(ChartGeometryTest, AnAutomaticScaleKeepsTheBarsUnderTheLegendBelowIt) {
     // No data: nothing to clear.
     EXPECT_EQ(LayOutChartContent(ChartContent{}, area, 16, ValueScale{}, legend).scale.divisions,
               0);
+}
+
+TEST(ChartGeometryTest, TheMarginIsAsWideAsTheWidestValueLabel) {
+    struct Case {
+        const char* what;
+        int width;
+        double peak;
+        ValueScale setting;
+        int pixelsPerCharacter;
+        bool wider;  // than the usual twentieth of the width
+    };
+    const Case cases[] = {
+        {"short hours", 1000, 3.5, {}, 8, false},
+        {"a thousand kilometres", 1000, 1150, {}, 9, true},
+        {"22.5 on a small chart", 300, 23, {2, 22.5, false}, 9, true},
+        {"three divisions of 22.5", 400, 60, {3, 22.5, false}, 9, true},
+        {"labels wider than half the chart", 300, 1e12, {}, 9, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChartContent content;
+        content.SetDimensions(5, 1, 1);
+        content.SetValue(4, 0, 0, c.peak);
+        ChartTextWidths widths;
+        widths.valueLabel = [&c](double value) {
+            return c.pixelsPerCharacter *
+                   static_cast<int>(FormatChartValue(value, true, "km").size());
+        };
+        const ChartRect area{10, 10, 10 + c.width, 410};
+        const int h = 16;
+        const ChartLayout layout = LayOutChartContent(content, area, h, c.setting, {}, widths);
+        const ChartGeometry& g = layout.geometry;
+        ASSERT_FALSE(layout.grid.empty());
+        EXPECT_EQ(g.margin > 0.05 * c.width, c.wider);
+        EXPECT_LE(g.margin, c.width / 2.0);
+        // Each label's room reaches from the area's left edge to a fifth of
+        // a line before the floor; only past half the chart is one cut.
+        if (g.margin >= c.width / 2.0) continue;
+        for (const GridLine& line : layout.grid) {
+            EXPECT_LE(widths.valueLabel(line.value), static_cast<int>(g.x0 - 0.2 * h) - area.left)
+                << line.value;
+        }
+        // The bars fill what the margin leaves.
+        EXPECT_DOUBLE_EQ(g.x0 + g.chartWidth + 1.4 * std::cos(1.0) * g.u, area.right);
+    }
+}
+
+TEST(ChartGeometryTest, PeriodLabelsNeverOverlap) {
+    struct Case {
+        const char* what;
+        int periods;
+        int slots;
+        int labelWidth;
+        int expectedEvery;
+    };
+    const Case cases[] = {
+        {"twelve months", 12, 5, 50, 1},
+        {"fourteen dates", 14, 4, 70, 2},
+        {"twenty-eight dates", 28, 2, 70, 3},
+        {"labels wider than the chart", 3, 1, 2000, 3},
+        {"no labels", 4, 1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ChartGeometry g = LayOutChart({0, 0, 1000, 600}, 16, c.periods, c.slots);
+        const int gap = 8;
+        const std::vector<PeriodLabelPlace> places =
+            PlacePeriodLabels(g, c.periods, std::vector<int>(c.periods, c.labelWidth), gap);
+        ASSERT_FALSE(places.empty());
+        EXPECT_EQ(places.front().period, 0);
+        if (places.size() > 1) {
+            EXPECT_EQ(places[1].period, c.expectedEvery);
+        }
+        EXPECT_EQ(static_cast<int>(places.size()), (c.periods + c.expectedEvery - 1) / c.expectedEvery);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(places[i].right - places[i].left, c.labelWidth);
+            if (c.labelWidth > 1000) continue;
+            EXPECT_GE(places[i].left, 0);
+            EXPECT_LE(places[i].right, 1000);
+            if (i > 0) {
+                EXPECT_GE(places[i].left - places[i - 1].right, gap);
+            }
+        }
+    }
+    // A label is centred under its period unless that would push it out of
+    // the chart; missing widths count as nothing.
+    const ChartGeometry g = LayOutChart({0, 0, 1000, 600}, 16, 2, 1);
+    const std::vector<PeriodLabelPlace> two = PlacePeriodLabels(g, 2, {40}, 8);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0].left, static_cast<int>(g.x0 + 0.5 * g.periodWidth - 20));
+    EXPECT_EQ(two[1].right - two[1].left, 0);
+    EXPECT_TRUE(PlacePeriodLabels(g, 0, {}, 8).empty());
 }
 
 TEST(ChartGeometryTest, StatusTextNamesWhatIsLabelled) {
