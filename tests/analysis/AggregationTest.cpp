@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "Aggregation.h"
 #include "AnalysisFixture.h"
@@ -40,6 +42,34 @@ TEST_F(AggregationTest, WorkoutsBelongToTheirCalendarDay) {
     EXPECT_EQ(result.periods[3].groups.at(0).sum, 1.0);
     EXPECT_EQ(result.periods[2].groups.at(0).sum, 0.5);
     EXPECT_EQ(result.periods[0].groups.at(0).sum, 0.0);
+}
+
+// Before 30 December 1899 the whole part of a date names the day and the
+// fraction counts forward from its midnight (-1.25 is 29 December, 06:00).
+TEST_F(AggregationTest, DaysBeforeTheEpochHoldTheirOwnWorkouts) {
+    EXPECT_EQ(Day(1899, 12, 29), -1);
+    EXPECT_EQ(Day(1899, 12, 28), -2);
+    // Each workout's minutes are a bit of its own: the sum says which were found.
+    const std::pair<double, double> workouts[] = {
+        {-2 - 23 / 24.0, 1}, {-1 - 1 / 24.0, 2}, {-1 - 23 / 24.0, 4},
+        {0.0, 8},            {23 / 24.0, 16},    {1.0, 32},
+    };
+    for (const auto& [date, minutes] : workouts) {
+        auto w = std::make_unique<CWorkOut>();
+        w->date = date;
+        w->duration = minutes;
+        world.log.AddWorkout(std::move(w));
+    }
+    const struct {
+        int firstDay, endDay;
+        double minutes;
+    } cases[] = {{-3, -2, 0}, {-2, -1, 1}, {-1, 0, 6}, {0, 1, 24}, {1, 2, 32}, {-2, 1, 31}};
+    for (const auto& c : cases) {
+        double found = 0;
+        for (const CWorkOut* w : WorkoutsOfDays(world.log, c.firstDay, c.endDay))
+            found += w->duration;
+        EXPECT_EQ(found, c.minutes) << c.firstDay << " to " << c.endDay;
+    }
 }
 
 TEST_F(AggregationTest, SevenSportsInTwelveMonthsShowFourAndTheRest) {
