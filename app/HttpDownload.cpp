@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "ProgramVersion.h"
+#include "ResourceIds.h"
 #include "Texts.h"
 #include "WebCheckTexts.h"
 
@@ -101,9 +102,9 @@ bool CHttpDownload::Download(const QString& address, QByteArray& text) {
         const int bytes = static_cast<int>(text.size());
         if (ms >= 1000) {
             const double rate = text.size() / 1024.0 / (static_cast<double>(ms) / 1000.0);
-            Status(FormatText(Text(webtext::kBytesReadRate), {bytes, rate}));
+            Status(CountText(IDS_BYTES_READ_RATE_ONE, webtext::kBytesReadRate, bytes, {rate}));
         } else {
-            Status(FormatText(Text(webtext::kBytesRead), {bytes}));
+            Status(CountText(IDS_BYTES_READ_ONE, webtext::kBytesRead, bytes));
         }
     };
 

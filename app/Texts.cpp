@@ -146,4 +146,10 @@ QString FormatText(const QString& format, const QVariantList& values) {
     return out;
 }
 
+QString CountText(std::uint32_t one, std::uint32_t other, qint64 count, const QVariantList& more) {
+    QVariantList args{count};
+    args += more;
+    return FormatText(Text(count == 1 ? one : other), args);
+}
+
 }  // namespace kadenzo

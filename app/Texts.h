@@ -23,5 +23,9 @@ QString TextOr(std::uint32_t id, const QString& fallback);
 // gives an empty field, so a faulty text never reads past the arguments.
 QString FormatText(const QString& format, std::initializer_list<QVariant> args);
 QString FormatText(const QString& format, const QVariantList& args);
+// A count with its noun: text `one` when the count is exactly 1, `other` for
+// any other count, formatted with the count and then `more`.
+QString CountText(std::uint32_t one, std::uint32_t other, qint64 count,
+                  const QVariantList& more = {});
 
 }  // namespace kadenzo

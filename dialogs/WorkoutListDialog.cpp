@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ControlId.h"
 #include "Cp1252.h"
@@ -70,6 +71,11 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
     connect(list_->header(), &QHeaderView::sectionClicked, this, &CWorkoutListDialog::SortBy);
     // A double-click, or Enter on a row.
     connect(list_, &QTreeWidget::itemActivated, this, [this] { OpenSelected(); });
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (filling_) return;
+        const auto row = item ? item->data(0, kRowRole).toULongLong() : rows_.size();
+        current_ = row < rows_.size() ? doc_.Log().HandleOf(rows_[row]) : 0;
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     doc_.AddObserver(this);
@@ -81,7 +87,8 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
 CWorkoutListDialog::~CWorkoutListDialog() { doc_.RemoveObserver(this); }
 
 void CWorkoutListDialog::Refresh() {
-    rows_ = findRows_ ? findRows_() : std::vector<CDatabase::ConstWorkoutPos>{};
+    rows_ = KeepEditedRows(findRows_ ? findRows_() : std::vector<CDatabase::ConstWorkoutPos>{},
+                           doc_.Log(), edited_);
     // A list opened again sorts the way the last one was left.
     SortWorkoutRows(rows_, sort_, doc_.Library());
     Fill();
@@ -89,7 +96,7 @@ void CWorkoutListDialog::Refresh() {
 }
 
 void CWorkoutListDialog::Fill() {
-    const int current = list_->indexOfTopLevelItem(list_->currentItem());
+    filling_ = true;
     list_->clear();
     const AppContext& context = doc_.Context();
     QList<QTreeWidgetItem*> items;
@@ -105,11 +112,21 @@ void CWorkoutListDialog::Fill() {
         items.append(item);
     }
     list_->addTopLevelItems(items);
-    // After an edit the same row stays selected, whichever workout it shows now.
-    if (current >= 0 && current < list_->topLevelItemCount()) {
-        list_->setCurrentItem(list_->topLevelItem(current));
-    }
-    count_->setText(FormatText(Text(kCount), {static_cast<int>(rows_.size())}));
+    SelectCurrent();
+    filling_ = false;
+    count_->setText(CountText(IDS_WORKOUT_COUNT_ONE, kCount, static_cast<qint64>(rows_.size())));
+}
+
+void CWorkoutListDialog::SelectCurrent() {
+    // The selection stays on its workout wherever the new rows put it, so
+    // that Enter opens the workout the user is on.
+    const std::optional<CDatabase::ConstWorkoutPos> position = doc_.Log().FindWorkout(current_);
+    if (!position) return;
+    const auto row = std::find(rows_.begin(), rows_.end(), *position);
+    if (row == rows_.end()) return;
+    QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(row - rows_.begin()));
+    list_->setCurrentItem(item);
+    list_->scrollToItem(item);
 }
 
 void CWorkoutListDialog::SpreadColumns() {
@@ -150,8 +167,13 @@ void CWorkoutListDialog::OpenSelected() {
     if (selected.isEmpty() || !editing_.editWorkout) return;
     const auto row = selected.front()->data(0, kRowRole).toULongLong();
     if (row >= rows_.size()) return;
-    // The document tells this list of any change, which runs the search again.
-    editing_.editWorkout(rows_[row], this);
+    const CDatabase::WorkoutHandle handle = doc_.Log().HandleOf(rows_[row]);
+    current_ = handle;
+    // Kept before the editor stores the change: the document tells this list
+    // of it, which runs the search again.
+    const bool kept = std::find(edited_.begin(), edited_.end(), handle) != edited_.end();
+    if (!kept) edited_.push_back(handle);
+    if (!editing_.editWorkout(rows_[row], this) && !kept) edited_.pop_back();
 }
 
 void CWorkoutListDialog::OnDocumentChanged(const DocumentChange& change) {
@@ -159,9 +181,14 @@ void CWorkoutListDialog::OnDocumentChanged(const DocumentChange& change) {
 }
 
 void CWorkoutListDialog::OnDocumentReplacing() {
-    // Every position dies with the replaced log.
+    // Every position dies with the replaced log, and the handles find nothing
+    // in the new one: the selection and the kept rows go.
+    current_ = 0;
+    edited_.clear();
+    filling_ = true;
     rows_.clear();
     list_->clear();
+    filling_ = false;
 }
 
 void CWorkoutListDialog::OnDocumentReplaced() { Refresh(); }

@@ -21,7 +21,8 @@ struct WorkoutEditing;
 // sorted by a click on a column's header (again: the other way round), a
 // double-click opens the workout in the editor. The rows come from a search
 // that runs again whenever the document changes, so the list never holds a
-// workout that is gone.
+// workout that is gone; a workout edited from the list stays in it even when
+// the search no longer finds it, and the selection stays on its workout.
 class CWorkoutListDialog : public QDialog, public DocumentObserver {
     Q_OBJECT
 public:
@@ -49,6 +50,7 @@ public:
 private:
     void Refresh();
     void Fill();
+    void SelectCurrent();
     void ShowSortMark();
     void SpreadColumns();
 
@@ -57,6 +59,11 @@ private:
     WorkoutListSort& sort_;
     WorkoutEditing& editing_;
     std::vector<CDatabase::ConstWorkoutPos> rows_;
+    // The selected workout and the workouts edited from this list, by handle:
+    // every change of the document renews the rows.
+    CDatabase::WorkoutHandle current_ = 0;
+    std::vector<CDatabase::WorkoutHandle> edited_;
+    bool filling_ = false;  // rows coming and going move no selection
     QTreeWidget* list_;
     QLabel* count_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <unordered_set>
 
 #include "DateTime.h"
 #include "Formats.h"
@@ -80,6 +81,24 @@ void SortWorkoutRows(std::vector<CDatabase::ConstWorkoutPos>& rows, const Workou
         rows.begin(), rows.end(), [&](CDatabase::ConstWorkoutPos a, CDatabase::ConstWorkoutPos b) {
             return ascending ? KeyLess(**a, **b, column, names) : KeyLess(**b, **a, column, names);
         });
+}
+
+std::vector<CDatabase::ConstWorkoutPos> KeepEditedRows(
+    std::vector<CDatabase::ConstWorkoutPos> found, const CDatabase& log,
+    const std::vector<CDatabase::WorkoutHandle>& edited) {
+    if (edited.empty()) return found;
+    std::unordered_set<const CWorkOut*> kept;
+    for (CDatabase::ConstWorkoutPos row : found) kept.insert(row->get());
+    const std::size_t foundCount = kept.size();
+    for (CDatabase::WorkoutHandle handle : edited)
+        if (const std::optional<CDatabase::ConstWorkoutPos> position = log.FindWorkout(handle))
+            kept.insert((*position)->get());
+    if (kept.size() == foundCount) return found;
+    std::vector<CDatabase::ConstWorkoutPos> rows;
+    rows.reserve(kept.size());
+    for (auto it = log.BeginWorkouts(); it != log.EndWorkouts(); ++it)
+        if (kept.count(it->get())) rows.push_back(it);
+    return rows;
 }
 
 }  // namespace kadenzo

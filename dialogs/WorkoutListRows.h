@@ -47,4 +47,12 @@ std::array<std::string, kWorkoutListColumns> WorkoutRowTexts(const CWorkOut& wor
 void SortWorkoutRows(std::vector<CDatabase::ConstWorkoutPos>& rows, const WorkoutListSort& sort,
                      const CLibrary& library);
 
+// The rows a search found (in the log's order) together with the workouts
+// edited from the list that it no longer finds, in the log's order: a workout
+// the user just changed stays the row the user is on. Handles of workouts
+// that left the log are passed over.
+std::vector<CDatabase::ConstWorkoutPos> KeepEditedRows(
+    std::vector<CDatabase::ConstWorkoutPos> found, const CDatabase& log,
+    const std::vector<CDatabase::WorkoutHandle>& edited);
+
 }  // namespace kadenzo

@@ -422,5 +422,10 @@ inline constexpr int IDS_PRINT_RANGE_LABELS = 34205;
 inline constexpr int IDS_PRINT_RANGE_TARGET = 34206;
 inline constexpr int IDS_PRINT_RANGE_AVERAGE = 34207;
 // 34000 to 34045: texts of the program's own small dialogs (app/DialogTexts.h).
+// Counts of one thing, beside their texts for other counts.
+inline constexpr int IDS_WORKOUT_COUNT_ONE = 34930;    // beside 34431
+inline constexpr int IDS_BYTES_READ_ONE = 34931;       // beside 34703
+inline constexpr int IDS_BYTES_READ_RATE_ONE = 34932;  // beside 34704
+inline constexpr int IDS_DISCARD_LIBRARY_CHANGES = 34933;
 
 }  // namespace kadenzo

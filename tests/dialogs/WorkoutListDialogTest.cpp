@@ -2,6 +2,7 @@
 // through the frame's editing hook (faked here), after which the list shows
 // the document as it is.
 #include <QHeaderView>
+#include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -48,11 +49,13 @@ private slots:
             workout->distance = 10 - i;
             edit::AddWorkout(app_->Doc(), std::move(workout), edit::InDateOrder(45300.5 + i));
         }
-        // Every workout of the log, found afresh on each call.
+        // The workouts up to a distance, found afresh on each call.
+        longest_ = 100;
         find_ = [this] {
             std::vector<CDatabase::ConstWorkoutPos> rows;
             const CDatabase& log = app_->Doc().Log();
-            for (auto it = log.BeginWorkouts(); it != log.EndWorkouts(); ++it) rows.push_back(it);
+            for (auto it = log.BeginWorkouts(); it != log.EndWorkouts(); ++it)
+                if ((*it)->distance <= longest_) rows.push_back(it);
             return rows;
         };
     }
@@ -106,6 +109,54 @@ private slots:
         QCOMPARE(dialog.Rows().size(), std::size_t{3});
     }
 
+    // The edited workout moves in the sorted list and no longer meets the
+    // search, yet it stays the row the user is on: Enter opens it again.
+    void anEditedWorkoutKeepsItsRowAndTheSelection() {
+        WorkoutListSort sort;
+        WorkoutEditing editing;
+        CKadenzoDoc& doc = app_->Doc();
+        std::vector<double> opened;
+        double newDistance = 21.1;
+        editing.editWorkout = [&](CDatabase::ConstWorkoutPos position, QWidget*) {
+            opened.push_back((*position)->date);
+            CWorkOut changed(**position, true);
+            changed.distance = newDistance;
+            return edit::ReplaceWorkout(doc, position, changed);
+        };
+        longest_ = 9.5;
+        CWorkoutListDialog dialog(doc, find_, sort, editing);
+        auto* count = dialog.findChild<QLabel*>();
+        QCOMPARE(count->text(), QStringLiteral("2 workouts"));
+        dialog.SortBy(3);
+        QCOMPARE(Column(dialog, 3), (QStringList{"8.0km", "9.0km"}));
+        dialog.List()->setCurrentItem(dialog.List()->topLevelItem(0));
+        QTest::keyClick(dialog.List(), Qt::Key_Return);
+        QCOMPARE(Column(dialog, 3), (QStringList{"9.0km", "21.1km"}));
+        QCOMPARE(dialog.List()->currentItem()->text(0), QStringLiteral("11.01.2024"));
+        QCOMPARE(dialog.List()->selectedItems().size(), qsizetype{1});
+        newDistance = 30;
+        QTest::keyClick(dialog.List(), Qt::Key_Return);
+        QCOMPARE(opened, (std::vector<double>{45302.5, 45302.5}));
+        QCOMPARE(dialog.List()->currentItem()->text(3), QStringLiteral("30.0km"));
+
+        // Undo replaces the log, as a file does: what the search finds is shown.
+        doc.Undo();
+        QCOMPARE(Column(dialog, 3), (QStringList{"9.0km"}));
+        QCOMPARE(count->text(), QStringLiteral("1 workout"));
+
+        // Opened and left unchanged, a workout is not kept: changed elsewhere
+        // so that the search misses it, it goes.
+        editing.editWorkout = [&](CDatabase::ConstWorkoutPos, QWidget*) { return false; };
+        dialog.List()->setCurrentItem(dialog.List()->topLevelItem(0));
+        dialog.OpenSelected();
+        auto first = doc.Log().BeginWorkouts();
+        CWorkOut longer(**std::next(first), true);
+        longer.distance = 12;
+        edit::ReplaceWorkout(doc, std::next(first), longer);
+        QCOMPARE(dialog.List()->topLevelItemCount(), 0);
+        QCOMPARE(count->text(), QStringLiteral("0 workouts"));
+    }
+
 private:
     static QStringList Column(const CWorkoutListDialog& dialog, int column) {
         QStringList texts;
@@ -115,6 +166,7 @@ private:
     }
 
     std::unique_ptr<AppFixture> app_;
+    double longest_ = 0;  // the search finds workouts up to this distance
     CWorkoutListDialog::FindRows find_;
 };
 

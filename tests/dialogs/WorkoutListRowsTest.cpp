@@ -108,5 +108,26 @@ TEST_F(WorkoutListRowsTest, SortingByAColumnAndBack) {
     EXPECT_EQ(Sorted(sort), (std::vector<long>{0, 2, 1, 3}));
 }
 
+// Workouts edited from the list join what the search found, in the log's
+// order; one that left the log or is found anyway adds nothing.
+TEST_F(WorkoutListRowsTest, EditedWorkoutsStayInTheList) {
+    for (double date : {45352.5, 45353.5, 45354.5, 45355.5}) Add(date, 1, 9);
+    const std::vector<CDatabase::ConstWorkoutPos> all = Rows();
+    const CDatabase::WorkoutHandle gone = log.HandleOf(all[3]);
+    log.RemoveWorkout(log.MutablePosition(all[3]));
+    const auto Offsets = [this](const std::vector<CDatabase::ConstWorkoutPos>& rows) {
+        std::vector<long> offsets;
+        const CDatabase& shown = log;
+        for (auto row : rows) offsets.push_back(std::distance(shown.BeginWorkouts(), row));
+        return offsets;
+    };
+    const std::vector<CDatabase::ConstWorkoutPos> found = {all[2]};
+    EXPECT_EQ(Offsets(KeepEditedRows(found, log, {})), (std::vector<long>{2}));
+    EXPECT_EQ(Offsets(KeepEditedRows(found, log, {log.HandleOf(all[2]), gone})),
+              (std::vector<long>{2}));
+    EXPECT_EQ(Offsets(KeepEditedRows(found, log, {gone, log.HandleOf(all[0])})),
+              (std::vector<long>{0, 2}));
+}
+
 }  // namespace
 }  // namespace kadenzo

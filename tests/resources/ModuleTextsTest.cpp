@@ -20,7 +20,9 @@ const std::vector<std::pair<int, std::string>> kFormattedTexts = {
     {33000, "ii"},       {33010, "ff"}, {33016, "s"}, {33024, "i"},   {33036, "s"},
     {33037, "fs"},       {33038, "f"},  {33039, "f"}, {33040, "ifs"}, {33041, "is"},
     {33042, "sss"},      {33056, "s"},  {33057, "i"}, {33108, "s"},   {33111, "iiii"},
-    {33112, "iiiiiiii"}, {33114, "f"},  {34040, "s"}, {34041, "s"},   {34042, "s"}};
+    {33112, "iiiiiiii"}, {33114, "f"},  {34040, "s"}, {34041, "s"},   {34042, "s"},
+    {34431, "i"},        {34703, "i"},  {34704, "if"}, {34930, ""},   {34931, "i"},
+    {34932, "if"}};
 
 // The arguments a printf format consumes, as i/f/s, or "?" for a conversion the
 // program's formatter does not offer (and "*" widths, which callers never pass).
