@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "Archive.h"
 #include "ControlId.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
@@ -37,6 +38,22 @@ constexpr Tab kTabs[] = {
     {IDS_TAB_EVENT_KINDS, LibraryList::EventKinds},
 };
 
+// The seven lists as a file stores them, but not the id counters: a new row
+// given up again leaves no change behind.
+std::vector<std::uint8_t> ListBytes(const CLibrary& library) {
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::Mode::Store);
+    library.categories.Store(ar);
+    library.intensities.Store(ar);
+    library.sports.Store(ar);
+    library.subSports.Store(ar);
+    library.tracks.Store(ar);
+    library.workoutTemplates.Store(ar);
+    library.eventKinds.Store(ar);
+    ar.Close();
+    return stream.TakeBytes();
+}
+
 }  // namespace
 
 CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialogs,
@@ -45,7 +62,8 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
       doc_(doc),
       dialogs_(dialogs),
       libraryPath_(std::move(libraryPath)),
-      copy_(doc.Library().Clone()) {
+      copy_(doc.Library().Clone()),
+      openedWith_(ListBytes(*copy_)) {
     setWindowTitle(Text(kLibraryEditorTitle));
     SetControlId(this, IDD_LIBRARY_EDITOR);
     for (const Tab& tab : kTabs)
@@ -102,6 +120,20 @@ void CLibraryEditorDialog::ShowTab(int index) {
     }
     shownTab_ = index;
     panel_->SetModel(lists_[static_cast<std::size_t>(index)].get());
+}
+
+bool CLibraryEditorDialog::HasChanges() const {
+    if (!copy_) return false;
+    return panel_->Grid().HoldsEdit() || ListBytes(*copy_) != openedWith_;
+}
+
+void CLibraryEditorDialog::reject() {
+    // A cell still open counts as typed.
+    panel_->View()->CommitOpenEditor();
+    if (!viewOnly_ && HasChanges() &&
+        !dialogs_.AskYesNo(Text(IDS_DISCARD_LIBRARY_CHANGES), UserDialogs::Icon::Question))
+        return;
+    QDialog::reject();
 }
 
 void CLibraryEditorDialog::accept() {

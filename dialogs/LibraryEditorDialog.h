@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,13 +42,20 @@ public:
 
     // Shows the list of a tab, unless the row being edited may not be left.
     void ShowTab(int index);
+    // True when the copy or the row being edited differs from the library
+    // the editor opened with.
+    bool HasChanges() const;
     void accept() override;
+    // Cancel, Escape and the close box: changes are dropped only when the
+    // user agrees.
+    void reject() override;
 
 private:
     CKadenzoDoc& doc_;
     UserDialogs& dialogs_;
     std::string libraryPath_;
     std::unique_ptr<CLibrary> copy_;
+    std::vector<std::uint8_t> openedWith_;  // the lists' bytes at opening
     std::vector<std::unique_ptr<LibraryListModel>> lists_;  // by tab
     int shownTab_ = 0;
     bool viewOnly_ = false;

@@ -172,6 +172,13 @@ std::optional<std::size_t> LibraryGrid::BeginEdit(std::size_t row) {
     return row;
 }
 
+bool LibraryGrid::HoldsEdit() const {
+    if (!editing_ || !model_) return false;
+    for (std::size_t column = 0; column < ColumnCount(); ++column)
+        if (!(cells_[*editing_][column] == model_->GetCell(*editing_, column))) return true;
+    return false;
+}
+
 void LibraryGrid::Escape() {
     if (changing_ || !editing_ || !model_) return;
     const std::size_t row = *editing_;

@@ -79,6 +79,8 @@ public:
     // Leaves the row being edited as moving to another row would; false
     // when it may not be left.
     bool FinishEditing();
+    // True when the row being edited holds values its item has not taken yet.
+    bool HoldsEdit() const;
     // Undoes the edit of the row being edited: a new item goes again, an
     // existing one shows its stored values.
     void Escape();

@@ -167,10 +167,10 @@ Column<T> SportColumn(const CLibrary& library) {
             [&library] { return ChoicesOf(library.sports); }};
 }
 
-// An empty name is refused with 33044 (the track list historically uses 33043).
-auto NameRequired(std::uint32_t message = kMessageNameMissing) {
-    return [message](const std::vector<CellValue>& cells) -> std::uint32_t {
-        return cells[0].text.empty() ? message : 0;
+// An empty name is refused: every list says that the name is missing.
+auto NameRequired() {
+    return [](const std::vector<CellValue>& cells) -> std::uint32_t {
+        return cells[0].text.empty() ? kMessageNameMissing : 0;
     };
 }
 
@@ -255,7 +255,7 @@ std::unique_ptr<LibraryListModel> Tracks(CLibrary& library, const CDatabase* log
         [log](const CLibTrack& t) {
             return AnyWorkout(log, [&](const CWorkOut& w) { return w.trackId == t.id; });
         },
-        NameRequired(kMessageInUse)};
+        NameRequired()};
     return std::make_unique<ListModel<CLibTrack>>(library.tracks, std::move(rules));
 }
 

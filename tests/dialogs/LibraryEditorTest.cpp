@@ -28,6 +28,7 @@ namespace {
 // Tabs of the editor.
 constexpr int kCategories = 0;
 constexpr int kSports = 2;
+constexpr int kTracks = 4;
 constexpr int kTemplates = 5;
 
 using kadenzo::test::AddItem;
@@ -123,6 +124,55 @@ private slots:
         QCOMPARE(dialog.Copy()->workoutTemplates[1].categoryId, 2u);
     }
 
+    // A new track with a distance but no name is refused for its name.
+    void aTrackWithoutANameAsksForTheName() {
+        CLibraryEditorDialog dialog(app_->Doc(), app_->dialogs, libraryPath_);
+        dialog.show();
+        dialog.Tabs()->setCurrentIndex(kTracks);
+        CLibraryGridView* view = dialog.Panel()->View();
+        CLibraryGridModel& model = dialog.Panel()->Model();
+        view->setCurrentIndex(model.index(0, 2));
+        QVERIFY(model.setData(model.index(0, 2), QStringLiteral("12,5")));
+        view->setCurrentIndex(model.index(1, 0));
+        QCOMPARE(view->currentIndex().row(), 0);
+        QCOMPARE(dialog.Panel()->MessageLine()->text(), Text(IDS_NAME_MISSING));
+    }
+
+    // Cancel, Escape and the close box ask before changes are dropped, and
+    // only when there are some: a new row given up again is none.
+    void closingAsksBeforeDroppingChanges() {
+        CLibraryEditorDialog dialog(app_->Doc(), app_->dialogs, libraryPath_);
+        dialog.show();
+        CLibraryGridView* view = dialog.Panel()->View();
+        CLibraryGridModel& model = dialog.Panel()->Model();
+        view->setCurrentIndex(model.index(2, 0));
+        QVERIFY(model.setData(model.index(2, 0), QStringLiteral("Tempo")));
+        QTest::keyClick(view, Qt::Key_Escape);  // takes the new row back
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(dialog.isHidden());
+        QVERIFY(app_->dialogs.questions.empty());
+
+        // A value typed but not yet handed to its item counts, too.
+        dialog.show();
+        view->setCurrentIndex(model.index(1, 0));
+        QVERIFY(model.setData(model.index(1, 0), QStringLiteral("Sprint")));
+        app_->dialogs.yesNo = {false};
+        dialog.reject();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
+        QCOMPARE(app_->dialogs.questions[0].text, Text(IDS_DISCARD_LIBRARY_CHANGES));
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Sprint"));
+        view->setCurrentIndex(model.index(0, 0));  // the row is left: the item takes it
+        QCOMPARE(dialog.Copy()->categories[1].name, std::string("Sprint"));
+        app_->dialogs.yesNo = {true};
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(dialog.isHidden());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(app_->dialogs.questions.size(), std::size_t{2});
+        QCOMPARE(app_->Doc().Library().GetCategoryName(2), std::string("Speed"));
+    }
+
     void theDeleteKeyDeletesWholeRowsNotInUse() {
         CLibraryEditorDialog dialog(app_->Doc(), app_->dialogs, libraryPath_);
         dialog.show();
@@ -208,6 +258,7 @@ private slots:
             CLibraryEditorDialog dialog(doc, app_->dialogs, libraryPath_);
             dialog.Panel()->Model().setData(dialog.Panel()->Model().index(0, 0),
                                             QStringLiteral("Y"));
+            app_->dialogs.yesNo = {true};  // discard the changes
             dialog.reject();
         }
         QCOMPARE(doc.Library().GetCategoryName(1), std::string("Base"));
