@@ -31,6 +31,9 @@ double RoundDown(double value, int decimals);
 std::string FormatDate(int day, int month, int year);
 // "dd.mm.yyyy" of a calendar date (the time of day is not shown).
 std::string FormatDate(const DateParts& date);
+// The same form spelt for a Qt date picker, so that a picker shows dates as
+// every other place does.
+inline constexpr char kDatePickerFormat[] = "dd.MM.yyyy";
 // Replaces each "," between two digits by "." so that "12,5" reads as 12.5.
 std::string NormaliseDecimalComma(std::string text);
 // Darker (percent >= 1) or lighter (percent <= 0) shade of a 0x00BBGGRR colour;

@@ -1,7 +1,6 @@
 #include "SearchCriteria.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "DateTime.h"
 #include "Formats.h"
@@ -76,9 +75,7 @@ std::optional<SearchCriterion> DateCriterion(SearchProperty property, SearchOper
     const double noon = NoonOfDayNumber(dayNumber);
     const std::optional<DateParts> parts = PartsFromDateTime(noon);
     if (!criterion || !parts) return std::nullopt;
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", parts->year, parts->month, parts->day);
-    criterion->display = text;
+    criterion->display = FormatDate(*parts);
     criterion->number = noon;
     return criterion;
 }

@@ -18,6 +18,7 @@
 #include "CoreText.h"
 #include "Cp1252.h"
 #include "DateTime.h"
+#include "Formats.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
 #include "Texts.h"
@@ -149,7 +150,7 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
         case SearchValueType::Date: {
             auto* date = new QDateEdit(DateOfDay(doc_.Context().Today()), valuePlace_);
             date->setCalendarPopup(true);
-            date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+            date->setDisplayFormat(QString::fromLatin1(kDatePickerFormat));
             value_ = date;
             break;
         }

@@ -62,7 +62,13 @@ private slots:
         QVERIFY(!dialog_->CriterionFromControls());
         QVERIFY(operator_->isHidden());
         Choose(kDateEntry);
-        QVERIFY(Child<QDateEdit>(IDC_SEARCH_VALUE));
+        // The picker and the criterion's row show dates as the whole program does.
+        auto* date = Child<QDateEdit>(IDC_SEARCH_VALUE);
+        QVERIFY(date);
+        date->setDate(QDate(2024, 3, 1));
+        QCOMPARE(date->text(), QStringLiteral("01.03.2024"));
+        Click(IDC_SEARCH_ADD);
+        QCOMPARE(list_->topLevelItem(0)->text(2), QStringLiteral("01.03.2024"));
         QCOMPARE(Operators(), (QStringList{Text(IDS_OP_NOT_LESS), Text(IDS_OP_NOT_GREATER),
                                            Text(IDS_OP_EQUAL)}));
         Choose(kCommentEntry);

@@ -63,7 +63,7 @@ TEST(SearchCriteriaTest, ComparisonsNotOfferedMakeNoCriterion) {
     EXPECT_FALSE(TypedCriterion(SearchProperty::Distance, O::Contains, "5"));
     EXPECT_FALSE(ItemCriterion(SearchProperty::Sport, O::AtLeast, 1, "Run"));
     EXPECT_FALSE(TypedCriterion(SearchProperty::Sport, O::Equal, "1"));  // not typed
-    EXPECT_EQ(DateCriterion(SearchProperty::Date, O::Equal, kToday)->display, "2024-03-01");
+    EXPECT_EQ(DateCriterion(SearchProperty::Date, O::Equal, kToday)->display, "01.03.2024");
 }
 
 TEST(SearchCriteriaTest, TypedValuesReadAsTheDialogReadsThem) {
