@@ -198,10 +198,16 @@ class Program:
         pyatspi = self.pyatspi
         window = self.window_of(acc)
         if not window.getState().contains(pyatspi.STATE_ACTIVE):
-            # A click at the window's edge, where its margin is: Qt makes a
-            # clicked window active.
-            x, y, _, _ = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            pyatspi.Registry.generateMouseEvent(x + 2, y + 2, "b1c")
+            # Qt makes a clicked window active. Click where a click does
+            # nothing else: the main window's status bar, a dialog's margin.
+            bar = [c for c in window if c is not None and c.getRoleName() == "status bar"]
+            x, y, width, height = (bar or [window])[0].queryComponent().getExtents(
+                pyatspi.DESKTOP_COORDS)
+            if bar:
+                x, y = x + width // 2, y + height // 2
+            else:
+                x, y = x + 2, y + 2
+            pyatspi.Registry.generateMouseEvent(x, y, "b1c")
             self.wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE),
                           f"{window.name!r} to become active", timeout)
         if acc is not window:
@@ -389,23 +395,43 @@ def _missing_tools():
     return missing
 
 
+def _start_xvfb(screen, log, attempts=20):
+    """An Xvfb on a display of its own; returns it and its number, or None.
+    The number is chosen here, at random, rather than by Xvfb: servers that
+    pick one themselves at the same moment can take each other's socket,
+    while a named display is claimed by its lock file first, so a taken one
+    only fails. Xvfb writes the number to -displayfd once it accepts
+    clients. Without -noreset the server resets when its first client (the
+    accessibility bus launcher) leaves, refusing the program meanwhile."""
+    import random
+    for _ in range(attempts):
+        display = str(random.randrange(200, 2000))
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", f":{display}", "-displayfd", str(write_end),
+                                 "-screen", "0", f"{screen[0]}x{screen[1]}x24",
+                                 "-nolisten", "tcp", "-noreset"],
+                                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            ready = pipe.readline().strip()
+        if ready == display:
+            return xvfb, display
+        xvfb.wait()
+    return None, None
+
+
 def _outer(script, arguments, screen, timeout):
     """Starts an X server of its own and runs the script once more inside a
     session bus on it."""
-    read_end, write_end = os.pipe()
     x_log = tempfile.TemporaryFile("w+")
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             f"{screen[0]}x{screen[1]}x24", "-nolisten", "tcp"],
-                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=x_log)
-    os.close(write_end)
+    xvfb, display = _start_xvfb(screen, x_log)
+    if xvfb is None:
+        x_log.seek(0)
+        print(f"kadenzo-e2e: Xvfb did not start:\n{x_log.read()}", file=sys.stderr)
+        return 1
     # The buses' own chatter (fd limits, activations) would bury a report.
     bus_log = tempfile.TemporaryFile("w+")
     try:
-        with os.fdopen(read_end) as pipe:
-            display = pipe.readline().strip()
-        if not display:
-            print("kadenzo-e2e: Xvfb did not start", file=sys.stderr)
-            return 1
         env = dict(os.environ, DISPLAY=f":{display}", **{INNER: "1"})
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         env.pop("AT_SPI_BUS_ADDRESS", None)
