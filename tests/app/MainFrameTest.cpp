@@ -229,6 +229,23 @@ private slots:
         QCOMPARE(first->text(), QStringLiteral("&1 season.kdz"));
         QVERIFY(!frame_->Action(ID_FILE_MRU_FILE1 + 1)->isVisible());
     }
+
+    // A diary opened from the list goes to its top, in the menu and in the
+    // settings the next start reads.
+    void aDiaryOpenedFromTheListGoesToItsTop() {
+        MakeFrame();
+        const QStringList names = {"spring.kdz", "summer.kdz", "autumn.kdz"};
+        for (const QString& name : names) QVERIFY(app_->document->SaveTo(app_->PathOf(name)));
+        QCOMPARE(frame_->Action(ID_FILE_MRU_FILE1 + 2)->text(), QStringLiteral("&3 spring.kdz"));
+        QVERIFY(frame_->Execute(ID_FILE_MRU_FILE1 + 2));
+        QCOMPARE(app_->document->PathName(), app_->PathOf(names[0]));
+        QCOMPARE(frame_->Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 spring.kdz"));
+        QCOMPARE(frame_->Action(ID_FILE_MRU_FILE1 + 2)->text(), QStringLiteral("&3 summer.kdz"));
+        RecentFileList stored;
+        stored.Read(*app_->settings);
+        QCOMPARE(stored.Files(), (QStringList{app_->PathOf(names[0]), app_->PathOf(names[2]),
+                                              app_->PathOf(names[1])}));
+    }
 };
 
 QTEST_MAIN(MainFrameTest)

@@ -204,6 +204,28 @@ private slots:
         QCOMPARE(app->Document()->Title(), app->Module()->QText(33060));
     }
 
+    // A diary named on the command line, here relative to the current folder,
+    // goes to the top of the recent files, as one opened in the program does.
+    void aDiaryOnTheCommandLineGoesToTheTopOfTheRecentFiles() {
+        CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
+        const QStringList diaries = {currentDir_->filePath(QStringLiteral("base.kdz")),
+                                     currentDir_->filePath(QStringLiteral("build.kdz"))};
+        {
+            auto app = MakeApp();
+            QVERIFY(app->InitInstance({}));
+            for (const QString& diary : diaries) QVERIFY(app->Document()->SaveTo(diary));
+            app->ExitInstance();
+        }
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({QStringLiteral("base.kdz")}));
+        QCOMPARE(app->Document()->PathName(), diaries[0]);
+        QCOMPARE(app->Document()->RecentFiles().Files(), (QStringList{diaries[0], diaries[1]}));
+        QSettings stored(SettingsPath(), QSettings::IniFormat);
+        RecentFileList next;
+        next.Read(stored);
+        QCOMPARE(next.Files(), app->Document()->RecentFiles().Files());
+    }
+
     void exportWritesTheLibraryOrReportsThePath() {
         CopyBuilt(programDir_->path(), {"rcus.rcc", "library.dat"});
         auto app = MakeApp();
