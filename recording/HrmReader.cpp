@@ -43,7 +43,7 @@ public:
     HrmParser(CRecording& recording, const RecordingReadContext& context)
         : recording_(recording), units_(context.units), now_(context.now) {}
 
-    void Parse(std::string_view bytes);
+    LoadResult Parse(std::string_view bytes);
 
 private:
     enum class Section { kNone, kParams, kData };
@@ -51,7 +51,7 @@ private:
     void ParamLine(std::string_view line);
     // False when the sample array is full and reading stops.
     bool DataRow(std::string_view line);
-    void Finish();
+    LoadResult Finish();
 
     CRecording& recording_;
     const UnitSettings units_;
@@ -66,11 +66,13 @@ private:
     // limits the rows read but is never allocated up front.
     std::int64_t capacity_ = std::numeric_limits<std::int64_t>::max();
     std::int64_t rows_ = 0;
+    bool full_ = false;            // reading stopped at the capacity
+    bool lastRowUnended_ = false;  // the last row stored had no line end
     std::int64_t elapsed_ = 0;
     float distance_ = 0.0f;  // metres, accumulated from speed
 };
 
-void HrmParser::Parse(std::string_view bytes) {
+LoadResult HrmParser::Parse(std::string_view bytes) {
     std::vector<RecordingSample>& samples = recording_.samples;
     samples.clear();
     recording_.flags = 0;
@@ -95,12 +97,17 @@ void HrmParser::Parse(std::string_view bytes) {
         if (section_ == Section::kData && samples.empty())
             lineEstimate_ = static_cast<std::size_t>(
                 std::count(text.begin() + static_cast<long>(lines.Offset()), text.end(), '\n'));
-        if (section_ == Section::kParams)
+        if (section_ == Section::kParams) {
             ParamLine(line);
-        else if (section_ == Section::kData && !DataRow(line))
-            break;
+        } else if (section_ == Section::kData) {
+            if (!DataRow(line)) {
+                full_ = true;
+                break;
+            }
+            lastRowUnended_ = !piece.ends_with('\n');
+        }
     }
-    Finish();
+    return Finish();
 }
 
 void HrmParser::ParamLine(std::string_view line) {
@@ -167,27 +174,39 @@ bool HrmParser::DataRow(std::string_view line) {
     return true;
 }
 
-void HrmParser::Finish() {
+LoadResult HrmParser::Finish() {
     std::vector<RecordingSample>& samples = recording_.samples;
+    // Devices write one row more than the length holds, and the last row's
+    // time is the length. Data that end more than an interval before it were
+    // cut off (a copy or transfer broken off): the rows keep their own times,
+    // and a last row without its line end lost its later columns, so it goes.
+    const bool cut = section_ == Section::kData && lengthSet_ && !full_ &&
+                     std::int64_t{length_} - rows_ * interval_ > interval_;
+    if (cut && lastRowUnended_ && samples.size() > 1) samples.pop_back();
     if (samples.size() < 2) {
         samples.clear();  // no data row: nothing to show
-        return;
+    } else {
+        for (int c = 0; c < kChannelCount; ++c) samples[0].SetChannel(c, samples[1].Channel(c));
+        if (lengthSet_ && !cut) samples.back().time = length_;
     }
-    for (int c = 0; c < kChannelCount; ++c) samples[0].SetChannel(c, samples[1].Channel(c));
-    if (lengthSet_) samples.back().time = length_;
+    if (!cut) return {};
+    const std::int32_t end = samples.empty() ? 0 : samples.back().time;
+    return {LoadStatus::kCutShort, "is cut short: its data end after " + std::to_string(end) +
+                                       " s of the " + std::to_string(length_) +
+                                       " s its header declares"};
 }
 
 }  // namespace
 
-void ReadHrm(CRecording& recording, std::string_view bytes, const RecordingReadContext& context) {
-    HrmParser(recording, context).Parse(bytes);
+LoadResult ReadHrm(CRecording& recording, std::string_view bytes,
+                   const RecordingReadContext& context) {
+    return HrmParser(recording, context).Parse(bytes);
 }
 
-LoadStatus LoadHrm(CRecording& recording, std::string path, const RecordingReadContext& context) {
+LoadResult LoadHrm(CRecording& recording, std::string path, const RecordingReadContext& context) {
     std::optional<std::string> bytes = ReadRecordingFile(path);
-    if (!bytes) return LoadStatus::kCannotOpen;
-    ReadHrm(recording, *bytes, context);
-    return LoadStatus::kLoaded;
+    if (!bytes) return {LoadStatus::kCannotOpen, UnreadableFileMessage(path)};
+    return ReadHrm(recording, *bytes, context);
 }
 
 }  // namespace kadenzo

@@ -71,7 +71,7 @@ std::string UnreadableFileMessage(const std::string& path) {
 LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context) {
     recording.Clear();
-    // The older readers answer with a bare status: they read whatever follows
+    // The HAC readers answer with a bare status: they read whatever follows
     // the one signature they check, the TOUR1 one.
     auto described = [&](LoadStatus status) -> LoadResult {
         if (status == LoadStatus::kCannotOpen) return {status, UnreadableFileMessage(path)};
@@ -79,7 +79,7 @@ LoadResult LoadRecording(CRecording& recording, std::string& path,
             return {status, "is not a TOUR1 file: it does not begin with that signature"};
         return status;
     };
-    if (EndsWithNoCase(path, ".hrm")) return described(LoadHrm(recording, path, context));
+    if (EndsWithNoCase(path, ".hrm")) return LoadHrm(recording, path, context);
     if (EndsWithNoCase(path, ".tur")) return described(LoadTur(recording, path, context));
     if (EndsWithNoCase(path, ".tour")) return described(LoadTour(recording, path, context));
     if (EndsWithNoCase(path, ".fit")) return LoadFit(recording, path, context);

@@ -4,6 +4,9 @@
 recording-example.hrm   Polar text file with Windows line ends: 15 March 2004
                         10:05:30, 5 s interval, length 1:02, twelve rows of
                         heart rate, speed (tenths of km/h), cadence, altitude.
+recording-cut-short.hrm the first 256 bytes of recording-example.hrm: six whole
+                        rows and two characters of the seventh, as a copy that
+                        broke off leaves it.
 recording-pause.tur     HAC4-style file: two note lines, twelve 20-byte samples
                         every 20 s with a 100 s standstill (samples 4 to 8) and
                         temperatures below zero.
@@ -56,7 +59,7 @@ def tour():
         out += struct.pack("<B", k)
     return out
 
-for name, data in [("recording-example.hrm", hrm()), ("recording-pause.tur", tur()),
-                   ("recording-texts.tour", tour())]:
+for name, data in [("recording-example.hrm", hrm()), ("recording-cut-short.hrm", hrm()[:256]),
+                   ("recording-pause.tur", tur()), ("recording-texts.tour", tour())]:
     with open(name, "wb") as f:
         f.write(data)

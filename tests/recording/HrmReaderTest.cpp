@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "HrmReader.h"
+#include "RecordingFile.h"
 #include "RecordingFiles.h"
 
 namespace kadenzo {
@@ -105,6 +107,72 @@ TEST_F(HrmReaderTest, ReadsLikeATextModeFileThroughALineBuffer) {
     CRecording nul = Read("[Params]\nSMode=1000\n[HRData]\n120\0\t360\n"s);
     EXPECT_EQ(nul.samples[1].heartRate, 120);
     EXPECT_EQ(nul.samples[1].distance, 0);
+}
+
+// Whether two samples hold the same row: distance and every channel.
+bool SameRow(const RecordingSample& a, const RecordingSample& b) {
+    if (a.distance != b.distance) return false;
+    for (int c = 0; c < kChannelCount; ++c)
+        if (a.Channel(c) != b.Channel(c)) return false;
+    return true;
+}
+
+// A file cut at any byte of its data reads as its whole rows with their own
+// times and says it was cut, unless it lost no more than the last interval.
+TEST_F(HrmReaderTest, FileCutAnywhereInItsDataKeepsItsWholeRows) {
+    const std::optional<std::string> polar =
+        ReadRecordingFile(std::string(KADENZO_REAL_RECORDINGS) + "/s710-cycling-metric.hrm");
+    ASSERT_TRUE(polar);  // 1:13:15 at 15 s, speed and altitude, 294 rows
+    std::string windows =
+        "[Params]\r\nSMode=1010\r\nLength=0:01:00.0\r\nInterval=5\r\n[HRData]\r\n";
+    for (int k = 0; k < 13; ++k)
+        windows += std::to_string(100 + k) + "\t25" + std::to_string(k) + "\t4" +
+                   std::to_string(k) + "\r\n";
+
+    for (const std::string& file : {*polar, windows}) {
+        const std::size_t data = file.find('\n', file.find("[HRData]")) + 1;
+        CRecording whole;
+        ASSERT_EQ(ReadHrm(whole, file, context_), LoadStatus::kLoaded);
+        const std::int32_t length = whole.samples.back().time;
+        const std::int32_t interval = whole.samples[1].time;
+        const std::size_t lineEnd = file.ends_with("\r\n") ? 2 : 1;
+        for (std::size_t cut = data; cut <= file.size(); ++cut) {
+            const std::string_view part(file.data(), cut);
+            const std::size_t wholeRows = static_cast<std::size_t>(
+                std::count(part.begin() + static_cast<long>(data), part.end(), '\n'));
+            const bool unended = !part.ends_with('\n') && cut > data;
+            CRecording r;
+            const LoadResult result = ReadHrm(r, part, context_);
+            SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(file.size()));
+            if (cut >= file.size() - lineEnd) {  // complete, with or without its line end
+                ASSERT_EQ(result, LoadStatus::kLoaded);
+                ASSERT_EQ(r.count(), whole.count());
+                for (int i = 0; i < r.count(); ++i)
+                    ASSERT_TRUE(SameRow(r.samples[i], whole.samples[i])) << i;
+                EXPECT_EQ(r.samples.back().time, length);
+                continue;
+            }
+            const auto rowsSeen = static_cast<std::int32_t>(wholeRows + (unended ? 1 : 0));
+            const bool real = rowsSeen * interval + interval < length;
+            ASSERT_EQ(result, real ? LoadStatus::kCutShort : LoadStatus::kLoaded);
+            // Every row but a last one that may be the cut's half row is whole.
+            const int last = r.count() - 1;
+            for (int i = 1; i < last; ++i) {
+                ASSERT_TRUE(SameRow(r.samples[i], whole.samples[i])) << i;
+                ASSERT_EQ(r.samples[i].time, i * interval) << i;
+            }
+            if (real) {
+                EXPECT_EQ(r.count(), wholeRows == 0 ? 0 : static_cast<int>(wholeRows) + 1);
+                EXPECT_NE(result.message.find("is cut short"), std::string::npos);
+                if (last > 0) {
+                    EXPECT_TRUE(SameRow(r.samples[last], whole.samples[last]));
+                    EXPECT_EQ(r.samples[last].time, last * interval);
+                }
+            } else {
+                EXPECT_EQ(r.samples.back().time, length);  // within an interval of it
+            }
+        }
+    }
 }
 
 TEST_F(HrmReaderTest, FilesAreChosenByExtensionAndUnreadableOnesChangeNothing) {
