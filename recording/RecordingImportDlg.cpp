@@ -193,8 +193,11 @@ QString CRecordingImportDlg::Label(std::uint32_t id, const char* fallback) const
 bool CRecordingImportDlg::LoadPath(const QString& path) {
     const ImportLoad status = values_.Load(path.toStdString(), services_.now());
     if (!ImportLoaded(status)) {
-        if (status != ImportLoad::kNoFile) ReportLoadFailure(status, path);
+        // The field shows the loaded file again before the message comes up:
+        // the message takes the focus from the field, and a field still
+        // naming the failed file would load it again as it loses the focus.
         path_->setText(QString::fromStdString(values_.Path()));
+        if (status != ImportLoad::kNoFile) ReportLoadFailure(status, path);
         return false;
     }
     ShowRecording();

@@ -1,5 +1,6 @@
 // The recording import dialog on real Polar and HAC recordings, with the
 // markers moved by keys and mouse, and on files that cannot be read.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -162,16 +163,60 @@ private slots:
             QStringLiteral("Recordings of 16.04.2004 (040416*.hrm);;")));
 
         // Return in the path field loads the file instead of closing the dialog.
+        // The message takes the focus from the field, which must not load
+        // the file a second time.
+        dialog->activateWindow();
         pathEdit->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return pathEdit->hasFocus(); }));
+        dialogs_.whileShown = [&] { dialog->Chart()->setFocus(); };
         pathEdit->setText(dir.filePath(QStringLiteral("missing.hrm")));
         QTest::keyClick(pathEdit, Qt::Key_Return);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialogs_.messages.size(), std::size_t{2});
         QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
+        QCOMPARE(dialog->Figures().marker1, 10);
+        // Leaving the field with a name typed into it loads it, once.
+        pathEdit->setFocus();
+        pathEdit->setText(dir.filePath(QStringLiteral("missing.hrm")));
+        dialog->Chart()->setFocus();
+        QCOMPARE(dialogs_.messages.size(), std::size_t{3});
+        QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
+        dialogs_.whileShown = nullptr;
 
         // A stored path whose file has gone is reported as the dialog opens.
         Open({dir.filePath(QStringLiteral("gone.hrm")).toStdString(), 0, 4, 9});
-        QCOMPARE(dialogs_.messages.size(), std::size_t{3});
+        QCOMPARE(dialogs_.messages.size(), std::size_t{4});
+    }
+
+    void cutShortPolarFileIsShownUpToTheCutWithOneNote() {
+        QFile real(QString::fromStdString(RealFile("s725-cycling-metric.hrm")));
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QTemporaryDir dir;
+        const QString cut = dir.filePath(QStringLiteral("050416.hrm"));
+        QFile file(cut);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(real.read(8000));  // 603 whole rows and a half one of 3720
+        file.close();
+
+        auto dialog = Open({"", *NoonOfDay(2005, 4, 16), -1, -1});
+        auto* pathEdit = Find<QLineEdit>(*dialog, IDC_IMPORT_PATH);
+        // Read out by screen readers from its label.
+        QCOMPARE(QAccessible::queryAccessibleInterface(pathEdit)->text(QAccessible::Name),
+                 QStringLiteral("Recording:"));
+        dialog->activateWindow();
+        pathEdit->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return pathEdit->hasFocus(); }));
+        dialogs_.whileShown = [&] { dialog->Chart()->setFocus(); };
+        pathEdit->setText(cut);
+        QTest::keyClick(pathEdit, Qt::Key_Return);
+        dialogs_.whileShown = nullptr;
+        QCOMPARE(dialogs_.messages.size(), std::size_t{1});
+        QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("ends early")));
+        QCOMPARE(pathEdit->text(), cut);
+        const CRecording& recording = dialog->Values().Recording();
+        QCOMPARE(recording.count(), 604);
+        QCOMPARE(recording.samples.back().time, 603 * 5);  // not stretched to 5:09:58
+        QCOMPARE(dialog->Figures().whole.duration, 3015.0f);
     }
 
     void browseStartsInTheLastFolderAndLoadsTheChoice() {
