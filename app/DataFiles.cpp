@@ -26,11 +26,25 @@ QString FindDataFile(const QString& programDirectory, const QString& name) {
     return {};
 }
 
-QString ManualFileName(const QString& language) {
-    // A language code is a few lower-case letters; anything else gets the English manual.
+namespace {
+
+// A language code is a few lower-case letters; English is the default and
+// its files carry no code.
+bool IsOtherLanguage(const QString& language) {
     static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
-    if (language == QLatin1String("en") || !code.match(language).hasMatch())
-        return QStringLiteral("kadenzo.pdf");
+    return language != QLatin1String("en") && code.match(language).hasMatch();
+}
+
+}  // namespace
+
+QString LanguageStarterLibrary(const QString& dataDirectory, const QString& language) {
+    if (!IsOtherLanguage(language)) return {};
+    const QFileInfo file(QDir(dataDirectory), QStringLiteral("library-%1.dat").arg(language));
+    return file.isFile() ? QDir::cleanPath(file.absoluteFilePath()) : QString();
+}
+
+QString ManualFileName(const QString& language) {
+    if (!IsOtherLanguage(language)) return QStringLiteral("kadenzo.pdf");
     return QStringLiteral("kadenzo-%1.pdf").arg(language);
 }
 

@@ -14,6 +14,12 @@ QString DataDirectory(const QString& programDirectory);
 // <programDirectory>/ (the build tree). Empty when neither holds it.
 QString FindDataFile(const QString& programDirectory, const QString& name);
 
+// The starter library shipped for a language module ("library-de.dat"
+// beside "library.dat"), in dataDirectory (ending with '/'); empty for
+// English, for a language without one of its own, and for anything that is
+// no language code.
+QString LanguageStarterLibrary(const QString& dataDirectory, const QString& language);
+
 // The user manual's file name for a language module ("en", "de").
 QString ManualFileName(const QString& language);
 // The manual in the module's language, else the English one; empty when

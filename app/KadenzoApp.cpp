@@ -139,7 +139,15 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
 bool CKadenzoApp::EnsureLibrary() {
     const std::string dataDirectory =
         QFile::encodeName(DataDirectory(options_.programDirectory)).toStdString();
-    const std::string path = GetLibraryFilePath(dataDirectory);
+    std::string path = GetLibraryFilePath(dataDirectory);
+    // Until the user keeps a library.dat of their own in the current folder,
+    // a German program starts from the German starter library: same ids,
+    // German names. The library editor saves back to the file it came from.
+    if (path != kLocalLibraryFile) {
+        const QString starter = LanguageStarterLibrary(
+            DataDirectory(options_.programDirectory), module_->Language());
+        if (!starter.isEmpty()) path = QFile::encodeName(starter).toStdString();
+    }
     libraryPath_ = path;
     std::unique_ptr<CLibrary> library = LoadLibraryFile(path);
     if (!library) {

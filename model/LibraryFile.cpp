@@ -9,7 +9,7 @@
 namespace kadenzo {
 
 std::string GetLibraryFilePath(const std::string& dataDirectory) {
-    const char* local = "./library.dat";
+    const char* local = kLocalLibraryFile;
     std::error_code ignored;
     if (std::filesystem::is_regular_file(local, ignored) && ::access(local, R_OK) == 0)
         return local;

@@ -8,7 +8,10 @@
 
 namespace kadenzo {
 
-// "./library.dat" when that file exists and is readable, otherwise
+// The user's own library in the current folder.
+inline constexpr const char* kLocalLibraryFile = "./library.dat";
+
+// kLocalLibraryFile when that file exists and is readable, otherwise
 // "library.dat" in dataDirectory (a folder path ending with '/').
 std::string GetLibraryFilePath(const std::string& dataDirectory);
 

@@ -1,5 +1,6 @@
 // The document subcommands: dump, load, info and demo.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -17,6 +18,8 @@
 
 namespace kadenzo::tool {
 namespace {
+
+namespace fs = std::filesystem;
 
 bool Usage(const Args& args, std::size_t count, const char* usage) {
     if (args.size() == count) return true;
@@ -67,8 +70,38 @@ int Info(const Args& args) {
 }
 
 int Demo(const Args& args) {
-    if (!Usage(args, 1, "demo OUT")) return 2;
-    Save(MakeDemoDiary(SystemNow()), args[0]);
+    const auto usage = [] {
+        std::fputs("usage: kadenzo-tool demo OUT [--german]\n", stderr);
+        return 2;
+    };
+    DemoOptions options;
+    std::string out;
+    for (const std::string& arg : args) {
+        if (arg == "--german") {
+            options.german = true;
+        } else if (out.empty() && !arg.empty() && arg.front() != '-') {
+            out = arg;
+        } else {
+            return usage();
+        }
+    }
+    if (out.empty()) return usage();
+    // The recordings lie in a folder beside the diary, named after it, and
+    // the workouts name them by absolute path, so that the import dialog
+    // reopens them from wherever the program starts.
+    const fs::path diary = fs::absolute(fs::path(out));
+    const fs::path folder = diary.parent_path() / (diary.stem().string() + "-recordings");
+    options.recordingFolder = folder.string();
+    DemoDiary demo = MakeDemo(SystemNow(), options);
+    fs::create_directories(folder);
+    for (const DemoRecording& recording : demo.recordings) {
+        const fs::path path = folder / recording.fileName;
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(recording.bytes.data(), static_cast<std::streamsize>(recording.bytes.size()));
+        file.close();
+        if (!file) throw std::runtime_error("cannot write '" + path.string() + "'");
+    }
+    Save(std::move(demo.contents), out);
     return 0;
 }
 

@@ -19,7 +19,7 @@ constexpr Command kCommands[] = {
     {"library-dump", "library-dump FILE", kadenzo::tool::LibraryDump},
     {"library-load", "library-load JSON OUT", kadenzo::tool::LibraryLoad},
     {"info", "info FILE", kadenzo::tool::Info},
-    {"demo", "demo OUT", kadenzo::tool::Demo},
+    {"demo", "demo OUT [--german]", kadenzo::tool::Demo},
     {"recording", "recording FILE [--imperial]", kadenzo::tool::Recording},
     {"legacy-import", "legacy-import DSN OUT", kadenzo::tool::LegacyImport},
     {"analysis",

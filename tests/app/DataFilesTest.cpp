@@ -57,6 +57,16 @@ private slots:
         QCOMPARE(FindManual(Bin(), "de"), Bin() + "/kadenzo-de.pdf");
     }
 
+    void starterLibraryOfTheLanguage() {
+        const QString data = Share(QString());
+        Touch(Share("library-de.dat"));
+        Touch(Share("library-en.dat"));
+        QCOMPARE(LanguageStarterLibrary(data, "de"), Share("library-de.dat"));
+        QCOMPARE(LanguageStarterLibrary(data, "en"), QString());
+        QCOMPARE(LanguageStarterLibrary(data, "fr"), QString());
+        QCOMPARE(LanguageStarterLibrary(data, "../de"), QString());
+    }
+
     // The command is offered only while there is a manual to open.
     void manualCommandFollowsTheFile() {
         CopyBuilt(Bin(), {"rcge.rcc", "library.dat"});

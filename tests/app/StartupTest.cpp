@@ -2,6 +2,7 @@
 // library, the exits with their messages, settings that survive a restart.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,6 +97,40 @@ private slots:
         auto app = MakeApp();
         QVERIFY(app->InitInstance({}));
         QCOMPARE(app->Context().library->sports[0].name, std::string("In the current folder"));
+    }
+
+    // The German program starts from the German starter library until the
+    // user has a library.dat of their own; every other case keeps library.dat.
+    void starterLibraryFollowsTheModule_data() {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<bool>("germanStarterShipped");
+        QTest::addColumn<bool>("ownLibrary");
+        QTest::addColumn<QString>("sport");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("German") << "rcge.rcc" << true << false << "Laufen" << "library-de.dat";
+        QTest::newRow("English") << "rcus.rcc" << true << false << "Running" << "library.dat";
+        QTest::newRow("German, no German starter")
+            << "rcge.rcc" << false << false << "Running" << "library.dat";
+        QTest::newRow("German, own library")
+            << "rcge.rcc" << true << true << "Mine" << "library.dat";
+    }
+
+    void starterLibraryFollowsTheModule() {
+        QFETCH(QString, module);
+        QFETCH(bool, germanStarterShipped);
+        QFETCH(bool, ownLibrary);
+        QFETCH(QString, sport);
+        QFETCH(QString, file);
+        QStringList files{module, QStringLiteral("library.dat")};
+        if (germanStarterShipped) files << QStringLiteral("library-de.dat");
+        CopyBuilt(programDir_->path(), files);
+        if (ownLibrary) WriteLibrary(currentDir_->filePath(QStringLiteral("library.dat")), "Mine");
+        auto app = MakeApp();
+        QVERIFY(app->InitInstance({}));
+        const std::string& first = app->Context().library->sports[0].name;
+        QCOMPARE(QString::fromStdString(Cp1252ToUtf8(first)), sport);
+        QCOMPARE(QFileInfo(QString::fromStdString(app->LibraryFilePath())).fileName(), file);
+        QCOMPARE(dialogs_.messages.size(), std::size_t{0});
     }
 
     void noLibraryAndNoOldDatabaseEndsWith33049() {

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "AppContext.h"
 #include "DocumentFile.h"
@@ -122,19 +124,86 @@ TEST_F(DocumentToolTest, FailuresExitNonZeroWithOneLineAndWriteNothing) {
     EXPECT_FALSE(fs::exists(Path("out.kdz")));
 }
 
-TEST_F(DocumentToolTest, DemoDiaryHasPlannedAndDoneWorkoutsAndLoadsBackIdentically) {
-    ASSERT_EQ(Run("demo " + Path("demo.kdz")), 0) << err_;
-    ASSERT_EQ(Run("dump " + Path("demo.kdz")), 0) << err_;
-    EXPECT_EQ(err_, "");
-    const auto log = nlohmann::json::parse(out_)["log"];
-    EXPECT_GE(log["events"].size(), 1u);
-    std::size_t planned = 0;
-    for (const auto& w : log["workouts"]) planned += w["duration"].get<double>() == 0;
-    EXPECT_GT(planned, 10u);
-    EXPECT_GT(log["workouts"].size(), planned + 30);
-    Write("demo.json", out_);
-    ASSERT_EQ(Run("load " + Path("demo.json") + " " + Path("again.kdz")), 0) << err_;
-    EXPECT_EQ(ReadText(Path("again.kdz")), ReadText(Path("demo.kdz")));
+// The demo in both languages: a season lived up to today and planned ahead,
+// with recordings beside the diary that give the figures their workouts hold.
+TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
+    struct Case {
+        const char* option;
+        const char* firstSport;
+        const char* logName;
+    };
+    for (const Case& c : {Case{"", "Running", "Demo season"},
+                          Case{" --german", "Laufen", "Demo-Saison"}}) {
+        SCOPED_TRACE(c.option);
+        ASSERT_EQ(Run("demo " + Path("demo.kdz") + c.option), 0) << err_;
+        ASSERT_EQ(Run("dump " + Path("demo.kdz")), 0) << err_;
+        EXPECT_EQ(err_, "");
+        const std::string dumped = out_;
+        const auto json = nlohmann::json::parse(dumped);
+        EXPECT_EQ(json["library"]["sports"][0]["name"], c.firstSport);
+        const auto log = json["log"];
+        EXPECT_EQ(log["name"], c.logName);
+
+        double lastDone = 0;
+        double lastPlanned = 0;
+        std::size_t planned = 0;
+        std::vector<nlohmann::json> recorded;
+        for (const auto& w : log["workouts"]) {
+            const double date = w["date"];
+            if (w["duration"].get<double>() > 0) lastDone = std::max(lastDone, date);
+            if (w["recordingPath"] != "") recorded.push_back(w);
+        }
+        std::size_t missed = 0;
+        for (const auto& w : log["workouts"]) {
+            if (w["duration"].get<double>() != 0) continue;
+            const double date = w["date"];
+            ++(date < lastDone ? missed : planned);
+            lastPlanned = std::max(lastPlanned, date);
+        }
+        EXPECT_GT(planned, 10u);
+        EXPECT_GE(missed, 1u);
+        EXPECT_GT(log["workouts"].size(), planned + missed + 60);
+        EXPECT_GE(lastPlanned - lastDone, 28.0);
+
+        std::size_t bodyData = 0;
+        for (const auto& b : log["bodyInfos"])
+            bodyData += b["weight"].get<double>() > 0 && b["value3"].get<int>() > 0;
+        EXPECT_GE(bodyData, 20u);
+        bool pastBlocking = false;
+        bool ahead = false;
+        for (const auto& e : log["events"]) {
+            pastBlocking |= e["blocksDay"] == 1 && e["end"]["value"].get<double>() < lastDone;
+            ahead |= e["start"]["value"].get<double>() > lastDone;
+        }
+        EXPECT_TRUE(pastBlocking);
+        EXPECT_TRUE(ahead);
+
+        ASSERT_GE(recorded.size(), 3u);
+        for (const auto& w : recorded) {
+            const fs::path file = w["recordingPath"].get<std::string>();
+            SCOPED_TRACE(file.string());
+            EXPECT_EQ(file.parent_path(), fs::path(Path("demo-recordings")));
+            ASSERT_EQ(Run("recording '" + file.string() + "'"), 0) << err_;
+            const auto recording = nlohmann::json::parse(out_);
+            const auto& whole = recording["summary"]["whole"];
+            EXPECT_NEAR(whole["duration"].get<double>() / 60, w["duration"].get<double>(), 1e-9);
+            EXPECT_EQ(static_cast<int>(whole["average"].get<double>()), w["averagePulse"]);
+            EXPECT_EQ(static_cast<int>(whole["maximum"].get<double>()), w["maxPulse"]);
+            const int samples = static_cast<int>(recording["samples"].size());
+            EXPECT_LT(0, w["marker1"].get<int>());
+            EXPECT_LT(w["marker1"].get<int>(), w["marker2"].get<int>());
+            EXPECT_LT(w["marker2"].get<int>(), samples);
+            EXPECT_GT(w["partDuration"].get<double>(), 0.0);
+        }
+
+        Write("demo.json", dumped);
+        ASSERT_EQ(Run("load " + Path("demo.json") + " " + Path("again.kdz")), 0) << err_;
+        EXPECT_EQ(ReadText(Path("again.kdz")), ReadText(Path("demo.kdz")));
+    }
+    EXPECT_NE(Run("demo"), 0);
+    EXPECT_NE(Run("demo " + Path("a.kdz") + " " + Path("b.kdz")), 0);
+    EXPECT_NE(Run("demo " + Path("a.kdz") + " --english"), 0);
+    EXPECT_FALSE(fs::exists(Path("a.kdz")));
 }
 
 }  // namespace
