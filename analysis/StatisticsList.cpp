@@ -55,7 +55,8 @@ void CStatisticsList::SetColumns(const QString& first, const QString& speed) {
                    {Text(IDS_COL_DISTANCE), UnitText(kUnitDistance, units_)}),
         FormatText(QStringLiteral("%s [h]"), {Text(IDS_COL_DURATION)}),
         FormatText(QStringLiteral("%s [%s]"), {speed, UnitText(kUnitSpeed, units_)}),
-        FormatText(QStringLiteral("%s [bpm]"), {Text(IDS_COL_HEART_RATE)}),
+        FormatText(QStringLiteral("%s [%s]"),
+                   {Text(IDS_COL_HEART_RATE), Text(IDS_UNIT_HEART_RATE)}),
     };
     setColumnCount(static_cast<int>(headings_.size()));
     setHeaderLabels(headings_);

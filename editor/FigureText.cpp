@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "ResourceIds.h"
 #include "Formats.h"
 
 namespace kadenzo {
@@ -29,10 +30,11 @@ std::string SpeedPaceText(double distance, double minutes, const UnitSettings& u
     return text;
 }
 
-std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high) {
-    if (low != 0 && high != 0) return std::to_string(low) + " -> " + std::to_string(high) + " bpm";
-    if (high != 0) return "< " + std::to_string(high) + " bpm";
-    if (low != 0) return "> " + std::to_string(low) + " bpm";
+std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high, const StringTable& texts) {
+    const std::string unit = " " + texts.Text(IDS_UNIT_HEART_RATE);
+    if (low != 0 && high != 0) return std::to_string(low) + " -> " + std::to_string(high) + unit;
+    if (high != 0) return "< " + std::to_string(high) + unit;
+    if (low != 0) return "> " + std::to_string(low) + unit;
     return "";
 }
 

@@ -28,9 +28,9 @@ double ParseFieldNumber(std::string_view text);
 std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
                           const StringTable& texts);
 
-// The target range as the set-up page shows it: "120 -> 140 bpm", "< 140 bpm",
-// "> 120 bpm", or "" without limits.
-std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high);
+// The target range as the set-up page shows it, with the module's heart-rate
+// unit: "120 -> 140 bpm", "< 140 bpm", "> 120 bpm", or "" without limits.
+std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high, const StringTable& texts);
 
 // A heart-rate field's text: the whole number of beats it starts with; no
 // number, or one above 255, counts as 0.

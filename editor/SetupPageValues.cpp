@@ -27,7 +27,8 @@ void SetupPageValues::ShowTemplate() {
     const CLibWorkout* workoutTemplate = Template();
     templateComment = workoutTemplate ? workoutTemplate->comment : std::string();
     heartRateText = workoutTemplate
-                        ? HeartRateRangeText(workout_.targetPulseLow, workout_.targetPulseHigh)
+                        ? HeartRateRangeText(workout_.targetPulseLow, workout_.targetPulseHigh,
+                                             context_.texts)
                         : std::string();
     RefreshSports();
 }
@@ -64,7 +65,13 @@ bool SetupPageValues::ChooseTemplate(std::uint32_t templateId) {
     return true;
 }
 
-void SetupPageValues::Apply() {
+std::optional<FieldRange> SetupPageValues::Check() const {
+    if (plannedText == shownPlannedText_) return std::nullopt;
+    return RefusedPlannedPiece(plannedText, context_.units, context_.texts);
+}
+
+bool SetupPageValues::Apply() {
+    if (Check()) return false;
     workout_.planFlag = flag ? 1 : 0;
     if (plannedText != shownPlannedText_) {
         const PlannedValues planned = ParsePlannedText(plannedText, context_.units, context_.texts);

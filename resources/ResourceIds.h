@@ -392,6 +392,7 @@ inline constexpr int IDS_UNIT_KMH = 33104;
 inline constexpr int IDS_UNIT_MPH = 33105;
 inline constexpr int IDS_UNIT_KG = 33106;
 inline constexpr int IDS_UNIT_LB = 33107;
+inline constexpr int IDS_UNIT_HEART_RATE = 34880;  // beats per minute
 inline constexpr int IDS_WEIGHT_LABEL = 33108;  // %s weight unit
 inline constexpr int IDS_BUILTIN_SPORT = 33109;
 inline constexpr int IDS_LIBRARY_VIEW_ONLY = 33110;

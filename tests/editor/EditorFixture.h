@@ -15,6 +15,7 @@ public:
     std::string Text(std::uint32_t id) const override {
         static const char* const labels[] = {"km", "mi", "km/h", "mph", "kg", "lb"};
         if (id >= 33102 && id <= 33107) return labels[id - 33102];
+        if (id == 34880) return "bpm";
         return "#" + std::to_string(id);
     }
 };
