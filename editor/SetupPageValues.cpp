@@ -65,13 +65,7 @@ bool SetupPageValues::ChooseTemplate(std::uint32_t templateId) {
     return true;
 }
 
-std::optional<FieldRange> SetupPageValues::Check() const {
-    if (plannedText == shownPlannedText_) return std::nullopt;
-    return RefusedPlannedPiece(plannedText, context_.units, context_.texts);
-}
-
-bool SetupPageValues::Apply() {
-    if (Check()) return false;
+void SetupPageValues::Apply() {
     workout_.planFlag = flag ? 1 : 0;
     if (plannedText != shownPlannedText_) {
         const PlannedValues planned = ParsePlannedText(plannedText, context_.units, context_.texts);
