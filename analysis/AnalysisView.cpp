@@ -56,6 +56,13 @@ constexpr std::pair<int, bool> kCommands[] = {
     {ID_SCALE, false},
 };
 
+// The diary's week buttons on the tool bar page the analysis as its menu's
+// Back and Forward do.
+constexpr std::pair<int, int> kPagingButtons[] = {
+    {ID_PAGE_BACK, ID_WEEK_BACK},
+    {ID_PAGE_FORWARD, ID_WEEK_FORWARD},
+};
+
 // The language module's texts for the core, or none.
 const StringTable& ModuleTexts() {
     static const EmptyStringTable none;
@@ -158,9 +165,14 @@ QString CAnalysisView::PagingText(int command) const { return Text(state_.Paging
 
 void CAnalysisView::UpdatePagingTexts() {
     if (!frame_) return;
-    for (int command : {ID_PAGE_BACK, ID_PAGE_FORWARD}) {
+    for (const auto& [command, button] : kPagingButtons) {
         const QString text = PagingText(command);
-        if (!text.isEmpty()) frame_->Action(command)->setText(text);
+        if (text.isEmpty()) continue;
+        frame_->Action(command)->setText(text);
+        // The tool bar button says how far it pages now.
+        QAction* action = frame_->Action(button);
+        action->setToolTip(QString(text).remove(QLatin1Char('&')));
+        action->setStatusTip(frame_->Action(command)->statusTip());
     }
 }
 
@@ -204,6 +216,15 @@ void CAnalysisView::RegisterCommands(CMainFrame& frame) {
                                   if (self) self->OnCommand(id);
                               },
                               alive, checked});
+    }
+
+    for (const auto& [command, button] : kPagingButtons) {
+        const int id = command;
+        frame.SetCommand(button, {[self, id] {
+                                      if (self) self->OnCommand(id);
+                                  },
+                                  alive,
+                                  {}});
     }
 
     // The frame runs the sports menu; the view adds the items' radio marks.

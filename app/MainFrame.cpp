@@ -216,6 +216,10 @@ void CMainFrame::BuildStatusBar() {
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
     poll->start(300);
+    SetHelpTexts();
+}
+
+void CMainFrame::SetHelpTexts() {
     // Fly-by help: a text numbered like the command holds its status bar
     // prompt and, on a second line, its tool tip.
     for (auto& [id, action] : actions_) {
@@ -242,6 +246,10 @@ void CMainFrame::SetViewFactory(ViewKind kind, ViewFactory factory) {
 
 bool CMainFrame::SwitchToView(ViewKind kind) {
     if (kind == activeKind_ && centralWidget()) return true;
+    // A view may give a shared tool bar button help of its own (the analysis
+    // pages by its range with the diary's week buttons); the next view starts
+    // from the module's help.
+    SetHelpTexts();
     const auto it = viewFactories_.find(kind);
     QWidget* view = it == viewFactories_.end() || !it->second ? nullptr : it->second(*this);
     if (!view) return false;

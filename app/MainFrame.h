@@ -92,6 +92,7 @@ private:
     void BuildSportsMenu();
     void BuildToolBar();
     void BuildStatusBar();
+    void SetHelpTexts();
     void ShowMenus(ViewKind kind);
     void RegisterFrameCommands();
     void OnAthleteProfile();

@@ -1,6 +1,6 @@
 // The analysis in the program's frame: switching views as a radio pair, the
 // analysis menu's radio groups and paging texts, the sports menu, the status
-// line and the statistics command.
+// line, the tool bar's paging buttons and the statistics command.
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
@@ -16,6 +16,7 @@
 #include "AppContext.h"
 #include "AtomicFile.h"
 #include "DiaryDates.h"
+#include "DiaryViewInstall.h"
 #include "KadenzoApp.h"
 #include "MainFrame.h"
 #include "UserDialogs.h"
@@ -61,6 +62,7 @@ struct Program {
             std::move(options));
         if (!app->InitInstance({QString::fromStdString(diary)}))
             qFatal("the program did not start");
+        InstallDiaryView(Frame(), nullptr);
         InstallAnalysisView(Frame(), nullptr);
     }
     ~Program() { app->ExitInstance(); }
@@ -120,6 +122,31 @@ private slots:
         const ChartContent& content = program.View()->Chart()->Content();
         QCOMPARE(content.SlotAt(0).label, std::string("Trail"));
         QCOMPARE(content.CellAt(11, 0, 0).value, 1.5);
+    }
+
+    void theToolBarsWeekButtonsPageTheRange() {
+        Program program;
+        CMainFrame& frame = program.Frame();
+        QAction* back = frame.Action(ID_WEEK_BACK);
+        QAction* forward = frame.Action(ID_WEEK_FORWARD);
+        const QString diaryTip = back->toolTip();
+        frame.Execute(ID_VIEW_ANALYSIS);
+        // Enabled by the switch itself, before any menu opens.
+        QVERIFY(back->isEnabled());
+        QVERIFY(forward->isEnabled());
+        QCOMPARE(back->toolTip(), QStringLiteral("Previous Week"));
+        const int today = program.View()->State().Choice().referenceDay;
+        QVERIFY(frame.Execute(ID_WEEK_BACK));
+        QCOMPARE(program.View()->State().Choice().referenceDay, today - 7);
+        QVERIFY(frame.Execute(ID_RANGE_7_DAYS));
+        QCOMPARE(forward->toolTip(), QStringLiteral("Next Day"));
+        QVERIFY(frame.Execute(ID_WEEK_FORWARD));
+        QCOMPARE(program.View()->State().Choice().referenceDay, today + 1);
+
+        // Back in the diary the buttons page weeks again.
+        frame.Execute(ID_VIEW_DIARY);
+        QVERIFY(back->isEnabled());
+        QCOMPARE(back->toolTip(), diaryTip);
     }
 
     void statusLineNamesTheBarUnderTheMouse() {
