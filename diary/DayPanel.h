@@ -11,6 +11,7 @@
 #include "DiaryLayout.h"
 #include "DiaryNavigation.h"
 #include "Event.h"
+#include "WorkoutBoxPainter.h"
 #include "WorkoutDrop.h"
 
 class QPixmap;
@@ -107,6 +108,15 @@ public:
     void HoverAtCursor();
     bool IsDragging() const { return dragging_; }
     void SetDragStarter(DragStarter starter) { dragStarter_ = std::move(starter); }
+    // What a filled slot's box shows and where, exactly as painted (a screen
+    // reader reads the same); nothing for an empty slot.
+    std::optional<WorkoutBoxLayout> BoxLayout(int slot) const;
+    // The header's text as painted: the body-data mark and the date, shortened
+    // to the room right of the arrows.
+    QString HeaderText() const;
+    // The room the header's text has.
+    QRect HeaderTextBox() const;
+
     // The workout's label as plain text, and the picture of its box, for a drag.
     QString LabelText(CDatabase::ConstWorkoutPos workout) const;
     QPixmap BoxPicture(int slot);

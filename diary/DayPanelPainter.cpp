@@ -3,9 +3,11 @@
 #include <qdrawutil.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
+#include <cmath>
 
 #include "DayPanel.h"
 #include "DiaryQt.h"
@@ -48,11 +50,9 @@ void CDayPanel::paintEvent(QPaintEvent*) {
     const QColor header = selectedDay ? palette().color(QPalette::Highlight) : light;
     painter.setBrush(header);
     FrameFill(painter, ToQRect(g.header));
-    const QString prefix = bodyData_ ? QStringLiteral(">> ") : QString();
     if (selectedDay) painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawText(ToQRect(g.header).adjusted(0, 0, -3, 0),
-                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                     prefix + FormatDay(date_, "%a, %d. %b."));
+    painter.drawText(HeaderTextBox(), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                     HeaderText());
     painter.setPen(Qt::black);
 
     painter.setBrush(background);
@@ -92,8 +92,9 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         qDrawShadeRect(&painter, box, palette(), hot_[i], 1, 0);
         const QRect inner = box.adjusted(2, 2, -1, -1);
         painter.fillRect(inner, CategoryColour(workout, library));
-        PaintWorkoutBox(painter, inner, FactsOf(workout, labels),
-                        library.FindSport(workout.sportId), date_, labels.today);
+        PaintWorkoutBox(painter, inner,
+                        LayOutWorkoutBox(painter.fontMetrics(), inner, FactsOf(workout, labels),
+                                         library.FindSport(workout.sportId), date_, labels.today));
         if (selection_.workout != 0 && document_.Log().HandleOf(*slots_[i]) == selection_.workout) {
             painter.save();
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -109,6 +110,35 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         painter.drawLine(body.topLeft(), body.bottomRight());
         painter.drawLine(body.bottomLeft(), body.topRight());
     }
+}
+
+std::optional<WorkoutBoxLayout> CDayPanel::BoxLayout(int slot) const {
+    if (slot < 0 || slot > 1 || !slots_[static_cast<std::size_t>(slot)]) return std::nullopt;
+    const CWorkOut& workout = ***slots_[static_cast<std::size_t>(slot)];
+    const QRect inner =
+        ToQRect(Geometry().slotBoxes[static_cast<std::size_t>(slot)]).adjusted(4, 2, -3, -1);
+    const LabelContext labels = LabelContextOf(document_);
+    return LayOutWorkoutBox(fontMetrics(), inner, FactsOf(workout, labels),
+                            document_.Library().FindSport(workout.sportId), date_, labels.today);
+}
+
+QRect CDayPanel::HeaderTextBox() const {
+    const DayPanelGeometry g = Geometry();
+    // Right of the arrows, which cover the header's left end.
+    const int left = g.arrowBackground.right + 2;
+    return ToQRect(g.header).adjusted(left, 0, -3, 0);
+}
+
+QString CDayPanel::HeaderText() const {
+    const QFontMetricsF metrics(font());
+    const TextWidthOf widthOf = [&metrics](const std::string& text) {
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(FromCore(text))));
+    };
+    // Longest first; the weekday goes before the month.
+    const std::vector<std::string> forms{ToBytes(FormatDay(date_, "%a, %d. %b.")),
+                                         ToBytes(FormatDay(date_, "%d. %b.")),
+                                         ToBytes(FormatDay(date_, "%d."))};
+    return FromCore(FitDayHeader(bodyData_, forms, HeaderTextBox().width(), widthOf));
 }
 
 QString CDayPanel::LabelText(CDatabase::ConstWorkoutPos workout) const {

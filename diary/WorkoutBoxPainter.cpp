@@ -1,14 +1,13 @@
 #include "WorkoutBoxPainter.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
-#include "DiaryDates.h"
 #include "DiaryQt.h"
 #include "Drawing.h"
 #include "Library.h"
-#include "WorkOut.h"
 #include "WorkoutLabels.h"
 
 namespace kadenzo {
@@ -17,47 +16,76 @@ namespace {
 constexpr int kMaxIconSize = 40;
 constexpr int kMinIconSize = 30;
 constexpr std::uint32_t kIconCount = 42;
+constexpr int kIconLeft = 4;     // from the box's left edge
+constexpr int kIconGap = 2;      // between the icon and the texts
+constexpr int kDetailRight = 5;  // the figures keep off the box's right edge
 
 }  // namespace
 
-void PaintWorkoutBox(QPainter& painter, const QRect& inner, const LabelFacts& facts,
-                     const CLibSport* sport, int dayNumber, int today) {
-    const QString title = FromCore(ScreenTitle(facts));
+WorkoutBoxLayout LayOutWorkoutBox(const QFontMetrics& metrics, const QRect& inner,
+                                  const LabelFacts& facts, const CLibSport* sport, int dayNumber,
+                                  int today) {
+    // Rounded up, so that a text that fits by these numbers is never clipped
+    // by a fraction of a pixel when drawn.
+    const QFontMetricsF exact(metrics);
+    const TextWidthOf widthOf = [&exact](const std::string& text) {
+        return static_cast<int>(std::ceil(exact.horizontalAdvance(FromCore(text))));
+    };
+    WorkoutBoxLayout layout;
     const int b = inner.height();
-    const int t = QFontMetrics(painter.font()).boundingRect(QStringLiteral("TEXT")).height();
-    painter.setPen(Qt::black);
+    const int t = metrics.boundingRect(QStringLiteral("TEXT")).height();
     if (2 * t > b) {
-        painter.drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, title);
-        return;
+        layout.titleOnly = true;
+        layout.titleBox = inner;
+        layout.title = FromCore(ElideRight(ScreenTitle(facts), inner.width(), widthOf));
+        return layout;
     }
 
     const int s = std::min(kMaxIconSize, b);
-    // The texts keep clear of the icon: they use what lies to its right.
-    int textLeft = inner.left();
-    if (sport && s >= kMinIconSize && sport->iconId >= 1 && sport->iconId <= kIconCount) {
-        const int left = inner.left() + 4;
-        const int bottom = inner.top() + b;
-        DrawSportIcon(painter, left, bottom - s, left + s, bottom,
-                      static_cast<int>(sport->iconId) - 1);
-        textLeft = left + s + 2;
+    const bool hasIcon =
+        sport && s >= kMinIconSize && sport->iconId >= 1 && sport->iconId <= kIconCount;
+    // The room an icon of size n takes, with its margins.
+    auto iconRoom = [](int n) { return kIconLeft + n + kIconGap; };
+    ScreenLabelRoom room;
+    if (hasIcon) {
+        room.iconWidth = iconRoom(s);
+        room.smallIconWidth = iconRoom(kMinIconSize);
     }
+    room.titleWidth = std::max(0, inner.width() - room.iconWidth);
+    room.detailWidth = std::max(0, room.titleWidth - kDetailRight);
+    const FittedScreenLabel fitted = FitScreenLabel(facts, dayNumber, today, room, widthOf);
+
+    const int textLeft = inner.left() + fitted.iconWidth;
     const int textWidth = std::max(0, inner.left() + inner.width() - textLeft);
-    const QFontMetrics metrics(painter.font());
+    if (fitted.iconWidth > 0) {
+        const int size = fitted.iconWidth - kIconLeft - kIconGap;
+        layout.iconBox = QRect(inner.left() + kIconLeft, inner.top() + b - size, size, size);
+        layout.iconIndex = static_cast<int>(sport->iconId) - 1;
+    }
+    layout.middle = inner.top() + b / 2;
+    layout.titleBox = QRect(textLeft, inner.top(), textWidth, layout.middle - inner.top());
+    layout.detailBox = QRect(textLeft, layout.middle, std::max(0, textWidth - kDetailRight),
+                             inner.top() + b - layout.middle);
+    layout.title = FromCore(fitted.title);
+    layout.detail = FromCore(fitted.detail);
+    return layout;
+}
 
-    const int middle = inner.top() + b / 2;
-    const QRect upper(textLeft, inner.top(), textWidth, middle - inner.top());
-    const QRect lower(textLeft, middle, std::max(0, textWidth - 5), inner.top() + b - middle);
-    painter.drawText(upper, Qt::AlignCenter | Qt::TextSingleLine,
-                     metrics.elidedText(title, Qt::ElideRight, upper.width()));
-
+void PaintWorkoutBox(QPainter& painter, const QRect& inner, const WorkoutBoxLayout& layout) {
+    painter.setPen(Qt::black);
+    if (!layout.iconBox.isNull()) {
+        const QRect& icon = layout.iconBox;
+        DrawSportIcon(painter, icon.left(), icon.top(), icon.left() + icon.width(),
+                      icon.top() + icon.height(), layout.iconIndex);
+    }
+    painter.drawText(layout.titleBox, Qt::AlignCenter | Qt::TextSingleLine, layout.title);
+    if (layout.titleOnly) return;
     painter.save();
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.drawLine(inner.left(), middle, inner.left() + inner.width() - 1, middle);
+    painter.drawLine(inner.left(), layout.middle, inner.left() + inner.width() - 1, layout.middle);
     painter.restore();
-
-    const QString detail = FromCore(ScreenDetail(facts, dayNumber, today));
-    painter.drawText(lower, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                     metrics.elidedText(detail, Qt::ElideRight, lower.width()));
+    painter.drawText(layout.detailBox, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                     layout.detail);
 }
 
 }  // namespace kadenzo

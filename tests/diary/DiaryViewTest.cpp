@@ -4,6 +4,7 @@
 #include <QWheelEvent>
 
 #include "DayPanel.h"
+#include "DemoDiary.h"
 #include "DiaryDates.h"
 #include "DiaryFixture.h"
 #include "DiaryQt.h"
@@ -118,6 +119,59 @@ private slots:
         QCOMPARE(view.FirstDay(), kMonday + 7);
         QCOMPARE(view.PrintRange().firstDay, kMonday - 70);
         QCOMPARE(view.PrintRange().lastDay, kMonday - 60);
+    }
+
+    // The diary of the demo in the views a 1024x768, 1100 px, 1280x800 and
+    // 1920x1080 screen give (a 4K screen at 200 % gives the last): every
+    // label's figures are whole and fit their line, every title and header
+    // fits its box, and the body-data mark shows.
+    void labelsFitTheirBoxesAtRealWindowSizes() {
+        const QSize sizes[] = {{921, 611}, {1100, 700}, {1280, 720}, {1920, 1000}};
+        for (const bool german : {false, true}) {
+            DiaryWorld world;
+            world.doc->SetContents(
+                tool::MakeDemo(FixedNow(), tool::DemoOptions{german, ""}).contents);
+            CKadenzoView view(*world.doc);
+            const QFontMetricsF metrics(view.font());
+            auto fits = [&metrics](const QString& text, const QRect& box) {
+                return metrics.horizontalAdvance(text) <= box.width();
+            };
+            for (const QSize& size : sizes) {
+                view.resize(size);
+                int labels = 0;
+                int marks = 0;
+                view.MoveBy(-7 * 14);
+                for (int page = 0; page < 5; ++page, view.MoveBy(28)) {
+                    for (int row = 0; row < CKadenzoView::kRowCount; ++row)
+                        for (int day = 0; day < 7; ++day) {
+                            const CDayPanel* panel = view.DayPanel(row, day);
+                            const QString header = panel->HeaderText();
+                            QVERIFY2(fits(header, panel->HeaderTextBox()), qPrintable(header));
+                            QCOMPARE(header.startsWith(QStringLiteral(">> ")),
+                                     panel->HasBodyData());
+                            marks += panel->HasBodyData() ? 1 : 0;
+                            for (int slot = 0; slot < 2; ++slot) {
+                                const auto box = panel->BoxLayout(slot);
+                                if (!box) continue;
+                                ++labels;
+                                const QString where = QStringLiteral("%1x%2 %3: ")
+                                                          .arg(size.width())
+                                                          .arg(size.height())
+                                                          .arg(header) +
+                                                      box->title + " / " + box->detail;
+                                QVERIFY2(!box->titleOnly, qPrintable(where));
+                                QVERIFY2(fits(box->title, box->titleBox), qPrintable(where));
+                                QVERIFY2(fits(box->detail, box->detailBox), qPrintable(where));
+                                QVERIFY2(!box->detail.contains(QChar(0x2026)), qPrintable(where));
+                                QVERIFY2(!box->detail.isEmpty(), qPrintable(where));
+                            }
+                        }
+                }
+                view.MoveBy(-7 * 6);
+                QVERIFY(labels > 100);
+                QVERIFY(marks > 10);
+            }
+        }
     }
 
     void eventColourAndCrossAreRendered() {

@@ -40,7 +40,7 @@ TEST(WeekTotals, BehindPlanIsDecidedOnTheShownMinutes) {
         {363.0, 363.99, false},
         {363.9, 362.99, true},  // 06:03 against 06:02
         {364.0, 363.9, true},
-        {0.5, 0, false},  // 00:00 planned is met by "--"
+        {0.5, 0, false},                                       // 00:00 planned is met by "--"
         {60, std::numeric_limits<double>::quiet_NaN(), true},  // a damaged figure shows "--"
         {std::numeric_limits<double>::infinity(), 0, false},
     };

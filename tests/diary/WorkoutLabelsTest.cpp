@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "Library.h"
 #include "WorkOut.h"
 #include "WorkoutLabels.h"
@@ -69,6 +72,71 @@ TEST_F(WorkoutLabels, TitleNamesTheSportOnlyForTemplatesWithoutOne) {
     EXPECT_EQ(ScreenTitle(f), "Laufen-Dauerlauf");
     f.workoutHasSport = false;
     EXPECT_EQ(ScreenTitle(f), "Dauerlauf");
+}
+
+// Six pixels a character: the widths below count characters.
+int SixEach(const std::string& text) { return 6 * static_cast<int>(text.size()); }
+
+// A narrow box shortens the name, then drops the unit, then shrinks and drops
+// the icon, then the second figure; a figure itself is never cut.
+TEST_F(WorkoutLabels, ScreenLabelKeepsItsFiguresWhole) {
+    struct Case {
+        int day;                                       // relative to today
+        int titleWidth, detailWidth, icon, smallIcon;  // in characters
+        const char* title;
+        const char* detail;
+        int iconKept;
+    };
+    const Case cases[] = {
+        {1, 20, 13, 7, 5, "Laufen-Dauerlauf", "10.0km (0:45)", 7},
+        {1, 10, 13, 7, 5, "Laufen-Da\x85", "10.0km (0:45)", 7},  // the name gives way first
+        {1, 10, 12, 7, 5, "Laufen-Da\x85", "10.0 (0:45)", 7},
+        {1, 10, 11, 7, 5, "Laufen-Da\x85", "10.0 (0:45)", 7},
+        {1, 8, 9, 7, 5, "Laufen-Da\x85", "10.0 (0:45)", 5},  // the icon shrinks
+        {1, 3, 6, 7, 5, "Laufen-Da\x85", "10.0 (0:45)", 0},  // and gives its room
+        {1, 3, 10, 0, 0, "La\x85", "0:45", 0},               // no icon to give: the duration alone
+        {1, 3, 3, 0, 0, "La\x85", "\x85", 0},                // not even that: no figure at all
+        {1, 0, 0, 0, 0, "", "", 0},
+        {-1, 20, 11, 7, 5, "Laufen-Dauerlauf", "0:50 - 9.5", 7},  // performed
+        {-1, 20, 3, 1, 1, "Laufen-Dauerlauf", "0:50", 0},
+        {-9, 20, 3, 0, 0, "Laufen-Dauerlauf", "???", 0},  // nothing performed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.title) + " / " + c.detail);
+        LabelFacts f = Run();
+        f.templateHasSport = false;
+        f.plannedDistance = 10;
+        f.plannedDuration = 45;
+        if (c.day == -1) {
+            f.distance = 9.5;
+            f.duration = 50;
+        }
+        const ScreenLabelRoom room{6 * c.titleWidth, 6 * c.detailWidth, 6 * c.icon,
+                                   6 * c.smallIcon};
+        const FittedScreenLabel fitted = FitScreenLabel(f, kToday + c.day, kToday, room, SixEach);
+        EXPECT_EQ(fitted.title, c.title);
+        EXPECT_EQ(fitted.detail, c.detail);
+        EXPECT_EQ(fitted.iconWidth, 6 * c.iconKept);
+    }
+    EXPECT_EQ(ElideRight("Intervals 5 x 1000", 6 * 11, SixEach), "Intervals\x85");
+}
+
+TEST_F(WorkoutLabels, DayHeaderKeepsTheBodyDataMark) {
+    const std::vector<std::string> forms{"Mi, 13. M\xe4r.", "13. M\xe4r.", "13."};
+    struct Case {
+        bool bodyData;
+        int width;  // in characters
+        const char* expected;
+    } cases[] = {
+        {false, 20, "Mi, 13. M\xe4r."},
+        {true, 20, ">> Mi, 13. M\xe4r."},
+        {true, 12, ">> 13. M\xe4r."},
+        {true, 6, ">> 13."},
+        {true, 2, ">>"},
+        {false, 2, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitDayHeader(c.bodyData, forms, 6 * c.width, SixEach), c.expected) << c.width;
 }
 
 TEST_F(WorkoutLabels, PrintLabelWithTargetRange) {
