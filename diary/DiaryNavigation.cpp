@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "DateTime.h"
+#include "DiaryDates.h"
 
 namespace kadenzo {
 namespace {
@@ -54,6 +55,10 @@ DiarySelection StepSelection(const CDatabase& log, const DiarySelection& from, D
     }
     const int next = up ? day - 7 : day + 7;
     return DayWith(log, next, up ? LastWorkoutOfDay(log, next) : FirstWorkoutOfDay(log, next));
+}
+
+DiaryHome HomeOf(const CDatabase& log, int today) {
+    return {MondayOnOrBefore(today), DayWith(log, today, FirstWorkoutOfDay(log, today))};
 }
 
 CDatabase::WorkoutHandle NeighbourOf(const CDatabase& log, CDatabase::ConstWorkoutPos removed,

@@ -22,6 +22,14 @@ enum class DiaryStep { kLeft, kRight, kUp, kDown };
 // first workout.
 DiarySelection StepSelection(const CDatabase& log, const DiarySelection& from, DiaryStep step);
 
+// Where Home takes the diary: today's week in the first row, as at start,
+// however far the weeks were paged, and today selected with its first workout.
+struct DiaryHome {
+    int firstDay = 0;  // the Monday in the top left corner
+    DiarySelection selection;
+};
+DiaryHome HomeOf(const CDatabase& log, int today);
+
 // The workout to select once `removed` has gone: the one after it on its day,
 // else the one before (or the other way round when earlier is preferred),
 // else none (0). Worked out while it is still there.

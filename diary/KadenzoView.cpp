@@ -252,8 +252,9 @@ void CKadenzoView::keyPressEvent(QKeyEvent* event) {
             break;
         }
         case Qt::Key_Home: {
-            const int today = Document().Context().Today();
-            Select({today, log.HandleOf(FirstWorkoutOfDay(log, today))});
+            const DiaryHome home = HomeOf(log, Document().Context().Today());
+            if (home.firstDay != firstDay_) MoveBy(home.firstDay - firstDay_);
+            Select(home.selection);
             break;
         }
         case Qt::Key_Return:

@@ -24,9 +24,9 @@ struct WorkoutEditing;
 // The view keeps the selection (a day, perhaps one of its workouts) and
 // answers the keyboard: the arrow keys move the selection between workouts
 // and days, paging the weeks at the edges; Page Up and Page Down move it a
-// week; Home goes to today; Enter opens the editor on the selected workout,
-// Delete removes it, Insert plans a new workout on the selected day from a
-// template the user picks.
+// week; Home brings back today's week in the first row, as at start; Enter
+// opens the editor on the selected workout, Delete removes it, Insert plans a
+// new workout on the selected day from a template the user picks.
 class CKadenzoView : public CKadenzoBaseView, public DocumentObserver {
     Q_OBJECT
 

@@ -86,6 +86,12 @@ private slots:
         Press(Qt::Key_Home);
         QCOMPARE(Selected(), std::string("2x"));
         QCOMPARE(view_->FirstDay(), kMonday);
+        // Paged back so far that today shows in the last row: Home still
+        // brings its week to the top, not merely into view.
+        view_->MoveBy(-21);
+        Press(Qt::Key_Home);
+        QCOMPARE(Selected(), std::string("2x"));
+        QCOMPARE(view_->FirstDay(), kMonday);
     }
 
     void enterDeleteAndInsertActOnTheSelection() {

@@ -66,6 +66,20 @@ TEST_F(DiaryNavigationTest, ArrowsWalkTheDayThenTheWeeks) {
     }
 }
 
+// Home puts today's week at the top, whichever weekday today is.
+TEST_F(DiaryNavigationTest, HomeShowsTodaysWeekInTheFirstRow) {
+    struct Case {
+        int today;  // from kMonday
+        int firstDay;
+        const char* selected;
+    } cases[] = {{0, 0, "0a"}, {2, 0, "2d"}, {6, 0, "6-"}, {7, 7, "7e"}, {-1, -7, "-1-"}};
+    for (const Case& c : cases) {
+        const DiaryHome home = HomeOf(world.Log(), kMonday + c.today);
+        EXPECT_EQ(home.firstDay, kMonday + c.firstDay) << c.today;
+        EXPECT_EQ(NameOf(home.selection), c.selected) << c.today;
+    }
+}
+
 TEST_F(DiaryNavigationTest, ARemovedWorkoutHandsTheSelectionToANeighbourOfItsDay) {
     const CDatabase& log = world.Log();
     auto at = [&](const char* name) { return *log.FindWorkout(Named(name)); };
