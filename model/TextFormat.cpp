@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "Formats.h"
-#include "TextScan.h"
 
 namespace kadenzo {
 namespace {
 
 constexpr int kMaxWidth = 256;
+
+bool IsFormatDigit(char c) { return c >= '0' && c <= '9'; }
 
 long long SaturatedInteger(double value) {
     if (std::isnan(value)) return 0;
@@ -95,13 +96,13 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
                std::string_view("-+ #0").find(format[i]) != std::string_view::npos)
             flags.push_back(format[i++]);
         int width = 0;
-        while (i < format.size() && IsDigit(format[i]))
+        while (i < format.size() && IsFormatDigit(format[i]))
             width = std::min(width * 10 + (format[i++] - '0'), kMaxWidth);
         int precision = -1;
         if (i < format.size() && format[i] == '.') {
             ++i;
             precision = 0;
-            while (i < format.size() && IsDigit(format[i]))
+            while (i < format.size() && IsFormatDigit(format[i]))
                 precision = std::min(precision * 10 + (format[i++] - '0'), kMaxWidth);
         }
         // Length modifiers, including the Windows "I64" form, say nothing here.
