@@ -15,15 +15,20 @@ namespace kadenzo {
 
 std::string FormatDuration(double minutes, bool withSeconds) {
     if (!std::isfinite(minutes) || std::fabs(minutes) > 2.0e9) minutes = 0;
-    int hours = static_cast<int>(minutes) / 60;
-    double rest = minutes - hours * 60;
-    int mins = static_cast<int>(std::floor(rest));
-    int secs = static_cast<int>((rest - mins) * 60.0);
+    // Seconds held in minutes come out a hair short (6112 s is 101.8666...
+    // minutes, whose seconds are 51.99999...), so the duration is taken to
+    // the nearest millisecond before hours, minutes and seconds are cut.
+    const long long milliseconds = std::llround(minutes * 60000.0);
+    const long long whole = milliseconds < 0 ? -milliseconds : milliseconds;
+    const long long hours = whole / 3600000;
+    const long long mins = whole / 60000 % 60;
+    const long long secs = whole / 1000 % 60;
+    const char* sign = milliseconds < 0 ? "-" : "";
     char buffer[64];
     if (withSeconds)
-        std::snprintf(buffer, sizeof buffer, "%i:%02i:%02i", hours, mins, secs);
+        std::snprintf(buffer, sizeof buffer, "%s%lld:%02lld:%02lld", sign, hours, mins, secs);
     else
-        std::snprintf(buffer, sizeof buffer, "%i:%02i", hours, mins);
+        std::snprintf(buffer, sizeof buffer, "%s%lld:%02lld", sign, hours, mins);
     return buffer;
 }
 

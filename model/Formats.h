@@ -11,7 +11,10 @@ struct DateParts;
 
 // Numbers read and written here use '.' whatever locale the process runs in.
 
-// "h:mm" or "h:mm:ss" of a duration in minutes; seconds are dropped, not rounded.
+// "h:mm" or "h:mm:ss" of a duration in minutes, taken to the nearest
+// millisecond; what is shorter than the last unit shown is dropped, not
+// rounded (a whole number of seconds always shows as itself). A negative
+// duration shows with a minus sign before the hours.
 std::string FormatDuration(double minutes, bool withSeconds);
 // Minutes from "90", "90.5", "1:30" or "1:30:30"; text without a number gives 0.
 double ParseDuration(std::string_view text);

@@ -17,6 +17,43 @@ TEST(Formats, DurationsDropSecondsAndShowNonFiniteAsZero) {
     EXPECT_EQ(FormatDuration(std::numeric_limits<double>::infinity(), true), "0:00:00");
 }
 
+// "h:mm:ss" of a whole number of seconds, worked out in whole numbers.
+std::string ClockText(long seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
+}
+
+TEST(Formats, EveryWholeSecondShowsAsItselfAndReadsBackAsTyped) {
+    for (long seconds = 0; seconds <= 30 * 3600; ++seconds) {
+        const std::string text = ClockText(seconds);
+        // Stored as the editor reads it, as an import gives it, and as minutes.
+        const double typed = ParseDuration(text);
+        ASSERT_EQ(FormatDuration(typed, true), text) << seconds;
+        ASSERT_EQ(FormatDuration(static_cast<float>(seconds) / 60.0, true), text) << seconds;
+        ASSERT_EQ(FormatDuration(seconds / 60.0, true), text) << seconds;
+        ASSERT_EQ(FormatDuration(typed, false), text.substr(0, text.size() - 3)) << seconds;
+    }
+    EXPECT_EQ(FormatDuration(6112 / 60.0, true), "1:41:52");
+}
+
+TEST(Formats, DurationsCutWhatIsShorterThanTheirLastUnit) {
+    for (long seconds = 0; seconds <= 30 * 3600; seconds += 7) {
+        const std::string text = ClockText(seconds);
+        // Just short of the next second (or minute) is still this one.
+        ASSERT_EQ(FormatDuration((seconds + 0.998) / 60.0, true), text) << seconds;
+        ASSERT_EQ(FormatDuration((seconds - seconds % 60 + 59.9) / 60.0, false),
+                  text.substr(0, text.size() - 3))
+            << seconds;
+    }
+    EXPECT_EQ(FormatDuration(59.999, false), "0:59");
+    EXPECT_EQ(FormatDuration(59.99999999, true), "1:00:00");  // a millisecond from the hour
+    EXPECT_EQ(FormatDuration(-90.5, true), "-1:30:30");
+    EXPECT_EQ(FormatDuration(2.0e9, false), "33333333:20");
+    EXPECT_EQ(FormatDuration(2.1e9, false), "0:00");
+}
+
 TEST(Formats, ParseDurationReadsMinutesOrClockTexts) {
     const std::pair<const char*, double> cases[] = {
         {"1:30", 90}, {"1:30:30", 90.5}, {"45.5", 45.5}, {"1:75", 135},
