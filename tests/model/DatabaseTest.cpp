@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include "Database.h"
@@ -189,6 +190,17 @@ TEST_F(DatabaseTest, BodyInfoIsOnePerDateInDateOrder) {
     log.SetBodyInfo(CBodyInfo(day(30.5)));  // all zero, no note: removes
     EXPECT_EQ(log.BodyInfos().size(), 4u);
     EXPECT_EQ(log.FindBodyInfo(day(30.5)), nullptr);
+    // Any one measurement or a note alone is worth keeping.
+    const std::function<void(CBodyInfo&)> alone[] = {
+        [](CBodyInfo& b) { b.weight = 70; }, [](CBodyInfo& b) { b.value2 = 12; },
+        [](CBodyInfo& b) { b.value3 = 48; }, [](CBodyInfo& b) { b.note = "ill"; }};
+    for (const auto& set : alone) {
+        CBodyInfo info(day(30.5));
+        set(info);
+        log.SetBodyInfo(info);
+        EXPECT_NE(log.FindBodyInfo(day(30.5)), nullptr);
+        log.SetBodyInfo(CBodyInfo(day(30.5)));
+    }
 }
 
 TEST_F(DatabaseTest, ListsShareClassDescriptorsAndDeleteContentsClearsTheName) {

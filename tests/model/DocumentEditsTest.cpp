@@ -161,6 +161,7 @@ TEST_F(DocumentEditsTest, EditsThatChangeNothingTakeNoCheckpoint) {
     EXPECT_FALSE(edit::RemoveWorkout(*document, document->Log().EndWorkouts()));
     EXPECT_FALSE(edit::SetProfile(*document, document->Profile()));
     EXPECT_FALSE(edit::RemoveBodyInfo(*document, {CalendarDateTime::kValid, kMonday}));
+    EXPECT_FALSE(edit::SetBodyInfo(*document, CBodyInfo({CalendarDateTime::kValid, kMonday})));
     EXPECT_FALSE(edit::SetEvents(*document, {}));
     EXPECT_EQ(document->UndoSnapshots(), snapshots);
     EXPECT_FALSE(document->IsModified());

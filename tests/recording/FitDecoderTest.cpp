@@ -27,11 +27,11 @@ Decoded Decode(const std::string& bytes) {
     return d;
 }
 
-// Heart rate 120 at time 1000, 121 at 1001.
+// Heart rate 120 at time 1000, 121 at 1001; local type 9 needs all four bits.
 FitWriter TwoRecords() {
     FitWriter w;
-    w.Define(0, kFitRecord, {{253, 4, kUint32}, {3, 1, kUint8}});
-    return w.Data(0, {1000, 120}).Data(0, {1001, 121});
+    w.Define(9, kFitRecord, {{253, 4, kUint32}, {3, 1, kUint8}});
+    return w.Data(9, {1000, 120}).Data(9, {1001, 121});
 }
 
 TEST(FitDecoderTest, HeadersAndChecksums) {
