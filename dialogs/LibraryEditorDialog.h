@@ -55,7 +55,8 @@ private:
     UserDialogs& dialogs_;
     std::string libraryPath_;
     std::unique_ptr<CLibrary> copy_;
-    std::vector<std::uint8_t> openedWith_;  // the lists' bytes at opening
+    // The lists' bytes when the editor opened.
+    std::vector<std::uint8_t> openedWith_;
     std::vector<std::unique_ptr<LibraryListModel>> lists_;  // by tab
     int shownTab_ = 0;
     bool viewOnly_ = false;
