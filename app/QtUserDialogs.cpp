@@ -25,21 +25,26 @@ QMessageBox::Icon ToQt(UserDialogs::Icon icon) {
 
 }  // namespace
 
+QWidget* QtUserDialogs::Owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
+
 void QtUserDialogs::Message(const QString& text, Icon icon) {
     QMessageBox box(ToQt(icon), QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    parent_);
+                    Owner());
     box.exec();
 }
 
 bool QtUserDialogs::AskYesNo(const QString& text, Icon icon) {
     QMessageBox box(ToQt(icon), QApplication::applicationDisplayName(), text,
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, Owner());
     return box.exec() == QMessageBox::Yes;
 }
 
 UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -67,7 +72,7 @@ QString QtUserDialogs::SaveFileName(const QString& suggestedPath, const QString&
 }
 
 bool QtUserDialogs::EditProfile(AthleteProfile& profile, bool firstPrompt) {
-    CProfileDialog dialog(profile, firstPrompt, parent_);
+    CProfileDialog dialog(profile, firstPrompt, *this, parent_);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (accepted || firstPrompt) profile = dialog.Profile();
     return accepted;

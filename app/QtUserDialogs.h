@@ -7,7 +7,8 @@
 
 namespace kadenzo {
 
-// QMessageBox and QFileDialog, parented to the main window once it exists.
+// QMessageBox and QFileDialog, parented to the main window once it exists; a
+// message box shown while a dialog is open belongs to that dialog.
 class QtUserDialogs : public UserDialogs {
 public:
     void SetParentWindow(QWidget* parent) override { parent_ = parent; }
@@ -20,6 +21,8 @@ public:
     bool EditProfile(AthleteProfile& profile, bool firstPrompt) override;
 
 private:
+    QWidget* Owner() const;
+
     QPointer<QWidget> parent_;
 };
 

@@ -10,6 +10,7 @@
 #include "CoreText.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
+#include "FieldRefusal.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
@@ -39,8 +40,8 @@ QLineEdit* NumberField(const std::string& text, int id, QWidget* parent) {
 }  // namespace
 
 CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
-                           const StringTable& texts, QWidget* parent)
-    : QDialog(parent), values_(info, units), texts_(texts) {
+                           const StringTable& texts, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), values_(info, units), texts_(texts), dialogs_(dialogs) {
     using namespace smalldialogtext;
     QString title = TableText(texts_, kBodyDataTitle, "Body Data");
     if (info.date.IsValid()) {
@@ -63,11 +64,6 @@ CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
     weightLabel->setObjectName(QString::number(IDC_BODY_WEIGHT_LABEL));
     weightLabel->setBuddy(weight_);
 
-    hint_ = new QLabel(this);
-    hint_->setObjectName(QStringLiteral("hint"));
-    hint_->setStyleSheet(QStringLiteral("color: #b00000"));
-    hint_->hide();
-
     auto* form = new QFormLayout;
     form->addRow(weightLabel, weight_);
     form->addRow(TableText(texts_, kBodyValue2, "Body &fat in per cent:"), value2_);
@@ -80,7 +76,6 @@ CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(hint_);
     layout->addWidget(buttons);
     weight_->setFocus();
 }
@@ -93,36 +88,22 @@ void CBodyDataDlg::accept() {
     values_.value2 = ToBytes(value2_->text());
     values_.value3 = ToBytes(value3_->text());
     values_.note = ToBytes(note_->toPlainText());
-    QLineEdit* bad = nullptr;
-    switch (values_.Read()) {
-        case BodyDataValues::Field::kNone:
-            hint_->hide();
-            QDialog::accept();
-            return;
-        case BodyDataValues::Field::kWeight:
-            bad = weight_;
-            break;
-        case BodyDataValues::Field::kValue2:
-            bad = value2_;
-            break;
-        case BodyDataValues::Field::kValue3:
-            bad = value3_;
-            break;
+    const BodyDataValues::Field bad = values_.Read();
+    if (bad == BodyDataValues::Field::kNone) {
+        QDialog::accept();
+        return;
     }
-    using namespace smalldialogtext;
-    hint_->setText(bad == value3_
-                       ? TableText(texts_, kEnterWholeNumber, "Please enter a whole number.")
-                       : TableText(texts_, kEnterNumber, "Please enter a number."));
-    hint_->show();
-    bad->setFocus();
-    bad->selectAll();
+    QLineEdit* field = bad == BodyDataValues::Field::kWeight   ? weight_
+                       : bad == BodyDataValues::Field::kValue2 ? value2_
+                                                               : value3_;
+    RefuseField({field, BodyDataValues::Range(bad)}, texts_, dialogs_);
 }
 
-bool EditBodyData(CKadenzoDoc& doc, int dayNumber, QWidget* parent) {
+bool EditBodyData(CKadenzoDoc& doc, int dayNumber, UserDialogs& dialogs, QWidget* parent) {
     const CalendarDateTime day{CalendarDateTime::kValid, NoonOfDayNumber(dayNumber)};
     const CBodyInfo* stored = doc.Log().FindBodyInfo(day);
     CBodyDataDlg dialog(stored ? *stored : CBodyInfo(day), doc.Context().units,
-                        doc.Context().Texts(), parent);
+                        doc.Context().Texts(), dialogs, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     return edit::SetBodyInfo(doc, dialog.Record());
 }

@@ -3,9 +3,17 @@
 #include <optional>
 
 #include "DecimalField.h"
-#include "ProfileValues.h"
+#include "SmallDialogTexts.h"
 
 namespace kadenzo {
+const FieldRange& BodyDataValues::Range(Field field) {
+    using namespace smalldialogtext;
+    static constexpr FieldRange weightRange{kWeightName, 0, kLargestFigure, false};
+    static constexpr FieldRange value2Range{kBodyValue2Name, 0, kLargestFigure, false};
+    static constexpr FieldRange value3Range{kBodyValue3Name, 0, 255, true};
+    if (field == Field::kValue2) return value2Range;
+    return field == Field::kValue3 ? value3Range : weightRange;
+}
 
 BodyDataValues::BodyDataValues(const CBodyInfo& info, const UnitSettings& units)
     : note(info.note),
@@ -18,17 +26,17 @@ BodyDataValues::BodyDataValues(const CBodyInfo& info, const UnitSettings& units)
       shownValue2_(value2) {}
 
 BodyDataValues::Field BodyDataValues::Read() {
-    double typedWeight = 0;
-    if (!ReadDecimalField(weight, typedWeight)) return Field::kWeight;
-    double typedValue2 = 0;
-    if (!ReadDecimalField(value2, typedValue2)) return Field::kValue2;
-    const std::optional<std::int32_t> typedValue3 = ParseWholeNumber(value3);
+    const std::optional<double> typedWeight = ReadRangeField(weight, Range(Field::kWeight));
+    if (!typedWeight) return Field::kWeight;
+    const std::optional<double> typedValue2 = ReadRangeField(value2, Range(Field::kValue2));
+    if (!typedValue2) return Field::kValue2;
+    const std::optional<double> typedValue3 = ReadRangeField(value3, Range(Field::kValue3));
     if (!typedValue3) return Field::kValue3;
-    if (weight != shownWeight_) info_.weight = FromDisplay(typedWeight, kUnitWeight, units_);
-    if (value2 != shownValue2_) info_.value2 = typedValue2;
+    if (weight != shownWeight_) info_.weight = FromDisplay(*typedWeight, kUnitWeight, units_);
+    if (value2 != shownValue2_) info_.value2 = *typedValue2;
     shownWeight_ = weight;
     shownValue2_ = value2;
-    info_.value3 = *typedValue3;
+    info_.value3 = static_cast<std::int32_t>(*typedValue3);
     info_.note = note;
     return Field::kNone;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BodyInfo.h"
+#include "FieldRange.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -16,10 +17,13 @@ public:
     BodyDataValues(const CBodyInfo& info, const UnitSettings& units);
 
     // Reads the fields into the record. The first field that is not a number
-    // (an empty one included) is returned and the record stays as it was. A
-    // decimal field left as it was shown keeps the stored value, which may
-    // show shortened (and, for the weight, converted).
+    // its range holds (an empty one included) is returned and the record
+    // stays as it was. A decimal field left as it was shown keeps the stored
+    // value, which may show shortened (and, for the weight, converted).
     Field Read();
+    // What a measurement field takes: none is negative; the third, the
+    // resting heart rate, is whole beats within 8 bits like every heart rate.
+    static const FieldRange& Range(Field field);
     const CBodyInfo& Record() const { return info_; }
 
     std::string note;  // Windows-1252

@@ -121,7 +121,8 @@ int main(int argc, char* argv[]) {
     ok = Grab(search, larger, out.filePath(QStringLiteral("search") + suffix)) && ok;
     search.OnSearch();
     {
-        CProfileDialog profile(doc.Profile(), true);
+        QtUserDialogs dialogs;
+        CProfileDialog profile(doc.Profile(), true, dialogs);
         ok = Grab(profile, larger, out.filePath(QStringLiteral("profile") + suffix)) && ok;
     }
     LanguageModule::SetCurrent(nullptr);

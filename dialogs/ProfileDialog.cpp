@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "FieldRefusal.h"
 #include "LanguageModule.h"
 #include "ResourceIds.h"
 
@@ -25,7 +26,6 @@ constexpr std::uint32_t kMaxHeartRate = 34032;
 constexpr std::uint32_t kFormulaGroup = 34033;
 constexpr std::uint32_t kFormula220 = 34034;
 constexpr std::uint32_t kFormula210 = 34035;
-constexpr std::uint32_t kNotWholeNumber = 34036;
 constexpr std::uint32_t kFirstPromptIntro = 34037;
 
 QString Label(std::uint32_t id, const char* fallback) {
@@ -34,14 +34,22 @@ QString Label(std::uint32_t id, const char* fallback) {
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
+// The texts of the current module, for messages built in the core.
+const StringTable& ModuleTexts() {
+    static const EmptyStringTable none;
+    if (const LanguageModule* module = LanguageModule::Current()) return *module;
+    return none;
+}
+
 QDateTime FromStamp(std::int32_t seconds) {
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime);
 }
 
 }  // namespace
 
-CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt, QWidget* parent)
-    : QDialog(parent), profile_(profile), firstPrompt_(firstPrompt) {
+CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
+                               UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), profile_(profile), firstPrompt_(firstPrompt), dialogs_(dialogs) {
     setWindowTitle(Label(kProfileTitle, "Athlete profile"));
     if (firstPrompt_) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -74,11 +82,6 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt, 
     if (profile_.hrFormula == 0 || profile_.hrFormula == 1)
         formula_->button(profile_.hrFormula)->setChecked(true);
 
-    hint_ = new QLabel(Label(kNotWholeNumber, "Please enter a whole number."), this);
-    hint_->setObjectName(QStringLiteral("hint"));
-    hint_->setStyleSheet(QStringLiteral("color: #b00000"));
-    hint_->hide();
-
     auto* form = new QFormLayout;
     form->addRow(Label(kBirthDate, "&Birth date:"), birthDate_);
     form->addRow(Label(kMaxHeartRate, "&Maximum heart rate (bpm):"), maxHeartRate_);
@@ -99,19 +102,15 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt, 
     }
     layout->addLayout(form);
     layout->addWidget(formulaBox);
-    layout->addWidget(hint_);
     layout->addWidget(buttons);
 }
 
 bool CProfileDialog::ReadControls() {
-    const std::optional<std::int32_t> rate = ParseWholeNumber(maxHeartRate_->text().toStdString());
+    const std::optional<std::int32_t> rate = ReadMaxHeartRate(maxHeartRate_->text().toStdString());
     if (!rate) {
-        hint_->show();
-        maxHeartRate_->setFocus();
-        maxHeartRate_->selectAll();
+        RefuseField({maxHeartRate_, kMaxHeartRateRange}, ModuleTexts(), dialogs_);
         return false;
     }
-    hint_->hide();
     AthleteProfile read = profile_;
     read.maxHeartRate = *rate;
     read.hrFormula = formula_->checkedId() < 0 ? -1 : formula_->checkedId();

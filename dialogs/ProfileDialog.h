@@ -6,20 +6,21 @@
 
 class QButtonGroup;
 class QDateEdit;
-class QLabel;
 class QLineEdit;
 
 namespace kadenzo {
 
+class UserDialogs;
+
 // The athlete profile (template 229): birth date (date picker 1038), measured
 // maximum heart rate (1006) and the age formula (radio buttons 1066 and 1067).
 // As the first-time prompt it has no close box, so it is left with its own
-// buttons.
+// buttons. A heart rate the workouts cannot hold keeps it open, with a message.
 class CProfileDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
-                            QWidget* parent = nullptr);
+    CProfileDialog(const AthleteProfile& profile, bool firstPrompt, UserDialogs& dialogs,
+                   QWidget* parent = nullptr);
     // The values as last accepted; the values given to the constructor until
     // OK succeeds.
     AthleteProfile Profile() const { return profile_; }
@@ -28,16 +29,16 @@ public:
     void accept() override;
 
 private:
-    // Reads the controls into profile_; false (with a hint shown) when the
-    // heart-rate field is not a whole number.
+    // Reads the controls into profile_; false (with the message shown) when
+    // the heart-rate field is not a heart rate.
     bool ReadControls();
 
     AthleteProfile profile_;
     bool firstPrompt_;
+    UserDialogs& dialogs_;
     QDateEdit* birthDate_;
     QLineEdit* maxHeartRate_;
     QButtonGroup* formula_;
-    QLabel* hint_;
 };
 
 }  // namespace kadenzo

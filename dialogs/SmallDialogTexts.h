@@ -13,8 +13,10 @@ inline constexpr std::uint32_t kBodyDataTitle = 34190;
 inline constexpr std::uint32_t kBodyValue2 = 34191;
 inline constexpr std::uint32_t kBodyValue3 = 34192;
 inline constexpr std::uint32_t kBodyNote = 34193;
-inline constexpr std::uint32_t kEnterNumber = 34194;
-inline constexpr std::uint32_t kEnterWholeNumber = 34195;
+// The body data's names in the message on a figure out of range.
+inline constexpr std::uint32_t kWeightName = 34813;
+inline constexpr std::uint32_t kBodyValue2Name = 34814;
+inline constexpr std::uint32_t kBodyValue3Name = 34815;
 }  // namespace smalldialogtext
 
 }  // namespace kadenzo

@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
         info.value2 = 14.5;
         info.value3 = 48;
         info.note = "After the holidays";
-        kadenzo::CBodyDataDlg dialog(info, context.units, context.Texts());
+        kadenzo::CBodyDataDlg dialog(info, context.units, context.Texts(), dialogs);
         saved &= Save(dialog, out.filePath(QStringLiteral("body-data.png")), QSize());
     }
     {

@@ -38,6 +38,17 @@ inline constexpr std::uint32_t kMaximumTest = 34177;
 inline constexpr std::uint32_t kRecordingsFilter = 34178;  // the name of the all-formats entry
 inline constexpr std::uint32_t kFiguresGroup = 34179;
 inline constexpr std::uint32_t kDetailsGroup = 34180;
+// The figures' names in the message on a value their field cannot take.
+inline constexpr std::uint32_t kDistanceName = 34803;
+inline constexpr std::uint32_t kDurationName = 34804;
+inline constexpr std::uint32_t kAverageHeartRateName = 34805;
+inline constexpr std::uint32_t kMaximumHeartRateName = 34806;
+inline constexpr std::uint32_t kPartDistanceName = 34807;
+inline constexpr std::uint32_t kPartDurationName = 34808;
+inline constexpr std::uint32_t kPartAverageHeartRateName = 34809;
+inline constexpr std::uint32_t kPartMaximumHeartRateName = 34810;
+inline constexpr std::uint32_t kPlannedDistanceName = 34811;
+inline constexpr std::uint32_t kPlannedDurationName = 34812;
 }  // namespace editortext
 
 }  // namespace kadenzo

@@ -1,10 +1,9 @@
 #include "FigureText.h"
 
-#include <charconv>
 #include <cmath>
 
-#include "ResourceIds.h"
 #include "Formats.h"
+#include "ResourceIds.h"
 
 namespace kadenzo {
 
@@ -16,14 +15,14 @@ double CutToHundredths(double value) {
 }
 
 double ParseFieldNumber(std::string_view text) {
-    const double value = ParseLeadingNumber(NormaliseDecimalComma(std::string(text)));
-    return std::isfinite(value) ? value : 0;
+    return ParseLeadingNumber(NormaliseDecimalComma(std::string(text)));
 }
 
 std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
                           const StringTable& texts) {
     if (minutes == 0) return "";
     const double speed = distance / minutes * 60;
+    if (!std::isfinite(speed)) return "";
     std::string text = FormatFixed(speed, 1) + UnitLabel(kUnitSpeed, units, texts);
     if (speed != 0)
         text += ", " + FormatFixed(60 / speed, 1) + "min/" + UnitLabel(kUnitDistance, units, texts);
@@ -36,14 +35,6 @@ std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high, const String
     if (high != 0) return "< " + std::to_string(high) + unit;
     if (low != 0) return "> " + std::to_string(low) + unit;
     return "";
-}
-
-std::uint8_t ParseHeartRate(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    unsigned value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || value > 255) return 0;
-    return static_cast<std::uint8_t>(value);
 }
 
 }  // namespace kadenzo

@@ -18,22 +18,18 @@ namespace kadenzo {
 double CutToHundredths(double value);
 
 // The number a field's text starts with; a decimal comma between digits reads
-// as a point ("12,5" is 12.5). Text that is no number, or too large a number,
-// counts as 0.
+// as a point ("12,5" is 12.5). Text that is no number counts as 0; a number
+// too large for a double is infinite, which no field's range holds.
 double ParseFieldNumber(std::string_view text);
 
 // The speed and pace read-out of a distance in the user's unit covered in
 // `minutes`: "12.0km/h, 5.0min/km"; only the speed when it is 0; "" when the
-// duration is 0.
+// duration is 0 or the speed is no number.
 std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
                           const StringTable& texts);
 
 // The target range as the set-up page shows it, with the module's heart-rate
 // unit: "120 -> 140 bpm", "< 140 bpm", "> 120 bpm", or "" without limits.
 std::string HeartRateRangeText(std::uint8_t low, std::uint8_t high, const StringTable& texts);
-
-// A heart-rate field's text: the whole number of beats it starts with; no
-// number, or one above 255, counts as 0.
-std::uint8_t ParseHeartRate(std::string_view text);
 
 }  // namespace kadenzo

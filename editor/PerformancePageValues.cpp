@@ -1,15 +1,28 @@
 #include "PerformancePageValues.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "Cp1252.h"
 #include "DecimalField.h"
+#include "EditorTexts.h"
 #include "FigureText.h"
 #include "Formats.h"
 #include "Library.h"
 #include "WorkOut.h"
 
 namespace kadenzo {
+namespace {
+
+// The whole beats a heart-rate field holds, kept within 8 bits (OK refuses
+// a field beyond them; the import weighs it against the recording's as 255).
+std::uint8_t HeartRateOf(const std::string& text) {
+    const double rate = ParseFieldNumber(text);
+    return rate > 0 ? static_cast<std::uint8_t>(std::min(255.0, std::trunc(rate))) : 0;
+}
+
+}  // namespace
 
 PerformancePageValues::PerformancePageValues(CWorkOut& workout, Context context)
     : workout_(workout), context_(context) {
@@ -37,8 +50,8 @@ PerformancePageValues::PerformancePageValues(CWorkOut& workout, Context context)
         figures.storedDistance = stored[set].distance;
         figures.duration = stored[set].duration;
         figures.durationText = FormatDuration(figures.duration, true);
-        figures.average = stored[set].average;
-        figures.maximum = stored[set].maximum;
+        figures.averageText = std::to_string(stored[set].average);
+        figures.maximumText = std::to_string(stored[set].maximum);
     }
 
     track_ = workout_.trackId;
@@ -52,8 +65,7 @@ PerformancePageValues::PerformancePageValues(CWorkOut& workout, Context context)
 void PerformancePageValues::SetDurationText(Set set, const std::string& text) {
     Figures& figures = figures_[set];
     figures.durationText = text;
-    const double minutes = ParseDuration(text);
-    figures.duration = std::isfinite(minutes) ? minutes : 0;
+    figures.duration = ParseDuration(text);
 }
 
 bool PerformancePageValues::HasDistance() const {
@@ -106,12 +118,12 @@ PerformanceFigures PerformancePageValues::PageFigures() const {
     PerformanceFigures page;
     page.wholeDistance = ParseFieldNumber(figures_[kWhole].distanceText);
     page.wholeDuration = figures_[kWhole].duration;
-    page.wholeAverage = figures_[kWhole].average;
-    page.wholeMax = figures_[kWhole].maximum;
+    page.wholeAverage = HeartRateOf(figures_[kWhole].averageText);
+    page.wholeMax = HeartRateOf(figures_[kWhole].maximumText);
     page.partDistance = ParseFieldNumber(figures_[kPart].distanceText);
     page.partDuration = figures_[kPart].duration;
-    page.partAverage = figures_[kPart].average;
-    page.partMax = figures_[kPart].maximum;
+    page.partAverage = HeartRateOf(figures_[kPart].averageText);
+    page.partMax = HeartRateOf(figures_[kPart].maximumText);
     page.marker1 = marker1;
     page.marker2 = marker2;
     page.recordingPath = recordingPath;
@@ -128,10 +140,14 @@ void PerformancePageValues::TakeFigures(const PerformanceFigures& taken) {
         figures_[set].duration = durations[set];
         figures_[set].durationText = FormatDuration(durations[set], true);
     }
-    figures_[kWhole].average = taken.wholeAverage;
-    figures_[kWhole].maximum = taken.wholeMax;
-    figures_[kPart].average = taken.partAverage;
-    figures_[kPart].maximum = taken.partMax;
+    // So does a heart rate.
+    auto showRate = [](std::string& text, std::uint8_t taken, std::uint8_t held) {
+        if (taken != held) text = std::to_string(taken);
+    };
+    showRate(figures_[kWhole].averageText, taken.wholeAverage, before.wholeAverage);
+    showRate(figures_[kWhole].maximumText, taken.wholeMax, before.wholeMax);
+    showRate(figures_[kPart].averageText, taken.partAverage, before.partAverage);
+    showRate(figures_[kPart].maximumText, taken.partMax, before.partMax);
     marker1 = taken.marker1;
     marker2 = taken.marker2;
     recordingPath = taken.recordingPath;
@@ -149,23 +165,55 @@ void PerformancePageValues::ApplyDistance(Set set, double& distance) const {
             : FromDisplay(ParseFieldNumber(figures.distanceText), kUnitDistance, context_.units);
 }
 
-void PerformancePageValues::Apply() {
+const FieldRange& PerformancePageValues::Range(Set set, Field field) {
+    using namespace editortext;
+    static constexpr FieldRange kRanges[2][4] = {{{kDistanceName, 0, kLargestFigure, false},
+                                                  {kDurationName, 0, kLargestFigure, false},
+                                                  {kAverageHeartRateName, 0, 255, true},
+                                                  {kMaximumHeartRateName, 0, 255, true}},
+                                                 {{kPartDistanceName, 0, kLargestFigure, false},
+                                                  {kPartDurationName, 0, kLargestFigure, false},
+                                                  {kPartAverageHeartRateName, 0, 255, true},
+                                                  {kPartMaximumHeartRateName, 0, 255, true}}};
+    return kRanges[set][field];
+}
+
+std::optional<PerformancePageValues::Refusal> PerformancePageValues::Check() const {
+    for (Set set : {kWhole, kPart}) {
+        const Figures& figures = figures_[set];
+        const std::pair<Field, double> typed[] = {
+            {kDistance, figures.distanceText == figures.shownDistanceText
+                            ? 0
+                            : ParseFieldNumber(figures.distanceText)},
+            {kDuration, figures.duration},
+            {kAverage, ParseFieldNumber(figures.averageText)},
+            {kMaximum, ParseFieldNumber(figures.maximumText)}};
+        for (const auto& [field, value] : typed) {
+            if (!Range(set, field).Holds(value)) return Refusal{set, field};
+        }
+    }
+    return std::nullopt;
+}
+
+bool PerformancePageValues::Apply() {
+    if (Check()) return false;
     workout_.maxPulseTest = maxTest ? 1 : 0;
     ApplyDistance(kWhole, workout_.distance);
-    workout_.maxPulse = figures_[kWhole].maximum;
-    workout_.averagePulse = figures_[kWhole].average;
+    workout_.maxPulse = HeartRateOf(figures_[kWhole].maximumText);
+    workout_.averagePulse = HeartRateOf(figures_[kWhole].averageText);
     workout_.duration = figures_[kWhole].duration;
     workout_.notes = comment;
     workout_.recordingPath = recordingPath;
     ApplyDistance(kPart, workout_.partDistance);
-    workout_.partMaxPulse = figures_[kPart].maximum;
-    workout_.partAveragePulse = figures_[kPart].average;
+    workout_.partMaxPulse = HeartRateOf(figures_[kPart].maximumText);
+    workout_.partAveragePulse = HeartRateOf(figures_[kPart].averageText);
     workout_.partDuration = figures_[kPart].duration;
     workout_.marker1 = marker1;
     workout_.marker2 = marker2;
     workout_.trackId = track_;
     workout_.intensityId = intensity_;
     if (subSport_) workout_.subSportId = *subSport_;
+    return true;
 }
 
 }  // namespace kadenzo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChoiceLists.h"
+#include "FieldRange.h"
 #include "ImportedFigures.h"
 #include "RecordingImportValues.h"
 #include "StringTable.h"
@@ -23,6 +24,8 @@ class CWorkOut;
 // heart rates and a speed and pace read-out; sub-sport, track and intensity;
 // a comment, the recording's path and markers, the maximum-test flag. The
 // page shows the public fields and writes what the user typed back into them.
+// Figure fields read the number their text starts with (none counts as 0),
+// and OK takes them only when the workout's fields can hold them.
 class PerformancePageValues {
 public:
     struct Context {
@@ -32,13 +35,14 @@ public:
     };
 
     enum Set { kWhole = 0, kPart = 1 };
+    enum Field { kDistance, kDuration, kAverage, kMaximum };
 
     struct Figures {
         std::string distanceText;  // in the user's distance unit
         std::string durationText;
-        double duration = 0;  // minutes; follows durationText as it is typed
-        std::uint8_t average = 0;
-        std::uint8_t maximum = 0;
+        double duration = 0;      // minutes; follows durationText as it is typed
+        std::string averageText;  // heart rates in beats per minute
+        std::string maximumText;
 
     private:
         friend class PerformancePageValues;
@@ -90,9 +94,22 @@ public:
     // Shows the figures of an import (see TakeImportedFigures).
     void TakeFigures(const PerformanceFigures& figures);
 
-    // OK: everything goes into the workout. A distance left as it was shown
-    // keeps the stored value, which it shows cut to two decimals.
-    void Apply();
+    // What a figure field takes: distance (in the user's unit) and duration
+    // (minutes) not negative, heart rates whole and within 8 bits.
+    static const FieldRange& Range(Set set, Field field);
+    // A figure the workout cannot hold as typed.
+    struct Refusal {
+        Set set;
+        Field field;
+    };
+    // The first such figure, the whole workout's first; a distance left as it
+    // was shown is not read.
+    std::optional<Refusal> Check() const;
+
+    // OK: everything goes into the workout; false, with nothing changed, when
+    // Check refuses a figure. A distance left as it was shown keeps the stored
+    // value, which it shows cut to two decimals.
+    bool Apply();
 
     bool maxTest = false;
     std::string comment;

@@ -60,6 +60,22 @@ std::vector<std::string> SplitPieces(std::string_view text) {
 
 double NotNegative(double value) { return std::isfinite(value) && value > 0 ? value : 0; }
 
+// Calls take(isDistance, value) for each piece that is not blank, in order: a
+// piece naming the distance unit with its number (in the user's unit), any
+// other with its duration in minutes.
+template <class Take>
+void ForEachPiece(std::string_view text, const UnitSettings& units, const StringTable& texts,
+                  Take take) {
+    const std::string label = UnitLabel(kUnitDistance, units, texts);
+    for (const std::string& piece : SplitPieces(text)) {
+        if (IsBlank(piece)) continue;
+        if (ContainsWord(piece, label))
+            take(true, ParseLeadingNumber(piece));
+        else
+            take(false, ParseDuration(piece));
+    }
+}
+
 }  // namespace
 
 std::string FormatPlannedText(const PlannedValues& planned, const UnitSettings& units,
@@ -76,19 +92,25 @@ std::string FormatPlannedText(const PlannedValues& planned, const UnitSettings& 
 
 PlannedValues ParsePlannedText(std::string_view text, const UnitSettings& units,
                                const StringTable& texts) {
-    const std::string label = UnitLabel(kUnitDistance, units, texts);
     PlannedValues planned;
-    for (const std::string& piece : SplitPieces(text)) {
-        if (IsBlank(piece)) continue;
-        if (ContainsWord(piece, label)) {
-            const double shown = ParseLeadingNumber(piece);
+    ForEachPiece(text, units, texts, [&](bool isDistance, double value) {
+        if (isDistance)
             planned.distance =
-                NotNegative(CutToHundredths(FromDisplay(shown, kUnitDistance, units)));
-        } else {
-            planned.duration = NotNegative(ParseDuration(piece));
-        }
-    }
+                NotNegative(CutToHundredths(FromDisplay(value, kUnitDistance, units)));
+        else
+            planned.duration = NotNegative(value);
+    });
     return planned;
+}
+
+std::optional<FieldRange> RefusedPlannedPiece(std::string_view text, const UnitSettings& units,
+                                              const StringTable& texts) {
+    std::optional<FieldRange> refused;
+    ForEachPiece(text, units, texts, [&](bool isDistance, double value) {
+        const FieldRange& range = isDistance ? kPlannedDistanceRange : kPlannedDurationRange;
+        if (!refused && !range.Holds(value)) refused = range;
+    });
+    return refused;
 }
 
 }  // namespace kadenzo

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "EditorTexts.h"
+#include "FieldRange.h"
 #include "StringTable.h"
 #include "Units.h"
 
@@ -32,5 +35,17 @@ std::string FormatPlannedText(const PlannedValues& planned, const UnitSettings& 
 // "45min" is 45 minutes even where the label is "mi".
 PlannedValues ParsePlannedText(std::string_view text, const UnitSettings& units,
                                const StringTable& texts);
+
+// What the pieces of the text take: a duration in minutes, a distance in the
+// user's unit, neither negative.
+inline constexpr FieldRange kPlannedDurationRange{editortext::kPlannedDurationName, 0,
+                                                  kLargestFigure, false};
+inline constexpr FieldRange kPlannedDistanceRange{editortext::kPlannedDistanceName, 0,
+                                                  kLargestFigure, false};
+
+// The range of the first piece, read as ParsePlannedText reads it, that its
+// range does not hold; nothing when the workout can take every piece.
+std::optional<FieldRange> RefusedPlannedPiece(std::string_view text, const UnitSettings& units,
+                                              const StringTable& texts);
 
 }  // namespace kadenzo

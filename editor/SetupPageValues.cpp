@@ -65,7 +65,13 @@ bool SetupPageValues::ChooseTemplate(std::uint32_t templateId) {
     return true;
 }
 
-void SetupPageValues::Apply() {
+std::optional<FieldRange> SetupPageValues::Check() const {
+    if (plannedText == shownPlannedText_) return std::nullopt;
+    return RefusedPlannedPiece(plannedText, context_.units, context_.texts);
+}
+
+bool SetupPageValues::Apply() {
+    if (Check()) return false;
     workout_.planFlag = flag ? 1 : 0;
     if (plannedText != shownPlannedText_) {
         const PlannedValues planned = ParsePlannedText(plannedText, context_.units, context_.texts);
@@ -75,6 +81,7 @@ void SetupPageValues::Apply() {
     }
     workout_.planNote = note;
     workout_.planFilePath = link;
+    return true;
 }
 
 }  // namespace kadenzo

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ChoiceLists.h"
+#include "FieldRange.h"
 #include "StringTable.h"
 #include "Units.h"
 #include "WorkOut.h"
@@ -49,10 +51,15 @@ public:
     // changed) for the workout's own template and for an id naming none.
     bool ChooseTemplate(std::uint32_t templateId);
 
-    // OK: the flag, planned values, note and link go into the workout. A
-    // planned text left as it was shown keeps the stored values, which it
-    // shows rounded.
-    void Apply();
+    // The range of the planned duration or distance that the workout cannot
+    // take as typed (a negative or too large one); nothing when it can, or
+    // when the planned text is left as it was shown.
+    std::optional<FieldRange> Check() const;
+    // OK: the flag, planned values, note and link go into the workout; false,
+    // with nothing changed, when Check refuses the planned text. A planned
+    // text left as it was shown keeps the stored values, which it shows
+    // rounded.
+    bool Apply();
 
     std::string templateName;     // the library's missing-item text for a lost template
     std::string templateComment;  // shown only

@@ -7,12 +7,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -121,6 +121,7 @@ QWidget* CWOPerformancePage::MakeFiguresBox() {
         new QLabel(TextOr(kAverageHeartRate, QStringLiteral("&Average heart rate:")), box),
         new QLabel(TextOr(kMaximumHeartRate, QStringLiteral("Ma&ximum heart rate:")), box)};
     for (int row = 0; row < 5; ++row) grid->addWidget(labels[row], row + 1, 0);
+    figureLabels_ = {labels[0], labels[2], labels[3], labels[4]};
 
     MakeSetControls(PerformancePageValues::kWhole,
                     {IDC_PERF_WHOLE_DISTANCE, IDC_PERF_WHOLE_SPEED, IDC_PERF_WHOLE_DURATION,
@@ -135,10 +136,6 @@ QWidget* CWOPerformancePage::MakeFiguresBox() {
                              controls.average, controls.maximum};
         for (int row = 0; row < 5; ++row) grid->addWidget(column[row], row + 1, 1);
     }
-    labels[0]->setBuddy(sets_[0].distance);
-    labels[2]->setBuddy(sets_[0].duration);
-    labels[3]->setBuddy(sets_[0].average);
-    labels[4]->setBuddy(sets_[0].maximum);
 
     maxTest_ = new QCheckBox(
         TextOr(kMaximumTest, QStringLiteral("This workout measured my maximum heart ra&te")), box);
@@ -158,8 +155,11 @@ void CWOPerformancePage::MakeSetControls(Set set, const std::array<int, 5>& ids)
     controls.duration = FigureField(ids[2], this);
     controls.average = FigureField(ids[3], this);
     controls.maximum = FigureField(ids[4], this);
-    for (QLineEdit* rate : {controls.average, controls.maximum})
-        rate->setValidator(new QIntValidator(0, 255, rate));
+    // Digits only; whether the workout can hold the number is OK's to say.
+    for (QLineEdit* rate : {controls.average, controls.maximum}) {
+        rate->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), rate));
+    }
 
     connect(controls.distance, &QLineEdit::textEdited, this, [this, set](const QString& text) {
         values_->Of(set).distanceText = ToBytes(text);
@@ -169,12 +169,10 @@ void CWOPerformancePage::MakeSetControls(Set set, const std::array<int, 5>& ids)
         values_->SetDurationText(set, ToBytes(text));
         RefreshReadout(set);
     });
-    connect(controls.average, &QLineEdit::textEdited, this, [this, set](const QString& text) {
-        values_->Of(set).average = ParseHeartRate(ToBytes(text));
-    });
-    connect(controls.maximum, &QLineEdit::textEdited, this, [this, set](const QString& text) {
-        values_->Of(set).maximum = ParseHeartRate(ToBytes(text));
-    });
+    connect(controls.average, &QLineEdit::textEdited, this,
+            [this, set](const QString& text) { values_->Of(set).averageText = ToBytes(text); });
+    connect(controls.maximum, &QLineEdit::textEdited, this,
+            [this, set](const QString& text) { values_->Of(set).maximumText = ToBytes(text); });
 }
 
 QWidget* CWOPerformancePage::MakeDetailsBox() {
@@ -239,8 +237,8 @@ void CWOPerformancePage::ShowFigures() {
         SetControls& controls = sets_[set];
         controls.distance->setText(FromBytes(figures.distanceText));
         controls.duration->setText(FromBytes(figures.durationText));
-        controls.average->setText(QString::number(figures.average));
-        controls.maximum->setText(QString::number(figures.maximum));
+        controls.average->setText(FromBytes(figures.averageText));
+        controls.maximum->setText(FromBytes(figures.maximumText));
         RefreshReadout(set);
     }
 }
@@ -283,6 +281,10 @@ void CWOPerformancePage::ShowSet() {
         controls.duration->setVisible(shown);
         controls.average->setVisible(shown);
         controls.maximum->setVisible(shown);
+        if (shown) {
+            for (std::size_t i = 0; i < figureLabels_.size(); ++i)
+                figureLabels_[i]->setBuddy(controls.Fields()[i]);
+        }
     }
 }
 
@@ -314,6 +316,34 @@ void CWOPerformancePage::Browse() {
     if (path.isEmpty()) return;
     values_->recordingPath = ToBytes(path);
     recordingPath_->setText(path);
+}
+
+void CWOPerformancePage::ReadFigures() {
+    // Text set without typing (by assistive tools) reaches the values here.
+    for (Set set : kSets) {
+        PerformancePageValues::Figures& figures = values_->Of(set);
+        const SetControls& controls = sets_[set];
+        figures.distanceText = ToBytes(controls.distance->text());
+        const std::string duration = ToBytes(controls.duration->text());
+        // An untouched duration keeps its stored minutes, seconds' fractions included.
+        if (duration != figures.durationText) values_->SetDurationText(set, duration);
+        figures.averageText = ToBytes(controls.average->text());
+        figures.maximumText = ToBytes(controls.maximum->text());
+    }
+}
+
+std::optional<RefusedField> CWOPerformancePage::Refused() {
+    ReadFigures();
+    const std::optional<PerformancePageValues::Refusal> refusal = values_->Check();
+    if (!refusal) return std::nullopt;
+    if (values_->view != refusal->set) {
+        values_->view = refusal->set;
+        const QSignalBlocker blocker(view_);
+        view_->button(refusal->set)->setChecked(true);
+        ShowSet();
+    }
+    return RefusedField{sets_[refusal->set].Fields()[refusal->field],
+                        PerformancePageValues::Range(refusal->set, refusal->field)};
 }
 
 void CWOPerformancePage::Apply() { values_->Apply(); }

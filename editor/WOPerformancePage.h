@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "FieldRefusal.h"
 #include "PerformancePageValues.h"
 
 class QButtonGroup;
@@ -39,7 +41,11 @@ public:
     void Import();
     // The browse button: a file chosen becomes the recording's path.
     void Browse();
-    // OK of the sheet: the page's fields go into the workout.
+    // OK of the sheet, first: the figure whose value the workout cannot hold,
+    // read as the fields show them, with its set of figures shown; nothing
+    // when the page can be applied.
+    std::optional<RefusedField> Refused();
+    // Then: the page's fields go into the workout.
     void Apply();
 
 private:
@@ -50,6 +56,8 @@ private:
         QLineEdit* duration = nullptr;
         QLineEdit* average = nullptr;
         QLineEdit* maximum = nullptr;
+        // The figures' fields in the order of PerformancePageValues::Field.
+        std::array<QLineEdit*, 4> Fields() const { return {distance, duration, average, maximum}; }
     };
 
     QWidget* MakeFiguresBox();
@@ -60,6 +68,8 @@ private:
     void ShowFigures();
     void ShowSet();
     void RefreshReadout(PerformancePageValues::Set set);
+    // The fields' texts into the values, where they differ.
+    void ReadFigures();
 
     const EditorServices& services_;
     std::unique_ptr<PerformancePageValues> values_;
@@ -67,6 +77,9 @@ private:
     QButtonGroup* view_;
     QLabel* distanceLabel_;
     QLabel* readoutLabel_;
+    // The labels of distance, duration, average and maximum: buddies, and so
+    // accessible names, of the fields of the set shown.
+    std::array<QLabel*, 4> figureLabels_;
     QCheckBox* maxTest_;
     QComboBox* subSport_;
     QComboBox* track_;

@@ -146,6 +146,14 @@ void CWOSetupPage::Browse() {
     link_->setText(path);
 }
 
+std::optional<RefusedField> CWOSetupPage::Refused() {
+    // Text set without typing (by assistive tools) reaches the values here.
+    values_->plannedText = ToBytes(planned_->text());
+    if (const std::optional<FieldRange> range = values_->Check())
+        return RefusedField{planned_, *range};
+    return std::nullopt;
+}
+
 void CWOSetupPage::Apply() { values_->Apply(); }
 
 }  // namespace kadenzo

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+#include "FieldRefusal.h"
 #include "SetupPageValues.h"
 
 class QCheckBox;
@@ -31,7 +33,10 @@ public:
     void ChooseTemplate();
     // The browse button: a file chosen becomes the link.
     void Browse();
-    // OK of the sheet: the page's fields go into the workout.
+    // OK of the sheet, first: the field whose value the workout cannot hold,
+    // read as the field shows it; nothing when the page can be applied.
+    std::optional<RefusedField> Refused();
+    // Then: the page's fields go into the workout.
     void Apply();
 
 signals:

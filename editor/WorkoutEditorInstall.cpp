@@ -58,8 +58,8 @@ void InstallWorkoutEditor(CMainFrame& frame, QSettings& settings, UserDialogs& d
                                                       QWidget* parent) {
         return RunWorkoutEditor(MakeServices(doc, settings, dialogs), position, parent);
     };
-    editing.editBodyData = [&doc](int dayNumber, QWidget* parent) {
-        return EditBodyData(doc, dayNumber, parent);
+    editing.editBodyData = [&doc, &dialogs](int dayNumber, QWidget* parent) {
+        return EditBodyData(doc, dayNumber, dialogs, parent);
     };
     editing.chooseTemplate = [&doc](QWidget* parent) { return ChooseTemplate(doc, kNoId, parent); };
 

@@ -7,6 +7,7 @@
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "EditorTexts.h"
+#include "FieldRefusal.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "Texts.h"
@@ -34,7 +35,7 @@ private:
 
 CWorkoutEditorSheet::CWorkoutEditorSheet(const CWorkOut& workout, const EditorServices& services,
                                          QWidget* parent)
-    : QDialog(parent), workout_(workout) {
+    : QDialog(parent), services_(services), workout_(workout) {
     setObjectName(QStringLiteral("WorkoutEditor"));
     if (const std::optional<DateParts> day = PartsFromDateTime(workout_.date))
         setWindowTitle(QString::fromStdString(FormatDate(*day)));
@@ -64,6 +65,18 @@ CWorkoutEditorSheet::CWorkoutEditorSheet(const CWorkOut& workout, const EditorSe
 CWorkoutEditorSheet::~CWorkoutEditorSheet() = default;
 
 void CWorkoutEditorSheet::accept() {
+    // Nothing goes into the copy while a page refuses a figure.
+    QWidget* page = setup_;
+    std::optional<RefusedField> refused = setup_->Refused();
+    if (!refused && performance_) {
+        page = performance_;
+        refused = performance_->Refused();
+    }
+    if (refused) {
+        pages_->setCurrentWidget(page);
+        RefuseField(*refused, services_.doc.Context().Texts(), services_.dialogs);
+        return;
+    }
     setup_->Apply();
     if (performance_) performance_->Apply();
     QDialog::accept();

@@ -15,7 +15,8 @@ class CWOSetupPage;
 
 // The workout editor: one workout's plan and, for a workout whose day has
 // come, its performance, as two pages over a copy of the workout. OK writes
-// the pages into the copy; the caller decides what becomes of it.
+// the pages into the copy; the caller decides what becomes of it. A figure
+// the workout cannot hold keeps the sheet open on its field, with a message.
 class CWorkoutEditorSheet : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ public:
     void accept() override;
 
 private:
+    const EditorServices& services_;
     CWorkOut workout_;
     QTabWidget* pages_;
     CWOSetupPage* setup_;

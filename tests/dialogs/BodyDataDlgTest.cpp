@@ -1,5 +1,6 @@
 // The body data dialog in kilograms and pounds, with decimal commas, fields
-// that are no number, and the day's record stored through the document.
+// that are no number or out of range, and the day's record stored through the
+// document.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ private slots:
     void kilogramsTypedWithADecimalComma() {
         CBodyInfo info(kNoon);
         info.weight = 70;
-        CBodyDataDlg dialog(info, {0, 0}, app_->context.Texts());
+        CBodyDataDlg dialog(info, {0, 0}, app_->context.Texts(), app_->dialogs);
         QCOMPARE(Find<QLabel>(dialog, IDC_BODY_WEIGHT_LABEL)->text(),
                  QStringLiteral("&Weight (kg):"));
         auto* weight = Find<QLineEdit>(dialog, IDC_BODY_WEIGHT);
@@ -49,7 +50,7 @@ private slots:
     void poundsAndFieldsThatAreNoNumber() {
         CBodyInfo info(kNoon);
         info.weight = 70;
-        CBodyDataDlg dialog(info, {0, 1}, app_->context.Texts());
+        CBodyDataDlg dialog(info, {0, 1}, app_->context.Texts(), app_->dialogs);
         QVERIFY(
             Find<QLabel>(dialog, IDC_BODY_WEIGHT_LABEL)->text().contains(QStringLiteral("(lb)")));
         QCOMPARE(Find<QLineEdit>(dialog, IDC_BODY_WEIGHT)->text(), QStringLiteral("154.35"));
@@ -60,7 +61,9 @@ private slots:
         Retype(field, QStringLiteral("4,5"));
         dialog.accept();
         QVERIFY(dialog.isVisible());
-        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("hint"))->isVisible());
+        QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(app_->dialogs.messages[0].text,
+                 QStringLiteral("Resting heart rate must be a whole number from 0 to 255."));
         QCOMPARE(QApplication::focusWidget(), field);
         QCOMPARE(field->selectedText(), QStringLiteral("4,5"));
         QVERIFY(dialog.Record().IsEqual(info));
@@ -74,13 +77,13 @@ private slots:
             Find<QPlainTextEdit>(dialog, IDC_BODY_NOTE)->setPlainText(QStringLiteral("Morning"));
             dialog.accept();
         });
-        QVERIFY(EditBodyData(doc, kDay, nullptr));
+        QVERIFY(EditBodyData(doc, kDay, app_->dialogs, nullptr));
         QCOMPARE(doc.UndoSnapshots(), snapshots + 1);
         QCOMPARE(doc.Log().FindBodyInfo(kNoon)->weight, 71.0);
 
         // OK without a change changes nothing.
         WhenModal([](QDialog& dialog) { dialog.accept(); });
-        QVERIFY(!EditBodyData(doc, kDay, nullptr));
+        QVERIFY(!EditBodyData(doc, kDay, app_->dialogs, nullptr));
         QCOMPARE(doc.UndoSnapshots(), snapshots + 1);
 
         // Emptied, the record goes; undo brings it back.
@@ -89,11 +92,38 @@ private slots:
             Find<QPlainTextEdit>(dialog, IDC_BODY_NOTE)->clear();
             dialog.accept();
         });
-        QVERIFY(EditBodyData(doc, kDay, nullptr));
+        QVERIFY(EditBodyData(doc, kDay, app_->dialogs, nullptr));
         QVERIFY(!doc.Log().FindBodyInfo(kNoon));
         QVERIFY(doc.Log().BodyInfos().empty());
         doc.Undo();
         QCOMPARE(doc.Log().FindBodyInfo(kNoon)->note, std::string("Morning"));
+    }
+
+    void aRestingHeartRateOf300KeepsTheDialogOpenAndTheDayAsItWas() {
+        CKadenzoDoc& doc = app_->Doc();
+        CBodyInfo info(kNoon);
+        info.weight = 70;
+        info.value3 = 52;
+        QVERIFY(edit::SetBodyInfo(doc, info));
+        const std::size_t snapshots = doc.UndoSnapshots();
+        bool stayedOpen = false;
+        QWidget* focused = nullptr;
+        WhenModal([&](QDialog& dialog) {
+            auto* field = Find<QLineEdit>(dialog, IDC_BODY_VALUE3);
+            Retype(field, QStringLiteral("300"));
+            dialog.accept();
+            stayedOpen = dialog.isVisible() && dialog.result() != QDialog::Accepted;
+            focused = dialog.focusWidget() == field ? field : nullptr;
+            dialog.reject();
+        });
+        QVERIFY(!EditBodyData(doc, kDay, app_->dialogs, nullptr));
+        QVERIFY(stayedOpen);
+        QVERIFY(focused);
+        QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(app_->dialogs.messages[0].text,
+                 QStringLiteral("Resting heart rate must be a whole number from 0 to 255."));
+        QCOMPARE(doc.UndoSnapshots(), snapshots);
+        QVERIFY(doc.Log().FindBodyInfo(kNoon)->IsEqual(info));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QTimeZone>
 
 #include "ProfileDialog.h"
+#include "TestSupport.h"
 
 using namespace kadenzo;
 
@@ -30,8 +31,18 @@ class ProfileDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() {
+        module_ = UseEnglishModule();
+        dialogs_ = std::make_unique<FakeUserDialogs>();
+    }
+    void cleanup() {
+        dialogs_.reset();
+        LanguageModule::SetCurrent(nullptr);
+        module_.reset();
+    }
+
     void neverEnteredProfileShowsNoChoice() {
-        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2026, 12, 1)}, true);
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2026, 12, 1)}, true, *dialogs_);
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->text(), QStringLiteral("0"));
         QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1066"))->isChecked());
         QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->isChecked());
@@ -39,17 +50,17 @@ private slots:
     }
 
     void firstPromptHasNoCloseBoxButTheCommandHas() {
-        CProfileDialog first(AthleteProfile{}, true);
+        CProfileDialog first(AthleteProfile{}, true, *dialogs_);
         QVERIFY(first.FirstPrompt());
         QVERIFY(!(first.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(first.windowFlags() & Qt::WindowSystemMenuHint));
-        CProfileDialog command(AthleteProfile{}, false);
+        CProfileDialog command(AthleteProfile{}, false, *dialogs_);
         QVERIFY(!(command.windowFlags() & Qt::CustomizeWindowHint) ||
                 (command.windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void okReturnsTheEditedValues() {
-        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2000, 1, 1)}, false);
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2000, 1, 1)}, false, *dialogs_);
         dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral(" 187 "));
         dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->click();
         dialog.findChild<QDateEdit*>(QStringLiteral("1038"))->setDate(QDate(1979, 5, 20));
@@ -64,13 +75,14 @@ private slots:
     }
 
     void notAWholeNumberKeepsTheDialogOpen() {
-        CProfileDialog dialog(AthleteProfile{170, 0, Stamp(1980, 1, 1)}, false);
+        CProfileDialog dialog(AthleteProfile{170, 0, Stamp(1980, 1, 1)}, false, *dialogs_);
         dialog.show();
         auto* rate = dialog.findChild<QLineEdit*>(QStringLiteral("1006"));
         rate->setText(QStringLiteral("18O"));
         Button(dialog, QDialogButtonBox::Ok)->click();
         QVERIFY(dialog.isVisible());
-        QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("hint"))->isHidden());
+        QCOMPARE(dialogs_->messages.size(), std::size_t{1});
+        QCOMPARE(dialogs_->messages[0].text, kRangeMessage);
         QCOMPARE(dialog.Profile().maxHeartRate, 170);
         rate->setText(QStringLiteral("180"));
         Button(dialog, QDialogButtonBox::Ok)->click();
@@ -78,14 +90,43 @@ private slots:
         QCOMPARE(dialog.Profile().maxHeartRate, 180);
     }
 
+    void aHeartRateOf300KeepsTheDialogOpenOnItsField() {
+        const AthleteProfile given{170, 0, Stamp(1980, 1, 1)};
+        CProfileDialog dialog(given, false, *dialogs_);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* rate = dialog.findChild<QLineEdit*>(QStringLiteral("1006"));
+        for (const QString& typed : {QStringLiteral("300"), QStringLiteral("256"),
+                                     QStringLiteral("-1"), QStringLiteral("1500")}) {
+            rate->setText(typed);
+            dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->click();
+            Button(dialog, QDialogButtonBox::Ok)->click();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.focusWidget(), rate);
+            QCOMPARE(rate->selectedText(), typed);
+            QCOMPARE(dialogs_->messages.back().text, kRangeMessage);
+            QCOMPARE(dialog.Profile().maxHeartRate, given.maxHeartRate);
+            QCOMPARE(dialog.Profile().hrFormula, given.hrFormula);
+        }
+        QCOMPARE(dialogs_->messages.size(), std::size_t{4});
+        Button(dialog, QDialogButtonBox::Cancel)->click();
+        QCOMPARE(dialog.Profile().maxHeartRate, given.maxHeartRate);
+    }
+
     void cancelHandsBackTheGivenValues() {
-        CProfileDialog dialog(AthleteProfile{160, 1, Stamp(1970, 3, 3)}, true);
+        CProfileDialog dialog(AthleteProfile{160, 1, Stamp(1970, 3, 3)}, true, *dialogs_);
         dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral("200"));
         Button(dialog, QDialogButtonBox::Cancel)->click();
         QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(dialog.Profile().maxHeartRate, 160);
         QCOMPARE(dialog.Profile().hrFormula, 1);
     }
+
+private:
+    const QString kRangeMessage =
+        QStringLiteral("Maximum heart rate must be a whole number from 0 to 255.");
+    std::unique_ptr<LanguageModule> module_;
+    std::unique_ptr<FakeUserDialogs> dialogs_;
 };
 
 QTEST_MAIN(ProfileDialogTest)

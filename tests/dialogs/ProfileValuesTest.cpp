@@ -6,20 +6,22 @@
 namespace kadenzo {
 namespace {
 
-TEST(ParseWholeNumber, AcceptsSignedDecimalsWithBlanks) {
-    EXPECT_EQ(ParseWholeNumber("185"), 185);
-    EXPECT_EQ(ParseWholeNumber("  0 "), 0);
-    EXPECT_EQ(ParseWholeNumber("-20"), -20);
-    EXPECT_EQ(ParseWholeNumber("+21"), 21);
-    EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
-    EXPECT_EQ(ParseWholeNumber("-2147483648"), -2147483647 - 1);
+TEST(ReadMaxHeartRate, TakesWholeBeatsTheWorkoutsCanHold) {
+    EXPECT_EQ(ReadMaxHeartRate("185"), 185);
+    EXPECT_EQ(ReadMaxHeartRate("  0 "), 0);
+    EXPECT_EQ(ReadMaxHeartRate("+21"), 21);
+    EXPECT_EQ(ReadMaxHeartRate("255"), 255);
 }
 
-TEST(ParseWholeNumber, RefusesEverythingElse) {
-    for (const char* text : {"", " ", "-", "18 5", "185bpm", "18.5", "1,85", "2147483648",
-                             "-2147483649", "99999999999999999999"}) {
-        EXPECT_FALSE(ParseWholeNumber(text).has_value()) << text;
+TEST(ReadMaxHeartRate, RefusesEverythingElse) {
+    for (const char* text :
+         {"256", "300", "1500", "-1", "-20", "18.5", "1,85", "", " ", "-", "18 5", "185bpm",
+          "2147483648", "99999999999999999999", "1e999", "nan"}) {
+        EXPECT_FALSE(ReadMaxHeartRate(text).has_value()) << text;
     }
+    EXPECT_EQ(kMaxHeartRateRange.min, 0);
+    EXPECT_EQ(kMaxHeartRateRange.max, 255);
+    EXPECT_TRUE(kMaxHeartRateRange.whole);
 }
 
 TEST(WithBirthDay, KeepsTheTimeOfDay) {

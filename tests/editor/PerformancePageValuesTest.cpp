@@ -55,6 +55,84 @@ TEST_F(PerformancePage, OkWithoutEditsLeavesTheWorkoutAsStored) {
     EXPECT_DOUBLE_EQ(workout.partDistance, 4.9);
 }
 
+TEST_F(PerformancePage, FiguresTheWorkoutCannotHoldAreRefusedAndNothingIsTaken) {
+    using P = PerformancePageValues;
+    struct Case {
+        P::Set set;
+        P::Field field;
+        const char* text;
+    };
+    const Case cases[] = {
+        {kWhole, P::kAverage, "300"},    {kWhole, P::kMaximum, "1500"},
+        {kPart, P::kAverage, "256"},     {kPart, P::kMaximum, "141.5"},
+        {kWhole, P::kDistance, "-5"},    {kPart, P::kDistance, "1e10"},
+        {kWhole, P::kDistance, "1e999"}, {kWhole, P::kDuration, "-1:30:00"},
+        {kPart, P::kDuration, "-45"},    {kWhole, P::kDuration, "1e999"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CWorkOut workout = Done(kRunning);
+        workout.averagePulse = 150;
+        workout.partMaxPulse = 170;
+        const CWorkOut stored = workout;
+        PerformancePageValues page = Open(workout);
+        page.comment = "changed";
+        P::Figures& figures = page.Of(c.set);
+        std::string* texts[] = {&figures.distanceText, nullptr, &figures.averageText,
+                                &figures.maximumText};
+        if (c.field == P::kDuration)
+            page.SetDurationText(c.set, c.text);
+        else
+            *texts[c.field] = c.text;
+        const std::optional<P::Refusal> refusal = page.Check();
+        ASSERT_TRUE(refusal.has_value());
+        EXPECT_EQ(refusal->set, c.set);
+        EXPECT_EQ(refusal->field, c.field);
+        EXPECT_FALSE(page.Apply());
+        EXPECT_FALSE(workout.IsDifferent(stored));
+    }
+}
+
+TEST_F(PerformancePage, FiguresWithinTheirRangesGoIn) {
+    CWorkOut workout = Done(kRunning);
+    PerformancePageValues page = Open(workout);
+    EXPECT_EQ(page.Of(kWhole).averageText, "0");
+    page.Of(kWhole).averageText = "255";
+    page.Of(kWhole).maximumText = "";  // an emptied field is 0
+    page.Of(kPart).averageText = " 141";
+    page.Of(kPart).maximumText = "0";
+    page.Of(kPart).distanceText = "0";
+    page.SetDurationText(kPart, "0:00:00");
+    EXPECT_FALSE(page.Check().has_value());
+    ASSERT_TRUE(page.Apply());
+    EXPECT_EQ(workout.averagePulse, 255);
+    EXPECT_EQ(workout.maxPulse, 0);
+    EXPECT_EQ(workout.partAveragePulse, 141);
+    EXPECT_EQ(workout.partDistance, 0.0);
+
+    // The message names each field; the section's names say so.
+    using P = PerformancePageValues;
+    EXPECT_EQ(P::Range(kWhole, P::kAverage).nameId, 34805u);
+    EXPECT_EQ(P::Range(kPart, P::kMaximum).nameId, 34810u);
+    EXPECT_TRUE(P::Range(kPart, P::kMaximum).whole);
+    EXPECT_EQ(P::Range(kPart, P::kMaximum).max, 255);
+    EXPECT_FALSE(P::Range(kWhole, P::kDistance).whole);
+    EXPECT_EQ(P::Range(kWhole, P::kDuration).min, 0);
+}
+
+TEST_F(PerformancePage, AnImportKeepsTheHeartRatesItLeavesAlone) {
+    CWorkOut workout = Done(kRunning);
+    PerformancePageValues page = Open(workout);
+    page.Of(kWhole).averageText = "300";
+    PerformanceFigures taken = page.PageFigures();
+    EXPECT_EQ(taken.wholeAverage, 255);  // weighed against the recording as the most it holds
+    taken.wholeMax = 180;
+    page.TakeFigures(taken);
+    EXPECT_EQ(page.Of(kWhole).averageText, "300");  // still refused at OK
+    EXPECT_EQ(page.Of(kWhole).maximumText, "180");
+    EXPECT_TRUE(page.Check().has_value());
+}
+
 TEST_F(PerformancePage, SpeedAndPaceReadOut) {
     CWorkOut workout = Done(kRunning);
     PerformancePageValues page = Open(workout);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "EditorFixture.h"
 #include "PlannedText.h"
 
@@ -45,6 +47,41 @@ TEST(PlannedText, ReadsDurationsAndDistancesInEitherUnit) {
     }
     // Without unit labels nothing is a distance (an empty label is in every text).
     EXPECT_EQ(ParsePlannedText("20.0", kMetric, EmptyStringTable()), (PlannedValues{20, 0}));
+}
+
+TEST(PlannedText, NamesTheFirstPieceTheWorkoutCannotHold) {
+    struct Case {
+        const char* text;
+        UnitSettings units;
+        std::optional<std::uint32_t> refused;  // the name of the refused field
+    };
+    const std::uint32_t duration = kPlannedDurationRange.nameId;
+    const std::uint32_t distance = kPlannedDistanceRange.nameId;
+    const Case cases[] = {
+        {"1:30, 20.0km", kMetric, std::nullopt},
+        {"0, 0km", kMetric, std::nullopt},
+        {"abc", kMetric, std::nullopt},  // no number: nothing planned
+        {"-5km, -30", kMetric, distance},
+        {"-30, -5km", kMetric, duration},
+        {"1:30, -0,5km", kMetric, distance},
+        {"-1:30", kMetric, duration},
+        {"1e999km", kMetric, distance},
+        {"1e10 mi", kImperial, distance},
+        {"1e10", kMetric, duration},
+        {"16666666:40:00", kMetric, std::nullopt},  // the largest duration
+        {"16666666:40:01", kMetric, duration},
+    };
+    const UnitTexts texts;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<FieldRange> refused = RefusedPlannedPiece(c.text, c.units, texts);
+        ASSERT_EQ(refused.has_value(), c.refused.has_value());
+        if (refused) {
+            EXPECT_EQ(refused->nameId, *c.refused);
+        }
+    }
+    EXPECT_EQ(duration, 34812u);
+    EXPECT_EQ(distance, 34811u);
 }
 
 TEST(PlannedText, ShowsWhatIsPlanned) {

@@ -93,5 +93,28 @@ TEST_F(SetupPage, OkStoresThePlanAndKeepsWhatWasNotRetyped) {
     }
 }
 
+TEST_F(SetupPage, APlanTheWorkoutCannotHoldIsRefusedAndNothingIsTaken) {
+    CWorkOut workout = Planned(kEasyRun);
+    workout.plannedDuration = 90;
+    workout.plannedDistance = 20;
+    const CWorkOut stored = workout;
+    SetupPageValues page = Open(workout);
+    page.note = "changed";
+    for (const char* text : {"-1:30, 20km", "1:30, -20km", "1e999km"}) {
+        SCOPED_TRACE(text);
+        page.plannedText = text;
+        ASSERT_TRUE(page.Check().has_value());
+        EXPECT_FALSE(page.Apply());
+        EXPECT_FALSE(workout.IsDifferent(stored));
+    }
+    EXPECT_EQ((page.plannedText = "-1:30", page.Check()->nameId), 34812u);
+    EXPECT_EQ((page.plannedText = "-20km", page.Check()->nameId), 34811u);
+    page.plannedText = "1:45, 21km";
+    EXPECT_FALSE(page.Check().has_value());
+    EXPECT_TRUE(page.Apply());
+    EXPECT_DOUBLE_EQ(workout.plannedDuration, 105);
+    EXPECT_EQ(workout.planNote, "changed");
+}
+
 }  // namespace
 }  // namespace kadenzo

@@ -1,6 +1,7 @@
 // The workout editor sheet on a document of the program: pages by date, OK
 // with and without a change, undo and redo, the performance page's controls,
 // the recording import on real recordings, and the hooks on the main frame.
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -148,6 +149,100 @@ private slots:
         QCOMPARE(sheet.Workout().distance, 0.0);
     }
 
+    void aHeartRateOver255KeepsTheSheetOpenOnItsField() {
+        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
+        edit::ReplaceWorkout(Doc(), position, WithHeartRates(Stored(), 150, 172));
+        const std::size_t snapshots = Doc().UndoSnapshots();
+        for (const QString& typed : {QStringLiteral("300"), QStringLiteral("1500")}) {
+            app_->dialogs.messages.clear();
+            bool stayedOpen = false;
+            QWidget* focused = nullptr;
+            QLineEdit* field = nullptr;
+            WhenModal([&](QDialog& sheet) {
+                field = Find<QLineEdit>(sheet, IDC_PERF_WHOLE_AVERAGE);
+                Retype(field, typed);
+                sheet.accept();
+                stayedOpen = sheet.isVisible() && sheet.result() != QDialog::Accepted;
+                focused = sheet.focusWidget();
+                sheet.reject();
+            });
+            QVERIFY(!RunWorkoutEditor(*services_, position, nullptr));
+            QVERIFY(stayedOpen);
+            QCOMPARE(focused, field);
+            QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
+            QCOMPARE(app_->dialogs.messages[0].text,
+                     QStringLiteral("Average heart rate must be a whole number from 0 to 255."));
+            QCOMPARE(app_->dialogs.messages[0].icon, UserDialogs::Icon::Warning);
+            QCOMPARE(Stored().averagePulse, std::uint8_t{150});
+            QCOMPARE(Doc().UndoSnapshots(), snapshots);
+        }
+    }
+
+    void aRefusedFigureComesToTheFrontWherever() {
+        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
+        CWorkoutEditorSheet sheet(**position, *services_);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        const QWidget& page = *sheet.PerformancePage();
+        // Set as assistive tools set it, without typing, on the hidden section.
+        auto* partMaximum = Find<QLineEdit>(page, IDC_PERF_PART_MAX);
+        partMaximum->setText(QStringLiteral("1500"));
+        sheet.accept();
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(sheet.Pages()->currentWidget(), sheet.PerformancePage());
+        QVERIFY(Find<QRadioButton>(page, IDC_PERF_VIEW_PART)->isChecked());
+        QVERIFY(partMaximum->isVisible());
+        QCOMPARE(sheet.focusWidget(), partMaximum);
+        QCOMPARE(app_->dialogs.messages.back().text,
+                 QStringLiteral("Maximum heart rate of the marked section must be a whole number "
+                                "from 0 to 255."));
+        partMaximum->setText(QStringLiteral("181"));
+
+        // The plan's page, in front of it, refuses a negative duration.
+        sheet.Pages()->setCurrentIndex(1);
+        auto* planned = Find<QLineEdit>(*sheet.SetupPage(), IDC_SETUP_PLANNED);
+        planned->setText(QStringLiteral("-1:30, 10km"));
+        sheet.accept();
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(sheet.Pages()->currentWidget(), sheet.SetupPage());
+        QCOMPARE(sheet.focusWidget(), planned);
+        QCOMPARE(planned->selectedText(), planned->text());
+        QCOMPARE(app_->dialogs.messages.back().text,
+                 QStringLiteral("Planned duration in minutes must be a number from 0 to "
+                                "1000000000."));
+        QCOMPARE(sheet.Workout().plannedDuration, (*position)->plannedDuration);
+        QCOMPARE(sheet.Workout().partMaxPulse, std::uint8_t{0});
+
+        planned->setText(QStringLiteral("1:30, 10km"));
+        sheet.accept();
+        QCOMPARE(sheet.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(sheet.Workout().plannedDuration, 90.0);
+        QCOMPARE(sheet.Workout().partMaxPulse, std::uint8_t{181});
+        QCOMPARE(app_->dialogs.messages.size(), std::size_t{2});
+    }
+
+    void theFiguresAreNamedByTheirLabels() {
+        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
+        CWorkoutEditorSheet sheet(**position, *services_);
+        const QWidget& page = *sheet.PerformancePage();
+        auto name = [&page](int id) {
+            return QAccessible::queryAccessibleInterface(Find<QWidget>(page, id))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name(IDC_PERF_WHOLE_AVERAGE), QStringLiteral("Average heart rate:"));
+        QCOMPARE(name(IDC_PERF_WHOLE_MAX), QStringLiteral("Maximum heart rate:"));
+        QCOMPARE(name(IDC_PERF_WHOLE_DURATION), QStringLiteral("Duration:"));
+        QCOMPARE(name(IDC_PERF_WHOLE_DISTANCE), QStringLiteral("Distance (km):"));
+        Find<QRadioButton>(page, IDC_PERF_VIEW_PART)->click();
+        QCOMPARE(name(IDC_PERF_PART_AVERAGE), QStringLiteral("Average heart rate:"));
+        QCOMPARE(name(IDC_PERF_PART_DURATION), QStringLiteral("Duration:"));
+        QVERIFY(name(IDC_PERF_WHOLE_AVERAGE) != QStringLiteral("Average heart rate:"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                     Find<QWidget>(*sheet.SetupPage(), IDC_SETUP_PLANNED))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Planned:"));
+    }
+
     void importTakesTheRecordingWithoutAQuestion() {
         const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
         presetPath_ = RealFile("s725-cycling-metric.hrm");
@@ -251,6 +346,12 @@ private:
 
     CKadenzoDoc& Doc() { return app_->Doc(); }
     const CWorkOut& Stored() { return *Doc().Log().Workouts().front(); }
+
+    static CWorkOut WithHeartRates(CWorkOut workout, std::uint8_t average, std::uint8_t maximum) {
+        workout.averagePulse = average;
+        workout.maxPulse = maximum;
+        return workout;
+    }
 
     CDatabase::ConstWorkoutPos Add(std::uint32_t templateId, double date) {
         auto workout = std::make_unique<CWorkOut>(*Doc().Library().FindWorkout(templateId));

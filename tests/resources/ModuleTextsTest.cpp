@@ -22,7 +22,7 @@ const std::vector<std::pair<int, std::string>> kFormattedTexts = {
     {33042, "sss"},      {33056, "s"},  {33057, "i"}, {33108, "s"},   {33111, "iiii"},
     {33112, "iiiiiiii"}, {33114, "f"},  {34040, "s"}, {34041, "s"},   {34042, "s"},
     {34431, "i"},        {34703, "i"},  {34704, "if"}, {34930, ""},   {34931, "i"},
-    {34932, "if"}};
+    {34932, "if"},       {34800, "ssss"}};
 
 // The arguments a printf format consumes, as i/f/s, or "?" for a conversion the
 // program's formatter does not offer (and "*" widths, which callers never pass).
