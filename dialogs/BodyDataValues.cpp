@@ -6,6 +6,14 @@
 #include "SmallDialogTexts.h"
 
 namespace kadenzo {
+namespace {
+
+// The weight field's precision: a weight converted from the other unit shows
+// rounded to it, not with the conversion's last digits.
+constexpr int kWeightDecimals = 2;
+
+}  // namespace
+
 const FieldRange& BodyDataValues::Range(Field field) {
     using namespace smalldialogtext;
     static constexpr FieldRange weightRange{kWeightName, 0, kLargestFigure, false};
@@ -17,7 +25,7 @@ const FieldRange& BodyDataValues::Range(Field field) {
 
 BodyDataValues::BodyDataValues(const CBodyInfo& info, const UnitSettings& units)
     : note(info.note),
-      weight(FormatDecimalField(ToDisplay(info.weight, kUnitWeight, units))),
+      weight(FormatDecimalField(ToDisplay(info.weight, kUnitWeight, units), kWeightDecimals)),
       value2(FormatDecimalField(info.value2)),
       value3(std::to_string(info.value3)),
       info_(info),

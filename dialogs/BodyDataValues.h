@@ -9,7 +9,8 @@
 namespace kadenzo {
 
 // The fields of the body data dialog for one day's record: the weight in the
-// user's unit, the two further measurements and the note, as text.
+// user's unit, the two further measurements and the note, as text. The weight
+// shows to a hundredth of its unit.
 class BodyDataValues {
 public:
     enum class Field { kNone, kWeight, kValue2, kValue3 };

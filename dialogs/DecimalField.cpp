@@ -15,6 +15,15 @@ std::string FormatDecimalField(double value) {
     return error == std::errc() ? std::string(buffer, end) : "0";
 }
 
+std::string FormatDecimalField(double value, int decimals) {
+    std::string text = FormatFixed(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
 bool ReadDecimalField(const std::string& text, double& value) {
     const std::string normal = NormaliseDecimalComma(text);
     std::size_t used = 0;

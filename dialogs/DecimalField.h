@@ -11,6 +11,9 @@ namespace kadenzo {
 // so that a value that went through a unit factor does not show the factor's
 // last digits.
 std::string FormatDecimalField(double value);
+// The value rounded to `decimals` places, the precision of its field, without
+// trailing zeros ("72.79", "70"), for a value that went through a unit factor.
+std::string FormatDecimalField(double value, int decimals);
 
 // Blanks around one decimal number, nothing else; a comma between two digits
 // reads as a point ("72,5"). False, with value unchanged, for an empty field,

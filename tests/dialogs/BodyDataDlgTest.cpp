@@ -126,6 +126,31 @@ private slots:
         QVERIFY(doc.Log().FindBodyInfo(kNoon)->IsEqual(info));
     }
 
+    void aWeightAfterAUnitSwitchShowsToAHundredthAndKeepsItsKilograms() {
+        CKadenzoDoc& doc = app_->Doc();
+        app_->context.units = {0, 1};
+        WhenModal([](QDialog& dialog) {
+            Retype(Find<QLineEdit>(dialog, IDC_BODY_WEIGHT), QStringLiteral("160,5"));
+            dialog.accept();
+        });
+        QVERIFY(EditBodyData(doc, kDay, app_->dialogs, nullptr));
+        const double kilograms = doc.Log().FindBodyInfo(kNoon)->weight;
+        QCOMPARE(kilograms, 160.5 * 0.4535147392290249);
+
+        app_->context.units = {0, 0};
+        const std::size_t snapshots = doc.UndoSnapshots();
+        QString shown;
+        WhenModal([&shown](QDialog& dialog) {
+            shown = Find<QLineEdit>(dialog, IDC_BODY_WEIGHT)->text();
+            dialog.accept();
+        });
+        QVERIFY(!EditBodyData(doc, kDay, app_->dialogs, nullptr));
+        QCOMPARE(shown, QStringLiteral("72.79"));
+        QCOMPARE(doc.UndoSnapshots(), snapshots);
+        QCOMPARE(doc.Log().FindBodyInfo(kNoon)->weight, kilograms);
+        QVERIFY(app_->dialogs.messages.empty());
+    }
+
 private:
     std::unique_ptr<AppFixture> app_;
 };

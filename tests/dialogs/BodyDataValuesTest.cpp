@@ -21,6 +21,31 @@ TEST(BodyDataValues, WeightInPoundsKeepsTheStoredKilogramsUntilRetyped) {
     EXPECT_DOUBLE_EQ(pounds.Record().weight, 160.5 * 0.4535147392290249);
 }
 
+TEST(BodyDataValues, AWeightShowsToAHundredthInEitherUnitAndKeepsItsKilograms) {
+    // 160.5 lb typed with the pound setting is stored as 72.7891156462585 kg.
+    const double typedInPounds = 160.5 * 0.4535147392290249;
+    struct Case {
+        double kilograms;
+        UnitSettings units;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {typedInPounds, {0, 0}, "72.79"},
+        {typedInPounds, {0, 1}, "160.5"},
+        {72.8, {0, 1}, "160.52"},
+        {70, {0, 0}, "70"},
+        {0.004, {0, 0}, "0"},
+        {68.126, {0, 0}, "68.13"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        BodyDataValues values(Day(c.kilograms), c.units);
+        EXPECT_EQ(values.weight, c.shown);
+        ASSERT_EQ(values.Read(), BodyDataValues::Field::kNone);
+        EXPECT_EQ(values.Record().weight, c.kilograms);  // left as shown: stored exactly
+    }
+}
+
 TEST(BodyDataValues, FiguresTheRecordCannotHoldAreNamedAndNothingIsTaken) {
     struct Case {
         const char* weight;
