@@ -46,41 +46,19 @@ TEST(BodyDataValues, AWeightShowsToAHundredthInEitherUnitAndKeepsItsKilograms) {
     }
 }
 
-TEST(BodyDataValues, FiguresTheRecordCannotHoldAreNamedAndNothingIsTaken) {
-    struct Case {
-        const char* weight;
-        const char* value2;
-        const char* value3;
-        BodyDataValues::Field bad;
-    };
-    const Case cases[] = {
-        {"-1", "0", "0", BodyDataValues::Field::kWeight},
-        {"1e10", "0", "0", BodyDataValues::Field::kWeight},
-        {"1e999", "0", "0", BodyDataValues::Field::kWeight},
-        {"70", "-0.5", "0", BodyDataValues::Field::kValue2},
-        {"70", "12", "-48", BodyDataValues::Field::kValue3},
-        {"70", "12", "300", BodyDataValues::Field::kValue3},
-        {"70", "12", "2147483648", BodyDataValues::Field::kValue3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.weight + std::string("|") + c.value2 + "|" + c.value3);
-        BodyDataValues values(Day(70), {0, 0});
-        values.weight = c.weight;
-        values.value2 = c.value2;
-        values.value3 = c.value3;
-        EXPECT_EQ(values.Read(), c.bad);
-        EXPECT_TRUE(values.Record().IsEqual(Day(70)));
-        EXPECT_FALSE(BodyDataValues::Range(c.bad).Holds(-1));
-    }
-    EXPECT_EQ(BodyDataValues::Range(BodyDataValues::Field::kWeight).nameId, 34813u);
-    EXPECT_EQ(BodyDataValues::Range(BodyDataValues::Field::kValue2).nameId, 34814u);
-    EXPECT_EQ(BodyDataValues::Range(BodyDataValues::Field::kValue3).nameId, 34815u);
-    EXPECT_TRUE(BodyDataValues::Range(BodyDataValues::Field::kValue3).whole);
-    EXPECT_EQ(BodyDataValues::Range(BodyDataValues::Field::kValue3).max, 255);
-    EXPECT_FALSE(BodyDataValues::Range(BodyDataValues::Field::kWeight).whole);
+TEST(BodyDataValues, EachMeasurementHasTheRangeOfItsRecordField) {
+    using Field = BodyDataValues::Field;
+    EXPECT_EQ(BodyDataValues::Range(Field::kWeight).nameId, 34813u);
+    EXPECT_EQ(BodyDataValues::Range(Field::kValue2).nameId, 34814u);
+    EXPECT_EQ(BodyDataValues::Range(Field::kValue3).nameId, 34815u);
+    for (Field field : {Field::kWeight, Field::kValue2, Field::kValue3})
+        EXPECT_EQ(BodyDataValues::Range(field).min, 0);
+    EXPECT_TRUE(BodyDataValues::Range(Field::kValue3).whole);
+    EXPECT_EQ(BodyDataValues::Range(Field::kValue3).max, 255);
+    EXPECT_FALSE(BodyDataValues::Range(Field::kWeight).whole);
 }
 
-TEST(BodyDataValues, FieldsThatAreNoNumberAreNamedAndNothingIsTaken) {
+TEST(BodyDataValues, FieldsThatAreNoNumberOrOutOfRangeAreNamedAndNothingIsTaken) {
     struct Case {
         const char* weight;
         const char* value2;
@@ -94,6 +72,13 @@ TEST(BodyDataValues, FieldsThatAreNoNumberAreNamedAndNothingIsTaken) {
         {"70", "1,2,3", "0", BodyDataValues::Field::kValue2},
         {"70", " 12.5 ", "4.5", BodyDataValues::Field::kValue3},
         {"70", "12", "99999999999", BodyDataValues::Field::kValue3},
+        // Numbers the record cannot hold.
+        {"-1", "0", "0", BodyDataValues::Field::kWeight},
+        {"1e10", "0", "0", BodyDataValues::Field::kWeight},
+        {"1e999", "0", "0", BodyDataValues::Field::kWeight},
+        {"70", "-0.5", "0", BodyDataValues::Field::kValue2},
+        {"70", "12", "-48", BodyDataValues::Field::kValue3},
+        {"70", "12", "300", BodyDataValues::Field::kValue3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.weight + std::string("|") + c.value2 + "|" + c.value3);
