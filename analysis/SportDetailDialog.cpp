@@ -1,6 +1,7 @@
 #include "SportDetailDialog.h"
 
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -56,9 +57,13 @@ CSportDetailDialog::CSportDetailDialog(CKadenzoDoc& document, const UnitSettings
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addLayout(buttons);
     layout->addWidget(list_, 1);
+    // Qt's own button, so the module's Qt translations name it.
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(close);
     connect(breakdown_, &QButtonGroup::idClicked, this, &CSportDetailDialog::Recompute);
     Recompute();
-    resize(std::max(600, list_->ComfortableWidth() + 2 * margin), 320);
+    resize(FittingWidth(*this, 600, list_->ComfortableWidth() + 2 * margin), 320);
 }
 
 DetailBreakdown CSportDetailDialog::Breakdown() const {

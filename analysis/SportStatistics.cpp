@@ -172,4 +172,17 @@ void SortRows(std::vector<StatisticsRow>& rows, const SortState& state) {
             [&](const StatisticsRow& a, const StatisticsRow& b) { return ascending(b, a); });
 }
 
+std::vector<int> StatisticsColumnWidths(int width, const std::vector<int>& needed) {
+    std::vector<int> widths(needed.size());
+    if (needed.empty()) return widths;
+    const int share = std::max(width, 0) / static_cast<int>(needed.size() + 1);
+    int figures = 0;
+    for (std::size_t c = 1; c < needed.size(); ++c) {
+        widths[c] = std::max(share, needed[c]);
+        figures += widths[c];
+    }
+    widths[0] = std::max(width - figures, needed[0]);
+    return widths;
+}
+
 }  // namespace kadenzo

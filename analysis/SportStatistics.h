@@ -72,6 +72,13 @@ std::vector<StatisticsRow> ComputeSportDetail(const CDatabase& log, const CLibra
                                               int fromDay, int toDay, std::uint32_t sportId,
                                               DetailBreakdown breakdown);
 
+// The column widths of a statistics list `width` pixels wide, given what
+// each column needs for its heading (`needed`, the name column first): the
+// figure columns share the width evenly, the name column having two shares,
+// but no column gets less than it needs; the name column takes what the
+// figure columns leave. Wider than `width` in all when the headings need it.
+std::vector<int> StatisticsColumnWidths(int width, const std::vector<int>& needed);
+
 // The sorted column of a statistics list: |value| - 1 is the column, the sign
 // the direction (positive ascending); 0 before the first click. Each dialog
 // kind keeps one for as long as the program runs.

@@ -1,6 +1,7 @@
 #include "SportStatisticsDialog.h"
 
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -67,13 +68,17 @@ CSportStatisticsDialog::CSportStatisticsDialog(CKadenzoDoc& document, const Unit
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addLayout(dates);
     layout->addWidget(list_, 1);
+    // Qt's own button, so the module's Qt translations name it.
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(close);
 
     connect(from_, &QDateEdit::dateChanged, this, &CSportStatisticsDialog::Recompute);
     connect(to_, &QDateEdit::dateChanged, this, &CSportStatisticsDialog::Recompute);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (const StatisticsRow* row = list_->SelectedRow()) OpenDetail(*row);
     });
-    resize(std::max(640, list_->ComfortableWidth() + 2 * margin), 360);
+    resize(FittingWidth(*this, 640, list_->ComfortableWidth() + 2 * margin), 360);
     Recompute();
 }
 

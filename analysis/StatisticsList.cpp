@@ -3,6 +3,9 @@
 #include <QBitmap>
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "DiaryQt.h"
@@ -16,6 +19,7 @@ namespace {
 
 constexpr int kFigureColumns = 4;
 constexpr int kRowIndexRole = Qt::UserRole;
+constexpr int kNameColumnWidth = 150;
 
 // Sport pictures are black on white; white is left out so that the picture
 // sits on the list's own background, also on a selected row.
@@ -41,7 +45,8 @@ CStatisticsList::CStatisticsList(SortState& sort, const UnitSettings& units, QWi
     setSelectionBehavior(QAbstractItemView::SelectRows);  // full-row selection
     setAllColumnsShowFocus(true);
     setIconSize(QSize(SPORT_ICON_SIZE, SPORT_ICON_SIZE));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns never shrink below their headings; a narrow dialog scrolls.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
@@ -131,35 +136,50 @@ void CStatisticsList::ShowSortMark() {
                                sort_.Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
+std::vector<int> CStatisticsList::NeededWidths() const {
+    // A heading's text, the header's margins on both sides and the room of
+    // the sort mark, which every column may show.
+    const QFontMetrics metrics(header()->font());
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+    const int mark = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header());
+    std::vector<int> needed;
+    for (const QString& heading : headings_)
+        needed.push_back(metrics.horizontalAdvance(heading) + 4 * margin + mark + 2);
+    // The rows' texts fit as well: the names with their pictures, mostly.
+    for (int c = 0; c < static_cast<int>(needed.size()) && c < columnCount(); ++c)
+        needed[c] = std::max(needed[c], sizeHintForColumn(c));
+    if (!needed.empty()) needed[0] = std::max(needed[0], kNameColumnWidth);
+    return needed;
+}
+
 void CStatisticsList::SpreadColumns() {
     if (columnCount() != kFigureColumns + 1) return;
-    const int width = viewport()->width();
-    const int figure = width / 6;
-    setColumnWidth(0, width - kFigureColumns * figure);
-    for (int c = 1; c <= kFigureColumns; ++c) setColumnWidth(c, figure);
-    // A heading wider than its column ends in "..." rather than being cut
-    // on both sides; the tool tip has it in full.
-    const QFontMetrics metrics(header()->font());
-    const int padding = 2 * metrics.height();
-    for (int c = 0; c < headings_.size(); ++c) {
-        headerItem()->setText(
-            c, metrics.elidedText(headings_.at(c), Qt::ElideRight, columnWidth(c) - padding));
-    }
+    const std::vector<int> widths = StatisticsColumnWidths(viewport()->width(), NeededWidths());
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) setColumnWidth(c, widths[c]);
 }
 
 int CStatisticsList::ComfortableWidth() const {
-    const QFontMetrics metrics(header()->font());
+    const std::vector<int> needed = NeededWidths();
     int widest = 0;
-    for (int c = 1; c < headings_.size(); ++c)
-        widest = std::max(widest, metrics.horizontalAdvance(headings_.at(c)));
-    // Room for the header's padding and sort mark, six shares in all, but
-    // not wider than a modest dialog.
-    return std::min(6 * (widest + 2 * metrics.height()) + 2 * frameWidth(), 900);
+    for (std::size_t c = 1; c < needed.size(); ++c) widest = std::max(widest, needed[c]);
+    // Even shares for every figure column when that is not too wide, else
+    // just what the headings need.
+    const int even = needed.empty() ? 0 : std::max(6 * widest, needed[0] + 4 * widest);
+    int least = 0;
+    for (int width : needed) least += width;
+    return std::max(std::min(even, 900), least) + 2 * frameWidth() +
+           verticalScrollBar()->sizeHint().width();
 }
 
 void CStatisticsList::resizeEvent(QResizeEvent* event) {
     QTreeWidget::resizeEvent(event);
     SpreadColumns();
+}
+
+int FittingWidth(const QWidget& dialog, int least, int wanted) {
+    const QScreen* screen = dialog.screen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : wanted;
+    return std::max(least, std::min(wanted, room));
 }
 
 }  // namespace kadenzo

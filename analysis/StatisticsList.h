@@ -37,7 +37,8 @@ public:
     const StatisticsRow* SelectedRow() const;
     // What a click on the header of column c does.
     void SortBy(int column);
-    // A width at which every figure column shows its whole heading.
+    // A width at which every column shows its whole heading, the figure
+    // columns evenly spread where that is not too wide.
     int ComfortableWidth() const;
 
 protected:
@@ -46,14 +47,20 @@ protected:
 private:
     void Fill();
     void SpreadColumns();
+    // What each column needs for its heading, with its margins and sort mark.
+    std::vector<int> NeededWidths() const;
     void ShowSortMark();
     QIcon SportIcon(std::uint32_t iconId);
 
     SortState& sort_;
     const UnitSettings& units_;
-    QStringList headings_;  // in full; shortened to fit their columns
+    QStringList headings_;
     std::vector<StatisticsRow> rows_;
     std::map<std::uint32_t, QIcon> icons_;
 };
+
+// The first width of a statistics dialog: at least `least`, `wanted` when
+// the dialog's screen has room for it.
+int FittingWidth(const QWidget& dialog, int least, int wanted);
 
 }  // namespace kadenzo

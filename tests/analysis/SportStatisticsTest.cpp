@@ -1,5 +1,5 @@
 // The statistics dialogs' figures: rows per sport and per breakdown, the
-// summary's hours per week, and the sorting rules.
+// summary's hours per week, the sorting rules and the column widths.
 #include <gtest/gtest.h>
 
 #include "AnalysisFixture.h"
@@ -111,6 +111,28 @@ TEST(SportStatisticsTest, SortingByClickedColumns) {
     state.Click(2);  // duration, descending; equal durations keep their order
     SortRows(rows, state);
     EXPECT_EQ(Texts(rows), (std::vector<std::string>{"a", "< ------ >", "b", "\xC4pfel"}));
+}
+
+TEST(SportStatisticsTest, ColumnsNeverShrinkBelowTheirHeadings) {
+    struct Case {
+        const char* what;
+        int width;
+        std::vector<int> needed;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        {"even shares", 600, {150, 80, 80, 80, 80}, {200, 100, 100, 100, 100}},
+        {"a long heading", 600, {100, 80, 80, 180, 80}, {120, 100, 100, 180, 100}},
+        {"the name keeps its room", 600, {150, 200, 200, 200, 80}, {150, 200, 200, 200, 100}},
+        {"a narrow list", 0, {150, 80, 80, 80, 80}, {150, 80, 80, 80, 80}},
+        {"a negative width", -50, {10, 20}, {10, 20}},
+        {"one column", 300, {150}, {300}},
+        {"none", 300, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(StatisticsColumnWidths(c.width, c.needed), c.expected);
+    }
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 // The statistics dialogs: rows for the chosen days, sorting by the headers
-// (kept between dialogs), the column spread, the sizes and the breakdowns.
+// (kept between dialogs), the column spread, headings in full in both
+// languages, the sizes, the breakdowns and the Close button.
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QTest>
 
 #include "AnalysisFixture.h"
 #include "KadenzoDoc.h"
+#include "LanguageModule.h"
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsDates.h"
@@ -87,6 +91,42 @@ private slots:
         QCOMPARE(w.sorts.statistics.Value(), -2);
         CSportStatisticsDialog again(*w.document, w.units, w.sorts, kToday);
         QCOMPARE(Texts(*again.List()), (std::vector<std::string>{"Cycling", "Running"}));
+    }
+
+    void headingsFitTheirColumnsAndCloseCloses() {
+        for (const char* name : {"rcus.rcc", "rcge.rcc"}) {
+            auto module =
+                LanguageModule::Load(QStringLiteral(KADENZO_MODULE_DIR "/") + QLatin1String(name));
+            QVERIFY(module);
+            LanguageModule::SetCurrent(module.get());
+            DialogWorld w;
+            CSportStatisticsDialog statistics(*w.document, w.units, w.sorts, kToday);
+            CSportDetailDialog detail(*w.document, w.units, w.sorts.detail, kToday - 7, kToday,
+                                      kRunning, nullptr);
+            for (QDialog* dialog : std::initializer_list<QDialog*>{&statistics, &detail}) {
+                // As narrow as the dialog goes: the list scrolls sideways
+                // rather than cut a heading.
+                dialog->resize(dialog->minimumSize());
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                const CStatisticsList& list = *dialog->findChild<CStatisticsList*>();
+                const QFontMetrics metrics(list.header()->font());
+                for (int c = 0; c < list.columnCount(); ++c) {
+                    const QString heading = list.headerItem()->text(c);
+                    QVERIFY2(heading.endsWith(QLatin1Char(']')) || c == 0, qPrintable(heading));
+                    QVERIFY2(metrics.horizontalAdvance(heading) < list.columnWidth(c),
+                             qPrintable(heading));
+                }
+                auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                QVERIFY(buttons);
+                QPushButton* close = buttons->button(QDialogButtonBox::Close);
+                QVERIFY(close);
+                QTest::mouseClick(close, Qt::LeftButton);
+                QVERIFY(!dialog->isVisible());
+                QCOMPARE(dialog->result(), int(QDialog::Rejected));
+            }
+            LanguageModule::SetCurrent(nullptr);
+        }
     }
 
     void detailBreaksASportDown() {
