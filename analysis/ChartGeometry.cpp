@@ -40,7 +40,8 @@ ChartGeometry LayOutChart(const ChartRect& area, int textHeight, int periods, in
     const double w = area.Width();
     const double h = area.Height();
     g.margin = 0.05 * w;
-    if (std::isfinite(labelRoom)) g.margin = std::clamp(labelRoom, g.margin, std::max(g.margin, w / 2));
+    if (std::isfinite(labelRoom))
+        g.margin = std::clamp(labelRoom, g.margin, std::max(g.margin, w / 2));
     g.plotHeight = h - 1.3 * textHeight;
     g.baseY = area.top + g.plotHeight;
     g.x0 = area.left + g.margin;
@@ -171,9 +172,8 @@ ChartLayout LayOutChartContent(const ChartContent& content, const ChartRect& are
         labelRoom = needed;
     }
     layout.faces = BarFaces(content, layout.geometry, layout.pixelsPerUnit);
-    layout.periodLabels =
-        PlacePeriodLabels(layout.geometry, content.Periods(), widths.periodLabels,
-                          std::max(textHeight / 2, 1));
+    layout.periodLabels = PlacePeriodLabels(layout.geometry, content.Periods(), widths.periodLabels,
+                                            std::max(textHeight / 2, 1));
     return layout;
 }
 

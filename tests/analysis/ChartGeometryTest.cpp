@@ -187,7 +187,8 @@ TEST(ChartGeometryTest, PeriodLabelsNeverOverlap) {
         if (places.size() > 1) {
             EXPECT_EQ(places[1].period, c.expectedEvery);
         }
-        EXPECT_EQ(static_cast<int>(places.size()), (c.periods + c.expectedEvery - 1) / c.expectedEvery);
+        EXPECT_EQ(static_cast<int>(places.size()),
+                  (c.periods + c.expectedEvery - 1) / c.expectedEvery);
         for (std::size_t i = 0; i < places.size(); ++i) {
             EXPECT_EQ(places[i].right - places[i].left, c.labelWidth);
             if (c.labelWidth > 1000) continue;
@@ -239,6 +240,7 @@ TEST(ChartValueFormatTest, HoursAndDistances) {
     };
     const Case cases[] = {
         {1.5, false, "1:30"},   {1.999, false, "1:59"},  // minutes are cut
+        {1.99999999999999, false, "2:00"},  // ... after rounding to the millisecond
         {0, false, "0:00"},     {12.04, true, "12km"},  {12.5, true, "12.5km"},
         {12.1, true, "12.1km"}, {0.09, true, "0km"},    {std::nan(""), false, "0:00"},
     };

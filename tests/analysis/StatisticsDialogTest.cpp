@@ -3,8 +3,8 @@
 // languages, the sizes, the breakdowns and the Close button.
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
