@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Library.h"
@@ -45,6 +47,7 @@ TEST_F(WorkoutLabels, ScreenDetailShowsPerformedOrPlannedValues) {
         {0, 125.9, 5, 60, 0, 0, "2:05 - 5.0km"},
         {-3, 0, 0, 60, 0, 0, "???"},
         {-3, 0, 7.25, 60, 0, 0, "7.2km"},
+        {-1, std::nan(""), 1.0e300, 0, 0, 0, "???"},  // damaged figures
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -55,23 +58,19 @@ TEST_F(WorkoutLabels, ScreenDetailShowsPerformedOrPlannedValues) {
         f.plannedDistance = c.plannedDistance;
         EXPECT_EQ(ScreenDetail(f, kToday + c.day, kToday), c.expected);
     }
-}
-
-TEST_F(WorkoutLabels, DamagedFiguresDoNotBreakTheFormat) {
-    LabelFacts f = Run();
-    f.duration = std::numeric_limits<double>::quiet_NaN();
-    f.distance = 1.0e300;
-    EXPECT_EQ(ScreenDetail(f, kToday - 1, kToday), "???");
     EXPECT_EQ(FormatLabelDuration(-1.0e30), "0:00");
 }
 
+// The title names the sport only for templates without one.
 TEST_F(WorkoutLabels, TitleNamesTheSportOnlyForTemplatesWithoutOne) {
-    LabelFacts f = Run();
-    EXPECT_EQ(ScreenTitle(f), "Dauerlauf");
-    f.templateHasSport = false;
-    EXPECT_EQ(ScreenTitle(f), "Laufen-Dauerlauf");
-    f.workoutHasSport = false;
-    EXPECT_EQ(ScreenTitle(f), "Dauerlauf");
+    for (auto [templateHasSport, workoutHasSport, expected] :
+         {std::tuple{true, true, "Dauerlauf"}, {false, true, "Laufen-Dauerlauf"},
+          {false, false, "Dauerlauf"}}) {
+        LabelFacts f = Run();
+        f.templateHasSport = templateHasSport;
+        f.workoutHasSport = workoutHasSport;
+        EXPECT_EQ(ScreenTitle(f), expected);
+    }
 }
 
 // Six pixels a character: the widths below count characters.
@@ -139,32 +138,33 @@ TEST_F(WorkoutLabels, DayHeaderKeepsTheBodyDataMark) {
         EXPECT_EQ(FitDayHeader(c.bodyData, forms, 6 * c.width, SixEach), c.expected) << c.width;
 }
 
-TEST_F(WorkoutLabels, PrintLabelWithTargetRange) {
-    LabelFacts f = Run();
-    f.duration = 75;
-    f.targetPulseLow = 130;
-    f.targetPulseHigh = 150;
-    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n1:15, Puls 130-150");
-    f.targetPulseLow = 0;
-    f.distance = 12.34;
-    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 1:15, Puls <150");
-    f.targetPulseLow = 120;
-    f.targetPulseHigh = 0;
-    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 1:15, Puls >120");
-    f.targetPulseLow = 0;
-    f.duration = 0;
-    EXPECT_EQ(PrintLabel(f, kPrintWithTarget), "Dauerlauf\n12.3km in 0:00");
-}
-
-TEST_F(WorkoutLabels, PrintLabelWithAveragePulseAndSportlessTemplate) {
-    LabelFacts f = Run(1);
-    f.templateHasSport = false;
-    f.duration = 60;
-    f.targetPulseHigh = 150;
-    EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n1:00");
-    f.averagePulse = 142;
-    f.distance = 10;
-    EXPECT_EQ(PrintLabel(f, kPrintWithAveragePulse), "Dauerlauf (Laufen)\n6.2mi in 1:00 (~ 142)");
+TEST_F(WorkoutLabels, PrintLabelShowsTheTargetOrTheAveragePulse) {
+    struct Case {
+        int mode;
+        std::uint32_t distanceUnit;
+        bool templateHasSport;
+        double duration, distance;
+        std::uint8_t low, high, average;
+        const char* expected;
+    } cases[] = {
+        {kPrintWithTarget, 0, true, 75, 0, 130, 150, 0, "Dauerlauf\n1:15, Puls 130-150"},
+        {kPrintWithTarget, 0, true, 75, 12.34, 0, 150, 0, "Dauerlauf\n12.3km in 1:15, Puls <150"},
+        {kPrintWithTarget, 0, true, 75, 12.34, 120, 0, 0, "Dauerlauf\n12.3km in 1:15, Puls >120"},
+        {kPrintWithTarget, 0, true, 0, 12.34, 0, 0, 0, "Dauerlauf\n12.3km in 0:00"},
+        {kPrintWithAveragePulse, 1, false, 60, 0, 0, 150, 0, "Dauerlauf (Laufen)\n1:00"},
+        {kPrintWithAveragePulse, 1, false, 60, 10, 0, 150, 142,
+         "Dauerlauf (Laufen)\n6.2mi in 1:00 (~ 142)"},
+    };
+    for (const Case& c : cases) {
+        LabelFacts f = Run(c.distanceUnit);
+        f.templateHasSport = c.templateHasSport;
+        f.duration = c.duration;
+        f.distance = c.distance;
+        f.targetPulseLow = c.low;
+        f.targetPulseHigh = c.high;
+        f.averagePulse = c.average;
+        EXPECT_EQ(PrintLabel(f, c.mode), c.expected);
+    }
 }
 
 TEST_F(WorkoutLabels, FactsComeFromTheLibraryAndTheTemplateTargetsAndChangeNothing) {
