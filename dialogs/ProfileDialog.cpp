@@ -14,6 +14,7 @@
 
 #include "FieldRefusal.h"
 #include "LanguageModule.h"
+#include "QtUserDialogs.h"
 #include "ResourceIds.h"
 
 namespace kadenzo {
@@ -126,6 +127,16 @@ bool CProfileDialog::ReadControls() {
 
 void CProfileDialog::accept() {
     if (ReadControls()) QDialog::accept();
+}
+
+void InstallProfileDialog(QtUserDialogs& dialogs) {
+    dialogs.SetProfileEditor(
+        [](AthleteProfile& profile, bool firstPrompt, UserDialogs& owner, QWidget* parent) {
+            CProfileDialog dialog(profile, firstPrompt, owner, parent);
+            const bool accepted = dialog.exec() == QDialog::Accepted;
+            if (accepted || firstPrompt) profile = dialog.Profile();
+            return accepted;
+        });
 }
 
 }  // namespace kadenzo

@@ -10,6 +10,7 @@ class QLineEdit;
 
 namespace kadenzo {
 
+class QtUserDialogs;
 class UserDialogs;
 
 // The athlete profile (template 229): birth date (date picker 1038), measured
@@ -40,5 +41,8 @@ private:
     QLineEdit* maxHeartRate_;
     QButtonGroup* formula_;
 };
+
+// Lets the program's message boxes open this dialog for the profile.
+void InstallProfileDialog(QtUserDialogs& dialogs);
 
 }  // namespace kadenzo

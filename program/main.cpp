@@ -9,6 +9,7 @@
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
 #include "PrintDiaryToPdf.h"
+#include "ProfileDialog.h"
 #include "QtUserDialogs.h"
 #include "WebInfoCheck.h"
 #include "WorkoutEditorInstall.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
 
     kadenzo::QtUserDialogs dialogs;
+    kadenzo::InstallProfileDialog(dialogs);
     kadenzo::CKadenzoApp::Options options;
     options.programDirectory = QCoreApplication::applicationDirPath();
     options.importLegacyLibrary = kadenzo::ImportLegacyLibraryAtStartup;

@@ -4,8 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "ProfileDialog.h"
-
 namespace kadenzo {
 namespace {
 
@@ -72,10 +70,8 @@ QString QtUserDialogs::SaveFileName(const QString& suggestedPath, const QString&
 }
 
 bool QtUserDialogs::EditProfile(AthleteProfile& profile, bool firstPrompt) {
-    CProfileDialog dialog(profile, firstPrompt, *this, parent_);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (accepted || firstPrompt) profile = dialog.Profile();
-    return accepted;
+    if (!profileEditor_) return false;
+    return profileEditor_(profile, firstPrompt, *this, parent_);
 }
 
 }  // namespace kadenzo

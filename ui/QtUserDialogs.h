@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "UserDialogs.h"
 
@@ -20,10 +21,18 @@ public:
                          const QString& defaultSuffix) override;
     bool EditProfile(AthleteProfile& profile, bool firstPrompt) override;
 
+    // Shows the athlete profile dialog, which belongs to the small dialogs;
+    // they install it here (InstallProfileDialog). Without one the profile
+    // stays as it is and EditProfile answers false.
+    using ProfileEditor = std::function<bool(AthleteProfile& profile, bool firstPrompt,
+                                             UserDialogs& dialogs, QWidget* parent)>;
+    void SetProfileEditor(ProfileEditor editor) { profileEditor_ = std::move(editor); }
+
 private:
     QWidget* Owner() const;
 
     QPointer<QWidget> parent_;
+    ProfileEditor profileEditor_;
 };
 
 }  // namespace kadenzo
