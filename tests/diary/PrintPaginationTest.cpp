@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "DiaryDates.h"
@@ -18,52 +19,45 @@ std::vector<int> Mondays(const std::vector<DiaryPagination::PlacedWeek>& weeks) 
     return result;
 }
 
-TEST(DiaryPagination, FourNominalWeeksFitOnePage) {
-    DiaryPagination p;
-    p.Start(kNewYearMonday + 2, kNewYearMonday + 27);  // starts on a Wednesday: back to Monday
-    auto weeks = p.LayOutPage(1, 0, 430, 10, [](int) { return 100; });
-    EXPECT_EQ(Mondays(weeks), (std::vector<int>{0, 7, 14, 21}));
-    EXPECT_EQ(weeks[3].top, 330);
-    EXPECT_EQ(p.PageCount(), 1);
-    EXPECT_TRUE(p.Complete());
-}
-
-TEST(DiaryPagination, ATallWeekStartsANewPage) {
-    std::map<int, int> heights = {{kNewYearMonday + 7, 250}};
-    auto height = [&](int monday) { return heights.count(monday) ? heights[monday] : 100; };
+// Pages are laid out one after the other as the printer asks for them; the
+// page count grows by one while the range's end is not yet placed.
+TEST(DiaryPagination, WeeksFillPagesInOrder) {
+    struct Case {
+        const char* what;
+        int first, last;  // from kNewYearMonday
+        int bottom;
+        int usual;                                            // a week's height
+        std::map<int, int> heights;                           // of some Mondays from kNewYearMonday
+        std::vector<std::pair<int, std::vector<int>>> pages;  // page, its Mondays
+    } cases[] = {
+        {"four weeks from a Wednesday", 2, 27, 430, 100, {}, {{1, {0, 7, 14, 21}}}},
+        {"a tall week", 0, 27, 300, 100, {{7, 250}}, {{1, {0}}, {2, {7}}, {3, {14, 21}}, {4, {}}}},
+        {"again", 0, 41, 420, 200, {}, {{1, {0, 7}}, {2, {14, 21}}, {1, {0, 7}}, {3, {28, 35}}}},
+        {"oversized weeks, a page each", 0, 13, 300, 1000, {}, {{1, {0}}, {2, {7}}}},
+        {"an inverted range: one week", 10, 0, 1000, 1000, {}, {{1, {7}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto height = [&c](int monday) {
+            const auto it = c.heights.find(monday - kNewYearMonday);
+            return it == c.heights.end() ? c.usual : it->second;
+        };
+        DiaryPagination p;
+        p.Start(kNewYearMonday + c.first, kNewYearMonday + c.last);
+        int lastFilled = 0;
+        for (std::size_t i = 0; i < c.pages.size(); ++i) {
+            const auto& [page, mondays] = c.pages[i];
+            const auto weeks = p.LayOutPage(page, 0, c.bottom, 10, height);
+            EXPECT_EQ(Mondays(weeks), mondays) << "page " << page;
+            if (!weeks.empty()) lastFilled = std::max(lastFilled, page);
+            const bool done = i + 1 == c.pages.size() || c.pages[i + 1].second.empty();
+            EXPECT_EQ(p.Complete(), done) << "page " << page;
+            EXPECT_EQ(p.PageCount(), lastFilled + (done ? 0 : 1)) << "page " << page;
+        }
+    }
     DiaryPagination p;
     p.Start(kNewYearMonday, kNewYearMonday + 27);
-    EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 300, 10, height)), (std::vector<int>{0}));
-    EXPECT_EQ(p.PageCount(), 2);
-    EXPECT_FALSE(p.Complete());
-    EXPECT_EQ(Mondays(p.LayOutPage(2, 0, 300, 10, height)), (std::vector<int>{7}));
-    EXPECT_EQ(Mondays(p.LayOutPage(3, 0, 300, 10, height)), (std::vector<int>{14, 21}));
-    EXPECT_EQ(p.PageCount(), 3);
-    EXPECT_TRUE(p.Complete());
-    EXPECT_TRUE(p.LayOutPage(4, 0, 300, 10, height).empty());
-}
-
-TEST(DiaryPagination, PrintingAPageAgainDoesNotMoveLaterPages) {
-    DiaryPagination p;
-    p.Start(kNewYearMonday, kNewYearMonday + 41);
-    auto height = [](int) { return 200; };
-    EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 420, 10, height)), (std::vector<int>{0, 7}));
-    EXPECT_EQ(Mondays(p.LayOutPage(2, 0, 420, 10, height)), (std::vector<int>{14, 21}));
-    EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 420, 10, height)), (std::vector<int>{0, 7}));
-    EXPECT_EQ(Mondays(p.LayOutPage(3, 0, 420, 10, height)), (std::vector<int>{28, 35}));
-    EXPECT_EQ(p.PageCount(), 3);
-}
-
-TEST(DiaryPagination, OversizedWeeksGetAPageEachAndAnInvertedRangePrintsOneWeek) {
-    DiaryPagination p;
-    p.Start(kNewYearMonday, kNewYearMonday + 13);
-    auto height = [](int) { return 1000; };
-    EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 300, 10, height)), (std::vector<int>{0}));
-    EXPECT_EQ(Mondays(p.LayOutPage(2, 0, 300, 10, height)), (std::vector<int>{7}));
-    EXPECT_TRUE(p.Complete());
-    p.Start(kNewYearMonday + 10, kNewYearMonday);
-    EXPECT_EQ(Mondays(p.LayOutPage(1, 0, 1000, 10, height)), (std::vector<int>{7}));
-    EXPECT_EQ(p.PageCount(), 1);
+    EXPECT_EQ(p.LayOutPage(1, 0, 430, 10, [](int) { return 100; })[3].top, 330);
 }
 
 TEST(LabelFontSearch, TakesTheLargestSizeThatFitsBothWays) {
