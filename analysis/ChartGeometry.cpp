@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ChartContent.h"
-#include "ChartScale.h"
+#include "NiceStep.h"
 
 namespace kadenzo {
 namespace {

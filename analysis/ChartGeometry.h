@@ -36,7 +36,7 @@ struct ValueScale {
 
 // The automatic scale for the highest bar: one division per 70 pixels of wall
 // height (at least one, at most ten), of a nice step. No divisions and no step
-// when there is nothing to show. The step is NiceStep (recording/ChartScale.h)
+// when there is nothing to show. The step is NiceStep (model/NiceStep.h)
 // of the peak over the wanted divisions.
 ValueScale AutoScale(double peak, double wallHeight);
 

@@ -69,17 +69,6 @@ int ComputeAxisScale(ChartSlots& slots, int tickCount) {
     return tickCount;
 }
 
-double NiceStep(double x) {
-    if (!std::isfinite(x) || x == 0.0) return 0.0;
-    if (x < 0.0) return -NiceStep(-x);
-    const double p = std::pow(10.0, std::floor(std::log10(x)));
-    const double m = x / p;
-    if (m > 5.0) return 10.0 * p;
-    if (m > 2.0) return 5.0 * p;
-    if (m > 1.0) return 2.0 * p;
-    return p;
-}
-
 int TimeStep(double seconds) {
     static constexpr int kSteps[] = {1, 2, 5, 10, 30, 60, 300, 600, 1800, 3600, 7200, 18000, 36000};
     for (int step : kSteps)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "NiceStep.h"
 #include "Recording.h"
 
 namespace kadenzo {
@@ -45,9 +46,6 @@ int LabelCountForWidth(int windowWidth);
 // grown count. Returns the final common count.
 int ComputeAxisScale(ChartSlots& slots, int tickCount);
 
-// 1, 2 or 5 times a power of ten, the next such value at or above |x| (with
-// x's sign); 0 for 0 and for values that are not finite.
-double NiceStep(double x);
 // The first of 1, 2, 5, 10, 30, 60, 300, 600, 1800, 3600, 7200, 18000, 36000
 // seconds not smaller than the argument; 36000 beyond.
 int TimeStep(double seconds);
