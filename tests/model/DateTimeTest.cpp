@@ -75,6 +75,7 @@ TEST(DateTime, RefusesValuesOutsideTheCalendar) {
     EXPECT_FALSE(DateTimeFromParts({2024, 13, 1}));
     EXPECT_FALSE(DateTimeFromParts({99, 12, 31}));
     EXPECT_FALSE(DateTimeFromParts({2024, 1, 1, 24, 0, 0}));
+    EXPECT_FALSE(DateTimeFromParts({2024, 1, 1, 23, 59, 60}));  // the files know no leap second
     EXPECT_FALSE(PartsFromDateTime(1e300));
     EXPECT_FALSE(PartsFromDateTime(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_TRUE(PartsFromDateTime(*DateTimeFromParts({9999, 12, 31, 23, 59, 59})));

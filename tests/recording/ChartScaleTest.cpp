@@ -11,7 +11,7 @@ namespace {
 
 TEST(ChartScaleTest, StepsAndSpans) {
     const double nice[][2] = {{0.3, 0.5},   {3, 5},   {7, 10}, {1.5, 2},      {1, 1},
-                              {1000, 1000}, {5, 5}, {-3, -5}, {0, 0},  {INFINITY, 0}, {NAN, 0}};
+                              {1000, 1000}, {-3, -5}, {0, 0},  {INFINITY, 0}, {NAN, 0}};
     for (const auto& [x, step] : nice) EXPECT_DOUBLE_EQ(NiceStep(x), step) << x;
     EXPECT_EQ(TimeStep(1.5), 2);
     EXPECT_EQ(TimeStep(40), 60);
