@@ -7,23 +7,10 @@
 namespace kadenzo {
 namespace {
 
-class MarkerStrings : public StringTable {
-public:
-    std::string Text(std::uint32_t id) const override {
-        return id == 33040             ? "Marker %i: %.2f %s"
-               : id == 33041           ? "Marker %i: %s"
-               : id == 33102           ? "km"
-               : german && id == 34050 ? "Mo|Di|Mi|Do|Fr|Sa|So"
-               : german && id == 34052 ? "Jan|Feb|M\xE4r|Apr|Mai|Jun|Jul|Aug|Sep|Okt|Nov|Dez"
-                                       : "";
-    }
-    bool german = false;
-};
-
 using MarkerTextTest = testing::ReaderTest;
 
 TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
-    MarkerStrings strings;
+    testing::RecordingStrings strings;
     const UnitSettings metric;
     CRecording r;
     r.start = 1079345130;  // Mon 15.03.2004 10:05:30
@@ -39,7 +26,8 @@ TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
     EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime, metric, strings)[1], "");
 
     // Day and month names are the language module's, whatever the system's locale.
-    strings.german = true;
+    strings.texts[34050] = "Mo|Di|Mi|Do|Fr|Sa|So";
+    strings.texts[34052] = "Jan|Feb|M\xE4r|Apr|Mai|Jun|Jul|Aug|Sep|Okt|Nov|Dez";
     EXPECT_EQ(MarkerTexts(r, 0, 0, kAxisTimeOfDay, metric, strings)[0],
               "Marker 1: Mo., 15.M\xE4r.04 10:05:30");
 }

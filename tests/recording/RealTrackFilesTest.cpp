@@ -1,5 +1,5 @@
-// FIT, TCX and GPX files written by real devices and programs, read in place
-// and checked against the totals the files state about themselves.
+// Files written by real devices and programs, read in place and checked
+// against the totals the files state about themselves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace {
 
 const std::string kRoot = KADENZO_REAL_RECORDINGS;
 
-class RealTrackFilesTest : public ::testing::Test {
+class RealRecordingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::filesystem::is_directory(kRoot + "/fit"))
@@ -67,7 +67,39 @@ float MaxHeartRate(const CRecording& r, std::int64_t from, std::int64_t to) {
     return maximum;
 }
 
-TEST_F(RealTrackFilesTest, FitFilesAgreeWithTheirSessionAndLaps) {
+TEST_F(RealRecordingsTest, PolarFiles) {
+    // SMode=101000100: speed and altitude; 3720 rows fill the capacity exactly.
+    CRecording s725 = Load("s725-cycling-metric.hrm");
+    EXPECT_EQ(s725.start, 1113645392);  // 16.04.2005 09:56:32
+    ASSERT_EQ(s725.count(), 3721);
+    EXPECT_EQ(s725.samples[2].distance, 5);  // 4.3, then 9.9 km/h for 5 s
+    EXPECT_EQ(s725.samples[3720].time, 18598);
+    EXPECT_NEAR(SummariseRange(s725, 0, 3720, false).distance, 112.384f, 1e-3);
+
+    // 110 rows, but 0:54:24.9 at 30 s gives a capacity of 110: the last row is dropped.
+    CRecording s410 = Load("s410-sample.hrm");
+    ASSERT_EQ(s410.count(), 110);
+    EXPECT_EQ(s410.samples[109].time, 3264);
+    EXPECT_EQ(s410.samples[109].heartRate, 156);
+}
+
+TEST_F(RealRecordingsTest, HacFilesHaveTwentyByteSamples) {
+    CRecording hac5 = Load("hac4-hac5.tur");
+    EXPECT_EQ(hac5.start, 1139049240);  // 04.02.2006 10:34
+    ASSERT_EQ(hac5.count(), 3336);
+    // The last sample (the file ends one byte into it) matches the header's
+    // totals, and the samples give the header's average heart rate, 127.743.
+    EXPECT_EQ(hac5.samples.back().time, 16675);
+    EXPECT_EQ(hac5.samples.back().distance, 105560);
+    EXPECT_NEAR(SummariseRange(hac5, 0, 3335, false).average, 127.743, 5e-4);
+
+    CRecording hac4 = Load("hac4-hac4-alt.tur");
+    EXPECT_EQ(hac4.note, "Hier stehen ihre Notizen\n");
+    ASSERT_EQ(hac4.count(), 669);  // 275 bytes after the last sample are not read
+    EXPECT_EQ(hac4.samples.back().distance, 54320);
+}
+
+TEST_F(RealRecordingsTest, FitFilesAgreeWithTheirSessionAndLaps) {
     // Over an hour of one-second records the sample average is the session's;
     // in shorter or sparser files the device averages what it does not record.
     for (auto [name, average] : {std::pair{"Activity.fit", false},
@@ -98,14 +130,14 @@ TEST_F(RealTrackFilesTest, FitFilesAgreeWithTheirSessionAndLaps) {
     }
 }
 
-TEST_F(RealTrackFilesTest, ATruncatedFitKeepsItsCompleteRecords) {
+TEST_F(RealRecordingsTest, ATruncatedFitKeepsItsCompleteRecords) {
     CRecording whole = Load("fit/Activity.fit");
     CRecording cut = Load("fit/activity-unexpected-eof.fit", LoadStatus::kCutShort);
     ASSERT_EQ(cut.count(), whole.count());  // the cut falls in the last message, an activity
     EXPECT_EQ(cut.samples.back().distance, whole.samples.back().distance);
 }
 
-TEST_F(RealTrackFilesTest, TcxAgreesWithItsLapTotals) {
+TEST_F(RealRecordingsTest, TcxAgreesWithItsLapTotals) {
     CRecording r = Load("tcx/garmin-run.tcx");
     pugi::xml_document doc;
     ASSERT_FALSE(ParseXml(doc, *ReadRecordingFile(kRoot + "/tcx/garmin-run.tcx")));
@@ -130,7 +162,7 @@ TEST_F(RealTrackFilesTest, TcxAgreesWithItsLapTotals) {
     EXPECT_NEAR(sampleBeats / r.samples.back().time, beats / seconds, 1.0);
 }
 
-TEST_F(RealTrackFilesTest, GpxTracksMatchFiguresWorkedOutOnTheEllipsoid) {
+TEST_F(RealRecordingsTest, GpxTracksMatchFiguresWorkedOutOnTheEllipsoid) {
     // Distances by Vincenty's formula on WGS-84 along each segment.
     const struct {
         const char* name;

@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Recording.h"
+#include "StringTable.h"
 
 // Writers of the binary recording formats and a time-zone guard, so that each
 // test builds exactly the file it needs and runs alike on every machine.
@@ -37,6 +39,27 @@ class ReaderTest : public ::testing::Test {
 protected:
     RecordingReadContext context_{{}, 777};
     ScopedTimeZone utc_{"UTC"};
+};
+
+// The import dialog's and the markers' texts as the English module words them.
+class RecordingStrings : public StringTable {
+public:
+    std::string Text(std::uint32_t id) const override {
+        const auto it = texts.find(id);
+        return it == texts.end() ? std::string() : it->second;
+    }
+    std::map<std::uint32_t, std::string> texts = {
+        {33036, "Duration: %s"},
+        {33037, "Distance: %.2f %s"},
+        {33038, "Average: %.0f bpm"},
+        {33039, "Maximum: %.0f bpm"},
+        {33040, "Marker %i: %.2f %s"},
+        {33041, "Marker %i: %s"},
+        {33042,
+         "Recordings of %s (%s)|%s|Heart-rate recordings (*.hrm;*.tur;*.tour)|"
+         "*.hrm;*.tur;*.tour|All files (*.*)|*.*||"},
+        {33102, "km"},
+        {33103, "mi"}};
 };
 
 // Little-endian values; N is the byte count.

@@ -143,10 +143,7 @@ private slots:
         const std::string polar = RealFile("s725-cycling-metric.hrm");
         QTemporaryDir dir;
         const QString broken = dir.filePath(QStringLiteral("040416.tour"));
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x05\x00TOURX", 7);
-        file.close();
+        WriteFile(broken, QByteArray("\x05\x00TOURX", 7));
 
         auto dialog = Open({polar, *NoonOfDay(2004, 4, 16), 10, 20});
         auto* pathEdit = Find<QLineEdit>(*dialog, IDC_IMPORT_PATH);
@@ -163,14 +160,7 @@ private slots:
             QStringLiteral("Recordings of 16.04.2004 (040416*.hrm);;")));
 
         // Return in the path field loads the file instead of closing the dialog.
-        // The message takes the focus from the field, which must not load
-        // the file a second time.
-        dialog->activateWindow();
-        pathEdit->setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return pathEdit->hasFocus(); }));
-        dialogs_.whileShown = [&] { dialog->Chart()->setFocus(); };
-        pathEdit->setText(dir.filePath(QStringLiteral("missing.hrm")));
-        QTest::keyClick(pathEdit, Qt::Key_Return);
+        EnterPath(*dialog, dir.filePath(QStringLiteral("missing.hrm")));
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialogs_.messages.size(), std::size_t{2});
         QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
@@ -181,7 +171,6 @@ private slots:
         dialog->Chart()->setFocus();
         QCOMPARE(dialogs_.messages.size(), std::size_t{3});
         QCOMPARE(pathEdit->text(), QString::fromStdString(polar));
-        dialogs_.whileShown = nullptr;
 
         // A stored path whose file has gone is reported as the dialog opens.
         Open({dir.filePath(QStringLiteral("gone.hrm")).toStdString(), 0, 4, 9});
@@ -193,23 +182,14 @@ private slots:
         QVERIFY(real.open(QIODevice::ReadOnly));
         QTemporaryDir dir;
         const QString cut = dir.filePath(QStringLiteral("050416.hrm"));
-        QFile file(cut);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(real.read(8000));  // 603 whole rows and a half one of 3720
-        file.close();
+        WriteFile(cut, real.read(8000));  // 603 whole rows and a half one of 3720
 
         auto dialog = Open({"", *NoonOfDay(2005, 4, 16), -1, -1});
         auto* pathEdit = Find<QLineEdit>(*dialog, IDC_IMPORT_PATH);
         // Read out by screen readers from its label.
         QCOMPARE(QAccessible::queryAccessibleInterface(pathEdit)->text(QAccessible::Name),
                  QStringLiteral("Recording:"));
-        dialog->activateWindow();
-        pathEdit->setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return pathEdit->hasFocus(); }));
-        dialogs_.whileShown = [&] { dialog->Chart()->setFocus(); };
-        pathEdit->setText(cut);
-        QTest::keyClick(pathEdit, Qt::Key_Return);
-        dialogs_.whileShown = nullptr;
+        EnterPath(*dialog, cut);
         QCOMPARE(dialogs_.messages.size(), std::size_t{1});
         QVERIFY(dialogs_.messages[0].text.contains(QStringLiteral("ends early")));
         QCOMPARE(pathEdit->text(), cut);
@@ -240,6 +220,23 @@ private:
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get())) qFatal("dialog not shown");
         return dialog;
+    }
+    // Types the path and Return. The message that follows takes the focus from
+    // the field, which must not load the file a second time.
+    void EnterPath(CRecordingImportDlg& dialog, const QString& path) {
+        auto* edit = Find<QLineEdit>(dialog, IDC_IMPORT_PATH);
+        dialog.activateWindow();
+        edit->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+        dialogs_.whileShown = [&] { dialog.Chart()->setFocus(); };
+        edit->setText(path);
+        QTest::keyClick(edit, Qt::Key_Return);
+        dialogs_.whileShown = nullptr;
+    }
+    static void WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
     }
     template <class T>
     static T* Find(QDialog& dialog, int id) {

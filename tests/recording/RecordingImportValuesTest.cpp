@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "DateTime.h"
 #include "RecordingFile.h"
@@ -15,26 +13,6 @@
 
 namespace kadenzo {
 namespace {
-
-class ImportStrings : public StringTable {
-public:
-    std::string Text(std::uint32_t id) const override {
-        static const std::map<std::uint32_t, std::string> kTexts = {
-            {33036, "Duration: %s"},
-            {33037, "Distance: %.2f %s"},
-            {33038, "Average: %.0f bpm"},
-            {33039, "Maximum: %.0f bpm"},
-            {33040, "Marker %i: %.2f %s"},
-            {33041, "Marker %i: %s"},
-            {33042,
-             "Recordings of %s (%s)|%s|Heart-rate recordings (*.hrm;*.tur;*.tour)|"
-             "*.hrm;*.tur;*.tour|All files (*.*)|*.*||"},
-            {33102, "km"},
-            {33103, "mi"}};
-        auto it = kTexts.find(id);
-        return it == kTexts.end() ? std::string() : it->second;
-    }
-};
 
 // 31 samples every 10 s, 50 m apart, heart rate 150; samples 11 to 19 stand
 // still (90 s) at heart rate 90.
@@ -64,7 +42,7 @@ protected:
         return path;
     }
 
-    ImportStrings texts_;
+    testing::RecordingStrings texts_;
     UnitSettings units_;
     RecordingImportValues values_{units_, texts_};
     std::filesystem::path dir_;
@@ -179,6 +157,10 @@ TEST_F(RecordingImportValuesTest, BrowsingOffersTheWorkoutsDayFirst) {
     const EmptyStringTable none;
     RecordingImportValues noText(units_, none);
     EXPECT_EQ(noText.BrowseFilter().front().patterns.size(), RecordingExtensions().size());
+    // A list of recording patterns stands for every readable type.
+    EXPECT_EQ(ParseFileFilter("Polar (*.HRM)|*.HRM;*.tur|Broken|"),
+              (std::vector<FileFilterEntry>{
+                  {"Polar", {"*.hrm", "*.tur", "*.tour", "*.fit", "*.tcx", "*.gpx"}}}));
 
     const std::pair<std::string, std::string> folders[] = {
         {"/home/ann/rides/040305.hrm", "/home/ann/rides"},
@@ -187,20 +169,6 @@ TEST_F(RecordingImportValuesTest, BrowsingOffersTheWorkoutsDayFirst) {
         {"C:\\Polar\\040305.hrm", "C:\\Polar"}};
     for (const auto& [path, folder] : folders)
         EXPECT_EQ(RecordingImportValues::FolderOf(path), folder) << path;
-}
-
-TEST(RecordingFileTypesTest, EveryOfferedExtensionHasAReader) {
-    for (const std::string& extension : RecordingExtensions()) {
-        std::string upper = extension;
-        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        for (std::string name : {"/nonexistent/ride." + extension, "/nonexistent/ride." + upper}) {
-            CRecording recording;
-            EXPECT_NE(LoadRecording(recording, name, {}), LoadStatus::kUnknownType) << name;
-        }
-    }
-    EXPECT_EQ(ParseFileFilter("Polar (*.HRM)|*.HRM;*.tur|Broken|"),
-              (std::vector<FileFilterEntry>{
-                  {"Polar", {"*.hrm", "*.tur", "*.tour", "*.fit", "*.tcx", "*.gpx"}}}));
 }
 
 TEST(ImportedFiguresTest, DistancesAndHeartRatesAsThePageHoldsThem) {
