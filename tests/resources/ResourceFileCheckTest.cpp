@@ -47,17 +47,20 @@ struct TinyResource {
         Put(bytes, NameHash(QStringLiteral("a.txt")), 4);
         for (char c : QByteArray("a.txt")) Put(bytes, quint8(c), 2);
         tree = int(bytes.size());
-        Put(bytes, 0, 4);  // root: name, directory flag, one child at node 1
-        Put(bytes, 2, 2);
-        Put(bytes, 1, 4);
-        Put(bytes, 1, 4);
-        Put(bytes, 0, 8);
-        Put(bytes, 0, 4);  // file: name, no flags, any territory, language C, data offset 0
-        Put(bytes, 0, 2);
-        Put(bytes, 0, 2);
-        Put(bytes, 1, 2);
-        Put(bytes, 0, 4);
-        Put(bytes, 0, 8);
+        // Root: name, directory flag, one child at node 1, time. File: name, no
+        // flags, any territory, language C, data offset 0, time.
+        for (auto [value, width] : {std::pair{0, 4},
+                                    {2, 2},
+                                    {1, 4},
+                                    {1, 4},
+                                    {0, 8},
+                                    {0, 4},
+                                    {0, 2},
+                                    {0, 2},
+                                    {1, 2},
+                                    {0, 4},
+                                    {0, 8}})
+            Put(bytes, quint64(value), width);
         PutAt(bytes, 8, quint64(tree), 4);
         PutAt(bytes, 12, quint64(blobs), 4);
         PutAt(bytes, 16, quint64(names), 4);
