@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace kadenzo {
 namespace {
@@ -20,9 +21,10 @@ std::string FormatChartValue(double value, bool showDistance, const std::string&
     const double whole = std::trunc(value);
     // 12.1 - 12 falls a hair short of 0.1 in binary; it still shows its tenth.
     if (showDistance) return FormatFixed(value, value - whole >= 0.1 - 1e-9 ? 1 : 0) + unitLabel;
+    const long long minutes = ShownMinutes(value * 60.0);
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%i:%02i", static_cast<int>(whole),
-                  static_cast<int>((value - whole) * 60.0));
+    std::snprintf(buffer, sizeof buffer, "%s%lld:%02lld", minutes < 0 ? "-" : "",
+                  std::llabs(minutes) / 60, std::llabs(minutes) % 60);
     return buffer;
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Formats.h"
+
 namespace kadenzo {
 
 void WeekTotals::Add(int dayNumber, int todayNumber, double plannedDuration, double duration) {
@@ -20,7 +22,7 @@ bool WeekTotals::PerformedBehindPlan() const {
 long long ShownWeekMinutes(double minutes) {
     // Figures beyond this come from a damaged file and show as "--".
     if (!std::isfinite(minutes) || std::fabs(minutes) > 1.0e8) return 0;
-    return static_cast<long long>(minutes);
+    return ShownMinutes(minutes);
 }
 
 std::string FormatWeekTotal(double minutes) {

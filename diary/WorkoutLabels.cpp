@@ -39,12 +39,7 @@ std::vector<std::string> DetailForms(const LabelFacts& facts, int dayNumber, int
 }  // namespace
 
 std::string FormatLabelDuration(double minutes) {
-    minutes = Sane(minutes);
-    const int hours = static_cast<int>(minutes * 0.016666666666666666);
-    const int mins = static_cast<int>(minutes) % 60;
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%i:%02i", hours, mins);
-    return buffer;
+    return FormatDuration(Sane(minutes), false);
 }
 
 std::string FormatLabelDistance(double kilometres, const UnitSettings& units,

@@ -32,6 +32,12 @@ std::string FormatDuration(double minutes, bool withSeconds) {
     return buffer;
 }
 
+long long ShownMinutes(double minutes) {
+    if (!std::isfinite(minutes) || std::fabs(minutes) > 1.0e12) return 0;
+    const long long milliseconds = std::llround(minutes * 60000.0);
+    return milliseconds / 60000;
+}
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

@@ -16,6 +16,9 @@ struct DateParts;
 // rounded (a whole number of seconds always shows as itself). A negative
 // duration shows with a minus sign before the hours.
 std::string FormatDuration(double minutes, bool withSeconds);
+// The whole minutes a duration shows: taken to the nearest millisecond first,
+// so a sum such as 119.99999999999999 shows as the 120 it stands for.
+long long ShownMinutes(double minutes);
 // Minutes from "90", "90.5", "1:30" or "1:30:30"; text without a number gives 0.
 double ParseDuration(std::string_view text);
 // The leading number of a text as strtod reads it in the "C" locale (white

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "WeekTotals.h"
+#include "WorkoutLabels.h"
 
 namespace kadenzo {
 namespace {
@@ -56,6 +57,9 @@ TEST(WeekTotals, Format) {
     EXPECT_EQ(FormatWeekTotal(0), "--");
     EXPECT_EQ(FormatWeekTotal(59.9), "00:59");
     EXPECT_EQ(FormatWeekTotal(1500), "25:00");
+    // A sum of seconds held in minutes falls a hair short of its whole minutes.
+    EXPECT_EQ(FormatWeekTotal(119.99999999999999), "02:00");
+    EXPECT_EQ(FormatLabelDuration(119.99999999999999), "2:00");
     EXPECT_EQ(FormatWeekTotal(std::numeric_limits<double>::infinity()), "--");
 }
 
