@@ -18,32 +18,28 @@ PrinterMetrics A4(int left, int top, int right, int bottom) {
     return p;
 }
 
-TEST(PageMargins, SmallHardwareMarginsGrowToTenAndFiveMillimetres) {
-    // 100 units = 4.23 mm, counted as 4 mm on every side.
-    PrinterMetrics p = A4(100, 100, 100, 100);
-    DiaryRect drawing{0, 0, p.printableWidth, p.printableHeight};
-    DiaryRect r = ApplyPageMargins(drawing, p);
-    const int six = static_cast<int>(6 * 600 * 0.03937007874015748);  // 141
-    const int one = static_cast<int>(1 * 600 * 0.03937007874015748);  // 23
-    EXPECT_EQ(r, (DiaryRect{six, six, drawing.right - six, drawing.bottom - one}));
-}
-
-TEST(PageMargins, AWideHardwareMarginIsMirroredToTheOtherSide) {
-    // 600 units left = 25.4 mm, counted as 25: the right side gets 25 mm too.
-    PrinterMetrics p = A4(600, 300, 0, 300);
-    DiaryRect drawing{0, 0, p.printableWidth, p.printableHeight};
-    DiaryRect r = ApplyPageMargins(drawing, p);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.right, drawing.right - static_cast<int>(25 * 600 * 0.03937007874015748));
-    // 300 units is 12 mm: neither top nor bottom moves.
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.bottom, drawing.bottom);
-}
-
-TEST(PageMargins, ADeviceWithoutResolutionIsLeftAlone) {
-    PrinterMetrics p;
-    DiaryRect drawing{0, 0, 100, 100};
-    EXPECT_EQ(ApplyPageMargins(drawing, p), drawing);
+// Hardware margins under ten millimetres (five at the bottom) grow to them; a
+// wider one on the left is mirrored to the right. 100 units are 4.23 mm,
+// counted as 4; 600 are 25.4 mm, counted as 25; 300 are 12 mm.
+TEST(PageMargins, GrowToTenAndFiveMillimetresAndMirrorAWideSide) {
+    auto units = [](int mm) { return static_cast<int>(mm * 600 * 0.03937007874015748); };
+    struct Case {
+        int left, top, right, bottom;
+        DiaryRect inset;  // taken off the drawing area on each side
+    } cases[] = {
+        {100, 100, 100, 100, {units(6), units(6), units(6), units(1)}},
+        {600, 300, 0, 300, {0, 0, units(25), 0}},
+    };
+    for (const Case& c : cases) {
+        const PrinterMetrics p = A4(c.left, c.top, c.right, c.bottom);
+        const DiaryRect drawing{0, 0, p.printableWidth, p.printableHeight};
+        EXPECT_EQ(ApplyPageMargins(drawing, p),
+                  (DiaryRect{c.inset.left, c.inset.top, drawing.right - c.inset.right,
+                             drawing.bottom - c.inset.bottom}))
+            << c.left;
+    }
+    const DiaryRect square{0, 0, 100, 100};
+    EXPECT_EQ(ApplyPageMargins(square, PrinterMetrics{}), square);  // no resolution: as it is
 }
 
 TEST(PageFurniture, PictureFooterRuleAndContent) {
