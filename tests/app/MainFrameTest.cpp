@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "AddLibraryItem.h"
 #include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
@@ -21,20 +22,7 @@ using namespace kadenzo;
 
 namespace {
 
-void AddSport(CLibrary& library, std::uint32_t id, const char* name) {
-    auto sport = std::make_unique<CLibSport>();
-    sport->id = id;
-    sport->name = name;
-    library.sports.Add(std::move(sport));
-}
-
-void AddSubSport(CLibrary& library, std::uint32_t id, std::uint32_t sportId) {
-    auto subSport = std::make_unique<CLibSubSport>();
-    subSport->id = id;
-    subSport->sportId = sportId;
-    subSport->name = "sub";
-    library.subSports.Add(std::move(subSport));
-}
+using test::AddItem;
 
 QStringList MenuTitles(QMenuBar* bar) {
     QStringList titles;
@@ -92,19 +80,18 @@ private slots:
     }
 
     void noSubSportsGiveNoSportsMenu() {
-        AddSport(Library(), 1, "Running");
+        AddItem(Library().sports, 1, "Running");
         MakeFrame();
         QVERIFY(!frame_->SportsMenu());
         QCOMPARE(frame_->SportIdForMenuItem(1), 0u);
     }
 
     void sportsMenuListsSportsWithSubSportsInLibraryOrder() {
-        AddSport(Library(), 5, "Running");
-        AddSport(Library(), 3, "Swimming");
-        AddSport(Library(), 9, "Cycling");
-        AddSubSport(Library(), 1, 9);
-        AddSubSport(Library(), 2, 5);
-        AddSubSport(Library(), 3, 9);
+        AddItem(Library().sports, 5, "Running");
+        AddItem(Library().sports, 3, "Swimming");
+        AddItem(Library().sports, 9, "Cycling");
+        for (const auto& [id, sportId] : {std::pair{1u, 9u}, {2u, 5u}, {3u, 9u}})
+            AddItem(Library().subSports, id, "sub").sportId = sportId;
         MakeFrame();
         QMenu* sports = frame_->SportsMenu();
         QVERIFY(sports);

@@ -111,26 +111,16 @@ TEST(DecideWebCheck, FollowsVersionAndInformationRules) {
         {"older version", {}, "3.1.0.9.3;http://a.de/3;", Action::OfferDownload, {kNow, 0, 0}},
         {"newer build", {0, week, 2}, "3.1.1.1.3;", Action::OfferDownload, {kNow, week, 2}},
         {"negative differs", {}, "-3.1.1.0.0;", Action::OfferDownload, {kNow, 0, 0}},
-        {"different, not due",
-         {days20, week, 2},
-         "4.0.0.0.3;http://a.de/3;",
-         Action::OpenPage,
+        // clang-format off
+        {"different, not due", {days20, week, 2}, "4.0.0.0.3;http://a.de/3;", Action::OpenPage,
          {days20, kNow, 3}},
-        {"page seen",
-         {days20, week, 3},
-         "3.1.1.0.3;http://a.de/3;",
-         Action::None,
+        {"page seen", {days20, week, 3}, "3.1.1.0.3;http://a.de/3;", Action::None,
          {days20, kNow, 3}},
-        {"no closing ;",
-         {days20, week, 2},
-         "3.1.1.0.3;http://a.de/3",
-         Action::None,
+        {"no closing ;", {days20, week, 2}, "3.1.1.0.3;http://a.de/3", Action::None,
          {days20, kNow, 2}},
-        {"not on the web",
-         {days20, week, 2},
-         "3.1.1.0.3;file:///etc/passwd;",
-         Action::None,
+        {"not on the web", {days20, week, 2}, "3.1.1.0.3;file:///etc/passwd;", Action::None,
          {days20, kNow, 2}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

