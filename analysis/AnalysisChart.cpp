@@ -23,19 +23,34 @@ CAnalysisChart::CAnalysisChart(QWidget* parent) : QWidget(parent) {
 
 void CAnalysisChart::SetContent(ChartContent content) {
     content_ = std::move(content);
-    hitRects_.assign(content_.CellCount(), ChartRect{});
-    update();
+    Relayout();
 }
 
 void CAnalysisChart::SetAutoScale(bool automatic) {
     scale_.automatic = automatic;
-    update();
+    Relayout();
 }
 
 void CAnalysisChart::SetScale(int divisions, double step) {
     scale_.divisions = divisions;
     scale_.step = step;
+    Relayout();
+}
+
+void CAnalysisChart::SetValueFormatter(ValueFormatter formatter) {
+    formatter_ = std::move(formatter);
+    // The value labels' widths place the axis.
+    Relayout();
+}
+
+void CAnalysisChart::Relayout() {
+    layout_ = LayOut(DrawingRect(), this);
     update();
+}
+
+void CAnalysisChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Relayout();
 }
 
 ValueScale CAnalysisChart::GetScale() const {
@@ -74,17 +89,13 @@ void CAnalysisChart::Draw(QPainter& painter, const QRect& rect, bool printing) c
 void CAnalysisChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const QRect area = DrawingRect();
-    const ChartFonts fonts = ChartFontsFor(area.width(), this);
-    const ChartLayout layout = LayOut(area, this);
-    // The mouse finds the bars where this paint put them.
-    hitRects_ = layout.faces;
-    PaintChart(painter, content_, layout, fonts, false,
+    const ChartFonts fonts = ChartFontsFor(DrawingRect().width(), this);
+    PaintChart(painter, content_, layout_, fonts, false,
                [this](double value) { return FormatValue(value); });
 }
 
 QString CAnalysisChart::StatusTextAt(const QPoint& point) const {
-    const std::optional<CellRef> cell = HitCell(content_, hitRects_, point.x(), point.y());
+    const std::optional<CellRef> cell = HitCell(content_, layout_.faces, point.x(), point.y());
     if (!cell) return QString();
     return FromCore(StatusText(content_, *cell, [this](double value) {
         return Utf8ToCp1252(FormatValue(value).toStdString());

@@ -31,7 +31,7 @@ public:
     // for its current size.
     ValueScale GetScale() const;
 
-    void SetValueFormatter(ValueFormatter formatter) { formatter_ = std::move(formatter); }
+    void SetValueFormatter(ValueFormatter formatter);
     // The formatter's text, or "%.1f" without one.
     QString FormatValue(double value) const;
 
@@ -42,26 +42,29 @@ public:
     // legend box white.
     void Draw(QPainter& painter, const QRect& rect, bool printing) const;
 
-    // The front faces of the cells from the last paint on the screen (the
-    // hit rectangles; -1 everywhere before the first paint).
-    const std::vector<ChartRect>& HitRects() const { return hitRects_; }
+    // The front faces of the cells where the screen shows them (the hit
+    // rectangles), laid out whenever the content, scale or size change.
+    const std::vector<ChartRect>& HitRects() const { return layout_.faces; }
     // The status text for a point of the widget, empty when no bar is there.
     QString StatusTextAt(const QPoint& point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     ChartLayout LayOut(const QRect& rect, const QPaintDevice* device) const;
+    // The screen's layout for what the chart holds now; painting only reads it.
+    void Relayout();
     QRect DrawingRect() const { return rect().adjusted(1, 1, -1, -1); }
 
     ChartContent content_;
     ValueScale scale_;
     ValueFormatter formatter_;
     std::function<void(const QString&)> statusSink_;
-    std::vector<ChartRect> hitRects_;
+    ChartLayout layout_;
 };
 
 }  // namespace kadenzo

@@ -1,12 +1,12 @@
 #include "AnalysisView.h"
 
 #include <QAction>
-#include <QPaintEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
 #include "AnalysisChart.h"
 #include "AnalysisPrintJob.h"
+#include "AppContext.h"
 #include "ChartContent.h"
 #include "ChartValueFormat.h"
 #include "DiaryQt.h"
@@ -70,10 +70,6 @@ const StringTable& ModuleTexts() {
     return module ? *module : none;
 }
 
-bool SameUnits(const UnitSettings& a, const UnitSettings& b) {
-    return a.distance == b.distance && a.weight == b.weight;
-}
-
 }  // namespace
 
 CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
@@ -89,9 +85,13 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
     ResetScale();
     Rebuild();
     Document().AddObserver(this);
+    Document().Context().settings.AddObserver(this);
 }
 
-CAnalysisView::~CAnalysisView() { Document().RemoveObserver(this); }
+CAnalysisView::~CAnalysisView() {
+    Document().Context().settings.RemoveObserver(this);
+    Document().RemoveObserver(this);
+}
 
 PrintJob& CAnalysisView::Job() { return *printJob_; }
 
@@ -183,16 +183,11 @@ void CAnalysisView::OnDocumentChanged(const DocumentChange& change) {
 
 void CAnalysisView::OnDocumentReplaced() { Rebuild(); }
 
+void CAnalysisView::OnSettingsChanged(const SettingsChange&) { Rebuild(); }
+
 void CAnalysisView::resizeEvent(QResizeEvent* event) {
     CKadenzoBaseView::resizeEvent(event);
     chart_->setGeometry(rect().adjusted(kChartInset, kChartInset, -kChartInset, -kChartInset));
-}
-
-void CAnalysisView::paintEvent(QPaintEvent* event) {
-    // The application repaints every window after the units changed; the
-    // sums follow the new unit then.
-    if (!SameUnits(units_, builtUnits_)) Rebuild();
-    CKadenzoBaseView::paintEvent(event);
 }
 
 void CAnalysisView::wheelEvent(QWheelEvent* event) {

@@ -8,6 +8,7 @@
 #include "DocumentObserver.h"
 #include "KadenzoBaseView.h"
 #include "ScaleValues.h"
+#include "SettingsObserver.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -22,8 +23,8 @@ class StringTable;
 // choose the range, the quantity, the grouping and the split, page through
 // time (also with the mouse wheel) and set the scale; it prints the chart on
 // a page of its own. It recomputes on its commands and whenever the document
-// changes, reading the log and the library afresh each time.
-class CAnalysisView : public CKadenzoBaseView, public DocumentObserver {
+// or the settings change, reading the log and the library afresh each time.
+class CAnalysisView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
 public:
@@ -60,10 +61,11 @@ public:
 
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplaced() override;
+    // The sums, their scale and legend follow the units.
+    void OnSettingsChanged(const SettingsChange& change) override;
 
 protected:
     PrintJob& Job() override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -1,6 +1,6 @@
 #include "KadenzoApp.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -231,8 +231,7 @@ void CKadenzoApp::ApplyUnits(std::uint32_t distance, std::uint32_t weight) {
     context_.units.distance = distance;
     context_.units.weight = weight;
     WriteUnitSettings();
-    // Views convert on every paint, so repainting everything shows the new units.
-    for (QWidget* widget : QApplication::allWidgets()) widget->update();
+    context_.settings.Notify({SettingsChange::kUnits});
 }
 
 }  // namespace kadenzo

@@ -68,7 +68,7 @@ public:
     void OnAppAbout();
     void OnExportLibrary();
     void OnUnits();
-    // Stores new units, writes them and repaints every view.
+    // Stores new units, writes them and tells the settings' observers.
     void ApplyUnits(std::uint32_t distance, std::uint32_t weight);
     // Writes the current library to path; shows 33056 with the path on failure.
     bool ExportLibraryTo(const QString& path);

@@ -1,6 +1,8 @@
 #include "DayPanel.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
 
 #include "DiaryDates.h"
 #include "DiaryQt.h"
@@ -29,6 +31,12 @@ CDayPanel::CDayPanel(CKadenzoDoc& document, QWidget* parent)
 }
 
 void CDayPanel::SetDate(int dayNumber) {
+    // Another day starts from its first workout.
+    if (dayNumber != date_) {
+        firstShown_ = 0;
+        firstIndex_ = 0;
+        beforeReplacement_.clear();
+    }
     date_ = dayNumber;
     UpdateBodyData();
 }
@@ -41,11 +49,51 @@ void CDayPanel::UpdateBodyData() {
 
 void CDayPanel::Refresh() {
     UpdateBodyData();
+    ShowFrom(KeptFirst());
+}
+
+std::vector<CDatabase::ConstWorkoutPos> CDayPanel::DayWorkouts() const {
+    std::vector<CDatabase::ConstWorkoutPos> day;
     // The date index finds the day's first workout without walking the log.
-    ShowFrom(document_.Log().FirstWorkoutFrom(static_cast<double>(date_)));
+    for (auto p = document_.Log().FirstWorkoutFrom(static_cast<double>(date_)); SameDay(p); ++p)
+        day.push_back(p);
+    return day;
+}
+
+CDatabase::ConstWorkoutPos CDayPanel::KeptFirst() {
+    const CDatabase& log = document_.Log();
+    if (const auto kept = log.FindWorkout(firstShown_); kept && SameDay(*kept)) return *kept;
+    const std::vector<CDatabase::ConstWorkoutPos> day = DayWorkouts();
+    if (day.empty()) return log.EndWorkouts();
+    const int count = static_cast<int>(day.size());
+    int first = std::min(firstIndex_, count - 1);
+    const std::vector<CWorkOut> before = std::move(beforeReplacement_);
+    beforeReplacement_.clear();
+    if (firstIndex_ < static_cast<int>(before.size())) {
+        const CWorkOut& kept = before[static_cast<std::size_t>(firstIndex_)];
+        auto wasThere = [&before](const CWorkOut& workout) {
+            return std::any_of(before.begin(), before.end(),
+                               [&workout](const CWorkOut& w) { return w.IsEqual(workout); });
+        };
+        // Equal copies may share the day: the one nearest the old place.
+        int found = -1;
+        for (int i = 0; i < count; ++i) {
+            if ((**day[static_cast<std::size_t>(i)]).IsEqual(kept) &&
+                (found < 0 || std::abs(i - firstIndex_) < std::abs(found - firstIndex_)))
+                found = i;
+        }
+        if (found > 0 && !wasThere(**day[static_cast<std::size_t>(found - 1)])) --found;
+        if (found >= 0) first = found;
+    }
+    return day[static_cast<std::size_t>(first)];
 }
 
 void CDayPanel::Forget() {
+    // Handles of this log find nothing in the next one; the workouts' copies do.
+    beforeReplacement_.clear();
+    if (firstIndex_ > 0)
+        for (const CDatabase::ConstWorkoutPos& p : DayWorkouts()) beforeReplacement_.push_back(**p);
+    firstShown_ = 0;
     slots_ = {};
     canScrollUp_ = canScrollDown_ = false;
     update();
@@ -77,8 +125,13 @@ bool CDayPanel::SameDay(CDatabase::ConstWorkoutPos position) const {
 void CDayPanel::ShowFrom(CDatabase::ConstWorkoutPos position) {
     slots_ = {};
     canScrollUp_ = canScrollDown_ = false;
+    firstShown_ = 0;
+    firstIndex_ = 0;
     if (SameDay(position)) {
         slots_[0] = position;
+        firstShown_ = document_.Log().HandleOf(position);
+        for (auto p = position; p != document_.Log().BeginWorkouts() && SameDay(std::prev(p)); --p)
+            ++firstIndex_;
         canScrollUp_ = position != document_.Log().BeginWorkouts() && SameDay(std::prev(position));
         auto next = std::next(position);
         if (SameDay(next)) {
@@ -87,14 +140,6 @@ void CDayPanel::ShowFrom(CDatabase::ConstWorkoutPos position) {
         }
     }
     update();
-}
-
-void CDayPanel::ShowFromHandle(CDatabase::WorkoutHandle workout) {
-    const std::optional<CDatabase::ConstWorkoutPos> position = document_.Log().FindWorkout(workout);
-    if (position && SameDay(*position))
-        ShowFrom(*position);
-    else
-        Refresh();
 }
 
 void CDayPanel::ShowWorkout(CDatabase::WorkoutHandle workout) {

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "Database.h"
 #include "DiaryLayout.h"
 #include "DiaryNavigation.h"
 #include "Event.h"
+#include "WorkOut.h"
 #include "WorkoutBoxPainter.h"
 #include "WorkoutDrop.h"
 
@@ -27,6 +29,13 @@ class CWeekPanel;
 // refreshes it after every change of its day and has it forget them before
 // the log is replaced (load, undo, redo). Anything held longer (the
 // selection, a drag, the workout a menu is about) is a workout handle.
+//
+// The scroll position is the first workout shown, held by handle together
+// with its place among the day's workouts: a refresh shows from that workout
+// while it is still of the day, else from the one now at its place (the next
+// one, or the day's last). Across a replacement of the log, whose handles
+// find nothing, the panel looks for an equal workout instead, and shows a
+// workout that comes back right above it (an undone removal) first.
 //
 // The mouse: hovering highlights a box, a press selects, dragging a box 4
 // pixels starts a drag of its workout, a double click asks for the editor (on
@@ -62,15 +71,14 @@ public:
     // this day, slot 1 the next one when that is too. position comes from the
     // document's training log (EndWorkouts() for none).
     void ShowFrom(CDatabase::ConstWorkoutPos position);
-    // From the workout with that handle when it is of this day, else from the
-    // day's first workout.
-    void ShowFromHandle(CDatabase::WorkoutHandle workout);
     // Scrolls, if needed, so that the workout shows in a box (when it is of
     // this day).
     void ShowWorkout(CDatabase::WorkoutHandle workout);
-    // The day's workouts from the first one on, and its body data mark.
+    // The day's workouts from the one shown first (see above), and its body
+    // data mark.
     void Refresh();
-    // Lets go of every position into the log (it is about to be replaced).
+    // Lets go of every position into the log (it is about to be replaced),
+    // keeping copies of the day's workouts to find the first shown one again.
     void Forget();
     // One workout earlier or later; false when the day has none there.
     bool ScrollUp();
@@ -148,6 +156,10 @@ protected:
 
 private:
     bool SameDay(CDatabase::ConstWorkoutPos position) const;
+    // The day's workouts in list order.
+    std::vector<CDatabase::ConstWorkoutPos> DayWorkouts() const;
+    // Where a refresh shows from (see the class comment).
+    CDatabase::ConstWorkoutPos KeptFirst();
     void UpdateBodyData();
     // The filled box containing p, or -1.
     int FilledSlotAt(const QPoint& p) const;
@@ -166,6 +178,9 @@ private:
     bool blocked_ = false;
     bool bodyData_ = false;
     DaySlots slots_;
+    CDatabase::WorkoutHandle firstShown_ = 0;  // 0: none, or the log was replaced
+    int firstIndex_ = 0;                       // its place among the day's workouts
+    std::vector<CWorkOut> beforeReplacement_;  // the day's workouts, see Forget
     bool canScrollUp_ = false;
     bool canScrollDown_ = false;
     std::array<bool, 2> hot_{};
@@ -176,7 +191,6 @@ private:
     std::optional<QPoint> pressPoint_;
     bool pressScrolled_ = false;  // the last press hit an arrow and scrolled
     bool dragging_ = false;
-    bool droppedHere_ = false;  // the running drag ended in this panel
     CDatabase::WorkoutHandle contextItem_ = 0;
     DragStarter dragStarter_;
 };

@@ -69,7 +69,6 @@ void CDayPanel::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
-    droppedHere_ = dragging_;
     ShowAfterDrop(*arrived, target.gap.value_or(0));
     emit selectRequested(date_, document_.Log().HandleOf(*arrived));
     event->setDropAction(ActionOf(effect));

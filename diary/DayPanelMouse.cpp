@@ -121,19 +121,16 @@ void CDayPanel::StartDrag(int slot) {
     const CDatabase& log = document_.Log();
     const CDatabase::ConstWorkoutPos position = *slots_[static_cast<std::size_t>(slot)];
     const CDatabase::WorkoutHandle workout = log.HandleOf(position);
-    // Where this day shows from should the workout move away.
-    const CDatabase::WorkoutHandle showFrom = ShowFromAfterRemoval(log, date_, slots_, slot);
     SetHot(slot, false);
     dragging_ = true;
-    droppedHere_ = false;
-    const Qt::DropAction result =
-        dragStarter_ ? dragStarter_(*this, workout)
-                     : BeginWorkoutDrag(this, workout, LabelText(position), BoxPicture(slot));
+    // A move is made whole by the drop, which takes the workout from here; the
+    // refresh that causes keeps this day's first workout, so how the drag
+    // ended asks nothing more of the source.
+    if (dragStarter_)
+        dragStarter_(*this, workout);
+    else
+        BeginWorkoutDrag(this, workout, LabelText(position), BoxPicture(slot));
     dragging_ = false;
-    // A move is made whole by the drop, which has already taken the workout
-    // from here; the source removes nothing and only follows with its boxes.
-    if (result == Qt::MoveAction && !droppedHere_ && !document_.Log().FindWorkout(workout))
-        ShowFromHandle(showFrom);
     HoverAtCursor();
 }
 

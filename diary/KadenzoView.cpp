@@ -32,9 +32,13 @@ CKadenzoView::CKadenzoView(CKadenzoDoc& document, QWidget* parent)
     OnUpdate();
     printJob_.SetRange({firstDay_, firstDay_ + 27, DiaryPrintRange::kFollowDisplay, 0});
     Document().AddObserver(this);
+    Document().Context().settings.AddObserver(this);
 }
 
-CKadenzoView::~CKadenzoView() { Document().RemoveObserver(this); }
+CKadenzoView::~CKadenzoView() {
+    Document().Context().settings.RemoveObserver(this);
+    Document().RemoveObserver(this);
+}
 
 CDayPanel* CKadenzoView::DayPanel(int row, int day) const {
     if (row < 0 || row >= kRowCount || day < 0 || day > 6) return nullptr;
@@ -194,13 +198,10 @@ bool CKadenzoView::DeleteWorkout(CDatabase::WorkoutHandle workout) {
     const int day = DayNumber((**position)->date);
     CDayPanel* panel = PanelOfDay(day);
     const int slot = panel ? panel->SlotOf(workout) : -1;
-    // Worked out while the workout is still there; applied once it has gone.
-    const CDatabase::WorkoutHandle showFrom =
-        slot >= 0 ? ShowFromAfterRemoval(log, day, panel->Slots(), slot) : 0;
+    // Worked out while the workout is still there.
     const CDatabase::WorkoutHandle neighbour = NeighbourOf(log, *position, slot == 1);
     const bool selected = selection_.workout == workout;
     if (!edit::RemoveWorkout(Document(), *position)) return false;
-    if (slot >= 0) panel->ShowFromHandle(showFrom);
     if (selected) Select({day, neighbour});
     return true;
 }
@@ -292,9 +293,11 @@ void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
     if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData) && change.HasDays())
         RefreshDays(change.firstDay, change.lastDay);
     if (change.Has(DocumentChange::kEvents)) AssignEvents();
+    const int selectedDay = selection_.day;
     UpdateSelection();
-    // A refreshed day shows from its first workout; keep the selected one in view.
-    if (CDayPanel* panel = PanelOfDay(selection_.day)) panel->ShowWorkout(selection_.workout);
+    // A selected workout an edit took to another day is shown there.
+    if (selection_.day != selectedDay)
+        if (CDayPanel* panel = PanelOfDay(selection_.day)) panel->ShowWorkout(selection_.workout);
 }
 
 void CKadenzoView::OnDocumentReplacing() {
@@ -308,6 +311,8 @@ void CKadenzoView::OnDocumentReplacing() {
 }
 
 void CKadenzoView::OnDocumentReplaced() { OnUpdate(); }
+
+void CKadenzoView::OnSettingsChanged(const SettingsChange&) { OnUpdate(); }
 
 void CKadenzoView::resizeEvent(QResizeEvent* event) {
     CKadenzoBaseView::resizeEvent(event);

@@ -7,6 +7,7 @@
 #include "DiaryPrint.h"
 #include "DocumentObserver.h"
 #include "KadenzoBaseView.h"
+#include "SettingsObserver.h"
 
 namespace kadenzo {
 
@@ -27,7 +28,7 @@ struct WorkoutEditing;
 // week; Home brings back today's week in the first row, as at start; Enter
 // opens the editor on the selected workout, Delete removes it, Insert plans a
 // new workout on the selected day from a template the user picks.
-class CKadenzoView : public CKadenzoBaseView, public DocumentObserver {
+class CKadenzoView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
 public:
@@ -83,6 +84,8 @@ public:
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplacing() override;
     void OnDocumentReplaced() override;
+    // The labels' figures and units follow the settings.
+    void OnSettingsChanged(const SettingsChange& change) override;
 
 protected:
     PrintJob& Job() override { return printJob_; }

@@ -91,16 +91,4 @@ std::optional<CDatabase::ConstWorkoutPos> DropWorkout(CKadenzoDoc& doc,
     return AsConst(edit::MoveWorkout(doc, source, place));
 }
 
-CDatabase::WorkoutHandle ShowFromAfterRemoval(const CDatabase& log, int day, const DaySlots& shown,
-                                              int removedSlot) {
-    if (removedSlot == 0) return shown[1] ? log.HandleOf(*shown[1]) : 0;
-    if (removedSlot != 1 || !shown[0]) return 0;
-    const CDatabase::ConstWorkoutPos first = *shown[0];
-    if (first != log.BeginWorkouts()) {
-        const CDatabase::ConstWorkoutPos before = std::prev(first);
-        if (DayNumber((*before)->date) == day) return log.HandleOf(before);
-    }
-    return log.HandleOf(first);
-}
-
 }  // namespace kadenzo

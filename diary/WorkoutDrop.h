@@ -55,12 +55,4 @@ std::optional<CDatabase::ConstWorkoutPos> DropWorkout(CKadenzoDoc& doc,
                                                       const std::optional<WorkoutDragData>& data,
                                                       DropEffect effect, const DropTarget& target);
 
-// Where a day should show from once the workout in `removedSlot` is gone,
-// worked out while it is still there, as the handle of a workout that stays:
-// for the first box the second box's workout, for the second the one before
-// the first box when it is of the same day, else the first box's. 0: from the
-// day's first workout.
-CDatabase::WorkoutHandle ShowFromAfterRemoval(const CDatabase& log, int day, const DaySlots& shown,
-                                              int removedSlot);
-
 }  // namespace kadenzo

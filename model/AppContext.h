@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "SettingsObserver.h"
 #include "StringTable.h"
 #include "Units.h"
 
@@ -18,7 +19,7 @@ using Clock = std::function<std::time_t()>;
 std::time_t SystemNow();
 
 // What a running program shares among its parts: the program's library, the
-// unit settings, the numbered texts and the clock. The application object
+// unit settings and their observers, the numbered texts and the clock. The application object
 // owns one and hands it to the document; tests and tools make their own.
 // There is no global instance.
 struct AppContext {
@@ -29,6 +30,7 @@ struct AppContext {
 
     std::unique_ptr<CLibrary> library;  // never null: starts empty
     UnitSettings units;
+    SettingsSubject settings;              // told when units or language change
     const StringTable* strings = nullptr;  // not owned; null gives empty texts
     Clock clock;                           // empty: the system clock
 

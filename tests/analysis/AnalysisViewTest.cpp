@@ -9,6 +9,7 @@
 #include "AnalysisChart.h"
 #include "AnalysisFixture.h"
 #include "AnalysisView.h"
+#include "AppContext.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 
@@ -101,14 +102,22 @@ private slots:
         QCOMPARE(w.view->State().Choice().referenceDay, kToday);
     }
 
-    void followsTheUnitSetting() {
+    void followsTheUnitSettingWhenToldAndPaintingChangesNothing() {
         ViewWorld w;
         w.view->OnCommand(ID_ANALYSIS_DISTANCE);
         QCOMPARE(w.Content().CellAt(3, 0, 0).value, 15.0);
         QVERIFY(QTest::qWaitForWindowExposed(w.view.get()));
-        w.units.distance = 1;  // the units dialog repaints every window
+        const std::vector<ChartRect> faces = w.view->Chart()->HitRects();
+        QVERIFY(faces.at(w.Content().CellIndex(3, 0, 0)).Height() > 0);
+        w.units.distance = 1;
         w.view->repaint();
+        w.view->repaint();
+        QCOMPARE(w.Content().CellAt(3, 0, 0).value, 15.0);
+        QVERIFY(w.view->Chart()->HitRects() == faces);
+        // The units dialog tells the settings' observers.
+        w.context.settings.Notify({SettingsChange::kUnits});
         QCOMPARE(w.Content().CellAt(3, 0, 0).value, 15 * 0.621);
+        QVERIFY(w.view->Chart()->HitRects() != faces);  // a new scale, bars laid out anew
     }
 
     void printsOnePage() {

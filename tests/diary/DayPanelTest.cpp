@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "DayPanel.h"
@@ -386,12 +387,63 @@ private slots:
         world_->doc->Redo();
         QCOMPARE(Shown(monday), std::string("bc"));
 
-        // Deleting the second box of a scrolled day brings the one above in.
+        // Deleting the second box of a scrolled day keeps the first one first.
         Add(kMonday, "e");  // b c e
         QVERIFY(monday->ScrollDown());
         QCOMPARE(Shown(monday), std::string("ce"));
         chooseFromMenu(1, ID_WORKOUT_DELETE);
-        QCOMPARE(Shown(monday), std::string("bc"));
+        QCOMPARE(Shown(monday), std::string("c-"));
+        QVERIFY(monday->CanScrollUp());
+    }
+
+    // A scrolled day keeps its first workout through changes, undo and redo;
+    // when that one leaves the day, the one at its place shows first.
+    void aScrolledDayKeepsItsFirstWorkout() {
+        Add(kMonday, "e");  // a b c e
+        CDayPanel* monday = Day(kMonday);
+        QVERIFY(monday->ScrollDown());
+        QVERIFY(monday->ScrollDown());
+        QCOMPARE(Shown(monday), std::string("ce"));
+        const auto at = [this](const char* notes) {
+            for (auto pos : Log().WorkoutsBetween(kMonday, kMonday + 2.0))
+                if ((*pos)->notes == notes) return CDatabase::ConstWorkoutPos(pos);
+            return Log().EndWorkouts();
+        };
+        const auto plan = [this, at](const char* notes, double minutes) {
+            CWorkOut changed = **at(notes);
+            changed.plannedDuration = minutes;
+            QVERIFY(edit::ReplaceWorkout(*world_->doc, at(notes), changed));
+        };
+        const auto remove = [this, at](const char* notes) {
+            QVERIFY(edit::RemoveWorkout(*world_->doc, at(notes)));
+        };
+        CKadenzoDoc& doc = *world_->doc;
+        const struct {
+            const char* what;
+            std::function<void()> act;
+            const char* shown;
+        } steps[] = {
+            {"another day edited", [&] { plan("d", 20); }, "ce"},
+            {"the first shown edited", [&] { plan("c", 25); }, "ce"},
+            {"the day's first removed", [&] { remove("a"); }, "ce"},
+            {"undo", [&] { doc.Undo(); }, "ce"},
+            {"the first shown removed", [&] { remove("c"); }, "e-"},
+            {"undo brings it back", [&] { doc.Undo(); }, "ce"},
+            {"redo", [&] { doc.Redo(); }, "e-"},
+            {"undo again", [&] { doc.Undo(); }, "ce"},
+            {"the second box removed", [&] { remove("e"); }, "c-"},
+            {"the last one removed", [&] { remove("c"); }, "b-"},
+            {"a week away and back",
+             [&] {
+                 view_->MoveBy(7);
+                 view_->MoveBy(-7);
+             },
+             "ab"},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            QVERIFY2(Shown(monday) == step.shown, step.what);
+        }
     }
 };
 

@@ -14,6 +14,23 @@
 using namespace kadenzo;
 using namespace kadenzo::test;
 
+namespace {
+
+// Counts the paints a widget gets.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+}  // namespace
+
 class DiaryViewTest : public QObject {
     Q_OBJECT
 
@@ -223,10 +240,35 @@ private slots:
 
         view.OnUndo();
         QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
-        QVERIFY(!monday->CanScrollUp());  // everything shown anew
+        QVERIFY(monday->CanScrollUp());  // shown anew, from the same workout
         QCOMPARE(view.WeekPanel(0)->Totals().planned, 60.0);
         view.OnRedo();
         QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
+    }
+
+    // A unit change reaches the diary through the settings' notice.
+    void aUnitChangeRepaintsTheLabelsInTheNewUnit() {
+        DiaryWorld world;
+        auto run = std::make_unique<CWorkOut>();
+        run->templateId = 7;
+        run->sportId = 5;
+        run->plannedDistance = 10;
+        run->plannedDuration = 60;
+        edit::AddWorkout(*world.doc, std::move(run), edit::InDateOrder(kToday + 1.5));
+        CKadenzoView view(*world.doc);
+        view.resize(1280, 800);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        CDayPanel* tomorrow = view.PanelOfDay(kToday + 1);
+        QVERIFY2(tomorrow->BoxLayout(0)->detail.contains(QStringLiteral("km")),
+                 qPrintable(tomorrow->BoxLayout(0)->detail));
+        QApplication::processEvents();
+        PaintCount count(tomorrow);
+        world.context.units.distance = 1;
+        world.context.settings.Notify({SettingsChange::kUnits});
+        QTRY_VERIFY(count.paints > 0);
+        QVERIFY2(tomorrow->BoxLayout(0)->detail.contains(QStringLiteral("mi")),
+                 qPrintable(tomorrow->BoxLayout(0)->detail));
     }
 
     // Periods are found by date: a file may list them in any order.

@@ -173,24 +173,5 @@ TEST_F(WorkoutDropTest, ARefusedDropChangesNothing) {
     EXPECT_FALSE(world.doc->IsModified());
 }
 
-TEST_F(WorkoutDropTest, ARemovedBoxLeavesTheDayShowingWhatWasAroundIt) {
-    const CDatabase::WorkoutHandle e = Add(kMonday, "e");  // a b c e on Monday
-    struct Case {
-        CDatabase::WorkoutHandle first;
-        int removed;
-        CDatabase::WorkoutHandle showFrom;
-    } cases[] = {
-        {a, 0, b},             // the second box moves up
-        {c, 0, e}, {a, 1, a},  // nothing before the first box: from it again
-        {b, 1, a},             // the workout before the first box comes into view
-        {d, 0, 0},             // Tuesday's only workout: from the day's first, whatever that is
-    };
-    for (const Case& k : cases) {
-        const DropTarget shown = Target(DayNumber((*At(k.first))->date), k.first, 0);
-        EXPECT_EQ(ShowFromAfterRemoval(Log(), shown.day, shown.boxes, k.removed), k.showFrom)
-            << (*At(k.first))->notes << " " << k.removed;
-    }
-}
-
 }  // namespace
 }  // namespace kadenzo
