@@ -108,15 +108,14 @@ private slots:
         QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.close();
-        QVERIFY(IsShellOpenable(QStringLiteral("https://www.example.org/kadenzo/")));
-        QVERIFY(IsShellOpenable(QStringLiteral("http://example.org/info?id=3")));
-        QVERIFY(IsShellOpenable(file));
-        QVERIFY(!IsShellOpenable(QStringLiteral("file:///etc/passwd")));
-        QVERIFY(!IsShellOpenable(QStringLiteral("javascript:alert(1)")));
-        QVERIFY(!IsShellOpenable(QStringLiteral("https://")));
-        QVERIFY(!IsShellOpenable(dir.filePath(QStringLiteral("missing.pdf"))));
-        QVERIFY(!IsShellOpenable(dir.path()));
-        QVERIFY(!IsShellOpenable(QString()));
+        for (const QString& good : {QStringLiteral("https://www.example.org/kadenzo/"),
+                                    QStringLiteral("http://example.org/info?id=3"), file})
+            QVERIFY2(IsShellOpenable(good), qPrintable(good));
+        for (const QString& bad :
+             {QStringLiteral("file:///etc/passwd"), QStringLiteral("javascript:alert(1)"),
+              QStringLiteral("https://"), dir.filePath(QStringLiteral("missing.pdf")), dir.path(),
+              QString()})
+            QVERIFY2(!IsShellOpenable(bad), qPrintable(bad));
     }
 
     void unitsDialogShowsAndReturnsTheChoice() {
