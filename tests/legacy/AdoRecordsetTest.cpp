@@ -10,19 +10,7 @@
 namespace kadenzo {
 namespace {
 
-class AdoRecordsetTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        source = test::OdbcSandbox::Get().AddDataSource();
-        ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
-    }
-    void Exec(const std::string& statement) {
-        ASSERT_TRUE(db.Execute(statement)) << db.GetLastErrorString();
-    }
-
-    std::string source;
-    CADODataBase db;
-};
+using AdoRecordsetTest = test::OdbcTest;
 
 TEST(AdoDataBaseTest, MissingDataSourceRecordsTheDriverManagerDiagnostic) {
     test::OdbcSandbox::Get();

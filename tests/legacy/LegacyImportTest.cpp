@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <map>
 #include <vector>
 
-#include "AdoDataBase.h"
 #include "AdoRecordset.h"
 #include "LegacyImport.h"
 #include "OdbcSandbox.h"
@@ -28,30 +28,25 @@ std::vector<std::uint32_t> Ids(const List& list) {
 // An old database built through ODBC with the old column names and the
 // Access column types (LONG, SINGLE and COUNTER reach SQLite as text columns,
 // SMALLINT and BIT as 16-bit and yes/no columns).
-class LegacyImportTest : public ::testing::Test {
+class LegacyImportTest : public test::OdbcTest {
 protected:
-    void SetUp() override {
-        source = test::OdbcSandbox::Get().AddDataSource();
-        ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
-    }
-
-    void Exec(const std::string& statement) {
-        ASSERT_TRUE(db.Execute(statement)) << db.GetLastErrorString();
-    }
-    void CreateTables(bool withEvents) {
-        Exec("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)");
-        if (withEvents) Exec("CREATE TABLE Events (ID COUNTER, Name VARCHAR(50), Color LONG)");
-        Exec(
-            "CREATE TABLE Sport (ID LONG, IconID LONG, Name VARCHAR(50), Distance BIT, "
-            "Active BIT)");
-        Exec(
-            "CREATE TABLE Workout (ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
-            "PulseMin SMALLINT, PulseMax SMALLINT, PulseRelative BIT, Comment LONGVARCHAR)");
-        Exec("CREATE TABLE Intensity (ID LONG, Intensity SMALLINT, Name VARCHAR(50))");
-        Exec(
-            "CREATE TABLE Track (ID LONG, SportID LONG, Name VARCHAR(50), Uphill REAL, "
-            "Distance SINGLE)");
-        Exec("CREATE TABLE SubSport (ID LONG, Name VARCHAR(50), SportID LONG)");
+    // The old tables; `changed` gives a table other columns, or none to leave it out.
+    void CreateTables(const std::map<std::string, std::string>& changed = {}) {
+        const std::pair<std::string, std::string> tables[] = {
+            {"Category", "ID LONG, Name VARCHAR(50), Color LONG"},
+            {"Events", "ID COUNTER, Name VARCHAR(50), Color LONG"},
+            {"Sport", "ID LONG, IconID LONG, Name VARCHAR(50), Distance BIT, Active BIT"},
+            {"Workout",
+             "ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
+             "PulseMin SMALLINT, PulseMax SMALLINT, PulseRelative BIT, Comment LONGVARCHAR"},
+            {"Intensity", "ID LONG, Intensity SMALLINT, Name VARCHAR(50)"},
+            {"Track", "ID LONG, SportID LONG, Name VARCHAR(50), Uphill REAL, Distance SINGLE"},
+            {"SubSport", "ID LONG, Name VARCHAR(50), SportID LONG"}};
+        for (const auto& [table, columns] : tables) {
+            const auto it = changed.find(table);
+            const std::string& used = it == changed.end() ? columns : it->second;
+            if (!used.empty()) Exec("CREATE TABLE " + table + " (" + used + ")");
+        }
     }
     bool Import(std::string* error = nullptr) {
         return ImportLegacyDatabase(library, source, error);
@@ -72,13 +67,11 @@ protected:
         return rows;
     }
 
-    std::string source;
-    CADODataBase db;
     CLibrary library;
 };
 
 TEST_F(LegacyImportTest, ImportsEveryTableInTheOrderOfItsQuery) {
-    CreateTables(true);
+    CreateTables();
     Exec("INSERT INTO Category VALUES (3, 'Zirkel', 0), (1, 'Ausdauer', 255), (2, 'Kraft', 0)");
     Exec("INSERT INTO Events VALUES (7, 'Urlaub', 0), (8, 'Krank', 65280)");
     Exec(
@@ -137,7 +130,7 @@ TEST_F(LegacyImportTest, ImportsEveryTableInTheOrderOfItsQuery) {
 }
 
 TEST_F(LegacyImportTest, WithoutEventsTableCreatesTheDefaultKindsInLibraryAndDatabase) {
-    CreateTables(false);
+    CreateTables({{"Events", ""}});
     Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 255)");
     ASSERT_TRUE(Import());
 
@@ -154,7 +147,7 @@ TEST_F(LegacyImportTest, WithoutEventsTableCreatesTheDefaultKindsInLibraryAndDat
 }
 
 TEST_F(LegacyImportTest, DefaultKindsAlsoWhenTheDatabaseRefusesTheNewTable) {
-    CreateTables(false);
+    CreateTables({{"Events", ""}});
     // An index already holds the name: the query and every statement fail.
     Exec("CREATE INDEX Events ON Category (ID)");
     ASSERT_TRUE(Import());
@@ -171,14 +164,8 @@ TEST_F(LegacyImportTest, MissingDataSourceGivesFalseAndAnEmptyLibrary) {
 }
 
 TEST_F(LegacyImportTest, TablesWhoseQueryFailsAreSkipped) {
-    Exec("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)");
-    Exec("CREATE TABLE Events (ID COUNTER, Name VARCHAR(50), Color LONG)");
-    Exec(
-        "CREATE TABLE Workout (ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
-        "PulseMin SMALLINT, PulseMax SMALLINT, PulseRelative BIT, Comment LONGVARCHAR)");
     // The intensity table lacks the column its query orders by.
-    Exec("CREATE TABLE Intensity (ID LONG, Name VARCHAR(50))");
-    Exec("CREATE TABLE SubSport (ID LONG, Name VARCHAR(50), SportID LONG)");
+    CreateTables({{"Sport", ""}, {"Track", ""}, {"Intensity", "ID LONG, Name VARCHAR(50)"}});
     Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 1)");
     Exec("INSERT INTO Intensity VALUES (1, 'Leicht')");
     Exec(
@@ -195,7 +182,7 @@ TEST_F(LegacyImportTest, TablesWhoseQueryFailsAreSkipped) {
 }
 
 TEST_F(LegacyImportTest, FailingColumnReadEndsOnlyThatTable) {
-    CreateTables(true);
+    CreateTables();
     Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 0), ('kaputt', 'Bad', 0), (2, 'Kraft', 0)");
     Exec("INSERT INTO Events VALUES (7, 'Arzt', 1), (8, 'Beruf', 'rot')");
     Exec("INSERT INTO Sport VALUES (1, 3, 'Rad', -1, -1)");
@@ -212,11 +199,13 @@ TEST_F(LegacyImportTest, FailingColumnReadEndsOnlyThatTable) {
 }
 
 TEST_F(LegacyImportTest, IntegerColumnsOfAnotherTypeReadAsZero) {
-    Exec("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)");
-    Exec(
-        "CREATE TABLE Workout (ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
-        "PulseMin INTEGER, PulseMax LONG, PulseRelative BIT, Comment LONGVARCHAR)");
-    Exec("CREATE TABLE Intensity (ID LONG, Intensity SMALLINT, Name VARCHAR(50))");
+    CreateTables({{"Events", ""},
+                  {"Sport", ""},
+                  {"Track", ""},
+                  {"SubSport", ""},
+                  {"Workout",
+                   "ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
+                   "PulseMin INTEGER, PulseMax LONG, PulseRelative BIT, Comment LONGVARCHAR"}});
     Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 1)");
     Exec("INSERT INTO Workout VALUES (10, 1, 0, 'Lang', 120, 140, 1, 'x')");
     Exec("INSERT INTO Intensity VALUES (1, 70000, 'Zu hoch')");

@@ -22,15 +22,13 @@ int RunTool(const std::string& arguments, const fs::path& errors) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(LegacyToolTest, WritesTheImportedLibraryOrFailsWithTheConnectionError) {
+using LegacyToolTest = test::OdbcTest;
+
+TEST_F(LegacyToolTest, WritesTheImportedLibraryOrFailsWithTheConnectionError) {
     test::OdbcSandbox& sandbox = test::OdbcSandbox::Get();
-    const std::string source = sandbox.AddDataSource();
-    {
-        CADODataBase db;
-        ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
-        ASSERT_TRUE(db.Execute("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)"));
-        ASSERT_TRUE(db.Execute("INSERT INTO Category VALUES (41, 'Ausdauer', 0)"));
-    }
+    Exec("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)");
+    Exec("INSERT INTO Category VALUES (41, 'Ausdauer', 0)");
+    db.Close();
     const fs::path out = sandbox.Folder() / (source + ".dat");
     const fs::path errors = sandbox.Folder() / "errors.txt";
     ASSERT_EQ(0, RunTool(source + " " + out.string(), errors));

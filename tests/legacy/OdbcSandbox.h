@@ -8,9 +8,13 @@
 // caches entries it has read for 20 seconds, so there is one sandbox per
 // process and every test registers a data source of its own name.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "AdoDataBase.h"
 
 namespace kadenzo::test {
 
@@ -40,6 +44,21 @@ private:
 
     std::filesystem::path folder_;
     std::vector<std::string> sources_;
+};
+
+// A test on a data source of its own, open in db.
+class OdbcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        source = OdbcSandbox::Get().AddDataSource();
+        ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
+    }
+    void Exec(const std::string& statement) {
+        ASSERT_TRUE(db.Execute(statement)) << db.GetLastErrorString();
+    }
+
+    std::string source;
+    CADODataBase db;
 };
 
 }  // namespace kadenzo::test
