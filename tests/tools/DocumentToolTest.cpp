@@ -132,8 +132,8 @@ TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
         const char* firstSport;
         const char* logName;
     };
-    for (const Case& c : {Case{"", "Running", "Demo season"},
-                          Case{" --german", "Laufen", "Demo-Saison"}}) {
+    for (const Case& c :
+         {Case{"", "Running", "Demo season"}, Case{" --german", "Laufen", "Demo-Saison"}}) {
         SCOPED_TRACE(c.option);
         ASSERT_EQ(Run("demo " + Path("demo.kdz") + c.option), 0) << err_;
         ASSERT_EQ(Run("dump " + Path("demo.kdz")), 0) << err_;
@@ -144,21 +144,18 @@ TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
         const auto log = json["log"];
         EXPECT_EQ(log["name"], c.logName);
 
-        double lastDone = 0;
-        double lastPlanned = 0;
-        std::size_t planned = 0;
+        double lastDone = 0, lastPlanned = 0;
+        std::size_t planned = 0, missed = 0;
         std::vector<nlohmann::json> recorded;
         for (const auto& w : log["workouts"]) {
-            const double date = w["date"];
-            if (w["duration"].get<double>() > 0) lastDone = std::max(lastDone, date);
+            if (w["duration"].get<double>() > 0)
+                lastDone = std::max(lastDone, w["date"].get<double>());
             if (w["recordingPath"] != "") recorded.push_back(w);
         }
-        std::size_t missed = 0;
         for (const auto& w : log["workouts"]) {
             if (w["duration"].get<double>() != 0) continue;
-            const double date = w["date"];
-            ++(date < lastDone ? missed : planned);
-            lastPlanned = std::max(lastPlanned, date);
+            ++(w["date"].get<double>() < lastDone ? missed : planned);
+            lastPlanned = std::max(lastPlanned, w["date"].get<double>());
         }
         EXPECT_GT(planned, 10u);
         EXPECT_GE(missed, 1u);
@@ -169,8 +166,7 @@ TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
         for (const auto& b : log["bodyInfos"])
             bodyData += b["weight"].get<double>() > 0 && b["value3"].get<int>() > 0;
         EXPECT_GE(bodyData, 20u);
-        bool pastBlocking = false;
-        bool ahead = false;
+        bool pastBlocking = false, ahead = false;
         for (const auto& e : log["events"]) {
             pastBlocking |= e["blocksDay"] == 1 && e["end"]["value"].get<double>() < lastDone;
             ahead |= e["start"]["value"].get<double>() > lastDone;
