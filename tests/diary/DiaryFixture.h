@@ -3,9 +3,11 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "AppContext.h"
 #include "Database.h"
+#include "DiaryNavigation.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
@@ -80,6 +82,34 @@ struct DiaryWorld {
         w->plannedDuration = plannedMinutes;
         w->duration = minutes;
         return ***edit::AddWorkout(*doc, std::move(w), edit::InDateOrder(day + hour));
+    }
+
+    // A workout of template 7 at noon, named by its notes.
+    CDatabase::WorkoutHandle AddNamed(int day, const char* notes, double plannedMinutes = 0,
+                                      double minutes = 0) {
+        auto w = std::make_unique<CWorkOut>();
+        w->templateId = 7;
+        w->sportId = 5;
+        w->plannedDuration = plannedMinutes;
+        w->duration = minutes;
+        w->notes = notes;
+        return Log().HandleOf(*edit::AddWorkout(*doc, std::move(w), edit::InDateOrder(day + 0.5)));
+    }
+    CDatabase::WorkoutHandle Named(const std::string& notes) const {
+        for (auto it = Log().BeginWorkouts(); it != Log().EndWorkouts(); ++it)
+            if ((*it)->notes == notes) return Log().HandleOf(it);
+        return 0;
+    }
+    std::string NotesOfDay(int day) const {
+        std::string notes;
+        for (auto pos : Log().WorkoutsBetween(day, day + 1.0)) notes += (*pos)->notes;
+        return notes;
+    }
+    // The day from kMonday and the workout's notes, e.g. "2x", or "-7-" for
+    // the day alone.
+    std::string Describe(const DiarySelection& s) const {
+        const auto found = Log().FindWorkout(s.workout);
+        return std::to_string(s.day - kMonday) + (found ? (**found)->notes : "-");
     }
 
     void AddEvent(int first, int last, std::int32_t kind, bool blocks) {

@@ -21,35 +21,18 @@ private:
     std::unique_ptr<CKadenzoView> view_;
     WorkoutEditing editing_;
 
-    void Add(int day, const char* notes) {
-        auto w = std::make_unique<CWorkOut>();
-        w->templateId = 7;
-        w->sportId = 5;
-        w->notes = notes;
-        QVERIFY(edit::AddWorkout(*world_->doc, std::move(w), edit::InDateOrder(day + 0.5)));
-    }
     void Press(Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i) QTest::keyClick(view_.get(), key);
     }
     // The selected day (from this week's Monday) and workout, e.g. "2x" or "9-".
-    std::string Selected() const {
-        const DiarySelection& s = view_->Selection();
-        const auto found = world_->Log().FindWorkout(s.workout);
-        return std::to_string(s.day - kMonday) + (found ? (**found)->notes : "-");
-    }
-    std::string NotesOfDay(int day) const {
-        std::string notes;
-        for (auto pos : world_->Log().WorkoutsBetween(day, day + 1.0)) notes += (*pos)->notes;
-        return notes;
-    }
+    std::string Selected() const { return world_->Describe(view_->Selection()); }
+    std::string NotesOfDay(int day) const { return world_->NotesOfDay(day); }
 
 private slots:
     void init() {
         world_ = std::make_unique<DiaryWorld>();
-        Add(kMonday, "a");
-        Add(kMonday, "b");
-        Add(kMonday, "c");
-        Add(kToday, "x");
+        for (const char* name : {"a", "b", "c"}) world_->AddNamed(kMonday, name);
+        world_->AddNamed(kToday, "x");
         view_ = std::make_unique<CKadenzoView>(*world_->doc);
         editing_ = {};
         view_->SetEditing(&editing_);

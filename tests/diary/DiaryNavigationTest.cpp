@@ -13,27 +13,13 @@ using test::kMonday;
 class DiaryNavigationTest : public ::testing::Test {
 protected:
     DiaryNavigationTest() {
-        for (auto [day, name] : {std::pair{kMonday, "a"},
-                                 {kMonday, "b"},
-                                 {kMonday, "c"},
-                                 {kMonday + 2, "d"},
-                                 {kMonday + 7, "e"},
-                                 {kMonday + 7, "f"}}) {
-            auto w = std::make_unique<CWorkOut>();
-            w->templateId = 7;
-            w->notes = name;
-            edit::AddWorkout(*world.doc, std::move(w), edit::InDateOrder(day + 0.5));
-        }
+        for (const char* name : {"a", "b", "c"}) world.AddNamed(kMonday, name);
+        world.AddNamed(kMonday + 2, "d");
+        world.AddNamed(kMonday + 7, "e");
+        world.AddNamed(kMonday + 7, "f");
     }
-    CDatabase::WorkoutHandle Named(const std::string& name) const {
-        for (auto it = world.Log().BeginWorkouts(); it != world.Log().EndWorkouts(); ++it)
-            if ((*it)->notes == name) return world.Log().HandleOf(it);
-        return 0;
-    }
-    std::string NameOf(const DiarySelection& s) const {
-        const auto found = world.Log().FindWorkout(s.workout);
-        return std::to_string(s.day - kMonday) + (found ? (**found)->notes : "-");
-    }
+    CDatabase::WorkoutHandle Named(const std::string& name) const { return world.Named(name); }
+    std::string NameOf(const DiarySelection& s) const { return world.Describe(s); }
 
     DiaryWorld world;
 };
