@@ -1,6 +1,7 @@
 #include "DiaryDates.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "DateTime.h"
 
@@ -29,6 +30,13 @@ bool ParseIsoDay(const std::string& text, int* dayNumber) {
     if (!noon) return false;
     *dayNumber = DayNumber(*noon);
     return true;
+}
+
+std::string FormatIsoDay(int dayNumber) {
+    const CalendarDay c = ToCalendar(dayNumber);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
+    return text;
 }
 
 }  // namespace kadenzo

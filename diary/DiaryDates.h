@@ -19,5 +19,7 @@ struct CalendarDay {
 CalendarDay ToCalendar(int dayNumber);
 // Parses "YYYY-MM-DD" of a valid date; false on anything else.
 bool ParseIsoDay(const std::string& text, int* dayNumber);
+// "YYYY-MM-DD", as ParseIsoDay reads it.
+std::string FormatIsoDay(int dayNumber);
 
 }  // namespace kadenzo

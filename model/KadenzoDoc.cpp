@@ -228,6 +228,10 @@ std::int32_t CKadenzoDoc::MaxHeartRate(const CWorkOut& workout) const {
             if ((*it)->maxPulseTest) return (*it)->maxPulse;
         }
     }
+    return ProfileMaxHeartRate();
+}
+
+std::int32_t CKadenzoDoc::ProfileMaxHeartRate() const {
     if (profile_.maxHeartRate > 20) return profile_.maxHeartRate;
     const std::int32_t age = AgeInYears();
     if (profile_.hrFormula == 0) return 220 - age;

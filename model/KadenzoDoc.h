@@ -99,6 +99,9 @@ public:
     // workout before the first workout at or after that date, else the entered
     // value, else the age formula, else 0.
     std::int32_t MaxHeartRate(const CWorkOut& workout) const;
+    // The maximum where no earlier test gives one: the entered value, else
+    // the age formula, else 0.
+    std::int32_t ProfileMaxHeartRate() const;
     // Whole years since the birth date by the context's clock.
     std::int32_t AgeInYears() const;
     // True while the profile was never entered (it is then prompted for).

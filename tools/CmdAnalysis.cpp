@@ -140,13 +140,6 @@ std::optional<Options> ParseOptions(const Args& args) {
     return options;
 }
 
-std::string IsoDay(int day) {
-    const CalendarDay c = ToCalendar(day);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
-    return text;
-}
-
 Json IdJson(const ShownGroup& group) { return group.collective ? Json() : Json(group.id); }
 
 Json ResultJson(const AnalysisResult& result) {
@@ -164,8 +157,8 @@ Json ResultJson(const AnalysisResult& result) {
                               {"layers", std::move(layers)}});
         }
         periods.push_back({{"label", Cp1252ToUtf8(period.span.label)},
-                           {"start", IsoDay(period.span.startDay)},
-                           {"end", IsoDay(period.span.endDay)},
+                           {"start", FormatIsoDay(period.span.startDay)},
+                           {"end", FormatIsoDay(period.span.endDay)},
                            {"groups", std::move(groups)}});
     }
     return {{"periods", std::move(periods)}};
@@ -193,8 +186,8 @@ void WriteCsv(const AnalysisResult& result, std::ostream& out) {
         for (const ShownGroup& group : period.groups) {
             for (const ShownLayer& layer : group.layers) {
                 out << CsvField(Cp1252ToUtf8(period.span.label)) << ','
-                    << IsoDay(period.span.startDay) << ',' << IsoDay(period.span.endDay) << ','
-                    << (group.collective ? std::string() : std::to_string(group.id)) << ','
+                    << FormatIsoDay(period.span.startDay) << ',' << FormatIsoDay(period.span.endDay)
+                    << ',' << (group.collective ? std::string() : std::to_string(group.id)) << ','
                     << CsvField(Cp1252ToUtf8(group.name)) << ',' << Number(group.sum) << ','
                     << layer.id << ',' << CsvField(Cp1252ToUtf8(layer.name)) << ','
                     << Number(layer.sum) << '\n';

@@ -32,5 +32,6 @@ int Recording(const Args& args);
 int LegacyImport(const Args& args);
 int Analysis(const Args& args);
 int Search(const Args& args);
+int Form(const Args& args);
 
 }  // namespace kadenzo::tool

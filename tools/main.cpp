@@ -30,6 +30,8 @@ constexpr Command kCommands[] = {
      "search FILE --where PROPERTY OPERATOR VALUE ... [--whole] [--today YYYY-MM-DD] "
      "[--imperial]",
      kadenzo::tool::Search},
+    {"form", "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]",
+     kadenzo::tool::Form},
 };
 
 int Usage() {
