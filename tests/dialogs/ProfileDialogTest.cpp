@@ -10,7 +10,9 @@
 #include <QTimeZone>
 
 #include "ProfileDialog.h"
+#include "QtUserDialogs.h"
 #include "TestSupport.h"
+#include "WidgetTesting.h"
 
 using namespace kadenzo;
 
@@ -120,6 +122,27 @@ private slots:
         QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(dialog.Profile().maxHeartRate, 160);
         QCOMPARE(dialog.Profile().hrFormula, 1);
+    }
+
+    // The message boxes open the dialog once it is installed into them, and
+    // only OK changes the profile.
+    void installedItOpensFromTheMessageBoxes() {
+        QtUserDialogs dialogs;
+        AthleteProfile profile{160, 1, Stamp(1970, 3, 3)};
+        QVERIFY(!dialogs.EditProfile(profile, false));
+        InstallProfileDialog(dialogs);
+        const auto answer = [](QDialogButtonBox::StandardButton button, const char* rate) {
+            WhenModal([button, rate](QDialog& dialog) {
+                dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(rate);
+                Button(dialog, button)->click();
+            });
+        };
+        answer(QDialogButtonBox::Cancel, "170");
+        QVERIFY(!dialogs.EditProfile(profile, false));
+        QCOMPARE(profile.maxHeartRate, 160);
+        answer(QDialogButtonBox::Ok, "180");
+        QVERIFY(dialogs.EditProfile(profile, false));
+        QCOMPARE(profile.maxHeartRate, 180);
     }
 
 private:
