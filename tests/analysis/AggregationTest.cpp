@@ -9,6 +9,7 @@
 #include "Aggregation.h"
 #include "AnalysisFixture.h"
 #include "ChartContent.h"
+#include "ResourceIds.h"
 #include "Units.h"
 
 namespace kadenzo::test {
@@ -49,6 +50,8 @@ TEST_F(AggregationTest, WorkoutsBelongToTheirCalendarDay) {
 TEST_F(AggregationTest, DaysBeforeTheEpochHoldTheirOwnWorkouts) {
     EXPECT_EQ(Day(1899, 12, 29), -1);
     EXPECT_EQ(Day(1899, 12, 28), -2);
+    // Sunday 24 December 1899: its week began on Monday the 18th.
+    EXPECT_EQ(RangeStartDay(Day(1899, 12, 24), *FindRange(ID_RANGE_1_WEEK)), Day(1899, 12, 18));
     // Each workout's minutes are a bit of its own: the sum says which were found.
     const std::pair<double, double> workouts[] = {
         {-2 - 23 / 24.0, 1}, {-1 - 1 / 24.0, 2}, {-1 - 23 / 24.0, 4},
