@@ -127,19 +127,13 @@ private slots:
         QCOMPARE(chart_->GetMarker(0), held + 1);  // the repeat stopped with the key
     }
 
-    void theMouseTakesAMarkerWithinTwoPixels() {
+    // Which pixels take a marker is ChartMarkers' rule; here the widget's
+    // cursor, drag and repaint follow it.
+    void theMouseDragsAMarkerToTheNearestSample() {
         QSignalSpy changed(chart_.get(), &CHeartRateChart::markersChanged);
         const QRect plot = chart_->PlotRect();
-        const int from = chart_->MarkerPixel(0);
-        // Three pixels away the marker is not taken.
-        Hover(from + 3);
+        Hover(chart_->MarkerPixel(0) + 3);
         QCOMPARE(chart_->cursor().shape(), Qt::ArrowCursor);
-        QTest::mousePress(chart_.get(), Qt::LeftButton, {}, QPoint(from + 3, plot.center().y()));
-        QTest::mouseMove(chart_.get(), QPoint(plot.center().x(), plot.center().y()));
-        QTest::mouseRelease(chart_.get(), Qt::LeftButton, {}, QPoint(plot.center()));
-        QCOMPARE(chart_->GetMarker(0), 0);
-        QCOMPARE(changed.count(), 0);
-
         DragMarker(0, plot.center().x());
         const ChartFrame frame =
             MakeChartFrame(&recording_, {false, false, false, false, false, false, true},
