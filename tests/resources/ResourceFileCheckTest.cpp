@@ -49,18 +49,9 @@ struct TinyResource {
         tree = int(bytes.size());
         // Root: name, directory flag, one child at node 1, time. File: name, no
         // flags, any territory, language C, data offset 0, time.
-        for (auto [value, width] : {std::pair{0, 4},
-                                    {2, 2},
-                                    {1, 4},
-                                    {1, 4},
-                                    {0, 8},
-                                    {0, 4},
-                                    {0, 2},
-                                    {0, 2},
-                                    {1, 2},
-                                    {0, 4},
-                                    {0, 8}})
-            Put(bytes, quint64(value), width);
+        const int fields[][2] = {{0, 4}, {2, 2}, {1, 4}, {1, 4}, {0, 8}, {0, 4},
+                                 {0, 2}, {0, 2}, {1, 2}, {0, 4}, {0, 8}};
+        for (const auto& [value, width] : fields) Put(bytes, quint64(value), width);
         PutAt(bytes, 8, quint64(tree), 4);
         PutAt(bytes, 12, quint64(blobs), 4);
         PutAt(bytes, 16, quint64(names), 4);
