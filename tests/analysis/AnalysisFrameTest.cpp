@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
-#include <QFile>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,32 +18,20 @@
 #include "DiaryViewInstall.h"
 #include "KadenzoApp.h"
 #include "MainFrame.h"
-#include "UserDialogs.h"
+#include "TestSupport.h"
 
 using namespace kadenzo;
 using namespace kadenzo::test;
 
 namespace {
 
-// Keeps the diary's own library when asked, shows nothing.
-class SilentDialogs : public UserDialogs {
-public:
-    void Message(const QString&, Icon) override {}
-    bool AskYesNo(const QString&, Icon) override { return true; }
-    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
-    QString OpenFileName(const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    bool EditProfile(AthleteProfile&, bool) override { return false; }
-};
-
 // The program started in a folder of its own with the English module, the
 // starter library and a diary of this week's runs.
 struct Program {
     Program() {
-        for (const char* name : {"rcus.rcc", "library.dat"})
-            QFile::copy(QStringLiteral(KADENZO_MODULE_DIR "/") + QLatin1String(name),
-                        folder.filePath(QLatin1String(name)));
+        CopyBuilt(folder.path(), {QStringLiteral("rcus.rcc"), QStringLiteral("library.dat")});
         QDir::setCurrent(folder.path());
+        dialogs.yesNo = {true};  // take the diary's own library
         AnalysisWorld world;
         world.library.computerName = "ELSEWHERE";  // so the diary's library is taken
         world.Add(AppContext().Today(), 0.5, kEasyRun, 90).subSportId = kTrail;
@@ -71,7 +58,7 @@ struct Program {
     bool Checked(int id) { return Frame().Action(id)->isChecked(); }
 
     QTemporaryDir folder;
-    SilentDialogs dialogs;
+    FakeUserDialogs dialogs;
     std::unique_ptr<CKadenzoApp> app;
 };
 
@@ -81,11 +68,27 @@ class AnalysisFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void viewsSwitchAsARadioPair() {
+    // The views switch as a radio pair; the tool bar's week buttons page the
+    // analysis range while it shows, weeks again back in the diary.
+    void viewsSwitchAsARadioPairAndTheWeekButtonsFollow() {
         Program program;
         CMainFrame& frame = program.Frame();
+        QAction* back = frame.Action(ID_WEEK_BACK);
+        QAction* forward = frame.Action(ID_WEEK_FORWARD);
+        const QString diaryTip = back->toolTip();
         QVERIFY(!program.View());
         QVERIFY(frame.Execute(ID_VIEW_ANALYSIS));
+        // Enabled by the switch itself, before any menu opens.
+        QVERIFY(back->isEnabled());
+        QVERIFY(forward->isEnabled());
+        QCOMPARE(back->toolTip(), QStringLiteral("Previous Week"));
+        const int today = program.View()->State().Choice().referenceDay;
+        QVERIFY(frame.Execute(ID_WEEK_BACK));
+        QCOMPARE(program.View()->State().Choice().referenceDay, today - 7);
+        QVERIFY(frame.Execute(ID_RANGE_7_DAYS));
+        QCOMPARE(forward->toolTip(), QStringLiteral("Next Day"));
+        QVERIFY(frame.Execute(ID_WEEK_FORWARD));
+        QCOMPARE(program.View()->State().Choice().referenceDay, today + 1);
         QVERIFY(program.View());
         QVERIFY(program.Checked(ID_VIEW_ANALYSIS));
         QVERIFY(!program.Checked(ID_VIEW_DIARY));
@@ -98,6 +101,8 @@ private slots:
         QVERIFY(program.Checked(ID_VIEW_DIARY));
         QVERIFY(!frame.Action(ID_SCALE)->isEnabled());  // no analysis view, nothing to scale
         QVERIFY(frame.Action(ID_SPORT_STATISTICS)->isEnabled());
+        QVERIFY(back->isEnabled());
+        QCOMPARE(back->toolTip(), diaryTip);
     }
 
     void menuGroupsAndPagingTexts() {
@@ -122,31 +127,6 @@ private slots:
         const ChartContent& content = program.View()->Chart()->Content();
         QCOMPARE(content.SlotAt(0).label, std::string("Trail"));
         QCOMPARE(content.CellAt(11, 0, 0).value, 1.5);
-    }
-
-    void theToolBarsWeekButtonsPageTheRange() {
-        Program program;
-        CMainFrame& frame = program.Frame();
-        QAction* back = frame.Action(ID_WEEK_BACK);
-        QAction* forward = frame.Action(ID_WEEK_FORWARD);
-        const QString diaryTip = back->toolTip();
-        frame.Execute(ID_VIEW_ANALYSIS);
-        // Enabled by the switch itself, before any menu opens.
-        QVERIFY(back->isEnabled());
-        QVERIFY(forward->isEnabled());
-        QCOMPARE(back->toolTip(), QStringLiteral("Previous Week"));
-        const int today = program.View()->State().Choice().referenceDay;
-        QVERIFY(frame.Execute(ID_WEEK_BACK));
-        QCOMPARE(program.View()->State().Choice().referenceDay, today - 7);
-        QVERIFY(frame.Execute(ID_RANGE_7_DAYS));
-        QCOMPARE(forward->toolTip(), QStringLiteral("Next Day"));
-        QVERIFY(frame.Execute(ID_WEEK_FORWARD));
-        QCOMPARE(program.View()->State().Choice().referenceDay, today + 1);
-
-        // Back in the diary the buttons page weeks again.
-        frame.Execute(ID_VIEW_DIARY);
-        QVERIFY(back->isEnabled());
-        QCOMPARE(back->toolTip(), diaryTip);
     }
 
     void statusLineNamesTheBarUnderTheMouse() {
