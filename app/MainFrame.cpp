@@ -47,6 +47,8 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
     diaryMenus_ = BuildMenus(IDR_DIARY_MENU);
     analysisMenus_ = BuildMenus(IDR_ANALYSIS_MENU);
+    // Undo and Redo name the step they take; without one they read as the menu does.
+    for (int id : {ID_UNDO, ID_REDO}) plainTexts_[id] = Action(id)->text();
     BuildSportsMenu();
     BuildToolBar();
     BuildStatusBar();
@@ -122,6 +124,32 @@ void CMainFrame::UpdateCommandUi() {
     }
     for (int i = 0; i < static_cast<int>(recentFileActions_.size()); ++i) {
         recentFileActions_[i]->setEnabled(i < document_.RecentFiles().Files().size());
+    }
+    UpdateUndoTexts();
+}
+
+void CMainFrame::UpdateUndoTexts() {
+    const CKadenzoDoc& doc = document_.Doc();
+    const struct {
+        int command;
+        int format;
+        std::uint32_t step;
+    } commands[] = {{ID_UNDO, IDS_UNDO_STEP, doc.UndoName()},
+                    {ID_REDO, IDS_REDO_STEP, doc.RedoName()}};
+    for (const auto& command : commands) {
+        QAction* action = Action(command.command);
+        const QString name = command.step == 0 ? QString() : module_.QText(command.step);
+        const QString format = module_.QText(static_cast<std::uint32_t>(command.format));
+        if (name.isEmpty() || format.isEmpty()) {
+            const QString& plain = plainTexts_[command.command];
+            const QString tip = module_.QText(static_cast<std::uint32_t>(command.command))
+                                    .section(QLatin1Char('\n'), 1, 1);
+            action->setText(plain);
+            action->setToolTip(tip.isEmpty() ? WithoutAccelerator(plain) : tip);
+        } else {
+            action->setText(FormatText(format, {name}));
+            action->setToolTip(WithoutAccelerator(action->text()));
+        }
     }
 }
 

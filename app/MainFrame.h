@@ -47,7 +47,8 @@ public:
     QAction* Action(int commandId);
     // Runs a command as the menu would; false when it is disabled or unhandled.
     bool Execute(int commandId);
-    // Updates enabled and checked states of every command.
+    // Updates enabled and checked states of every command, and the texts of
+    // Undo and Redo.
     void UpdateCommandUi();
 
     void SetViewFactory(ViewKind kind, ViewFactory factory);
@@ -97,12 +98,15 @@ private:
     void RegisterFrameCommands();
     void OnAthleteProfile();
     void OnLogName();
+    // Undo and Redo name the step they would take, in the menu and the tip.
+    void UpdateUndoTexts();
 
     const LanguageModule& module_;
     DocumentController& document_;
     UserDialogs& dialogs_;
     std::map<int, QAction*> actions_;
     std::map<int, Command> commands_;
+    std::map<int, QString> plainTexts_;  // Undo and Redo as the menu names them
     std::vector<QMenu*> diaryMenus_;
     std::vector<QMenu*> analysisMenus_;
     QMenu* sportsMenu_ = nullptr;

@@ -51,9 +51,6 @@ public:
     // Commands 32775 and 32776.
     void OnWeekForward() { MoveBy(7); }
     void OnWeekBack() { MoveBy(-7); }
-    // Commands 32828 and 32829.
-    void OnUndo();
-    void OnRedo();
     // Command 32788: the print range dialog.
     void OnPrintRange();
 

@@ -23,17 +23,16 @@ constexpr std::size_t kMinRawWorkoutBytes =
 // reals and empty strings).
 constexpr std::size_t kMinStoredWorkoutBytes = 64;
 
-template <class T, class A>
-void WriteList(CArchive& ar, const std::list<std::unique_ptr<T>, A>& list) {
+template <class List>
+void WriteList(CArchive& ar, const List& list) {
     ar.WriteCount(static_cast<std::uint32_t>(list.size()));
     for (const auto& item : list) ar.WriteObject(item.get());
 }
 
 // Appends the stored items to the list: expect hears the stored count first,
 // added of each item while the item is still in the cache.
-template <class T, class A, class Expect, class Added>
-void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className,
-              Expect expect, Added added) {
+template <class T, class List, class Expect, class Added>
+void ReadList(CArchive& ar, List& list, const char* className, Expect expect, Added added) {
     std::uint32_t count = ar.ReadCount(kMinObjectBytes);
     expect(count);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -42,9 +41,9 @@ void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* 
     }
 }
 
-template <class T, class A>
-void ReadList(CArchive& ar, std::list<std::unique_ptr<T>, A>& list, const char* className) {
-    ReadList(
+template <class T, class List>
+void ReadList(CArchive& ar, List& list, const char* className) {
+    ReadList<T>(
         ar, list, className, [](std::uint32_t) {}, [](auto) {});
 }
 
@@ -80,16 +79,21 @@ void CDatabase::Serialize(CArchive& ar) {
         return;
     }
     DeleteContents();
-    ReadList(ar, bodyInfos_, "CBodyInfo");
-    ReadList(ar, events_, "CEvent");
-    ReadList(
+    ReadList<CBodyInfo>(ar, bodyInfos_, "CBodyInfo");
+    ReadList<CEvent>(ar, events_, "CEvent");
+    ReadList<CWorkOut>(
         ar, workouts_, "CWorkOut",
         [this, &ar](std::uint32_t count) {
             // Only as many as the rest of the file can hold.
-            byDate_.reserve(
-                std::min<std::uint64_t>(count, ar.Remaining() / kMinStoredWorkoutBytes));
+            const auto expected =
+                std::min<std::uint64_t>(count, ar.Remaining() / kMinStoredWorkoutBytes);
+            byDate_.reserve(expected);
+            bySerial_.reserve(bySerial_.size() + expected);
         },
-        [this](WorkoutPos added) { IndexAppended(added); });
+        [this](WorkoutPos added) {
+            GiveHandle(added);
+            IndexAppended(added);
+        });
     name = ar.ReadString();
 }
 
@@ -101,9 +105,8 @@ void CDatabase::ReadOldFormat(CArchive& ar) {
     for (std::uint32_t i = 0; i < count; ++i) {
         auto workout = std::make_unique<CWorkOut>();
         ar.SerializeRaw(*workout);
-        workouts_.push_back(std::move(workout));
+        AppendWorkout(std::move(workout));
     }
-    RebuildIndex();
 }
 
 CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
@@ -113,6 +116,7 @@ CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
         if (library && (*it)->Validate(ids)) {
             ++it;
         } else {
+            DropHandle(it);
             it = workouts_.erase(it);
             ++dropped.workouts;
         }
@@ -132,6 +136,7 @@ CDatabase::DropCounts CDatabase::RemoveInvalid(const CLibrary* library) {
 CDatabase::WorkoutPos CDatabase::InsertAt(WorkoutPos before, std::unique_ptr<CWorkOut> workout) {
     const double key = IndexKey(workout->date);
     WorkoutPos position = workouts_.insert(before, std::move(workout));
+    GiveHandle(position);
     // Among equal dates the index keeps list order: place the entry next to a
     // list neighbour with the same date.
     if (before != workouts_.end() && IndexKey((*before)->date) == key) {
@@ -166,8 +171,8 @@ CDatabase::WorkoutPos CDatabase::InsertWorkoutAfter(std::unique_ptr<CWorkOut> wo
 
 std::unique_ptr<CWorkOut> CDatabase::RemoveWorkout(WorkoutPos position) {
     EraseIndexEntry(position);
-    DropHandle(position->get());
-    std::unique_ptr<CWorkOut> workout = std::move(*position);
+    DropHandle(position);
+    std::unique_ptr<CWorkOut> workout = std::move(position->record_);
     workouts_.erase(position);
     return workout;
 }
@@ -176,13 +181,8 @@ std::unique_ptr<CWorkOut> CDatabase::ReplaceWorkout(WorkoutPos position,
                                                     std::unique_ptr<CWorkOut> workout) {
     const double newDate = workout->date;
     const double oldDate = (*position)->date;
-    std::unique_ptr<CWorkOut> old = std::move(*position);
-    *position = std::move(workout);
     // The place keeps its handle.
-    if (auto entry = serialOf_.extract(old.get())) {
-        entry.key() = position->get();
-        serialOf_.insert(std::move(entry));
-    }
+    std::unique_ptr<CWorkOut> old = std::exchange(position->record_, std::move(workout));
     if (IndexKey(newDate) != IndexKey(oldDate) || newDate != oldDate) {
         (*position)->date = oldDate;
         SetWorkoutDate(position, newDate);
@@ -278,51 +278,43 @@ CDatabase::DateIndex::equal_range(double key) {
 void CDatabase::RebuildIndex() {
     byDate_.clear();
     byDate_.reserve(workouts_.size());
-
-    bySerial_.clear();
-    serialOf_.clear();
     for (WorkoutPos it = workouts_.begin(); it != workouts_.end(); ++it) IndexAppended(it);
 }
 
-CDatabase::WorkoutHandle CDatabase::GiveHandle(ConstWorkoutPos position) const {
-    WorkoutHandle serial = nextSerial_++;
+void CDatabase::GiveHandle(WorkoutPos position) {
     // After 2^32 handles the count wraps; 0 still names nothing.
-    if (handleBase_ + serial == 0) serial = nextSerial_++;
-    bySerial_.emplace(serial, position);
-    serialOf_.emplace(position->get(), serial);
-    return serial;
+    if (handleBase_ + static_cast<WorkoutHandle>(bySerial_.size() + 1) == 0)
+        bySerial_.push_back(workouts_.end());
+    bySerial_.push_back(position);
+    position->serial_ = static_cast<WorkoutHandle>(bySerial_.size());
 }
 
-void CDatabase::DropHandle(const CWorkOut* workout) {
-    const auto it = serialOf_.find(workout);
-    if (it == serialOf_.end()) return;
-    bySerial_.erase(it->second);
-    serialOf_.erase(it);
+void CDatabase::DropHandle(WorkoutPos position) {
+    if (position->serial_ != 0) bySerial_[position->serial_ - 1] = workouts_.end();
 }
 
 CDatabase::WorkoutHandle CDatabase::HandleOf(ConstWorkoutPos position) const {
     if (position == workouts_.end()) return 0;
-    const auto it = serialOf_.find(position->get());
-    if (it != serialOf_.end()) return handleBase_ + it->second;
-    return handleBase_ + GiveHandle(position);
+    return handleBase_ + position->serial_;
 }
 
 std::optional<CDatabase::ConstWorkoutPos> CDatabase::FindWorkout(WorkoutHandle handle) const {
     if (handle == 0) return std::nullopt;
     // Unsigned arithmetic: a handle below the base gives a serial past the count.
     const WorkoutHandle serial = handle - handleBase_;
-    if (serial == 0 || serial >= nextSerial_) return std::nullopt;
-    const auto it = bySerial_.find(serial);
-    if (it == bySerial_.end()) return std::nullopt;
-    return ConstWorkoutPos(it->second);
+    if (serial == 0 || serial > bySerial_.size()) return std::nullopt;
+    const WorkoutPos position = bySerial_[serial - 1];
+    if (position == workouts_.end()) return std::nullopt;
+    return ConstWorkoutPos(position);
 }
 
 void CDatabase::ContinueHandlesOf(const CDatabase& previous) {
-    handleBase_ = previous.handleBase_ + previous.nextSerial_ - 1;
+    handleBase_ = previous.handleBase_ + static_cast<WorkoutHandle>(previous.bySerial_.size());
 }
 
 CDatabase::WorkoutPos CDatabase::AppendWorkout(std::unique_ptr<CWorkOut> workout) {
     WorkoutPos position = workouts_.insert(workouts_.end(), std::move(workout));
+    GiveHandle(position);
     IndexAppended(position);
     return position;
 }
@@ -374,8 +366,8 @@ void CDatabase::RemoveBodyInfo(const CalendarDateTime& date) {
 
 void CDatabase::DeleteContents() {
     byDate_.clear();
+    handleBase_ += static_cast<WorkoutHandle>(bySerial_.size());
     bySerial_.clear();
-    serialOf_.clear();
     workouts_.clear();
     bodyInfos_.clear();
     events_.clear();

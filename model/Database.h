@@ -8,7 +8,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,15 +32,34 @@ class CLibrary;
 // ReplaceWorkout so that the index follows.
 class CDatabase : public CSerializable {
 public:
-    using WorkoutList =
-        std::list<std::unique_ptr<CWorkOut>, SlabAllocator<std::unique_ptr<CWorkOut>>>;
+    // Names a workout's place in the log for whoever must hold on to it across
+    // changes (a selection, a drag); 0 names nothing. See HandleOf.
+    using WorkoutHandle = std::uint32_t;
+
+    // One workout of the log with the serial of its handle. Reached through
+    // a const log it is a const record, so that only the log's changing
+    // interface (which the document's edit functions use) can alter it.
+    class LoggedWorkout {
+    public:
+        LoggedWorkout(std::unique_ptr<CWorkOut> record) : record_(std::move(record)) {}
+        CWorkOut* operator->() { return record_.get(); }
+        const CWorkOut* operator->() const { return record_.get(); }
+        CWorkOut& operator*() { return *record_; }
+        const CWorkOut& operator*() const { return *record_; }
+        CWorkOut* get() { return record_.get(); }
+        const CWorkOut* get() const { return record_.get(); }
+
+    private:
+        friend class CDatabase;
+        std::unique_ptr<CWorkOut> record_;
+        WorkoutHandle serial_ = 0;
+    };
+
+    using WorkoutList = std::list<LoggedWorkout, SlabAllocator<LoggedWorkout>>;
     using WorkoutPos = WorkoutList::iterator;
     using ConstWorkoutPos = WorkoutList::const_iterator;
     using BodyInfoList = std::list<std::unique_ptr<CBodyInfo>>;
     using EventList = std::list<std::unique_ptr<CEvent>>;
-    // Names a workout's place in the log for whoever must hold on to it across
-    // changes (a selection, a drag); 0 names nothing. See HandleOf.
-    using WorkoutHandle = std::uint32_t;
 
     // Records dropped by RemoveInvalid.
     struct DropCounts {
@@ -105,12 +123,11 @@ public:
     WorkoutPos FirstWorkoutFrom(double date);
     ConstWorkoutPos FirstWorkoutFrom(double date) const;
 
-    // A workout's handle, given when it is first asked for and kept while the
-    // workout stays (a replaced record keeps its place's handle). A handle is
-    // never given twice, not even by a log that replaces this one (see
+    // A workout's handle, given when the workout enters the log and kept while
+    // it stays (a replaced record keeps its place's handle). A handle is never
+    // given twice, not even by a log that replaces this one (see
     // ContinueHandlesOf), so one held too long finds nothing rather than
-    // another workout. 0 for EndWorkouts(). Handles are few (a selection, a
-    // drag), so they cost nothing until asked for.
+    // another workout. 0 for EndWorkouts().
     WorkoutHandle HandleOf(ConstWorkoutPos position) const;
     // The workout with that handle, or nothing when it has left the log.
     std::optional<ConstWorkoutPos> FindWorkout(WorkoutHandle handle) const;
@@ -181,20 +198,19 @@ private:
     void EraseIndexEntry(WorkoutPos position);
     void IndexAppended(WorkoutPos position);
     void RebuildIndex();
-    WorkoutHandle GiveHandle(ConstWorkoutPos position) const;
-    void DropHandle(const CWorkOut* workout);
+    void GiveHandle(WorkoutPos position);
+    void DropHandle(WorkoutPos position);
 
     WorkoutList workouts_;
     BodyInfoList bodyInfos_;
     EventList events_;
     DateIndex byDate_;
     // Handles are handleBase_ + a serial; serials count up from 1 and are
-    // never reused, so handles stay unique (modulo 2^32).
-    // The tables are a cache of handles given out, not data of the log.
+    // never reused, so handles stay unique (modulo 2^32). bySerial_[serial - 1]
+    // is the workout's place, EndWorkouts() once it left; emptying the log
+    // moves the base past every serial given.
     WorkoutHandle handleBase_ = 0;
-    mutable WorkoutHandle nextSerial_ = 1;
-    mutable std::unordered_map<WorkoutHandle, ConstWorkoutPos> bySerial_;
-    mutable std::unordered_map<const CWorkOut*, WorkoutHandle> serialOf_;
+    std::vector<WorkoutPos> bySerial_;
 };
 
 // Makes the log's record classes known to the archive's class registry.

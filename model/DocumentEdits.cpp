@@ -53,7 +53,7 @@ std::optional<CDatabase::WorkoutPos> Arrive(CKadenzoDoc& doc, CDatabase::ConstWo
     if (source == doc.Log().EndWorkouts()) return std::nullopt;
     doc.PromptForProfile();
     std::optional<CDatabase::WorkoutPos> arrived;
-    doc.Transact([&]() -> Change {
+    doc.Transact(move ? kStepMoveWorkout : kStepCopyWorkout, [&]() -> Change {
         CDatabase& log = doc.MutableLog();
         const double from = (*source)->date;
         auto copy = std::make_unique<CWorkOut>(ArrivingCopy(**source, place.date, !move));
@@ -67,7 +67,7 @@ std::optional<CDatabase::WorkoutPos> Arrive(CKadenzoDoc& doc, CDatabase::ConstWo
 }  // namespace
 
 bool SetLogName(CKadenzoDoc& doc, const std::string& name) {
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepRenameLog, [&]() -> Change {
         if (doc.Log().name == name) return std::nullopt;
         doc.MutableLog().name = name;
         return DocumentChange::Of(DocumentChange::kTitle);
@@ -75,7 +75,7 @@ bool SetLogName(CKadenzoDoc& doc, const std::string& name) {
 }
 
 bool SetProfile(CKadenzoDoc& doc, const AthleteProfile& profile) {
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepEditProfile, [&]() -> Change {
         AthleteProfile& current = doc.MutableProfile();
         if (current.maxHeartRate == profile.maxHeartRate &&
             current.hrFormula == profile.hrFormula && current.birthDate == profile.birthDate)
@@ -90,7 +90,7 @@ std::optional<CDatabase::WorkoutPos> AddWorkout(CKadenzoDoc& doc, std::unique_pt
     if (!workout) return std::nullopt;
     doc.PromptForProfile();
     std::optional<CDatabase::WorkoutPos> added;
-    doc.Transact([&]() -> Change {
+    doc.Transact(kStepAddWorkout, [&]() -> Change {
         added = Insert(doc.MutableLog(), std::move(workout), place);
         return WorkoutDays(place.date, place.date);
     });
@@ -100,7 +100,7 @@ std::optional<CDatabase::WorkoutPos> AddWorkout(CKadenzoDoc& doc, std::unique_pt
 bool ReplaceWorkout(CKadenzoDoc& doc, CDatabase::ConstWorkoutPos position,
                     const CWorkOut& workout) {
     if (position == doc.Log().EndWorkouts()) return false;
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepEditWorkout, [&]() -> Change {
         if (!(*position)->IsDifferent(workout)) return std::nullopt;
         const double from = (*position)->date;
         CDatabase& log = doc.MutableLog();
@@ -111,7 +111,7 @@ bool ReplaceWorkout(CKadenzoDoc& doc, CDatabase::ConstWorkoutPos position,
 
 bool RemoveWorkout(CKadenzoDoc& doc, CDatabase::ConstWorkoutPos position) {
     if (position == doc.Log().EndWorkouts()) return false;
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepDeleteWorkout, [&]() -> Change {
         const double date = (*position)->date;
         CDatabase& log = doc.MutableLog();
         log.RemoveWorkout(log.MutablePosition(position));
@@ -150,7 +150,7 @@ CWorkOut ArrivingCopy(const CWorkOut& source, double date, bool clearPerformed) 
 }
 
 bool SetBodyInfo(CKadenzoDoc& doc, const CBodyInfo& info) {
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepEditBodyData, [&]() -> Change {
         const CBodyInfo* stored = doc.Log().FindBodyInfo(info.date);
         if (stored ? stored->IsEqual(info) : info.IsEmpty()) return std::nullopt;
         doc.MutableLog().SetBodyInfo(info);
@@ -160,7 +160,7 @@ bool SetBodyInfo(CKadenzoDoc& doc, const CBodyInfo& info) {
 }
 
 bool RemoveBodyInfo(CKadenzoDoc& doc, const CalendarDateTime& date) {
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepDeleteBodyData, [&]() -> Change {
         if (!doc.Log().FindBodyInfo(date)) return std::nullopt;
         doc.MutableLog().RemoveBodyInfo(date);
         const int day = DayNumber(date.value);
@@ -169,7 +169,7 @@ bool RemoveBodyInfo(CKadenzoDoc& doc, const CalendarDateTime& date) {
 }
 
 bool SetEvents(CKadenzoDoc& doc, const std::vector<CEvent>& events) {
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepEditEvents, [&]() -> Change {
         CDatabase::EventList& stored = doc.MutableLog().Events();
         const bool same = std::equal(stored.begin(), stored.end(), events.begin(), events.end(),
                                      [](const auto& a, const CEvent& b) { return a->IsEqual(b); });
@@ -189,10 +189,14 @@ bool SetEvents(CKadenzoDoc& doc, const std::vector<CEvent>& events) {
 
 bool ReplaceLibrary(CKadenzoDoc& doc, std::unique_ptr<CLibrary> library) {
     if (!library) return false;
-    return doc.Transact([&]() -> Change {
+    return doc.Transact(kStepChangeLibrary, [&]() -> Change {
         std::unique_ptr<CLibrary> old = doc.SwapLibrary(std::move(library));
         return DocumentChange::Of(DocumentChange::kLibrary);
     });
+}
+
+bool FixDueTargets(CKadenzoDoc& doc) {
+    return doc.Transact(kStepFixTargets, [&] { return doc.FixDueTargets(); });
 }
 
 }  // namespace kadenzo::edit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,21 @@ class CLibrary;
 // position) and leaves the document, its history and its flag alone; one that
 // fails throws and leaves them as they were. Views change data only here.
 namespace edit {
+
+// The names of the steps the edit functions take, text numbers of the
+// language modules; the Undo and Redo commands show them.
+inline constexpr std::uint32_t kStepMoveWorkout = 34960;
+inline constexpr std::uint32_t kStepCopyWorkout = 34961;
+inline constexpr std::uint32_t kStepDeleteWorkout = 34962;
+inline constexpr std::uint32_t kStepEditWorkout = 34963;
+inline constexpr std::uint32_t kStepAddWorkout = 34964;
+inline constexpr std::uint32_t kStepEditBodyData = 34965;
+inline constexpr std::uint32_t kStepDeleteBodyData = 34966;
+inline constexpr std::uint32_t kStepEditEvents = 34967;
+inline constexpr std::uint32_t kStepChangeLibrary = 34968;
+inline constexpr std::uint32_t kStepEditProfile = 34969;
+inline constexpr std::uint32_t kStepRenameLog = 34970;
+inline constexpr std::uint32_t kStepFixTargets = 34971;
 
 // Where a new or moved workout goes: next to a workout of its day (before or
 // after it), or, without a neighbour, after the workouts of its date. Beside a
@@ -73,6 +89,11 @@ bool SetEvents(CKadenzoDoc& doc, const std::vector<CEvent>& events);
 
 // The program's library; the records keep referring to items by id.
 bool ReplaceLibrary(CKadenzoDoc& doc, std::unique_ptr<CLibrary> library);
+
+// Fixes the targets of every workout whose day has come (see
+// CKadenzoDoc::FixDueTargets); saving runs it so that the file and the
+// history agree.
+bool FixDueTargets(CKadenzoDoc& doc);
 
 }  // namespace edit
 }  // namespace kadenzo

@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "AtomicFile.h"
+#include "DateTime.h"
+#include "DocumentEdits.h"
 #include "DocumentFile.h"
 #include "Library.h"
 
@@ -104,7 +106,7 @@ bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
 }
 
 bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
-    FixDueTargets();
+    edit::FixDueTargets(*this);
     try {
         WriteFileAtomically(path, [this](CArchive& ar) { Store(ar); });
     } catch (const ArchiveError& e) {
@@ -116,15 +118,18 @@ bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
     return true;
 }
 
-bool CKadenzoDoc::FixDueTargets() {
+std::optional<DocumentChange> CKadenzoDoc::FixDueTargets() {
     const double now = context_.NowAsDateTime();
     const CWorkOut::MaxHeartRateOf maxHeartRate = [this](const CWorkOut& w) {
         return MaxHeartRate(w);
     };
-    bool changed = false;
-    for (const auto& workout : log_->Workouts())
-        changed |= workout->FixTargetsIfDue(now, *context_.library, maxHeartRate);
-    return changed;
+    std::optional<DocumentChange> change;
+    for (auto it = log_->BeginWorkouts(); it != log_->EndWorkouts(); ++it) {
+        if (!(*it)->FixTargetsIfDue(now, *context_.library, maxHeartRate)) continue;
+        if (!change) change = DocumentChange::Of(DocumentChange::kWorkouts);
+        change->AddDays(DayNumber((*it)->date), DayNumber((*it)->date));
+    }
+    return change;
 }
 
 void CKadenzoDoc::Store(CArchive& ar) {
@@ -253,20 +258,21 @@ void CKadenzoDoc::PromptForProfile() {
     AthleteProfile profile = profile_;
     prompts_->EditProfile(profile);
     // Taken back however the dialog was closed, so the question is not asked again.
-    Transact([&]() -> std::optional<DocumentChange> {
+    Transact(edit::kStepEditProfile, [&]() -> std::optional<DocumentChange> {
         profile_ = profile;
         return DocumentChange::Of(DocumentChange::kProfile);
     });
 }
 
-bool CKadenzoDoc::Transact(const std::function<std::optional<DocumentChange>()>& apply) {
+bool CKadenzoDoc::Transact(std::uint32_t stepName,
+                           const std::function<std::optional<DocumentChange>()>& apply) {
     // The head of the history is the state to return to should the change fail.
     if (history_.UndoCount() == 0) Checkpoint();
     std::optional<DocumentChange> change;
     try {
         change = apply();
         if (!change) return false;
-        Checkpoint();
+        Checkpoint(stepName);
     } catch (...) {
         NotifyReplacing();
         Install(Read(ReadDocument(history_.Current()), false));
@@ -296,10 +302,9 @@ CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
     return snapshot;
 }
 
-void CKadenzoDoc::Checkpoint() { history_.Push(TakeSnapshot()); }
+void CKadenzoDoc::Checkpoint(std::uint32_t stepName) { history_.Push(TakeSnapshot(), stepName); }
 
-void CKadenzoDoc::Restore(const Snapshot& snapshot) {
-    Loaded loaded = Read(ReadDocument(snapshot), false);
+void CKadenzoDoc::Restore(Loaded loaded) {
     NotifyReplacing();
     Install(std::move(loaded));
     modified_ = true;
@@ -307,18 +312,22 @@ void CKadenzoDoc::Restore(const Snapshot& snapshot) {
 }
 
 // The state is rebuilt and read first: should that fail, the history stays.
+// The history steps before the observers hear of it, so that they find the
+// names of the next steps to undo and redo.
 void CKadenzoDoc::Undo() {
     if (!CanUndo()) return;
     Snapshot previous = history_.Previous();
-    Restore(previous);
+    Loaded loaded = Read(ReadDocument(previous), false);
     history_.StepBack(std::move(previous));
+    Restore(std::move(loaded));
 }
 
 void CKadenzoDoc::Redo() {
     if (!CanRedo()) return;
     Snapshot next = history_.Next();
-    Restore(next);
+    Loaded loaded = Read(ReadDocument(next), false);
     history_.StepForward(std::move(next));
+    Restore(std::move(loaded));
 }
 
 }  // namespace kadenzo

@@ -68,10 +68,11 @@ public:
     const std::string& PathName() const { return path_; }
 
     // From the day of a workout on its targets stay as they were then; this
-    // fixes them for every workout whose day has come. Saving and checkpoints
-    // run it first, so that what is stored matches the file. True when a
-    // workout changed.
-    bool FixDueTargets();
+    // fixes them for every workout whose day has come and names the days it
+    // changed. Checkpoints run it first, so that what is stored matches the
+    // file; saving runs it as a change of its own (edit::FixDueTargets). Only
+    // for code running inside Transact or a checkpoint.
+    std::optional<DocumentChange> FixDueTargets();
     // The new file format (magic, format word 0, profile, library, log) of the
     // document as it is; it changes nothing.
     void Store(CArchive& ar);
@@ -115,8 +116,10 @@ public:
     // nothing to change. After a change: one checkpoint, the modified flag and
     // one notification. When apply or the checkpoint throws, the document,
     // its history and its modified flag are as before and the exception
-    // passes on. True when something changed.
-    bool Transact(const std::function<std::optional<DocumentChange>()>& apply);
+    // passes on. True when something changed. The step keeps its name (a
+    // text number) in the history, for the Undo and Redo commands.
+    bool Transact(std::uint32_t stepName,
+                  const std::function<std::optional<DocumentChange>()>& apply);
     // Only for code running inside Transact.
     CDatabase& MutableLog() { return *log_; }
     AthleteProfile& MutableProfile() { return profile_; }
@@ -131,6 +134,10 @@ public:
     bool CanRedo() const { return history_.RedoCount() >= 1; }
     void Undo();
     void Redo();
+    // The text number of the step Undo / Redo would take back or make again;
+    // 0 when there is none.
+    std::uint32_t UndoName() const { return CanUndo() ? history_.UndoName() : 0; }
+    std::uint32_t RedoName() const { return CanRedo() ? history_.RedoName() : 0; }
     std::size_t UndoSnapshots() const { return history_.UndoCount(); }
     std::size_t RedoSnapshots() const { return history_.RedoCount(); }
     // Bytes held by the history (capacity, not just content).
@@ -154,9 +161,12 @@ private:
     // Puts what was read in place, between the two replacement notices.
     void Install(Loaded loaded);
     void Clear();
-    void Checkpoint();
+    // A new state in the history, reached by the step of that name (0 for the
+    // first state of a document).
+    void Checkpoint(std::uint32_t stepName = 0);
     Snapshot TakeSnapshot();
-    void Restore(const Snapshot& snapshot);
+    // Puts a state read from the history in place, telling the observers.
+    void Restore(Loaded loaded);
     void ReportDropped();
     std::int32_t CurrentTimeStamp() const;
 

@@ -23,14 +23,19 @@ public:
 
     void Clear();
     void SetMaxUndo(std::size_t maxUndo) { maxUndo_ = maxUndo; }
-    // A new current state; the redo list goes and the oldest state beyond the
-    // limit is dropped.
-    void Push(Bytes snapshot);
+    // A new current state, reached by the step named `stepName` (a text
+    // number); the redo list goes and the oldest state beyond the limit is
+    // dropped.
+    void Push(Bytes snapshot, std::uint32_t stepName = 0);
 
     // States kept behind (the current one included) and ahead.
     std::size_t UndoCount() const { return undo_.size(); }
     std::size_t RedoCount() const { return redo_.size(); }
     const Bytes& Current() const { return current_; }
+    // The name of the step that reached the current state / the next one;
+    // call only when UndoCount() >= 1 / RedoCount() >= 1.
+    std::uint32_t UndoName() const { return undo_.front().step; }
+    std::uint32_t RedoName() const { return redo_.front().step; }
 
     // The state before / after the current one, rebuilt; call only when
     // UndoCount() >= 2 / RedoCount() >= 1.
@@ -45,13 +50,15 @@ public:
 
 private:
     // A state as its difference from a base: base[0, prefix) + middle +
-    // the last `suffix` bytes of the base.
+    // the last `suffix` bytes of the base; step names the change that led
+    // from the state before it to this one.
     struct Delta {
         std::size_t prefix = 0;
         std::size_t suffix = 0;
         Bytes middle;
+        std::uint32_t step = 0;
     };
-    static Delta Difference(const Bytes& state, const Bytes& base);
+    static Delta Difference(const Bytes& state, const Bytes& base, std::uint32_t step);
     static Bytes Apply(const Bytes& base, const Delta& delta);
 
     std::size_t maxUndo_;

@@ -331,9 +331,8 @@ DemoDiary MakeDemo(std::time_t today, const DemoOptions& options) {
     // their recordings, their sections marked as the import dialog left them.
     std::vector<CWorkOut*> recorded;
     for (std::uint32_t kind : {kRace, kTempoRun, kLongRun}) {
-        const auto& workouts = log.Workouts();
-        for (auto it = workouts.rbegin(); it != workouts.rend(); ++it) {
-            CWorkOut& w = **it;
+        for (auto it = log.EndWorkouts(); it != log.BeginWorkouts();) {
+            CWorkOut& w = **--it;
             if (w.templateId == kind && w.duration > 0) {
                 recorded.push_back(&w);
                 break;

@@ -12,6 +12,7 @@
 #include "AddLibraryItem.h"
 #include "Cp1252.h"
 #include "DocumentController.h"
+#include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "MainFrame.h"
@@ -193,6 +194,51 @@ private slots:
         QVERIFY(frame_->windowTitle().startsWith(QStringLiteral("Saison 2026 – Müller")));
         QVERIFY(frame_->Execute(ID_REDO));
         QVERIFY(frame_->windowTitle().startsWith(module_->QText(33060)));
+    }
+
+    void undoAndRedoNameTheirStep_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("texts");  // undo, redo: plain, then named
+        QTest::newRow("English") << "rcus.rcc"
+                                 << QStringList{"&Undo", "&Redo", "&Undo Rename Training Log",
+                                                "&Undo Edit Athlete Profile",
+                                                "&Redo Rename Training Log"};
+        QTest::newRow("German") << "rcge.rcc"
+                                << QStringList{"&Rückgängig", "&Wiederherstellen",
+                                               "&Rückgängig: Trainingstagebuch umbenennen",
+                                               "&Rückgängig: Sportlerprofil bearbeiten",
+                                               "&Wiederherstellen: Trainingstagebuch umbenennen"};
+    }
+
+    void undoAndRedoNameTheirStep() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, texts);
+        auto module = LanguageModule::Load(BuiltModuleDir() + QLatin1Char('/') + file);
+        QVERIFY(module);
+        app_->context.strings = module.get();
+        CMainFrame frame(*module, *app_->document, app_->dialogs);
+        QAction* undo = frame.Action(ID_UNDO);
+        QAction* redo = frame.Action(ID_REDO);
+        const QString plainUndoTip = undo->toolTip();
+        QCOMPARE(undo->text(), texts[0]);
+        QCOMPARE(redo->text(), texts[1]);
+
+        edit::SetProfile(app_->Doc(), {181, 0, 0});
+        app_->document->SetLogName(QStringLiteral("Spring"));
+        QCOMPARE(undo->text(), texts[2]);
+        QCOMPARE(undo->toolTip(), QString(texts[2]).remove(QLatin1Char('&')));
+        QCOMPARE(redo->text(), texts[1]);
+
+        QVERIFY(frame.Execute(ID_UNDO));
+        QCOMPARE(undo->text(), texts[3]);
+        QCOMPARE(redo->text(), texts[4]);
+        QCOMPARE(redo->toolTip(), QString(texts[4]).remove(QLatin1Char('&')));
+        app_->Doc().Undo();
+        QCOMPARE(undo->text(), texts[0]);
+        QCOMPARE(undo->toolTip(), plainUndoTip);
+        app_->Doc().OnNewDocument();
+        QCOMPARE(redo->text(), texts[1]);
+        app_->context.strings = module_;
     }
 
     void closingAModifiedDiaryAsks() {

@@ -238,11 +238,11 @@ private slots:
         QCOMPARE(view.WeekPanel(0)->Totals().planned, 90.0);
         QVERIFY(monday->CanScrollUp());
 
-        view.OnUndo();
+        world.doc->Undo();
         QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
         QVERIFY(monday->CanScrollUp());  // shown anew, from the same workout
         QCOMPARE(view.WeekPanel(0)->Totals().planned, 60.0);
-        view.OnRedo();
+        world.doc->Redo();
         QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
     }
 

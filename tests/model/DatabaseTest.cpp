@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <type_traits>
 
 #include "Database.h"
 #include "LogFixtures.h"
@@ -135,6 +136,15 @@ TEST_F(DatabaseTest, RangeQueriesAndHandlesAgreeWithAWalkAfterRandomEdits) {
     }
 }
 
+// Views read the log through its const interface; only the document's edit
+// functions change records.
+static_assert(
+    std::is_const_v<
+        std::remove_reference_t<decltype(**std::declval<const CDatabase&>().BeginWorkouts())>>);
+static_assert(
+    std::is_const_v<
+        std::remove_reference_t<decltype(*std::declval<const CDatabase&>().Workouts().front())>>);
+
 TEST_F(DatabaseTest, HandlesAreNeverGivenTwiceNotEvenByTheLogThatReplacesThisOne) {
     auto a = log.AddWorkout(Named(1.5, "a"));
     auto b = log.AppendWorkout(Named(2.5, "b"));
@@ -159,6 +169,8 @@ TEST_F(DatabaseTest, HandlesAreNeverGivenTwiceNotEvenByTheLogThatReplacesThisOne
     auto bytes = test::Stored([&](CArchive& ar) { ar.WriteObject(&log); });
     auto next = test::ReadTagged<CDatabase>(bytes, "CDatabase");
     next->ContinueHandlesOf(log);
+    // Handles come with the workouts: found before anyone asked for one.
+    EXPECT_EQ(*next->FindWorkout(third + 1), next->BeginWorkouts());
     for (CDatabase::WorkoutHandle old : {first, second, third})
         EXPECT_FALSE(next->FindWorkout(old).has_value()) << old;
     for (auto it = next->BeginWorkouts(); it != next->EndWorkouts(); ++it) {

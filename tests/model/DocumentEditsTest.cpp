@@ -15,8 +15,8 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr double kMonday = 45369.5;  // 18 March 2024
 
 // Each edit is checked the same way: it changes the document, takes exactly
-// one checkpoint, is heard once, and undo and redo bring back the states
-// before and after byte for byte.
+// one checkpoint under its step's name, is heard once, and undo and redo bring
+// back the states before and after byte for byte, the name going with them.
 class DocumentEditsTest : public test::DocumentFixture {
 protected:
     DocumentEditsTest() {
@@ -33,11 +33,14 @@ protected:
     ~DocumentEditsTest() override { document->RemoveObserver(&observer); }
 
     // Runs the edit and checks the round trip; returns what the observers heard.
-    DocumentChange RoundTrip(const std::function<bool()>& edit) {
+    DocumentChange RoundTrip(std::uint32_t step, const std::function<bool()>& edit) {
         const Bytes before = Saved();
         const std::size_t snapshots = document->UndoSnapshots();
+        const std::uint32_t stepBefore = document->UndoName();
         observer.Clear();
         EXPECT_TRUE(edit());
+        EXPECT_EQ(document->UndoName(), step);
+        EXPECT_EQ(document->RedoName(), 0u);
         const Bytes after = Saved();
         EXPECT_NE(after, before);
         EXPECT_EQ(document->UndoSnapshots(), snapshots + (snapshots == 0 ? 2 : 1));
@@ -47,8 +50,12 @@ protected:
             observer.changes.empty() ? DocumentChange{} : observer.changes[0];
         document->Undo();
         EXPECT_EQ(Saved(), before);
+        EXPECT_EQ(document->UndoName(), stepBefore);
+        EXPECT_EQ(document->RedoName(), step);
         document->Redo();
         EXPECT_EQ(Saved(), after);
+        EXPECT_EQ(document->UndoName(), step);
+        EXPECT_EQ(document->RedoName(), 0u);
         return heard;
     }
     std::string Notes() const {
@@ -61,7 +68,7 @@ protected:
 };
 
 TEST_F(DocumentEditsTest, WorkoutEditsNameTheDaysTheyTouch) {
-    DocumentChange added = RoundTrip([&] {
+    DocumentChange added = RoundTrip(edit::kStepAddWorkout, [&] {
         auto w = MakeWorkout(0);
         w->notes = "new";
         return edit::AddWorkout(*document, std::move(w), {kMonday + 1, Nth(1), true}).has_value();
@@ -72,18 +79,18 @@ TEST_F(DocumentEditsTest, WorkoutEditsNameTheDaysTheyTouch) {
 
     CWorkOut changed = **Nth(0);
     changed.date = kMonday + 5;
-    DocumentChange replaced =
-        RoundTrip([&] { return edit::ReplaceWorkout(*document, Nth(0), changed); });
+    DocumentChange replaced = RoundTrip(
+        edit::kStepEditWorkout, [&] { return edit::ReplaceWorkout(*document, Nth(0), changed); });
     EXPECT_EQ(replaced.firstDay, 45369);
     EXPECT_EQ(replaced.lastDay, 45374);
     EXPECT_EQ(Notes(), "new|day 1|day 2|day 0|");
 
-    RoundTrip([&] { return edit::RemoveWorkout(*document, Nth(0)); });
+    RoundTrip(edit::kStepDeleteWorkout, [&] { return edit::RemoveWorkout(*document, Nth(0)); });
     EXPECT_EQ(Notes(), "day 1|day 2|day 0|");
 }
 
 TEST_F(DocumentEditsTest, AMoveIsOneChangeAndACopyLeavesThePerformedPartBehind) {
-    DocumentChange moved = RoundTrip([&] {
+    DocumentChange moved = RoundTrip(edit::kStepMoveWorkout, [&] {
         return edit::MoveWorkout(*document, Nth(0), {kMonday + 2, Nth(2), false}).has_value();
     });
     EXPECT_EQ(Notes(), "day 1|day 2|day 0|");
@@ -94,7 +101,7 @@ TEST_F(DocumentEditsTest, AMoveIsOneChangeAndACopyLeavesThePerformedPartBehind) 
     EXPECT_EQ(Notes(), "day 0|day 1|day 2|");
     document->Redo();
 
-    RoundTrip([&] {
+    RoundTrip(edit::kStepCopyWorkout, [&] {
         return edit::CopyWorkout(*document, Nth(2), edit::InDateOrder(kMonday + 7)).has_value();
     });
     const CWorkOut& copy = **Nth(3);
@@ -103,6 +110,36 @@ TEST_F(DocumentEditsTest, AMoveIsOneChangeAndACopyLeavesThePerformedPartBehind) 
     EXPECT_EQ(copy.date, kMonday + 7);
     EXPECT_EQ(copy.targetFixed, 0u);
     EXPECT_EQ(Nth(2)->get()->notes, "day 0");  // the original stays
+}
+
+// The history keeps each step's name: undo hands it to redo and back, and a
+// new step after an undo leaves no name to redo.
+TEST_F(DocumentEditsTest, StepNamesFollowTheirStepsThroughUndoAndRedo) {
+    edit::SetLogName(*document, "Spring");
+    edit::RemoveWorkout(*document, Nth(0));
+    edit::MoveWorkout(*document, Nth(0), edit::InDateOrder(kMonday + 4));
+    const struct {
+        void (CKadenzoDoc::*step)();
+        std::uint32_t undo;
+        std::uint32_t redo;
+    } steps[] = {
+        {&CKadenzoDoc::Undo, edit::kStepDeleteWorkout, edit::kStepMoveWorkout},
+        {&CKadenzoDoc::Undo, edit::kStepRenameLog, edit::kStepDeleteWorkout},
+        {&CKadenzoDoc::Undo, 0, edit::kStepRenameLog},
+        {&CKadenzoDoc::Undo, 0, edit::kStepRenameLog},  // nothing left to undo
+        {&CKadenzoDoc::Redo, edit::kStepRenameLog, edit::kStepDeleteWorkout},
+        {&CKadenzoDoc::Redo, edit::kStepDeleteWorkout, edit::kStepMoveWorkout},
+    };
+    for (const auto& [step, undo, redo] : steps) {
+        (document.get()->*step)();
+        EXPECT_EQ(document->UndoName(), undo);
+        EXPECT_EQ(document->RedoName(), redo);
+    }
+    edit::SetLogName(*document, "Summer");
+    EXPECT_EQ(document->UndoName(), edit::kStepRenameLog);
+    EXPECT_EQ(document->RedoName(), 0u);
+    document->Undo();
+    EXPECT_EQ(document->UndoName(), edit::kStepDeleteWorkout);
 }
 
 // Workouts placed beside others of their day take a date between those of
@@ -256,26 +293,32 @@ TEST_F(DocumentEditsTest, EveryStoredFieldChangedAloneReachesTheFile) {
 TEST_F(DocumentEditsTest, BodyDataEventsProfileNameAndLibraryRoundTrip) {
     CBodyInfo weight(CalendarDateTime{CalendarDateTime::kValid, kMonday});
     weight.weight = 71.5;
-    DocumentChange body = RoundTrip([&] { return edit::SetBodyInfo(*document, weight); });
+    DocumentChange body =
+        RoundTrip(edit::kStepEditBodyData, [&] { return edit::SetBodyInfo(*document, weight); });
     EXPECT_TRUE(body.Has(DocumentChange::kBodyData));
     EXPECT_TRUE(body.TouchesDays(45369, 45369));
-    RoundTrip([&] { return edit::RemoveBodyInfo(*document, weight.date); });
+    RoundTrip(edit::kStepDeleteBodyData,
+              [&] { return edit::RemoveBodyInfo(*document, weight.date); });
 
     CEvent camp;
     camp.start = {CalendarDateTime::kValid, kMonday + 10};
     camp.end = {CalendarDateTime::kValid, kMonday + 16};
     camp.kind = test::kIllness;
-    DocumentChange events = RoundTrip([&] { return edit::SetEvents(*document, {camp}); });
+    DocumentChange events =
+        RoundTrip(edit::kStepEditEvents, [&] { return edit::SetEvents(*document, {camp}); });
     EXPECT_EQ(events.firstDay, 45379);
     EXPECT_EQ(events.lastDay, 45385);
 
-    RoundTrip([&] { return edit::SetProfile(*document, {181, 0, test::kLongAgo}); });
-    RoundTrip([&] { return edit::SetLogName(*document, "Spring"); });
+    RoundTrip(edit::kStepEditProfile, [&] {
+        return edit::SetProfile(*document, {181, 0, test::kLongAgo});
+    });
+    RoundTrip(edit::kStepRenameLog, [&] { return edit::SetLogName(*document, "Spring"); });
 
     auto renamed = document->Library().Clone();
     renamed->FindSport(test::kRun)->name = "Trail";
-    DocumentChange library =
-        RoundTrip([&] { return edit::ReplaceLibrary(*document, std::move(renamed)); });
+    DocumentChange library = RoundTrip(edit::kStepChangeLibrary, [&] {
+        return edit::ReplaceLibrary(*document, std::move(renamed));
+    });
     EXPECT_TRUE(library.Has(DocumentChange::kLibrary));
     EXPECT_EQ(document->Library().GetSportName(test::kRun), "Trail");
     // Undo brings the old library back without asking.

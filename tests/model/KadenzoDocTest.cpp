@@ -350,11 +350,12 @@ TEST_F(KadenzoDocTest, AFailedChangeLeavesDocumentHistoryAndFlagAsTheyWere) {
     const Bytes before = Saved();
     const std::size_t snapshots = document->UndoSnapshots();
 
-    EXPECT_THROW(document->Transact([&]() -> std::optional<DocumentChange> {
-        document->MutableLog().name = "Half done";
-        document->MutableLog().AddWorkout(MakeWorkout(45001.5));
-        throw std::runtime_error("disk on fire");
-    }),
+    EXPECT_THROW(document->Transact(edit::kStepEditWorkout,
+                                    [&]() -> std::optional<DocumentChange> {
+                                        document->MutableLog().name = "Half done";
+                                        document->MutableLog().AddWorkout(MakeWorkout(45001.5));
+                                        throw std::runtime_error("disk on fire");
+                                    }),
                  std::runtime_error);
     EXPECT_EQ(Saved(), before);
     EXPECT_EQ(document->UndoSnapshots(), snapshots);
@@ -379,6 +380,29 @@ TEST_F(KadenzoDocTest, TargetsAreFixedOnceTheirDayHasComeBySavingAndCheckpoints)
     // A later profile leaves the fixed targets as they were.
     edit::SetProfile(*document, {150, -1, kLongAgo});
     EXPECT_EQ(Nth(0)->get()->targetPulseHigh, 150);
+}
+
+// A day that comes while the diary is open: saving fixes what became due as
+// a step of its own, which undo takes back.
+TEST_F(KadenzoDocTest, SavingFixesDueTargetsAsANamedStep) {
+    std::vector<std::unique_ptr<CWorkOut>> workouts;
+    workouts.push_back(MakeWorkout(45353.5));  // 2 March 2024: to come
+    Start(LogOf(std::move(workouts)), 200);
+    edit::SetLogName(*document, "checkpointed");
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 0u);
+    context.clock = [] { return kNow + 3 * 86400; };
+    std::string error;
+    ASSERT_TRUE(document->OnSaveDocument((folder / "diary.kdz").string(), &error)) << error;
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 1u);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(document->UndoName(), edit::kStepFixTargets);
+    document->Undo();
+    EXPECT_EQ(Nth(0)->get()->targetFixed, 0u);
+    // Nothing left to fix: a second save takes no step.
+    document->Redo();
+    const std::size_t snapshots = document->UndoSnapshots();
+    ASSERT_TRUE(document->OnSaveDocument((folder / "diary.kdz").string(), &error)) << error;
+    EXPECT_EQ(document->UndoSnapshots(), snapshots);
 }
 
 }  // namespace
