@@ -275,10 +275,6 @@ void CKadenzoView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void CKadenzoView::OnUndo() { Document().Undo(); }
-
-void CKadenzoView::OnRedo() { Document().Redo(); }
-
 void CKadenzoView::OnPrintRange() {
     CPrintRangeDialog dialog(printJob_.Range(), this);
     if (dialog.exec() == QDialog::Accepted) printJob_.SetRange(dialog.Range());
