@@ -10,7 +10,6 @@
 #include "DiaryViewInstall.h"
 #include "DocumentEdits.h"
 #include "KadenzoView.h"
-#include "ResourceIds.h"
 #include "TestSupport.h"
 
 using namespace kadenzo;
@@ -125,17 +124,6 @@ private slots:
         QCOMPARE(panel->Date(), campDay);
         QVERIFY(panel->Event().has_value());
         QCOMPARE(panel->Event()->kind, camp.kind);
-    }
-
-    void theDiaryShowsTheChangeAndUndoBringsTheOldDayBack() {
-        const int today = app_->context.Today();
-        AddWorkout(today, 1);
-        CDayPanel* panel = Diary()->DayPanel(0, Weekday(today));
-        QVERIFY(panel->Slot(0).has_value());
-        QVERIFY(app_->frame->Execute(ID_UNDO));
-        QVERIFY(!panel->Slot(0).has_value());
-        QVERIFY(app_->frame->Execute(ID_REDO));
-        QVERIFY(panel->Slot(0).has_value());
     }
 };
 
