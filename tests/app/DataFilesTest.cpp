@@ -1,15 +1,11 @@
-// Where the program finds the files it ships, and the manual command.
+// Where the program finds the files it ships.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "AppContext.h"
 #include "DataFiles.h"
-#include "KadenzoApp.h"
-#include "MainFrame.h"
-#include "ResourceIds.h"
-#include "TestSupport.h"
 
 using namespace kadenzo;
 
@@ -65,26 +61,6 @@ private slots:
         QCOMPARE(LanguageStarterLibrary(data, "en"), QString());
         QCOMPARE(LanguageStarterLibrary(data, "fr"), QString());
         QCOMPARE(LanguageStarterLibrary(data, "../de"), QString());
-    }
-
-    // The command is offered only while there is a manual to open.
-    void manualCommandFollowsTheFile() {
-        CopyBuilt(Bin(), {"rcge.rcc", "library.dat"});
-        FakeUserDialogs dialogs;
-        CKadenzoApp::Options options;
-        options.programDirectory = Bin();
-        options.splashMinimumMs = 0;
-        options.showMainWindow = false;
-        CKadenzoApp app(
-            dialogs,
-            std::make_unique<QSettings>(root_->filePath("settings.ini"), QSettings::IniFormat),
-            std::move(options));
-        QVERIFY(app.InitInstance({}));
-        QAction* manual = app.MainFrame()->Action(ID_MANUAL);
-        QVERIFY(!manual->isEnabled());
-        Touch(Share("kadenzo-de.pdf"));
-        app.MainFrame()->UpdateCommandUi();
-        QVERIFY(manual->isEnabled());
     }
 };
 

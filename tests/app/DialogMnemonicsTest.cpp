@@ -148,65 +148,52 @@ private slots:
         const auto check = [&](QWidget& window, const char* name) {
             Check(window, QString::fromLatin1(name), german, &problems);
         };
-        {
-            CUnitsDialog units(app.context.units);
-            check(units, "Units");
-            CLogNameDialog name(QStringLiteral("Demo"));
-            check(name, "Log name");
-            CAboutDialog about;
-            check(about, "About");
-        }
-        {
-            CTemplateTreeDlg chooser(doc);
-            check(chooser, "Template chooser");
-            CBodyInfo info({CalendarDateTime::kValid, NoonOfDayNumber(today)});
-            CBodyDataDlg body(info, app.context.units, app.context.Texts(), app.dialogs);
-            check(body, "Body data");
-            CProfileDialog profile(doc.Profile(), true, app.dialogs);
-            check(profile, "Profile");
-            CEventsDialog events(doc);
-            check(events, "Events");
-            CLibraryEditorDialog library(doc, app.dialogs, "/dev/null");
-            check(library, "Library editor");
-        }
-        {
-            // The latest performed workout, so that the sheet has both pages.
-            const auto& workouts = doc.Log().Workouts();
-            const CWorkOut* done = nullptr;
-            for (const auto& w : workouts)
-                if (w->duration > 0) done = w.get();
-            QVERIFY(done);
-            const EditorServices services{doc, app.dialogs, {}, {}, {}};
-            CWorkoutEditorSheet sheet(*done, services);
-            check(sheet, "Workout editor");
-        }
-        {
-            WorkoutListSort sort;
-            WorkoutEditing editing;
-            CWorkoutSearchDialog search(doc, [](const WorkoutFinder&, QWidget*) {});
-            check(search, "Search");
-            CWorkoutListDialog list(
-                doc, [&doc] { return std::vector<CDatabase::ConstWorkoutPos>{}; }, sort, editing);
-            check(list, "Workout list");
-        }
-        {
-            StatisticsSortStates sorts;
-            CSportStatisticsDialog statistics(doc, app.context.units, sorts, today);
-            check(statistics, "Sport statistics");
-            CSportDetailDialog detail(doc, app.context.units, sorts.detail, today - 84, today, 1);
-            check(detail, "Sport details");
-            CScaleDialog scale(ScaleValues{});
-            check(scale, "Scale");
-            CPrintRangeDialog print(DiaryPrintRange{today, today + 27});
-            check(print, "Print range");
-        }
-        {
-            const CRecordingImportDlg::Services services{app.context.units, app.context.Texts(),
-                                                         [now] { return std::int64_t{now}; },
-                                                         *app.settings, app.dialogs};
-            CRecordingImportDlg import(services, ImportRequest{});
-            check(import, "Recording import");
-        }
+        CUnitsDialog units(app.context.units);
+        check(units, "Units");
+        CLogNameDialog name(QStringLiteral("Demo"));
+        check(name, "Log name");
+        CAboutDialog about;
+        check(about, "About");
+        CTemplateTreeDlg chooser(doc);
+        check(chooser, "Template chooser");
+        CBodyInfo info({CalendarDateTime::kValid, NoonOfDayNumber(today)});
+        CBodyDataDlg body(info, app.context.units, app.context.Texts(), app.dialogs);
+        check(body, "Body data");
+        CProfileDialog profile(doc.Profile(), true, app.dialogs);
+        check(profile, "Profile");
+        CEventsDialog events(doc);
+        check(events, "Events");
+        CLibraryEditorDialog library(doc, app.dialogs, "/dev/null");
+        check(library, "Library editor");
+        // The latest performed workout, so that the sheet has both pages.
+        const CWorkOut* done = nullptr;
+        for (const auto& w : doc.Log().Workouts())
+            if (w->duration > 0) done = w.get();
+        QVERIFY(done);
+        const EditorServices editorServices{doc, app.dialogs, {}, {}, {}};
+        CWorkoutEditorSheet sheet(*done, editorServices);
+        check(sheet, "Workout editor");
+        WorkoutListSort sort;
+        WorkoutEditing editing;
+        CWorkoutSearchDialog search(doc, [](const WorkoutFinder&, QWidget*) {});
+        check(search, "Search");
+        CWorkoutListDialog list(
+            doc, [&doc] { return std::vector<CDatabase::ConstWorkoutPos>{}; }, sort, editing);
+        check(list, "Workout list");
+        StatisticsSortStates sorts;
+        CSportStatisticsDialog statistics(doc, app.context.units, sorts, today);
+        check(statistics, "Sport statistics");
+        CSportDetailDialog detail(doc, app.context.units, sorts.detail, today - 84, today, 1);
+        check(detail, "Sport details");
+        CScaleDialog scale(ScaleValues{});
+        check(scale, "Scale");
+        CPrintRangeDialog print(DiaryPrintRange{today, today + 27});
+        check(print, "Print range");
+        const CRecordingImportDlg::Services importServices{
+            app.context.units, app.context.Texts(), [now] { return std::int64_t{now}; },
+            *app.settings, app.dialogs};
+        CRecordingImportDlg import(importServices, ImportRequest{});
+        check(import, "Recording import");
         if (!problems.isEmpty()) QFAIL(qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AddLibraryItem.h"
 #include "Cp1252.h"
 #include "DocumentController.h"
 #include "KadenzoApp.h"
@@ -43,7 +44,7 @@ private:
     QString SettingsPath() const { return programDir_->filePath(QStringLiteral("settings.ini")); }
 
     std::unique_ptr<CKadenzoApp> MakeApp(CKadenzoApp::Options options = {}) {
-        options.programDirectory = programDir_->path();
+        if (options.programDirectory.isEmpty()) options.programDirectory = programDir_->path();
         options.splashMinimumMs = 0;
         options.showMainWindow = false;
         return std::make_unique<CKadenzoApp>(
@@ -157,10 +158,7 @@ private slots:
         int removals = 0;
         CKadenzoApp::Options options;
         options.importLegacyLibrary = [](CLibrary& library) {
-            auto sport = std::make_unique<CLibSport>();
-            sport->id = 7;
-            sport->name = "Imported";
-            library.sports.Add(std::move(sport));
+            test::AddItem(library.sports, 7, "Imported");
             return true;
         };
         options.removeLegacyDataSource = [&removals, this](const std::string& folder) {
@@ -212,17 +210,22 @@ private slots:
                   {"rcge.rcc", "library.dat"});
         CKadenzoApp::Options options;
         options.programDirectory = programDir_->filePath(QStringLiteral("bin"));
-        options.splashMinimumMs = 0;
-        options.showMainWindow = false;
-        CKadenzoApp app(dialogs_, std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat),
-                        std::move(options));
-        QVERIFY(app.InitInstance({}));
-        QCOMPARE(app.Module()->Language(), QStringLiteral("de"));
-        QVERIFY(app.Context().library->sports.size() > 1);
+        auto app = MakeApp(std::move(options));
+        QVERIFY(app->InitInstance({}));
+        QCOMPARE(app->Module()->Language(), QStringLiteral("de"));
+        QVERIFY(app->Context().library->sports.size() > 1);
         // Qt's own buttons speak German too, and printing starts in landscape.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                  QStringLiteral("Abbrechen"));
-        QCOMPARE(app.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(app->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+        // The manual command is offered only while there is a manual to open.
+        QAction* manual = app->MainFrame()->Action(ID_MANUAL);
+        QVERIFY(!manual->isEnabled());
+        QFile pdf(programDir_->filePath(QStringLiteral("share/kadenzo/kadenzo-de.pdf")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.close();
+        app->MainFrame()->UpdateCommandUi();
+        QVERIFY(manual->isEnabled());
     }
 
     void unreadableDiaryOnCommandLineLeavesEmptyDiary() {

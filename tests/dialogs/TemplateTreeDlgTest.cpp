@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "AddLibraryItem.h"
 #include "DocumentEdits.h"
 #include "TemplateTreeDlg.h"
 #include "TestSupport.h"
@@ -17,19 +18,12 @@ namespace {
 // Categories A (1) and B (2); templates a1, b1, a2 and one whose category is gone.
 std::unique_ptr<CLibrary> GroupedLibrary() {
     auto library = std::make_unique<CLibrary>();
-    for (const auto& [id, name] : {std::pair{1u, "A"}, std::pair{2u, "B"}}) {
-        CLibCategory& category = library->categories.AddNew();
-        category.id = id;
-        category.name = name;
-    }
+    test::AddItem(library->categories, 1, "A");
+    test::AddItem(library->categories, 2, "B");
     for (const auto& [id, name, categoryId] :
          {std::tuple{10u, "a1", 1u}, std::tuple{11u, "b1", 2u}, std::tuple{12u, "a2", 1u},
-          std::tuple{13u, "lost", 7u}}) {
-        CLibWorkout& plan = library->workoutTemplates.AddNew();
-        plan.id = id;
-        plan.name = name;
-        plan.categoryId = categoryId;
-    }
+          std::tuple{13u, "lost", 7u}})
+        test::AddItem(library->workoutTemplates, id, name).categoryId = categoryId;
     return library;
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "AddLibraryItem.h"
 #include "ControlId.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
@@ -20,15 +21,8 @@ namespace {
 
 std::unique_ptr<CLibrary> RunLibrary() {
     auto library = std::make_unique<CLibrary>();
-    auto sport = std::make_unique<CLibSport>();
-    sport->id = 1;
-    sport->name = "Run";
-    sport->hasDistance = 1;
-    library->sports.Add(std::move(sport));
-    auto easy = std::make_unique<CLibWorkout>();
-    easy->id = 7;
-    easy->name = "Easy";
-    library->workoutTemplates.Add(std::move(easy));
+    test::AddItem(library->sports, 1, "Run").hasDistance = 1;
+    test::AddItem(library->workoutTemplates, 7, "Easy");
     library->RecomputeIdCounters();
     return library;
 }
