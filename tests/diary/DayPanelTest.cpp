@@ -100,22 +100,11 @@ private:
     CDatabase::WorkoutHandle a_ = 0, b_ = 0, c_ = 0, d_ = 0;
 
     CDatabase::WorkoutHandle Add(int day, const char* notes) {
-        auto w = std::make_unique<CWorkOut>();
-        w->templateId = 7;
-        w->sportId = 5;
-        w->plannedDuration = 60;
-        w->duration = 55;
-        w->notes = notes;
-        auto pos = edit::AddWorkout(*world_->doc, std::move(w), edit::InDateOrder(day + 0.5));
-        return world_->Log().HandleOf(*pos);
+        return world_->AddNamed(day, notes, 60, 55);
     }
     const CDatabase& Log() const { return world_->Log(); }
     CDayPanel* Day(int day) const { return view_->PanelOfDay(day); }
-    std::string NotesOfDay(int day) const {
-        std::string notes;
-        for (auto pos : Log().WorkoutsBetween(day, day + 1.0)) notes += (*pos)->notes;
-        return notes;
-    }
+    std::string NotesOfDay(int day) const { return world_->NotesOfDay(day); }
     std::string Shown(const CDayPanel* panel) const {
         std::string shown;
         for (int i = 0; i < 2; ++i)
