@@ -1,0 +1,278 @@
+// Training load and form: the day's load against hand-computed impulses, the
+// averages day by day, damaged figures, and an update after an edit against
+// the whole series worked out anew.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <random>
+
+#include "DateTime.h"
+#include "DocumentFixture.h"
+#include "FormSeries.h"
+
+namespace kadenzo::test {
+namespace {
+
+constexpr int kToday = 45352;           // 1 March 2024, the fixture's clock
+constexpr std::uint32_t kSteady = 20;   // absolute targets 120-140
+constexpr std::uint32_t kNoPulse = 21;  // no targets
+constexpr std::uint32_t kBelow = 22;    // only an upper target, 150
+
+class FormSeriesTest : public DocumentFixture {
+public:  // for the cases' set-up
+    FormSeriesTest() {
+        CLibWorkout& steady = AddItem(context.library->workoutTemplates, kSteady, "Steady");
+        steady.pulseLow = 120;
+        steady.pulseHigh = 140;
+        steady.pulseRelative = 0;
+        AddItem(context.library->workoutTemplates, kNoPulse, "Stretching");
+        CLibWorkout& below = AddItem(context.library->workoutTemplates, kBelow, "Recovery");
+        below.pulseHigh = 150;
+        below.pulseRelative = 0;
+        formContext = {context.library.get(), kToday, 190};
+    }
+
+    // A workout on the day `offset` days from today.
+    CWorkOut& Add(int offset, std::uint32_t templateId, double duration, int averagePulse = 0) {
+        auto w = MakeWorkout(NoonOfDayNumber(kToday + offset), templateId);
+        w->duration = duration;
+        w->averagePulse = static_cast<std::uint8_t>(averagePulse);
+        return **log.AddWorkout(std::move(w));
+    }
+    void Rest(int offset, std::int32_t restingHeartRate) {
+        CBodyInfo info(
+            CalendarDateTime{CalendarDateTime::kValid, NoonOfDayNumber(kToday + offset)});
+        info.value3 = restingHeartRate;
+        info.weight = 70;
+        log.SetBodyInfo(info);
+    }
+    FormSeries Computed() {
+        FormSeries series;
+        series.Compute(log, formContext);
+        return series;
+    }
+
+    CDatabase log;
+    FormContext formContext;
+};
+
+// Each case's load is the impulse minutes × r × 0.64 × e^(1.92 r) worked
+// out by hand from the figures named.
+TEST_F(FormSeriesTest, DayLoadsFollowTheRules) {
+    struct Case {
+        const char* what;
+        std::function<void(FormSeriesTest&)> build;
+        int day;
+        double load;
+        int unrated;
+    };
+    const Case cases[] = {
+        {"performed: 60 min at 160, rest 60, max 190", [](auto& t) { t.Add(-1, kSteady, 60, 160); },
+         -1, 129.36220648393228, 0},
+        {"no average: the middle of the stored targets (130)",
+         [](auto& t) {
+             CWorkOut& w = t.Add(-1, kSteady, 60);
+             w.targetFixed = 1;
+             w.targetPulseLow = 125;
+             w.targetPulseHigh = 135;
+         },
+         -1, 58.14061104896457, 0},
+        {"a target open at one end counts with its limit: 50 min at 150",
+         [](auto& t) { t.Add(-1, kBelow, 50); }, -1, 83.70024393645144, 0},
+        {"planned today: 45 min at the template's 60-75 % of 190 (114-142)",
+         [](auto& t) { t.Add(0, kTempoRun, 0).plannedDuration = 45; }, 0, 41.126650177209925, 0},
+        {"missed yesterday counts nothing, not even as unrated",
+         [](auto& t) { t.Add(-1, kTempoRun, 0).plannedDuration = 45; }, -1, 0, 0},
+        {"a rest day", [](auto& t) { t.Add(-2, kSteady, 60, 160); }, -1, 0, 0},
+        {"no heart rate at all: unrated", [](auto& t) { t.Add(-1, kNoPulse, 60); }, -1, 0, 1},
+        {"a heart rate above the maximum counts as the maximum (r = 1)",
+         [](auto& t) { t.Add(-1, kSteady, 60, 250); }, -1, 261.92480522076477, 0},
+        {"resting heart rate 50 from the body data before; a weight alone keeps it",
+         [](auto& t) {
+             t.Rest(-9, 70);
+             t.Rest(-5, 50);
+             t.Rest(-2, 0);
+             t.Add(-1, kSteady, 40, 140);
+         },
+         -1, 56.545482453548736, 0},
+        {"a resting heart rate not below the maximum: unrated",
+         [](auto& t) {
+             t.Rest(-5, 190);
+             t.Add(-1, kSteady, 40, 140);
+         },
+         -1, 0, 1},
+        {"a maximum test counts from the next date on: 30 min at 150 with max 200",
+         [](auto& t) {
+             CWorkOut& test = t.Add(-10, kSteady, 20, 180);
+             test.maxPulseTest = 1;
+             test.maxPulse = 200;
+             t.Add(-5, kSteady, 30, 150);
+         },
+         -5, 42.40911184016156, 0},
+        {"on the test's own date the earlier maximum holds (190)",
+         [](auto& t) {
+             CWorkOut& test = t.Add(-5, kNoPulse, 20);
+             test.maxPulseTest = 1;
+             test.maxPulse = 200;
+             t.Add(-5, kSteady, 30, 150);
+         },
+         -5, 50.22014636187087, 1},
+        {"planned after a test: targets follow the new maximum (120-150), 60 min",
+         [](auto& t) {
+             CWorkOut& test = t.Add(-3, kNoPulse, 20);
+             test.maxPulseTest = 1;
+             test.maxPulse = 200;
+             t.Add(3, kTempoRun, 0).plannedDuration = 60;
+         },
+         3, 57.53966747550063, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        log.DeleteContents();
+        c.build(*this);
+        const FormSeries series = Computed();
+        EXPECT_NEAR(series.At(kToday + c.day).load, c.load, 1e-9);
+        EXPECT_EQ(series.Unrated(), c.unrated);
+    }
+}
+
+TEST_F(FormSeriesTest, FitnessFatigueAndFormFollowTheLoadDayByDay) {
+    EXPECT_FALSE(Computed().FirstDay());
+    Add(-2, kSteady, 60, 160);  // load 129.36220648393228
+    Add(-3, kTempoRun, 0);      // missed: no day of the series
+    Add(5, kNoPulse, 0).plannedDuration = 30;
+    const FormSeries series = Computed();
+    EXPECT_EQ(series.FirstDay(), kToday - 2);
+    EXPECT_FALSE(series.LastPlannedDay());  // the planned one has no load
+
+    struct Day {
+        int day;
+        double fitness, fatigue, form;
+        bool projected;
+    };
+    const Day days[] = {
+        {-3, 0, 0, 0, false},
+        {-2, 3.080052535331721, 18.480315211990327, 0, false},
+        {-1, 3.0067179511571562, 15.840270181705993, -15.400262676658606, false},
+        {1, 3.0067179511571562 * std::pow(41.0 / 42, 2), 15.840270181705993 * std::pow(6.0 / 7, 2),
+         3.0067179511571562 * 41 / 42 - 15.840270181705993 * 6 / 7, true},
+    };
+    for (const Day& d : days) {
+        SCOPED_TRACE(d.day);
+        const FormDay f = series.At(kToday + d.day);
+        EXPECT_NEAR(f.fitness, d.fitness, 1e-12);
+        EXPECT_NEAR(f.fatigue, d.fatigue, 1e-12);
+        EXPECT_NEAR(f.form, d.form, 1e-12);
+        EXPECT_EQ(f.projected, d.projected);
+    }
+}
+
+// Damaged records never stretch the series or make its figures infinite.
+TEST_F(FormSeriesTest, DamagedFiguresStayFinite) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double dates[] = {nan, 1e300, -1e300, 3e6, -5.5};
+    for (double date : dates) {
+        auto w = MakeWorkout(date, kSteady);
+        w->duration = 60;
+        w->averagePulse = 150;
+        log.AppendWorkout(std::move(w));
+    }
+    Add(-1, kSteady, nan, 150);
+    Add(-1, kSteady, 1e300, 150);
+    Add(2, kSteady, -5).plannedDuration = std::numeric_limits<double>::infinity();
+    Rest(-4, std::numeric_limits<std::int32_t>::max());
+    Rest(-3, -70);
+    // Out of date order, as only a damaged file lists them.
+    auto early = MakeWorkout(NoonOfDayNumber(kToday - 30), kSteady);
+    early->duration = 60;
+    early->averagePulse = 160;
+    log.AppendWorkout(std::move(early));
+
+    const FormSeries series = Computed();
+    for (int day = kToday - 40; day <= kToday + 40; ++day) {
+        const FormDay f = series.At(day);
+        ASSERT_TRUE(std::isfinite(f.load) && std::isfinite(f.fitness) && std::isfinite(f.fatigue) &&
+                    std::isfinite(f.form))
+            << day;
+    }
+    EXPECT_EQ(series.FirstDay(), kToday - 30);
+    EXPECT_NEAR(series.At(kToday - 30).load, 129.36220648393228, 1e-9);
+    // Rated against a resting heart rate above every maximum from day -4 on.
+    EXPECT_EQ(series.Unrated(), 2);
+}
+
+// After each of a run of random edits, the update from the changed day on
+// gives exactly what working out the whole series anew gives.
+TEST_F(FormSeriesTest, UpdateAfterAnEditEqualsTheWholeSeriesAnew) {
+    std::mt19937 random(5);
+    auto log = std::make_unique<CDatabase>();
+    for (int i = 0; i < 300; ++i) {
+        auto w = MakeWorkout(NoonOfDayNumber(kToday - 150 + static_cast<int>(random() % 200)),
+                             random() % 2 ? kTempoRun : kSteady);
+        if (w->date < NoonOfDayNumber(kToday) && random() % 8 != 0) {
+            w->duration = 20 + random() % 100;
+            w->averagePulse = static_cast<std::uint8_t>(random() % 3 ? 110 + random() % 70 : 0);
+        }
+        w->plannedDuration = 30 + random() % 60;
+        w->maxPulseTest = random() % 25 == 0;
+        w->maxPulse = static_cast<std::uint8_t>(180 + random() % 20);
+        log->AddWorkout(std::move(w));
+    }
+    Start(std::move(log), 188);
+    RecordingObserver observer;
+    document->AddObserver(&observer);
+    FormSeries series;
+    series.Compute(document->Log(), FormContextOf(*document));
+
+    for (int edit = 0; edit < 40; ++edit) {
+        SCOPED_TRACE(edit);
+        observer.Clear();
+        const int offset = -150 + static_cast<int>(random() % 200);
+        const std::size_t count = document->Log().WorkoutCount();
+        const auto position = Nth(random() % count);
+        switch (random() % 4) {
+            case 0: {
+                CWorkOut changed(**position);
+                changed.averagePulse = static_cast<std::uint8_t>(100 + random() % 90);
+                changed.maxPulseTest = random() % 3 == 0;
+                changed.maxPulse = static_cast<std::uint8_t>(170 + random() % 40);
+                edit::ReplaceWorkout(*document, position, changed);
+                break;
+            }
+            case 1:
+                edit::MoveWorkout(*document, position,
+                                  edit::InDateOrder(NoonOfDayNumber(kToday + offset)));
+                break;
+            case 2:
+                edit::RemoveWorkout(*document, position);
+                break;
+            default: {
+                CBodyInfo info({CalendarDateTime::kValid, NoonOfDayNumber(kToday + offset)});
+                info.value3 = static_cast<std::int32_t>(40 + random() % 30);
+                edit::SetBodyInfo(*document, info);
+            }
+        }
+        DocumentChange change;
+        for (const DocumentChange& c : observer.changes) change |= c;
+        if (!change.HasDays()) continue;  // nothing to change
+        series.Update(document->Log(), FormContextOf(*document), change.firstDay);
+        FormSeries anew;
+        anew.Compute(document->Log(), FormContextOf(*document));
+        EXPECT_EQ(series.Unrated(), anew.Unrated());
+        EXPECT_EQ(series.FirstDay(), anew.FirstDay());
+        EXPECT_EQ(series.LastPlannedDay(), anew.LastPlannedDay());
+        for (int day = kToday - 160; day <= kToday + 60; ++day) {
+            const FormDay a = series.At(day);
+            const FormDay b = anew.At(day);
+            ASSERT_EQ(std::tie(a.load, a.fitness, a.fatigue, a.form, a.unrated),
+                      std::tie(b.load, b.fitness, b.fatigue, b.form, b.unrated))
+                << "day " << day - kToday;
+        }
+    }
+    document->RemoveObserver(&observer);
+}
+
+}  // namespace
+}  // namespace kadenzo::test
