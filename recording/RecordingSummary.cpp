@@ -59,4 +59,31 @@ RangeSummary SummariseRange(const CRecording& recording, int first, int last, bo
     return summary;
 }
 
+int HeartRateZone(double heartRate, int maxHeartRate) {
+    if (maxHeartRate <= 0) return -1;
+    // In tenths of the maximum, so that a whole-number boundary is met exactly.
+    const double tenths = heartRate * 10.0;
+    for (int zone = kHeartRateZones - 1; zone >= 0; --zone)
+        if (tenths >= (5.0 + zone) * maxHeartRate) return zone;
+    return -1;  // below half the maximum, or not a number
+}
+
+ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate) {
+    ZoneSeconds seconds{};
+    const std::vector<RecordingSample>& s = recording.samples;
+    if (s.empty()) return seconds;
+    const int end = recording.count() - 1;
+    first = std::clamp(first, 0, end);
+    last = std::clamp(last, 0, end);
+    if (first > last) std::swap(first, last);
+    for (int i = first + 1; i <= last; ++i) {
+        const int zone = HeartRateZone(s[i].heartRate, maxHeartRate);
+        // A damaged file's clock may run backwards: that stretch counts nowhere.
+        const std::int64_t step = std::int64_t{s[i].time} - s[i - 1].time;
+        if (zone >= 0 && step > 0)
+            seconds[static_cast<std::size_t>(zone)] += static_cast<double>(step);
+    }
+    return seconds;
+}
+
 }  // namespace kadenzo

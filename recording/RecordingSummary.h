@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "Recording.h"
 
 namespace kadenzo {
@@ -21,5 +23,17 @@ constexpr double kPauseSeconds = 60.0;
 // pauses are left out of the duration and the heart-rate average. All figures
 // are 0 for a recording without samples.
 RangeSummary SummariseRange(const CRecording& recording, int first, int last, bool excludePauses);
+
+// Time in the five heart-rate zones, in seconds: 50-60, 60-70, 70-80, 80-90
+// and 90-100 % of the maximum. A heart rate on a boundary belongs to the zone
+// above it, one at or above the maximum to the top zone, one below 50 % to none.
+inline constexpr int kHeartRateZones = 5;
+using ZoneSeconds = std::array<double, kHeartRateZones>;
+
+// The zone (0 ... 4) of a heart rate, or -1 for none (also without a maximum).
+int HeartRateZone(double heartRate, int maxHeartRate);
+// Over samples first ... last, taken as SummariseRange takes them: each
+// sample's heart rate holds from the sample before it to this one.
+ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate);
 
 }  // namespace kadenzo

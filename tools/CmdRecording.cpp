@@ -1,12 +1,15 @@
-// recording FILE [--imperial]: a heart-rate recording as JSON with its summaries.
+// recording FILE [--imperial] [--max-hr N]: a heart-rate recording as JSON
+// with its summaries, and with a maximum heart rate its time in the zones.
 // A file cut short prints what was read and says so on stderr.
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "Commands.h"
 #include "Cp1252.h"
+#include "DecimalField.h"
 #include "Recording.h"
 #include "RecordingFile.h"
 #include "RecordingSummary.h"
@@ -60,17 +63,25 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int Recording(const Args& args) {
+    constexpr const char* kUsage = "(usage: recording FILE [--imperial] [--max-hr N])";
     std::string path;
     bool imperial = false;
-    for (const std::string& arg : args) {
-        if (arg == "--imperial")
+    std::optional<int> maxHeartRate;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--imperial") {
             imperial = true;
-        else if (path.empty() && !arg.starts_with("--"))
+        } else if (arg == "--max-hr") {
+            maxHeartRate = i + 1 < args.size() ? ReadWholeField<int>(args[++i]) : std::nullopt;
+            if (!maxHeartRate || *maxHeartRate < 1 || *maxHeartRate > 255)
+                return Fail("--max-hr needs a heart rate from 1 to 255 " + std::string(kUsage));
+        } else if (path.empty() && !arg.starts_with("--")) {
             path = arg;
-        else
-            return Fail("unexpected argument '" + arg + "' (usage: recording FILE [--imperial])");
+        } else {
+            return Fail("unexpected argument '" + arg + "' " + kUsage);
+        }
     }
-    if (path.empty()) return Fail("no file given (usage: recording FILE [--imperial])");
+    if (path.empty()) return Fail(std::string("no file given ") + kUsage);
 
     RecordingReadContext context;
     context.units.distance = imperial ? 1 : 0;
@@ -82,7 +93,12 @@ int Recording(const Args& args) {
     if (result.status == LoadStatus::kCutShort)
         std::fprintf(stderr, "kadenzo-tool recording: '%s' %s; read %d samples\n", path.c_str(),
                      result.message.c_str(), recording.count());
-    std::cout << RecordingJson(recording).dump(2) << '\n';
+    nlohmann::json json = RecordingJson(recording);
+    if (maxHeartRate) {
+        const ZoneSeconds zones = TimeInZones(recording, 0, recording.count() - 1, *maxHeartRate);
+        json["zones"] = zones;
+    }
+    std::cout << json.dump(2) << '\n';
     std::cout.flush();
     return std::cout ? 0 : Fail("cannot write the output");
 }

@@ -20,7 +20,7 @@ constexpr Command kCommands[] = {
     {"library-load", "library-load JSON OUT", kadenzo::tool::LibraryLoad},
     {"info", "info FILE", kadenzo::tool::Info},
     {"demo", "demo OUT [--german]", kadenzo::tool::Demo},
-    {"recording", "recording FILE [--imperial]", kadenzo::tool::Recording},
+    {"recording", "recording FILE [--imperial] [--max-hr N]", kadenzo::tool::Recording},
     {"legacy-import", "legacy-import DSN OUT", kadenzo::tool::LegacyImport},
     {"analysis",
      "analysis FILE [--range COUNT-UNIT] [--quantity Q] [--chart C] [--layer L] [--at DATE] "

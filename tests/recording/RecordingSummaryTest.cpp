@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "RecordingSummary.h"
 
 namespace kadenzo {
@@ -58,6 +60,28 @@ TEST(RecordingSummaryTest, EmptyAndExtremeRecordingsGiveFiniteFigures) {
     RangeSummary w = SummariseRange(wild, 0, 1, false);
     EXPECT_FLOAT_EQ(w.distance, 4294967.295f);
     EXPECT_FLOAT_EQ(w.duration, -4294967295.0f);
+}
+
+TEST(RecordingSummaryTest, HeartRateZonesOfAMaximumOf190) {
+    struct Case {
+        double heartRate;
+        int zone;
+    };
+    const Case cases[] = {{94.9, -1}, {95, 0},  {113.9, 0}, {114, 1}, {133, 2},  {152, 3},
+                          {170.9, 3}, {171, 4}, {190, 4},   {250, 4}, {NAN, -1}, {-5, -1}};
+    for (const Case& c : cases) EXPECT_EQ(HeartRateZone(c.heartRate, 190), c.zone) << c.heartRate;
+    EXPECT_EQ(HeartRateZone(150, 0), -1);
+}
+
+TEST(RecordingSummaryTest, TimeInZonesCountsEachStepAtItsEndsHeartRate) {
+    CRecording r = Ride(10, 19);            // 150 (zone 2 of 200) but 90 (none) while standing
+    r.samples[5].heartRate = 100;           // on the lowest boundary
+    r.samples[6].time = r.samples[5].time;  // no time passes
+    r.samples[6].heartRate = 200;
+    EXPECT_EQ(TimeInZones(r, 0, 30, 200), (ZoneSeconds{10, 0, 200, 0, 0}));
+    EXPECT_EQ(TimeInZones(r, 30, 4, 200), (ZoneSeconds{10, 0, 160, 0, 0}));
+    EXPECT_EQ(TimeInZones(r, 0, 30, 0), ZoneSeconds{});
+    EXPECT_EQ(TimeInZones(CRecording(), 0, 30, 200), ZoneSeconds{});
 }
 
 }  // namespace
