@@ -159,6 +159,12 @@ TEST_F(WorkoutDropTest, AMoveCarriesThePerformanceACopyLeavesItBehind) {
     EXPECT_EQ((**Log().FindWorkout(b))->duration, 40);
 }
 
+// Below the second workout shown is before the third, which is not shown.
+TEST_F(WorkoutDropTest, BelowTheSecondBoxIsBeforeTheWorkoutAfterIt) {
+    ASSERT_TRUE(DropWorkout(*world.doc, Dragging(d), DropEffect::kMove, Target(kMonday, a, 2)));
+    EXPECT_EQ(Notes(), "abdc");
+}
+
 TEST_F(WorkoutDropTest, ARefusedDropChangesNothing) {
     world.doc->SetModifiedFlag(false);
     const std::size_t snapshots = world.doc->UndoSnapshots();

@@ -31,6 +31,7 @@ TEST(PlannedText, ReadsDurationsAndDistancesInEitherUnit) {
         {"5km, 8km", kMetric, 0, 8},
         // "min" is no mile label.
         {"45min", kImperial, 45, 0},
+        {"20 semi", kImperial, 20, 0},  // "mi" ends a word here, it is not one
         {"45 min, 6 mi", kImperial, 45, 9.66},
         // A value a hair below its hundredth keeps it.
         {"0.29km", kMetric, 0, 0.29},
