@@ -17,11 +17,10 @@ struct ScaleValues {
     double step = 0;
 };
 
-// The number of divisions as typed: a whole number from 0 to 50, blanks
-// around it allowed; nothing otherwise (the dialog then stays open).
+// The number of divisions as typed, read as a whole field: 0 to 50; nothing
+// otherwise (the dialog then stays open).
 std::optional<int> ParseDivisions(std::string_view text);
-// The value of one division as typed, a decimal comma read as a point: a
-// finite number of 0 or more, read the same under every locale.
+// The value of one division as typed, read as a decimal field: 0 or more.
 std::optional<double> ParseStep(std::string_view text);
 // A step as the field shows it: the shortest text that reads back the same.
 std::string FormatStep(double step);

@@ -15,8 +15,8 @@ public:
                           const QModelIndex& index) const override;
 };
 
-// Number cells: a right-aligned line edit; what is typed is read by its
-// leading number, with a decimal comma read as a point.
+// Number cells: a right-aligned line edit; what is typed is read as a figure
+// field (DecimalField.h), and a cell that holds no number keeps its value.
 class CNumberCellDelegate : public CTextCellDelegate {
     Q_OBJECT
 public:

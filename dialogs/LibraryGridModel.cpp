@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 #include "CoreText.h"
 #include "Cp1252.h"
+#include "DecimalField.h"
 #include "Formats.h"
 #include "LibraryItems.h"
 #include "Texts.h"
@@ -139,6 +141,10 @@ bool CLibraryGridModel::setData(const QModelIndex& index, const QVariant& value,
     const CellKind kind = KindOf(index.column());
     if ((kind == CellKind::CheckBox) != (role == Qt::CheckStateRole)) return false;
     if (kind != CellKind::CheckBox && role != Qt::EditRole) return false;
+    // A number cell takes what reads as a figure and keeps its value otherwise.
+    const double number =
+        kind == CellKind::Number ? ReadFigureField(value.toString().toStdString()) : 0;
+    if (std::isnan(number)) return false;
     auto row = static_cast<std::size_t>(index.row());
     // A value put into a row starts its edit (a tick needs no editor).
     if (grid_.EditingRow() != row) {
@@ -152,7 +158,7 @@ bool CLibraryGridModel::setData(const QModelIndex& index, const QVariant& value,
             cell.text = Utf8ToCp1252(value.toString().toStdString());
             break;
         case CellKind::Number:
-            cell.number = ParseLeadingNumber(NormaliseDecimalComma(value.toString().toStdString()));
+            cell.number = number;
             break;
         case CellKind::CheckBox:
             cell.value = value.toInt() == Qt::Checked ? 1 : 0;

@@ -14,10 +14,6 @@ double CutToHundredths(double value) {
     return std::floor(std::round(value * 1e6) / 1e4) / 100;
 }
 
-double ParseFieldNumber(std::string_view text) {
-    return ParseLeadingNumber(NormaliseDecimalComma(std::string(text)));
-}
-
 std::string SpeedPaceText(double distance, double minutes, const UnitSettings& units,
                           const StringTable& texts) {
     if (minutes == 0) return "";

@@ -17,11 +17,6 @@ namespace kadenzo {
 // (0.29 * 100 is 28.999...), so they are rounded to millionths first.
 double CutToHundredths(double value);
 
-// The number a field's text starts with; a decimal comma between digits reads
-// as a point ("12,5" is 12.5). Text that is no number counts as 0; a number
-// too large for a double is infinite, which no field's range holds.
-double ParseFieldNumber(std::string_view text);
-
 // The speed and pace read-out of a distance in the user's unit covered in
 // `minutes`: "12.0km/h, 5.0min/km"; only the speed when it is 0; "" when the
 // duration is 0 or the speed is no number.

@@ -18,8 +18,16 @@ namespace {
 // The whole beats a heart-rate field holds, kept within 8 bits (OK refuses
 // a field beyond them; the import weighs it against the recording's as 255).
 std::uint8_t HeartRateOf(const std::string& text) {
-    const double rate = ParseFieldNumber(text);
+    const double rate = ReadFigureField(text);
     return rate > 0 ? static_cast<std::uint8_t>(std::min(255.0, std::trunc(rate))) : 0;
+}
+
+// A figure for what the page shows before OK (the read-out, a track's
+// distance, the import's comparison): a field that holds no number counts as
+// empty there; OK refuses it.
+double ShownFigure(const std::string& text) {
+    const double value = ReadFigureField(text);
+    return std::isnan(value) ? 0 : value;
 }
 
 }  // namespace
@@ -76,7 +84,7 @@ bool PerformancePageValues::HasDistance() const {
 std::optional<std::string> PerformancePageValues::Readout(Set set) const {
     if (!HasDistance()) return std::nullopt;
     const Figures& figures = figures_[set];
-    return SpeedPaceText(ParseFieldNumber(figures.distanceText), figures.duration, context_.units,
+    return SpeedPaceText(ShownFigure(figures.distanceText), figures.duration, context_.units,
                          context_.texts);
 }
 
@@ -98,7 +106,7 @@ void PerformancePageValues::ChooseTrack(int index) {
     const CLibTrack* track = context_.library.FindTrack(track_);
     if (!track) return;
     for (Set set : {kWhole, kPart}) {
-        if (ParseFieldNumber(figures_[set].distanceText) == 0)
+        if (ShownFigure(figures_[set].distanceText) == 0)
             ShowDistance(set, ToDisplay(track->distance, kUnitDistance, context_.units));
     }
 }
@@ -116,11 +124,11 @@ ImportRequest PerformancePageValues::ImportRequestFor() const {
 
 PerformanceFigures PerformancePageValues::PageFigures() const {
     PerformanceFigures page;
-    page.wholeDistance = ParseFieldNumber(figures_[kWhole].distanceText);
+    page.wholeDistance = ShownFigure(figures_[kWhole].distanceText);
     page.wholeDuration = figures_[kWhole].duration;
     page.wholeAverage = HeartRateOf(figures_[kWhole].averageText);
     page.wholeMax = HeartRateOf(figures_[kWhole].maximumText);
-    page.partDistance = ParseFieldNumber(figures_[kPart].distanceText);
+    page.partDistance = ShownFigure(figures_[kPart].distanceText);
     page.partDuration = figures_[kPart].duration;
     page.partAverage = HeartRateOf(figures_[kPart].averageText);
     page.partMax = HeartRateOf(figures_[kPart].maximumText);
@@ -162,7 +170,7 @@ void PerformancePageValues::ApplyDistance(Set set, double& distance) const {
     distance =
         figures.distanceText == figures.shownDistanceText
             ? figures.storedDistance
-            : FromDisplay(ParseFieldNumber(figures.distanceText), kUnitDistance, context_.units);
+            : FromDisplay(ReadFigureField(figures.distanceText), kUnitDistance, context_.units);
 }
 
 const FieldRange& PerformancePageValues::Range(Set set, Field field) {
@@ -184,10 +192,10 @@ std::optional<PerformancePageValues::Refusal> PerformancePageValues::Check() con
         const std::pair<Field, double> typed[] = {
             {kDistance, figures.distanceText == figures.shownDistanceText
                             ? 0
-                            : ParseFieldNumber(figures.distanceText)},
+                            : ReadFigureField(figures.distanceText)},
             {kDuration, figures.duration},
-            {kAverage, ParseFieldNumber(figures.averageText)},
-            {kMaximum, ParseFieldNumber(figures.maximumText)}};
+            {kAverage, ReadFigureField(figures.averageText)},
+            {kMaximum, ReadFigureField(figures.maximumText)}};
         for (const auto& [field, value] : typed) {
             if (!Range(set, field).Holds(value)) return Refusal{set, field};
         }

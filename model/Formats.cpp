@@ -63,6 +63,11 @@ double ParseLeadingNumber(std::string_view text, std::size_t* used) {
     while (p < text.size() && IsSpace(text[p])) ++p;
     bool negative = false;
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
+    // from_chars would take a second sign ("--1"), which strtod refuses.
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+        if (used) *used = 0;
+        return 0.0;
+    }
     double value = 0;
     // from_chars reads the "C" locale's form and nothing else.
     const auto [end, error] = std::from_chars(text.data() + p, text.data() + text.size(), value,

@@ -10,6 +10,7 @@
 #include "Cp1252.h"
 #include "Database.h"
 #include "DateTime.h"
+#include "DecimalField.h"
 #include "DiaryDates.h"
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
@@ -69,7 +70,7 @@ bool ParseChart(const std::string& chart, AnalysisChoice& choice) {
     } else if (chart == "category") {
         choice.groupKey = kKeyCategory;
     } else if (chart.rfind("sport:", 0) == 0) {
-        const std::optional<std::uint32_t> id = ParseWhole<std::uint32_t>(chart.substr(6));
+        const std::optional<std::uint32_t> id = ReadWholeField<std::uint32_t>(chart.substr(6));
         if (!id) return false;
         choice.groupKey = kKeySubSport;
         choice.filterKey = kKeySport;
@@ -125,7 +126,7 @@ std::optional<Options> ParseOptions(const Args& args) {
                 return fail("not a date from 1900 on: '" + value + "'");
             options.choice.referenceDay = day;
         } else if (arg == "--back") {
-            const std::optional<std::int64_t> pages = ParseWhole<std::int64_t>(value);
+            const std::optional<std::int64_t> pages = ReadWholeField<std::int64_t>(value);
             if (!pages || *pages < 0 || *pages > 10000000)
                 return fail("not a page count: '" + value + "'");
             options.back = static_cast<int>(*pages);

@@ -11,6 +11,7 @@
 #include "Cp1252.h"
 #include "Database.h"
 #include "DateTime.h"
+#include "DecimalField.h"
 #include "DiaryDates.h"
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
@@ -80,7 +81,7 @@ std::optional<SearchCriterion> ParseCriterion(const std::string& propertyName,
             return DateCriterion(p, o, day);
         }
         case SearchValueType::LibraryItem: {
-            const std::optional<std::uint32_t> id = ParseWhole<std::uint32_t>(value);
+            const std::optional<std::uint32_t> id = ReadWholeField<std::uint32_t>(value);
             if (!id) {
                 *why = "not an item id: '" + value + "'";
                 return std::nullopt;

@@ -24,15 +24,23 @@ std::string FormatDecimalField(double value, int decimals) {
     return text == "-0" ? "0" : text;
 }
 
-bool ReadDecimalField(const std::string& text, double& value) {
-    const std::string normal = NormaliseDecimalComma(text);
+std::string_view TrimFieldBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<double> ReadDecimalField(std::string_view text) {
+    const std::string normal = NormaliseDecimalComma(std::string(TrimFieldBlanks(text)));
     std::size_t used = 0;
-    const double read = ParseLeadingNumber(normal, &used);
-    if (used == 0 || !std::isfinite(read)) return false;
-    for (std::size_t i = used; i < normal.size(); ++i)
-        if (normal[i] != ' ' && normal[i] != '\t') return false;
-    value = read;
-    return true;
+    const double value = ParseLeadingNumber(normal, &used);
+    if (used == 0 || used != normal.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+double ReadFigureField(std::string_view text) {
+    if (TrimFieldBlanks(text).empty()) return 0;
+    return ReadDecimalField(text).value_or(std::nan(""));
 }
 
 }  // namespace kadenzo

@@ -33,8 +33,12 @@ std::string RangeMessage(const FieldRange& range, const StringTable& texts) {
 }
 
 std::optional<double> ReadRangeField(const std::string& text, const FieldRange& range) {
-    double value = 0;
-    if (!ReadDecimalField(text, value) || !range.Holds(value)) return std::nullopt;
+    std::optional<double> value = ReadDecimalField(text);
+    if (range.whole) {
+        const std::optional<long long> whole = ReadWholeField<long long>(text);
+        value = whole ? std::optional<double>(static_cast<double>(*whole)) : std::nullopt;
+    }
+    if (!value || !range.Holds(*value)) return std::nullopt;
     return value;
 }
 

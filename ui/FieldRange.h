@@ -30,8 +30,9 @@ inline constexpr double kLargestFigure = 1e9;
 // "Average heart rate must be a whole number from 0 to 255."
 std::string RangeMessage(const FieldRange& range, const StringTable& texts);
 
-// The value of a field's text when it is one number (as ReadDecimalField
-// reads it) that the range holds; nothing otherwise.
+// The value of a field's text when it is one number (as ReadDecimalField or,
+// for a whole range, ReadWholeField reads it) that the range holds; nothing
+// otherwise.
 std::optional<double> ReadRangeField(const std::string& text, const FieldRange& range);
 
 }  // namespace kadenzo

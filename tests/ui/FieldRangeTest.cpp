@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <map>
 
+#include "DecimalField.h"
 #include "FieldRange.h"
 
 namespace kadenzo {
@@ -85,6 +87,41 @@ TEST(FieldRange, AFieldIsReadAsOneNumberItsRangeHolds) {
     }
     for (const char* text : {"-1", "1e10", "1e999", "12 km"})
         EXPECT_FALSE(ReadRangeField(text, kDistance).has_value()) << text;
+}
+
+// Every number field reads what it shows back as the same value, with either
+// decimal separator and blanks around it, also where the C library's own
+// decimal point is a comma; anything more in the field is no number.
+TEST(NumberFields, ReadBackWhatTheyShowUnderEveryLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    for (int i = -3000; i <= 3000; i += 7) {
+        for (int decimals : {0, 1, 2}) {
+            const double value = i * 1.37 / 10;
+            const std::string shown = FormatDecimalField(value, decimals);
+            const std::optional<double> read = ReadDecimalField(shown);
+            ASSERT_TRUE(read.has_value()) << shown;
+            EXPECT_EQ(FormatDecimalField(*read, decimals), shown);
+            EXPECT_NEAR(*read, value, 0.5 / std::pow(10, decimals) + 1e-9) << shown;
+            std::string comma = shown;
+            if (const auto point = comma.find('.'); point != std::string::npos) comma[point] = ',';
+            EXPECT_EQ(ReadDecimalField(" " + comma + "\t"), read) << comma;
+            EXPECT_EQ(ReadFigureField(comma), *read) << comma;
+            for (const char* after : {" km", "x", ".5.", ",", " 1", "e"})
+                EXPECT_FALSE(ReadDecimalField(shown + after).has_value()) << shown + after;
+        }
+        EXPECT_EQ(ReadWholeField<int>(" +" + std::to_string(i * 719) + " "), i * 719);
+        EXPECT_EQ(ReadDecimalField(FormatDecimalField(i / 1000.0)), i / 1000.0);
+    }
+    std::setlocale(LC_ALL, previous.c_str());
+    for (const char* text : {"", " ", "-", "+", "--1", "+-1", "-+1", ".", ",5", "1,,5", "inf",
+                             "nan", "1e999", "0x10", "1 000"})
+        EXPECT_FALSE(ReadDecimalField(text).has_value()) << text;
+    for (const char* text : {"1,000", "1.5", "1e3", "--1", "+", "4294967296", "12 3"})
+        EXPECT_FALSE(ReadWholeField<std::uint32_t>(text).has_value()) << text;
+    EXPECT_FALSE(ReadWholeField<std::uint32_t>("-1").has_value());
+    EXPECT_EQ(ReadFigureField(" \t"), 0.0);  // an emptied figure is 0
+    EXPECT_TRUE(std::isnan(ReadFigureField("12 km")));
 }
 
 }  // namespace
