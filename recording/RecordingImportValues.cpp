@@ -45,6 +45,7 @@ RecordingImportValues::RecordingImportValues(const UnitSettings& units, const St
 
 ImportLoad RecordingImportValues::Open(const ImportRequest& request, std::int64_t now) {
     workoutDate_ = request.workoutDate;
+    maxHeartRate_ = request.maxHeartRate;
     markers_ = {request.marker1, request.marker2};
     const ImportLoad loaded = Load(request.path, now);
     if (ImportLoaded(loaded)) SetMarkers(request.marker1, request.marker2);
@@ -122,6 +123,8 @@ void RecordingImportValues::Summarise() {
     const int last = recording_.count() - 1;
     whole_ = SummariseRange(recording_, 0, last, wholeExcludePauses_);
     part_ = SummariseRange(recording_, markers_[0], markers_[1], partExcludePauses_);
+    partZones_ =
+        TimeInZones(recording_, markers_[0], markers_[1], maxHeartRate_, partExcludePauses_);
 }
 
 SummaryTexts RecordingImportValues::Texts(const RangeSummary& summary) const {

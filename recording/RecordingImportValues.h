@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "HeartRateGeometry.h"
 #include "ChartScale.h"
+#include "HeartRateGeometry.h"
 #include "ImportedFigures.h"
 #include "MarkerText.h"
 #include "Recording.h"
@@ -25,6 +25,9 @@ struct ImportRequest {
     // marker on the first or last sample.
     int marker1 = -1;
     int marker2 = -1;
+    // The athlete's maximum heart rate on the workout's date, for the time in
+    // zones; 0 when none is known.
+    int maxHeartRate = 0;
 };
 
 // How loading a file went.
@@ -102,6 +105,10 @@ public:
 
     const RangeSummary& Whole() const { return whole_; }
     const RangeSummary& Part() const { return part_; }
+    // The marked section's time in heart-rate zones of the request's maximum,
+    // following the markers and the section's pause option; all 0 without one.
+    int MaxHeartRate() const { return maxHeartRate_; }
+    const ZoneSeconds& PartZones() const { return partZones_; }
     SummaryTexts WholeTexts() const { return Texts(whole_); }
     SummaryTexts PartTexts() const { return Texts(part_); }
     // The markers' positions on the current axis, in ascending order.
@@ -134,6 +141,8 @@ private:
     std::array<int, 2> markers_{0, 0};
     RangeSummary whole_;
     RangeSummary part_;
+    int maxHeartRate_ = 0;
+    ZoneSeconds partZones_{};
 };
 
 }  // namespace kadenzo

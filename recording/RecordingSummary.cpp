@@ -68,7 +68,8 @@ int HeartRateZone(double heartRate, int maxHeartRate) {
     return -1;  // below half the maximum, or not a number
 }
 
-ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate) {
+ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate,
+                        bool excludePauses) {
     ZoneSeconds seconds{};
     const std::vector<RecordingSample>& s = recording.samples;
     if (s.empty()) return seconds;
@@ -76,13 +77,30 @@ ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int ma
     first = std::clamp(first, 0, end);
     last = std::clamp(last, 0, end);
     if (first > last) std::swap(first, last);
+
+    // A standstill's zone time waits until its length decides whether it is a pause.
+    ZoneSeconds standing{};
+    double standingSeconds = 0.0;
+    auto endStandstill = [&] {
+        if (!(excludePauses && standingSeconds > kPauseSeconds))
+            for (std::size_t z = 0; z < seconds.size(); ++z) seconds[z] += standing[z];
+        standing = {};
+        standingSeconds = 0.0;
+    };
     for (int i = first + 1; i <= last; ++i) {
+        const std::int64_t step = std::int64_t{s[i].time} - s[i - 1].time;
+        const bool still = s[i].distance == s[i - 1].distance;
+        if (still)
+            standingSeconds += static_cast<double>(step);
+        else
+            endStandstill();
         const int zone = HeartRateZone(s[i].heartRate, maxHeartRate);
         // A damaged file's clock may run backwards: that stretch counts nowhere.
-        const std::int64_t step = std::int64_t{s[i].time} - s[i - 1].time;
         if (zone >= 0 && step > 0)
-            seconds[static_cast<std::size_t>(zone)] += static_cast<double>(step);
+            (still ? standing : seconds)[static_cast<std::size_t>(zone)] +=
+                static_cast<double>(step);
     }
+    endStandstill();
     return seconds;
 }
 

@@ -33,7 +33,9 @@ using ZoneSeconds = std::array<double, kHeartRateZones>;
 // The zone (0 ... 4) of a heart rate, or -1 for none (also without a maximum).
 int HeartRateZone(double heartRate, int maxHeartRate);
 // Over samples first ... last, taken as SummariseRange takes them: each
-// sample's heart rate holds from the sample before it to this one.
-ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate);
+// sample's heart rate holds from the sample before it to this one. With
+// excludePauses the pauses SummariseRange leaves out count in no zone.
+ZoneSeconds TimeInZones(const CRecording& recording, int first, int last, int maxHeartRate,
+                        bool excludePauses = false);
 
 }  // namespace kadenzo

@@ -145,6 +145,22 @@ TEST_F(RecordingImportValuesTest, ReopeningRestoresTheMarkedSection) {
     EXPECT_EQ(moved.MarkerTexts()[0], "");
 }
 
+TEST_F(RecordingImportValuesTest, TheSectionsTimeInZonesFollowsMarkersAndPauses) {
+    ASSERT_EQ(values_.Open({ride_, 0, -1, -1, 170}, 0), ImportLoad::kLoaded);
+    EXPECT_EQ(values_.PartZones(), (ZoneSeconds{90, 0, 0, 210, 0}));  // 90 bpm while standing
+    values_.SetPartExcludePauses(true);
+    EXPECT_EQ(values_.PartZones(), (ZoneSeconds{0, 0, 0, 210, 0}));
+    values_.SetMarkers(25, 20);
+    EXPECT_EQ(values_.PartZones(), (ZoneSeconds{0, 0, 0, 50, 0}));
+    ASSERT_EQ(values_.Load(ride_, 0), ImportLoad::kLoaded);  // another file, the same workout
+    EXPECT_EQ(values_.PartZones(), (ZoneSeconds{0, 0, 0, 210, 0}));
+
+    RecordingImportValues unknown(units_, texts_);
+    ASSERT_EQ(unknown.Open({ride_, 0, -1, -1}, 0), ImportLoad::kLoaded);
+    EXPECT_EQ(unknown.MaxHeartRate(), 0);
+    EXPECT_EQ(unknown.PartZones(), ZoneSeconds{});
+}
+
 TEST_F(RecordingImportValuesTest, BrowsingOffersTheWorkoutsDayFirst) {
     values_.Open({"", *NoonOfDay(2004, 3, 5), -1, -1}, 0);
     EXPECT_EQ(values_.BrowsePattern(), "040305*.hrm");

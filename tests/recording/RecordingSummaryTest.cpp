@@ -84,5 +84,13 @@ TEST(RecordingSummaryTest, TimeInZonesCountsEachStepAtItsEndsHeartRate) {
     EXPECT_EQ(TimeInZones(CRecording(), 0, 30, 200), ZoneSeconds{});
 }
 
+TEST(RecordingSummaryTest, TimeInZonesLeavesOutThePausesTheSummaryLeavesOut) {
+    // At 170 the standstill's 90 is in the lowest zone, the riding 150 in the fourth.
+    EXPECT_EQ(TimeInZones(Ride(10, 19), 0, 30, 170, false), (ZoneSeconds{90, 0, 0, 210, 0}));
+    EXPECT_EQ(TimeInZones(Ride(10, 19), 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 210, 0}));
+    EXPECT_EQ(TimeInZones(Ride(10, 16), 0, 30, 170, true), (ZoneSeconds{60, 0, 0, 240, 0}));
+    EXPECT_EQ(TimeInZones(Ride(20, 30), 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 200, 0}));
+}
+
 }  // namespace
 }  // namespace kadenzo
