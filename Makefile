@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps configure build program run test bench clean
+.PHONY: deps configure build program run test bench package clean
 
 deps:
 	@scripts/install-deps
@@ -27,5 +27,19 @@ test: deps
 bench: build
 	$(BUILD)/bench/kadenzo_bench
 
+# The Debian package, built apart from the development build with Debian's
+# hardening flags: only the programs and their data, never the tests (the
+# install step would otherwise build everything first). tests/package-check
+# then tries the package as installed.
+PKG_BUILD ?= build-pkg
+package: deps
+	cmake -S . -B $(PKG_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKADENZO_BENCH=OFF \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PKG_BUILD) -j $(JOBS) --target kadenzo kadenzo-tool kadenzo_desktop_files
+	cd $(PKG_BUILD) && cpack -G DEB
+	tests/package-check $(PKG_BUILD)
+
 clean:
-	rm -rf build build-asan build-fuzz build-ci
+	rm -rf build build-asan build-fuzz build-ci build-pkg
