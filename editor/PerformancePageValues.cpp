@@ -119,7 +119,8 @@ void PerformancePageValues::RefreshLists() {
 }
 
 ImportRequest PerformancePageValues::ImportRequestFor() const {
-    return {Cp1252ToUtf8(recordingPath), workout_.date, marker1, marker2};
+    return {Cp1252ToUtf8(recordingPath), workout_.date, marker1, marker2,
+            context_.maxHeartRate ? context_.maxHeartRate(workout_) : 0};
 }
 
 PerformanceFigures PerformancePageValues::PageFigures() const {

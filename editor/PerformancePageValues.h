@@ -12,11 +12,11 @@
 #include "RecordingImportValues.h"
 #include "StringTable.h"
 #include "Units.h"
+#include "WorkOut.h"
 
 namespace kadenzo {
 
 class CLibrary;
-class CWorkOut;
 
 // What the performance page of the workout editor shows and how it changes
 // the workout being edited: two sets of figures (the whole workout and the
@@ -32,6 +32,9 @@ public:
         const CLibrary& library;
         const UnitSettings& units;
         const StringTable& texts;
+        // The athlete's maximum heart rate on a workout's date, 0 when none is
+        // known; the recording import shows the time in zones of it.
+        CWorkOut::MaxHeartRateOf maxHeartRate;
     };
 
     enum Set { kWhole = 0, kPart = 1 };
@@ -87,7 +90,8 @@ public:
     // belong to it.
     void RefreshLists();
 
-    // What the recording import opens with: the recording, the date, the markers.
+    // What the recording import opens with: the recording, the date, the
+    // markers and the maximum heart rate of that date.
     ImportRequest ImportRequestFor() const;
     // The figures an import may replace, as the page holds them now.
     PerformanceFigures PageFigures() const;

@@ -73,7 +73,9 @@ CWOPerformancePage::CWOPerformancePage(CWorkOut& workout, const EditorServices& 
     const CKadenzoDoc& doc = services_.doc;
     const AppContext& context = doc.Context();
     values_ = std::make_unique<PerformancePageValues>(
-        workout, PerformancePageValues::Context{doc.Library(), context.units, context.Texts()});
+        workout, PerformancePageValues::Context{
+                     doc.Library(), context.units, context.Texts(),
+                     [&doc](const CWorkOut& w) { return doc.MaxHeartRate(w); }});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeFiguresBox());

@@ -18,6 +18,7 @@
 
 #include "CoreText.h"
 #include "HeartRateChart.h"
+#include "HeartRateZoneRow.h"
 #include "RecordingFileChooser.h"
 #include "RecordingFileTypes.h"
 #include "RecordingTexts.h"
@@ -101,6 +102,12 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
         ShowFields();
     });
 
+    zones_ = new HeartRateZoneRow(
+        {Label(IDS_ZONES_TITLE, "Time in heart-rate zones, marked section"),
+         Label(IDS_ZONE_NAME, "%i-%i %%"), Label(IDS_ZONE_MINUTES, "%i min"),
+         Label(IDS_ZONES_NO_MAXIMUM, "No maximum heart rate is known for this workout's day.")},
+        this);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -122,8 +129,9 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
     layout->addWidget(chart_, 1);
     layout->addLayout(markerRow);
     layout->addLayout(figures);
+    layout->addWidget(zones_);
     layout->addWidget(buttons);
-    resize(760, 580);
+    resize(760, 640);
 
     const ImportLoad opened = values_.Open(request, services_.now());
     ShowRecording();
@@ -303,6 +311,7 @@ void CRecordingImportDlg::ShowSummaries() {
         wholeTexts_[i]->setText(FromBytes(*wholeLines[i]));
         partTexts_[i]->setText(FromBytes(*partLines[i]));
     }
+    zones_->Show(values_.PartZones(), values_.MaxHeartRate());
 }
 
 void CRecordingImportDlg::ShowMarkerTexts() {

@@ -25,6 +25,7 @@ class QSettings;
 namespace kadenzo {
 
 class CHeartRateChart;
+class HeartRateZoneRow;
 class RecordingFileChooser;
 class UserDialogs;
 
@@ -93,6 +94,7 @@ private:
     std::array<QLabel*, 4> wholeTexts_{};
     std::array<QLabel*, 4> partTexts_{};
     std::array<QLabel*, 2> markerTexts_{};
+    HeartRateZoneRow* zones_;
 };
 
 // Runs the dialog modally: the figures when the user confirms, nothing when

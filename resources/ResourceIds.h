@@ -432,5 +432,10 @@ inline constexpr int IDS_WORKOUT_COUNT_ONE = 34930;    // beside 34431
 inline constexpr int IDS_BYTES_READ_ONE = 34931;       // beside 34703
 inline constexpr int IDS_BYTES_READ_RATE_ONE = 34932;  // beside 34704
 inline constexpr int IDS_DISCARD_LIBRARY_CHANGES = 34933;
+// The import dialog's time in heart-rate zones of the marked section.
+inline constexpr int IDS_ZONES_TITLE = 35160;
+inline constexpr int IDS_ZONE_NAME = 35161;     // lower and upper per cent
+inline constexpr int IDS_ZONE_MINUTES = 35162;  // whole minutes
+inline constexpr int IDS_ZONES_NO_MAXIMUM = 35163;
 
 }  // namespace kadenzo

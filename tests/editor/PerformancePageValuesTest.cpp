@@ -14,7 +14,7 @@ constexpr auto kPart = PerformancePageValues::kPart;
 class PerformancePage : public testing::Test {
 protected:
     PerformancePageValues Open(CWorkOut& workout, const UnitSettings& units = kMetric) {
-        return PerformancePageValues(workout, {*library, units, texts});
+        return PerformancePageValues(workout, {*library, units, texts, {}});
     }
     static CWorkOut Done(std::uint32_t sportId) {
         CWorkOut workout;

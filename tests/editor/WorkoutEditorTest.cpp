@@ -249,6 +249,7 @@ private slots:
         QVERIFY(app_->dialogs.questions.empty());
         QCOMPARE(imported_.size(), std::size_t{1});
         QCOMPARE(imported_[0].request.path, std::string());
+        QCOMPARE(imported_[0].request.maxHeartRate, 180);  // by the age formula, for the zones
         const ImportedFigures figures = imported_[0].figures;
         QCOMPARE(Find<QLineEdit>(page, IDC_PERF_WHOLE_DISTANCE)->text(), QStringLiteral("112.38"));
         QCOMPARE(Find<QLineEdit>(page, IDC_LINK)->text().toStdString(), presetPath_);

@@ -5,15 +5,19 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "DateTime.h"
 #include "HeartRateChart.h"
+#include "HeartRateZoneRow.h"
 #include "LanguageModule.h"
 #include "RecordingFile.h"
 #include "RecordingFileChooser.h"
@@ -40,13 +44,19 @@ public:
     QString askedFilter;
 };
 
-// The summary of a range computed on a recording loaded on its own.
-RangeSummary Expected(const std::string& path, const UnitSettings& units, int first, int last,
-                      bool excludePauses) {
+// A figure computed on a recording loaded on its own.
+template <class Figure, class Compute>
+Figure Expected(const std::string& path, Compute compute, const UnitSettings& units = {}) {
     CRecording recording;
     std::string named = path;
     if (LoadRecording(recording, named, {units, 0}) != LoadStatus::kLoaded) qFatal("unreadable");
-    return SummariseRange(recording, first, last, excludePauses);
+    return compute(recording);
+}
+RangeSummary Expected(const std::string& path, const UnitSettings& units, int first, int last,
+                      bool excludePauses) {
+    return Expected<RangeSummary>(
+        path, [&](const CRecording& r) { return SummariseRange(r, first, last, excludePauses); },
+        units);
 }
 
 void CompareSummaries(const RangeSummary& actual, const RangeSummary& expected) {
@@ -108,6 +118,45 @@ private slots:
 
         Find<QDialogButtonBox>(*dialog, -1)->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(dialog->result(), static_cast<int>(QDialog::Accepted));
+    }
+
+    void timeInZonesFollowsTheSectionOrSaysThatNoMaximumIsKnown() {
+        const std::string path = RealFile("s725-cycling-metric.hrm");
+        auto dialog = Open({path, *NoonOfDay(2005, 4, 16), 100, 2000, 190});
+        CHeartRateChart* chart = dialog->Chart();
+        auto* row = dialog->findChild<HeartRateZoneRow*>();
+        QVERIFY(row);
+        auto compareBars = [&](bool excludePauses) {
+            const ZoneSeconds zones = Expected<ZoneSeconds>(path, [&](const CRecording& r) {
+                return TimeInZones(r, chart->GetMarker(0), chart->GetMarker(1), 190, excludePauses);
+            });
+            QCOMPARE(dialog->Values().PartZones(), zones);
+            for (int zone = 0; zone < kHeartRateZones; ++zone)
+                QCOMPARE(row->Bar(zone)->text(),
+                         QStringLiteral("%1 min").arg(std::llround(zones[zone] / 60)));
+        };
+        compareBars(false);
+        QVERIFY(dialog->Values().PartZones()[2] > 600);  // a real ride, much of it at 70-80 %
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(row->Bar(2));
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("70\u201380 %"));
+        QCOMPARE(bar->text(QAccessible::Value) + QStringLiteral(" min"), row->Bar(2)->text());
+        QCOMPARE(bar->text(QAccessible::Description), row->Bar(2)->text());
+
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(chart->GetMarker(0) + chart->GetMarker(1), 2095);
+        compareBars(false);
+        Find<QCheckBox>(*dialog, IDC_IMPORT_PART_EXCLUDE_PAUSES)->click();
+        compareBars(true);
+
+        auto unknown = Open({path, *NoonOfDay(2005, 4, 16), -1, -1});
+        row = unknown->findChild<HeartRateZoneRow*>();
+        QVERIFY(!row->Bar(0)->isVisibleTo(unknown.get()));
+        const QList<QLabel*> lines = row->findChildren<QLabel*>();
+        QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const QLabel* line) {
+            return line->isVisibleTo(unknown.get()) &&
+                   line->text().startsWith(QStringLiteral("No maximum heart rate is known"));
+        }));
     }
 
     void hacRecordingInMilesOnTheDistanceAxis() {

@@ -1,7 +1,9 @@
 // Renders the recording import dialog on a recording to a PNG, to look at it
 // in each language and size:
 //   kadenzo-import-screenshot OUT.png RECORDING MODULE.rcc [WIDTH HEIGHT] [--axis=N]
-// with N the x-axis: 0 distance, 1 time of day, 2 elapsed time (the default).
+//       [--max-hr=BPM]
+// with N the x-axis: 0 distance, 1 time of day, 2 elapsed time (the default),
+// and BPM the athlete's maximum heart rate for the time in zones (none by default).
 // The markers stand at a fifth and at seven tenths of the samples.
 #include <QApplication>
 #include <QRadioButton>
@@ -21,15 +23,18 @@ int main(int argc, char* argv[]) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: kadenzo-import-screenshot OUT.png RECORDING MODULE.rcc [WIDTH HEIGHT] "
-                     "[--axis=N]\n");
+                     "[--axis=N] [--max-hr=BPM]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList args = application.arguments();
     int axis = kadenzo::kAxisElapsedTime;
-    for (const QString& arg : args)
+    int maxHeartRate = 0;
+    for (const QString& arg : args) {
         if (arg.startsWith(QStringLiteral("--axis="))) axis = arg.mid(7).toInt();
+        if (arg.startsWith(QStringLiteral("--max-hr="))) maxHeartRate = arg.mid(9).toInt();
+    }
     std::unique_ptr<kadenzo::LanguageModule> module = kadenzo::LanguageModule::Load(args[3]);
     if (!module) {
         std::fprintf(stderr, "cannot load the language module %s\n", argv[3]);
@@ -43,7 +48,7 @@ int main(int argc, char* argv[]) {
     kadenzo::CRecordingImportDlg::Services services{
         units, *module, [] { return static_cast<std::int64_t>(std::time(nullptr)); }, settings,
         dialogs};
-    kadenzo::CRecordingImportDlg dialog(services, {args[2].toStdString(), 0, -1, -1});
+    kadenzo::CRecordingImportDlg dialog(services, {args[2].toStdString(), 0, -1, -1, maxHeartRate});
     if (args.size() >= 6 && !args[4].startsWith(QLatin1Char('-')))
         dialog.resize(args[4].toInt(), args[5].toInt());
     const int count = dialog.Values().Recording().count();
