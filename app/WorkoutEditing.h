@@ -19,6 +19,10 @@ struct WorkoutEditing {
     // The template chooser: the id of the workout template the user picked,
     // or nothing when it was cancelled. It changes nothing itself.
     std::function<std::optional<std::uint32_t>(QWidget* parent)> chooseTemplate;
+    // Plans a workout from a template on the diary's selected day, as a drop
+    // there would (the library browser's Enter). The diary sets it; without
+    // a diary it is empty or answers false (nothing changed).
+    std::function<bool(std::uint32_t templateId)> planTemplate;
 };
 
 }  // namespace kadenzo

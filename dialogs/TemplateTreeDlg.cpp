@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "CoreText.h"
@@ -105,6 +106,22 @@ void CTemplateTreeDlg::Fill() {
 void CTemplateTreeDlg::showEvent(QShowEvent* event) {
     Fill();
     QDialog::showEvent(event);
+}
+
+void CTemplateTreeDlg::keyPressEvent(QKeyEvent* event) {
+    // The browser has no OK: Enter does with the selected template what a
+    // drop on the selected day would, so the keyboard can plan from here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (!chooserMode_ && enter && !selected.isEmpty()) {
+        if (const std::optional<std::uint32_t> id = CTemplateTree::TemplateOf(selected.front())) {
+            chosenTemplateId_ = *id;
+            emit templatePlanned(*id);
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CTemplateTreeDlg::OnDoubleClick(QTreeWidgetItem* item) {

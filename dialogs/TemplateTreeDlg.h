@@ -65,8 +65,13 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // The browser's Enter on a template: plan it on the diary's selected day.
+    void templatePlanned(std::uint32_t templateId);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnDoubleClick(QTreeWidgetItem* item);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "DiaryAccessible.h"
 #include "DiaryDates.h"
 #include "DiaryQt.h"
 #include "KadenzoDoc.h"
@@ -140,6 +141,7 @@ void CDayPanel::ShowFrom(CDatabase::ConstWorkoutPos position) {
         }
     }
     update();
+    AnnounceDayShown(*this);
 }
 
 void CDayPanel::ShowWorkout(CDatabase::WorkoutHandle workout) {
@@ -166,7 +168,10 @@ void CDayPanel::SetSelection(const DiarySelection& selection) {
     if (selection == selection_) return;
     const bool touched = selection.day == date_ || selection_.day == date_;
     selection_ = selection;
-    if (touched) update();
+    if (touched) {
+        update();
+        AnnounceDaySelection(*this);
+    }
 }
 
 bool CDayPanel::ScrollUp() {

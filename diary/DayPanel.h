@@ -98,6 +98,7 @@ public:
     bool IsGapMarked(int gap) const;
     // What the diary has selected; the panel marks its day and workout.
     void SetSelection(const DiarySelection& selection);
+    const DiarySelection& Selection() const { return selection_; }
 
     std::uint32_t BackgroundColour() const { return background_; }
     bool IsBlocked() const { return blocked_; }

@@ -1,5 +1,6 @@
 #include "DiaryViewInstall.h"
 
+#include "DiaryAccessible.h"
 #include "DocumentController.h"
 #include "KadenzoView.h"
 #include "MainFrame.h"
@@ -7,6 +8,7 @@
 namespace kadenzo {
 
 void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
+    InstallDiaryAccessibility();
     auto factory = [printer](CMainFrame& f) -> QWidget* {
         auto* view = new CKadenzoView(f.Document().Doc());
         view->SetPrinter(printer);

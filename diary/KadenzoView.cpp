@@ -225,6 +225,7 @@ bool CKadenzoView::PlanWorkout(int day) {
 }
 
 void CKadenzoView::keyPressEvent(QKeyEvent* event) {
+    if (ClipboardKey(event)) return;
     // Keys with Ctrl or Alt are the menus' shortcuts (undo, redo, ...).
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         CKadenzoBaseView::keyPressEvent(event);
@@ -299,6 +300,7 @@ void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
 void CKadenzoView::OnDocumentReplacing() {
     // Handles of the old log find nothing in the new one.
     selection_.workout = 0;
+    clipped_ = 0;
     for (CDayPanel* day : days_) {
         day->SetSelection(selection_);
         day->Forget();
@@ -339,6 +341,7 @@ void CKadenzoView::RegisterCommands(CMainFrame& frame) {
     command(ID_WEEK_FORWARD, &CKadenzoView::OnWeekForward);
     command(ID_WEEK_BACK, &CKadenzoView::OnWeekBack);
     command(ID_PRINT_RANGE, &CKadenzoView::OnPrintRange);
+    RegisterClipboardCommands(frame);
 }
 
 }  // namespace kadenzo

@@ -78,6 +78,22 @@ public:
     bool DeleteWorkout(CDatabase::WorkoutHandle workout);
     bool PlanWorkout(int day);
 
+    // The workout clipboard (Ctrl+X, Ctrl+C, Ctrl+V, and the Edit menu): cut
+    // or copy takes note of the selected workout; paste puts it on the
+    // selected day, after its selected workout or else its last one, as a
+    // drop there would: a cut workout moves, a copied one arrives with its
+    // plan only, and a day crossed out by an event refuses. Each true when
+    // it did something.
+    bool CutSelected();
+    bool CopySelected();
+    bool PasteOnSelectedDay();
+    // Moves the selected workout by days (Ctrl+Shift+arrows: a day or a
+    // week), after the workouts of the day it arrives on.
+    bool MoveSelectedBy(int days);
+    // A new workout from the template on the selected day, as a drop there
+    // would (the library browser's Enter).
+    bool PlanTemplateOnSelectedDay(std::uint32_t templateId);
+
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplacing() override;
     void OnDocumentReplaced() override;
@@ -98,6 +114,9 @@ private:
     // and following one that moved to another day.
     void UpdateSelection();
     void Step(DiaryStep step);
+    // Ctrl+X, C, V and Ctrl+Shift+arrows; true when the key was one of them.
+    bool ClipboardKey(QKeyEvent* event);
+    void RegisterClipboardCommands(CMainFrame& frame);
 
     int firstDay_ = 0;
     std::vector<CDayPanel*> days_;    // row by row, Monday first; children of the view
@@ -105,6 +124,9 @@ private:
     CDiaryPrintJob printJob_;
     DiarySelection selection_;
     WorkoutEditing* editing_ = nullptr;
+    // What cut or copy took (by handle, so a replaced log forgets it).
+    CDatabase::WorkoutHandle clipped_ = 0;
+    bool clippedByCut_ = false;
 };
 
 }  // namespace kadenzo

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Database.h"
+#include "DiaryAccessible.h"
 #include "DiaryDates.h"
 #include "DiaryQt.h"
 #include "Drawing.h"
@@ -34,6 +35,7 @@ void CWeekPanel::RecomputeTotals() {
         totals_.Add(DayNumber(w.date), today, w.plannedDuration, w.duration);
     }
     update();
+    AnnounceWeekTotals(*this);
 }
 
 void CWeekPanel::paintEvent(QPaintEvent*) {

@@ -18,6 +18,7 @@ public:
 
     void SetWeekStart(int mondayDayNumber) { weekStart_ = mondayDayNumber; }
     int WeekStart() const { return weekStart_; }
+    const CKadenzoDoc& Document() const { return document_; }
     // Sums the week's workouts of the document's training log, then repaints.
     void RecomputeTotals();
     const WeekTotals& Totals() const { return totals_; }

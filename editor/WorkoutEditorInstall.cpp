@@ -44,6 +44,10 @@ void ToggleLibraryBrowser(CMainFrame& frame, QPointer<CTemplateTreeDlg>& browser
     browser->CreateBrowser();
     // Closed by its own close box or Escape: the command shows it unchecked.
     QObject::connect(browser, &QDialog::finished, &frame, [&frame] { frame.UpdateCommandUi(); });
+    QObject::connect(browser, &CTemplateTreeDlg::templatePlanned, &frame,
+                     [&frame](std::uint32_t templateId) {
+                         if (frame.Editing().planTemplate) frame.Editing().planTemplate(templateId);
+                     });
     const QRect area = frame.geometry();
     browser->move(area.right() - browser->width() - 24, area.top() + 120);
     browser->show();

@@ -42,6 +42,10 @@ inline constexpr int ID_REDO = 32829;
 inline constexpr int ID_EVENTS = 32832;
 inline constexpr int ID_EXPORT_LIBRARY = 32834;
 inline constexpr int ID_UNITS = 33085;
+// Diary: the workout clipboard (Edit menu); a cut workout moves on paste.
+inline constexpr int ID_CUT_WORKOUT = 35000;
+inline constexpr int ID_COPY_WORKOUT = 35001;
+inline constexpr int ID_PASTE_WORKOUT = 35002;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -113,6 +117,9 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_EVENTS,
                                       ID_EXPORT_LIBRARY,
                                       ID_UNITS,
+                                      ID_CUT_WORKOUT,
+                                      ID_COPY_WORKOUT,
+                                      ID_PASTE_WORKOUT,
                                       ID_ANALYSIS_DISTANCE,
                                       ID_ANALYSIS_DURATION,
                                       ID_CHART_BY_CATEGORY,
@@ -432,6 +439,17 @@ inline constexpr int IDS_WORKOUT_COUNT_ONE = 34930;    // beside 34431
 inline constexpr int IDS_BYTES_READ_ONE = 34931;       // beside 34703
 inline constexpr int IDS_BYTES_READ_RATE_ONE = 34932;  // beside 34704
 inline constexpr int IDS_DISCARD_LIBRARY_CHANGES = 34933;
+// What a screen reader hears of the diary (35000 to 35002 are the clipboard
+// commands' prompts).
+inline constexpr int IDS_A11Y_DAY = 35003;           // weekday, day, month, year
+inline constexpr int IDS_A11Y_DATE = 35004;          // day, month, year
+inline constexpr int IDS_A11Y_WEEK = 35005;          // week number, first and last date
+inline constexpr int IDS_A11Y_WEEK_TOTALS = 35006;   // planned and performed h:mm
+inline constexpr int IDS_A11Y_BLOCKED_DAY = 35007;
+inline constexpr int IDS_A11Y_EVENT = 35008;         // an event kind without a name
+inline constexpr int IDS_A11Y_WEIGHT = 35009;        // value and unit
+inline constexpr int IDS_A11Y_RESTING_PULSE = 35010;
+inline constexpr int IDS_A11Y_BODY_FAT = 35011;
 // The import dialog's time in heart-rate zones of the marked section.
 inline constexpr int IDS_ZONES_TITLE = 35160;
 inline constexpr int IDS_ZONE_NAME = 35161;     // lower and upper per cent
