@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
     diaryMenus_ = BuildMenus(IDR_DIARY_MENU);
     analysisMenus_ = BuildMenus(IDR_ANALYSIS_MENU);
+    formMenus_ = BuildMenus(IDR_FORM_MENU);
     // Undo and Redo name the step they take; without one they read as the menu does.
     for (int id : {ID_UNDO, ID_REDO}) plainTexts_[id] = Action(id)->text();
     BuildSportsMenu();
@@ -56,12 +57,15 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
 
     const auto placeholder = [](ViewKind kind) {
         return [kind](CMainFrame& frame) -> QWidget* {
-            const int id = kind == ViewKind::Diary ? ID_VIEW_DIARY : ID_VIEW_ANALYSIS;
+            const int id = kind == ViewKind::Diary      ? ID_VIEW_DIARY
+                           : kind == ViewKind::Analysis ? ID_VIEW_ANALYSIS
+                                                        : ID_VIEW_FORM;
             return new CPlaceholderView(WithoutAccelerator(frame.Action(id)->text()));
         };
     };
     viewFactories_[ViewKind::Diary] = placeholder(ViewKind::Diary);
     viewFactories_[ViewKind::Analysis] = placeholder(ViewKind::Analysis);
+    viewFactories_[ViewKind::Form] = placeholder(ViewKind::Form);
     setCentralWidget(viewFactories_[ViewKind::Diary](*this));
     ShowMenus(ViewKind::Diary);
 
@@ -265,7 +269,7 @@ void CMainFrame::ShowMenus(ViewKind kind) {
 }
 
 const std::vector<QMenu*>& CMainFrame::Menus(ViewKind kind) const {
-    return kind == ViewKind::Diary ? diaryMenus_ : analysisMenus_;
+    return kind == ViewKind::Diary ? diaryMenus_ : kind == ViewKind::Analysis ? analysisMenus_ : formMenus_;
 }
 
 void CMainFrame::SetViewFactory(ViewKind kind, ViewFactory factory) {
@@ -355,6 +359,8 @@ void CMainFrame::RegisterFrameCommands() {
                                [this] { return activeKind_ == ViewKind::Diary; }});
     SetCommand(ID_VIEW_ANALYSIS, {[this] { SwitchToView(ViewKind::Analysis); }, always,
                                   [this] { return activeKind_ == ViewKind::Analysis; }});
+    SetCommand(ID_VIEW_FORM, {[this] { SwitchToView(ViewKind::Form); }, always,
+                              [this] { return activeKind_ == ViewKind::Form; }});
     SetCommand(ID_ATHLETE_PROFILE, {[this] { OnAthleteProfile(); }, always, {}});
     SetCommand(ID_LOG_NAME, {[this] { OnLogName(); }, always, {}});
     SetCommand(ID_WEB_PAGE, {[] { ShellOpen(QString::fromLatin1(kHomePage)); }, always, {}});

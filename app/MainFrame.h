@@ -26,7 +26,7 @@ class UserDialogs;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    enum class ViewKind { Diary, Analysis };
+    enum class ViewKind { Diary, Analysis, Form };
     // Creates the view of a kind for this frame; null when it cannot.
     using ViewFactory = std::function<QWidget*(CMainFrame& frame)>;
 
@@ -66,7 +66,7 @@ public:
     // Handler of the sports menu items (the analysis view sets it).
     void SetSportMenuHandler(std::function<void(int index)> handler);
     QMenu* SportsMenu() const { return sportsMenu_; }
-    // The top-level menus of the diary (128) or analysis (129) menu.
+    // The top-level menus of the diary (128), analysis (129) or form (130) menu.
     const std::vector<QMenu*>& Menus(ViewKind kind) const;
 
     // The workout editor and the body data dialog, as installed.
@@ -109,6 +109,7 @@ private:
     std::map<int, QString> plainTexts_;  // Undo and Redo as the menu names them
     std::vector<QMenu*> diaryMenus_;
     std::vector<QMenu*> analysisMenus_;
+    std::vector<QMenu*> formMenus_;
     QMenu* sportsMenu_ = nullptr;
     std::vector<std::uint32_t> sportIds_;
     std::function<void(int)> sportMenuHandler_;

@@ -25,6 +25,9 @@ set(KADENZO_FEATURE_LINKS
   # The analysis view is a diary view: it builds on the diary's base view,
   # its print job and page furniture, which it shows the same way.
   "analysis>diary"
+  # The form view is a diary view in the same way, until the base view and
+  # the print pieces move down to the shell.
+  "form>diary"
 )
 
 function(_kadenzo_place floor feature)
@@ -67,6 +70,7 @@ function(kadenzo_check_floors)
   kadenzo_feature(diary kadenzo_diary)
   kadenzo_feature(dialogs kadenzo_dialogs kadenzo_dialogs_windows)
   kadenzo_feature(editor kadenzo_editor)
+  kadenzo_feature(form kadenzo_form)
   kadenzo_feature(recording kadenzo_recording_ui)
   kadenzo_feature(search kadenzo_search)
 

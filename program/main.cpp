@@ -6,6 +6,7 @@
 #include "AppSettings.h"
 #include "DiaryViewInstall.h"
 #include "DialogsInstall.h"
+#include "FormViewInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
 #include "PrintDiaryToPdf.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
+    kadenzo::InstallFormView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
     // The library editor writes the file the library was read from at start-up.
     kadenzo::InstallDialogs(*app.MainFrame(), dialogs, app.LibraryFilePath());

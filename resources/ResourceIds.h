@@ -37,6 +37,7 @@ inline constexpr int ID_LOG_NAME = 32787;
 inline constexpr int ID_PRINT_RANGE = 32788;
 inline constexpr int ID_VIEW_DIARY = 32790;
 inline constexpr int ID_VIEW_ANALYSIS = 32791;
+inline constexpr int ID_VIEW_FORM = 32792;
 inline constexpr int ID_UNDO = 32828;
 inline constexpr int ID_REDO = 32829;
 inline constexpr int ID_EVENTS = 32832;
@@ -77,6 +78,13 @@ inline constexpr int ID_RANGE_12_MONTHS = 0x808E;
 inline constexpr int ID_RANGE_1_YEAR = 0x808F;
 inline constexpr int ID_RANGE_2_YEARS = 0x8090;
 inline constexpr int ID_RANGE_5_YEARS = 0x8091;
+// Form view: its ranges and Today; it pages with ID_PAGE_BACK / ID_PAGE_FORWARD.
+inline constexpr int ID_FORM_6_WEEKS = 0x8092;
+inline constexpr int ID_FORM_3_MONTHS = 0x8093;
+inline constexpr int ID_FORM_6_MONTHS = 0x8094;
+inline constexpr int ID_FORM_1_YEAR = 0x8095;
+inline constexpr int ID_FORM_2_YEARS = 0x8096;
+inline constexpr int ID_FORM_TODAY = 0x8097;
 // The analysis menu's sports popup, built at run time: 0x0400 + k, k from 1.
 inline constexpr int ID_SPORT_MENU_FIRST = 0x0401;
 inline constexpr int ID_SPORT_MENU_LAST = 0x0432;
@@ -112,6 +120,7 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_PRINT_RANGE,
                                       ID_VIEW_DIARY,
                                       ID_VIEW_ANALYSIS,
+                                      ID_VIEW_FORM,
                                       ID_UNDO,
                                       ID_REDO,
                                       ID_EVENTS,
@@ -149,6 +158,12 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_RANGE_1_YEAR,
                                       ID_RANGE_2_YEARS,
                                       ID_RANGE_5_YEARS,
+                                      ID_FORM_6_WEEKS,
+                                      ID_FORM_3_MONTHS,
+                                      ID_FORM_6_MONTHS,
+                                      ID_FORM_1_YEAR,
+                                      ID_FORM_2_YEARS,
+                                      ID_FORM_TODAY,
                                       ID_WORKOUT_EDIT,
                                       ID_WORKOUT_DELETE};
 
@@ -156,6 +171,7 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
 inline constexpr int IDR_MAINFRAME = 128;  // document template, diary menu, tool bar
 inline constexpr int IDR_DIARY_MENU = 128;
 inline constexpr int IDR_ANALYSIS_MENU = 129;
+inline constexpr int IDR_FORM_MENU = 130;
 inline constexpr int IDR_TOOLBAR = 128;
 
 inline constexpr int IDD_ABOUT = 100;
@@ -456,4 +472,25 @@ inline constexpr int IDS_ZONE_NAME = 35161;     // lower and upper per cent
 inline constexpr int IDS_ZONE_MINUTES = 35162;  // whole minutes
 inline constexpr int IDS_ZONES_NO_MAXIMUM = 35163;
 
+// The form view: its legend, the figures under the mouse and what a screen
+// reader hears of the chart.
+inline constexpr int IDS_FORM_FITNESS_MEANS = 35100;
+inline constexpr int IDS_FORM_FATIGUE_MEANS = 35101;
+inline constexpr int IDS_FORM_FORM_MEANS = 35102;
+inline constexpr int IDS_FORM_DRAWING_MEANS = 35103;
+inline constexpr int IDS_FORM_TODAY = 35104;          // date, fitness, fatigue, form
+inline constexpr int IDS_FORM_NEXT_EVENT = 35105;     // event, date, form
+inline constexpr int IDS_FORM_UNRATED_ONE = 35106;    // count
+inline constexpr int IDS_FORM_UNRATED = 35107;        // count
+inline constexpr int IDS_FORM_NO_MAXIMUM = 35108;
+inline constexpr int IDS_FORM_DAY = 35109;            // date, load, fitness, fatigue, form
+inline constexpr int IDS_FORM_PROJECTED_DAY = 35110;  // date, load, fitness, fatigue, form
+inline constexpr int IDS_FORM_COL_DATE = 35111;
+inline constexpr int IDS_FORM_COL_LOAD = 35112;
+inline constexpr int IDS_FORM_COL_FITNESS = 35113;
+inline constexpr int IDS_FORM_COL_FATIGUE = 35114;
+inline constexpr int IDS_FORM_COL_FORM = 35115;
+inline constexpr int IDS_FORM_CHART_NAME = 35116;
+inline constexpr int IDS_FORM_CHART_DESCRIPTION = 35117;  // first, last date, fitness, fatigue, form
+inline constexpr int IDS_FORM_TODAY_MARK = 35118;
 }  // namespace kadenzo

@@ -74,7 +74,7 @@ TEST(ModuleMenus, MenusAreSoundAndAlikeInBothLanguages) {
     const auto english = LanguageModule::Load(BuiltFile("rcus.rcc"));
     const auto german = LanguageModule::Load(BuiltFile("rcge.rcc"));
     ASSERT_TRUE(english && german);
-    for (int menu : {IDR_DIARY_MENU, IDR_ANALYSIS_MENU}) {
+    for (int menu : {IDR_DIARY_MENU, IDR_ANALYSIS_MENU, IDR_FORM_MENU}) {
         SCOPED_TRACE(menu);
         CheckSameShape(english->Menu(menu), german->Menu(menu));
         for (const LanguageModule* module : {english.get(), german.get()}) {
@@ -84,8 +84,8 @@ TEST(ModuleMenus, MenusAreSoundAndAlikeInBothLanguages) {
             CheckItems(module->Menu(menu), commands, shortcuts);
             for (const MenuItem& popup : module->Menu(menu)) EXPECT_FALSE(popup.children.empty());
             for (int id : commands) EXPECT_EQ(commands.count(id), 1u) << id;
-            // Without both views, the user could not switch back from one of them.
-            for (int id : {ID_VIEW_DIARY, ID_VIEW_ANALYSIS, ID_APP_EXIT, ID_FILE_SAVE}) {
+            // Without every view, the user could not switch back from one of them.
+            for (int id : {ID_VIEW_DIARY, ID_VIEW_ANALYSIS, ID_VIEW_FORM, ID_APP_EXIT, ID_FILE_SAVE}) {
                 EXPECT_EQ(commands.count(id), 1u) << id;
             }
         }

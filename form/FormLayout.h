@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "FormRange.h"
+#include "FormSeries.h"
+
+namespace kadenzo {
+
+// The days a calendar event covers in the chart, in the order of the log's
+// events; where events overlap, the one stored first counts (as in the diary).
+struct FormBand {
+    int firstDay = 0;
+    int lastDay = 0;
+    int eventIndex = 0;          // in the log's events
+    std::uint32_t colour = 0;    // 0x00BBGGRR, filled in by the view
+    bool blocked = false;        // no training possible: hatched
+
+    bool operator==(const FormBand&) const = default;
+};
+
+struct FormEventDays {
+    int firstDay = 0;
+    int lastDay = 0;
+};
+
+// Runs of days of `shown` covered by the same event.
+std::vector<FormBand> FormBands(const std::vector<FormEventDays>& events, const FormDays& shown);
+
+// What the chart shows: the days, one FormDay each, and the events.
+struct FormChartData {
+    FormDays days;
+    int today = 0;
+    FormRangeUnit unit = FormRangeUnit::Months;
+    std::vector<FormDay> series;  // days.Count() entries from days.firstDay
+    std::vector<FormBand> bands;
+};
+
+// The figures a day shows, rounded to whole points.
+struct FormFigures {
+    long load = 0;
+    long fitness = 0;
+    long fatigue = 0;
+    long form = 0;
+    bool operator==(const FormFigures&) const = default;
+};
+FormFigures RoundedFigures(const FormDay& day);
+
+// The series of the whole range from a computed FormSeries.
+std::vector<FormDay> FormDaysOf(const FormSeries& series, const FormDays& days);
+
+struct FormRect {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    double Width() const { return right - left; }
+    double Height() const { return bottom - top; }
+    bool operator==(const FormRect&) const = default;
+};
+
+struct FormPoint {
+    double x = 0, y = 0;
+    bool operator==(const FormPoint&) const = default;
+};
+
+// Sizes the painter supplies (pixels or printer dots).
+struct FormChartMetrics {
+    double width = 0;
+    double height = 0;
+    double lineHeight = 0;       // one line of text
+    double valueLabelWidth = 0;  // the widest value label of the axis
+    double dateLabelWidth = 0;   // the widest date label
+    int legendLines = 0;         // lines of text below the chart
+};
+
+enum FormLine { kFitnessLine = 0, kFatigueLine = 1, kFormLine = 2 };
+
+// Where everything goes, worked out when data or size change; painting only
+// reads it. The lines take the upper part, the loads' bars the lower part
+// with their own scale; event bands run behind both.
+struct FormChartLayout {
+    FormRect lines;
+    FormRect loads;
+    FormRect legend;
+    double dayWidth = 0;
+    double valueMin = 0, valueMax = 0, valueStep = 0;
+    struct ValueTick {
+        double y;
+        long value;
+        bool operator==(const ValueTick&) const = default;
+    };
+    std::vector<ValueTick> valueTicks;
+    double loadMax = 0;
+    std::vector<FormRect> bars;  // one per day; empty for a day without load
+    // Each line up to today's point, and from there on (projected).
+    std::array<std::vector<FormPoint>, 3> done;
+    std::array<std::vector<FormPoint>, 3> projected;
+    std::optional<double> todayX;  // the middle of today's column
+    struct Band {
+        FormRect rect;
+        std::uint32_t colour;
+        bool blocked;
+        bool operator==(const Band&) const = default;
+    };
+    std::vector<Band> bands;
+    struct DateTick {
+        double x;
+        int day;
+        bool labelled;  // every tick has its line; labels only where they fit
+        bool operator==(const DateTick&) const = default;
+    };
+    std::vector<DateTick> dateTicks;
+};
+
+FormChartLayout LayOutFormChart(const FormChartData& data, const FormChartMetrics& metrics);
+// The day under a point of the chart, if any.
+std::optional<int> FormDayAt(const FormChartLayout& layout, const FormChartData& data, double x,
+                             double y);
+// A round axis from min to max: steps of 1, 2 or 5 times a power of ten,
+// about `divisions` of them, always holding 0.
+struct FormAxis {
+    double min = 0, max = 0, step = 0;
+    bool operator==(const FormAxis&) const = default;
+};
+FormAxis RoundAxis(double min, double max, int divisions);
+
+// The legend's figures: today's, those of the next event ahead (form on its
+// first day), the workouts that could not be rated, and whether the profile
+// lacks the maximum heart rate.
+struct FormLegendFacts {
+    FormFigures today;
+    std::optional<int> nextEvent;  // index in the events given
+    int nextEventDay = 0;
+    long nextEventForm = 0;
+    int unrated = 0;
+    bool noMaximum = false;
+};
+FormLegendFacts LegendFacts(const FormSeries& series, const std::vector<FormEventDays>& events,
+                            int today, bool profileHasMaximum);
+
+}  // namespace kadenzo

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kadenzo {
+
+// The form view's ranges: whole weeks (from Monday), months or years around
+// a reference day, which lies in the period `ahead` periods before the last,
+// so that the plan after today shows. Days are day numbers (DayNumber).
+enum class FormRangeUnit { Weeks, Months, Years };
+
+struct FormRange {
+    int command;
+    int count;  // periods shown
+    FormRangeUnit unit;
+    int ahead;  // periods after the reference day's
+};
+
+// 6 weeks, 3 months, 6 months, 1 year, 2 years, in menu order.
+const FormRange* FormRanges();
+inline constexpr int kFormRangeCount = 5;
+// The range of a command, or null.
+const FormRange* FindFormRange(int command);
+
+struct FormDays {
+    int firstDay = 0;
+    int lastDay = 0;
+    int Count() const { return lastDay - firstDay + 1; }
+    bool operator==(const FormDays&) const = default;
+};
+
+// The days a range shows around the reference day.
+FormDays FormRangeDays(const FormRange& range, int referenceDay);
+// The reference day one period back (direction -1) or forward (+1): a week
+// on, or the first of the month or year before or after.
+int PagedReferenceDay(FormRangeUnit unit, int referenceDay, int direction);
+
+// The choices of the form view and what its commands do to them: a range
+// (radio group, starts again from today), Back and Forward by the range's
+// period, Today back to today's range.
+class FormViewState {
+public:
+    // Six months around today.
+    explicit FormViewState(int today);
+
+    // False for a command that is not the view's; true when it changed the days shown or may have.
+    bool OnCommand(int command, int today);
+    bool IsChecked(int command) const;
+    // The paging commands' texts for the range's unit (Previous/Next Week,
+    // Month, Year); 0 for any other command.
+    std::uint32_t PagingTextId(int command) const;
+
+    const FormRange& Range() const { return *range_; }
+    int ReferenceDay() const { return referenceDay_; }
+    FormDays Days() const { return FormRangeDays(*range_, referenceDay_); }
+
+private:
+    const FormRange* range_;
+    int referenceDay_;
+};
+
+}  // namespace kadenzo
