@@ -24,6 +24,7 @@ CAnalysisChart::CAnalysisChart(QWidget* parent) : QWidget(parent) {
 void CAnalysisChart::SetContent(ChartContent content) {
     content_ = std::move(content);
     Relayout();
+    emit contentChanged();
 }
 
 void CAnalysisChart::SetAutoScale(bool automatic) {
@@ -41,6 +42,7 @@ void CAnalysisChart::SetValueFormatter(ValueFormatter formatter) {
     formatter_ = std::move(formatter);
     // The value labels' widths place the axis.
     Relayout();
+    emit contentChanged();
 }
 
 void CAnalysisChart::Relayout() {

@@ -35,6 +35,11 @@ public:
     // The formatter's text, or "%.1f" without one.
     QString FormatValue(double value) const;
 
+    // What assistive technology calls a bar without a label (the chart of
+    // totals has one such bar per period).
+    void SetUnnamedBarText(const QString& text) { unnamedBar_ = text; }
+    const QString& UnnamedBarText() const { return unnamedBar_; }
+
     // Where the status line text goes (the main window's status bar).
     void SetStatusSink(std::function<void(const QString&)> sink) { statusSink_ = std::move(sink); }
 
@@ -47,6 +52,10 @@ public:
     const std::vector<ChartRect>& HitRects() const { return layout_.faces; }
     // The status text for a point of the widget, empty when no bar is there.
     QString StatusTextAt(const QPoint& point) const;
+
+signals:
+    // Other sums, or the same ones written otherwise.
+    void contentChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +73,7 @@ private:
     ValueScale scale_;
     ValueFormatter formatter_;
     std::function<void(const QString&)> statusSink_;
+    QString unnamedBar_;
     ChartLayout layout_;
 };
 

@@ -5,13 +5,18 @@
 #include <QWheelEvent>
 
 #include "AnalysisChart.h"
+#include "AnalysisChartAccessible.h"
 #include "AnalysisPrintJob.h"
 #include "AppContext.h"
 #include "ChartContent.h"
 #include "ChartValueFormat.h"
+#include "CoreText.h"
+#include "DateTime.h"
 #include "DiaryQt.h"
+#include "Formats.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
+#include "Library.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
 #include "ScaleDialog.h"
@@ -81,6 +86,7 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
       chart_(new CAnalysisChart(this)),
       printJob_(std::make_unique<AnalysisPrintJob>(*chart_)) {
     setObjectName(QStringLiteral("AnalysisView"));
+    InstallAnalysisChartAccessible();
     chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });
     ResetScale();
     Rebuild();
@@ -107,7 +113,40 @@ void CAnalysisView::Rebuild() {
         Analyse(Document().Log(), Document().Library(), builtUnits_, ModuleTexts(), state_.Choice());
     ChartContent content;
     FillChartContent(result, content);
+    chart_->setAccessibleDescription(ChoicesText(result));
+    chart_->SetUnnamedBarText(FromBytes(Document().Context().Texts().Text(IDS_A11Y_TOTAL_BAR)));
     chart_->SetContent(std::move(content));
+}
+
+QString CAnalysisView::ChoicesText(const AnalysisResult& result) const {
+    const StringTable& texts = Document().Context().Texts();
+    const auto text = [&texts](int id) { return FromBytes(texts.Text(static_cast<std::uint32_t>(id))); };
+    // A command's prompt ends in its short name after a line break.
+    const auto shortName = [&text](int command) {
+        return text(command).section(QLatin1Char('\n'), -1);
+    };
+    const AnalysisChoice& choice = state_.Choice();
+    QString bars;
+    if (choice.filterKey == kKeySport) {
+        const CLibSport* sport =
+            Document().Library().FindSport(static_cast<std::uint32_t>(choice.filterValue));
+        bars = FormatText(text(IDS_A11Y_SPORT_BY_SUBSPORT),
+                          {sport ? FromBytes(sport->name) : QString()});
+    } else {
+        bars = shortName(state_.ChartCommand());
+    }
+    const auto date = [](int day) {
+        const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
+        return parts ? QString::fromStdString(FormatDate(*parts)) : QString();
+    };
+    const bool periods = !result.periods.empty();
+    return FormatText(
+        text(IDS_A11Y_CHART_CHOICES),
+        {shortName(choice.showDistance ? ID_ANALYSIS_DISTANCE : ID_ANALYSIS_DURATION), bars,
+         shortName(choice.layerKey == kKeyNone ? ID_LAYER_NONE : ID_LAYER_NONE + choice.layerKey),
+         shortName(choice.rangeCommand),
+         periods ? date(result.periods.front().span.startDay) : QString(),
+         periods ? date(result.periods.back().span.endDay - 1) : QString()});
 }
 
 void CAnalysisView::ResetScale() {

@@ -73,6 +73,8 @@ private:
     void ApplyEffect(const AnalysisViewState::Effect& effect);
     void UpdatePagingTexts();
     QString ChartValueText(double value) const;
+    // The choices behind the chart, for assistive technology.
+    QString ChoicesText(const AnalysisResult& result) const;
 
     const UnitSettings& units_;  // the application's live setting
     UnitSettings builtUnits_;    // the setting of the last sums

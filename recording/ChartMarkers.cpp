@@ -79,10 +79,15 @@ ChartMarkers::MouseOutcome ChartMarkers::MouseMove(int x, bool leftButton,
 
 bool ChartMarkers::Step(int direction, bool large, const CRecording& recording,
                         const XScale& scale) {
-    if (recording.samples.empty()) return false;
-    Marker& marker = markers_[active_];
     const int step = (large ? kLargeStep : 1) * (direction < 0 ? -1 : 1);
-    const int sample = std::clamp(marker.sample + step, 0, recording.count() - 1);
+    return MoveTo(active_, markers_[active_].sample + step, recording, scale);
+}
+
+bool ChartMarkers::MoveTo(int k, int sample, const CRecording& recording, const XScale& scale) {
+    if (recording.samples.empty()) return false;
+    active_ = k == 0 ? 0 : 1;
+    Marker& marker = markers_[active_];
+    sample = std::clamp(sample, 0, recording.count() - 1);
     if (sample == marker.sample) return false;
     marker.sample = sample;
     marker.pixel = scale.SamplePixel(recording.samples[sample]);

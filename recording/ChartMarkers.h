@@ -63,6 +63,9 @@ public:
     // direction (-1 or +1), never past the first or last sample. False when
     // it stays where it was.
     bool Step(int direction, bool large, const CRecording& recording, const XScale& scale);
+    // Marker k becomes the active one and goes to the sample, kept within the
+    // recording. False when it stays where it was.
+    bool MoveTo(int k, int sample, const CRecording& recording, const XScale& scale);
 
 private:
     std::array<Marker, 2> markers_;

@@ -77,6 +77,10 @@ void CHeartRateChart::SetMarkers(int first, int second) {
     emit markersChanged();
 }
 
+void CHeartRateChart::SetMarkerNames(const QString& first, const QString& second) {
+    markerNames_ = {first, second};
+}
+
 void CHeartRateChart::Refresh() {
     picture_ = QPixmap();
     update();
@@ -195,7 +199,16 @@ void CHeartRateChart::StepActiveMarker(int direction) {
     if (!HasData()) return;
     const int k = markers_.Active();
     const int oldPixel = markers_[k].pixel;
-    if (!markers_.Step(direction, shift_, *recording_, frame_.scale)) return;
+    if (markers_.Step(direction, shift_, *recording_, frame_.scale)) MarkerMoved(k, oldPixel);
+}
+
+void CHeartRateChart::MoveMarker(int k, int sample) {
+    if (!HasData()) return;
+    const int oldPixel = markers_[k == 0 ? 0 : 1].pixel;
+    if (markers_.MoveTo(k, sample, *recording_, frame_.scale)) MarkerMoved(k == 0 ? 0 : 1, oldPixel);
+}
+
+void CHeartRateChart::MarkerMoved(int k, int oldPixel) {
     UpdateMarkerStrip(oldPixel);
     UpdateMarkerStrip(markers_[k].pixel);
     emit markersChanged();

@@ -42,6 +42,13 @@ public:
     // Each index is taken when it lies within the recording; notifies.
     void SetMarkers(int first, int second);
     int ActiveMarker() const { return markers_.Active(); }
+    // Marker k goes to the sample as the arrow keys move it, and becomes the
+    // active one; notifies when it moved.
+    void MoveMarker(int k, int sample);
+    const CRecording* Recording() const { return recording_; }
+    // What assistive technology calls the two markers.
+    void SetMarkerNames(const QString& first, const QString& second);
+    QString MarkerName(int k) const { return markerNames_[k == 0 ? 0 : 1]; }
 
     // Drops the off-screen picture and repaints everything.
     void Refresh();
@@ -78,6 +85,7 @@ private:
     bool HasData() const { return ChartHasData(recording_); }
     void Relayout();
     void StepActiveMarker(int direction);
+    void MarkerMoved(int k, int oldPixel);
     void UpdateMarkerStrip(int pixel);
     void UpdateCursor();
     HeldKey* HeldFor(int key);
@@ -87,6 +95,7 @@ private:
     std::uint32_t mode_ = kChartXTime;
     bool sampleTexts_ = true;
     QString distanceUnit_;
+    std::array<QString, 2> markerNames_;
     ChartFrame frame_;
     ChartMarkers markers_;
     QPixmap picture_;  // the chart without its markers; null until painted

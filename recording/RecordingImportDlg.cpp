@@ -18,6 +18,7 @@
 
 #include "CoreText.h"
 #include "HeartRateChart.h"
+#include "HeartRateChartAccessible.h"
 #include "HeartRateZoneRow.h"
 #include "RecordingFileChooser.h"
 #include "RecordingFileTypes.h"
@@ -71,8 +72,11 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CRecordingImportDlg::Browse);
 
+    InstallHeartRateChartAccessible();
     chart_ = new CHeartRateChart(this);
     chart_->setToolTip(Label(kChartHint, ""));
+    chart_->SetMarkerNames(Label(IDS_A11Y_START_MARKER, "Start marker"),
+                           Label(IDS_A11Y_END_MARKER, "End marker"));
     connect(chart_, &CHeartRateChart::markersChanged, this, &CRecordingImportDlg::OnMarkersChanged);
 
     for (int k = 0; k < 2; ++k) {
@@ -312,6 +316,11 @@ void CRecordingImportDlg::ShowSummaries() {
         partTexts_[i]->setText(FromBytes(*partLines[i]));
     }
     zones_->Show(values_.PartZones(), values_.MaxHeartRate());
+    // A screen reader hears what the section holds as the markers move.
+    chart_->setAccessibleDescription(
+        FormatText(Label(IDS_A11Y_SECTION_SUMMARY, "%s: %s, %s, %s, %s"),
+                   {Label(recordingtext::kPartGroup, "Marked section"), FromBytes(part.duration),
+                    FromBytes(part.distance), FromBytes(part.average), FromBytes(part.maximum)}));
 }
 
 void CRecordingImportDlg::ShowMarkerTexts() {

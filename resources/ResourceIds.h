@@ -493,4 +493,19 @@ inline constexpr int IDS_FORM_COL_FORM = 35115;
 inline constexpr int IDS_FORM_CHART_NAME = 35116;
 inline constexpr int IDS_FORM_CHART_DESCRIPTION = 35117;  // first, last date, fitness, fatigue, form
 inline constexpr int IDS_FORM_TODAY_MARK = 35118;
+
+// What assistive technology hears of the events calendar, the analysis chart
+// and the heart-rate chart.
+inline constexpr int IDS_A11Y_CALENDAR_DAY = 35040;       // weekday, day, month, year
+inline constexpr int IDS_A11Y_DAY_EVENT_BLOCKED = 35041;  // event kind; no training
+inline constexpr int IDS_A11Y_NO_TRAINING = 35042;
+inline constexpr int IDS_A11Y_SELECT_DAY = 35043;
+inline constexpr int IDS_A11Y_EXTEND_SELECTION = 35044;
+inline constexpr int IDS_A11Y_CLEAR_SELECTION = 35045;
+inline constexpr int IDS_A11Y_CHART_CHOICES = 35050;  // quantity, bars, split, range, first, last day
+inline constexpr int IDS_A11Y_SPORT_BY_SUBSPORT = 35051;  // sport
+inline constexpr int IDS_A11Y_TOTAL_BAR = 35052;
+inline constexpr int IDS_A11Y_START_MARKER = 35060;
+inline constexpr int IDS_A11Y_END_MARKER = 35061;
+inline constexpr int IDS_A11Y_SECTION_SUMMARY = 35062;  // title, duration, distance, average, maximum
 }  // namespace kadenzo

@@ -1,5 +1,6 @@
 // The analysis view on a document: what it sums, when it sums again, the
 // scale, the wheel, the unit setting and its printed page.
+#include <QAccessible>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -37,6 +38,31 @@ struct ViewWorld {
     UnitSettings units;
     std::unique_ptr<CKadenzoDoc> document;
     std::unique_ptr<CAnalysisView> view;
+};
+
+// The prompts of the chart's commands and the choices' sentence.
+class ChoiceTexts : public StringTable {
+public:
+    std::string Text(std::uint32_t id) const override {
+        switch (id) {
+            case ID_ANALYSIS_DURATION:
+                return "Chart the duration\nDuration";
+            case ID_CHART_BY_CATEGORY:
+                return "One bar per category\nBy category";
+            case ID_CHART_TOTALS:
+                return "One bar with the total\nTotals";
+            case ID_LAYER_NONE:
+                return "Do not split the bars\nNo split";
+            case ID_RANGE_4_WEEKS:
+                return "Chart 4 weeks\n4 weeks";
+            case IDS_A11Y_CHART_CHOICES:
+                return "%s, %s, %s, %s from %s to %s";
+            case IDS_A11Y_TOTAL_BAR:
+                return "Total";
+            default:
+                return {};
+        }
+    }
 };
 
 void Wheel(QWidget& widget, int delta) {
@@ -118,6 +144,37 @@ private slots:
         w.context.settings.Notify({SettingsChange::kUnits});
         QCOMPARE(w.Content().CellAt(3, 0, 0).value, 15 * 0.621);
         QVERIFY(w.view->Chart()->HitRects() != faces);  // a new scale, bars laid out anew
+    }
+
+    // Assistive technology reads the sums as a table of periods by bars and
+    // hears the choices; a rebuilt chart answers with its new sums.
+    void readsAsATableOfPeriodsAndBars() {
+        ChoiceTexts texts;
+        ViewWorld w;
+        w.context.strings = &texts;
+        w.view->Rebuild();
+        CAnalysisChart* chart = w.view->Chart();
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(chart);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->text(QAccessible::Description),
+                 QStringLiteral("Duration, By category, No split, 4 weeks from 19.02.2024 to 17.03.2024"));
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QCOMPARE(cells->rowCount(), 4);
+        QCOMPARE(cells->columnCount(), 2);  // endurance and speed of the 15 slots
+        QAccessibleTableCellInterface* cell = cells->cellAt(3, 0)->tableCellInterface();
+        QCOMPARE(cell->columnHeaderCells().front()->text(QAccessible::Name), QStringLiteral("Endurance"));
+        QCOMPARE(cell->rowHeaderCells().front()->text(QAccessible::Name),
+                 QString::fromStdString(w.Content().PeriodLabel(3)));
+        for (const auto& [row, column] : {std::pair{3, 0}, std::pair{2, 1}, std::pair{0, 0}})
+            QCOMPARE(cells->cellAt(row, column)->text(QAccessible::Name),
+                     chart->FormatValue(w.Content().ColumnSum(row, column)));
+        QCOMPARE(table->indexOfChild(cells->cellAt(2, 1)), 2 * 2 + 1);
+
+        QVERIFY(w.view->OnCommand(ID_CHART_TOTALS));
+        QCOMPARE(cells->columnCount(), 1);
+        QCOMPARE(cells->columnDescription(0), QStringLiteral("Total"));
+        QCOMPARE(cells->cellAt(3, 0)->text(QAccessible::Name), chart->FormatValue(1.5));
+        QVERIFY(table->text(QAccessible::Description).startsWith(QStringLiteral("Duration, Totals,")));
     }
 
     void printsOnePage() {

@@ -226,6 +226,37 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), std::size_t{4});
     }
 
+    // Screen readers move the markers as sliders over the seconds from the
+    // start, as the arrow keys do; the section's summary follows.
+    void markersAreSlidersOverTheRecordingsSeconds() {
+        auto dialog = Open({RealFile("s725-cycling-metric.hrm"), *NoonOfDay(2005, 4, 16), -1, -1});
+        CHeartRateChart* chart = dialog->Chart();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
+        QCOMPARE(iface->childCount(), 2);
+        QAccessibleInterface* start = iface->child(0);
+        QAccessibleInterface* end = iface->child(1);
+        QCOMPARE(start->text(QAccessible::Name), QStringLiteral("Start marker"));
+        QCOMPARE(end->text(QAccessible::Name), QStringLiteral("End marker"));
+        QCOMPARE(end->role(), QAccessible::Slider);
+        const CRecording& recording = dialog->Values().Recording();
+        const int last = recording.samples.back().time - recording.samples.front().time;
+        QCOMPARE(end->valueInterface()->currentValue().toInt(), last);
+        QCOMPARE(start->valueInterface()->maximumValue().toInt(), last);
+        QCOMPARE(start->valueInterface()->minimumStepSize().toInt(), 5);
+
+        start->valueInterface()->setCurrentValue(600);
+        QCOMPARE(chart->GetMarker(0), 120);
+        QCOMPARE(start->text(QAccessible::Value), QStringLiteral("0:10:00"));
+        // Less than one interval on still moves one sample; the marker moved last is active.
+        end->valueInterface()->setCurrentValue(last - 1);
+        QCOMPARE(chart->GetMarker(1), 3719);
+        QCOMPARE(chart->ActiveMarker(), 1);
+        QCOMPARE(dialog->Figures().marker2, 3719);
+        const QString duration = Find<QLabel>(*dialog, IDC_IMPORT_PART_DURATION)->text();
+        QVERIFY(iface->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("Marked section: ") + duration + QStringLiteral(", ")));
+    }
+
     void cutShortPolarFileIsShownUpToTheCutWithOneNote() {
         QFile real(QString::fromStdString(RealFile("s725-cycling-metric.hrm")));
         QVERIFY(real.open(QIODevice::ReadOnly));
