@@ -131,7 +131,8 @@ void CLibraryEditorDialog::reject() {
     // A cell still open counts as typed.
     panel_->View()->CommitOpenEditor();
     if (!viewOnly_ && HasChanges() &&
-        !dialogs_.AskYesNo(Text(IDS_DISCARD_LIBRARY_CHANGES), UserDialogs::Icon::Question))
+        !dialogs_.AskYesNo(Text(IDS_DISCARD_LIBRARY_CHANGES), UserDialogs::Icon::Question,
+                           UserDialogs::Answer::No))
         return;
     QDialog::reject();
 }

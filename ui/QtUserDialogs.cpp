@@ -34,9 +34,10 @@ void QtUserDialogs::Message(const QString& text, Icon icon) {
     box.exec();
 }
 
-bool QtUserDialogs::AskYesNo(const QString& text, Icon icon) {
+bool QtUserDialogs::AskYesNo(const QString& text, Icon icon, Answer defaultAnswer) {
     QMessageBox box(ToQt(icon), QApplication::applicationDisplayName(), text,
                     QMessageBox::Yes | QMessageBox::No, Owner());
+    box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -14,7 +14,7 @@ class QtUserDialogs : public UserDialogs {
 public:
     void SetParentWindow(QWidget* parent) override { parent_ = parent; }
     void Message(const QString& text, Icon icon) override;
-    bool AskYesNo(const QString& text, Icon icon) override;
+    bool AskYesNo(const QString& text, Icon icon, Answer defaultAnswer) override;
     Answer AskYesNoCancel(const QString& text) override;
     QString OpenFileName(const QString& filter) override;
     QString SaveFileName(const QString& suggestedPath, const QString& filter,

@@ -19,8 +19,10 @@ public:
     virtual void SetParentWindow(QWidget*) {}
     // A message with an OK button.
     virtual void Message(const QString& text, Icon icon) = 0;
-    // Yes/No question; true for Yes.
-    virtual bool AskYesNo(const QString& text, Icon icon) = 0;
+    // Yes/No question; true for Yes. Enter answers defaultAnswer (Yes or No):
+    // a question whose Yes throws the user's edits away defaults to No, so
+    // that a reflex Enter keeps them.
+    virtual bool AskYesNo(const QString& text, Icon icon, Answer defaultAnswer = Answer::Yes) = 0;
     // Yes/No/Cancel question (asking to save before a diary is closed).
     virtual Answer AskYesNoCancel(const QString& text) = 0;
     // A file to open or to save; empty when the user cancels. The filter is in

@@ -27,7 +27,8 @@ public:
     struct Shown {
         QString text;
         Icon icon;
-        QString parentClass = {};  // the class of the window it belonged to
+        QString parentClass = {};            // the class of the window it belonged to
+        Answer defaultAnswer = Answer::Yes;  // of a Yes/No question: what Enter answers
     };
 
     void SetParentWindow(QWidget* parent) override { parent_ = parent; }
@@ -36,8 +37,8 @@ public:
             {text, icon, parent_ ? QString::fromLatin1(parent_->metaObject()->className()) : ""});
         if (whileShown) whileShown();
     }
-    bool AskYesNo(const QString& text, Icon icon) override {
-        questions.push_back({text, icon});
+    bool AskYesNo(const QString& text, Icon icon, Answer defaultAnswer) override {
+        questions.push_back({text, icon, {}, defaultAnswer});
         return Next(yesNo, false);
     }
     Answer AskYesNoCancel(const QString& text) override {

@@ -17,9 +17,11 @@
 #include "LibraryEditorDialog.h"
 #include "LibraryGridModel.h"
 #include "LibraryGridPanel.h"
+#include "QtUserDialogs.h"
 #include "ResourceIds.h"
 #include "TestSupport.h"
 #include "Texts.h"
+#include "WidgetTesting.h"
 
 using namespace kadenzo;
 
@@ -161,6 +163,7 @@ private slots:
         dialog.reject();
         QVERIFY(dialog.isVisible());
         QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
+        QCOMPARE(app_->dialogs.questions[0].defaultAnswer, UserDialogs::Answer::No);
         QCOMPARE(app_->dialogs.questions[0].text, Text(IDS_DISCARD_LIBRARY_CHANGES));
         QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Sprint"));
         view->setCurrentIndex(model.index(0, 0));  // the row is left: the item takes it
@@ -171,6 +174,28 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(app_->dialogs.questions.size(), std::size_t{2});
         QCOMPARE(app_->Doc().Library().GetCategoryName(2), std::string("Speed"));
+    }
+
+    // In the real question box a reflex Enter keeps the edits; a question
+    // that throws nothing away still takes Enter as Yes.
+    void enterInTheDiscardQuestionKeepsTheEdits() {
+        QtUserDialogs qtDialogs;
+        UserDialogs& dialogs = qtDialogs;
+        CLibraryEditorDialog dialog(app_->Doc(), dialogs, libraryPath_);
+        dialog.show();
+        CLibraryGridModel& model = dialog.Panel()->Model();
+        dialog.Panel()->View()->setCurrentIndex(model.index(1, 0));
+        QVERIFY(model.setData(model.index(1, 0), QStringLiteral("Sprint")));
+        const auto pressEnter = [] {
+            WhenModal([](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); });
+        };
+        pressEnter();
+        dialog.reject();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Sprint"));
+        pressEnter();
+        QVERIFY(dialogs.AskYesNo(QStringLiteral("Open the download page?"),
+                                 UserDialogs::Icon::Question));
     }
 
     void theDeleteKeyDeletesWholeRowsNotInUse() {

@@ -45,7 +45,7 @@ public:
     void Message(const QString& text, Icon) override {
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     }
-    bool AskYesNo(const QString&, Icon) override { return true; }
+    bool AskYesNo(const QString&, Icon, Answer) override { return true; }
     Answer AskYesNoCancel(const QString&) override { return Answer::No; }
     QString OpenFileName(const QString&) override { return {}; }
     QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
