@@ -16,6 +16,7 @@
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "MonthCalendar.h"
+#include "MonthCalendarAccessible.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 
@@ -48,6 +49,7 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
     setWindowTitle(Text(kEventsTitle));
     SetControlId(this, IDD_EVENTS);
 
+    InstallMonthCalendarAccessible();
     calendar_ = new CMonthCalendar(this);
     SetControlId(calendar_, IDC_EVENTS_CALENDAR);
     const int today = doc_.Context().Today();
@@ -66,7 +68,14 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
                 : doc_.Library().FindEvent(static_cast<std::uint32_t>(event->kind));
         const std::uint32_t colour =
             kind && kind->colour != kNoColour ? kind->colour : CEvent::kBuiltInColour;
-        return CMonthCalendar::DayMark{ColourFromRef(colour), event->blocksDay};
+        const QString name = event->kind == DayEvent::kNoKind ? QString()
+                             : kind                           ? FromBytes(kind->name)
+                                                              : FormatText(Text(kOtherKind), {event->kind});
+        const QString description =
+            !event->blocksDay ? name
+            : name.isEmpty()  ? Text(IDS_A11Y_NO_TRAINING)
+                              : FormatText(Text(IDS_A11Y_DAY_EVENT_BLOCKED), {name});
+        return CMonthCalendar::DayMark{ColourFromRef(colour), event->blocksDay, description};
     });
 
     kind_ = new QComboBox(this);
@@ -170,7 +179,14 @@ void CEventsDialog::ShowSelection() {
 
 void CEventsDialog::OnCalendarClicked() {
     const std::optional<std::pair<int, int>> range = calendar_->Selection();
-    if (!range) return;
+    if (!range) {
+        // Cleared: the days keep what the controls gave them.
+        values_.Deselect(ReadControls());
+        ShowSelection();
+        EnableControls(false);
+        calendar_->update();
+        return;
+    }
     ShowControls(values_.Select(range->first, range->second, ReadControls()));
     ShowSelection();
     EnableControls(true);

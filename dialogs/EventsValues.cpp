@@ -14,6 +14,11 @@ DayRangeState EventsValues::Select(int first, int last, const DayRangeState& sho
     return days_.StateOf(first, last);
 }
 
+void EventsValues::Deselect(const DayRangeState& shown) {
+    ApplyToSelection(shown);
+    selection_.reset();
+}
+
 std::vector<CEvent> EventsValues::Finish(const DayRangeState& shown) {
     ApplyToSelection(shown);
     return days_.Periods();

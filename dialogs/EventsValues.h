@@ -23,6 +23,8 @@ public:
     // The user selected first ... last; `shown` is what the controls show
     // for the previous selection. Returns what they show for the new one.
     DayRangeState Select(int first, int last, const DayRangeState& shown);
+    // The user cleared the selection: the controls' values go to its days.
+    void Deselect(const DayRangeState& shown);
     // OK: the controls' values go to the selection; the periods to store.
     std::vector<CEvent> Finish(const DayRangeState& shown);
 

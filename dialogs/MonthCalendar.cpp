@@ -29,12 +29,18 @@ int MonthOf(int dayNumber) {
 }
 QDate FirstOfMonth(int month) { return QDate(month / 12, month % 12 + 1, 1); }
 
+// The language module's texts, or none.
+const StringTable& ModuleTexts() {
+    static const EmptyStringTable none;
+    const StringTable* module = CurrentModule();
+    return module ? *module : none;
+}
+
 }  // namespace
 
-CMonthCalendar::CMonthCalendar(QWidget* parent) : QWidget(parent) {
+CMonthCalendar::CMonthCalendar(QWidget* parent) : QWidget(parent), texts_(ModuleTexts()) {
     setFocusPolicy(Qt::StrongFocus);
-    const LanguageModule* module = CurrentModule();
-    names_ = module ? DateNames::From(*module) : DateNames::From(EmptyStringTable{});
+    names_ = DateNames::From(texts_);
     today_ = DayOf(QDate::currentDate());
     firstMonth_ = MonthOf(today_);
 }
@@ -49,12 +55,14 @@ void CMonthCalendar::SetMonthLayout(int rows, int columns) {
 void CMonthCalendar::ShowDay(int dayNumber) {
     firstMonth_ = MonthOf(dayNumber);
     update();
+    emit monthsChanged();
 }
 
 void CMonthCalendar::ScrollMonths(int months) {
     // QDate reaches far beyond the years the program holds; stay within 100 ... 9999.
     firstMonth_ = std::clamp(firstMonth_ + months, 100 * 12, 9999 * 12 + 12 - rows_ * columns_);
     update();
+    emit monthsChanged();
 }
 
 void CMonthCalendar::SetToday(int dayNumber) {
@@ -84,6 +92,34 @@ void CMonthCalendar::Select(int anchor, int cursor) {
     anchor_ = anchor;
     cursor_ = cursor;
     update();
+    emit selectionChanged();
+}
+
+void CMonthCalendar::ChooseDay(int dayNumber, bool extend) {
+    // Shown first, so that whoever hears of the selection finds the day.
+    MakeVisible(dayNumber);
+    if (extend && anchor_)
+        Select(*anchor_, dayNumber);
+    else
+        Select(dayNumber, dayNumber);
+    emit clicked();
+}
+
+void CMonthCalendar::ClearSelection() {
+    if (!anchor_) return;
+    anchor_.reset();
+    cursor_.reset();
+    update();
+    emit selectionChanged();
+    emit clicked();
+}
+
+std::pair<int, int> CMonthCalendar::ShownDays() const {
+    return {DayOf(FirstOfMonth(firstMonth_)), DayOf(FirstOfMonth(firstMonth_ + rows_ * columns_)) - 1};
+}
+
+std::optional<CMonthCalendar::DayMark> CMonthCalendar::MarkOf(int dayNumber) const {
+    return marks_ ? marks_(dayNumber) : std::nullopt;
 }
 
 QSize CMonthCalendar::CellSize() const {
@@ -285,6 +321,9 @@ void CMonthCalendar::MakeVisible(int dayNumber) {
         firstMonth_ = month;
     else if (month >= firstMonth_ + count)
         firstMonth_ = month - count + 1;
+    else
+        return;
+    emit monthsChanged();
 }
 
 void CMonthCalendar::mousePressEvent(QMouseEvent* event) {
@@ -344,13 +383,8 @@ void CMonthCalendar::keyPressEvent(QKeyEvent* event) {
             QWidget::keyPressEvent(event);
             return;
     }
-    const int day = cursor_.value_or(today_ - step) + step;
-    if ((event->modifiers() & Qt::ShiftModifier) && anchor_)
-        Select(*anchor_, day);
-    else
-        Select(day, day);
-    MakeVisible(day);
-    emit clicked();
+    ChooseDay(cursor_.value_or(today_ - step) + step,
+              (event->modifiers() & Qt::ShiftModifier) != 0);
 }
 
 }  // namespace kadenzo

@@ -22,6 +22,7 @@ public:
     struct DayMark {
         QColor colour;
         bool blocked = false;
+        QString description;  // what assistive technology says the day holds
     };
     using MarkFunction = std::function<std::optional<DayMark>(int dayNumber)>;
 
@@ -40,6 +41,18 @@ public:
     // The selected days, first <= last; nothing before the first selection.
     std::optional<std::pair<int, int>> Selection() const;
     void SetSelection(int first, int last);
+    // The day the keys move from (the end of the selection the user moves).
+    std::optional<int> Cursor() const { return cursor_; }
+    // As a click on the day does (with extend, a shift-click): the day alone
+    // or the range from where the selection began is selected and shown.
+    void ChooseDay(int dayNumber, bool extend);
+    void ClearSelection();
+
+    // The first and last day of the months shown.
+    std::pair<int, int> ShownDays() const;
+    std::optional<DayMark> MarkOf(int dayNumber) const;
+    const DateNames& Names() const { return names_; }
+    const StringTable& Texts() const { return texts_; }
 
     // Where a day is drawn; empty when its month is not shown.
     QRect DayRect(int dayNumber) const;
@@ -53,6 +66,10 @@ public:
 signals:
     // The user made a selection (mouse released, or a key moved it).
     void clicked();
+    // The selected days changed, by the user or the program.
+    void selectionChanged();
+    // Other months are shown.
+    void monthsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +102,7 @@ private:
     int firstMonth_ = 0;
     int today_ = 0;
     MarkFunction marks_;
+    const StringTable& texts_;
     DateNames names_;
     std::optional<int> anchor_;
     std::optional<int> cursor_;

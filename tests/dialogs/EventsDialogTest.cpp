@@ -1,4 +1,5 @@
 // The calendar with its range selection, and the events dialog on a document.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 #include "ControlId.h"
+#include "CoreText.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "EventsDialog.h"
@@ -178,7 +180,47 @@ private slots:
         QVERIFY(Same(Events(doc), {Period(Day(2024, 3, 1), Day(2024, 3, 2), -3, false)}));
     }
 
+    // Screen readers hear each day by its date and event, select a range by
+    // the days' actions or by Shift+arrows across a month's end, and clear it.
+    void calendarDaysSpeakAndSelect() {
+        CEventsDialog dialog(app_->Doc());
+        CMonthCalendar* calendar = dialog.Calendar();
+        calendar->ShowDay(Day(2024, 2, 1));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(calendar);
+        QCOMPARE(list->childCount(), 29 + 31 + 30 + 31);  // February to May 2024
+        const auto day = [&](int d) { return list->child(d - calendar->ShownDays().first); };
+        QAccessibleInterface* march1 = day(Day(2024, 3, 1));
+        QCOMPARE(march1->text(QAccessible::Name), QStringLiteral("Friday, 1 March 2024"));
+        QCOMPARE(march1->text(QAccessible::Description),
+                 FromBytes(app_->Doc().Library().FindEvent(2)->name));
+        QCOMPARE(day(Day(2024, 3, 4))->text(QAccessible::Description), QString());
+        QCOMPARE(list->indexOfChild(march1), 29);
+
+        day(Day(2024, 2, 28))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(day(Day(2024, 2, 28))->state().selected);
+        QVERIFY(!march1->state().selected);
+        QVERIFY(Find<QComboBox>(dialog, IDC_EVENTS_KIND)->isEnabled());
+        calendar->setFocus();
+        QTest::keyClick(calendar, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(calendar, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(calendar->Selection(), std::make_optional(std::make_pair(Day(2024, 2, 28), Day(2024, 3, 1))));
+        QVERIFY(march1->state().selected);
+        QCOMPARE(dialog.Values().Selection(), calendar->Selection());
+        day(Day(2024, 3, 3))->actionInterface()->doAction(QStringLiteral("extendSelection"));
+        QCOMPARE(dialog.Values().Selection(), std::make_optional(std::make_pair(Day(2024, 2, 28), Day(2024, 3, 3))));
+
+        list->actionInterface()->doAction(QStringLiteral("clearSelection"));
+        QVERIFY(!calendar->Selection());
+        QVERIFY(!dialog.Values().Selection());
+        QVERIFY(!march1->state().selected);
+        QVERIFY(!Find<QComboBox>(dialog, IDC_EVENTS_KIND)->isEnabled());
+    }
+
 private:
+    template <class T>
+    static T* Find(QWidget& parent, int id) {
+        return parent.findChild<T*>(ControlName(id));
+    }
     static void Select(CEventsDialog& dialog, int first, int last) {
         dialog.Calendar()->SetSelection(first, last);
         dialog.OnCalendarClicked();
