@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "ChartPainter.h"
-#include "Cp1252.h"
 #include "DiaryQt.h"
 
 namespace kadenzo {
@@ -76,7 +75,8 @@ ChartLayout CAnalysisChart::LayOut(const QRect& rect, const QPaintDevice* device
         return metrics.horizontalAdvance(FormatValue(value));
     };
     for (int p = 0; p < content_.Periods(); ++p)
-        widths.periodLabels.push_back(metrics.horizontalAdvance(FromCore(content_.PeriodLabel(p))));
+        widths.periodLabels.push_back(
+            metrics.horizontalAdvance(FromBytes(content_.PeriodLabel(p))));
     return LayOutChartContent(content_, area, fonts.textHeight, scale_,
                               legend.isEmpty() ? ChartRect{} : ToChartRect(legend), widths);
 }
@@ -99,9 +99,8 @@ void CAnalysisChart::paintEvent(QPaintEvent*) {
 QString CAnalysisChart::StatusTextAt(const QPoint& point) const {
     const std::optional<CellRef> cell = HitCell(content_, layout_.faces, point.x(), point.y());
     if (!cell) return QString();
-    return FromCore(StatusText(content_, *cell, [this](double value) {
-        return Utf8ToCp1252(FormatValue(value).toStdString());
-    }));
+    return FromBytes(
+        StatusText(content_, *cell, [this](double value) { return ToBytes(FormatValue(value)); }));
 }
 
 void CAnalysisChart::mouseMoveEvent(QMouseEvent* event) {

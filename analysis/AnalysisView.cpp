@@ -68,13 +68,6 @@ constexpr std::pair<int, int> kPagingButtons[] = {
     {ID_PAGE_FORWARD, ID_WEEK_FORWARD},
 };
 
-// The language module's texts for the core, or none.
-const StringTable& ModuleTexts() {
-    static const EmptyStringTable none;
-    const StringTable* module = CurrentModule();
-    return module ? *module : none;
-}
-
 }  // namespace
 
 CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
@@ -103,14 +96,14 @@ PrintJob& CAnalysisView::Job() { return *printJob_; }
 
 QString CAnalysisView::ChartValueText(double value) const {
     // The unit the sums were made in, so that label and figure agree.
-    const std::string unit = UnitLabel(kUnitDistance, builtUnits_, ModuleTexts());
-    return FromCore(FormatChartValue(value, state_.Choice().showDistance, unit));
+    const std::string unit = UnitLabel(kUnitDistance, builtUnits_, Document().Context().Texts());
+    return FromBytes(FormatChartValue(value, state_.Choice().showDistance, unit));
 }
 
 void CAnalysisView::Rebuild() {
     builtUnits_ = units_;
-    const AnalysisResult result =
-        Analyse(Document().Log(), Document().Library(), builtUnits_, ModuleTexts(), state_.Choice());
+    const AnalysisResult result = Analyse(Document().Log(), Document().Library(), builtUnits_,
+                                          Document().Context().Texts(), state_.Choice());
     ChartContent content;
     FillChartContent(result, content);
     chart_->setAccessibleDescription(ChoicesText(result));
@@ -196,11 +189,13 @@ void CAnalysisView::ApplyScale(const ScaleValues& values) {
 }
 
 void CAnalysisView::OnScale() {
-    CScaleDialog dialog(CurrentScaleValues(), this);
+    CScaleDialog dialog(CurrentScaleValues(), TextService(Document().Context()), this);
     if (dialog.exec() == QDialog::Accepted) ApplyScale(dialog.Values());
 }
 
-QString CAnalysisView::PagingText(int command) const { return Text(state_.PagingTextId(command)); }
+QString CAnalysisView::PagingText(int command) const {
+    return TextService(Document().Context()).Text(state_.PagingTextId(command));
+}
 
 void CAnalysisView::UpdatePagingTexts() {
     if (!frame_) return;

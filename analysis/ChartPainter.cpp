@@ -61,7 +61,7 @@ void PaintWalls(QPainter& painter, const ChartContent& content, const ChartLayou
     for (const PeriodLabelPlace& place : layout.periodLabels) {
         painter.drawText(QRect(place.left, labelTop, place.right - place.left, fonts.textHeight),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         FromCore(content.PeriodLabel(place.period)));
+                         FromBytes(content.PeriodLabel(place.period)));
     }
 
     const double top = g.area.top;
@@ -173,7 +173,7 @@ void PaintLegend(QPainter& painter, const ChartContent& content, const ChartGeom
         painter.drawText(QRect(inside.left() + swatchSpace, Trunc(y), inside.width() - swatchSpace,
                                Trunc(lineHeight)),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         FromCore(slot.label));
+                         FromBytes(slot.label));
         y += lineHeight;
     }
 }
@@ -189,7 +189,7 @@ QRect LegendBox(const ChartContent& content, const ChartRect& area, const ChartF
     for (int s = 0; s < content.Slots(); ++s) {
         const std::string& label = content.SlotAt(s).label;
         if (label.empty()) continue;
-        widest = std::max(widest, metrics.horizontalAdvance(FromCore(label)));
+        widest = std::max(widest, metrics.horizontalAdvance(FromBytes(label)));
         ++labels;
     }
     if (labels == 0) return {};

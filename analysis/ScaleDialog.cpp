@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "AnalysisTexts.h"
-#include "Cp1252.h"
 #include "DiaryQt.h"
 #include "ResourceIds.h"
 #include "Texts.h"
@@ -17,15 +16,16 @@ namespace kadenzo {
 
 using namespace analysistext;
 
-CScaleDialog::CScaleDialog(const ScaleValues& values, QWidget* parent)
-    : QDialog(parent), values_(values) {
-    setWindowTitle(TextOr(kScaleTitle, QStringLiteral("Scale")));
-    automatic_ = new QCheckBox(TextOr(kScaleAutomatic, QStringLiteral("&Automatic scale")), this);
+CScaleDialog::CScaleDialog(const ScaleValues& values, const TextService& texts, QWidget* parent)
+    : QDialog(parent), values_(values), texts_(texts) {
+    setWindowTitle(texts_.TextOr(kScaleTitle, QStringLiteral("Scale")));
+    automatic_ =
+        new QCheckBox(texts_.TextOr(kScaleAutomatic, QStringLiteral("&Automatic scale")), this);
     automatic_->setObjectName(QString::number(IDC_SCALE_AUTO));
     automatic_->setChecked(values.automatic);
     divisions_ = new QLineEdit(QString::number(values.divisions), this);
     divisions_->setObjectName(QString::number(IDC_SCALE_DIVISIONS));
-    text_ = new QLineEdit(FromCore(values.text), this);
+    text_ = new QLineEdit(FromBytes(values.text), this);
     text_->setObjectName(QString::number(IDC_SCALE_TEXT));
     step_ = new QLineEdit(QString::fromStdString(FormatStep(values.step)), this);
     step_->setObjectName(QString::number(IDC_SCALE_STEP));
@@ -36,9 +36,10 @@ CScaleDialog::CScaleDialog(const ScaleValues& values, QWidget* parent)
     hint_->hide();
 
     auto* form = new QFormLayout;
-    form->addRow(TextOr(kScaleDivisions, QStringLiteral("&Number of divisions:")), divisions_);
-    form->addRow(TextOr(kScaleStep, QStringLiteral("&Value of one division:")), step_);
-    form->addRow(TextOr(kScaleText, QStringLiteral("&Label:")), text_);
+    form->addRow(texts_.TextOr(kScaleDivisions, QStringLiteral("&Number of divisions:")),
+                 divisions_);
+    form->addRow(texts_.TextOr(kScaleStep, QStringLiteral("&Value of one division:")), step_);
+    form->addRow(texts_.TextOr(kScaleText, QStringLiteral("&Label:")), text_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CScaleDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -61,15 +62,16 @@ void CScaleDialog::UpdateEnabled() {
 void CScaleDialog::accept() {
     ScaleValues read = values_;
     read.automatic = automatic_->isChecked();
-    read.text = Utf8ToCp1252(text_->text().toStdString());
+    read.text = ToBytes(text_->text());
     const std::optional<int> divisions = ParseDivisions(divisions_->text().toStdString());
     const std::optional<double> step = ParseStep(step_->text().toStdString());
     if (!divisions || !step) {
         QLineEdit* wrong = divisions ? step_ : divisions_;
         hint_->setText(
-            divisions ? TextOr(kScaleBadStep, QStringLiteral("Please enter a number of 0 or more."))
-                      : TextOr(kScaleBadDivisions,
-                               QStringLiteral("Please enter a whole number from 0 to 50.")));
+            divisions ? texts_.TextOr(kScaleBadStep,
+                                      QStringLiteral("Please enter a number of 0 or more."))
+                      : texts_.TextOr(kScaleBadDivisions,
+                                      QStringLiteral("Please enter a whole number from 0 to 50.")));
         hint_->show();
         wrong->setEnabled(true);
         wrong->setFocus();

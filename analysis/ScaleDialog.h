@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "ScaleValues.h"
+#include "Texts.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +18,7 @@ class CScaleDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CScaleDialog(const ScaleValues& values, QWidget* parent = nullptr);
+    CScaleDialog(const ScaleValues& values, const TextService& texts, QWidget* parent = nullptr);
     // The values as last accepted; the given ones until OK succeeds.
     ScaleValues Values() const { return values_; }
 
@@ -27,6 +28,7 @@ private:
     void UpdateEnabled();
 
     ScaleValues values_;
+    TextService texts_;
     QCheckBox* automatic_;
     QLineEdit* divisions_;
     QLineEdit* text_;

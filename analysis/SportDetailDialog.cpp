@@ -29,9 +29,14 @@ constexpr int kDetailMinimumHeight = 200;
 CSportDetailDialog::CSportDetailDialog(CKadenzoDoc& document, const UnitSettings& units,
                                        SortState& sort, int fromDay, int toDay,
                                        std::uint32_t sportId, QWidget* parent)
-    : QDialog(parent), document_(document), fromDay_(fromDay), toDay_(toDay), sportId_(sportId) {
+    : QDialog(parent),
+      document_(document),
+      texts_(document.Context()),
+      fromDay_(fromDay),
+      toDay_(toDay),
+      sportId_(sportId) {
     setWindowTitle(
-        FormatText(Text(IDS_DETAIL_TITLE), {FromCore(document.Library().GetSportName(sportId))}));
+        texts_.Format(IDS_DETAIL_TITLE, {FromBytes(document.Library().GetSportName(sportId))}));
     setSizeGripEnabled(true);
     setMinimumSize(kDetailMinimumWidth, kDetailMinimumHeight);
 
@@ -41,15 +46,15 @@ CSportDetailDialog::CSportDetailDialog(CKadenzoDoc& document, const UnitSettings
                                                             {kDetailBySubSport, "By &sub-sport"},
                                                             {kDetailByTemplate, "By &workout"}};
     for (int i = 0; i < 3; ++i) {
-        auto* button =
-            new QRadioButton(TextOr(labels[i].first, QString::fromUtf8(labels[i].second)), this);
+        auto* button = new QRadioButton(
+            texts_.TextOr(labels[i].first, QString::fromUtf8(labels[i].second)), this);
         button->setObjectName(QString::number(IDC_DETAIL_BY_CATEGORY + i));
         breakdown_->addButton(button, i);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
     breakdown_->button(0)->setChecked(true);
-    list_ = new CStatisticsList(sort, units, this);
+    list_ = new CStatisticsList(sort, units, texts_, this);
     list_->setMinimumHeight(40);
 
     auto* layout = new QVBoxLayout(this);
@@ -83,7 +88,7 @@ void CSportDetailDialog::Recompute() {
     const int heading = breakdown == DetailBreakdown::Category   ? IDS_COL_CATEGORY
                         : breakdown == DetailBreakdown::SubSport ? IDS_COL_SUBSPORT
                                                                  : IDS_COL_TEMPLATE;
-    list_->SetColumns(Text(heading), Text(IDS_COL_AVERAGE_SPEED));
+    list_->SetColumns(texts_.Text(heading), texts_.Text(IDS_COL_AVERAGE_SPEED));
     list_->SetRows(ComputeSportDetail(document_.Log(), document_.Library(), fromDay_, toDay_,
                                       sportId_, breakdown));
 }

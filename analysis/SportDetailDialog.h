@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "SportStatistics.h"
+#include "Texts.h"
 
 class QButtonGroup;
 
@@ -31,6 +32,7 @@ private:
     void Recompute();
 
     CKadenzoDoc& document_;
+    TextService texts_;
     int fromDay_;
     int toDay_;
     std::uint32_t sportId_;

@@ -37,22 +37,26 @@ QDateEdit* MakeDateEdit(int id, int day, QWidget* parent) {
 CSportStatisticsDialog::CSportStatisticsDialog(CKadenzoDoc& document, const UnitSettings& units,
                                                StatisticsSortStates& sorts, int today,
                                                QWidget* parent)
-    : QDialog(parent), document_(document), units_(units), sorts_(sorts) {
-    setWindowTitle(TextOr(kStatisticsTitle, QStringLiteral("Sport Statistics")));
+    : QDialog(parent),
+      document_(document),
+      texts_(document.Context()),
+      units_(units),
+      sorts_(sorts) {
+    setWindowTitle(texts_.TextOr(kStatisticsTitle, QStringLiteral("Sport Statistics")));
     setSizeGripEnabled(true);
     setMinimumSize(kStatisticsMinimumWidth, kStatisticsMinimumHeight);
     from_ = MakeDateEdit(IDC_STATS_FROM, today, this);
     to_ = MakeDateEdit(IDC_STATS_TO, today, this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QString::number(IDC_STATS_SUMMARY));
-    list_ = new CStatisticsList(sorts_.statistics, units_, this);
+    list_ = new CStatisticsList(sorts_.statistics, units_, texts_, this);
     list_->setMinimumHeight(40);
-    list_->SetColumns(Text(IDS_COL_SPORT), Text(IDS_COL_SPEED));
+    list_->SetColumns(texts_.Text(IDS_COL_SPORT), texts_.Text(IDS_COL_SPEED));
 
     auto* dates = new QGridLayout;
-    auto* fromLabel = new QLabel(TextOr(kStatisticsFrom, QStringLiteral("&From:")), this);
+    auto* fromLabel = new QLabel(texts_.TextOr(kStatisticsFrom, QStringLiteral("&From:")), this);
     fromLabel->setBuddy(from_);
-    auto* toLabel = new QLabel(TextOr(kStatisticsTo, QStringLiteral("&To:")), this);
+    auto* toLabel = new QLabel(texts_.TextOr(kStatisticsTo, QStringLiteral("&To:")), this);
     toLabel->setBuddy(to_);
     dates->addWidget(fromLabel, 0, 0);
     dates->addWidget(from_, 0, 1);
@@ -97,8 +101,8 @@ void CSportStatisticsDialog::Recompute() {
         document_.Log(), document_.Library(), DayOfDate(from_->date()), DayOfDate(to_->date()));
     list_->SetRows(stats.rows);
     const std::optional<double> perWeek = stats.HoursPerWeek();
-    summary_->setText(perWeek ? FormatText(Text(IDS_STATS_SUMMARY), {stats.TotalHours(), *perWeek})
-                              : FormatText(Text(IDS_STATS_SUMMARY_ONE_DAY), {stats.TotalHours()}));
+    summary_->setText(perWeek ? texts_.Format(IDS_STATS_SUMMARY, {stats.TotalHours(), *perWeek})
+                              : texts_.Format(IDS_STATS_SUMMARY_ONE_DAY, {stats.TotalHours()}));
 }
 
 void CSportStatisticsDialog::OpenDetail(const StatisticsRow& row) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "SportStatistics.h"
+#include "Texts.h"
 
 class QDateEdit;
 class QLabel;
@@ -35,6 +36,7 @@ private:
     void Recompute();
 
     CKadenzoDoc& document_;
+    TextService texts_;
     const UnitSettings& units_;
     StatisticsSortStates& sorts_;
     QDateEdit* from_;

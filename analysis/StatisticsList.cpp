@@ -29,16 +29,15 @@ QIcon PictureIcon(const QImage& picture) {
     return QIcon(pixmap);
 }
 
-QString UnitText(int kind, const UnitSettings& units) {
-    const LanguageModule* module = CurrentModule();
-    return FromCore(module ? UnitLabel(kind, units, *module)
-                           : UnitLabel(kind, units, EmptyStringTable{}));
+QString UnitText(int kind, const UnitSettings& units, const TextService& texts) {
+    return FromBytes(UnitLabel(kind, units, texts.Table()));
 }
 
 }  // namespace
 
-CStatisticsList::CStatisticsList(SortState& sort, const UnitSettings& units, QWidget* parent)
-    : QTreeWidget(parent), sort_(sort), units_(units) {
+CStatisticsList::CStatisticsList(SortState& sort, const UnitSettings& units,
+                                 const TextService& texts, QWidget* parent)
+    : QTreeWidget(parent), sort_(sort), units_(units), texts_(texts) {
     setObjectName(QString::number(IDC_STATS_LIST));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -57,11 +56,11 @@ void CStatisticsList::SetColumns(const QString& first, const QString& speed) {
     headings_ = QStringList{
         first,
         FormatText(QStringLiteral("%s [%s]"),
-                   {Text(IDS_COL_DISTANCE), UnitText(kUnitDistance, units_)}),
-        FormatText(QStringLiteral("%s [h]"), {Text(IDS_COL_DURATION)}),
-        FormatText(QStringLiteral("%s [%s]"), {speed, UnitText(kUnitSpeed, units_)}),
+                   {texts_.Text(IDS_COL_DISTANCE), UnitText(kUnitDistance, units_, texts_)}),
+        FormatText(QStringLiteral("%s [h]"), {texts_.Text(IDS_COL_DURATION)}),
+        FormatText(QStringLiteral("%s [%s]"), {speed, UnitText(kUnitSpeed, units_, texts_)}),
         FormatText(QStringLiteral("%s [%s]"),
-                   {Text(IDS_COL_HEART_RATE), Text(IDS_UNIT_HEART_RATE)}),
+                   {texts_.Text(IDS_COL_HEART_RATE), texts_.Text(IDS_UNIT_HEART_RATE)}),
     };
     setColumnCount(static_cast<int>(headings_.size()));
     setHeaderLabels(headings_);
@@ -102,7 +101,7 @@ void CStatisticsList::Fill() {
         const StatisticsRow& row = rows_[i];
         const RowFigures figures = FormatRowFigures(row, units_);
         auto* item = new QTreeWidgetItem(QStringList{
-            FromCore(row.Text()), QString::fromStdString(figures.distance),
+            FromBytes(row.Text()), QString::fromStdString(figures.distance),
             QString::fromStdString(figures.hours), QString::fromStdString(figures.speed),
             QString::fromStdString(figures.heartRate)});
         item->setData(0, kRowIndexRole, static_cast<qulonglong>(i));
@@ -118,7 +117,7 @@ QIcon CStatisticsList::SportIcon(std::uint32_t iconId) {
     if (iconId < 1 || iconId > static_cast<std::uint32_t>(SPORT_ICON_COUNT)) return {};
     auto it = icons_.find(iconId);
     if (it != icons_.end()) return it->second;
-    const LanguageModule* module = CurrentModule();
+    const LanguageModule* module = texts_.Module();
     const QImage picture =
         module ? module->Bitmap(IDB_SPORT_FIRST + static_cast<int>(iconId) - 1) : QImage();
     QIcon icon = picture.isNull() ? QIcon() : PictureIcon(picture);

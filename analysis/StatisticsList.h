@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SportStatistics.h"
+#include "Texts.h"
 
 namespace kadenzo {
 
@@ -26,7 +27,8 @@ class CStatisticsList : public QTreeWidget {
     Q_OBJECT
 
 public:
-    CStatisticsList(SortState& sort, const UnitSettings& units, QWidget* parent = nullptr);
+    CStatisticsList(SortState& sort, const UnitSettings& units, const TextService& texts,
+                    QWidget* parent = nullptr);
 
     // The headings: the first column's text and the text of the speed column.
     void SetColumns(const QString& first, const QString& speed);
@@ -54,6 +56,7 @@ private:
 
     SortState& sort_;
     const UnitSettings& units_;
+    TextService texts_;
     QStringList headings_;
     std::vector<StatisticsRow> rows_;
     std::map<std::uint32_t, QIcon> icons_;

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "Cp1252.h"
+#include "AppContext.h"
+#include "CoreText.h"
 #include "DialogTexts.h"
 #include "DocumentBackups.h"
-#include "AppContext.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
 #include "Texts.h"
@@ -16,13 +16,11 @@
 namespace kadenzo {
 namespace {
 
-QString FromBytes(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
-
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString DiaryFilter() {
-    return TextOr(dialogtext::kDiaryFilter,
-                  QStringLiteral("Kadenzo diaries (*.kdz);;All files (*)"));
+QString DiaryFilter(const TextService& texts) {
+    return texts.TextOr(dialogtext::kDiaryFilter,
+                        QStringLiteral("Kadenzo diaries (*.kdz);;All files (*)"));
 }
 
 }  // namespace
@@ -49,7 +47,7 @@ bool DocumentController::NewDocument() {
 }
 
 bool DocumentController::OpenDocument() {
-    const QString path = dialogs_.OpenFileName(DiaryFilter());
+    const QString path = dialogs_.OpenFileName(DiaryFilter(Texts()));
     if (path.isEmpty()) return false;
     return OpenDocumentFile(path);
 }
@@ -61,8 +59,8 @@ bool DocumentController::OpenDocumentFile(const QString& path) {
         // The diary on screen stays as it was; the file stays in the recent
         // list only when it still exists.
         dialogs_.Message(
-            FormatText(TextOr(dialogtext::kOpenFailed,
-                              QStringLiteral("The diary %s could not be opened.\n%s")),
+            FormatText(Texts().TextOr(dialogtext::kOpenFailed,
+                                      QStringLiteral("The diary %s could not be opened.\n%s")),
                        {QDir::toNativeSeparators(path), QString::fromStdString(error)}),
             UserDialogs::Icon::Error);
         if (!QFileInfo::exists(path)) {
@@ -86,7 +84,8 @@ bool DocumentController::Save() {
 bool DocumentController::SaveAs() {
     QString suggested = pathName_;
     if (suggested.isEmpty()) suggested = Title() + QStringLiteral(".kdz");
-    const QString path = dialogs_.SaveFileName(suggested, DiaryFilter(), QStringLiteral("kdz"));
+    const QString path =
+        dialogs_.SaveFileName(suggested, DiaryFilter(Texts()), QStringLiteral("kdz"));
     if (path.isEmpty()) return false;
     return SaveTo(path);
 }
@@ -101,8 +100,8 @@ bool DocumentController::SaveTo(const QString& path) {
     std::string error;
     if (!doc_->OnSaveDocument(ToPath(path), &error)) {
         dialogs_.Message(
-            FormatText(TextOr(dialogtext::kSaveFailed,
-                              QStringLiteral("The diary could not be saved as %s.\n%s")),
+            FormatText(Texts().TextOr(dialogtext::kSaveFailed,
+                                      QStringLiteral("The diary could not be saved as %s.\n%s")),
                        {QDir::toNativeSeparators(path), QString::fromStdString(error)}),
             UserDialogs::Icon::Error);
         return false;
@@ -111,11 +110,12 @@ bool DocumentController::SaveTo(const QString& path) {
     AddRecent(pathName_);
     emit TitleChanged();
     if (!backup.problem.empty()) {
-        dialogs_.Message(FormatText(TextOr(dialogtext::kBackupFailed,
-                                           QStringLiteral("The diary was saved, but no backup "
-                                                          "copy of the old file was kept.\n%s")),
-                                    {QString::fromStdString(backup.problem)}),
-                         UserDialogs::Icon::Warning);
+        dialogs_.Message(
+            FormatText(Texts().TextOr(dialogtext::kBackupFailed,
+                                      QStringLiteral("The diary was saved, but no backup "
+                                                     "copy of the old file was kept.\n%s")),
+                       {QString::fromStdString(backup.problem)}),
+            UserDialogs::Icon::Warning);
     }
     return true;
 }
@@ -123,7 +123,7 @@ bool DocumentController::SaveTo(const QString& path) {
 bool DocumentController::SaveModified() {
     if (!doc_->IsModified()) return true;
     const QString question = FormatText(
-        TextOr(dialogtext::kSaveChanges, QStringLiteral("Save changes to %s?")), {Title()});
+        Texts().TextOr(dialogtext::kSaveChanges, QStringLiteral("Save changes to %s?")), {Title()});
     switch (dialogs_.AskYesNoCancel(question)) {
         case UserDialogs::Answer::Yes:
             return Save();
@@ -142,8 +142,10 @@ bool DocumentController::EditProfileCommand() {
     return true;
 }
 
+TextService DocumentController::Texts() const { return TextService(doc_->Context()); }
+
 bool DocumentController::SetLogName(const QString& name) {
-    return edit::SetLogName(*doc_, Utf8ToCp1252(name.toStdString()));
+    return edit::SetLogName(*doc_, ToBytes(name));
 }
 
 void DocumentController::Undo() { doc_->Undo(); }

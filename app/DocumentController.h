@@ -8,6 +8,7 @@
 #include "AppSettings.h"
 #include "DocumentObserver.h"
 #include "DocumentPrompts.h"
+#include "Texts.h"
 
 namespace kadenzo {
 
@@ -28,6 +29,8 @@ public:
     ~DocumentController() override;
 
     CKadenzoDoc& Doc() const { return *doc_; }
+    // The texts of the document's context.
+    TextService Texts() const;
     // The file of the open diary; empty for a new one.
     QString PathName() const { return pathName_; }
     // The diary's title (the training log's name or the untitled text).

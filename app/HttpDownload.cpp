@@ -81,7 +81,7 @@ bool CHttpDownload::Download(const QString& address, QByteArray& text) {
                          QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setMaximumRedirectsAllowed(5);
-    Status(FormatText(Text(webtext::kConnecting), {url.authority()}));
+    Status(texts_.Format(webtext::kConnecting, {url.authority()}));
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
     // Qt stops reading from the socket while this much waits unread.
     reply->setReadBufferSize(16 * 1024);
@@ -102,9 +102,9 @@ bool CHttpDownload::Download(const QString& address, QByteArray& text) {
         const int bytes = static_cast<int>(text.size());
         if (ms >= 1000) {
             const double rate = text.size() / 1024.0 / (static_cast<double>(ms) / 1000.0);
-            Status(CountText(IDS_BYTES_READ_RATE_ONE, webtext::kBytesReadRate, bytes, {rate}));
+            Status(texts_.Count(IDS_BYTES_READ_RATE_ONE, webtext::kBytesReadRate, bytes, {rate}));
         } else {
-            Status(CountText(IDS_BYTES_READ_ONE, webtext::kBytesRead, bytes));
+            Status(texts_.Count(IDS_BYTES_READ_ONE, webtext::kBytesRead, bytes));
         }
     };
 
@@ -116,9 +116,9 @@ bool CHttpDownload::Download(const QString& address, QByteArray& text) {
         reply->abort();
     });
     QObject::connect(reply.get(), &QNetworkReply::requestSent, &loop,
-                     [this] { Status(Text(webtext::kRequestSent)); });
+                     [this] { Status(texts_.Text(webtext::kRequestSent)); });
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
-        Status(Text(webtext::kResponseReceived));
+        Status(texts_.Text(webtext::kResponseReceived));
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > maxBytes_) {
             tooLarge = true;
@@ -139,7 +139,7 @@ bool CHttpDownload::Download(const QString& address, QByteArray& text) {
     const bool ok = !tooLarge && !timedOut && reply->error() == QNetworkReply::NoError &&
                     statusCode_ >= 200 && statusCode_ < 300;
     if (ok) {
-        Status(Text(webtext::kRequestComplete));
+        Status(texts_.Text(webtext::kRequestComplete));
     } else {
         text.clear();
     }

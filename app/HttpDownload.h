@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "Texts.h"
+
 namespace kadenzo {
 
 // Fetches one small file over HTTP or HTTPS, synchronously: a local event
@@ -23,8 +25,12 @@ public:
     void SetMaxBytes(qint64 bytes) { maxBytes_ = bytes; }
     // Sends every request through this proxy instead of the system's.
     void SetProxy(const QString& host, quint16 port);
-    // Receives progress texts; an empty text at the end clears them.
-    void SetStatusWindow(StatusSink sink) { status_ = std::move(sink); }
+    // Receives progress texts, worded from texts; an empty text at the end
+    // clears them.
+    void SetStatusWindow(StatusSink sink, const TextService& texts) {
+        status_ = std::move(sink);
+        texts_ = texts;
+    }
 
     // Fetches url into text. False, with text empty, for an address that is
     // not http or https, a network error, an HTTP status other than 2xx (an
@@ -45,6 +51,7 @@ private:
     QString proxyHost_;
     quint16 proxyPort_ = 0;
     StatusSink status_;
+    TextService texts_;
     int statusCode_ = 0;
     QByteArray rawHeaders_;
 };

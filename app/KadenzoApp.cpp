@@ -70,7 +70,6 @@ bool CKadenzoApp::LoadLanguageModule() {
         kadenzo::LoadLanguageModule(QDir::currentPath(), DataDirectory(options_.programDirectory));
     if (!module) return false;
     context_.strings = module.get();
-    LanguageModule::SetCurrent(module.get());
     module_ = std::move(module);
     return true;
 }
@@ -105,7 +104,8 @@ bool CKadenzoApp::InitInstance(const QStringList& arguments) {
     dialogs_.SetParentWindow(splash.get());
 
     const bool ready = EnsureLibrary();
-    if (ready && options_.webInfoCheck) options_.webInfoCheck(*settings_, dialogs_, *splash);
+    if (ready && options_.webInfoCheck)
+        options_.webInfoCheck(*settings_, dialogs_, *splash, TextService(context_));
     dialogs_.SetParentWindow(nullptr);
     if (!ready) return false;
     splash->WaitUntilElapsed();
@@ -162,7 +162,7 @@ bool CKadenzoApp::EnsureLibrary() {
         }
     }
     if (!library) {
-        dialogs_.Message(Text(IDS_NO_LIBRARY), UserDialogs::Icon::Error);
+        dialogs_.Message(TextService(context_).Text(IDS_NO_LIBRARY), UserDialogs::Icon::Error);
         return false;
     }
     library->EnsureBuiltInSport(context_.Text(CLibrary::kBuiltInSportNameText));
@@ -199,13 +199,14 @@ void CKadenzoApp::RegisterAppCommands() {
 }
 
 void CKadenzoApp::OnAppAbout() {
-    CAboutDialog dialog(frame_.get());
+    CAboutDialog dialog(TextService(context_), frame_.get());
     dialog.exec();
 }
 
 void CKadenzoApp::OnExportLibrary() {
     const QString path = dialogs_.SaveFileName(
-        QStringLiteral("library.dat"), QtFilter(Text(IDS_LIBRARY_FILTER)), QStringLiteral("dat"));
+        QStringLiteral("library.dat"), QtFilter(TextService(context_).Text(IDS_LIBRARY_FILTER)),
+        QStringLiteral("dat"));
     if (!path.isEmpty()) ExportLibraryTo(path);
 }
 
@@ -213,15 +214,16 @@ bool CKadenzoApp::ExportLibraryTo(const QString& path) {
     try {
         SaveLibraryTo(*context_.library, QFile::encodeName(path).toStdString());
     } catch (const ArchiveError&) {
-        dialogs_.Message(FormatText(Text(IDS_EXPORT_FAILED), {QDir::toNativeSeparators(path)}),
-                         UserDialogs::Icon::Error);
+        dialogs_.Message(
+            TextService(context_).Format(IDS_EXPORT_FAILED, {QDir::toNativeSeparators(path)}),
+            UserDialogs::Icon::Error);
         return false;
     }
     return true;
 }
 
 void CKadenzoApp::OnUnits() {
-    CUnitsDialog dialog(context_.units, frame_.get());
+    CUnitsDialog dialog(context_.units, TextService(context_), frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
     const UnitSettings units = dialog.Units();
     ApplyUnits(units.distance, units.weight);

@@ -11,6 +11,7 @@
 
 #include "AppContext.h"
 #include "LanguageModule.h"
+#include "Texts.h"
 
 namespace kadenzo {
 
@@ -42,7 +43,8 @@ public:
         // program folder) after a successful import.
         std::function<void(const std::string& programDirectory)> removeLegacyDataSource;
         // The web information check, run while the splash shows; empty skips it.
-        std::function<void(QSettings&, UserDialogs&, CSplashWindow&)> webInfoCheck;
+        std::function<void(QSettings&, UserDialogs&, CSplashWindow&, const TextService&)>
+            webInfoCheck;
         // "Now"; empty for the system clock.
         Clock clock;
         // Where saving keeps copies of the files it replaces; empty: none.

@@ -10,11 +10,12 @@
 
 namespace kadenzo {
 
-CLogNameDialog::CLogNameDialog(const QString& name, QWidget* parent) : QDialog(parent) {
+CLogNameDialog::CLogNameDialog(const QString& name, const TextService& texts, QWidget* parent)
+    : QDialog(parent) {
     using namespace dialogtext;
-    setWindowTitle(TextOr(kLogNameTitle, QStringLiteral("Training log name")));
+    setWindowTitle(texts.TextOr(kLogNameTitle, QStringLiteral("Training log name")));
     auto* label =
-        new QLabel(TextOr(kLogNameLabel, QStringLiteral("&Name of the training log:")), this);
+        new QLabel(texts.TextOr(kLogNameLabel, QStringLiteral("&Name of the training log:")), this);
     edit_ = new QLineEdit(name, this);
     edit_->setObjectName(QStringLiteral("name"));
     edit_->setMinimumWidth(280);

@@ -6,11 +6,13 @@ class QLineEdit;
 
 namespace kadenzo {
 
+class TextService;
+
 // Edits the name of the training log, which is also the diary's title.
 class CLogNameDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CLogNameDialog(const QString& name, QWidget* parent = nullptr);
+    CLogNameDialog(const QString& name, const TextService& texts, QWidget* parent = nullptr);
     QString Name() const;
 
 private:

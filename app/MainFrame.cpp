@@ -11,10 +11,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <algorithm>
 #include <QToolBar>
+#include <algorithm>
 
-#include "Cp1252.h"
+#include "CoreText.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
 #include "KeyboardLocks.h"
@@ -60,7 +60,8 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
             const int id = kind == ViewKind::Diary      ? ID_VIEW_DIARY
                            : kind == ViewKind::Analysis ? ID_VIEW_ANALYSIS
                                                         : ID_VIEW_FORM;
-            return new CPlaceholderView(WithoutAccelerator(frame.Action(id)->text()));
+            return new CPlaceholderView(WithoutAccelerator(frame.Action(id)->text()),
+                                        &frame.Module());
         };
     };
     viewFactories_[ViewKind::Diary] = placeholder(ViewKind::Diary);
@@ -199,12 +200,12 @@ void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
 void CMainFrame::BuildSportsMenu() {
     const std::vector<SportMenuEntry> entries = SportsMenuEntries(document_.Doc().Library());
     if (entries.empty() || analysisMenus_.size() < 3) return;
-    sportsMenu_ = analysisMenus_[2]->addMenu(Text(IDS_COL_SUBSPORT));
+    sportsMenu_ = analysisMenus_[2]->addMenu(module_.QText(IDS_COL_SUBSPORT));
     sportsMenu_->setObjectName(QStringLiteral("SportsMenu"));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int index = static_cast<int>(i) + 1;
         QAction* action = Action(ID_SPORT_MENU_FIRST + index - 1);
-        action->setText(QString::fromStdString(Cp1252ToUtf8(entries[i].name)));
+        action->setText(FromBytes(entries[i].name));
         sportsMenu_->addAction(action);
         sportIds_.push_back(entries[i].sportId);
     }
@@ -392,8 +393,8 @@ void CMainFrame::RegisterFrameCommands() {
 void CMainFrame::OnAthleteProfile() { document_.EditProfileCommand(); }
 
 void CMainFrame::OnLogName() {
-    const QString before = QString::fromStdString(Cp1252ToUtf8(document_.Doc().Log().name));
-    CLogNameDialog dialog(before, this);
+    const QString before = FromBytes(document_.Doc().Log().name);
+    CLogNameDialog dialog(before, TextService(module_), this);
     // An emptied name shows the untitled text again rather than the old name.
     if (dialog.exec() == QDialog::Accepted) document_.SetLogName(dialog.Name());
 }

@@ -40,6 +40,8 @@ public:
     ~CMainFrame() override;
 
     DocumentController& Document() const { return document_; }
+    // The language module of the menus, the tool bar and the pictures.
+    const LanguageModule& Module() const { return module_; }
 
     // Makes a command work (or replaces its handler) and updates its state.
     void SetCommand(int commandId, Command command);

@@ -6,8 +6,9 @@
 
 namespace kadenzo {
 
-CPlaceholderView::CPlaceholderView(const QString& caption, QWidget* parent)
-    : QWidget(parent), caption_(caption) {
+CPlaceholderView::CPlaceholderView(const QString& caption, const LanguageModule* module,
+                                   QWidget* parent)
+    : QWidget(parent), caption_(caption), module_(module) {
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -27,7 +28,7 @@ void CPlaceholderView::paintEvent(QPaintEvent*) {
                      QColor(0xE8, 0xF0, 0xFA));
     for (int i = 0; i < count; ++i) {
         const int x = left + i * (size + gap);
-        DrawSportIcon(painter, x, top, x + size, top + size, i);
+        DrawSportIcon(painter, x, top, x + size, top + size, i, module_);
     }
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 1.5);

@@ -4,12 +4,15 @@
 
 namespace kadenzo {
 
+class LanguageModule;
+
 // Stands in for a view whose widgets are not built yet: shows its name and
 // the diary's title.
 class CPlaceholderView : public QWidget {
     Q_OBJECT
 public:
-    CPlaceholderView(const QString& caption, QWidget* parent = nullptr);
+    CPlaceholderView(const QString& caption, const LanguageModule* module,
+                     QWidget* parent = nullptr);
     QString Caption() const { return caption_; }
 
 protected:
@@ -17,6 +20,7 @@ protected:
 
 private:
     QString caption_;
+    const LanguageModule* module_;
 };
 
 }  // namespace kadenzo

@@ -33,16 +33,17 @@ QButtonGroup* AddGroup(QWidget* parent, QVBoxLayout* layout, const QString& titl
 
 }  // namespace
 
-CUnitsDialog::CUnitsDialog(const UnitSettings& units, QWidget* parent) : QDialog(parent) {
+CUnitsDialog::CUnitsDialog(const UnitSettings& units, const TextService& texts, QWidget* parent)
+    : QDialog(parent) {
     using namespace dialogtext;
-    setWindowTitle(TextOr(kUnitsTitle, QStringLiteral("Units")));
+    setWindowTitle(texts.TextOr(kUnitsTitle, QStringLiteral("Units")));
     auto* layout = new QVBoxLayout(this);
-    distance_ = AddGroup(this, layout, TextOr(kUnitsDistance, QStringLiteral("Distance")), 1010,
-                         TextOr(kUnitsMetric, QStringLiteral("Kilometres")),
-                         TextOr(kUnitsImperial, QStringLiteral("Miles")), units.distance);
-    weight_ = AddGroup(this, layout, TextOr(kUnitsWeight, QStringLiteral("Weight")), 1100,
-                       TextOr(kUnitsKilograms, QStringLiteral("Kilograms")),
-                       TextOr(kUnitsPounds, QStringLiteral("Pounds")), units.weight);
+    distance_ = AddGroup(this, layout, texts.TextOr(kUnitsDistance, QStringLiteral("Distance")),
+                         1010, texts.TextOr(kUnitsMetric, QStringLiteral("Kilometres")),
+                         texts.TextOr(kUnitsImperial, QStringLiteral("Miles")), units.distance);
+    weight_ = AddGroup(this, layout, texts.TextOr(kUnitsWeight, QStringLiteral("Weight")), 1100,
+                       texts.TextOr(kUnitsKilograms, QStringLiteral("Kilograms")),
+                       texts.TextOr(kUnitsPounds, QStringLiteral("Pounds")), units.weight);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -67,13 +67,12 @@ bool IsServerAddress(const QUrl& url) {
 
 void OfferDownload(const WebCheckContext& context, const WebCheckOutcome& outcome) {
     const auto& server = outcome.serverVersion;
-    const QString question =
-        FormatText(Text(IDS_NEW_VERSION),
-                   {server[0], server[1], server[2], server[3], kProgramVersion.major,
-                    kProgramVersion.minor, kProgramVersion.release, kProgramVersion.build});
+    const QString question = context.texts.Format(
+        IDS_NEW_VERSION, {server[0], server[1], server[2], server[3], kProgramVersion.major,
+                          kProgramVersion.minor, kProgramVersion.release, kProgramVersion.build});
     if (context.beforeQuestion) context.beforeQuestion();
     if (context.dialogs.AskYesNo(question, UserDialogs::Icon::Question))
-        context.opener.Open(Text(IDS_DOWNLOAD_URL));
+        context.opener.Open(context.texts.Text(IDS_DOWNLOAD_URL));
 }
 
 }  // namespace
@@ -97,7 +96,7 @@ void RunWebInfoCheck(const WebCheckContext& context) {
 
     CHttpDownload download;
     download.SetTimeout(context.timeoutMs);
-    download.SetStatusWindow(context.status);
+    download.SetStatusWindow(context.status, context.texts);
     QByteArray text;
     if (!download.Download(WebCheckServer(context.settings) + QLatin1String(kInfoPath), text))
         return;
@@ -119,12 +118,14 @@ void RunWebInfoCheck(const WebCheckContext& context) {
     }
 }
 
-void RunWebInfoCheckAtStartup(QSettings& settings, UserDialogs& dialogs, CSplashWindow& splash) {
+void RunWebInfoCheckAtStartup(QSettings& settings, UserDialogs& dialogs, CSplashWindow& splash,
+                              const TextService& texts) {
     DesktopPageOpener browser;
     RunWebInfoCheck({
         .settings = settings,
         .dialogs = dialogs,
         .opener = browser,
+        .texts = texts,
         .now = static_cast<std::int64_t>(std::time(nullptr)),
         .status = [&splash](const QString& text) { splash.SetStatusText(text); },
         // The question must not sit hidden under the topmost splash.

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "HttpDownload.h"
+#include "Texts.h"
 
 namespace kadenzo {
 
@@ -30,6 +31,7 @@ struct WebCheckContext {
     QSettings& settings;  // section "WebCheck"
     UserDialogs& dialogs;
     WebPageOpener& opener;
+    TextService texts;
     std::int64_t now = 0;  // seconds since 1970
     // Progress texts for a status window; may be empty.
     CHttpDownload::StatusSink status;
@@ -50,6 +52,7 @@ inline constexpr char kDefaultWebCheckServer[] = "https://www.kadenzo.de";
 void RunWebInfoCheck(const WebCheckContext& context);
 
 // The check as start-up runs it, while the splash shows its progress.
-void RunWebInfoCheckAtStartup(QSettings& settings, UserDialogs& dialogs, CSplashWindow& splash);
+void RunWebInfoCheckAtStartup(QSettings& settings, UserDialogs& dialogs, CSplashWindow& splash,
+                              const TextService& texts);
 
 }  // namespace kadenzo

@@ -28,7 +28,8 @@ void InstallDialogs(CMainFrame& frame, UserDialogs& dialogs, std::string library
                                              // A library taken over from a diary is only shown.
                                              const bool viewOnly = doc.LibraryReplaced();
                                              if (viewOnly)
-                                                 dialogs.Message(Text(IDS_LIBRARY_VIEW_ONLY),
+                                                 dialogs.Message(frame.Document().Texts().Text(
+                                                                     IDS_LIBRARY_VIEW_ONLY),
                                                                  UserDialogs::Icon::Warning);
                                              CLibraryEditorDialog dialog(doc, dialogs,
                                                                          libraryFilePath, &frame);

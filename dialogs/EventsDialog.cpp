@@ -9,7 +9,6 @@
 
 #include "ControlId.h"
 #include "CoreText.h"
-#include "Cp1252.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "Formats.h"
@@ -45,12 +44,12 @@ QString DayText(int day) {
 }  // namespace
 
 CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
-    : QDialog(parent), doc_(doc), values_(doc.Log().Events()) {
-    setWindowTitle(Text(kEventsTitle));
+    : QDialog(parent), doc_(doc), texts_(doc.Context()), values_(doc.Log().Events()) {
+    setWindowTitle(texts_.Text(kEventsTitle));
     SetControlId(this, IDD_EVENTS);
 
     InstallMonthCalendarAccessible();
-    calendar_ = new CMonthCalendar(this);
+    calendar_ = new CMonthCalendar(texts_.Table(), this);
     SetControlId(calendar_, IDC_EVENTS_CALENDAR);
     const int today = doc_.Context().Today();
     calendar_->SetToday(today);
@@ -70,11 +69,11 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
             kind && kind->colour != kNoColour ? kind->colour : CEvent::kBuiltInColour;
         const QString name = event->kind == DayEvent::kNoKind ? QString()
                              : kind                           ? FromBytes(kind->name)
-                                                              : FormatText(Text(kOtherKind), {event->kind});
+                                                              : texts_.Format(kOtherKind, {event->kind});
         const QString description =
             !event->blocksDay ? name
-            : name.isEmpty()  ? Text(IDS_A11Y_NO_TRAINING)
-                              : FormatText(Text(IDS_A11Y_DAY_EVENT_BLOCKED), {name});
+            : name.isEmpty()  ? texts_.Text(IDS_A11Y_NO_TRAINING)
+                              : texts_.Format(IDS_A11Y_DAY_EVENT_BLOCKED, {name});
         return CMonthCalendar::DayMark{ColourFromRef(colour), event->blocksDay, description};
     });
 
@@ -84,20 +83,20 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
     kind_->setItemData(0, DayEvent::kNoKind, kKindRole);
     kind_->setItemData(0, kOffered, kEntryRole);
     for (const auto& kind : doc_.Library().eventKinds) {
-        kind_->addItem(QString::fromStdString(Cp1252ToUtf8(kind->name)));
+        kind_->addItem(FromBytes(kind->name));
         kind_->setItemData(kind_->count() - 1, static_cast<std::int32_t>(kind->id), kKindRole);
         kind_->setItemData(kind_->count() - 1, kOffered, kEntryRole);
     }
     kind_->setCurrentIndex(0);
     kind_->setMinimumContentsLength(20);
 
-    blocks_ = new QCheckBox(Text(kBlocksDay), this);
+    blocks_ = new QCheckBox(texts_.Text(kBlocksDay), this);
     SetControlId(blocks_, IDC_EVENTS_BLOCKS_DAY);
-    selection_ = new QLabel(Text(kNoSelection), this);
+    selection_ = new QLabel(texts_.Text(kNoSelection), this);
 
     auto* form = new QFormLayout;
-    form->addRow(Text(kSelectionLabel), selection_);
-    form->addRow(Text(kKindLabel), kind_);
+    form->addRow(texts_.Text(kSelectionLabel), selection_);
+    form->addRow(texts_.Text(kKindLabel), kind_);
     form->addRow(QString(), blocks_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
@@ -147,7 +146,7 @@ void CEventsDialog::ShowControls(const DayRangeState& state) {
     for (int i = kind_->count() - 1; i >= 0; --i)
         if (kind_->itemData(i, kEntryRole).toInt() != kOffered) kind_->removeItem(i);
     if (!state.kind) {
-        kind_->insertItem(1, Text(IDS_MIXED_EVENT_KINDS));
+        kind_->insertItem(1, texts_.Text(IDS_MIXED_EVENT_KINDS));
         kind_->setItemData(1, kMixed, kEntryRole);
         kind_->setCurrentIndex(1);
         return;
@@ -160,7 +159,7 @@ void CEventsDialog::ShowControls(const DayRangeState& state) {
     }
     // A kind stored elsewhere (a built-in one, or one the library lost) stays
     // as it is unless the user chooses another.
-    kind_->addItem(FormatText(Text(kOtherKind), {*state.kind}));
+    kind_->addItem(texts_.Format(kOtherKind, {*state.kind}));
     kind_->setItemData(kind_->count() - 1, *state.kind, kKindRole);
     kind_->setItemData(kind_->count() - 1, kOther, kEntryRole);
     kind_->setCurrentIndex(kind_->count() - 1);
@@ -169,7 +168,7 @@ void CEventsDialog::ShowControls(const DayRangeState& state) {
 void CEventsDialog::ShowSelection() {
     const std::optional<std::pair<int, int>> selected = values_.Selection();
     if (!selected)
-        selection_->setText(Text(kNoSelection));
+        selection_->setText(texts_.Text(kNoSelection));
     else if (selected->first == selected->second)
         selection_->setText(DayText(selected->first));
     else

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "EventsValues.h"
+#include "Texts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +37,7 @@ private:
     void EnableControls(bool enabled);
 
     CKadenzoDoc& doc_;
+    TextService texts_;
     EventsValues values_;
     CMonthCalendar* calendar_;
     QComboBox* kind_;

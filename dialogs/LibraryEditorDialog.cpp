@@ -60,11 +60,12 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
                                            std::string libraryPath, QWidget* parent)
     : QDialog(parent),
       doc_(doc),
+      texts_(doc.Context()),
       dialogs_(dialogs),
       libraryPath_(std::move(libraryPath)),
       copy_(doc.Library().Clone()),
       openedWith_(ListBytes(*copy_)) {
-    setWindowTitle(Text(kLibraryEditorTitle));
+    setWindowTitle(texts_.Text(kLibraryEditorTitle));
     SetControlId(this, IDD_LIBRARY_EDITOR);
     for (const Tab& tab : kTabs)
         lists_.push_back(MakeListModel(tab.list, *copy_, &doc_.Log(), doc_.Context().units));
@@ -72,10 +73,10 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
     tabs_ = new QTabBar(this);
     SetControlId(tabs_, IDC_LIBRARY_TABS);
     tabs_->setExpanding(false);
-    for (const Tab& tab : kTabs) tabs_->addTab(Text(tab.textId));
+    for (const Tab& tab : kTabs) tabs_->addTab(texts_.Text(tab.textId));
     auto* page = new QFrame(this);
     page->setFrameShape(QFrame::StyledPanel);
-    panel_ = new CLibraryGridPanel(page);
+    panel_ = new CLibraryGridPanel(texts_, page);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(10, 10, 10, 10);
     pageLayout->addWidget(panel_);
@@ -131,7 +132,7 @@ void CLibraryEditorDialog::reject() {
     // A cell still open counts as typed.
     panel_->View()->CommitOpenEditor();
     if (!viewOnly_ && HasChanges() &&
-        !dialogs_.AskYesNo(Text(IDS_DISCARD_LIBRARY_CHANGES), UserDialogs::Icon::Question,
+        !dialogs_.AskYesNo(texts_.Text(IDS_DISCARD_LIBRARY_CHANGES), UserDialogs::Icon::Question,
                            UserDialogs::Answer::No))
         return;
     QDialog::reject();
@@ -148,7 +149,7 @@ void CLibraryEditorDialog::accept() {
     std::string error;
     if (!SaveLibraryFile(doc_.Library(), libraryPath_, &error)) {
         const QString path = QDir::toNativeSeparators(QFile::decodeName(libraryPath_.c_str()));
-        dialogs_.Message(FormatText(Text(kSaveFailed), {path}), UserDialogs::Icon::Error);
+        dialogs_.Message(texts_.Format(kSaveFailed, {path}), UserDialogs::Icon::Error);
     }
     QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "LibraryEditing.h"
+#include "Texts.h"
 
 class QPushButton;
 class QTabBar;
@@ -52,6 +53,7 @@ public:
 
 private:
     CKadenzoDoc& doc_;
+    TextService texts_;
     UserDialogs& dialogs_;
     std::string libraryPath_;
     std::unique_ptr<CLibrary> copy_;

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "Cp1252.h"
+#include "CoreText.h"
 #include "LibraryGridModel.h"
 #include "LibraryItems.h"
 
@@ -33,7 +33,7 @@ QWidget* CChoiceCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     box->addItem(QString(), kNoId);
     if (const LibraryListModel* list = model_.Grid().Model())
         for (const Choice& choice : list->Choices(static_cast<std::size_t>(index.column())))
-            box->addItem(QString::fromStdString(Cp1252ToUtf8(choice.name)), choice.id);
+            box->addItem(FromBytes(choice.name), choice.id);
     return box;
 }
 

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "CoreText.h"
-#include "Cp1252.h"
 #include "DecimalField.h"
 #include "Formats.h"
 #include "LibraryItems.h"
@@ -66,8 +65,8 @@ QString GridNumberText(double value) {
     return QString::fromStdString(text);
 }
 
-CLibraryGridModel::CLibraryGridModel(LibraryGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {
+CLibraryGridModel::CLibraryGridModel(LibraryGrid& grid, const TextService& texts, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), texts_(texts) {
     for (auto mark : {LibraryGrid::RowMark::None, LibraryGrid::RowMark::Current,
                       LibraryGrid::RowMark::New, LibraryGrid::RowMark::Editing})
         marks_[static_cast<std::size_t>(mark)] = MarkIcon(mark);
@@ -155,7 +154,7 @@ bool CLibraryGridModel::setData(const QModelIndex& index, const QVariant& value,
     CellValue cell = grid_.Cell(row, static_cast<std::size_t>(index.column()));
     switch (kind) {
         case CellKind::Text:
-            cell.text = Utf8ToCp1252(value.toString().toStdString());
+            cell.text = ToBytes(value.toString());
             break;
         case CellKind::Number:
             cell.number = number;
@@ -187,7 +186,7 @@ QVariant CLibraryGridModel::headerData(int section, Qt::Orientation orientation,
     if (!model || section < 0) return {};
     if (orientation == Qt::Horizontal) {
         if (role == Qt::DisplayRole && static_cast<std::size_t>(section) < model->Columns().size())
-            return Text(model->Columns()[static_cast<std::size_t>(section)].titleId);
+            return texts_.Text(model->Columns()[static_cast<std::size_t>(section)].titleId);
         return {};
     }
     const auto row = static_cast<std::size_t>(section);

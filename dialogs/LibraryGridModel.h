@@ -5,6 +5,7 @@
 #include <array>
 
 #include "LibraryGrid.h"
+#include "Texts.h"
 
 namespace kadenzo {
 
@@ -15,7 +16,7 @@ namespace kadenzo {
 class CLibraryGridModel : public QAbstractTableModel, public LibraryGrid::Listener {
     Q_OBJECT
 public:
-    explicit CLibraryGridModel(LibraryGrid& grid, QObject* parent = nullptr);
+    CLibraryGridModel(LibraryGrid& grid, const TextService& texts, QObject* parent = nullptr);
     ~CLibraryGridModel() override;
 
     LibraryGrid& Grid() const { return grid_; }
@@ -53,6 +54,7 @@ private:
     QString ChoiceName(int column, std::uint32_t id) const;
 
     LibraryGrid& grid_;
+    TextService texts_;
     bool readOnly_ = false;
     std::array<QIcon, 4> marks_;  // by RowMark
 };

@@ -175,8 +175,9 @@ void CLibraryGridView::currentChanged(const QModelIndex& current, const QModelIn
     }
 }
 
-CLibraryGridPanel::CLibraryGridPanel(QWidget* parent) : QWidget(parent) {
-    model_ = new CLibraryGridModel(grid_, this);
+CLibraryGridPanel::CLibraryGridPanel(const TextService& texts, QWidget* parent)
+    : QWidget(parent), texts_(texts) {
+    model_ = new CLibraryGridModel(grid_, texts_, this);
     view_ = new CLibraryGridView(*model_, this);
     view_->setItemDelegate(new CTextCellDelegate(view_));
     message_ = new QLabel(this);
@@ -236,7 +237,7 @@ void CLibraryGridPanel::SetReadOnly(bool readOnly) { model_->SetReadOnly(readOnl
 
 void CLibraryGridPanel::ShowMessage() {
     const std::uint32_t id = grid_.MessageId();
-    message_->setText(id ? Text(id) : QString());
+    message_->setText(id ? texts_.Text(id) : QString());
     message_->setVisible(id != 0);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "LibraryGrid.h"
+#include "Texts.h"
 
 class QLabel;
 
@@ -54,7 +55,7 @@ private:
 class CLibraryGridPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit CLibraryGridPanel(QWidget* parent = nullptr);
+    explicit CLibraryGridPanel(const TextService& texts, QWidget* parent = nullptr);
     ~CLibraryGridPanel() override;
 
     // Shows a list (null: none); a row still being edited is committed first.
@@ -72,6 +73,7 @@ public:
 private:
     void ShowMessage();
 
+    TextService texts_;
     LibraryGrid grid_;
     CLibraryGridModel* model_;
     CLibraryGridView* view_;

@@ -8,9 +8,7 @@
 #include <algorithm>
 
 #include "CoreText.h"
-#include "LanguageModule.h"
 #include "StringTable.h"
-#include "Texts.h"
 
 namespace kadenzo {
 namespace {
@@ -29,18 +27,11 @@ int MonthOf(int dayNumber) {
 }
 QDate FirstOfMonth(int month) { return QDate(month / 12, month % 12 + 1, 1); }
 
-// The language module's texts, or none.
-const StringTable& ModuleTexts() {
-    static const EmptyStringTable none;
-    const StringTable* module = CurrentModule();
-    return module ? *module : none;
-}
-
 }  // namespace
 
-CMonthCalendar::CMonthCalendar(QWidget* parent) : QWidget(parent), texts_(ModuleTexts()) {
+CMonthCalendar::CMonthCalendar(const StringTable& texts, QWidget* parent)
+    : QWidget(parent), texts_(texts), names_(DateNames::From(texts)) {
     setFocusPolicy(Qt::StrongFocus);
-    names_ = DateNames::From(texts_);
     today_ = DayOf(QDate::currentDate());
     firstMonth_ = MonthOf(today_);
 }

@@ -26,7 +26,7 @@ public:
     };
     using MarkFunction = std::function<std::optional<DayMark>(int dayNumber)>;
 
-    explicit CMonthCalendar(QWidget* parent = nullptr);
+    explicit CMonthCalendar(const StringTable& texts, QWidget* parent = nullptr);
 
     void SetMonthLayout(int rows, int columns);
     // Shows the month of the day as the first one.

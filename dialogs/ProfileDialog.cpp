@@ -13,7 +13,6 @@
 #include <limits>
 
 #include "FieldRefusal.h"
-#include "LanguageModule.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
 
@@ -29,19 +28,6 @@ constexpr std::uint32_t kFormula220 = 34034;
 constexpr std::uint32_t kFormula210 = 34035;
 constexpr std::uint32_t kFirstPromptIntro = 34037;
 
-QString Label(std::uint32_t id, const char* fallback) {
-    const LanguageModule* module = LanguageModule::Current();
-    const QString text = module ? module->QText(id) : QString();
-    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
-}
-
-// The texts of the current module, for messages built in the core.
-const StringTable& ModuleTexts() {
-    static const EmptyStringTable none;
-    if (const LanguageModule* module = LanguageModule::Current()) return *module;
-    return none;
-}
-
 QDateTime FromStamp(std::int32_t seconds) {
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime);
 }
@@ -49,9 +35,13 @@ QDateTime FromStamp(std::int32_t seconds) {
 }  // namespace
 
 CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
-                               UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), profile_(profile), firstPrompt_(firstPrompt), dialogs_(dialogs) {
-    setWindowTitle(Label(kProfileTitle, "Athlete profile"));
+                               UserDialogs& dialogs, const TextService& texts, QWidget* parent)
+    : QDialog(parent),
+      profile_(profile),
+      firstPrompt_(firstPrompt),
+      dialogs_(dialogs),
+      texts_(texts) {
+    setWindowTitle(texts_.TextOr(kProfileTitle, QStringLiteral("Athlete profile")));
     if (firstPrompt_) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
@@ -69,11 +59,12 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
     maxHeartRate_ = new QLineEdit(QString::number(profile_.maxHeartRate), this);
     maxHeartRate_->setObjectName(QString::number(IDC_PROFILE_MAX_HEART_RATE));
 
-    auto* formulaBox = new QGroupBox(Label(kFormulaGroup, "Estimate from the age"), this);
+    auto* formulaBox =
+        new QGroupBox(texts_.TextOr(kFormulaGroup, QStringLiteral("Estimate from the age")), this);
     auto* formulaLayout = new QVBoxLayout(formulaBox);
     formula_ = new QButtonGroup(this);
-    const QString formulaTexts[] = {Label(kFormula220, "220 - age"),
-                                    Label(kFormula210, "210 - age")};
+    const QString formulaTexts[] = {texts_.TextOr(kFormula220, QStringLiteral("220 - age")),
+                                    texts_.TextOr(kFormula210, QStringLiteral("210 - age"))};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QRadioButton(formulaTexts[i], formulaBox);
         button->setObjectName(QString::number(IDC_PROFILE_FORMULA + i));
@@ -84,8 +75,9 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
         formula_->button(profile_.hrFormula)->setChecked(true);
 
     auto* form = new QFormLayout;
-    form->addRow(Label(kBirthDate, "&Birth date:"), birthDate_);
-    form->addRow(Label(kMaxHeartRate, "&Maximum heart rate (bpm):"), maxHeartRate_);
+    form->addRow(texts_.TextOr(kBirthDate, QStringLiteral("&Birth date:")), birthDate_);
+    form->addRow(texts_.TextOr(kMaxHeartRate, QStringLiteral("&Maximum heart rate (bpm):")),
+                 maxHeartRate_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CProfileDialog::accept);
@@ -93,11 +85,12 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
 
     auto* layout = new QVBoxLayout(this);
     if (firstPrompt_) {
-        auto* intro =
-            new QLabel(Label(kFirstPromptIntro,
-                             "Please enter your profile. Your maximum heart rate sets the target "
-                             "heart-rate ranges of your workouts."),
-                       this);
+        auto* intro = new QLabel(
+            texts_.TextOr(
+                kFirstPromptIntro,
+                QStringLiteral("Please enter your profile. Your maximum heart rate sets the target "
+                               "heart-rate ranges of your workouts.")),
+            this);
         intro->setWordWrap(true);
         layout->addWidget(intro);
     }
@@ -109,7 +102,7 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
 bool CProfileDialog::ReadControls() {
     const std::optional<std::int32_t> rate = ReadMaxHeartRate(maxHeartRate_->text().toStdString());
     if (!rate) {
-        RefuseField({maxHeartRate_, kMaxHeartRateRange}, ModuleTexts(), dialogs_);
+        RefuseField({maxHeartRate_, kMaxHeartRateRange}, texts_.Table(), dialogs_);
         return false;
     }
     AthleteProfile read = profile_;
@@ -129,10 +122,10 @@ void CProfileDialog::accept() {
     if (ReadControls()) QDialog::accept();
 }
 
-void InstallProfileDialog(QtUserDialogs& dialogs) {
+void InstallProfileDialog(QtUserDialogs& dialogs, const TextService& texts) {
     dialogs.SetProfileEditor(
-        [](AthleteProfile& profile, bool firstPrompt, UserDialogs& owner, QWidget* parent) {
-            CProfileDialog dialog(profile, firstPrompt, owner, parent);
+        [texts](AthleteProfile& profile, bool firstPrompt, UserDialogs& owner, QWidget* parent) {
+            CProfileDialog dialog(profile, firstPrompt, owner, texts, parent);
             const bool accepted = dialog.exec() == QDialog::Accepted;
             if (accepted || firstPrompt) profile = dialog.Profile();
             return accepted;

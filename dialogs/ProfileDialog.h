@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "ProfileValues.h"
+#include "Texts.h"
 
 class QButtonGroup;
 class QDateEdit;
@@ -21,7 +22,7 @@ class CProfileDialog : public QDialog {
     Q_OBJECT
 public:
     CProfileDialog(const AthleteProfile& profile, bool firstPrompt, UserDialogs& dialogs,
-                   QWidget* parent = nullptr);
+                   const TextService& texts, QWidget* parent = nullptr);
     // The values as last accepted; the values given to the constructor until
     // OK succeeds.
     AthleteProfile Profile() const { return profile_; }
@@ -37,12 +38,14 @@ private:
     AthleteProfile profile_;
     bool firstPrompt_;
     UserDialogs& dialogs_;
+    TextService texts_;
     QDateEdit* birthDate_;
     QLineEdit* maxHeartRate_;
     QButtonGroup* formula_;
 };
 
-// Lets the program's message boxes open this dialog for the profile.
-void InstallProfileDialog(QtUserDialogs& dialogs);
+// Lets the program's message boxes open this dialog for the profile, worded
+// from texts.
+void InstallProfileDialog(QtUserDialogs& dialogs, const TextService& texts);
 
 }  // namespace kadenzo

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "ControlId.h"
-#include "Cp1252.h"
+#include "CoreText.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
 #include "Texts.h"
@@ -39,8 +39,13 @@ constexpr int kMeasuredRows = 2000;
 
 CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, WorkoutListSort& sort,
                                        WorkoutEditing& editing, QWidget* parent)
-    : QDialog(parent), doc_(doc), findRows_(std::move(findRows)), sort_(sort), editing_(editing) {
-    setWindowTitle(Text(kWorkoutListTitle));
+    : QDialog(parent),
+      doc_(doc),
+      texts_(doc.Context()),
+      findRows_(std::move(findRows)),
+      sort_(sort),
+      editing_(editing) {
+    setWindowTitle(texts_.Text(kWorkoutListTitle));
     SetControlId(this, IDD_WORKOUT_LIST);
     list_ = new QTreeWidget(this);
     SetControlId(list_, IDC_WORKOUT_LIST);
@@ -49,7 +54,7 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setAllColumnsShowFocus(true);
     QStringList headings;
-    for (std::uint32_t id : kHeadings) headings << Text(id);
+    for (std::uint32_t id : kHeadings) headings << texts_.Text(id);
     list_->setHeaderLabels(headings);
     list_->header()->setSectionsClickable(true);
     list_->header()->setSectionsMovable(false);
@@ -104,7 +109,7 @@ void CWorkoutListDialog::Fill() {
         const auto texts =
             WorkoutRowTexts(**rows_[i], doc_.Library(), context.units, context.Texts());
         QStringList columns;
-        for (const std::string& text : texts) columns << QString::fromStdString(Cp1252ToUtf8(text));
+        for (const std::string& text : texts) columns << FromBytes(text);
         auto* item = new QTreeWidgetItem(columns);
         item->setData(0, kRowRole, static_cast<qulonglong>(i));
         for (int column = 3; column < kWorkoutListColumns; ++column)
@@ -114,7 +119,7 @@ void CWorkoutListDialog::Fill() {
     list_->addTopLevelItems(items);
     SelectCurrent();
     filling_ = false;
-    count_->setText(CountText(IDS_WORKOUT_COUNT_ONE, kCount, static_cast<qint64>(rows_.size())));
+    count_->setText(texts_.Count(IDS_WORKOUT_COUNT_ONE, kCount, static_cast<qint64>(rows_.size())));
 }
 
 void CWorkoutListDialog::SelectCurrent() {

@@ -6,6 +6,7 @@
 
 #include "Database.h"
 #include "DocumentObserver.h"
+#include "Texts.h"
 #include "WorkoutListRows.h"
 
 class QLabel;
@@ -55,6 +56,7 @@ private:
     void SpreadColumns();
 
     CKadenzoDoc& doc_;
+    TextService texts_;
     FindRows findRows_;
     WorkoutListSort& sort_;
     WorkoutEditing& editing_;

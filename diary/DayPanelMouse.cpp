@@ -102,9 +102,10 @@ void CDayPanel::contextMenuEvent(QContextMenuEvent* event) {
     if (slot < 0) return;
     contextItem_ = document_.Log().HandleOf(*slots_[static_cast<std::size_t>(slot)]);
     emit selectRequested(date_, contextItem_);
+    const TextService texts(document_.Context());
     QMenu menu(this);
-    menu.addAction(Text(IDS_MENU_EDIT_WORKOUT))->setData(ID_WORKOUT_EDIT);
-    menu.addAction(Text(IDS_MENU_DELETE_WORKOUT))->setData(ID_WORKOUT_DELETE);
+    menu.addAction(texts.Text(IDS_MENU_EDIT_WORKOUT))->setData(ID_WORKOUT_EDIT);
+    menu.addAction(texts.Text(IDS_MENU_DELETE_WORKOUT))->setData(ID_WORKOUT_DELETE);
     // The menu opens to the left of the pointer.
     const QPoint at = event->globalPos() - QPoint(menu.sizeHint().width(), 0);
     if (QAction* chosen = menu.exec(at)) RunContextCommand(chosen->data().toInt());

@@ -14,6 +14,7 @@
 #include "Drawing.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
+#include "Texts.h"
 #include "WorkoutBoxPainter.h"
 #include "WorkoutLabels.h"
 
@@ -81,6 +82,7 @@ void CDayPanel::paintEvent(QPaintEvent*) {
 
     const CLibrary& library = document_.Library();
     const LabelContext labels = LabelContextOf(document_);
+    const LanguageModule* module = TextService(document_.Context()).Module();
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const QRect slot = ToQRect(g.slotBoxes[i]);
         if (!slots_[i]) {
@@ -94,7 +96,8 @@ void CDayPanel::paintEvent(QPaintEvent*) {
         painter.fillRect(inner, CategoryColour(workout, library));
         PaintWorkoutBox(painter, inner,
                         LayOutWorkoutBox(painter.fontMetrics(), inner, FactsOf(workout, labels),
-                                         library.FindSport(workout.sportId), date_, labels.today));
+                                         library.FindSport(workout.sportId), date_, labels.today),
+                        module);
         if (selection_.workout != 0 && document_.Log().HandleOf(*slots_[i]) == selection_.workout) {
             painter.save();
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -132,20 +135,21 @@ QRect CDayPanel::HeaderTextBox() const {
 QString CDayPanel::HeaderText() const {
     const QFontMetricsF metrics(font());
     const TextWidthOf widthOf = [&metrics](const std::string& text) {
-        return static_cast<int>(std::ceil(metrics.horizontalAdvance(FromCore(text))));
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(FromBytes(text))));
     };
     // Longest first; the weekday goes before the month.
-    const std::vector<std::string> forms{ToBytes(FormatDay(date_, "%a, %d. %b.")),
-                                         ToBytes(FormatDay(date_, "%d. %b.")),
-                                         ToBytes(FormatDay(date_, "%d."))};
-    return FromCore(FitDayHeader(bodyData_, forms, HeaderTextBox().width(), widthOf));
+    const StringTable& texts = document_.Context().Texts();
+    const std::vector<std::string> forms{ToBytes(FormatDay(date_, "%a, %d. %b.", texts)),
+                                         ToBytes(FormatDay(date_, "%d. %b.", texts)),
+                                         ToBytes(FormatDay(date_, "%d.", texts))};
+    return FromBytes(FitDayHeader(bodyData_, forms, HeaderTextBox().width(), widthOf));
 }
 
 QString CDayPanel::LabelText(CDatabase::ConstWorkoutPos workout) const {
     const LabelContext labels = LabelContextOf(document_);
     const LabelFacts facts = FactsOf(**workout, labels);
-    return FromCore(ScreenTitle(facts)) + QStringLiteral(", ") +
-           FromCore(ScreenDetail(facts, date_, labels.today));
+    return FromBytes(ScreenTitle(facts)) + QStringLiteral(", ") +
+           FromBytes(ScreenDetail(facts, date_, labels.today));
 }
 
 QPixmap CDayPanel::BoxPicture(int slot) {

@@ -73,9 +73,9 @@ void CDiaryPrintJob::ChooseLabelFont(QPainter& painter, int width, int height) {
         labels.push_back(PrintLabel(FactsOf(**pos, labelContext), range_.labelMode));
     const QFontMetrics current(painter.font(), painter.device());
     const std::string widest = WidestLabelLine(labels, [&](const std::string& line) {
-        return static_cast<double>(current.horizontalAdvance(FromCore(line)));
+        return static_cast<double>(current.horizontalAdvance(FromBytes(line)));
     });
-    const QString line = FromCore(widest);
+    const QString line = FromBytes(widest);
     QFont font(QStringLiteral("Arial"));
     const double points = ChooseLabelPointSize(
         [&](double size) {
@@ -100,7 +100,9 @@ void CDiaryPrintJob::PrintPage(QPainter& painter, const QPrinter&, int pageNumbe
     painter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics metrics(*labelFont_, painter.device());
     const int h = static_cast<int>(
-        1.3 * metrics.boundingRect(FormatDay(range_.firstDay, "%d. %b. %y")).height());
+        1.3 *
+        metrics.boundingRect(FormatDay(range_.firstDay, "%d. %b. %y", document_.Context().Texts()))
+            .height());
 
     // The labels of one week's days, measured for the column width.
     const LabelContext labelContext = LabelContextOf(document_);
@@ -113,7 +115,7 @@ void CDiaryPrintJob::PrintPage(QPainter& painter, const QPrinter&, int pageNumbe
             const CWorkOut& workout = **pos;
             const int j = std::clamp(DayNumber(workout.date) - monday, 0, 6);
             PrintedWorkout printed;
-            printed.label = FromCore(PrintLabel(FactsOf(workout, labelContext), range_.labelMode));
+            printed.label = FromBytes(PrintLabel(FactsOf(workout, labelContext), range_.labelMode));
             printed.colour = CategoryColourOf(workout, document_.Library());
             printed.height =
                 metrics
@@ -151,7 +153,7 @@ void CDiaryPrintJob::PrintPage(QPainter& painter, const QPrinter&, int pageNumbe
             painter.drawLine(header.bottomLeft(), header.bottomRight());
             painter.drawText(header.adjusted(0, 0, -p, 0),
                              Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                             FormatDay(day.day, "%d.%b.%Y"));
+                             FormatDay(day.day, "%d.%b.%Y", document_.Context().Texts()));
 
             int y = week.top + h + p;
             for (std::size_t i = 0; i < day.workouts.size(); ++i) {

@@ -17,6 +17,7 @@
 #include "MainFrame.h"
 #include "PrintRangeDialog.h"
 #include "ResourceIds.h"
+#include "Texts.h"
 #include "WeekPanel.h"
 #include "WorkoutDrop.h"
 #include "WorkoutEditing.h"
@@ -277,7 +278,7 @@ void CKadenzoView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CKadenzoView::OnPrintRange() {
-    CPrintRangeDialog dialog(printJob_.Range(), this);
+    CPrintRangeDialog dialog(printJob_.Range(), TextService(Document().Context()), this);
     if (dialog.exec() == QDialog::Accepted) printJob_.SetRange(dialog.Range());
 }
 

@@ -49,7 +49,8 @@ QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNum
                                .height();
     const PageFurniture f = LayOutPageFurniture(page, lineHeight);
 
-    if (const LanguageModule* module = CurrentModule()) {
+    const TextService texts(document.Context());
+    if (const LanguageModule* module = texts.Module()) {
         const QImage picture = module->Bitmap(IDB_PAGE_PICTURE);
         if (!picture.isNull()) painter.drawImage(ToQRect(f.picture), picture);
     }
@@ -57,10 +58,10 @@ QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNum
     painter.setPen(Qt::black);
     const QRect footer = ToQRect(f.footer);
     const int align = Qt::AlignBottom | Qt::TextSingleLine;
-    painter.drawText(footer, align | Qt::AlignLeft, FormatDateTimeStamp(document.Context().Now()));
-    painter.drawText(footer, align | Qt::AlignRight,
-                     FormatText(Text(kPageNumberText), {pageNumber}));
-    painter.drawText(footer, align | Qt::AlignHCenter, FromCore(document.Log().name));
+    painter.drawText(footer, align | Qt::AlignLeft,
+                     FormatDateTimeStamp(document.Context().Now(), texts.Table()));
+    painter.drawText(footer, align | Qt::AlignRight, texts.Format(kPageNumberText, {pageNumber}));
+    painter.drawText(footer, align | Qt::AlignHCenter, FromBytes(document.Log().name));
 
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(page.left, f.ruleY, page.right, f.ruleY);

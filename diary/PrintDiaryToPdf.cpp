@@ -117,7 +117,6 @@ int PrintPdfMain(int argc, char** argv) {
         std::fprintf(stderr, "kadenzo: no language module (rcus.rcc or rcge.rcc) found\n");
         return 1;
     }
-    LanguageModule::SetCurrent(module.get());
     PrintPdfRequest resolved = *request;
     resolved.units = ReadUnitSettings(*OpenSettings());
     if (resolved.distanceUnit) resolved.units.distance = *resolved.distanceUnit;

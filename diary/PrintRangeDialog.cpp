@@ -51,33 +51,34 @@ QDateEdit* MakeDateEdit(int dayNumber, int control, QWidget* parent) {
 
 }  // namespace
 
-CPrintRangeDialog::CPrintRangeDialog(const DiaryPrintRange& range, QWidget* parent)
+CPrintRangeDialog::CPrintRangeDialog(const DiaryPrintRange& range, const TextService& texts,
+                                     QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(TextOr(kTitleText, QStringLiteral("Print range")));
+    setWindowTitle(texts.TextOr(kTitleText, QStringLiteral("Print range")));
     SetControlId(this, IDD_PRINT_RANGE);
 
     auto* rangeBox = new QGroupBox(this);
     followDisplay_ = new QRadioButton(
-        TextOr(kFollowText, QStringLiteral("The four weeks on the screen")), rangeBox);
-    fixed_ = new QRadioButton(TextOr(kFixedText, QStringLiteral("These days:")), rangeBox);
+        texts.TextOr(kFollowText, QStringLiteral("The four weeks on the screen")), rangeBox);
+    fixed_ = new QRadioButton(texts.TextOr(kFixedText, QStringLiteral("These days:")), rangeBox);
     SetControlId(followDisplay_, kFollowControl);
     SetControlId(fixed_, kFixedControl);
     first_ = MakeDateEdit(range.firstDay, kFirstControl, rangeBox);
     last_ = MakeDateEdit(range.lastDay, kLastControl, rangeBox);
     auto* dates = new QFormLayout;
-    dates->addRow(TextOr(kFromText, QStringLiteral("From")), first_);
-    dates->addRow(TextOr(kToText, QStringLiteral("To")), last_);
+    dates->addRow(texts.TextOr(kFromText, QStringLiteral("From")), first_);
+    dates->addRow(texts.TextOr(kToText, QStringLiteral("To")), last_);
     auto* rangeLayout = new QVBoxLayout(rangeBox);
     rangeLayout->addWidget(followDisplay_);
     rangeLayout->addWidget(fixed_);
     rangeLayout->addLayout(dates);
     (range.rangeMode == DiaryPrintRange::kFixed ? fixed_ : followDisplay_)->setChecked(true);
 
-    auto* labelBox = new QGroupBox(TextOr(kLabelsText, QStringLiteral("Labels show")), this);
+    auto* labelBox = new QGroupBox(texts.TextOr(kLabelsText, QStringLiteral("Labels show")), this);
     withTarget_ = new QRadioButton(
-        TextOr(kTargetText, QStringLiteral("the target heart-rate range")), labelBox);
-    withAverage_ =
-        new QRadioButton(TextOr(kAverageText, QStringLiteral("the average heart rate")), labelBox);
+        texts.TextOr(kTargetText, QStringLiteral("the target heart-rate range")), labelBox);
+    withAverage_ = new QRadioButton(
+        texts.TextOr(kAverageText, QStringLiteral("the average heart rate")), labelBox);
     SetControlId(withTarget_, kTargetControl);
     SetControlId(withAverage_, kAverageControl);
     auto* labelLayout = new QVBoxLayout(labelBox);

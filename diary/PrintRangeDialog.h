@@ -9,6 +9,8 @@ class QRadioButton;
 
 namespace kadenzo {
 
+class TextService;
+
 // Dialog 231: whether the printed diary follows the four weeks on the screen
 // or a range of the user's own, that range, and which heart-rate figure the
 // printed labels carry.
@@ -16,7 +18,8 @@ class CPrintRangeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CPrintRangeDialog(const DiaryPrintRange& range, QWidget* parent = nullptr);
+    CPrintRangeDialog(const DiaryPrintRange& range, const TextService& texts,
+                      QWidget* parent = nullptr);
 
     // The range as the dialog shows it now.
     DiaryPrintRange Range() const;

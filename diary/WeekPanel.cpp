@@ -48,7 +48,7 @@ void CWeekPanel::paintEvent(QPaintEvent*) {
     painter.setBrush(kWeekBackground);
     FrameFill(painter, client);
 
-    const QString caption = Text(kCaptionText);
+    const QString caption = TextService(document_.Context()).Text(kCaptionText);
     const int captionHeight = QFontMetrics(font()).height();
     const QRect header(client.left(), client.top(), client.width(), captionHeight + 3);
     painter.setBrush(palette().color(QPalette::Midlight));

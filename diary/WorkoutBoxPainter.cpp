@@ -29,7 +29,7 @@ WorkoutBoxLayout LayOutWorkoutBox(const QFontMetrics& metrics, const QRect& inne
     // by a fraction of a pixel when drawn.
     const QFontMetricsF exact(metrics);
     const TextWidthOf widthOf = [&exact](const std::string& text) {
-        return static_cast<int>(std::ceil(exact.horizontalAdvance(FromCore(text))));
+        return static_cast<int>(std::ceil(exact.horizontalAdvance(FromBytes(text))));
     };
     WorkoutBoxLayout layout;
     const int b = inner.height();
@@ -37,7 +37,7 @@ WorkoutBoxLayout LayOutWorkoutBox(const QFontMetrics& metrics, const QRect& inne
     if (2 * t > b) {
         layout.titleOnly = true;
         layout.titleBox = inner;
-        layout.title = FromCore(ElideRight(ScreenTitle(facts), inner.width(), widthOf));
+        layout.title = FromBytes(ElideRight(ScreenTitle(facts), inner.width(), widthOf));
         return layout;
     }
 
@@ -66,17 +66,18 @@ WorkoutBoxLayout LayOutWorkoutBox(const QFontMetrics& metrics, const QRect& inne
     layout.titleBox = QRect(textLeft, inner.top(), textWidth, layout.middle - inner.top());
     layout.detailBox = QRect(textLeft, layout.middle, std::max(0, textWidth - kDetailRight),
                              inner.top() + b - layout.middle);
-    layout.title = FromCore(fitted.title);
-    layout.detail = FromCore(fitted.detail);
+    layout.title = FromBytes(fitted.title);
+    layout.detail = FromBytes(fitted.detail);
     return layout;
 }
 
-void PaintWorkoutBox(QPainter& painter, const QRect& inner, const WorkoutBoxLayout& layout) {
+void PaintWorkoutBox(QPainter& painter, const QRect& inner, const WorkoutBoxLayout& layout,
+                     const LanguageModule* module) {
     painter.setPen(Qt::black);
     if (!layout.iconBox.isNull()) {
         const QRect& icon = layout.iconBox;
         DrawSportIcon(painter, icon.left(), icon.top(), icon.left() + icon.width(),
-                      icon.top() + icon.height(), layout.iconIndex);
+                      icon.top() + icon.height(), layout.iconIndex, module);
     }
     painter.drawText(layout.titleBox, Qt::AlignCenter | Qt::TextSingleLine, layout.title);
     if (layout.titleOnly) return;

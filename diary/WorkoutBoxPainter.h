@@ -9,6 +9,7 @@ class QPainter;
 namespace kadenzo {
 
 class CLibSport;
+class LanguageModule;
 struct LabelFacts;
 
 // Where the parts of a workout's screen label go and what they say, exactly
@@ -32,6 +33,7 @@ WorkoutBoxLayout LayOutWorkoutBox(const QFontMetrics& metrics, const QRect& inne
                                   int today);
 
 // Writes a workout's screen label into the inner rectangle of its box.
-void PaintWorkoutBox(QPainter& painter, const QRect& inner, const WorkoutBoxLayout& layout);
+void PaintWorkoutBox(QPainter& painter, const QRect& inner, const WorkoutBoxLayout& layout,
+                     const LanguageModule* module);
 
 }  // namespace kadenzo

@@ -9,12 +9,12 @@
 
 namespace kadenzo {
 
-CLinkEdit::CLinkEdit(QWidget* parent, Opener opener)
+CLinkEdit::CLinkEdit(const TextService& texts, QWidget* parent, Opener opener)
     : QLineEdit(parent), opener_(opener ? std::move(opener) : Opener(&ShellOpen)) {
     open_ =
         addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QLineEdit::TrailingPosition);
     open_->setObjectName(QStringLiteral("open"));
-    open_->setToolTip(TextOr(editortext::kOpenLink, QStringLiteral("Open")));
+    open_->setToolTip(texts.TextOr(editortext::kOpenLink, QStringLiteral("Open")));
     connect(open_, &QAction::triggered, this, &CLinkEdit::OpenTarget);
     connect(this, &QLineEdit::textChanged, this, &CLinkEdit::UpdateOpenAction);
     UpdateOpenAction();

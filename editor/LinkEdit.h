@@ -7,6 +7,8 @@ class QAction;
 
 namespace kadenzo {
 
+class TextService;
+
 // A text field holding a file path or a web address, with a button inside it
 // that opens the target with the desktop's handler. The button works only
 // for http and https addresses and for files that exist.
@@ -16,7 +18,7 @@ public:
     using Opener = std::function<bool(const QString& target)>;
 
     // Opens with ShellOpen unless another opener is given.
-    explicit CLinkEdit(QWidget* parent = nullptr, Opener opener = {});
+    explicit CLinkEdit(const TextService& texts, QWidget* parent = nullptr, Opener opener = {});
 
     QAction* OpenAction() const { return open_; }
     // Opens the target when it can be opened; false otherwise.

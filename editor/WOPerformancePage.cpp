@@ -37,7 +37,7 @@ using Set = PerformancePageValues::Set;
 constexpr Set kSets[] = {PerformancePageValues::kWhole, PerformancePageValues::kPart};
 
 // Every file the recording import reads, then each format, then any file.
-QString RecordingFilter() {
+QString RecordingFilter(const TextService& texts) {
     QStringList all;
     QStringList entries;
     for (const RecordingFileFilter& format : RecordingFileFilters()) {
@@ -49,9 +49,9 @@ QString RecordingFilter() {
                                                  patterns.join(QLatin1Char(' ')));
     }
     entries.prepend(QStringLiteral("%1 (%2)").arg(
-        TextOr(editortext::kRecordingsFilter, QStringLiteral("Heart-rate recordings")),
+        texts.TextOr(editortext::kRecordingsFilter, QStringLiteral("Heart-rate recordings")),
         all.join(QLatin1Char(' '))));
-    entries << TextOr(editortext::kAllFilesFilter, QStringLiteral("All files (*)"));
+    entries << texts.TextOr(editortext::kAllFilesFilter, QStringLiteral("All files (*)"));
     return entries.join(QStringLiteral(";;"));
 }
 
@@ -87,14 +87,14 @@ CWOPerformancePage::~CWOPerformancePage() = default;
 
 QWidget* CWOPerformancePage::MakeFiguresBox() {
     using namespace editortext;
-    auto* box = new QGroupBox(TextOr(kFiguresGroup, QStringLiteral("Figures")), this);
+    auto* box = new QGroupBox(Texts().TextOr(kFiguresGroup, QStringLiteral("Figures")), this);
     auto* grid = new QGridLayout(box);
 
     view_ = new QButtonGroup(this);
     auto* views = new QHBoxLayout;
     const std::pair<int, QString> buttons[] = {
-        {IDC_PERF_VIEW_WHOLE, TextOr(kWholeWorkout, QStringLiteral("&Whole workout"))},
-        {IDC_PERF_VIEW_PART, TextOr(kMarkedSection, QStringLiteral("&Marked section"))}};
+        {IDC_PERF_VIEW_WHOLE, Texts().TextOr(kWholeWorkout, QStringLiteral("&Whole workout"))},
+        {IDC_PERF_VIEW_PART, Texts().TextOr(kMarkedSection, QStringLiteral("&Marked section"))}};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QRadioButton(buttons[i].second, box);
         SetControlId(button, buttons[i].first);
@@ -111,17 +111,17 @@ QWidget* CWOPerformancePage::MakeFiguresBox() {
 
     const AppContext& context = services_.doc.Context();
     distanceLabel_ = new QLabel(
-        FormatText(TextOr(kDistance, QStringLiteral("&Distance (%s):")),
+        FormatText(Texts().TextOr(kDistance, QStringLiteral("&Distance (%s):")),
                    {FromBytes(UnitLabel(kUnitDistance, context.units, context.Texts()))}),
         box);
     SetControlId(distanceLabel_, IDC_PERF_DISTANCE_LABEL1);
-    readoutLabel_ = new QLabel(TextOr(kSpeedAndPace, QStringLiteral("Speed, pace:")), box);
+    readoutLabel_ = new QLabel(Texts().TextOr(kSpeedAndPace, QStringLiteral("Speed, pace:")), box);
     SetControlId(readoutLabel_, IDC_PERF_DISTANCE_LABEL2);
     QLabel* labels[] = {
         distanceLabel_, readoutLabel_,
-        new QLabel(TextOr(kDuration, QStringLiteral("D&uration:")), box),
-        new QLabel(TextOr(kAverageHeartRate, QStringLiteral("&Average heart rate:")), box),
-        new QLabel(TextOr(kMaximumHeartRate, QStringLiteral("Ma&ximum heart rate:")), box)};
+        new QLabel(Texts().TextOr(kDuration, QStringLiteral("D&uration:")), box),
+        new QLabel(Texts().TextOr(kAverageHeartRate, QStringLiteral("&Average heart rate:")), box),
+        new QLabel(Texts().TextOr(kMaximumHeartRate, QStringLiteral("Ma&ximum heart rate:")), box)};
     for (int row = 0; row < 5; ++row) grid->addWidget(labels[row], row + 1, 0);
     figureLabels_ = {labels[0], labels[2], labels[3], labels[4]};
 
@@ -140,7 +140,9 @@ QWidget* CWOPerformancePage::MakeFiguresBox() {
     }
 
     maxTest_ = new QCheckBox(
-        TextOr(kMaximumTest, QStringLiteral("This workout measured my maximum heart ra&te")), box);
+        Texts().TextOr(kMaximumTest,
+                       QStringLiteral("This workout measured my maximum heart ra&te")),
+        box);
     SetControlId(maxTest_, IDC_PERF_MAX_TEST);
     connect(maxTest_, &QCheckBox::toggled, this, [this](bool on) { values_->maxTest = on; });
     grid->addWidget(maxTest_, 6, 0, 1, 3);
@@ -179,7 +181,7 @@ void CWOPerformancePage::MakeSetControls(Set set, const std::array<int, 5>& ids)
 
 QWidget* CWOPerformancePage::MakeDetailsBox() {
     using namespace editortext;
-    auto* box = new QGroupBox(TextOr(kDetailsGroup, QStringLiteral("Details")), this);
+    auto* box = new QGroupBox(Texts().TextOr(kDetailsGroup, QStringLiteral("Details")), this);
     auto* form = new QFormLayout(box);
 
     subSport_ = new QComboBox(box);
@@ -203,14 +205,14 @@ QWidget* CWOPerformancePage::MakeDetailsBox() {
     connect(comment_, &QPlainTextEdit::textChanged, this,
             [this] { values_->comment = ToBytes(comment_->toPlainText()); });
 
-    recordingPath_ = new CLinkEdit(box, services_.openLink);
+    recordingPath_ = new CLinkEdit(Texts(), box, services_.openLink);
     SetControlId(recordingPath_, IDC_LINK);
     connect(recordingPath_, &QLineEdit::textEdited, this,
             [this](const QString& text) { values_->recordingPath = ToBytes(text); });
-    auto* browse = new QPushButton(TextOr(kBrowse, QStringLiteral("&Browse...")), box);
+    auto* browse = new QPushButton(Texts().TextOr(kBrowse, QStringLiteral("&Browse...")), box);
     SetControlId(browse, IDC_PERF_BROWSE);
     connect(browse, &QPushButton::clicked, this, &CWOPerformancePage::Browse);
-    auto* import = new QPushButton(TextOr(kImport, QStringLiteral("&Import...")), box);
+    auto* import = new QPushButton(Texts().TextOr(kImport, QStringLiteral("&Import...")), box);
     SetControlId(import, IDC_PERF_IMPORT);
     connect(import, &QPushButton::clicked, this, &CWOPerformancePage::Import);
     auto* recordingRow = new QHBoxLayout;
@@ -218,11 +220,11 @@ QWidget* CWOPerformancePage::MakeDetailsBox() {
     recordingRow->addWidget(browse);
     recordingRow->addWidget(import);
 
-    form->addRow(TextOr(kSubSport, QStringLiteral("Su&b-sport:")), subSport_);
-    form->addRow(TextOr(kTrack, QStringLiteral("&Track:")), track_);
-    form->addRow(TextOr(kIntensity, QStringLiteral("I&ntensity:")), intensity_);
-    form->addRow(TextOr(kComment, QStringLiteral("&Comment:")), comment_);
-    form->addRow(TextOr(kRecording, QStringLiteral("&Recording:")), recordingRow);
+    form->addRow(Texts().TextOr(kSubSport, QStringLiteral("Su&b-sport:")), subSport_);
+    form->addRow(Texts().TextOr(kTrack, QStringLiteral("&Track:")), track_);
+    form->addRow(Texts().TextOr(kIntensity, QStringLiteral("I&ntensity:")), intensity_);
+    form->addRow(Texts().TextOr(kComment, QStringLiteral("&Comment:")), comment_);
+    form->addRow(Texts().TextOr(kRecording, QStringLiteral("&Recording:")), recordingRow);
     for (QWidget* field :
          std::initializer_list<QWidget*>{subSport_, track_, intensity_, comment_, recordingPath_}) {
         if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
@@ -308,13 +310,14 @@ void CWOPerformancePage::Import() {
     const PerformanceFigures page = values_->PageFigures();
     bool takeEmpty = true;
     if (ImportBlanksFigures(page, *imported))
-        takeEmpty = services_.dialogs.AskYesNo(Text(kAskTakeEmpty), UserDialogs::Icon::Question);
+        takeEmpty =
+            services_.dialogs.AskYesNo(Texts().Text(kAskTakeEmpty), UserDialogs::Icon::Question);
     values_->TakeFigures(TakeImportedFigures(page, *imported, takeEmpty));
     ShowFields();
 }
 
 void CWOPerformancePage::Browse() {
-    const QString path = services_.dialogs.OpenFileName(RecordingFilter());
+    const QString path = services_.dialogs.OpenFileName(RecordingFilter(Texts()));
     if (path.isEmpty()) return;
     values_->recordingPath = ToBytes(path);
     recordingPath_->setText(path);
@@ -349,5 +352,7 @@ std::optional<RefusedField> CWOPerformancePage::Refused() {
 }
 
 void CWOPerformancePage::Apply() { values_->Apply(); }
+
+TextService CWOPerformancePage::Texts() const { return TextService(services_.doc.Context()); }
 
 }  // namespace kadenzo

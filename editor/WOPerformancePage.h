@@ -7,6 +7,7 @@
 
 #include "FieldRefusal.h"
 #include "PerformancePageValues.h"
+#include "Texts.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -70,6 +71,9 @@ private:
     void RefreshReadout(PerformancePageValues::Set set);
     // The fields' texts into the values, where they differ.
     void ReadFigures();
+
+    // The texts of the document's context.
+    TextService Texts() const;
 
     const EditorServices& services_;
     std::unique_ptr<PerformancePageValues> values_;

@@ -39,7 +39,7 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     bold.setBold(true);
     templateName_->setFont(bold);
     auto* chooseTemplate =
-        new QPushButton(TextOr(kChooseTemplate, QStringLiteral("C&hoose...")), this);
+        new QPushButton(Texts().TextOr(kChooseTemplate, QStringLiteral("C&hoose...")), this);
     SetControlId(chooseTemplate, IDC_SETUP_TEMPLATE);
     connect(chooseTemplate, &QPushButton::clicked, this, &CWOSetupPage::ChooseTemplate);
     auto* templateRow = new QHBoxLayout;
@@ -62,7 +62,7 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     SetControlId(planned_, IDC_SETUP_PLANNED);
     planned_->setMaxLength(200);
     planned_->setPlaceholderText(
-        FormatText(TextOr(kPlannedExample, QStringLiteral("e.g. 1:30, 20.0%s")),
+        FormatText(Texts().TextOr(kPlannedExample, QStringLiteral("e.g. 1:30, 20.0%s")),
                    {FromBytes(UnitLabel(kUnitDistance, context.units, context.Texts()))}));
     connect(planned_, &QLineEdit::textEdited, this,
             [this](const QString& text) { values_->plannedText = ToBytes(text); });
@@ -70,7 +70,7 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     heartRate_ = new QLabel(this);
     SetControlId(heartRate_, IDC_SETUP_HEART_RATE);
 
-    flag_ = new QCheckBox(TextOr(kKeyWorkout, QStringLiteral("&Key workout")), this);
+    flag_ = new QCheckBox(Texts().TextOr(kKeyWorkout, QStringLiteral("&Key workout")), this);
     SetControlId(flag_, IDC_SETUP_FLAG);
     connect(flag_, &QCheckBox::toggled, this, [this](bool on) { values_->flag = on; });
 
@@ -80,11 +80,11 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     connect(note_, &QPlainTextEdit::textChanged, this,
             [this] { values_->note = ToBytes(note_->toPlainText()); });
 
-    link_ = new CLinkEdit(this, services_.openLink);
+    link_ = new CLinkEdit(Texts(), this, services_.openLink);
     SetControlId(link_, IDC_LINK);
     connect(link_, &QLineEdit::textEdited, this,
             [this](const QString& text) { values_->link = ToBytes(text); });
-    auto* browse = new QPushButton(TextOr(kBrowse, QStringLiteral("&Browse...")), this);
+    auto* browse = new QPushButton(Texts().TextOr(kBrowse, QStringLiteral("&Browse...")), this);
     SetControlId(browse, IDC_SETUP_BROWSE);
     connect(browse, &QPushButton::clicked, this, &CWOSetupPage::Browse);
     auto* linkRow = new QHBoxLayout;
@@ -92,14 +92,15 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     linkRow->addWidget(browse);
 
     auto* form = new QFormLayout(this);
-    form->addRow(TextOr(kTemplate, QStringLiteral("Template:")), templateRow);
+    form->addRow(Texts().TextOr(kTemplate, QStringLiteral("Template:")), templateRow);
     form->addRow(QString(), templateComment_);
-    form->addRow(TextOr(kTargetHeartRate, QStringLiteral("Target heart rate:")), heartRate_);
-    form->addRow(TextOr(kSport, QStringLiteral("&Sport:")), sport_);
-    form->addRow(TextOr(kPlanned, QStringLiteral("&Planned:")), planned_);
+    form->addRow(Texts().TextOr(kTargetHeartRate, QStringLiteral("Target heart rate:")),
+                 heartRate_);
+    form->addRow(Texts().TextOr(kSport, QStringLiteral("&Sport:")), sport_);
+    form->addRow(Texts().TextOr(kPlanned, QStringLiteral("&Planned:")), planned_);
     form->addRow(QString(), flag_);
-    form->addRow(TextOr(kNote, QStringLiteral("&Note:")), note_);
-    form->addRow(TextOr(kLink, QStringLiteral("&Link:")), linkRow);
+    form->addRow(Texts().TextOr(kNote, QStringLiteral("&Note:")), note_);
+    form->addRow(Texts().TextOr(kLink, QStringLiteral("&Link:")), linkRow);
     for (QWidget* field : std::initializer_list<QWidget*>{sport_, planned_, note_}) {
         if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
     }
@@ -140,7 +141,7 @@ void CWOSetupPage::ChooseTemplate() {
 
 void CWOSetupPage::Browse() {
     const QString path = services_.dialogs.OpenFileName(
-        TextOr(editortext::kAllFilesFilter, QStringLiteral("All files (*)")));
+        Texts().TextOr(editortext::kAllFilesFilter, QStringLiteral("All files (*)")));
     if (path.isEmpty()) return;
     values_->link = ToBytes(path);
     link_->setText(path);
@@ -155,5 +156,7 @@ std::optional<RefusedField> CWOSetupPage::Refused() {
 }
 
 void CWOSetupPage::Apply() { values_->Apply(); }
+
+TextService CWOSetupPage::Texts() const { return TextService(services_.doc.Context()); }
 
 }  // namespace kadenzo

@@ -6,6 +6,7 @@
 
 #include "FieldRefusal.h"
 #include "SetupPageValues.h"
+#include "Texts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,9 @@ signals:
 
 private:
     void ShowFields();
+
+    // The texts of the document's context.
+    TextService Texts() const;
 
     const EditorServices& services_;
     std::unique_ptr<SetupPageValues> values_;

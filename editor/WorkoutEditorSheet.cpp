@@ -42,12 +42,12 @@ CWorkoutEditorSheet::CWorkoutEditorSheet(const CWorkOut& workout, const EditorSe
 
     pages_ = new QTabWidget(this);
     setup_ = new CWOSetupPage(workout_, services, pages_);
-    pages_->addTab(setup_, TextOr(editortext::kSetupTab, QStringLiteral("Plan")));
+    pages_->addTab(setup_, Texts().TextOr(editortext::kSetupTab, QStringLiteral("Plan")));
     // A workout planned for a later day has nothing performed yet.
     if (DayNumber(workout_.date) <= services.doc.Context().Today()) {
         performance_ = new CWOPerformancePage(workout_, services, pages_);
         pages_->addTab(performance_,
-                       TextOr(editortext::kPerformanceTab, QStringLiteral("Performance")));
+                       Texts().TextOr(editortext::kPerformanceTab, QStringLiteral("Performance")));
         connect(setup_, &CWOSetupPage::SportChanged, performance_, &CWOPerformancePage::Activate);
         connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
             if (pages_->widget(index) == performance_) performance_->Activate();
@@ -91,5 +91,7 @@ bool RunWorkoutEditor(const EditorServices& services, CDatabase::ConstWorkoutPos
     if (sheet.exec() != QDialog::Accepted || watch.replaced) return false;
     return edit::ReplaceWorkout(doc, position, sheet.Workout());
 }
+
+TextService CWorkoutEditorSheet::Texts() const { return TextService(services_.doc.Context()); }
 
 }  // namespace kadenzo

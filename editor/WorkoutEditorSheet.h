@@ -4,6 +4,7 @@
 
 #include "Database.h"
 #include "EditorServices.h"
+#include "Texts.h"
 #include "WorkOut.h"
 
 class QTabWidget;
@@ -34,6 +35,9 @@ public:
     void accept() override;
 
 private:
+    // The texts of the document's context.
+    TextService Texts() const;
+
     const EditorServices& services_;
     CWorkOut workout_;
     QTabWidget* pages_;

@@ -1,6 +1,7 @@
 #include "TextFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -43,25 +44,39 @@ std::string Print(const std::string& directive, T value) {
 
 }  // namespace
 
-long long FormatArg::AsInteger() const {
+std::optional<long long> FormatArg::AsInteger() const {
     switch (kind_) {
         case Kind::kInteger:
             return integer_;
         case Kind::kReal:
             return SaturatedInteger(real_);
+        case Kind::kText: {
+            long long value = 0;
+            const auto [end, error] =
+                std::from_chars(text_.data(), text_.data() + text_.size(), value);
+            if (error != std::errc() || end != text_.data() + text_.size()) return std::nullopt;
+            return value;
+        }
         default:
-            return 0;
+            return std::nullopt;
     }
 }
 
-double FormatArg::AsReal() const {
+std::optional<double> FormatArg::AsReal() const {
     switch (kind_) {
         case Kind::kInteger:
             return static_cast<double>(integer_);
         case Kind::kReal:
             return real_;
+        case Kind::kText: {
+            double value = 0.0;
+            const auto [end, error] =
+                std::from_chars(text_.data(), text_.data() + text_.size(), value);
+            if (error != std::errc() || end != text_.data() + text_.size()) return std::nullopt;
+            return value;
+        }
         default:
-            return 0.0;
+            return std::nullopt;
     }
 }
 
@@ -76,7 +91,7 @@ std::string FormatArg::AsText() const {
     }
 }
 
-std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args) {
+std::string FormatText(std::string_view format, std::span<const FormatArg> args) {
     static const FormatArg kMissingInteger(0);
     std::string out;
     auto nextArg = args.begin();
@@ -126,29 +141,30 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             directive += std::to_string(precision);
         }
 
-        const FormatArg* arg = nullptr;
+        auto next = [&]() -> const FormatArg& {
+            const FormatArg* arg = take();
+            return arg ? *arg : kMissingInteger;
+        };
         switch (conversion) {
             case '%':
                 out.push_back('%');
                 break;
             case 'd':
             case 'i':
-                arg = take();
-                out += Print(directive + "lld", (arg ? *arg : kMissingInteger).AsInteger());
+                if (const auto value = next().AsInteger()) out += Print(directive + "lld", *value);
                 break;
             case 'u':
             case 'x':
             case 'X':
             case 'o':
-                arg = take();
-                out += Print(
-                    directive + "ll" + conversion,
-                    static_cast<unsigned long long>((arg ? *arg : kMissingInteger).AsInteger()));
+                if (const auto value = next().AsInteger())
+                    out += Print(directive + "ll" + conversion,
+                                 static_cast<unsigned long long>(*value));
                 break;
             case 'c':
-                arg = take();
-                out += Print(directive + "c", static_cast<int>(static_cast<unsigned char>(
-                                                  (arg ? *arg : kMissingInteger).AsInteger())));
+                if (const auto value = next().AsInteger())
+                    out += Print(directive + "c",
+                                 static_cast<int>(static_cast<unsigned char>(*value)));
                 break;
             case 'f':
             case 'F':
@@ -158,14 +174,15 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             case 'G':
             case 'a':
             case 'A':
-                arg = take();
-                out += Print(directive + conversion, (arg ? *arg : kMissingInteger).AsReal());
+                if (const auto value = next().AsReal())
+                    out += Print(directive + conversion, *value);
                 break;
             case 's':
-            case 'S':
-                arg = take();
+            case 'S': {
+                const FormatArg* arg = take();
                 out += Print(directive + "s", (arg ? arg->AsText() : std::string()).c_str());
                 break;
+            }
             default:
                 // Not a conversion this formatter honours ("%n", "*"): kept as text.
                 out.append(format.substr(start, i - start));

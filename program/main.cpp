@@ -4,14 +4,15 @@
 #include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "AppSettings.h"
-#include "DiaryViewInstall.h"
 #include "DialogsInstall.h"
+#include "DiaryViewInstall.h"
 #include "FormViewInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
 #include "PrintDiaryToPdf.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
+#include "Texts.h"
 #include "WebInfoCheck.h"
 #include "WorkoutEditorInstall.h"
 
@@ -23,7 +24,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
 
     kadenzo::QtUserDialogs dialogs;
-    kadenzo::InstallProfileDialog(dialogs);
     kadenzo::CKadenzoApp::Options options;
     options.programDirectory = QCoreApplication::applicationDirPath();
     options.importLegacyLibrary = kadenzo::ImportLegacyLibraryAtStartup;
@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
     options.webInfoCheck = kadenzo::RunWebInfoCheckAtStartup;
     options.backupFolder = kadenzo::BackupFolder();
     kadenzo::CKadenzoApp app(dialogs, kadenzo::OpenSettings(), std::move(options));
+    kadenzo::InstallProfileDialog(dialogs, kadenzo::TextService(app.Context()));
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

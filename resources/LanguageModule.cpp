@@ -99,16 +99,7 @@ std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& path) {
     return module;
 }
 
-namespace {
-const LanguageModule* currentModule = nullptr;
-}  // namespace
-
-const LanguageModule* LanguageModule::Current() { return currentModule; }
-
-void LanguageModule::SetCurrent(const LanguageModule* module) { currentModule = module; }
-
 LanguageModule::~LanguageModule() {
-    if (currentModule == this) currentModule = nullptr;
     if (root_.isEmpty()) return;
     // Qt keeps a resource that is still open somewhere and may read it later;
     // its bytes must then outlive this object.

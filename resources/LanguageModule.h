@@ -43,10 +43,6 @@ public:
     static std::unique_ptr<LanguageModule> Load(const QString& path);
     ~LanguageModule() override;
 
-    // The module the user interface shows its texts and pictures from; set by
-    // the application (and by tests), cleared when that module goes.
-    static const LanguageModule* Current();
-    static void SetCurrent(const LanguageModule* module);
     LanguageModule(const LanguageModule&) = delete;
     LanguageModule& operator=(const LanguageModule&) = delete;
 

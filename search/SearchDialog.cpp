@@ -16,7 +16,6 @@
 
 #include "ControlId.h"
 #include "CoreText.h"
-#include "Cp1252.h"
 #include "DateTime.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
@@ -43,8 +42,8 @@ QDate DateOfDay(int dayNumber) { return QDate(1899, 12, 30).addDays(dayNumber); 
 
 int DayOfDate(const QDate& date) { return static_cast<int>(QDate(1899, 12, 30).daysTo(date)); }
 
-QPushButton* Button(std::uint32_t text, int id, QWidget* parent) {
-    auto* button = new QPushButton(Text(text), parent);
+QPushButton* Button(const QString& text, int id, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
     SetControlId(button, id);
     button->setAutoDefault(false);
     return button;
@@ -54,14 +53,14 @@ QPushButton* Button(std::uint32_t text, int id, QWidget* parent) {
 
 CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults showResults,
                                            QWidget* parent)
-    : QDialog(parent), doc_(doc), showResults_(std::move(showResults)) {
-    setWindowTitle(Text(kSearchTitle));
+    : QDialog(parent), doc_(doc), texts_(doc.Context()), showResults_(std::move(showResults)) {
+    setWindowTitle(texts_.Text(kSearchTitle));
     SetControlId(this, IDD_WORKOUT_SEARCH);
 
     property_ = new QComboBox(this);
     SetControlId(property_, IDC_SEARCH_PROPERTY);
     for (std::size_t i = 0; i < SearchProperties().size(); ++i)
-        property_->addItem(Text(SearchProperties()[i].textId), static_cast<int>(i));
+        property_->addItem(texts_.Text(SearchProperties()[i].textId), static_cast<int>(i));
     property_->setCurrentIndex(-1);
     operator_ = new QComboBox(this);
     SetControlId(operator_, IDC_SEARCH_OPERATOR);
@@ -78,18 +77,19 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAllColumnsShowFocus(true);
-    list_->setHeaderLabels({Text(IDS_COL_PROPERTY), Text(IDS_COL_COMPARISON), Text(IDS_COL_VALUE)});
+    list_->setHeaderLabels({texts_.Text(IDS_COL_PROPERTY), texts_.Text(IDS_COL_COMPARISON),
+                            texts_.Text(IDS_COL_VALUE)});
     list_->header()->resizeSection(0, 200);
     list_->header()->resizeSection(1, 100);
     list_->header()->resizeSection(2, 200);
 
-    section_ = new QCheckBox(Text(kSection), this);
+    section_ = new QCheckBox(texts_.Text(kSection), this);
     SetControlId(section_, IDC_SEARCH_SECTION);
     section_->setChecked(true);
 
-    auto* add = Button(kAdd, IDC_SEARCH_ADD, this);
-    auto* remove = Button(kRemove, IDC_SEARCH_REMOVE, this);
-    auto* search = Button(kSearch, IDC_SEARCH_SEARCH, this);
+    auto* add = Button(texts_.Text(kAdd), IDC_SEARCH_ADD, this);
+    auto* remove = Button(texts_.Text(kRemove), IDC_SEARCH_REMOVE, this);
+    auto* search = Button(texts_.Text(kSearch), IDC_SEARCH_SEARCH, this);
     search->setDefault(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
@@ -97,7 +97,7 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     const std::pair<std::uint32_t, QWidget*> labels[] = {
         {kPropertyLabel, property_}, {kOperatorLabel, operator_}, {kValueLabel, valuePlace_}};
     for (int column = 0; column < 3; ++column) {
-        auto* label = new QLabel(Text(labels[column].first), this);
+        auto* label = new QLabel(texts_.Text(labels[column].first), this);
         label->setBuddy(labels[column].second);
         controls->addWidget(label, 0, column);
     }
@@ -170,7 +170,7 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
     SetControlId(value_, IDC_SEARCH_VALUE);
     valuePlace_->layout()->addWidget(value_);
     for (SearchOperator op : OperatorsFor(info->type))
-        operator_->addItem(Text(OperatorTextId(op)), static_cast<int>(op));
+        operator_->addItem(texts_.Text(OperatorTextId(op)), static_cast<int>(op));
     operator_->setCurrentIndex(0);
     operator_->show();
 }
@@ -187,19 +187,19 @@ std::optional<SearchCriterion> CWorkoutSearchDialog::CriterionFromControls() con
         case SearchValueType::Number:
             return TypedCriterion(
                 info->property, op,
-                Utf8ToCp1252(static_cast<QLineEdit*>(value_)->text().toStdString()));
+                ToBytes(static_cast<QLineEdit*>(value_)->text()));
         case SearchValueType::LibraryItem: {
             const auto* items = static_cast<QComboBox*>(value_);
             return ItemCriterion(info->property, op, items->currentData().toUInt(),
-                                 Utf8ToCp1252(items->currentText().toStdString()));
+                                 ToBytes(items->currentText()));
         }
     }
     return std::nullopt;
 }
 
 void CWorkoutSearchDialog::FillRow(QTreeWidgetItem* item, const SearchCriterion& criterion) {
-    item->setText(0, Text(InfoOf(criterion.property).textId));
-    item->setText(1, Text(OperatorTextId(criterion.op)));
+    item->setText(0, texts_.Text(InfoOf(criterion.property).textId));
+    item->setText(1, texts_.Text(OperatorTextId(criterion.op)));
     item->setText(2, FromBytes(criterion.display));
 }
 

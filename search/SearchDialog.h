@@ -7,6 +7,7 @@
 
 #include "Database.h"
 #include "SearchCriteria.h"
+#include "Texts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -55,6 +56,7 @@ private:
     const SearchPropertyInfo* ChosenProperty() const;
 
     CKadenzoDoc& doc_;
+    TextService texts_;
     ShowSearchResults showResults_;
     SearchCriteriaList criteria_;
     QComboBox* property_;

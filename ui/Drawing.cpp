@@ -38,8 +38,8 @@ void DrawSportIcon(QPainter& painter, const QRect& rect, const QImage& picture) 
     painter.restore();
 }
 
-void DrawSportIcon(QPainter& painter, int left, int top, int right, int bottom, int pictureIndex) {
-    const LanguageModule* module = LanguageModule::Current();
+void DrawSportIcon(QPainter& painter, int left, int top, int right, int bottom, int pictureIndex,
+                   const LanguageModule* module) {
     if (!module) return;
     // The bitmap number is a 16-bit resource number, as the icon numbers always were.
     const int bitmapId = static_cast<std::uint16_t>(pictureIndex + kFirstSportBitmap);

@@ -98,8 +98,8 @@ private slots:
             auto module =
                 LanguageModule::Load(QStringLiteral(KADENZO_MODULE_DIR "/") + QLatin1String(name));
             QVERIFY(module);
-            LanguageModule::SetCurrent(module.get());
             DialogWorld w;
+            w.context.strings = module.get();
             CSportStatisticsDialog statistics(*w.document, w.units, w.sorts, kToday);
             CSportDetailDialog detail(*w.document, w.units, w.sorts.detail, kToday - 7, kToday,
                                       kRunning, nullptr);
@@ -125,7 +125,6 @@ private slots:
                 QVERIFY(!dialog->isVisible());
                 QCOMPARE(dialog->result(), int(QDialog::Rejected));
             }
-            LanguageModule::SetCurrent(nullptr);
         }
     }
 

@@ -135,8 +135,8 @@ private slots:
             QFile::encodeName(BuiltModuleDir() + (german ? QStringLiteral("/library-de.dat")
                                                          : QStringLiteral("/library.dat")))
                 .toStdString()));
-        LanguageModule::SetCurrent(module.get());
         app.context.strings = module.get();
+        const TextService texts = app.Texts();
         const std::time_t now = app.context.Now();
         tool::DemoOptions options;
         options.german = german;
@@ -148,18 +148,18 @@ private slots:
         const auto check = [&](QWidget& window, const char* name) {
             Check(window, QString::fromLatin1(name), german, &problems);
         };
-        CUnitsDialog units(app.context.units);
+        CUnitsDialog units(app.context.units, texts);
         check(units, "Units");
-        CLogNameDialog name(QStringLiteral("Demo"));
+        CLogNameDialog name(QStringLiteral("Demo"), texts);
         check(name, "Log name");
-        CAboutDialog about;
+        CAboutDialog about(texts);
         check(about, "About");
         CTemplateTreeDlg chooser(doc);
         check(chooser, "Template chooser");
         CBodyInfo info({CalendarDateTime::kValid, NoonOfDayNumber(today)});
         CBodyDataDlg body(info, app.context.units, app.context.Texts(), app.dialogs);
         check(body, "Body data");
-        CProfileDialog profile(doc.Profile(), true, app.dialogs);
+        CProfileDialog profile(doc.Profile(), true, app.dialogs, texts);
         check(profile, "Profile");
         CEventsDialog events(doc);
         check(events, "Events");
@@ -185,9 +185,9 @@ private slots:
         check(statistics, "Sport statistics");
         CSportDetailDialog detail(doc, app.context.units, sorts.detail, today - 84, today, 1);
         check(detail, "Sport details");
-        CScaleDialog scale(ScaleValues{});
+        CScaleDialog scale(ScaleValues{}, texts);
         check(scale, "Scale");
-        CPrintRangeDialog print(DiaryPrintRange{today, today + 27});
+        CPrintRangeDialog print(DiaryPrintRange{today, today + 27}, texts);
         check(print, "Print range");
         const CRecordingImportDlg::Services importServices{
             app.context.units, app.context.Texts(), [now] { return std::int64_t{now}; },

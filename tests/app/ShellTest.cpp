@@ -32,8 +32,6 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { LanguageModule::SetCurrent(nullptr); }
-
     void sportIconKeepsBackgroundUnderWhite() {
         QImage icon = Filled(40, Qt::white);
         for (int y = 10; y < 20; ++y)
@@ -52,17 +50,17 @@ private slots:
     }
 
     void sportIconByNumberUsesTheModuleAndSkipsUnknownNumbers() {
-        auto draw = [](int index) {
+        auto draw = [](int index, const LanguageModule* module) {
             QImage target = Filled(40, Qt::white);
             QPainter painter(&target);
-            DrawSportIcon(painter, 0, 0, 40, 40, index);
+            DrawSportIcon(painter, 0, 0, 40, 40, index, module);
             painter.end();
             return target;
         };
-        QCOMPARE(draw(0), Filled(40, Qt::white));  // no module: nothing drawn
-        auto module = UseEnglishModule();
-        QCOMPARE(draw(0), module->Bitmap(176).convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(draw(500), Filled(40, Qt::white));
+        QCOMPARE(draw(0, nullptr), Filled(40, Qt::white));  // no module: nothing drawn
+        auto module = LoadEnglishModule();
+        QCOMPARE(draw(0, module.get()), module->Bitmap(176).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(draw(500, module.get()), Filled(40, Qt::white));
     }
 
     void frameFillOutlinesTheOuterPixels() {
@@ -119,7 +117,7 @@ private slots:
     }
 
     void unitsDialogShowsAndReturnsTheChoice() {
-        CUnitsDialog dialog(UnitSettings{1, 0});
+        CUnitsDialog dialog(UnitSettings{1, 0}, TextService());
         auto* miles = dialog.findChild<QRadioButton*>(QStringLiteral("1011"));
         auto* kilograms = dialog.findChild<QRadioButton*>(QStringLiteral("1100"));
         auto* pounds = dialog.findChild<QRadioButton*>(QStringLiteral("1101"));
@@ -131,7 +129,7 @@ private slots:
         QCOMPARE(dialog.Units().weight, 1u);
 
         // A stored value the dialog does not know shows no choice and gives metric.
-        CUnitsDialog unknown(UnitSettings{7, 0});
+        CUnitsDialog unknown(UnitSettings{7, 0}, TextService());
         QVERIFY(!unknown.findChild<QRadioButton*>(QStringLiteral("1010"))->isChecked());
         QCOMPARE(unknown.Units().distance, 0u);
     }

@@ -17,6 +17,7 @@
 #include "Library.h"
 #include "LibraryFile.h"
 #include "MainFrame.h"
+#include "Texts.h"
 #include "UserDialogs.h"
 
 namespace kadenzo {
@@ -94,11 +95,10 @@ inline void CopyBuilt(const QString& dir, const QStringList& names) {
     }
 }
 
-// Loads the English module as the current one and returns it.
-inline std::unique_ptr<LanguageModule> UseEnglishModule() {
+// The built English module.
+inline std::unique_ptr<LanguageModule> LoadEnglishModule() {
     auto module = LanguageModule::Load(BuiltModuleDir() + QStringLiteral("/rcus.rcc"));
     if (!module) qFatal("the English module is not built");
-    LanguageModule::SetCurrent(module.get());
     return module;
 }
 
@@ -115,7 +115,7 @@ inline std::unique_ptr<CLibrary> StarterLibrary() {
 // the document (a new diary) and, once made, the main frame.
 struct AppFixture {
     explicit AppFixture(std::unique_ptr<CLibrary> library = std::make_unique<CLibrary>())
-        : module(UseEnglishModule()),
+        : module(LoadEnglishModule()),
           settings(std::make_unique<QSettings>(PathOf(QStringLiteral("settings.ini")),
                                                QSettings::IniFormat)) {
         context.strings = module.get();
@@ -126,7 +126,7 @@ struct AppFixture {
     ~AppFixture() {
         frame.reset();
         document.reset();
-        LanguageModule::SetCurrent(nullptr);
+        context.strings = nullptr;
     }
     AppFixture(const AppFixture&) = delete;
     AppFixture& operator=(const AppFixture&) = delete;
@@ -136,6 +136,7 @@ struct AppFixture {
         return *frame;
     }
     CKadenzoDoc& Doc() { return document->Doc(); }
+    TextService Texts() const { return TextService(context); }
     QString PathOf(const QString& name) const { return dir.filePath(name); }
 
     std::unique_ptr<LanguageModule> module;

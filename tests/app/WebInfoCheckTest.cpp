@@ -113,6 +113,7 @@ private:
         RunWebInfoCheck({.settings = *settings_,
                          .dialogs = dialogs_,
                          .opener = opener_,
+                         .texts = TextService(*module_),
                          .now = kNow,
                          .status = {},
                          .beforeQuestion = [this] { ++questionsPrepared_; },
@@ -121,7 +122,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { module_ = UseEnglishModule(); }
+    void initTestCase() { module_ = LoadEnglishModule(); }
     void cleanupTestCase() { module_.reset(); }
 
     void init() {
@@ -159,7 +160,8 @@ private slots:
         CHttpDownload download;
         download.SetMaxBytes(1000);
         QStringList progress;
-        download.SetStatusWindow([&progress](const QString& text) { progress << text; });
+        download.SetStatusWindow([&progress](const QString& text) { progress << text; },
+                                 TextService());
         QByteArray text = "left over";
         QCOMPARE(download.Download(server_->Address() + "/kadenzo/info.txt", text), ok);
         QCOMPARE(text, ok ? response.mid(response.indexOf("\r\n\r\n") + 4) : QByteArray());
@@ -213,8 +215,9 @@ private slots:
         QTest::newRow("within a week") << recent << news5 << false << false << "" << recent << 0u;
         QTest::newRow("older version, No") << 0LL << QByteArray("3.1.0.9.5;http://127.0.0.1/;")
                                            << false << true << "" << 0LL << 0u;
-        QTest::newRow("newer version, Yes") << 0LL << QByteArray("3.2.0.0.5;http://127.0.0.1/;")
-                                            << true << true << Text(IDS_DOWNLOAD_URL) << 0LL << 0u;
+        QTest::newRow("newer version, Yes")
+            << 0LL << QByteArray("3.2.0.0.5;http://127.0.0.1/;") << true << true
+            << module_->QText(IDS_DOWNLOAD_URL) << 0LL << 0u;
     }
 
     void checkActsOnTheFile() {

@@ -62,7 +62,7 @@ private slots:
     void cleanup() { app_.reset(); }
 
     void calendarSelectsARangeAcrossMonths() {
-        CMonthCalendar calendar;
+        CMonthCalendar calendar(app_->context.Texts());
         calendar.SetMonthLayout(1, 4);
         calendar.ShowDay(Day(2024, 1, 15));
         calendar.resize(calendar.sizeHint());
@@ -116,17 +116,17 @@ private slots:
             QVERIFY(dialog.Values().Days().IsMarked(Day(2024, 3, 2)));
             Select(dialog, Day(2024, 3, 1), Day(2024, 3, 5));
             QVERIFY(kind->isEnabled());
-            QCOMPARE(kind->currentText(), Text(IDS_MIXED_EVENT_KINDS));
+            QCOMPARE(kind->currentText(), app_->Texts().Text(IDS_MIXED_EVENT_KINDS));
             QCOMPARE(kind->currentIndex(), 1);
             QVERIFY(!blocks->isTristate());
             blocks->setChecked(true);
             Select(dialog, Day(2024, 3, 4), Day(2024, 3, 4));
             // The mixed entry is gone; day 4 now is blocked without a kind.
-            QCOMPARE(kind->findText(Text(IDS_MIXED_EVENT_KINDS)), -1);
+            QCOMPARE(kind->findText(app_->Texts().Text(IDS_MIXED_EVENT_KINDS)), -1);
             QCOMPARE(kind->currentIndex(), 0);
             QCOMPARE(blocks->checkState(), Qt::Checked);
             Select(dialog, Day(2024, 3, 3), Day(2024, 3, 4));  // kinds 2 and none, both blocked
-            QCOMPARE(kind->currentText(), Text(IDS_MIXED_EVENT_KINDS));
+            QCOMPARE(kind->currentText(), app_->Texts().Text(IDS_MIXED_EVENT_KINDS));
             QCOMPARE(blocks->checkState(), Qt::Checked);
             dialog.accept();
         }
@@ -173,9 +173,9 @@ private slots:
         CEventsDialog dialog(doc);
         auto* kind = dialog.findChild<QComboBox*>(ControlName(IDC_EVENTS_KIND));
         Select(dialog, Day(2024, 3, 1), Day(2024, 3, 1));
-        QCOMPARE(kind->currentText(), FormatText(Text(34404), {-3}));
+        QCOMPARE(kind->currentText(), app_->Texts().Format(34404, {-3}));
         Select(dialog, Day(2024, 3, 10), Day(2024, 3, 10));
-        QCOMPARE(kind->findText(FormatText(Text(34404), {-3})), -1);
+        QCOMPARE(kind->findText(app_->Texts().Format(34404, {-3})), -1);
         dialog.accept();
         QVERIFY(Same(Events(doc), {Period(Day(2024, 3, 1), Day(2024, 3, 2), -3, false)}));
     }

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(view->currentIndex().row(), 1);
         QCOMPARE(beeps.count(), 1);
         QVERIFY(dialog.Panel()->MessageLine()->isVisibleTo(&dialog));
-        QCOMPARE(dialog.Panel()->MessageLine()->text(), Text(IDS_CATEGORY_MISSING));
+        QCOMPARE(dialog.Panel()->MessageLine()->text(), app_->Texts().Text(IDS_CATEGORY_MISSING));
         // Neither another tab nor OK leaves the row.
         dialog.Tabs()->setCurrentIndex(kCategories);
         QCOMPARE(dialog.Tabs()->currentIndex(), kTemplates);
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(model.setData(model.index(0, 2), QStringLiteral("12,5")));
         view->setCurrentIndex(model.index(1, 0));
         QCOMPARE(view->currentIndex().row(), 0);
-        QCOMPARE(dialog.Panel()->MessageLine()->text(), Text(IDS_NAME_MISSING));
+        QCOMPARE(dialog.Panel()->MessageLine()->text(), app_->Texts().Text(IDS_NAME_MISSING));
     }
 
     // Cancel, Escape and the close box ask before changes are dropped, and
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
         QCOMPARE(app_->dialogs.questions[0].defaultAnswer, UserDialogs::Answer::No);
-        QCOMPARE(app_->dialogs.questions[0].text, Text(IDS_DISCARD_LIBRARY_CHANGES));
+        QCOMPARE(app_->dialogs.questions[0].text, app_->Texts().Text(IDS_DISCARD_LIBRARY_CHANGES));
         QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Sprint"));
         view->setCurrentIndex(model.index(0, 0));  // the row is left: the item takes it
         QCOMPARE(dialog.Copy()->categories[1].name, std::string("Sprint"));
@@ -213,14 +213,14 @@ private slots:
         // "Speed" went, "Base" stays for its template.
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(dialog.Copy()->categories[0].name, std::string("Base"));
-        QCOMPARE(dialog.Panel()->MessageLine()->text(), Text(IDS_DELETE_REFUSED));
+        QCOMPARE(dialog.Panel()->MessageLine()->text(), app_->Texts().Text(IDS_DELETE_REFUSED));
 
         dialog.Tabs()->setCurrentIndex(kSports);
         QCOMPARE(model.rowCount(), 1);  // no empty row for new sports
         QCOMPARE(model.headerData(0, Qt::Vertical).toString(), QStringLiteral("Other"));
         view->selectRow(0);
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(dialog.Panel()->MessageLine()->text(), Text(IDS_CANNOT_DELETE_ROWS));
+        QCOMPARE(dialog.Panel()->MessageLine()->text(), app_->Texts().Text(IDS_CANNOT_DELETE_ROWS));
         QCOMPARE(model.rowCount(), 1);
     }
 
@@ -315,7 +315,7 @@ private slots:
             dialog->reject();
         });
         QVERIFY(frame.Execute(ID_LIBRARY_EDITOR));
-        QCOMPARE(app_->dialogs.messages.back().text, Text(IDS_LIBRARY_VIEW_ONLY));
+        QCOMPARE(app_->dialogs.messages.back().text, app_->Texts().Text(IDS_LIBRARY_VIEW_ONLY));
         QVERIFY(viewOnly);
         QVERIFY(!okEnabled);
         QVERIFY(!editable);

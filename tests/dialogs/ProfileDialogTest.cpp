@@ -34,17 +34,17 @@ class ProfileDialogTest : public QObject {
 
 private slots:
     void init() {
-        module_ = UseEnglishModule();
+        module_ = LoadEnglishModule();
         dialogs_ = std::make_unique<FakeUserDialogs>();
     }
     void cleanup() {
         dialogs_.reset();
-        LanguageModule::SetCurrent(nullptr);
         module_.reset();
     }
 
     void neverEnteredProfileShowsNoChoice() {
-        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2026, 12, 1)}, true, *dialogs_);
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2026, 12, 1)}, true, *dialogs_,
+                              TextService(*module_));
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->text(), QStringLiteral("0"));
         QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1066"))->isChecked());
         QVERIFY(!dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->isChecked());
@@ -52,17 +52,18 @@ private slots:
     }
 
     void firstPromptHasNoCloseBoxButTheCommandHas() {
-        CProfileDialog first(AthleteProfile{}, true, *dialogs_);
+        CProfileDialog first(AthleteProfile{}, true, *dialogs_, TextService(*module_));
         QVERIFY(first.FirstPrompt());
         QVERIFY(!(first.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(first.windowFlags() & Qt::WindowSystemMenuHint));
-        CProfileDialog command(AthleteProfile{}, false, *dialogs_);
+        CProfileDialog command(AthleteProfile{}, false, *dialogs_, TextService(*module_));
         QVERIFY(!(command.windowFlags() & Qt::CustomizeWindowHint) ||
                 (command.windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void okReturnsTheEditedValues() {
-        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2000, 1, 1)}, false, *dialogs_);
+        CProfileDialog dialog(AthleteProfile{0, -1, Stamp(2000, 1, 1)}, false, *dialogs_,
+                              TextService(*module_));
         dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral(" 187 "));
         dialog.findChild<QRadioButton*>(QStringLiteral("1067"))->click();
         dialog.findChild<QDateEdit*>(QStringLiteral("1038"))->setDate(QDate(1979, 5, 20));
@@ -79,7 +80,7 @@ private slots:
     // Anything but a whole number from 0 to 255 keeps the dialog open on its field.
     void aRefusedHeartRateKeepsTheDialogOpenOnItsField() {
         const AthleteProfile given{170, 0, Stamp(1980, 1, 1)};
-        CProfileDialog dialog(given, false, *dialogs_);
+        CProfileDialog dialog(given, false, *dialogs_, TextService(*module_));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* rate = dialog.findChild<QLineEdit*>(QStringLiteral("1006"));
@@ -104,7 +105,8 @@ private slots:
     }
 
     void cancelHandsBackTheGivenValues() {
-        CProfileDialog dialog(AthleteProfile{160, 1, Stamp(1970, 3, 3)}, true, *dialogs_);
+        CProfileDialog dialog(AthleteProfile{160, 1, Stamp(1970, 3, 3)}, true, *dialogs_,
+                              TextService(*module_));
         dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QStringLiteral("200"));
         Button(dialog, QDialogButtonBox::Cancel)->click();
         QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
@@ -118,7 +120,7 @@ private slots:
         QtUserDialogs dialogs;
         AthleteProfile profile{160, 1, Stamp(1970, 3, 3)};
         QVERIFY(!dialogs.EditProfile(profile, false));
-        InstallProfileDialog(dialogs);
+        InstallProfileDialog(dialogs, TextService(*module_));
         const auto answer = [](QDialogButtonBox::StandardButton button, const char* rate) {
             WhenModal([button, rate](QDialog& dialog) {
                 dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(rate);

@@ -285,7 +285,7 @@ private slots:
             Find<QPushButton>(*sheet.PerformancePage(), IDC_PERF_IMPORT)->click();
             QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
             QCOMPARE(app_->dialogs.questions[0].icon, UserDialogs::Icon::Question);
-            QCOMPARE(app_->dialogs.questions[0].text, Text(33062));
+            QCOMPARE(app_->dialogs.questions[0].text, app_->Texts().Text(33062));
             sheet.accept();
             QCOMPARE(sheet.Workout().distance, takeEmpty ? 0.0 : 10.0);
             QVERIFY(sheet.Workout().duration != 45);  // durations are always taken

@@ -69,16 +69,18 @@ private slots:
         QCOMPARE(date->text(), QStringLiteral("01.03.2024"));
         Click(IDC_SEARCH_ADD);
         QCOMPARE(list_->topLevelItem(0)->text(2), QStringLiteral("01.03.2024"));
-        QCOMPARE(Operators(), (QStringList{Text(IDS_OP_NOT_LESS), Text(IDS_OP_NOT_GREATER),
-                                           Text(IDS_OP_EQUAL)}));
+        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_NOT_LESS),
+                                           app_->Texts().Text(IDS_OP_NOT_GREATER),
+                                           app_->Texts().Text(IDS_OP_EQUAL)}));
         Choose(kCommentEntry);
         QVERIFY(Child<QLineEdit>(IDC_SEARCH_VALUE));
-        QCOMPARE(Operators(), (QStringList{Text(IDS_OP_CONTAINS), Text(IDS_OP_EQUAL)}));
+        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_CONTAINS),
+                                           app_->Texts().Text(IDS_OP_EQUAL)}));
         Choose(kSportEntry);
         auto* sports = Child<QComboBox>(IDC_SEARCH_VALUE);
         QCOMPARE(sports->itemText(0), QStringLiteral("< ------ >"));
         QCOMPARE(sports->count(), int(app_->Doc().Library().sports.size()) + 1);
-        QCOMPARE(Operators(), (QStringList{Text(IDS_OP_EQUAL)}));
+        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_EQUAL)}));
     }
 
     void criteriaAreAddedChangedAndRemoved() {

@@ -32,6 +32,7 @@
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
+#include "Texts.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -177,7 +178,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (ok && !request.scale.isEmpty()) {
-        CScaleDialog scale(view->CurrentScaleValues(), &frame);
+        CScaleDialog scale(view->CurrentScaleValues(), TextService(app.Context()), &frame);
         ok = Grab(scale, request.scale);
     }
     if (ok && !request.print.isEmpty()) {

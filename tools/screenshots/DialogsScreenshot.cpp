@@ -29,6 +29,7 @@
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
 #include "SearchDialog.h"
+#include "Texts.h"
 #include "WorkoutEditing.h"
 #include "WorkoutListDialog.h"
 
@@ -76,7 +77,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the language module is not built\n");
         return 1;
     }
-    LanguageModule::SetCurrent(module.get());
     AppContext context;
     context.strings = module.get();
     CKadenzoDoc doc(context);
@@ -122,9 +122,8 @@ int main(int argc, char* argv[]) {
     search.OnSearch();
     {
         QtUserDialogs dialogs;
-        CProfileDialog profile(doc.Profile(), true, dialogs);
+        CProfileDialog profile(doc.Profile(), true, dialogs, TextService(context));
         ok = Grab(profile, larger, out.filePath(QStringLiteral("profile") + suffix)) && ok;
     }
-    LanguageModule::SetCurrent(nullptr);
     return ok ? 0 : 1;
 }

@@ -32,7 +32,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no language module found\n");
         return 1;
     }
-    kadenzo::LanguageModule::SetCurrent(module.get());
     kadenzo::AppContext context;
     context.strings = module.get();
     // The program's starter library, so that a diary written with it opens

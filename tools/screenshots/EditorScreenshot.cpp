@@ -59,8 +59,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot load the language module %s\n", argv[2]);
         return 1;
     }
-    kadenzo::LanguageModule::SetCurrent(module.get());
-
     kadenzo::AppContext context;
     context.strings = module.get();
     if (args.contains(QStringLiteral("--imperial"))) context.units = {1, 1};
@@ -131,6 +129,5 @@ int main(int argc, char* argv[]) {
         chooser.SetChosenTemplateId(plan.id);
         saved &= Save(chooser, out.filePath(QStringLiteral("chooser.png")), QSize());
     }
-    kadenzo::LanguageModule::SetCurrent(nullptr);
     return saved ? 0 : 1;
 }
