@@ -2,7 +2,8 @@
 """A Polar recording cut off inside its heart-rate data (a watch whose battery
 died) is imported through the performance page: the import dialog notes the
 cut once and shows the figures of the rows that are there, not stretched to
-the length the file's header declares; the workout takes those figures."""
+the length the file's header declares; the workout takes those figures, in
+one step that Edit › Undo names, takes back and Redo brings back."""
 
 import os
 import re
@@ -14,6 +15,7 @@ from kadenzo_e2e import check
 RECORDING = os.path.join(os.path.dirname(os.path.realpath(__file__)), "..", "..", "..",
                          "shared", "real-recordings", "s610-sample.hrm")
 ROWS = 600  # kept whole; the next row is cut in the middle
+EDIT_WORKOUT = 34963
 
 
 def cut_recording(folder):
@@ -84,6 +86,10 @@ def journey(session, start):
     program.click(program.find("push button", "OK", root=editor))
     program.gone(editor, "the editor")
     program.no_window("alert", settle=0.3)
+    steps = e2e.UndoSteps(program, main)
+    steps.done(EDIT_WORKOUT)
+    steps.undo_all()
+    steps.redo_all()
     program.save_and_quit(main)
 
     saved = e2e.the_workout(session.read_diary())

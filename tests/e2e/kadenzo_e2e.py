@@ -33,7 +33,8 @@ INNER = "KADENZO_E2E_INNER"
 KEYSYMS = {
     "Return": 0xFF0D, "Escape": 0xFF1B, "Tab": 0xFF09, "Home": 0xFF50,
     "Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53, "Down": 0xFF54,
-    "Page_Up": 0xFF55, "Page_Down": 0xFF56, "Delete": 0xFFFF,
+    "Page_Up": 0xFF55, "Page_Down": 0xFF56, "End": 0xFF57, "Delete": 0xFFFF, "Insert": 0xFF63,
+    **{f"F{n}": 0xFFBE + n - 1 for n in range(1, 13)},
 }
 MODIFIER_MASKS = {"shift": 1 << 0, "ctrl": 1 << 2, "alt": 1 << 3}
 
@@ -46,6 +47,33 @@ class Skipped(Exception):
     """Something a journey needs is not on this machine."""
 
 
+RESOURCES = os.path.join(os.path.dirname(os.path.realpath(__file__)), "..", "..", "resources")
+
+
+def module_text(language, text_id):
+    """A text of the language module, as its label reads (no mnemonic)."""
+    with open(os.path.join(RESOURCES, language, "strings.tsv"), encoding="utf-8") as source:
+        for line in source:
+            number, _, text = line.rstrip("\n").partition("\t")
+            if number == str(text_id):
+                return Program.plain(text)
+    raise JourneyFailed(f"no text {text_id} in the {language} module")
+
+
+def _menus():
+    """Each language's menu paths by command id, read from the modules'
+    sources: {"en": {"diary": {id: (menu, item)}, "analysis": ...}}."""
+    menus = {}
+    for language in ("en", "de"):
+        with open(os.path.join(RESOURCES, language, "menus.json"), encoding="utf-8") as source:
+            bars = json.load(source)
+        menus[language] = {
+            view: {item["id"]: (Program.plain(top["text"]), Program.plain(item["text"]))
+                   for top in bars[resource] for item in top["items"] if "id" in item}
+            for view, resource in (("diary", "128"), ("analysis", "129"))}
+    return menus
+
+
 def check(condition, message):
     if not condition:
         raise JourneyFailed(message)
@@ -56,13 +84,25 @@ def day_number(seconds):
     return int(seconds // 86400) + 25569
 
 
+# Menu commands the journeys choose.
+ID_FILE_PRINT_PREVIEW = 57609
+ID_VIEW_LIBRARY_BROWSER = 32774
+ID_UNDO = 32828
+ID_REDO = 32829
+
+
+# What a row of a list, a tree or a table is to the bus.
+ITEM_ROLES = ("list item", "tree item", "table cell")
+
+
 class Program:
     """The running program as its accessibility tree shows it, with the
     keyboard and the mouse of its X server."""
 
     POLL = 0.05
 
-    def __init__(self, process, pyatspi, log_path):
+    def __init__(self, process, pyatspi, log_path, language="en"):
+        self.language = language
         self.process = process
         self.pyatspi = pyatspi
         self.log_path = log_path
@@ -118,6 +158,13 @@ class Program:
         return self.wait_for(
             lambda: self.pyatspi.findDescendant(root or self.app, matches),
             f"{role} {name!r}", timeout)
+
+    def find_item(self, name, root=None, timeout=10.0):
+        """A row of a list, tree or table by its text."""
+        return self.wait_for(lambda: self.pyatspi.findDescendant(
+            root or self.app, lambda acc: acc is not None and acc.getRoleName() in ITEM_ROLES
+            and acc.name == name and acc.getState().contains(self.pyatspi.STATE_SHOWING)),
+            f"an item {name!r}", timeout)
 
     def find_all(self, role, name=None, root=None, showing=True):
         return self.pyatspi.findAllDescendants(root or self.app,
@@ -201,19 +248,42 @@ class Program:
             # Qt makes a clicked window active. Click where a click does
             # nothing else: the main window's status bar, a dialog's margin.
             bar = [c for c in window if c is not None and c.getRoleName() == "status bar"]
-            x, y, width, height = (bar or [window])[0].queryComponent().getExtents(
-                pyatspi.DESKTOP_COORDS)
             if bar:
+                x, y, width, height = bar[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 x, y = x + width // 2, y + height // 2
             else:
-                x, y = x + 2, y + 2
+                x, y = self._margin(window)
             pyatspi.Registry.generateMouseEvent(x, y, "b1c")
             self.wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE),
                           f"{window.name!r} to become active", timeout)
-        if acc is not window:
+        if acc is not window and acc.getRoleName() == "combo box":
+            # A combo box takes no focus from the bus: a click opens its
+            # list, Escape closes it again and leaves the focus there.
+            self.click(acc)
+            self.wait_for(lambda: acc.getState().contains(pyatspi.STATE_EXPANDED),
+                          f"{acc.name!r} to open its list", timeout)
+            self.key("Escape")
+            self.wait_for(lambda: acc.getState().contains(pyatspi.STATE_FOCUSED) and
+                          not acc.getState().contains(pyatspi.STATE_EXPANDED),
+                          f"{acc.name!r} to take the focus", timeout)
+        elif acc is not window:
             acc.queryComponent().grabFocus()
             self.wait_for(lambda: acc.getState().contains(pyatspi.STATE_FOCUSED),
                           f"{acc.name or acc.getRoleName()} to take the focus", timeout)
+
+    def _margin(self, window):
+        """A point of the window that none of its widgets covers: a corner
+        of its margin (a list that fills the window to its edge would take
+        a click on its first row)."""
+        component = window.queryComponent()
+        x, y, width, height = component.getExtents(self.pyatspi.DESKTOP_COORDS)
+        corners = [(x + 2, y + height - 3), (x + width - 3, y + height - 3),
+                   (x + width - 3, y + 2), (x + 2, y + 2)]
+        for point in corners:
+            hit = component.getAccessibleAtPoint(*point, self.pyatspi.DESKTOP_COORDS)
+            if hit is None or hit == window:
+                return point
+        return corners[0]
 
     def key(self, combo):
         """Presses a key such as "Return", "ctrl+s" or "shift+Tab"."""
@@ -231,6 +301,30 @@ class Program:
         finally:
             if mask:
                 registry.generateKeyboardEvent(mask, None, self.pyatspi.KEY_UNLOCKMODIFIERS)
+
+    def choose(self, combo, text, timeout=5.0):
+        """Chooses an entry of a combo box as a user does: a click opens its
+        list, Home and Down walk to the entry, Return takes it."""
+        pyatspi = self.pyatspi
+        names = [item.name for item in combo[0] if item is not None]
+        check(text in names, f"{text!r} is not among {names}")
+        self.click(combo)
+        entries = combo[0]
+        self.wait_for(lambda: combo.getState().contains(pyatspi.STATE_EXPANDED) and
+                      entries.getState().contains(pyatspi.STATE_FOCUSED),
+                      f"{combo.name!r} to open its list", timeout)
+        self.key("Home")
+        for _ in range(names.index(text)):
+            self.key("Down")
+        self.key("Return")
+
+        def chosen():
+            # A combo box without a name of its own reads as its choice.
+            return combo.name == text or any(
+                item.name == text and item.getState().contains(pyatspi.STATE_SELECTED)
+                for item in entries if item is not None)
+        self.wait_for(lambda: chosen() and not combo.getState().contains(
+            pyatspi.STATE_EXPANDED), f"{text!r} chosen in {combo.name!r}", timeout)
 
     def type(self, text):
         self.pyatspi.Registry.generateKeyboardEvent(0, text, self.pyatspi.KEY_STRING)
@@ -251,6 +345,43 @@ class Program:
         x, y, width, height = acc.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
         check(width > 0 and height > 0, f"{acc.name!r} has no size on the screen")
         self.pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, "b1c")
+
+    def menu(self, window, *path):
+        """Chooses a menu command with real clicks, such as ("Diary",
+        "Events..."): the command's own action would wait for the dialog it
+        opens to close."""
+        item = self.find("menu item", path[0], root=self.find("menu bar", root=window))
+        self.click(item)
+        for name in path[1:]:
+            item = self.find("menu item", name, root=item)
+            self.click(item)
+
+    def command(self, window, command_id, view="diary"):
+        """Chooses the menu command `command_id` of the diary's or the
+        analysis's menus, in the program's language."""
+        self.menu(window, *MENUS[self.language][view][command_id])
+
+    def nameless(self, root):
+        """What a screen reader would announce without a name: every
+        focusable, showing widget under `root` with an empty name, as
+        "role in window › parent" lines."""
+        pyatspi = self.pyatspi
+        found = []
+
+        def walk(acc, trail):
+            for child in acc:
+                if child is None:
+                    continue
+                state = child.getState()
+                if not state.contains(pyatspi.STATE_SHOWING):
+                    continue
+                role = child.getRoleName()
+                if state.contains(pyatspi.STATE_FOCUSABLE) and not child.name.strip():
+                    found.append(f"{role} in {' › '.join(trail)}")
+                walk(child, trail + [f"{role} {child.name!r}" if child.name else role])
+
+        walk(root, [f"{root.getRoleName()} {root.name!r}"])
+        return found
 
     @staticmethod
     def window_of(acc):
@@ -319,15 +450,16 @@ class Session:
         # The program's own library, so that no question which one to keep
         # comes up: a German program starts from its German starter library
         # (same ids, German names).
-        folder = os.path.dirname(self.kadenzo)
-        library = os.path.join(folder, f"library-{self.language}.dat")
-        if not os.path.isfile(library):
-            library = os.path.join(folder, "library.dat")
-        document["library"] = json.loads(self.tool_run("library-dump", library))
+        document["library"] = json.loads(self.tool_run("library-dump", self.library_file()))
         document["maxHeartRate"] = 190
         document["birthDate"] = 315532800
         document["log"].update(name="E2E diary", events=[], bodyInfos=[])
         return document
+
+    def library_file(self):
+        folder = os.path.dirname(self.kadenzo)
+        library = os.path.join(folder, f"library-{self.language}.dat")
+        return library if os.path.isfile(library) else os.path.join(folder, "library.dat")
 
     def write_diary(self, document):
         path = os.path.join(self.work, "diary.json")
@@ -363,6 +495,9 @@ class Session:
         rcge.rcc there; English finds rcus.rcc beside the program."""
         folder = os.path.join(self.work, "start")
         os.makedirs(folder, exist_ok=True)
+        # The library editor's OK writes the library back where it came
+        # from: a copy here, never the one beside the program.
+        shutil.copy(self.library_file(), os.path.join(folder, "library.dat"))
         if self.language == "de":
             module = os.path.join(os.path.dirname(self.kadenzo), "rcge.rcc")
             check(os.path.isfile(module), f"no German module at {module}")
@@ -374,7 +509,7 @@ class Session:
         log = open(log_path, "w")
         process = subprocess.Popen([self.kadenzo, self.diary], cwd=self.start_folder(),
                                    env=self.environment(), stdout=log, stderr=subprocess.STDOUT)
-        program = Program(process, pyatspi, log_path)
+        program = Program(process, pyatspi, log_path, self.language)
         started.append(program)
         program.attach()
         return program
@@ -460,10 +595,12 @@ def _outer(script, arguments, screen, timeout):
 
 def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
     """Runs `journey(session, start)` in a world of its own; `start()` starts
-    the program on `session.diary` and returns the `Program`. Exits."""
-    if len(sys.argv) != 3:
-        print(f"usage: {sys.argv[0]} KADENZO KADENZO_TOOL", file=sys.stderr)
+    the program on `session.diary` and returns the `Program`. A third
+    argument, en or de, overrides the language. Exits."""
+    if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["en"], ["de"]):
+        print(f"usage: {sys.argv[0]} KADENZO KADENZO_TOOL [en|de]", file=sys.stderr)
         sys.exit(2)
+    language = sys.argv[3] if len(sys.argv) == 4 else language
     name = os.path.basename(sys.argv[0])
     if not os.environ.get(INNER):
         missing = _missing_tools()
@@ -506,6 +643,9 @@ def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
 
 # --- steps the journeys share -------------------------------------------------
 
+MENUS = _menus()
+
+
 def diary_date(day):
     """A day number as the program writes dates (the editor's title)."""
     import datetime
@@ -537,6 +677,61 @@ def open_yesterdays_workout(program, session, performance_tab):
     # The tab list is named after its current page.
     program.find("page tab list", performance_tab, root=editor)
     return main, editor
+
+
+class UndoSteps:
+    """The steps a journey takes, checked against the names Edit › Undo and
+    Redo give them: `done` after each step; `undo_all` takes them back one by
+    one with Edit › Undo, `redo_all` brings them back with Ctrl+Y."""
+
+    UNDO, REDO = 34972, 34973
+
+    def __init__(self, program, main):
+        self.program = program
+        self.main = main
+        self.taken = []
+        self.undone = []
+
+    def _name(self, text_id, step):
+        language = self.program.language
+        return module_text(language, text_id).replace("%s", module_text(language, step))
+
+    def _plain(self, command_id):
+        return MENUS[self.program.language]["diary"][command_id][1]
+
+    def _commands(self):
+        """Undo and Redo as the Edit menu names them now."""
+        edit = self.program.find("menu item", MENUS[self.program.language]["diary"][ID_UNDO][0],
+                                 root=self.program.find("menu bar", root=self.main))
+        items = [c for c in edit[0] if c is not None and c.getRoleName() == "menu item"]
+        return items[0].name, items[1].name
+
+    def _expect(self):
+        undo = self._name(self.UNDO, self.taken[-1]) if self.taken else self._plain(ID_UNDO)
+        redo = self._name(self.REDO, self.undone[-1]) if self.undone else self._plain(ID_REDO)
+        self.program.wait_for(lambda: tuple(map(Program.plain, self._commands())) == (undo, redo),
+                              f"Edit to offer {undo!r} and {redo!r} (offers {self._commands()})")
+        return undo
+
+    def done(self, step):
+        self.taken.append(step)
+        self.undone.clear()
+        self._expect()
+
+    def undo_all(self):
+        while self.taken:
+            undo = self._expect()
+            self.program.menu(self.main, MENUS[self.program.language]["diary"][ID_UNDO][0], undo)
+            self.undone.append(self.taken.pop())
+        self._expect()
+
+    def redo_all(self):
+        while self.undone:
+            self._expect()
+            self.program.focus(self.main)
+            self.program.key("ctrl+y")
+            self.taken.append(self.undone.pop())
+        self._expect()
 
 
 def the_workout(document):
