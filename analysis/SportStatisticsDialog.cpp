@@ -51,6 +51,7 @@ CSportStatisticsDialog::CSportStatisticsDialog(CKadenzoDoc& document, const Unit
     summary_->setObjectName(QString::number(IDC_STATS_SUMMARY));
     list_ = new CStatisticsList(sorts_.statistics, units_, texts_, this);
     list_->setMinimumHeight(40);
+    list_->setAccessibleName(windowTitle());
     list_->SetColumns(texts_.Text(IDS_COL_SPORT), texts_.Text(IDS_COL_SPEED));
 
     auto* dates = new QGridLayout;

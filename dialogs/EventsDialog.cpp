@@ -51,6 +51,7 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
     InstallMonthCalendarAccessible();
     calendar_ = new CMonthCalendar(texts_.Table(), this);
     SetControlId(calendar_, IDC_EVENTS_CALENDAR);
+    calendar_->setAccessibleName(windowTitle());
     const int today = doc_.Context().Today();
     calendar_->SetToday(today);
     calendar_->ShowDay(today);

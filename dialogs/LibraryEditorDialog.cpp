@@ -97,6 +97,8 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
     connect(buttons, &QDialogButtonBox::accepted, this, &CLibraryEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     panel_->SetModel(lists_.front().get());
+    // The grid reads as the list it shows.
+    panel_->View()->setAccessibleName(tabs_->tabText(0));
     resize(900, 480);
 }
 
@@ -121,6 +123,7 @@ void CLibraryEditorDialog::ShowTab(int index) {
     }
     shownTab_ = index;
     panel_->SetModel(lists_[static_cast<std::size_t>(index)].get());
+    panel_->View()->setAccessibleName(tabs_->tabText(index));
 }
 
 bool CLibraryEditorDialog::HasChanges() const {

@@ -50,6 +50,8 @@ CTemplateTreeDlg::CTemplateTreeDlg(CKadenzoDoc& doc, QWidget* parent) : QDialog(
     const StringTable& texts = doc_.Context().Texts();
     setWindowTitle(TableText(texts, smalldialogtext::kChooserTitle, "Choose a Workout Template"));
     tree_ = new CTemplateTree(this);
+    // The templates are what the window is named after, chooser or browser.
+    tree_->setAccessibleName(windowTitle());
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CTemplateTreeDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CTemplateTreeDlg::reject);
@@ -72,6 +74,7 @@ void CTemplateTreeDlg::CreateBrowser() {
     chooserMode_ = false;
     setWindowTitle(
         TableText(doc_.Context().Texts(), smalldialogtext::kBrowserTitle, "Library Browser"));
+    tree_->setAccessibleName(windowTitle());
     setWindowFlag(Qt::Tool);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -4,6 +4,7 @@
 #include "DocumentController.h"
 #include "KadenzoView.h"
 #include "MainFrame.h"
+#include "ResourceIds.h"
 
 namespace kadenzo {
 
@@ -11,6 +12,8 @@ void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
     InstallDiaryAccessibility();
     auto factory = [printer](CMainFrame& f) -> QWidget* {
         auto* view = new CKadenzoView(f.Document().Doc());
+        // The view reads as the command that shows it.
+        view->setAccessibleName(f.Action(ID_VIEW_DIARY)->iconText());
         view->SetPrinter(printer);
         view->SetEditing(&f.Editing());
         view->RegisterCommands(f);

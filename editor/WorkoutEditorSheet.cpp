@@ -41,6 +41,8 @@ CWorkoutEditorSheet::CWorkoutEditorSheet(const CWorkOut& workout, const EditorSe
         setWindowTitle(QString::fromStdString(FormatDate(*day)));
 
     pages_ = new QTabWidget(this);
+    // The pages are the workout of the day the title names.
+    pages_->setAccessibleName(windowTitle());
     setup_ = new CWOSetupPage(workout_, services, pages_);
     pages_->addTab(setup_, Texts().TextOr(editortext::kSetupTab, QStringLiteral("Plan")));
     // A workout planned for a later day has nothing performed yet.

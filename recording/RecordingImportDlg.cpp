@@ -75,6 +75,7 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
     InstallHeartRateChartAccessible();
     chart_ = new CHeartRateChart(this);
     chart_->setToolTip(Label(kChartHint, ""));
+    chart_->setAccessibleName(windowTitle());
     chart_->SetMarkerNames(Label(IDS_A11Y_START_MARKER, "Start marker"),
                            Label(IDS_A11Y_END_MARKER, "End marker"));
     connect(chart_, &CHeartRateChart::markersChanged, this, &CRecordingImportDlg::OnMarkersChanged);

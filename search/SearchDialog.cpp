@@ -73,6 +73,7 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
 
     list_ = new QTreeWidget(this);
     SetControlId(list_, IDC_SEARCH_CRITERIA);
+    list_->setAccessibleName(windowTitle());
     list_->setRootIsDecorated(false);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,6 +169,8 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
         }
     }
     SetControlId(value_, IDC_SEARCH_VALUE);
+    // Its label is the buddy of the place the field sits in, not of the field.
+    value_->setAccessibleName(texts_.Text(kValueLabel).remove(QLatin1Char('&')));
     valuePlace_->layout()->addWidget(value_);
     for (SearchOperator op : OperatorsFor(info->type))
         operator_->addItem(texts_.Text(OperatorTextId(op)), static_cast<int>(op));
