@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""What a screen reader meets: the main window, in the diary and in the
-analysis, and every window its menus open (each command that ends in "...",
-the print preview and the library browser), the workout editor's two pages
-and its import dialog, each closed again with Escape. Every focusable widget on the screen must have a
-name; the nameless are listed, with where they are. Cells of a table or a
-list are its data, not widgets, and may be empty.
+"""What a screen reader meets: the main window, in the diary, the analysis
+and the form view, and every window its menus open (each command that ends
+in "...", the print preview and the library browser), the workout editor's
+two pages and its import dialog, each closed again with Escape. Every
+focusable widget on the screen must have a name; the nameless are listed,
+with where they are. Cells of a table or a list are its data, not widgets,
+and may be empty.
 
     accessible_names.py KADENZO KADENZO_TOOL [en|de]
 """
@@ -96,6 +97,13 @@ def journey(session, start):
                  root=program.find("menu bar", root=main))
     walk.window("main window, analysis", main)
     walk.commands("analysis", done)
+    program.focus(main)
+    program.key("F7")
+    # The form view has an Edit menu again, which the analysis has not.
+    program.find("menu item", e2e.MENUS[language]["form"][e2e.ID_UNDO][0],
+                 root=program.find("menu bar", root=main))
+    walk.window("main window, form", main)
+    walk.commands("form", done)
     check(not walk.nameless, "focusable widgets without a name:\n  " + "\n  ".join(walk.nameless))
 
 

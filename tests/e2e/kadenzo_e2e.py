@@ -62,7 +62,7 @@ def module_text(language, text_id):
 
 def _menus():
     """Each language's menu paths by command id, read from the modules'
-    sources: {"en": {"diary": {id: (menu, item)}, "analysis": ...}}."""
+    sources: {"en": {"diary": {id: (menu, item)}, "analysis": ..., "form": ...}}."""
     menus = {}
     for language in ("en", "de"):
         with open(os.path.join(RESOURCES, language, "menus.json"), encoding="utf-8") as source:
@@ -70,7 +70,7 @@ def _menus():
         menus[language] = {
             view: {item["id"]: (Program.plain(top["text"]), Program.plain(item["text"]))
                    for top in bars[resource] for item in top["items"] if "id" in item}
-            for view, resource in (("diary", "128"), ("analysis", "129"))}
+            for view, resource in (("diary", "128"), ("analysis", "129"), ("form", "130"))}
     return menus
 
 
