@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Aggregation.h"
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "Cp1252.h"
 #include "Database.h"
@@ -85,10 +86,7 @@ bool ParseChart(const std::string& chart, AnalysisChoice& choice) {
 std::optional<Options> ParseOptions(const Args& args) {
     Options options;
     options.choice.referenceDay = DayNumber(DateTimeFromTimeStamp(std::time(nullptr)));
-    auto fail = [](const std::string& what) -> std::optional<Options> {
-        std::fprintf(stderr, "kadenzo-tool analysis: %s\n", what.c_str());
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& what) { return OptionMistake("analysis", what); };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--imperial") {
@@ -121,10 +119,9 @@ std::optional<Options> ParseOptions(const Args& args) {
             if (!key) return fail("unknown layer '" + value + "'");
             options.choice.layerKey = *key;
         } else if (arg == "--at") {
-            int day = 0;
-            if (!ParseIsoDay(value, &day) || ToCalendar(day).year < 1900)
-                return fail("not a date from 1900 on: '" + value + "'");
-            options.choice.referenceDay = day;
+            const std::optional<int> day = ReadDateOption("analysis", value);
+            if (!day) return std::nullopt;
+            options.choice.referenceDay = *day;
         } else if (arg == "--back") {
             const std::optional<std::int64_t> pages = ReadWholeField<std::int64_t>(value);
             if (!pages || *pages < 0 || *pages > 10000000)

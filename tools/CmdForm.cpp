@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AppContext.h"
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "DateTime.h"
 #include "DiaryDates.h"
@@ -38,10 +39,7 @@ struct Options {
 // Reads the options; on a mistake prints one line and returns nothing.
 std::optional<Options> ParseOptions(const Args& args) {
     Options options;
-    auto fail = [](const std::string& what) -> std::optional<Options> {
-        std::fprintf(stderr, "kadenzo-tool form: %s\n", what.c_str());
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& what) { return OptionMistake("form", what); };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--csv") {
@@ -59,11 +57,8 @@ std::optional<Options> ParseOptions(const Args& args) {
                                                     : nullptr;
         if (!day) return fail("unknown option " + arg);
         if (i + 1 == args.size()) return fail(arg + " needs a date");
-        const std::string& value = args[++i];
-        int parsed = 0;
-        if (!ParseIsoDay(value, &parsed) || parsed < kFirstFormDay)
-            return fail("not a date from 1900 on: '" + value + "'");
-        *day = parsed;
+        *day = ReadDateOption("form", args[++i]);
+        if (!*day) return std::nullopt;
     }
     if (options.file.empty()) return fail(std::string("no file given (usage: ") + kUsage + ")");
     if (options.from && options.to && *options.from > *options.to)

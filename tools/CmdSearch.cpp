@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "Cp1252.h"
 #include "Database.h"
@@ -99,10 +100,7 @@ std::optional<SearchCriterion> ParseCriterion(const std::string& propertyName,
 std::optional<Options> ParseOptions(const Args& args) {
     Options options;
     options.today = DayNumber(DateTimeFromTimeStamp(std::time(nullptr)));
-    auto fail = [](const std::string& what) -> std::optional<Options> {
-        std::fprintf(stderr, "kadenzo-tool search: %s\n", what.c_str());
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& what) { return OptionMistake("search", what); };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--whole") {
