@@ -1,9 +1,6 @@
 #include "FormChartAccessible.h"
 
-#include <QAccessibleWidget>
-#include <QPointer>
-#include <map>
-
+#include "ChartTableAccessible.h"
 #include "CoreText.h"
 #include "DateTime.h"
 #include "FormChart.h"
@@ -14,145 +11,38 @@ namespace {
 
 constexpr int kColumns = 5;
 
-class FormCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class FormChartAccessible : public ChartTableAccessible {
 public:
-    FormCellAccessible(CFormChart* chart, int row, int column)
-        : chart_(chart), row_(row), column_(column) {}
-
-    bool isValid() const override { return chart_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        const QAccessibleInterface* chart = table();
-        return chart ? chart->window() : nullptr;
-    }
-    QAccessibleInterface* parent() const override { return table(); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-    QString text(QAccessible::Text t) const override {
-        return chart_ && t == QAccessible::Name ? FormCellText(*chart_, row_, column_) : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    // The day's column of the chart.
-    QRect rect() const override {
-        if (!chart_) return {};
-        const FormChartLayout& layout = chart_->Layout();
-        const QRectF column(layout.lines.left + row_ * layout.dayWidth, layout.lines.top,
-                            layout.dayWidth, layout.loads.bottom - layout.lines.top);
-        return column.toAlignedRect().translated(chart_->mapToGlobal(QPoint(0, 0)));
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
+    explicit FormChartAccessible(CFormChart* chart) : ChartTableAccessible(chart, false) {
+        QObject::connect(chart, &CFormChart::contentChanged, chart,
+                         [chart] { ContentChanged(chart); });
     }
 
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override {
-        return QAccessible::queryAccessibleInterface(chart_.data());
-    }
-
-private:
-    QPointer<CFormChart> chart_;
-    int row_;
-    int column_;
-};
-
-class FormChartAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
-public:
-    explicit FormChartAccessible(CFormChart* chart) : QAccessibleWidget(chart, QAccessible::Table) {
-        QObject::connect(chart, &CFormChart::contentChanged, chart, [chart] {
-            if (!QAccessible::isActive()) return;
-            if (auto* self =
-                    dynamic_cast<FormChartAccessible*>(QAccessible::queryAccessibleInterface(chart)))
-                self->Reset();
-        });
-    }
-    ~FormChartAccessible() override { DropCells(); }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    int childCount() const override { return rowCount() * columnCount(); }
-    QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount()) return nullptr;
-        return cellAt(index / kColumns, index % kColumns);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        for (const auto& [key, id] : cells_)
-            if (QAccessible::accessibleInterface(id) == child)
-                return key.first * kColumns + key.second;
-        return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        const std::optional<int> day = Chart()->DayAt(Chart()->mapFromGlobal(QPoint(x, y)));
-        return day ? cellAt(*day - Chart()->Data().days.firstDay, 0) : nullptr;
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
-        const auto key = std::make_pair(row, column);
-        auto found = cells_.find(key);
-        if (found == cells_.end())
-            found = cells_
-                        .emplace(key, QAccessible::registerAccessibleInterface(
-                                          new FormCellAccessible(Chart(), row, column)))
-                        .first;
-        return QAccessible::accessibleInterface(found->second);
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    int rowCount() const override { return static_cast<int>(Chart()->Data().series.size()); }
+    int columnCount() const override { return kColumns; }
+    QString rowDescription(int row) const override { return FormCellText(*Chart(), row, 0); }
     QString columnDescription(int column) const override {
         const QStringList& columns = Chart()->Texts().columns;
         return column >= 0 && column < columns.size() ? columns[column] : QString();
     }
-    QString rowDescription(int row) const override { return FormCellText(*Chart(), row, 0); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return kColumns; }
-    int rowCount() const override { return static_cast<int>(Chart()->Data().series.size()); }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override { DropCells(); }
+    QString CellText(int row, int column) const override {
+        return FormCellText(*Chart(), row, column);
+    }
+    // The day's column of the chart.
+    QRect CellRect(int row, int) const override {
+        const FormChartLayout& layout = Chart()->Layout();
+        const QRectF column(layout.lines.left + row * layout.dayWidth, layout.lines.top,
+                            layout.dayWidth, layout.loads.bottom - layout.lines.top);
+        return column.toAlignedRect();
+    }
+    std::optional<std::pair<int, int>> CellAtPoint(QPoint point) const override {
+        const std::optional<int> day = Chart()->DayAt(point);
+        if (!day) return std::nullopt;
+        return std::make_pair(*day - Chart()->Data().days.firstDay, 0);
+    }
 
 private:
     CFormChart* Chart() const { return static_cast<CFormChart*>(widget()); }
-
-    void DropCells() {
-        for (const auto& [key, id] : cells_) QAccessible::deleteAccessibleInterface(id);
-        cells_.clear();
-    }
-    // Other days or figures: every cell is another one now.
-    void Reset() {
-        QAccessibleTableModelChangeEvent event(Chart(), QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&event);
-        DropCells();
-    }
-
-    mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
 };
 
 QAccessibleInterface* FormChartFactory(const QString&, QObject* object) {
