@@ -67,14 +67,22 @@ def add_sub_sport(program, main):
     # Tab takes the name and opens the sport's choices, where a letter finds
     # the first sport with it (one key: typed letters join only for a moment).
     program.key("Tab")
-    program.wait_for(lambda: cell.name == SUB_SPORT, f"the name {SUB_SPORT}")
+    # The sport's editor has the focus once it is open; a letter typed
+    # before would search the grid instead.
+    program.wait_for(lambda: cell.name == SUB_SPORT and not table.getState().contains(
+        program.pyatspi.STATE_FOCUSED), f"the name {SUB_SPORT} and the sport's choices")
     program.type(SPORT[0])
     program.key("Return")
+    # Down while the choices are still open would choose the next sport.
+    program.wait_for(lambda: grid.getAccessibleAt(new_row, 1).name == SPORT and
+                     table.getState().contains(program.pyatspi.STATE_FOCUSED),
+                     f"the sport {SPORT} taken")
     # Leaving the row stores it; the grid adds the next new row below.
     program.key("Down")
     program.wait_for(lambda: grid.nRows == new_row + 2 and [
         grid.getAccessibleAt(new_row, c).name for c in (0, 1)] == [SUB_SPORT, SPORT],
-        f"a row {SUB_SPORT}, {SPORT}")
+        f"a row {SUB_SPORT}, {SPORT} (the last rows: " + str([[grid.getAccessibleAt(
+            r, c).name for c in (0, 1)] for r in range(new_row - 1, grid.nRows)]) + ")")
     program.click(program.find("push button", "OK", root=editor))
     program.gone(editor, "the library editor")
 
