@@ -1,6 +1,5 @@
 #include "AnalysisView.h"
 
-#include <QAction>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -22,6 +21,8 @@
 #include "ScaleDialog.h"
 #include "Texts.h"
 #include "Units.h"
+#include "ViewPaging.h"
+#include "WheelPaging.h"
 
 namespace kadenzo {
 namespace {
@@ -59,13 +60,6 @@ constexpr std::pair<int, bool> kCommands[] = {
     {ID_PAGE_BACK, false},
     {ID_PAGE_FORWARD, false},
     {ID_SCALE, false},
-};
-
-// The diary's week buttons on the tool bar page the analysis as its menu's
-// Back and Forward do.
-constexpr std::pair<int, int> kPagingButtons[] = {
-    {ID_PAGE_BACK, ID_WEEK_BACK},
-    {ID_PAGE_FORWARD, ID_WEEK_FORWARD},
 };
 
 }  // namespace
@@ -199,15 +193,7 @@ QString CAnalysisView::PagingText(int command) const {
 
 void CAnalysisView::UpdatePagingTexts() {
     if (!frame_) return;
-    for (const auto& [command, button] : kPagingButtons) {
-        const QString text = PagingText(command);
-        if (text.isEmpty()) continue;
-        frame_->Action(command)->setText(text);
-        // The tool bar button says how far it pages now.
-        QAction* action = frame_->Action(button);
-        action->setToolTip(QString(text).remove(QLatin1Char('&')));
-        action->setStatusTip(frame_->Action(command)->statusTip());
-    }
+    kadenzo::UpdatePagingTexts(*frame_, [this](int command) { return PagingText(command); });
 }
 
 void CAnalysisView::OnDocumentChanged(const DocumentChange& change) {
@@ -246,15 +232,12 @@ void CAnalysisView::RegisterCommands(CMainFrame& frame) {
                               },
                               alive, checked});
     }
-
-    for (const auto& [command, button] : kPagingButtons) {
-        const int id = command;
-        frame.SetCommand(button, {[self, id] {
-                                      if (self) self->OnCommand(id);
-                                  },
-                                  alive,
-                                  {}});
-    }
+    RegisterPagingButtons(
+        frame,
+        [self](int command) {
+            if (self) self->OnCommand(command);
+        },
+        alive);
 
     // The frame runs the sports menu; the view adds the items' radio marks.
     auto sportItem = [self, frameRef](int index) {

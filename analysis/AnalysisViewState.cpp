@@ -3,11 +3,6 @@
 #include "ResourceIds.h"
 
 namespace kadenzo {
-namespace {
-
-constexpr int kWheelThreshold = 20;
-
-}  // namespace
 
 AnalysisViewState::AnalysisViewState(int today)
     : chartCommand_(ID_CHART_BY_CATEGORY),
@@ -80,12 +75,6 @@ std::uint32_t AnalysisViewState::PagingTextId(int command) const {
     const auto unit = static_cast<std::uint32_t>(Unit());
     if (command == ID_PAGE_BACK) return IDS_BACK_DAY + unit;
     if (command == ID_PAGE_FORWARD) return IDS_FORWARD_DAY + unit;
-    return 0;
-}
-
-int WheelCommand(int delta) {
-    if (delta > kWheelThreshold) return ID_PAGE_BACK;
-    if (delta < -kWheelThreshold) return ID_PAGE_FORWARD;
     return 0;
 }
 

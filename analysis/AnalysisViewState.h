@@ -51,9 +51,4 @@ private:
     int layerCommand_;
 };
 
-// The paging command a wheel turn stands for: a turn away from the user
-// (delta above 20) goes back in time, one towards the user (below -20)
-// forward; small deltas and sideways scrolling do nothing. 0 for nothing.
-int WheelCommand(int delta);
-
 }  // namespace kadenzo

@@ -1,6 +1,5 @@
 #include "FormView.h"
 
-#include <QAction>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -16,22 +15,16 @@
 #include "MainFrame.h"
 #include "ResourceIds.h"
 #include "Texts.h"
+#include "ViewPaging.h"
+#include "WheelPaging.h"
 
 namespace kadenzo {
 namespace {
 
 constexpr int kChartInset = 12;
-// A wheel turn counts from this delta on (as in the analysis).
-constexpr int kWheelThreshold = 20;
 
 constexpr int kCommands[] = {ID_FORM_6_WEEKS, ID_FORM_3_MONTHS, ID_FORM_6_MONTHS, ID_FORM_1_YEAR,
                              ID_FORM_2_YEARS, ID_FORM_TODAY,    ID_PAGE_BACK,     ID_PAGE_FORWARD};
-
-// The diary's week buttons on the tool bar page the chart as Back and Forward do.
-constexpr std::pair<int, int> kPagingButtons[] = {
-    {ID_PAGE_BACK, ID_WEEK_BACK},
-    {ID_PAGE_FORWARD, ID_WEEK_FORWARD},
-};
 
 QVariant Figure(long value) { return QVariant(static_cast<qlonglong>(value)); }
 
@@ -181,15 +174,7 @@ void CFormView::Refill() {
 
 void CFormView::UpdatePagingTexts() {
     if (!frame_) return;
-    for (const auto& [command, button] : kPagingButtons) {
-        const QString text = PagingText(command);
-        if (text.isEmpty()) continue;
-        frame_->Action(command)->setText(text);
-        // The tool bar button says how far it pages now.
-        QAction* action = frame_->Action(button);
-        action->setToolTip(QString(text).remove(QLatin1Char('&')));
-        action->setStatusTip(frame_->Action(command)->statusTip());
-    }
+    kadenzo::UpdatePagingTexts(*frame_, [this](int command) { return PagingText(command); });
 }
 
 void CFormView::OnDocumentChanged(const DocumentChange& change) {
@@ -216,11 +201,7 @@ void CFormView::resizeEvent(QResizeEvent* event) {
 }
 
 void CFormView::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    if (delta > kWheelThreshold)
-        OnCommand(ID_PAGE_BACK);
-    else if (delta < -kWheelThreshold)
-        OnCommand(ID_PAGE_FORWARD);
+    if (const int command = WheelCommand(event->angleDelta().y())) OnCommand(command);
     CKadenzoBaseView::wheelEvent(event);
 }
 
@@ -241,14 +222,12 @@ void CFormView::RegisterCommands(CMainFrame& frame) {
                                    },
                                    alive, checked});
     }
-    for (const auto& [command, button] : kPagingButtons) {
-        const int id = command;
-        frame.SetCommand(button, {[self, id] {
-                                      if (self) self->OnCommand(id);
-                                  },
-                                  alive,
-                                  {}});
-    }
+    RegisterPagingButtons(
+        frame,
+        [self](int command) {
+            if (self) self->OnCommand(command);
+        },
+        alive);
     chart_->SetStatusSink([frameRef](const QString& text) {
         if (frameRef) frameRef->SetStatusText(text);
     });

@@ -6,6 +6,7 @@
 #include "AnalysisViewState.h"
 #include "DiaryDates.h"
 #include "ResourceIds.h"
+#include "WheelPaging.h"
 
 namespace kadenzo::test {
 namespace {
