@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "ChartPainter.h"
-#include "DiaryQt.h"
+#include "CoreText.h"
 
 namespace kadenzo {
 namespace {

@@ -11,7 +11,6 @@
 #include "ChartValueFormat.h"
 #include "CoreText.h"
 #include "DateTime.h"
-#include "DiaryQt.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"

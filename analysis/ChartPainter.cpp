@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "DiaryQt.h"
+#include "CoreText.h"
 #include "Formats.h"
 
 namespace kadenzo {

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "AnalysisTexts.h"
-#include "DiaryQt.h"
+#include "CoreText.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "AnalysisTexts.h"
-#include "DiaryQt.h"
+#include "CoreText.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "ResourceIds.h"

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "DiaryQt.h"
+#include "CoreText.h"
 #include "LanguageModule.h"
 #include "ResourceIds.h"
 #include "Texts.h"

@@ -22,12 +22,6 @@ set(KADENZO_FEATURE_LINKS
   # The search command opens the search dialog and shows what it found in
   # the workout list.
   "dialogs>search"
-  # The analysis view is a diary view: it builds on the diary's base view,
-  # its print job and page furniture, which it shows the same way.
-  "analysis>diary"
-  # The form view is a diary view in the same way, until the base view and
-  # the print pieces move down to the shell.
-  "form>diary"
 )
 
 function(_kadenzo_place floor feature)

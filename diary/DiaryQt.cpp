@@ -12,9 +12,4 @@ QString FormatDay(int dayNumber, const char* format, const StringTable& texts) {
     return FromBytes(FormatDateTime(parts, Weekday(dayNumber), format, DateNames::From(texts)));
 }
 
-QString FormatDateTimeStamp(std::int64_t seconds, const StringTable& texts) {
-    const DateNames names = DateNames::From(texts);
-    return FromBytes(FormatTimeStamp(seconds, names.dateTimeFormat, names));
-}
-
 }  // namespace kadenzo

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "AnalysisChart.h"
-#include "DiaryQt.h"
+#include "CoreText.h"
 #include "Formats.h"
 
 using namespace kadenzo;

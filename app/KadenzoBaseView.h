@@ -11,7 +11,7 @@ class CKadenzoDoc;
 class CMainFrame;
 class PrintJob;
 
-// The common base of the diary and the analysis view: the print commands
+// The common base of the diary, analysis and form views: the print commands
 // (print with a dialog, print directly, print preview, print setup) around the
 // page furniture that every printed page carries. A derived view supplies what
 // it prints as a PrintJob.

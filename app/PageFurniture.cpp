@@ -5,11 +5,13 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "CoreText.h"
 #include "Database.h"
-#include "DiaryQt.h"
+#include "DayTexts.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
 #include "PrintLayout.h"
+#include "RectQt.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 
