@@ -5,7 +5,6 @@
 
 #include "AnalysisChart.h"
 #include "AnalysisChartAccessible.h"
-#include "AnalysisPrintJob.h"
 #include "AppContext.h"
 #include "ChartContent.h"
 #include "ChartValueFormat.h"
@@ -16,6 +15,7 @@
 #include "LanguageModule.h"
 #include "Library.h"
 #include "MainFrame.h"
+#include "OnePagePrintJob.h"
 #include "ResourceIds.h"
 #include "ScaleDialog.h"
 #include "Texts.h"
@@ -70,7 +70,10 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
       today_(std::move(today)),
       state_(today_()),
       chart_(new CAnalysisChart(this)),
-      printJob_(std::make_unique<AnalysisPrintJob>(*chart_)) {
+      printJob_(std::make_unique<OnePagePrintJob>(
+          [chart = chart_](QPainter& painter, const QRect& content) {
+              chart->Draw(painter, content, true);
+          })) {
     setObjectName(QStringLiteral("AnalysisView"));
     InstallAnalysisChartAccessible();
     chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });

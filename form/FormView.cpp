@@ -8,11 +8,11 @@
 #include "DateNames.h"
 #include "DateTime.h"
 #include "FormChart.h"
-#include "FormPrintJob.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "MainFrame.h"
+#include "OnePagePrintJob.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "ViewPaging.h"
@@ -34,7 +34,10 @@ CFormView::CFormView(CKadenzoDoc& document, QWidget* parent)
     : CKadenzoBaseView(document, parent),
       state_(FormContextOf(document).today),
       chart_(new CFormChart(this)),
-      printJob_(std::make_unique<FormPrintJob>(*chart_)) {
+      printJob_(std::make_unique<OnePagePrintJob>(
+          [chart = chart_](QPainter& painter, const QRect& content) {
+              chart->Draw(painter, content, true);
+          })) {
     setObjectName(QStringLiteral("FormView"));
     chart_->SetDayText([this](int day) { return DayText(day); });
     series_.Compute(Document().Log(), FormContextOf(Document()));
