@@ -455,6 +455,11 @@ inline constexpr int IDS_WORKOUT_COUNT_ONE = 34930;    // beside 34431
 inline constexpr int IDS_BYTES_READ_ONE = 34931;       // beside 34703
 inline constexpr int IDS_BYTES_READ_RATE_ONE = 34932;  // beside 34704
 inline constexpr int IDS_DISCARD_LIBRARY_CHANGES = 34933;
+// The import dialog's time in heart-rate zones of the marked section.
+inline constexpr int IDS_ZONES_TITLE = 35160;
+inline constexpr int IDS_ZONE_NAME = 35161;     // lower and upper per cent
+inline constexpr int IDS_ZONE_MINUTES = 35162;  // whole minutes
+inline constexpr int IDS_ZONES_NO_MAXIMUM = 35163;
 // What a screen reader hears of the diary (35000 to 35002 are the clipboard
 // commands' prompts).
 inline constexpr int IDS_A11Y_DAY = 35003;           // weekday, day, month, year
@@ -466,11 +471,21 @@ inline constexpr int IDS_A11Y_EVENT = 35008;         // an event kind without a 
 inline constexpr int IDS_A11Y_WEIGHT = 35009;        // value and unit
 inline constexpr int IDS_A11Y_RESTING_PULSE = 35010;
 inline constexpr int IDS_A11Y_BODY_FAT = 35011;
-// The import dialog's time in heart-rate zones of the marked section.
-inline constexpr int IDS_ZONES_TITLE = 35160;
-inline constexpr int IDS_ZONE_NAME = 35161;     // lower and upper per cent
-inline constexpr int IDS_ZONE_MINUTES = 35162;  // whole minutes
-inline constexpr int IDS_ZONES_NO_MAXIMUM = 35163;
+
+// What assistive technology hears of the events calendar, the analysis chart
+// and the heart-rate chart.
+inline constexpr int IDS_A11Y_CALENDAR_DAY = 35040;       // weekday, day, month, year
+inline constexpr int IDS_A11Y_DAY_EVENT_BLOCKED = 35041;  // event kind; no training
+inline constexpr int IDS_A11Y_NO_TRAINING = 35042;
+inline constexpr int IDS_A11Y_SELECT_DAY = 35043;
+inline constexpr int IDS_A11Y_EXTEND_SELECTION = 35044;
+inline constexpr int IDS_A11Y_CLEAR_SELECTION = 35045;
+inline constexpr int IDS_A11Y_CHART_CHOICES = 35050;  // quantity, bars, split, range, first, last day
+inline constexpr int IDS_A11Y_SPORT_BY_SUBSPORT = 35051;  // sport
+inline constexpr int IDS_A11Y_TOTAL_BAR = 35052;
+inline constexpr int IDS_A11Y_START_MARKER = 35060;
+inline constexpr int IDS_A11Y_END_MARKER = 35061;
+inline constexpr int IDS_A11Y_SECTION_SUMMARY = 35062;  // title, duration, distance, average, maximum
 
 // The form view: its legend, the figures under the mouse and what a screen
 // reader hears of the chart.
@@ -493,19 +508,4 @@ inline constexpr int IDS_FORM_COL_FORM = 35115;
 inline constexpr int IDS_FORM_CHART_NAME = 35116;
 inline constexpr int IDS_FORM_CHART_DESCRIPTION = 35117;  // first, last date, fitness, fatigue, form
 inline constexpr int IDS_FORM_TODAY_MARK = 35118;
-
-// What assistive technology hears of the events calendar, the analysis chart
-// and the heart-rate chart.
-inline constexpr int IDS_A11Y_CALENDAR_DAY = 35040;       // weekday, day, month, year
-inline constexpr int IDS_A11Y_DAY_EVENT_BLOCKED = 35041;  // event kind; no training
-inline constexpr int IDS_A11Y_NO_TRAINING = 35042;
-inline constexpr int IDS_A11Y_SELECT_DAY = 35043;
-inline constexpr int IDS_A11Y_EXTEND_SELECTION = 35044;
-inline constexpr int IDS_A11Y_CLEAR_SELECTION = 35045;
-inline constexpr int IDS_A11Y_CHART_CHOICES = 35050;  // quantity, bars, split, range, first, last day
-inline constexpr int IDS_A11Y_SPORT_BY_SUBSPORT = 35051;  // sport
-inline constexpr int IDS_A11Y_TOTAL_BAR = 35052;
-inline constexpr int IDS_A11Y_START_MARKER = 35060;
-inline constexpr int IDS_A11Y_END_MARKER = 35061;
-inline constexpr int IDS_A11Y_SECTION_SUMMARY = 35062;  // title, duration, distance, average, maximum
 }  // namespace kadenzo
