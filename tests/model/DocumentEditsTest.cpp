@@ -266,7 +266,9 @@ TEST_F(DocumentEditsTest, EveryStoredFieldChangedAloneReachesTheFile) {
         {"marker2", [](CWorkOut& w) { w.marker2 = 50; }},
         {"date", [](CWorkOut& w) { w.date += 0.25; }},
     };
-    check(**Nth(0), workoutFields,
+    // A copy: undo replaces the log, and with it the stored workout.
+    const CWorkOut storedWorkout = **Nth(0);
+    check(storedWorkout, workoutFields,
           [&](const CWorkOut& w) { return edit::ReplaceWorkout(*document, Nth(0), w); });
 
     const FieldChanges<CBodyInfo> bodyFields = {
