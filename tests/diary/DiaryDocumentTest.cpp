@@ -2,10 +2,7 @@
 // the document it shows, opened and replaced as the user does it.
 #include <QTest>
 
-#include <algorithm>
-
 #include "DayPanel.h"
-#include "DemoDiary.h"
 #include "DiaryDates.h"
 #include "DiaryViewInstall.h"
 #include "DocumentEdits.h"
@@ -95,35 +92,6 @@ private slots:
         QVERIFY(app_->document->OpenDocumentFile(path));
         QCOMPARE(repaints, 1);
         QCOMPARE(app_->Doc().Log().WorkoutCount(), std::size_t{1});
-    }
-
-    // The demo is written with the starter library and opens without the
-    // library question, its training camp showing on its days.
-    void theDemoDiaryOpensWithoutQuestions() {
-        const std::time_t now = app_->context.Now();
-        DocumentContents demo = tool::MakeDemoDiary(now);
-        const CEvent camp = *std::find_if(demo.log->Events().begin(), demo.log->Events().end(),
-                                          [](const auto& e) { return !e->blocksDay; })
-                                 ->get();
-        const QString path = app_->PathOf(QStringLiteral("demo.kdz"));
-        {
-            AppContext other;
-            CKadenzoDoc doc(other);
-            doc.SetContents(std::move(demo));
-            QVERIFY(doc.OnSaveDocument(path.toStdString()));
-        }
-        QVERIFY(app_->document->OpenDocumentFile(path));
-        QVERIFY(app_->dialogs.questions.empty());
-        QVERIFY(app_->dialogs.messages.empty());
-        QCOMPARE(app_->dialogs.profileCalls, 0);
-        // Page back to the camp's week and find it there.
-        const int campDay = DayNumber(camp.start.value);
-        CKadenzoView* diary = Diary();
-        while (diary->FirstDay() > campDay) diary->OnWeekBack();
-        const CDayPanel* panel = diary->DayPanel(0, Weekday(campDay));
-        QCOMPARE(panel->Date(), campDay);
-        QVERIFY(panel->Event().has_value());
-        QCOMPARE(panel->Event()->kind, camp.kind);
     }
 };
 

@@ -75,25 +75,23 @@ struct DiaryWorld {
 
     const CDatabase& Log() const { return doc->Log(); }
 
-    const CWorkOut& Add(int day, double plannedMinutes, double minutes, double hour = 0.5) {
-        auto w = std::make_unique<CWorkOut>();
-        w->templateId = 7;
-        w->sportId = 5;
-        w->plannedDuration = plannedMinutes;
-        w->duration = minutes;
-        return ***edit::AddWorkout(*doc, std::move(w), edit::InDateOrder(day + hour));
+    // A copy of `w` as template 7 (sport 5) on `day` at `hour`, a fraction of
+    // the day.
+    CDatabase::WorkoutHandle Add(int day, CWorkOut w, double hour = 0.5) {
+        w.templateId = 7;
+        w.sportId = 5;
+        const auto added =
+            edit::AddWorkout(*doc, std::make_unique<CWorkOut>(w), edit::InDateOrder(day + hour));
+        return Log().HandleOf(*added);
     }
-
-    // A workout of template 7 at noon, named by its notes.
+    // A workout named by its notes.
     CDatabase::WorkoutHandle AddNamed(int day, const char* notes, double plannedMinutes = 0,
-                                      double minutes = 0) {
-        auto w = std::make_unique<CWorkOut>();
-        w->templateId = 7;
-        w->sportId = 5;
-        w->plannedDuration = plannedMinutes;
-        w->duration = minutes;
-        w->notes = notes;
-        return Log().HandleOf(*edit::AddWorkout(*doc, std::move(w), edit::InDateOrder(day + 0.5)));
+                                      double minutes = 0, double hour = 0.5) {
+        CWorkOut w;
+        w.plannedDuration = plannedMinutes;
+        w.duration = minutes;
+        w.notes = notes;
+        return Add(day, w, hour);
     }
     CDatabase::WorkoutHandle Named(const std::string& notes) const {
         for (auto it = Log().BeginWorkouts(); it != Log().EndWorkouts(); ++it)

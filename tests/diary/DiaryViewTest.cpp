@@ -5,7 +5,6 @@
 
 #include "DayPanel.h"
 #include "DemoDiary.h"
-#include "DiaryDates.h"
 #include "DiaryFixture.h"
 #include "DiaryQt.h"
 #include "KadenzoView.h"
@@ -15,6 +14,13 @@ using namespace kadenzo;
 using namespace kadenzo::test;
 
 namespace {
+
+// The notes of a panel's two boxes, "-" for an empty one.
+std::string Shown(const CDayPanel* panel) {
+    std::string shown;
+    for (int i = 0; i < 2; ++i) shown += panel->Slot(i) ? (*panel->Slot(i).value())->notes : "-";
+    return shown;
+}
 
 // Counts the paints a widget gets.
 class PaintCount : public QObject {
@@ -35,105 +41,70 @@ class DiaryViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsOnTheMondayOfTheCurrentWeek() {
+    void workoutsBelongToTheirDayAndWeekWhateverTheTimeOfDay() {
         DiaryWorld world;
-        // A Sunday: the diary starts six days earlier.
-        world.context.clock = [] { return FixedNow() + 4 * 86400; };
+        world.AddNamed(kMonday, "a", 60, 50);           // ten minutes short
+        world.AddNamed(kToday, "b", 30, 0, 0.9);        // today, late, not yet done
+        world.AddNamed(kMonday + 6, "c", 90, 0, 0.95);  // Sunday 22:48, still to come
+        world.AddNamed(kMonday + 7, "d", 45, 0, 0.25);  // next Monday 06:00
         CKadenzoView view(*world.doc);
-        QCOMPARE(view.FirstDay(), kMonday);
-        QCOMPARE(view.DayPanel(0, 0)->Date(), kMonday);
-        QCOMPARE(view.DayPanel(3, 6)->Date(), kMonday + 27);
-        QCOMPARE(view.WeekPanel(2)->WeekStart(), kMonday + 14);
-        QCOMPARE(view.PrintRange().firstDay, kMonday);
-        QCOMPARE(view.PrintRange().lastDay, kMonday + 27);
-    }
-
-    void weekTotalsCountPlannedAndPassedDays() {
-        DiaryWorld world;
-        world.Add(kMonday, 60, 50);     // ten minutes short
-        world.Add(kToday, 30, 0, 0.9);  // today, late, not yet done
-        world.Add(kToday + 2, 90, 0);   // still to come
-        world.Add(kMonday + 7, 45, 0);  // next week: all in the future
-        CKadenzoView view(*world.doc);
+        QCOMPARE(Shown(view.DayPanel(0, 6)), std::string("c-"));
+        QCOMPARE(Shown(view.DayPanel(1, 0)), std::string("d-"));
         const WeekTotals& now = view.WeekPanel(0)->Totals();
         QCOMPARE(now.planned, 180.0);
         QCOMPARE(now.performed, 50.0);
         QVERIFY(now.PerformedBehindPlan());
         QCOMPARE(view.WeekPanel(1)->Totals().planned, 45.0);
-        QCOMPARE(view.WeekPanel(1)->Totals().performed, 0.0);
     }
 
-    void dayWithThreeWorkoutsScrollsByTheArrows() {
+    // A day of three workouts scrolls by its arrows; a change on another day
+    // refreshes that day and the week's totals and leaves the scrolling.
+    void aFullDayScrollsByItsArrowsAndKeepsItThroughChanges() {
         DiaryWorld world;
-        const CWorkOut& first = world.Add(kToday, 10, 0);
-        const CWorkOut& second = world.Add(kToday, 20, 0);
-        const CWorkOut& third = world.Add(kToday, 30, 0);
-        world.Add(kToday + 1, 40, 0);
+        for (const char* notes : {"a", "b", "c"}) world.AddNamed(kMonday, notes, 20);
         CKadenzoView view(*world.doc);
         view.resize(1000, 800);
         view.show();
-        CDayPanel* day = view.DayPanel(0, 2);
-        QCOMPARE(day->Date(), kToday);
-        QCOMPARE(day->Slot(0).value()->get(), &first);
-        QCOMPARE(day->Slot(1).value()->get(), &second);
-        QVERIFY(!day->CanScrollUp());
-        QVERIFY(day->CanScrollDown());
+        CDayPanel* monday = view.DayPanel(0, 0);
+        QVERIFY(!monday->CanScrollUp() && monday->CanScrollDown());
+        QTest::mouseClick(monday, Qt::LeftButton, {},
+                          ToQRect(monday->Geometry().downArrow).center());
+        QCOMPARE(Shown(monday), std::string("bc"));
+        QVERIFY(monday->CanScrollUp() && !monday->CanScrollDown());
+        QVERIFY(!monday->ScrollDown());
 
-        const QRect down = ToQRect(day->Geometry().downArrow);
-        QTest::mouseClick(day, Qt::LeftButton, {}, down.center());
-        QCOMPARE(day->Slot(0).value()->get(), &second);
-        QCOMPARE(day->Slot(1).value()->get(), &third);
-        QVERIFY(day->CanScrollUp());
-        QVERIFY(!day->CanScrollDown());
-        QVERIFY(!day->ScrollDown());
-
-        const QRect up = ToQRect(day->Geometry().upArrow);
-        QTest::mouseClick(day, Qt::LeftButton, {}, up.center());
-        QCOMPARE(day->Slot(0).value()->get(), &first);
-        // The next day's workout never shows in this day.
-        QVERIFY(!view.DayPanel(0, 4)->Slot(0).has_value());
-        QVERIFY(!view.DayPanel(0, 3)->CanScrollDown());
+        world.AddNamed(kToday, "x", 30);
+        QCOMPARE(Shown(view.DayPanel(0, 2)), std::string("x-"));
+        QCOMPARE(view.WeekPanel(0)->Totals().planned, 90.0);
+        QCOMPARE(Shown(monday), std::string("bc"));
+        world.doc->Undo();
+        QCOMPARE(Shown(view.DayPanel(0, 2)), std::string("--"));
+        QCOMPARE(view.WeekPanel(0)->Totals().planned, 60.0);
+        QCOMPARE(Shown(monday), std::string("bc"));  // shown anew, from the same workout
+        QTest::mouseClick(monday, Qt::LeftButton, {}, ToQRect(monday->Geometry().upArrow).center());
+        QCOMPARE(Shown(monday), std::string("ab"));
     }
 
-    void workoutsWithATimeOfDayBelongToTheirDay() {
+    void theWheelAndTheWeekCommandsPageByWholeWeeks() {
         DiaryWorld world;
-        const CWorkOut& early = world.Add(kMonday + 7, 30, 0, 0.25);  // Monday 06:00
-        const CWorkOut& late = world.Add(kMonday + 13, 40, 0, 0.95);  // Sunday 22:48
-        CKadenzoView view(*world.doc);
-        QCOMPARE(view.DayPanel(1, 0)->Slot(0).value()->get(), &early);
-        QCOMPARE(view.DayPanel(1, 6)->Slot(0).value()->get(), &late);
-        QCOMPARE(view.WeekPanel(1)->Totals().planned, 70.0);
-        QCOMPARE(view.WeekPanel(0)->Totals().planned + view.WeekPanel(2)->Totals().planned, 0.0);
-    }
-
-    void navigationMovesByWholeWeeks() {
-        DiaryWorld world;
-        const CWorkOut& later = world.Add(kMonday + 35, 30, 0);
         CKadenzoView view(*world.doc);
         view.resize(700, 500);
         view.show();
         view.OnWeekForward();
-        view.OnWeekForward();
-        QCOMPARE(view.FirstDay(), kMonday + 14);
-        QCOMPARE(view.DayPanel(3, 0)->Slot(0).value()->get(), &later);
-        QCOMPARE(view.PrintRange().firstDay, kMonday + 14);
-
-        // A wheel turned toward the user moves forward, away moves back; one
-        // week per message however far it turned.
-        QWheelEvent towards(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -360), Qt::NoButton, {},
-                            Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&view, &towards);
-        QCOMPARE(view.FirstDay(), kMonday + 21);
-        QWheelEvent away(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, {},
-                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&view, &away);
-        QCOMPARE(view.FirstDay(), kMonday + 14);
-
-        // A fixed print range stays where the user put it.
-        DiaryPrintRange fixed{kMonday - 70, kMonday - 60, DiaryPrintRange::kFixed, 1};
-        view.SetPrintRange(fixed);
-        view.OnWeekBack();
         QCOMPARE(view.FirstDay(), kMonday + 7);
+        QCOMPARE(view.PrintRange().firstDay, kMonday + 7);  // the range follows the display
+        // Toward the user moves forward, away moves back; one week per
+        // message however far the wheel turned.
+        for (const auto& [delta, firstDay] : {std::pair{-360, 14}, {120, 7}}) {
+            QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, delta), Qt::NoButton,
+                              {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&view, &wheel);
+            QCOMPARE(view.FirstDay(), kMonday + firstDay);
+        }
+        // A fixed print range stays where the user put it.
+        view.SetPrintRange({kMonday - 70, kMonday - 60, DiaryPrintRange::kFixed, 1});
+        view.OnWeekBack();
+        QCOMPARE(view.FirstDay(), kMonday);
         QCOMPARE(view.PrintRange().firstDay, kMonday - 70);
         QCOMPARE(view.PrintRange().lastDay, kMonday - 60);
     }
@@ -191,70 +162,41 @@ private slots:
         }
     }
 
-    void eventColourAndCrossAreRendered() {
+    // Periods are found by date, whatever their stored order; a blocking one
+    // is crossed out in red.
+    void eventsColourTheirDaysAndABlockingOneCrossesThemOut() {
         DiaryWorld world;
-        world.AddEvent(kMonday, kMonday + 1, 9, false);  // library kind: blue
-        world.AddEvent(kToday, kToday, -5, true);        // built-in, blocks the day
+        world.AddEvent(kMonday + 15, kMonday + 16, 9, false);  // library kind: blue
+        world.AddEvent(kToday, kToday, -5, true);              // built-in, blocks the day
         CKadenzoView view(*world.doc);
         view.resize(1050, 800);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-
-        CDayPanel* holiday = view.DayPanel(0, 1);
-        QCOMPARE(holiday->BackgroundColour(), 0x00FF0000u);
-        QVERIFY(!holiday->IsBlocked());
-        QImage image = holiday->grab().toImage();
-        const QRect body = ToQRect(holiday->Geometry().body);
-        QCOMPARE(image.pixelColor(body.center() + QPoint(0, 20)), QColor(0, 0, 255));
-
-        CDayPanel* blocked = view.DayPanel(0, 2);
+        QCOMPARE(view.DayPanel(2, 1)->BackgroundColour(), 0x00FF0000u);
+        QVERIFY(!view.DayPanel(2, 1)->IsBlocked());
+        CDayPanel* blocked = view.PanelOfDay(kToday);
         QCOMPARE(blocked->BackgroundColour(), 0x00D2FAFAu);
         QVERIFY(blocked->IsBlocked());
-        image = blocked->grab().toImage();
+        const QImage image = blocked->grab().toImage();
         const QRect b = ToQRect(blocked->Geometry().body);
-        // On the diagonal the cross is red; beside it the default event colour.
+        // On the diagonal the cross is red; beside it the event's colour.
         const int x = b.left() + b.width() / 4;
         const int y = b.top() + (b.height() - 1) / 4;
-        QColor onCross = image.pixelColor(x, y);
+        const QColor onCross = image.pixelColor(x, y);
         QVERIFY2(onCross.red() > 200 && onCross.green() < 80, qPrintable(onCross.name()));
         QCOMPARE(image.pixelColor(x + 15, y - 15), QColor(250, 250, 210));
-        QVERIFY(!view.DayPanel(0, 3)->IsBlocked());
-        QVERIFY(!view.DayPanel(0, 3)->Event().has_value());
-    }
-
-    void changesRefreshTheirDaysAndUndoRefreshesAll() {
-        DiaryWorld world;
-        world.Add(kMonday, 10, 0);
-        world.Add(kMonday, 20, 0);
-        world.Add(kMonday, 30, 0);
-        CKadenzoView view(*world.doc);
-        CDayPanel* monday = view.DayPanel(0, 0);
-        QVERIFY(monday->ScrollDown());
-        QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
-
-        // A workout today refreshes today and its week, not Monday's scrolling.
-        world.Add(kToday, 30, 0);
-        QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
-        QCOMPARE(view.WeekPanel(0)->Totals().planned, 90.0);
-        QVERIFY(monday->CanScrollUp());
-
-        world.doc->Undo();
-        QVERIFY(!view.DayPanel(0, 2)->Slot(0).has_value());
-        QVERIFY(monday->CanScrollUp());  // shown anew, from the same workout
-        QCOMPARE(view.WeekPanel(0)->Totals().planned, 60.0);
-        world.doc->Redo();
-        QVERIFY(view.DayPanel(0, 2)->Slot(0).has_value());
+        QVERIFY(!view.PanelOfDay(kToday + 1)->Event().has_value());
+        world.AddEvent(kToday + 1, kToday + 1, 9, false);  // the view hears of it
+        QVERIFY(view.PanelOfDay(kToday + 1)->Event().has_value());
     }
 
     // A unit change reaches the diary through the settings' notice.
     void aUnitChangeRepaintsTheLabelsInTheNewUnit() {
         DiaryWorld world;
-        auto run = std::make_unique<CWorkOut>();
-        run->templateId = 7;
-        run->sportId = 5;
-        run->plannedDistance = 10;
-        run->plannedDuration = 60;
-        edit::AddWorkout(*world.doc, std::move(run), edit::InDateOrder(kToday + 1.5));
+        CWorkOut run;
+        run.plannedDistance = 10;
+        run.plannedDuration = 60;
+        world.Add(kToday + 1, run);
         CKadenzoView view(*world.doc);
         view.resize(1280, 800);
         view.show();
@@ -269,19 +211,6 @@ private slots:
         QTRY_VERIFY(count.paints > 0);
         QVERIFY2(tomorrow->BoxLayout(0)->detail.contains(QStringLiteral("mi")),
                  qPrintable(tomorrow->BoxLayout(0)->detail));
-    }
-
-    // Periods are found by date: a file may list them in any order.
-    void eventsShowWhateverTheirStoredOrder() {
-        DiaryWorld world;
-        world.AddEvent(kMonday + 15, kMonday + 16, 9, false);
-        world.AddEvent(kMonday + 2, kMonday + 3, -5, true);
-        CKadenzoView view(*world.doc);
-        QVERIFY(view.DayPanel(0, 2)->IsBlocked());
-        QCOMPARE(view.DayPanel(2, 1)->BackgroundColour(), 0x00FF0000u);
-        QVERIFY(!view.DayPanel(0, 4)->Event().has_value());
-        world.AddEvent(kMonday + 4, kMonday + 4, 9, false);  // the view hears of it
-        QVERIFY(view.DayPanel(0, 4)->Event().has_value());
     }
 };
 

@@ -78,6 +78,8 @@ TEST(LabelFontSearch, WidestLineOfAllLabels) {
 
 TEST(DiaryDates, MondaysAndIsoDays) {
     EXPECT_EQ(Weekday(kNewYearMonday), 0);
+    EXPECT_EQ(Weekday(-6), 6);  // day 0 was a Saturday; days before it count too
+    EXPECT_EQ(MondayOnOrBefore(-7), -12);
     EXPECT_EQ(MondayOnOrBefore(kNewYearMonday + 6), kNewYearMonday);  // a Sunday: six days back
     EXPECT_EQ(MondayOnOrBefore(kNewYearMonday), kNewYearMonday);
     int day = 0;

@@ -39,19 +39,16 @@ protected:
     }
 
     CDatabase::WorkoutHandle Add(int day, const char* notes) {
-        auto w = std::make_unique<CWorkOut>();
-        w->templateId = 7;
-        w->sportId = 5;
-        w->plannedDuration = 45;
-        w->duration = 40;
-        w->distance = 8;
-        w->averagePulse = 140;
-        w->partDuration = 20;
-        w->targetFixed = 1;
-        w->targetPulseLow = 120;
-        w->notes = notes;
-        return Log().HandleOf(
-            *edit::AddWorkout(*world.doc, std::move(w), edit::InDateOrder(day + 0.5)));
+        CWorkOut w;
+        w.plannedDuration = 45;
+        w.duration = 40;
+        w.distance = 8;
+        w.averagePulse = 140;
+        w.partDuration = 20;
+        w.targetFixed = 1;
+        w.targetPulseLow = 120;
+        w.notes = notes;
+        return world.Add(day, w);
     }
     const CDatabase& Log() const { return world.Log(); }
     CDatabase::ConstWorkoutPos At(CDatabase::WorkoutHandle handle) const {
@@ -85,51 +82,40 @@ protected:
 TEST_F(WorkoutDropTest, EffectsFollowTheDataThePlaceAndTheControlKey) {
     const CDatabase::WorkoutHandle gone = Add(kMonday + 3, "gone");
     edit::RemoveWorkout(*world.doc, At(gone));
+    const DropTarget empty = Target(kMonday + 2, {}, 0);
     struct Case {
         const char* what;
         std::optional<WorkoutDragData> data;
         DropTarget target;
         DropEffect plain;    // without control
         DropEffect control;  // with it
-    } cases[] = {
-        {"no data of ours", std::nullopt, Target(kMonday + 2, {}, 0), DropEffect::kNone,
-         DropEffect::kNone},
-        {"a workout no longer there", Dragging(gone), Target(kMonday + 2, {}, 0), DropEffect::kNone,
-         DropEffect::kNone},
-        {"a template on an empty day", WorkoutDragData{0, 7}, Target(kMonday + 2, {}, 0),
-         DropEffect::kCopy, DropEffect::kCopy},
-        {"a template the library lacks", WorkoutDragData{0, 99}, Target(kMonday + 2, {}, 0),
-         DropEffect::kNone, DropEffect::kNone},
-        {"onto a workout box", Dragging(d), Target(kMonday, a, std::nullopt), DropEffect::kNone,
-         DropEffect::kNone},
-        {"a gap the day has not", Dragging(d), Target(kMonday + 1, d, 2), DropEffect::kNone,
-         DropEffect::kNone},
-        {"to another day", Dragging(d), Target(kMonday, a, 1), DropEffect::kMove,
-         DropEffect::kCopy},
-        {"right above itself", Dragging(a), Target(kMonday, a, 0), DropEffect::kNone,
-         DropEffect::kCopy},
-        {"right below itself", Dragging(a), Target(kMonday, a, 1), DropEffect::kNone,
-         DropEffect::kCopy},
-        {"below the workout after it", Dragging(a), Target(kMonday, a, 2), DropEffect::kMove,
-         DropEffect::kCopy},
-        {"the second box above itself", Dragging(b), Target(kMonday, a, 1), DropEffect::kNone,
-         DropEffect::kCopy},
+    };
+    using enum DropEffect;
+    const Case cases[] = {
+        {"no data of ours", std::nullopt, empty, kNone, kNone},
+        {"a workout no longer there", Dragging(gone), empty, kNone, kNone},
+        {"a template on an empty day", WorkoutDragData{0, 7}, empty, kCopy, kCopy},
+        {"a template the library lacks", WorkoutDragData{0, 99}, empty, kNone, kNone},
+        {"onto a workout box", Dragging(d), Target(kMonday, a, std::nullopt), kNone, kNone},
+        {"a gap the day has not", Dragging(d), Target(kMonday + 1, d, 2), kNone, kNone},
+        {"to another day", Dragging(d), Target(kMonday, a, 1), kMove, kCopy},
+        {"right above itself", Dragging(a), Target(kMonday, a, 0), kNone, kCopy},
+        {"right below itself", Dragging(a), Target(kMonday, a, 1), kNone, kCopy},
+        {"below the workout after it", Dragging(a), Target(kMonday, a, 2), kMove, kCopy},
+        {"the second box above itself", Dragging(b), Target(kMonday, a, 1), kNone, kCopy},
         // Scrolled to b and c: above b is right after a, though a is not shown.
-        {"next to itself, scrolled away", Dragging(a), Target(kMonday, b, 0), DropEffect::kNone,
-         DropEffect::kCopy},
-        {"the last one to the top", Dragging(c), Target(kMonday, a, 0), DropEffect::kMove,
-         DropEffect::kCopy},
+        {"next to itself, scrolled away", Dragging(a), Target(kMonday, b, 0), kNone, kCopy},
+        {"the last one to the top", Dragging(c), Target(kMonday, a, 0), kMove, kCopy},
     };
     for (const Case& k : cases) {
         EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, false), k.plain) << k.what;
         EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, true), k.control) << k.what;
     }
     // A day crossed out by an event takes nothing, whatever comes.
-    DropTarget blocked = Target(kMonday + 2, {}, 0);
+    DropTarget blocked = empty;
     blocked.blocked = true;
-    EXPECT_EQ(QueryWorkoutDrop(*world.doc, WorkoutDragData{0, 7}, blocked, true),
-              DropEffect::kNone);
-    EXPECT_EQ(QueryWorkoutDrop(*world.doc, Dragging(a), blocked, true), DropEffect::kNone);
+    EXPECT_EQ(QueryWorkoutDrop(*world.doc, WorkoutDragData{0, 7}, blocked, true), kNone);
+    EXPECT_EQ(QueryWorkoutDrop(*world.doc, Dragging(a), blocked, true), kNone);
 }
 
 // (Undo and redo of drops, and moves within a day, are tried on the panels.)
@@ -159,7 +145,7 @@ TEST_F(WorkoutDropTest, AMoveCarriesThePerformanceACopyLeavesItBehind) {
     EXPECT_EQ((**Log().FindWorkout(b))->duration, 40);
 }
 
-// Below the second workout shown is before the third, which is not shown.
+// Below the second box shown is before the workout after it, not shown.
 TEST_F(WorkoutDropTest, BelowTheSecondBoxIsBeforeTheWorkoutAfterIt) {
     ASSERT_TRUE(DropWorkout(*world.doc, Dragging(d), DropEffect::kMove, Target(kMonday, a, 2)));
     EXPECT_EQ(Notes(), "abdc");

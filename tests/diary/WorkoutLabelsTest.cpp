@@ -63,9 +63,9 @@ TEST_F(WorkoutLabels, ScreenDetailShowsPerformedOrPlannedValues) {
 
 // The title names the sport only for templates without one.
 TEST_F(WorkoutLabels, TitleNamesTheSportOnlyForTemplatesWithoutOne) {
-    for (auto [templateHasSport, workoutHasSport, expected] :
-         {std::tuple{true, true, "Dauerlauf"}, {false, true, "Laufen-Dauerlauf"},
-          {false, false, "Dauerlauf"}}) {
+    for (auto [templateHasSport, workoutHasSport, expected] : {std::tuple{true, true, "Dauerlauf"},
+                                                               {false, true, "Laufen-Dauerlauf"},
+                                                               {false, false, "Dauerlauf"}}) {
         LabelFacts f = Run();
         f.templateHasSport = templateHasSport;
         f.workoutHasSport = workoutHasSport;
