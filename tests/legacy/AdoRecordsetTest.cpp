@@ -12,20 +12,6 @@ namespace {
 
 using AdoRecordsetTest = test::OdbcTest;
 
-TEST(AdoDataBaseTest, MissingDataSourceRecordsTheDriverManagerDiagnostic) {
-    test::OdbcSandbox::Get();
-    CADODataBase db;
-    EXPECT_FALSE(db.Open("DSN=NoSuchSource"));
-    EXPECT_FALSE(db.IsOpen());
-    EXPECT_EQ(
-        "Connection String = DSN=NoSuchSource\nCADODataBase Error\n\tCode = IM002 00000000\n"
-        "\tCode meaning = Data source name not found and no default driver specified\n"
-        "\tSource = [unixODBC][Driver Manager]\n"
-        "\tDescription = Data source name not found and no default driver specified\n",
-        db.GetLastErrorString());
-    EXPECT_FALSE(db.Execute("CREATE TABLE T (A INTEGER)"));
-}
-
 TEST_F(AdoRecordsetTest, ReadsEveryColumnKindByNameAndNullsAsEmpty) {
     EXPECT_STREQ("C", std::setlocale(LC_CTYPE, nullptr));  // Open restored it
     Exec(

@@ -1,28 +1,49 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <sstream>
 #include <vector>
 
-#include "AdoRecordset.h"
 #include "LegacyImport.h"
+#include "LibraryFile.h"
 #include "OdbcSandbox.h"
 
 namespace kadenzo {
 namespace {
 
-template <class List>
-std::vector<std::string> Names(const List& list) {
-    std::vector<std::string> names;
-    for (const auto& item : list) names.push_back(item->name);
-    return names;
+using Lines = std::vector<std::string>;
+
+std::string Hex(std::uint32_t colour) {
+    std::ostringstream text;
+    text << std::hex << colour;
+    return text.str();
 }
 
-template <class List>
-std::vector<std::uint32_t> Ids(const List& list) {
-    std::vector<std::uint32_t> ids;
-    for (const auto& item : list) ids.push_back(item->id);
-    return ids;
+// One line per item of every list, in list order: its id, its name and every
+// field the import fills.
+Lines Describe(const CLibrary& library) {
+    Lines lines;
+    auto add = [&lines](const char* kind, const CLibraryBaseItem& item, auto... fields) {
+        std::ostringstream line;
+        line << kind << ' ' << item.id << ' ' << item.name;
+        ((line << ' ' << fields), ...);
+        lines.push_back(line.str());
+    };
+    for (const auto& c : library.categories) add("category", *c, Hex(c->colour));
+    for (const auto& e : library.eventKinds) add("event", *e, Hex(e->colour));
+    for (const auto& s : library.sports) add("sport", *s, s->iconId, s->hasDistance, s->active);
+    for (const auto& w : library.workoutTemplates) {
+        add("template", *w, w->categoryId, w->sportId, w->pulseLow, w->pulseHigh, w->pulseRelative,
+            "'" + w->comment + "'");
+    }
+    for (const auto& i : library.intensities) add("intensity", *i, i->level);
+    for (const auto& t : library.tracks) add("track", *t, t->sportId, t->distance, t->climb);
+    for (const auto& s : library.subSports) add("subsport", *s, s->sportId);
+    return lines;
 }
 
 // An old database built through ODBC with the old column names and the
@@ -48,26 +69,12 @@ protected:
             if (!used.empty()) Exec("CREATE TABLE " + table + " (" + used + ")");
         }
     }
-    bool Import(std::string* error = nullptr) {
-        return ImportLegacyDatabase(library, source, error);
+    // Imports from the test's data source into a new library.
+    Lines Imported() {
+        CLibrary imported;
+        EXPECT_TRUE(ImportLegacyDatabase(imported, source, nullptr));
+        return Describe(imported);
     }
-    std::vector<std::vector<std::string>> Rows(const std::string& query) {
-        CADORecordset rs(db);
-        EXPECT_TRUE(rs.Open(query)) << rs.GetLastErrorString();
-        std::vector<std::vector<std::string>> rows;
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (const char* column : {"ID", "Name", "Color"}) {
-                std::string value;
-                rs.GetFieldValue(column, value);
-                row.push_back(value);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-
-    CLibrary library;
 };
 
 TEST_F(LegacyImportTest, ImportsEveryTableInTheOrderOfItsQuery) {
@@ -89,137 +96,147 @@ TEST_F(LegacyImportTest, ImportsEveryTableInTheOrderOfItsQuery) {
         "INSERT INTO SubSport VALUES (1, 'Rennrad', 1), (2, 'MTB', 1), (3, 'Bahn', 2), "
         "(4, 'Crawl', 5)");
 
-    ASSERT_TRUE(Import());
-
-    EXPECT_EQ((std::vector<std::string>{"Ausdauer", "Kraft", "Zirkel"}), Names(library.categories));
-    EXPECT_EQ(255u, library.categories[0].colour);
-    EXPECT_EQ(0xC0C0C0u, library.categories[1].colour);  // 0 meant "no colour"
-    EXPECT_EQ((std::vector<std::uint32_t>{8, 7}), Ids(library.eventKinds));
-    EXPECT_EQ(0xC0C0C0u, library.eventKinds[1].colour);
-
-    EXPECT_EQ((std::vector<std::string>{"L\xE4ufen", "Rad", "Schwimmen"}), Names(library.sports));
-    const CLibSport& rad = library.sports[1];
-    EXPECT_EQ(3u, rad.iconId);
-    EXPECT_EQ(1u, rad.hasDistance);  // yes/no true is -1 in the old database
-    EXPECT_EQ(1u, rad.active);
-    EXPECT_EQ(0u, library.sports[0].active);
-    EXPECT_EQ(0u, library.sports[2].hasDistance);
-
-    // By category name, then name; unknown sport and unknown category dropped,
-    // sport 0 ("none") kept.
-    EXPECT_EQ((std::vector<std::uint32_t>{13, 11, 10}), Ids(library.workoutTemplates));
-    const CLibWorkout& intervall = library.workoutTemplates[0];
-    EXPECT_EQ("", intervall.comment);  // refilled after the dropped row, not left over
-    EXPECT_EQ(170u, intervall.pulseHigh);
-    EXPECT_EQ(0u, intervall.pulseRelative);
-    EXPECT_EQ(1u, library.workoutTemplates[1].pulseRelative);
-
-    EXPECT_EQ((std::vector<std::string>{"Regeneration", "Leicht", "Mittel", "Hart"}),
-              Names(library.intensities));
-    EXPECT_EQ(-2, library.intensities[0].level);
-    EXPECT_EQ((std::vector<std::string>{"Bahn", "Waldrunde"}), Names(library.tracks));
-    EXPECT_FLOAT_EQ(12.3f, library.tracks[1].distance);
-    EXPECT_FLOAT_EQ(120.5f, library.tracks[1].climb);
-    EXPECT_EQ((std::vector<std::string>{"MTB", "Rennrad", "Bahn", "Crawl"}),
-              Names(library.subSports));
-
+    // A colour 0 meant "no colour"; yes/no true is -1 in the old database.
+    // Templates go by category name, then name; those of an unknown sport or
+    // category are dropped, sport 0 ("none") is kept.
+    const Lines expected = {"category 1 Ausdauer ff",
+                            "category 2 Kraft c0c0c0",
+                            "category 3 Zirkel c0c0c0",
+                            "event 8 Krank ff00",
+                            "event 7 Urlaub c0c0c0",
+                            "sport 2 L\xE4ufen 1 1 0",
+                            "sport 1 Rad 3 1 1",
+                            "sport 5 Schwimmen 7 0 1",
+                            "template 13 Intervall 1 2 150 170 0 ''",
+                            "template 11 Lang 1 1 120 140 1 'locker'",
+                            "template 10 Zirkeltraining 2 0 0 0 0 'ohne Sport'",
+                            "intensity 4 Regeneration -2",
+                            "intensity 2 Leicht 1",
+                            "intensity 1 Mittel 3",
+                            "intensity 3 Hart 5",
+                            "track 2 Bahn 2 0.4 0",
+                            "track 1 Waldrunde 1 12.3 120.5",
+                            "subsport 2 MTB 1",
+                            "subsport 1 Rennrad 1",
+                            "subsport 3 Bahn 2",
+                            "subsport 4 Crawl 5"};
+    CLibrary library;
+    ASSERT_TRUE(ImportLegacyDatabase(library, source, nullptr));
+    EXPECT_EQ(Describe(library), expected);
     char host[512] = {};
     gethostname(host, sizeof host - 1);
     EXPECT_EQ(host, library.computerName);
-    EXPECT_EQ(2u, Rows("SELECT * FROM Events").size());  // nothing added
+    EXPECT_EQ(Imported(), expected);  // the database is left as it was
 }
 
+// The database gets them too, so the next import reads the same kinds.
 TEST_F(LegacyImportTest, WithoutEventsTableCreatesTheDefaultKindsInLibraryAndDatabase) {
     CreateTables({{"Events", ""}});
-    Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 255)");
-    ASSERT_TRUE(Import());
-
-    EXPECT_EQ((std::vector<std::string>{"Familie", "Aktivurlaub", "Wettkampf-Vorbereitung",
-                                        "Dienstreise", "Krank"}),
-              Names(library.eventKinds));
-    EXPECT_EQ((std::vector<std::uint32_t>{0, 1, 2, 3, 4}), Ids(library.eventKinds));
-    EXPECT_EQ(0xFBEFD0u, library.eventKinds[0].colour);
-
-    const auto rows = Rows("SELECT * FROM Events ORDER BY ID");
-    ASSERT_EQ(5u, rows.size());
-    EXPECT_EQ((std::vector<std::string>{"0", "Familie", "16510928"}), rows[0]);
-    EXPECT_EQ((std::vector<std::string>{"4", "Krank", "13761240"}), rows[4]);
+    const Lines expected = {"event 0 Familie fbefd0", "event 1 Aktivurlaub f8d0fb",
+                            "event 2 Wettkampf-Vorbereitung d1e7fa", "event 3 Dienstreise eaeaea",
+                            "event 4 Krank d1fad8"};
+    EXPECT_EQ(Imported(), expected);
+    // Read back by name.
+    EXPECT_EQ(Imported(), (Lines{expected[1], expected[3], expected[0], expected[4], expected[2]}));
 }
 
 TEST_F(LegacyImportTest, DefaultKindsAlsoWhenTheDatabaseRefusesTheNewTable) {
     CreateTables({{"Events", ""}});
     // An index already holds the name: the query and every statement fail.
     Exec("CREATE INDEX Events ON Category (ID)");
-    ASSERT_TRUE(Import());
-    EXPECT_EQ((std::vector<std::uint32_t>{0, 1, 2, 3, 4}), Ids(library.eventKinds));
+    EXPECT_EQ(Imported().size(), 5u);
 }
 
 TEST_F(LegacyImportTest, MissingDataSourceGivesFalseAndAnEmptyLibrary) {
+    CLibrary library;
     library.categories.Add(std::make_unique<CLibCategory>());
-    library.computerName = "old";
     std::string error;
     EXPECT_FALSE(ImportLegacyDatabase(library, "NoSuchSource", &error));
     EXPECT_TRUE(library.categories.empty());
-    EXPECT_EQ(0u, error.find("Connection String = DSN=NoSuchSource\n"));
+    EXPECT_EQ(
+        "Connection String = DSN=NoSuchSource\nCADODataBase Error\n\tCode = IM002 00000000\n"
+        "\tCode meaning = Data source name not found and no default driver specified\n"
+        "\tSource = [unixODBC][Driver Manager]\n"
+        "\tDescription = Data source name not found and no default driver specified\n",
+        error);
 }
 
-TEST_F(LegacyImportTest, TablesWhoseQueryFailsAreSkipped) {
-    // The intensity table lacks the column its query orders by.
-    CreateTables({{"Sport", ""}, {"Track", ""}, {"Intensity", "ID LONG, Name VARCHAR(50)"}});
-    Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 1)");
-    Exec("INSERT INTO Intensity VALUES (1, 'Leicht')");
-    Exec(
-        "INSERT INTO Workout VALUES (10, 1, 0, 'Ohne', 0, 0, 0, ''), (11, 1, 1, 'Rad', 0, 0, 0, "
-        "'')");
-    Exec("INSERT INTO SubSport VALUES (1, 'MTB', 1)");
-
-    ASSERT_TRUE(Import());
-    EXPECT_EQ(1u, library.categories.size());
-    EXPECT_EQ((std::vector<std::uint32_t>{10}), Ids(library.workoutTemplates));  // no Sport table
-    EXPECT_TRUE(library.intensities.empty());
-    EXPECT_EQ(1u, library.subSports.size());
-    EXPECT_TRUE(library.eventKinds.empty());  // the table exists, it is only empty
-}
-
-TEST_F(LegacyImportTest, FailingColumnReadEndsOnlyThatTable) {
-    CreateTables();
-    Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 0), ('kaputt', 'Bad', 0), (2, 'Kraft', 0)");
-    Exec("INSERT INTO Events VALUES (7, 'Arzt', 1), (8, 'Beruf', 'rot')");
-    Exec("INSERT INTO Sport VALUES (1, 3, 'Rad', -1, -1)");
-    Exec(
-        "INSERT INTO Workout VALUES (10, 1, 1, 'Lang', 0, 0, 0, ''), (11, 2, 1, 'Ha', 0, 0, 0, "
-        "'')");
-
-    ASSERT_TRUE(Import());
-    EXPECT_EQ((std::vector<std::string>{"Ausdauer"}), Names(library.categories));
-    // The event table was read, so no default kinds either.
-    EXPECT_EQ((std::vector<std::string>{"Arzt"}), Names(library.eventKinds));
-    // "Kraft" is in the database but not in the library: its template goes.
-    EXPECT_EQ((std::vector<std::uint32_t>{10}), Ids(library.workoutTemplates));
-}
-
-TEST_F(LegacyImportTest, IntegerColumnsOfAnotherTypeReadAsZero) {
-    CreateTables({{"Events", ""},
-                  {"Sport", ""},
-                  {"Track", ""},
-                  {"SubSport", ""},
-                  {"Workout",
-                   "ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
-                   "PulseMin INTEGER, PulseMax LONG, PulseRelative BIT, Comment LONGVARCHAR"}});
-    Exec("INSERT INTO Category VALUES (1, 'Ausdauer', 1)");
-    Exec("INSERT INTO Workout VALUES (10, 1, 0, 'Lang', 120, 140, 1, 'x')");
-    Exec("INSERT INTO Intensity VALUES (1, 70000, 'Zu hoch')");
-    ASSERT_TRUE(Import());
-    ASSERT_EQ(1u, library.workoutTemplates.size());
-    EXPECT_EQ(0u, library.workoutTemplates[0].pulseLow);
-    EXPECT_EQ(0u, library.workoutTemplates[0].pulseHigh);
-    EXPECT_EQ(4464, library.intensities[0].level);  // sign-extended from 16 bits
+// A table whose query fails is skipped; a column that cannot be read ends its
+// table there; integers of another column type read as 0.
+TEST_F(LegacyImportTest, DamagedTablesGiveWhatCouldBeRead) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> changed;
+        std::vector<std::string> rows;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {"the intensity table lacks the column its query orders by; no sport table",
+         {{"Sport", ""}, {"Track", ""}, {"Intensity", "ID LONG, Name VARCHAR(50)"}},
+         {"Category VALUES (1, 'Ausdauer', 1)", "Intensity VALUES (1, 'Leicht')",
+          "Workout VALUES (10, 1, 0, 'Ohne', 0, 0, 0, ''), (11, 1, 1, 'Rad', 0, 0, 0, '')",
+          "SubSport VALUES (1, 'MTB', 1)"},
+         {"category 1 Ausdauer 1", "template 10 Ohne 1 0 0 0 0 ''", "subsport 1 MTB 1"}},
+        {"a text in a number column; Kraft's template goes with it",
+         {},
+         {"Category VALUES (1, 'Ausdauer', 0), ('kaputt', 'Bad', 0), (2, 'Kraft', 0)",
+          "Events VALUES (7, 'Arzt', 1), (8, 'Beruf', 'rot')", "Sport VALUES (1, 3, 'Rad', -1, -1)",
+          "Workout VALUES (10, 1, 1, 'Lang', 0, 0, 0, ''), (11, 2, 1, 'Ha', 0, 0, 0, '')"},
+         {"category 1 Ausdauer c0c0c0", "event 7 Arzt 1", "sport 1 Rad 3 1 1",
+          "template 10 Lang 1 1 0 0 0 ''"}},
+        {"heart rates in 32-bit columns, an intensity beyond 16 bits",
+         {{"Sport", ""},
+          {"Track", ""},
+          {"SubSport", ""},
+          {"Workout",
+           "ID LONG, CategoryID LONG, SportID LONG, Name VARCHAR(50), "
+           "PulseMin INTEGER, PulseMax LONG, PulseRelative BIT, Comment LONGVARCHAR"}},
+         {"Category VALUES (1, 'Ausdauer', 1)",
+          "Workout VALUES (10, 1, 0, 'Lang', 120, 140, 1, 'x')",
+          "Intensity VALUES (1, 70000, 'Zu hoch')"},
+         {"category 1 Ausdauer 1", "template 10 Lang 1 0 0 0 1 'x'", "intensity 1 Zu hoch 4464"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        source = test::OdbcSandbox::Get().AddDataSource();
+        ASSERT_TRUE(db.Open("DSN=" + source)) << db.GetLastErrorString();
+        CreateTables(c.changed);
+        for (const std::string& row : c.rows) Exec("INSERT INTO " + row);
+        EXPECT_EQ(Imported(), c.expected);
+    }
 }
 
 TEST(LegacyConnectionStringTest, BracesNamesThatWouldBreakTheString) {
     EXPECT_EQ("DSN=KadenzoDB", LegacyConnectionString("KadenzoDB"));
     EXPECT_EQ("DSN={a;DRIVER=x}", LegacyConnectionString("a;DRIVER=x"));
     EXPECT_EQ("DSN={a}}b}", LegacyConnectionString("a}b"));
+}
+
+// kadenzo-tool legacy-import, run as its own process; it inherits the
+// sandbox's ODBCINI and ODBCSYSINI.
+TEST_F(LegacyImportTest, ToolWritesTheImportedLibraryOrFailsWithTheConnectionError) {
+    const std::filesystem::path folder = test::OdbcSandbox::Get().Folder();
+    auto run = [&folder](const std::string& arguments) {
+        const std::string command = std::string(KADENZO_TOOL_PATH) + " legacy-import " + arguments +
+                                    " 2>" + (folder / "errors.txt").string();
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    Exec("CREATE TABLE Category (ID LONG, Name VARCHAR(50), Color LONG)");
+    Exec("INSERT INTO Category VALUES (41, 'Ausdauer', 0)");
+    db.Close();
+    const std::filesystem::path out = folder / (source + ".dat");
+    ASSERT_EQ(0, run(source + " " + out.string()));
+    std::unique_ptr<CLibrary> library = ReadLibraryFile(out.string());
+    ASSERT_EQ(1u, library->categories.size());
+    EXPECT_EQ(42u, library->categories.idCounter);  // recomputed, not the default 2
+    EXPECT_EQ(5u, library->eventKinds.size());
+
+    const std::filesystem::path never = folder / "never.dat";
+    EXPECT_EQ(1, run("NoSuchSource " + never.string()));
+    EXPECT_FALSE(std::filesystem::exists(never));
+    EXPECT_EQ(0u, test::OdbcSandbox::ReadText(folder / "errors.txt")
+                      .find("kadenzo-tool legacy-import: Connection String = DSN=NoSuchSource\n"));
 }
 
 }  // namespace
