@@ -1,6 +1,7 @@
 // The workout editor sheet on a document of the program: pages by date, OK
 // with and without a change, undo and redo, the performance page's controls,
 // the recording import on real recordings, and the hooks on the main frame.
+// Typing figures into the pages and a refused heart rate are the journeys'.
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
@@ -98,28 +99,21 @@ private slots:
         QCOMPARE(Stored().plannedDistance, 20.5);
     }
 
-    void theTemplateSetsRangeAndSportForBothPages() {
+    void theSetupPageDrivesThePerformancePage() {
         const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
         CWorkoutEditorSheet sheet(**position, *services_);
         const QWidget& setup = *sheet.SetupPage();
         const QWidget& performance = *sheet.PerformancePage();
-        QCOMPARE(Find<QLabel>(setup, IDC_SETUP_HEART_RATE)->text(),
-                 QStringLiteral("108 -> 144 bpm"));
         auto* sport = Find<QComboBox>(setup, IDC_SETUP_SPORT);
         QVERIFY(!sport->isEnabled());
-        QCOMPARE(sport->currentText(), QStringLiteral("Running"));
-
         chosenTemplate_ = kFree;
         Find<QPushButton>(setup, IDC_SETUP_TEMPLATE)->click();
-        QCOMPARE(Find<QLabel>(setup, IDC_SETUP_TEMPLATE_NAME)->text(), QStringLiteral("Free"));
         QCOMPARE(Find<QLabel>(setup, IDC_SETUP_HEART_RATE)->text(), QStringLiteral("> 120 bpm"));
         QVERIFY(sport->isEnabled());
 
-        // The performance page follows the sport chosen on the set-up page.
         auto* distance = Find<QLineEdit>(performance, IDC_PERF_WHOLE_DISTANCE);
         sport->setCurrentIndex(sport->findText(QStringLiteral("Strength")));
         QVERIFY(!distance->isVisibleTo(&performance));
-        QVERIFY(!Find<QLabel>(performance, IDC_PERF_DISTANCE_LABEL1)->isVisibleTo(&performance));
         sport->setCurrentIndex(sport->findText(QStringLiteral("Cycling")));
         QVERIFY(distance->isVisibleTo(&performance));
         QCOMPARE(Find<QComboBox>(performance, IDC_PERF_SUBSPORT)->itemText(1),
@@ -129,73 +123,30 @@ private slots:
         QCOMPARE(sheet.Workout().sportId, std::uint32_t{kCycling});
     }
 
-    void theMarkedSectionHasFiguresOfItsOwn() {
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
-        CWorkoutEditorSheet sheet(**position, *services_);
-        sheet.show();
-        sheet.Pages()->setCurrentIndex(1);
-        const QWidget& page = *sheet.PerformancePage();
-        auto* wholeDistance = Find<QLineEdit>(page, IDC_PERF_WHOLE_DISTANCE);
-        auto* partSpeed = Find<QLabel>(page, IDC_PERF_PART_SPEED);
-        QVERIFY(wholeDistance->isVisible() && !partSpeed->isVisible());
-        Find<QRadioButton>(page, IDC_PERF_VIEW_PART)->click();
-        QVERIFY(!wholeDistance->isVisible() && partSpeed->isVisible());
-        Retype(Find<QLineEdit>(page, IDC_PERF_PART_DISTANCE), QStringLiteral("12,5"));
-        Retype(Find<QLineEdit>(page, IDC_PERF_PART_DURATION), QStringLiteral("1:00:30"));
-        QCOMPARE(partSpeed->text(), QStringLiteral("12.4km/h, 4.8min/km"));
-        sheet.accept();
-        QCOMPARE(sheet.Workout().partDistance, 12.5);
-        QCOMPARE(sheet.Workout().partDuration, 60.5);
-        QCOMPARE(sheet.Workout().distance, 0.0);
-    }
-
-    void aHeartRateOver255KeepsTheSheetOpenOnItsField() {
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
-        edit::ReplaceWorkout(Doc(), position, WithHeartRates(Stored(), 150, 172));
-        const std::size_t snapshots = Doc().UndoSnapshots();
-        bool stayedOpen = false;
-        QWidget* focused = nullptr;
-        QLineEdit* field = nullptr;
-        WhenModal([&](QDialog& sheet) {
-            field = Find<QLineEdit>(sheet, IDC_PERF_WHOLE_AVERAGE);
-            Retype(field, QStringLiteral("300"));
-            sheet.accept();
-            stayedOpen = sheet.isVisible() && sheet.result() != QDialog::Accepted;
-            focused = sheet.focusWidget();
-            sheet.reject();
-        });
-        QVERIFY(!RunWorkoutEditor(*services_, position, nullptr));
-        QVERIFY(stayedOpen);
-        QCOMPARE(focused, field);
-        QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(app_->dialogs.messages[0].text,
-                 QStringLiteral("Average heart rate must be a whole number from 0 to 255."));
-        QCOMPARE(app_->dialogs.messages[0].icon, UserDialogs::Icon::Warning);
-        QCOMPARE(Stored().averagePulse, std::uint8_t{150});
-        QCOMPARE(Doc().UndoSnapshots(), snapshots);
-    }
-
+    // The journeys refuse a figure on the whole workout's section in view;
+    // here it sits on the hidden marked section, and then on the other page.
     void aRefusedFigureComesToTheFrontWherever() {
         const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
         CWorkoutEditorSheet sheet(**position, *services_);
         sheet.show();
         QVERIFY(QTest::qWaitForWindowExposed(&sheet));
         const QWidget& page = *sheet.PerformancePage();
-        // Set as assistive tools set it, without typing, on the hidden section.
+        // Set as assistive tools set it, without typing.
         auto* partMaximum = Find<QLineEdit>(page, IDC_PERF_PART_MAX);
         partMaximum->setText(QStringLiteral("1500"));
         sheet.accept();
         QVERIFY(sheet.isVisible());
         QCOMPARE(sheet.Pages()->currentWidget(), sheet.PerformancePage());
         QVERIFY(Find<QRadioButton>(page, IDC_PERF_VIEW_PART)->isChecked());
-        QVERIFY(partMaximum->isVisible());
+        QVERIFY(!Find<QLineEdit>(page, IDC_PERF_WHOLE_DISTANCE)->isVisible());
         QCOMPARE(sheet.focusWidget(), partMaximum);
-        QCOMPARE(app_->dialogs.messages.back().text,
-                 QStringLiteral("Maximum heart rate of the marked section must be a whole number "
-                                "from 0 to 255."));
         partMaximum->setText(QStringLiteral("181"));
+        // Only the fields in view carry their labels' names.
+        QCOMPARE(AccessibleName(page, IDC_PERF_PART_AVERAGE),
+                 QStringLiteral("Average heart rate:"));
+        QVERIFY(AccessibleName(page, IDC_PERF_WHOLE_AVERAGE) !=
+                QStringLiteral("Average heart rate:"));
 
-        // The plan's page, in front of it, refuses a negative duration.
         sheet.Pages()->setCurrentIndex(1);
         auto* planned = Find<QLineEdit>(*sheet.SetupPage(), IDC_SETUP_PLANNED);
         planned->setText(QStringLiteral("-1:30, 10km"));
@@ -204,72 +155,46 @@ private slots:
         QCOMPARE(sheet.Pages()->currentWidget(), sheet.SetupPage());
         QCOMPARE(sheet.focusWidget(), planned);
         QCOMPARE(planned->selectedText(), planned->text());
-        QCOMPARE(app_->dialogs.messages.back().text,
-                 QStringLiteral("Planned duration in minutes must be a number from 0 to "
-                                "1000000000."));
-        QCOMPARE(sheet.Workout().plannedDuration, (*position)->plannedDuration);
         QCOMPARE(sheet.Workout().partMaxPulse, std::uint8_t{0});
 
         planned->setText(QStringLiteral("1:30, 10km"));
+        Retype(Find<QLineEdit>(page, IDC_PERF_PART_DISTANCE), QStringLiteral("12,5"));
+        Retype(Find<QLineEdit>(page, IDC_PERF_PART_DURATION), QStringLiteral("1:00:30"));
+        QCOMPARE(Find<QLabel>(page, IDC_PERF_PART_SPEED)->text(),
+                 QStringLiteral("12.4km/h, 4.8min/km"));
         sheet.accept();
         QCOMPARE(sheet.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(sheet.Workout().plannedDuration, 90.0);
-        QCOMPARE(sheet.Workout().partMaxPulse, std::uint8_t{181});
         QCOMPARE(app_->dialogs.messages.size(), std::size_t{2});
+        const CWorkOut& workout = sheet.Workout();
+        QCOMPARE(workout.plannedDuration, 90.0);
+        QCOMPARE(workout.partMaxPulse, std::uint8_t{181});
+        QCOMPARE(workout.partDistance, 12.5);
+        QCOMPARE(workout.partDuration, 60.5);
+        QCOMPARE(workout.distance, 0.0);
     }
 
-    void theFiguresAreNamedByTheirLabels() {
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
-        CWorkoutEditorSheet sheet(**position, *services_);
-        const QWidget& page = *sheet.PerformancePage();
-        auto name = [&page](int id) {
-            return QAccessible::queryAccessibleInterface(Find<QWidget>(page, id))
-                ->text(QAccessible::Name);
-        };
-        QCOMPARE(name(IDC_PERF_WHOLE_AVERAGE), QStringLiteral("Average heart rate:"));
-        QCOMPARE(name(IDC_PERF_WHOLE_MAX), QStringLiteral("Maximum heart rate:"));
-        QCOMPARE(name(IDC_PERF_WHOLE_DURATION), QStringLiteral("Duration:"));
-        QCOMPARE(name(IDC_PERF_WHOLE_DISTANCE), QStringLiteral("Distance (km):"));
-        Find<QRadioButton>(page, IDC_PERF_VIEW_PART)->click();
-        QCOMPARE(name(IDC_PERF_PART_AVERAGE), QStringLiteral("Average heart rate:"));
-        QCOMPARE(name(IDC_PERF_PART_DURATION), QStringLiteral("Duration:"));
-        QVERIFY(name(IDC_PERF_WHOLE_AVERAGE) != QStringLiteral("Average heart rate:"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(
-                     Find<QWidget>(*sheet.SetupPage(), IDC_SETUP_PLANNED))
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Planned:"));
-    }
-
-    void importTakesTheRecordingWithoutAQuestion() {
+    void importTakesTheRecordingAndStartsFromItAgain() {
         const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
         presetPath_ = RealFile("s725-cycling-metric.hrm");
         CWorkoutEditorSheet sheet(**position, *services_);
-        const QWidget& page = *sheet.PerformancePage();
-        Find<QPushButton>(page, IDC_PERF_IMPORT)->click();
+        Find<QPushButton>(*sheet.PerformancePage(), IDC_PERF_IMPORT)->click();
         QVERIFY(app_->dialogs.questions.empty());
         QCOMPARE(imported_.size(), std::size_t{1});
-        QCOMPARE(imported_[0].request.path, std::string());
         QCOMPARE(imported_[0].request.maxHeartRate, 180);  // by the age formula, for the zones
         const ImportedFigures figures = imported_[0].figures;
-        QCOMPARE(Find<QLineEdit>(page, IDC_PERF_WHOLE_DISTANCE)->text(), QStringLiteral("112.38"));
-        QCOMPARE(Find<QLineEdit>(page, IDC_LINK)->text().toStdString(), presetPath_);
         sheet.accept();
         const CWorkOut& workout = sheet.Workout();
         QCOMPARE(workout.distance, 112.38);
-        QCOMPARE(workout.maxPulse, ImportedHeartRate(figures.whole.maximum));
-        QCOMPARE(workout.duration, static_cast<double>(figures.whole.duration) / 60.0);
         QCOMPARE(workout.recordingPath, presetPath_);
         QCOMPARE(workout.marker1, figures.marker1);
         QCOMPARE(workout.marker2, figures.marker2);
 
-        // Reopened, the import starts from the stored recording and section.
         CWorkoutEditorSheet again(workout, *services_);
         Find<QPushButton>(*again.PerformancePage(), IDC_PERF_IMPORT)->click();
         QCOMPARE(imported_.size(), std::size_t{2});
         QCOMPARE(imported_[1].request.path, presetPath_);
         QCOMPARE(imported_[1].request.marker1, figures.marker1);
         QCOMPARE(imported_[1].request.marker2, figures.marker2);
-        QCOMPARE(imported_[1].figures.part.duration, figures.part.duration);
     }
 
     void importAsksBeforeEmptyingFilledFigures() {
@@ -284,28 +209,18 @@ private slots:
             app_->dialogs.yesNo = {takeEmpty};
             Find<QPushButton>(*sheet.PerformancePage(), IDC_PERF_IMPORT)->click();
             QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
-            QCOMPARE(app_->dialogs.questions[0].icon, UserDialogs::Icon::Question);
-            QCOMPARE(app_->dialogs.questions[0].text, app_->Texts().Text(33062));
             sheet.accept();
             QCOMPARE(sheet.Workout().distance, takeEmpty ? 0.0 : 10.0);
             QVERIFY(sheet.Workout().duration != 45);  // durations are always taken
-            QVERIFY(sheet.Workout().maxPulse > 0);
         }
     }
 
-    void frameHooksOpenTheEditorsAndTheBrowser() {
+    // The journeys open the editor and the browser by key; the body data, the
+    // template chooser and the browser's close box are left to this.
+    void frameHooksOpenTheDialogsAndTheBrowser() {
         CMainFrame& frame = app_->MakeFrame();
         InstallWorkoutEditor(frame, *app_->settings, app_->dialogs);
         WorkoutEditing& editing = frame.Editing();
-
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 15));
-        WhenModal([](QDialog& sheet) {
-            Retype(Find<QLineEdit>(sheet, IDC_PERF_WHOLE_AVERAGE), QStringLiteral("141"));
-            sheet.accept();
-        });
-        QVERIFY(editing.editWorkout(position, &frame));
-        QCOMPARE(Stored().averagePulse, std::uint8_t{141});
-
         const int today = DayNumber(*NoonOfDay(2024, 5, 15));
         WhenModal([](QDialog& dialog) {
             Retype(Find<QLineEdit>(dialog, IDC_BODY_WEIGHT), QStringLiteral("68,5"));
@@ -323,17 +238,13 @@ private slots:
         QCOMPARE(editing.chooseTemplate(&frame), std::optional<std::uint32_t>(kGym));
 
         QAction* browser = frame.Action(ID_LIBRARY_BROWSER);
-        QVERIFY(browser->isEnabled());
         QVERIFY(frame.Execute(ID_LIBRARY_BROWSER));
         auto* window = frame.findChild<CTemplateTreeDlg*>();
         QVERIFY(window && window->isVisible() && !window->ChooserMode());
         QVERIFY(browser->isChecked());
-        window->close();  // the close box
+        window->close();
         QTRY_VERIFY(!frame.findChild<CTemplateTreeDlg*>());
         QVERIFY(!browser->isChecked());
-        QVERIFY(frame.Execute(ID_LIBRARY_BROWSER));
-        QVERIFY(frame.Execute(ID_LIBRARY_BROWSER));
-        QTRY_VERIFY(!frame.findChild<CTemplateTreeDlg*>());
     }
 
 private:
@@ -345,10 +256,9 @@ private:
     CKadenzoDoc& Doc() { return app_->Doc(); }
     const CWorkOut& Stored() { return *Doc().Log().Workouts().front(); }
 
-    static CWorkOut WithHeartRates(CWorkOut workout, std::uint8_t average, std::uint8_t maximum) {
-        workout.averagePulse = average;
-        workout.maxPulse = maximum;
-        return workout;
+    static QString AccessibleName(const QWidget& page, int id) {
+        return QAccessible::queryAccessibleInterface(Find<QWidget>(page, id))
+            ->text(QAccessible::Name);
     }
 
     CDatabase::ConstWorkoutPos Add(std::uint32_t templateId, double date) {
