@@ -215,35 +215,6 @@ TEST(Archive, BigIndexFormForClassesAndObjects) {
     EXPECT_EQ(Bytes(big.end() - 6, big.end()), (Bytes{0xFF, 0x7F, 0x01, 0x80, 0, 0}));
 }
 
-// The writer finds objects by address: neighbours in one 2 MB block, the same
-// place in many blocks, and each with or without room made in advance.
-TEST(Archive, RepeatedObjectsBecomeReferencesWhereverTheyLie) {
-    constexpr std::size_t kBlock = std::size_t{2} << 20;
-    constexpr std::size_t kBlocks = 6, kPerBlock = 1500;
-    auto memory = std::make_unique<std::byte[]>((kBlocks + 1) * kBlock);
-    std::vector<CProbe*> probes;
-    for (std::size_t block = 0; block < kBlocks; ++block)
-        for (std::size_t i = 0; i < kPerBlock; ++i)
-            probes.push_back(new (&memory[block * kBlock + i * sizeof(CProbe)]) CProbe);
-    for (bool expect : {false, true}) {
-        Bytes bytes = Stored([&](CArchive& ar) {
-            if (expect) ar.ExpectObjects(probes.size());
-            for (const CProbe* p : probes) ar.WriteObject(p);
-            for (auto p = probes.rbegin(); p != probes.rend(); ++p) ar.WriteObject(*p);
-        });
-        // Index 1 is the class, so the k-th object has index k + 2.
-        const std::size_t n = probes.size();
-        ASSERT_EQ(bytes.size() % 2, 0u);
-        ASSERT_GE(bytes.size(), 2 * n);
-        const std::uint8_t* refs = bytes.data() + bytes.size() - 2 * n;
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t index = refs[2 * (n - 1 - k)] | refs[2 * (n - 1 - k) + 1] << 8;
-            ASSERT_EQ(index, k + 2) << "object " << k << (expect ? " with room" : "");
-        }
-    }
-    for (CProbe* p : probes) p->~CProbe();
-}
-
 TEST(Archive, MalformedObjectTagsAreArchiveErrors) {
     auto tagged = [](const char* name) { return StreamBytes().ClassTag(0, name).Dword(1).bytes; };
     const struct {

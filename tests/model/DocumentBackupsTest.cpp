@@ -102,43 +102,28 @@ TEST_F(DocumentBackupsTest, DiaryNamesWithOddCharacters) {
     EXPECT_EQ(Names("Lauf_ 5 _"), std::vector<std::string>{"Lauf_ 5 _-20240301-120000.kdz"});
 }
 
-TEST_F(DocumentBackupsTest, DiariesSharingTheFolderKeepTheirOwnCopies) {
-    // Names chosen so that one diary's copies begin like another's.
-    const std::string diaries[] = {Document("run.kdz", "run"),
-                                   Document("run-20240301-120000.kdz", "dated"),
-                                   Document("run-2.kdz", "numbered")};
+// Diaries whose names begin like another's (chosen to look like its copies),
+// and diaries of one name in different folders, keep series of their own.
+TEST_F(DocumentBackupsTest, EachDiaryKeepsItsOwnSeries) {
+    for (const char* athlete : {"anna", "ben"}) fs::create_directories(root_ / athlete);
+    const std::string diaries[] = {
+        Document("run.kdz", "run"), Document("run-20240301-120000.kdz", "dated"),
+        Document("run-2.kdz", "numbered"), Document("anna/run.kdz", "anna"),
+        Document("ben/run.kdz", "ben")};
     for (int save = 0; save < 3; ++save) {
         for (const std::string& diary : diaries)
             EXPECT_EQ(BackUpBeforeSave(diary, folder_, kNoon + save, 2).problem, "");
     }
-    for (const char* diary : {"run", "run-20240301-120000", "run-2"})
-        EXPECT_EQ(ListBackups(Own(), diary).size(), 2u) << diary;
-    EXPECT_EQ(Content(ListBackups(Own(), "run").back()), "run");
-}
-
-TEST_F(DocumentBackupsTest, DiariesOfOneNameInDifferentFoldersKeepTheirOwnCopies) {
-    for (const char* athlete : {"anna", "ben"}) fs::create_directories(root_ / athlete);
-    const std::string anna = Document("anna/Training.kdz", "");
-    const std::string ben = Document("ben/Training.kdz", "");
-    for (int save = 0; save < 3; ++save) {
-        std::ofstream(anna, std::ios::binary) << "anna " << save;
-        std::ofstream(ben, std::ios::binary) << "ben " << save;
-        EXPECT_EQ(BackUpBeforeSave(anna, folder_, kNoon + save, 2).problem, "");
-        EXPECT_EQ(BackUpBeforeSave(ben, folder_, kNoon + save, 2).problem, "");
-    }
-    const std::string annasCopies = BackupFolderFor(anna, folder_);
-    EXPECT_EQ(annasCopies, folder_ + (root_ / "anna").string());
-    for (const auto& [diary, first] : {std::pair{anna, "anna 1"}, std::pair{ben, "ben 1"}}) {
+    for (const std::string& diary : diaries) {
         const std::vector<std::string> copies =
-            ListBackups(BackupFolderFor(diary, folder_), "Training");
+            ListBackups(BackupFolderFor(diary, folder_), fs::path(diary).stem().string());
         ASSERT_EQ(copies.size(), 2u) << diary;
-        EXPECT_EQ(Content(copies.front()), first);
+        EXPECT_EQ(Content(copies.back()), Content(diary));
     }
+    EXPECT_EQ(BackupFolderFor(diaries[3], folder_), folder_ + (root_ / "anna").string());
     // A relative path names the same diary and so the same series.
-    const fs::path current = fs::current_path();
-    fs::current_path(root_);
-    EXPECT_EQ(BackupFolderFor("anna/../anna/Training.kdz", folder_), annasCopies);
-    fs::current_path(current);
+    EXPECT_EQ(BackupFolderFor(root_.string() + "/anna/../anna/run.kdz", folder_),
+              BackupFolderFor(diaries[3], folder_));
 }
 
 }  // namespace

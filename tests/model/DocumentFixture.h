@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -105,6 +106,14 @@ protected:
         std::vector<std::uint8_t> bytes = Saved();
         context.library = std::move(current);
         return bytes;
+    }
+    // Puts the bytes into a file of the test's folder; returns its path.
+    std::string FileOf(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        const std::string path = (folder / name).string();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path;
     }
     CDatabase::ConstWorkoutPos Nth(std::size_t n) const {
         return std::next(document->Log().BeginWorkouts(), static_cast<std::ptrdiff_t>(n));

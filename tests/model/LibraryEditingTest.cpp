@@ -48,25 +48,6 @@ protected:
     UnitSettings units;
 };
 
-TEST_F(LibraryEditingTest, NewRowsStartWithTheirDefaultsAndTheNextId) {
-    auto templates = MakeListModel(LibraryList::Templates, lib, &log, units);
-    EXPECT_EQ(templates->Choices(2), (std::vector<Choice>{{100, "Sonstiges"}, {101, "Laufen"}}));
-
-    std::size_t row = templates->AddRow();
-    const CLibWorkout& added = lib.workoutTemplates[row];
-    EXPECT_EQ(added.id, 7u);  // template 5 recomputes the counter to 6
-    EXPECT_EQ(added.categoryId, kNoId);
-    EXPECT_EQ(added.sportId, kNoId);
-    EXPECT_EQ(added.pulseRelative, 1u);
-    // A fresh row holds no value yet (the relative-pulse box is preset).
-    EXPECT_TRUE(templates->RowIsEmpty(Row(*templates, row)));
-
-    auto categories = MakeListModel(LibraryList::Categories, lib, &log, units);
-    row = categories->AddRow();
-    EXPECT_EQ(lib.categories[row].id, 6u);
-    EXPECT_EQ(lib.categories[row].colour, kNoColour);
-}
-
 TEST_F(LibraryEditingTest, ValidationNamesTheFirstMissingValue) {
     auto templates = MakeListModel(LibraryList::Templates, lib, &log, units);
     std::vector<CellValue> cells = Row(*templates, 0);
@@ -109,6 +90,13 @@ TEST_F(LibraryEditingTest, ItemsStillReferredToCannotBeDeleted) {
         EXPECT_EQ(model->RowCount(), before);
     }
 
+    // Sports are never added nor deleted; only their active flag is edited.
+    auto sports = MakeListModel(LibraryList::Sports, lib, &log, units);
+    EXPECT_FALSE(sports->CanAddRows());
+    EXPECT_FALSE(sports->DeleteRow(0).deleted);
+    sports->SetCell(0, 0, CellValue{"", 0, 1});
+    EXPECT_EQ(lib.sports[0].active, 1u);
+
     auto kinds = MakeListModel(LibraryList::EventKinds, lib, &log, units);
     EXPECT_TRUE(kinds->DeleteRow(1).deleted);  // "Reise" is unused
     EXPECT_EQ(lib.eventKinds.size(), 1u);
@@ -118,16 +106,6 @@ TEST_F(LibraryEditingTest, ItemsStillReferredToCannotBeDeleted) {
     auto templates = MakeListModel(LibraryList::Templates, lib, nullptr, units);
     EXPECT_TRUE(templates->DeleteRow(0).deleted);
     EXPECT_TRUE(MakeListModel(LibraryList::Categories, lib, &log, units)->DeleteRow(0).deleted);
-}
-
-TEST_F(LibraryEditingTest, SportsOfferOnlyTheirActiveFlag) {
-    auto sports = MakeListModel(LibraryList::Sports, lib, &log, units);
-    EXPECT_FALSE(sports->CanAddRows());
-    EXPECT_EQ(sports->GetCell(1, 0).value, 1u);
-    sports->SetCell(0, 0, CellValue{"", 0, 1});
-    EXPECT_EQ(lib.sports[0].active, 1u);
-    EXPECT_FALSE(sports->DeleteRow(0).deleted);
-    EXPECT_EQ(lib.sports.size(), 2u);
 }
 
 TEST_F(LibraryEditingTest, TrackDistancesShowInTheUserUnitRoundedDown) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "Library.h"
 #include "LibraryFile.h"
 #include "LogFixtures.h"
@@ -8,6 +12,7 @@
 namespace kadenzo {
 namespace {
 
+namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using test::AddItem;
 using test::StreamBytes;
@@ -31,7 +36,7 @@ std::unique_ptr<CLibrary> SampleLibrary() {
     CLibSport& run = AddItem(lib->sports, 7, "Laufen");
     run.iconId = 5;
     run.hasDistance = 1;
-    run.active = 1;
+    AddItem(lib->sports, 8, "Schwimmen").active = 1;
     AddItem(lib->subSports, 3, "Intervalle").sportId = 7;
     CLibTrack& track = AddItem(lib->tracks, 3, "Seerunde");
     track.distance = 12.345f;
@@ -152,7 +157,7 @@ TEST(Library, LookupsAndTheBuiltInSport) {
     std::unique_ptr<CLibrary> library = SampleLibrary();
     library->EnsureBuiltInSport("Sonstiges");
     library->EnsureBuiltInSport("Other");
-    ASSERT_EQ(library->sports.size(), 2u);
+    ASSERT_EQ(library->sports.size(), 3u);
     const CLibSport* builtIn = library->FindSport(100);
     ASSERT_NE(builtIn, nullptr);
     EXPECT_EQ(builtIn->name, "Sonstiges");
@@ -163,6 +168,70 @@ TEST(Library, LookupsAndTheBuiltInSport) {
     library->RemoveAll();
     EXPECT_EQ(library->GetSportName(100), "???");
     EXPECT_EQ(library->tracks.idCounter, 40u);
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::unique_ptr<CLibrary> LibraryNamed(const std::string& computerName) {
+    auto lib = std::make_unique<CLibrary>();
+    lib->computerName = computerName;
+    lib->EnsureBuiltInSport("Other");
+    return lib;
+}
+
+// Runs each case in a fresh working folder with a separate program folder.
+class LibraryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("kadenzo-libfile-" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "work");
+        fs::create_directories(root_ / "program");
+        oldCwd_ = fs::current_path();
+        fs::current_path(root_ / "work");
+        programDirectory_ = (root_ / "program").string() + "/";
+    }
+    void TearDown() override {
+        fs::current_path(oldCwd_);
+        fs::remove_all(root_);
+    }
+    std::string Path() const { return GetLibraryFilePath(programDirectory_); }
+
+    fs::path root_;
+    fs::path oldCwd_;
+    std::string programDirectory_;
+};
+
+TEST_F(LibraryFileTest, TheWorkingFolderFileWinsOverTheProgramFolder) {
+    EXPECT_EQ(Path(), (root_ / "program" / "library.dat").string());
+    EXPECT_FALSE(LoadLibraryFile(Path()));  // no file at all
+    ASSERT_TRUE(SaveLibraryFile(*LibraryNamed("PROGRAM"), Path()));
+    EXPECT_FALSE(fs::exists("library.dat"));
+    EXPECT_EQ(LoadLibraryFile(Path())->computerName, "PROGRAM");
+
+    SaveLibraryTo(*LibraryNamed("LOCAL"), "library.dat");
+    EXPECT_EQ(Path(), "./library.dat");
+    EXPECT_EQ(LoadLibraryFile(Path())->computerName, "LOCAL");
+    fs::resize_file(Path(), fs::file_size(Path()) - 3);
+    EXPECT_FALSE(LoadLibraryFile(Path()));  // damaged
+}
+
+TEST_F(LibraryFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    const std::string path = Path();
+    SaveLibraryTo(*LibraryNamed("OLD"), path);
+    const std::string old = ReadAll(path);
+    // The temporary file cannot be created where a folder of that name stands.
+    fs::create_directory(path + ".tmp");
+    std::string error;
+    EXPECT_FALSE(SaveLibraryFile(*LibraryNamed("NEW"), path, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadAll(path), old);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AddLibraryItem.h"
+#include "Database.h"
 #include "Library.h"
 #include "WorkOut.h"
 
@@ -49,6 +50,14 @@ inline std::unique_ptr<CWorkOut> MakeWorkout(double date, std::uint32_t template
     workout->templateId = templateId;
     workout->sportId = templateId == kFixedPulse ? kBike : kRun;
     return workout;
+}
+
+// A log holding the given workouts.
+template <class... Workouts>
+std::unique_ptr<CDatabase> LogOf(Workouts... workouts) {
+    auto log = std::make_unique<CDatabase>();
+    (log->AddWorkout(std::move(workouts)), ...);
+    return log;
 }
 
 }  // namespace kadenzo::test

@@ -2,6 +2,8 @@
 // Builds archive streams byte by byte, for the stored layouts the program no
 // longer writes (older schemas, raw records, old document files).
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -63,6 +65,16 @@ std::unique_ptr<T> ReadTagged(const std::vector<std::uint8_t>& bytes, std::strin
     MemoryStream stream(bytes);
     CArchive ar(stream, CArchive::Mode::Load);
     return ar.ReadObjectAs<T>(className);
+}
+
+// Writes the record as an object and reads it back; writing what was read
+// must give the same bytes, so no field is swapped, lost or shifted.
+template <class T>
+std::unique_ptr<T> ExpectRereadAsWritten(T& record) {
+    const auto bytes = Stored([&](CArchive& ar) { ar.WriteObject(&record); });
+    auto back = ReadTagged<T>(bytes, record.ClassName());
+    EXPECT_EQ(Stored([&](CArchive& ar) { ar.WriteObject(back.get()); }), bytes);
+    return back;
 }
 
 // Reads a raw (untagged) record of class T: its schema reads as -1.

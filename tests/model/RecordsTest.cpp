@@ -1,6 +1,10 @@
+// The records of the training log: workouts, body data and events, as they
+// are stored, compared and checked against the library.
 #include <gtest/gtest.h>
 
+#include "BodyInfo.h"
 #include "Database.h"
+#include "Event.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
 #include "WorkOut.h"
@@ -13,7 +17,7 @@ using test::StreamBytes;
 constexpr double kPast = 45000.5;    // 15 March 2023
 constexpr double kFuture = 46000.5;  // 10 December 2025
 
-constexpr double kNow = 45352.5;  // 1 March 2024
+constexpr double kToday = 45352.5;  // 1 March 2024
 
 class WorkOutTest : public ::testing::Test {
 protected:
@@ -23,7 +27,7 @@ protected:
         return test::Stored([&](CArchive& ar) { workout.Serialize(ar); });
     }
     bool FixIfDue(CWorkOut& workout) {
-        return workout.FixTargetsIfDue(kNow, *library,
+        return workout.FixTargetsIfDue(kToday, *library,
                                        [this](const CWorkOut&) { return maxHeartRate; });
     }
     void Compute(CWorkOut& workout, bool force) {
@@ -78,6 +82,7 @@ TEST_F(WorkOutTest, FutureWorkoutIsStoredWithOpenTargets) {
     EXPECT_FALSE(FixIfDue(w));
     EXPECT_EQ(Store(w), expected.bytes);
     EXPECT_EQ(w.targetFixed, 0u);
+    EXPECT_TRUE(test::ExpectRereadAsWritten(w)->IsEqual(w));
 }
 
 TEST_F(WorkOutTest, PastWorkoutFixesItsTargetsOnce) {
@@ -92,6 +97,7 @@ TEST_F(WorkOutTest, PastWorkoutFixesItsTargetsOnce) {
     std::size_t at = 8 + 8 + 8 + 4 + 9 + 7 + 4 + 4;
     EXPECT_EQ(std::vector<std::uint8_t>(first.begin() + at, first.begin() + at + 6),
               (std::vector<std::uint8_t>{1, 0, 0, 0, 142, 114}));
+    EXPECT_EQ(test::ExpectRereadAsWritten(w)->targetPulseLow, 114);
     maxHeartRate = 150;  // later profile changes leave fixed targets alone
     EXPECT_FALSE(FixIfDue(w));
     EXPECT_EQ(Store(w), first);
@@ -190,6 +196,46 @@ TEST_F(WorkOutTest, ValidateNeedsTheTemplateAndResetsOtherMissingItems) {
     w.templateId = 555;
     EXPECT_FALSE(w.Validate(library.get()));
     EXPECT_FALSE(FullWorkout(kPast).Validate(nullptr));
+}
+
+TEST_F(WorkOutTest, BodyInfoStoresDoublesAndReadsSchemaZeroAndRawFloats) {
+    CBodyInfo info(CalendarDateTime{CalendarDateTime::kValid, 45000.5});
+    info.weight = 71.3;
+    info.value2 = 12.5;
+    info.value3 = -4;
+    info.note = "after holiday";
+    StreamBytes expected;
+    expected.Long(0).Double(45000.5).Double(12.5).Double(71.3).Long(-4).String("after holiday");
+    EXPECT_EQ(test::Stored([&](CArchive& ar) { info.Serialize(ar); }), expected.bytes);
+    EXPECT_TRUE(test::ExpectRereadAsWritten(info)->IsEqual(info));
+
+    StreamBytes old;
+    old.ClassTag(0, "CBodyInfo").Long(1).Double(44000.5).Float(12.5f).Float(71.3f).Long(60);
+    old.String("");
+    auto read = test::ReadTagged<CBodyInfo>(old.bytes, "CBodyInfo");
+    EXPECT_EQ(read->date, (CalendarDateTime{CalendarDateTime::kInvalid, 44000.5}));
+    EXPECT_EQ(read->weight, static_cast<double>(71.3f));
+    EXPECT_EQ(read->value2, 12.5);
+    EXPECT_EQ(read->value3, 60);
+
+    StreamBytes raw;
+    raw.Long(0).Double(1).Float(2).Float(3).Long(4).String("x");
+    auto rawInfo = test::ReadRaw<CBodyInfo>(raw.bytes);
+    EXPECT_EQ(rawInfo->weight, 3.0);
+    EXPECT_EQ(rawInfo->note, "x");
+}
+
+TEST_F(WorkOutTest, EventLayout) {
+    CEvent event;
+    event.start = {CalendarDateTime::kValid, 45000.5};
+    event.end = {CalendarDateTime::kNull, 45003.5};
+    event.blocksDay = 1;
+    event.kind = test::kIllness;
+    auto stored = test::Stored([&](CArchive& ar) { ar.WriteObject(&event); });
+    StreamBytes expected;
+    expected.ClassTag(0, "CEvent").Long(0).Double(45000.5).Long(2).Double(45003.5).Dword(1).Long(3);
+    EXPECT_EQ(stored, expected.bytes);
+    EXPECT_TRUE(test::ExpectRereadAsWritten(event)->IsEqual(event));
 }
 
 }  // namespace
