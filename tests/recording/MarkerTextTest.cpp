@@ -22,8 +22,6 @@ TEST_F(MarkerTextTest, TextsOnEachAxisInAscendingOrder) {
               (std::array<std::string, 2>{"Marker 1: Mon., 15.Mar.04 10:05:30",
                                           "Marker 2: Mon., 15.Mar.04 11:06:30"}));
     EXPECT_EQ(MarkerTexts(r, 2, 99, kAxisDistance, metric, strings)[0], "Marker 1: 5.01 km");
-    EXPECT_EQ(MarkerTexts(r, -3, 99, kAxisElapsedTime, metric, strings)[0], "Marker 1: 0:00:00");
-    EXPECT_EQ(MarkerTexts(CRecording(), 0, 5, kAxisElapsedTime, metric, strings)[1], "");
 
     // Day and month names are the language module's, whatever the system's locale.
     strings.texts[34050] = "Mo|Di|Mi|Do|Fr|Sa|So";

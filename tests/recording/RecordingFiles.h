@@ -50,16 +50,12 @@ public:
     }
     std::map<std::uint32_t, std::string> texts = {
         {33036, "Duration: %s"},
-        {33037, "Distance: %.2f %s"},
-        {33038, "Average: %.0f bpm"},
-        {33039, "Maximum: %.0f bpm"},
         {33040, "Marker %i: %.2f %s"},
         {33041, "Marker %i: %s"},
         {33042,
          "Recordings of %s (%s)|%s|Heart-rate recordings (*.hrm;*.tur;*.tour)|"
          "*.hrm;*.tur;*.tour|All files (*.*)|*.*||"},
-        {33102, "km"},
-        {33103, "mi"}};
+        {33102, "km"}};
 };
 
 // Little-endian values; N is the byte count.

@@ -33,6 +33,13 @@ TEST(RecordingSummaryTest, StandstillsOverSixtySecondsAreLeftOutOnRequest) {
 
     EXPECT_FLOAT_EQ(SummariseRange(Ride(10, 16), 0, 30, true).duration, 300);  // exactly 60 s
     EXPECT_FLOAT_EQ(SummariseRange(Ride(20, 30), 0, 30, true).duration, 200);  // open at the end
+
+    // The time in the zones leaves out the same pauses. At 170 the standstill's
+    // 90 is in the lowest zone, the riding 150 in the fourth.
+    EXPECT_EQ(TimeInZones(r, 0, 30, 170, false), (ZoneSeconds{90, 0, 0, 210, 0}));
+    EXPECT_EQ(TimeInZones(r, 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 210, 0}));
+    EXPECT_EQ(TimeInZones(Ride(10, 16), 0, 30, 170, true), (ZoneSeconds{60, 0, 0, 240, 0}));
+    EXPECT_EQ(TimeInZones(Ride(20, 30), 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 200, 0}));
 }
 
 TEST(RecordingSummaryTest, MarkersInEitherOrderOrOutsideTheRecording) {
@@ -40,9 +47,8 @@ TEST(RecordingSummaryTest, MarkersInEitherOrderOrOutsideTheRecording) {
     RangeSummary forward = SummariseRange(r, 5, 25, true);
     RangeSummary backward = SummariseRange(r, 25, 5, true);
     EXPECT_FLOAT_EQ(forward.duration, 110);
-    EXPECT_EQ(forward.duration, backward.duration);
-    EXPECT_EQ(forward.average, backward.average);
-    EXPECT_EQ(forward.distance, backward.distance);
+    EXPECT_EQ(backward.duration, 110);
+    EXPECT_EQ(backward.average, forward.average);
     EXPECT_FLOAT_EQ(SummariseRange(r, -40, 9000, false).duration, 300);
 }
 
@@ -82,14 +88,6 @@ TEST(RecordingSummaryTest, TimeInZonesCountsEachStepAtItsEndsHeartRate) {
     EXPECT_EQ(TimeInZones(r, 30, 4, 200), (ZoneSeconds{10, 0, 160, 0, 0}));
     EXPECT_EQ(TimeInZones(r, 0, 30, 0), ZoneSeconds{});
     EXPECT_EQ(TimeInZones(CRecording(), 0, 30, 200), ZoneSeconds{});
-}
-
-TEST(RecordingSummaryTest, TimeInZonesLeavesOutThePausesTheSummaryLeavesOut) {
-    // At 170 the standstill's 90 is in the lowest zone, the riding 150 in the fourth.
-    EXPECT_EQ(TimeInZones(Ride(10, 19), 0, 30, 170, false), (ZoneSeconds{90, 0, 0, 210, 0}));
-    EXPECT_EQ(TimeInZones(Ride(10, 19), 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 210, 0}));
-    EXPECT_EQ(TimeInZones(Ride(10, 16), 0, 30, 170, true), (ZoneSeconds{60, 0, 0, 240, 0}));
-    EXPECT_EQ(TimeInZones(Ride(20, 30), 0, 30, 170, true), (ZoneSeconds{0, 0, 0, 200, 0}));
 }
 
 }  // namespace

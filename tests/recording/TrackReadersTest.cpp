@@ -1,7 +1,11 @@
-// TCX and GPX tracks, and the XML date-times they carry.
+// TCX and GPX tracks: the XML date-times they carry and the files they refuse.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "GpxReader.h"
+#include "HrmReader.h"
 #include "RecordingFile.h"
 #include "RecordingFiles.h"
 #include "RecordingTime.h"
@@ -31,72 +35,8 @@ TEST(ParseIsoTimeTest, FormsFilesWrite) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(ParseIsoTime(text), expected) << text;
 }
 
-TEST_F(TrackReadersTest, TcxTrackpointsWithPrefixedExtensions) {
-    const std::string tcx = R"(<TrainingCenterDatabase
-    xmlns="http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2"
-    xmlns:ns3="http://www.garmin.com/xmlschemas/ActivityExtension/v2">
- <Activities><Activity Sport="Running"><Notes>Gr&#xFC;n</Notes><Lap><Track>
-   <Trackpoint><Time>2012-12-26T21:29:53Z</Time><AltitudeMeters>178.5</AltitudeMeters>
-    <DistanceMeters>0.0</DistanceMeters><HeartRateBpm><Value>62</Value></HeartRateBpm>
-    <Extensions><ns3:TPX><ns3:RunCadence>84</ns3:RunCadence><ns3:Watts>250</ns3:Watts></ns3:TPX>
-    </Extensions></Trackpoint>
-   <Trackpoint><Time>2012-12-26T21:29:58Z</Time><DistanceMeters> 13.7 </DistanceMeters>
-    <HeartRateBpm><Value>not a number</Value></HeartRateBpm></Trackpoint>
-   <Trackpoint><Time>2012-12-26T21:30:10Z</Time></Trackpoint>
-   <Trackpoint><DistanceMeters>99</DistanceMeters></Trackpoint>
- </Track></Lap></Activity></Activities></TrainingCenterDatabase>)";
-    CRecording r;
-    ASSERT_EQ(ReadTcx(r, tcx, context_).status, LoadStatus::kLoaded);
-    EXPECT_EQ(r.start, 1356557393);
-    EXPECT_EQ(r.title, "Running");
-    EXPECT_EQ(r.note, "Gr\xFCn");  // Windows-1252
-    ASSERT_EQ(r.count(), 3);       // the point without a time is left out
-    EXPECT_EQ(r.samples[0].heartRate, 62);
-    EXPECT_EQ(r.samples[0].cadence, 84);
-    EXPECT_EQ(r.samples[0].power, 250);
-    EXPECT_EQ(r.samples[1].distance, 13);
-    EXPECT_EQ(r.samples[1].heartRate, 0);
-    EXPECT_EQ(r.samples[2].time, 17);
-    EXPECT_EQ(r.samples[2].distance, 13);  // carried forward
-}
-
-std::string Gpx(const std::string& segments) {
-    return "<gpx xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v1\">"
-           "<trk><name>S&#xFC;d</name>" +
-           segments + "</trk></gpx>";
-}
-std::string Point(double latitude, const std::string& time, const std::string& inner = "") {
-    return "<trkpt lat=\"" + std::to_string(latitude) + "\" lon=\"14.5\"><time>" + time +
-           "</time>" + inner + "</trkpt>";
-}
-
-TEST_F(TrackReadersTest, GpxDistanceIsSummedWithinSegments) {
-    // 0.01 degrees of latitude: 1111.95 m.
-    const std::string gpx =
-        Gpx("<trkseg>" + Point(46.00, "2010-08-05T14:00:00Z", "<ele>542.5</ele>") +
-            Point(46.01, "2010-08-05T14:01:00Z",
-                  "<extensions><gpxtpx:TrackPointExtension><gpxtpx:atemp>-3.5</gpxtpx:atemp>"
-                  "<gpxtpx:hr>141</gpxtpx:hr><gpxtpx:cad>88</gpxtpx:cad>"
-                  "</gpxtpx:TrackPointExtension><power>300</power></extensions>") +
-            "</trkseg><trkseg></trkseg><trkseg>" + Point(47.00, "2010-08-05T14:30:00Z") +
-            Point(47.02, "2010-08-05T14:31:00Z") + "</trkseg>");
-    CRecording r;
-    ASSERT_EQ(ReadGpx(r, gpx, context_).status, LoadStatus::kLoaded);
-    EXPECT_EQ(r.title,
-              "S\xFC"
-              "d");
-    ASSERT_EQ(r.count(), 4);
-    EXPECT_EQ(r.samples[0].altitude, 542.5f);
-    EXPECT_EQ(r.samples[1].heartRate, 141);
-    EXPECT_EQ(r.samples[1].cadence, 88);
-    EXPECT_EQ(r.samples[1].temperature, -3.5f);
-    EXPECT_EQ(r.samples[1].power, 300);
-    EXPECT_NEAR(r.samples[1].distance, 1112, 1);
-    // The jump to the next segment is no distance travelled.
-    EXPECT_EQ(r.samples[2].distance, r.samples[1].distance);
-    EXPECT_NEAR(r.samples[3].distance, 1112 + 2224, 1);
-}
-
+// The fields of both track formats are golden files: recording-prefixed.tcx
+// and recording-segments.gpx.
 TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
     const struct {
         bool tcx;
@@ -104,7 +44,9 @@ TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
         LoadStatus status;
         std::string message;
     } cases[] = {
-        {false, Gpx("<trkseg>" + Point(46, "") + Point(46.1, "yesterday") + "</trkseg>"),
+        {false,
+         "<gpx><trk><trkseg><trkpt lat=\"46\" lon=\"14\"><time>yesterday</time></trkpt>"
+         "<trkpt lat=\"46.1\" lon=\"14\"/></trkseg></trk></gpx>",
          LoadStatus::kNoSamples, "has no times in its track points"},
         {false, "<gpx><wpt lat=\"1\" lon=\"2\"><time>2016-05-27T10:08:47Z</time></wpt></gpx>",
          LoadStatus::kNoSamples, "holds no track points"},
@@ -123,7 +65,7 @@ TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
     }
 }
 
-TEST_F(TrackReadersTest, EveryPatternOfTheFileChooserHasAReader) {
+TEST_F(TrackReadersTest, FilesAreChosenByExtensionAndUnreadableOnesChangeNothing) {
     std::size_t patterns = 0;
     for (const RecordingFileFilter& filter : RecordingFileFilters()) {
         for (const std::string& pattern : filter.patterns) {
@@ -136,6 +78,18 @@ TEST_F(TrackReadersTest, EveryPatternOfTheFileChooserHasAReader) {
         }
     }
     EXPECT_EQ(patterns, 12u);  // six formats, lower and upper case
+
+    auto path = std::filesystem::temp_directory_path() / "kadenzo-recording-test.HRM";
+    std::ofstream(path) << "[Params]\n[HRData]\n120\n";
+    CRecording r;
+    std::string name = path.string();
+    EXPECT_EQ(LoadRecording(r, name, context_), LoadStatus::kLoaded);
+    std::filesystem::remove(path);
+    EXPECT_EQ(LoadHrm(r, name, context_), LoadStatus::kCannotOpen);
+    EXPECT_EQ(r.count(), 2);  // untouched
+    name = "ride.txt";
+    EXPECT_EQ(LoadRecording(r, name, context_), LoadStatus::kUnknownType);
+    EXPECT_EQ(name, "");
 }
 
 }  // namespace
