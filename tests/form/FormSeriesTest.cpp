@@ -1,6 +1,6 @@
 // Training load and form: the day's load against hand-computed impulses, the
-// averages day by day, damaged figures, and an update after an edit against
-// the whole series worked out anew.
+// averages day by day, the legend's facts, damaged figures, and an update
+// after an edit against the whole series worked out anew.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +10,7 @@
 
 #include "DateTime.h"
 #include "DocumentFixture.h"
+#include "FormLayout.h"
 #include "FormSeries.h"
 
 namespace kadenzo::test {
@@ -167,6 +168,24 @@ TEST_F(FormSeriesTest, FitnessFatigueAndFormFollowTheLoadDayByDay) {
         EXPECT_NEAR(f.form, d.form, 1e-12);
         EXPECT_EQ(f.projected, d.projected);
     }
+}
+
+// The next event is the one starting first after today, in any stored order;
+// one that starts today is under way, not next.
+TEST_F(FormSeriesTest, TheLegendNamesTheNextEventAndWhatCannotBeRated) {
+    Add(-1, kSteady, 60, 160);
+    Add(-1, kNoPulse, 60);
+    const FormSeries series = Computed();
+    const std::vector<FormEventDays> events = {
+        {kToday, kToday + 1}, {kToday + 20, kToday + 30}, {kToday + 8, kToday + 9}};
+    const FormLegendFacts facts = LegendFacts(series, events, kToday, false);
+    EXPECT_EQ(facts.nextEvent, 2);
+    EXPECT_EQ(facts.nextEventDay, kToday + 8);
+    EXPECT_EQ(facts.nextEventForm, std::lround(series.At(kToday + 8).form));
+    EXPECT_NE(facts.nextEventForm, std::lround(series.At(kToday + 9).form));
+    EXPECT_EQ(facts.unrated, 1);
+    EXPECT_TRUE(facts.noMaximum);
+    EXPECT_FALSE(LegendFacts(series, {events[0]}, kToday, true).nextEvent);
 }
 
 // Damaged records never stretch the series or make its figures infinite.
