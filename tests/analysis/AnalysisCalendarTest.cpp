@@ -15,8 +15,7 @@ TEST(WeekOfYearTest, YearEndsAndCenturies) {
     struct Case {
         int year, month, day;
         WeekNumber expected;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {2004, 1, 1, {1, 2004}},     // a Thursday: the week holding it is week 1
         {2005, 1, 1, {53, 2004}},    // a Saturday: still the last week of 2004
         {2003, 12, 31, {53, 2003}},  // the end of December stays in its own year
@@ -33,11 +32,8 @@ TEST(WeekOfYearTest, YearEndsAndCenturies) {
 
 TEST(RangeTest, StartDays) {
     struct Case {
-        int command;
-        int reference;
-        int start;
-    };
-    const Case cases[] = {
+        int command, reference, start;
+    } const cases[] = {
         // A Wednesday: three weeks before the Monday of its week.
         {ID_RANGE_4_WEEKS, Day(2024, 3, 13), Day(2024, 2, 19)},
         {ID_RANGE_1_WEEK, Day(2024, 3, 11), Day(2024, 3, 11)},
@@ -90,11 +86,8 @@ TEST(RangeTest, PeriodLabels) {
 TEST(RangeTest, PagingMovesOneUnit) {
     struct Case {
         RangeUnit unit;
-        int direction;
-        int from;
-        int to;
-    };
-    const Case cases[] = {
+        int direction, from, to;
+    } const cases[] = {
         {RangeUnit::Days, -1, Day(2024, 3, 1), Day(2024, 2, 29)},
         {RangeUnit::Weeks, 1, Day(2024, 3, 13), Day(2024, 3, 20)},
         {RangeUnit::Months, 1, Day(2004, 12, 15), Day(2005, 1, 1)},

@@ -1,5 +1,5 @@
 // The view's commands: the sports menu's filter, which commands rebuild and
-// which reset the scale, paging by the range's unit; the scale dialog's fields.
+// which reset the scale; the scale dialog's fields.
 #include <gtest/gtest.h>
 
 #include "AnalysisFixture.h"
@@ -27,10 +27,8 @@ TEST(AnalysisViewStateTest, TheSportsMenuFiltersUntilAnotherChartKind) {
 TEST(AnalysisViewStateTest, RebuildAndScaleReset) {
     struct Case {
         int command;
-        bool rebuild;
-        bool resetScale;
-    };
-    const Case cases[] = {
+        bool rebuild, resetScale;
+    } const cases[] = {
         {ID_ANALYSIS_DISTANCE, true, true}, {ID_CHART_BY_SPORT, true, true},
         {ID_LAYER_SPORT, true, false},      {ID_PAGE_BACK, true, false},
         {ID_RANGE_2_WEEKS, true, false},  // weeks as before
@@ -44,20 +42,8 @@ TEST(AnalysisViewStateTest, RebuildAndScaleReset) {
         EXPECT_EQ(effect.rebuild, c.rebuild);
         EXPECT_EQ(effect.resetScale, c.resetScale);
     }
-}
-
-TEST(AnalysisViewStateTest, PagingFollowsTheRangeUnit) {
-    AnalysisViewState state(Day(2024, 3, 13));
-    EXPECT_EQ(state.PagingTextId(ID_PAGE_BACK), 33007u);  // weeks
-    state.OnCommand(ID_PAGE_BACK, 0);
-    EXPECT_EQ(state.Choice().referenceDay, Day(2024, 3, 6));
-    state.OnCommand(ID_RANGE_6_MONTHS, Day(2024, 3, 13));  // starts again from today
+    // Paged back, then a new range: it starts again from today.
     EXPECT_EQ(state.Choice().referenceDay, Day(2024, 3, 13));
-    EXPECT_EQ(state.PagingTextId(ID_PAGE_FORWARD), 33004u);
-    state.OnCommand(ID_PAGE_FORWARD, 0);
-    EXPECT_EQ(state.Choice().referenceDay, Day(2024, 4, 1));
-    state.OnCommand(ID_RANGE_7_DAYS, Day(2024, 3, 13));
-    EXPECT_EQ(state.PagingTextId(ID_PAGE_BACK), 33006u);
 }
 
 TEST(ScaleValuesTest, ParsingTheFields) {
