@@ -160,14 +160,12 @@ TEST(Units, ShownAndTypedBackGiveTheSameValueInEverySetting) {
     }
 }
 
-TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
+TEST(Cp1252, EveryByteRoundTripsThroughUtf8AndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(Cp1252ToUtf8("M\xFC \x80"), "M\xC3\xBC \xE2\x82\xAC");
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-}
-
-TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
+    // Unmappable and malformed input becomes question marks.
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");      // a CJK character
     EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");            // cut short
     EXPECT_EQ(Utf8ToCp1252("\x80x"), "?x");            // stray continuation
