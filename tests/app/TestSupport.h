@@ -46,29 +46,24 @@ public:
         questions.push_back({text, Icon::Warning});
         return Next(yesNoCancel, Answer::Cancel);
     }
-    QString OpenFileName(const QString&) override { return openFile; }
-    QString SaveFileName(const QString&, const QString& filter, const QString&) override {
-        lastSaveFilter = filter;
+    QString OpenFileName(const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override {
         return saveFile;
     }
     bool EditProfile(AthleteProfile& values, bool firstPrompt) override {
         ++profileCalls;
-        lastProfileFirstPrompt = firstPrompt;
         return profile ? profile(values, firstPrompt) : false;
     }
 
-    std::vector<Shown> messages;     // Message() calls
+    std::vector<Shown> messages;       // Message() calls
     std::function<void()> whileShown;  // runs while a message would be on screen
-    std::vector<Shown> questions;    // AskYesNo() and AskYesNoCancel() calls
-    std::deque<bool> yesNo;          // answers of AskYesNo, "No" when empty
-    std::deque<Answer> yesNoCancel;  // answers of AskYesNoCancel, Cancel when empty
-    QString openFile;
+    std::vector<Shown> questions;      // AskYesNo() and AskYesNoCancel() calls
+    std::deque<bool> yesNo;            // answers of AskYesNo, "No" when empty
+    std::deque<Answer> yesNoCancel;    // answers of AskYesNoCancel, Cancel when empty
     QString saveFile;
-    QString lastSaveFilter;
     // The profile dialog: edits the values and says whether OK was pressed.
     std::function<bool(AthleteProfile&, bool firstPrompt)> profile;
     int profileCalls = 0;
-    bool lastProfileFirstPrompt = false;
 
 private:
     QWidget* parent_ = nullptr;
