@@ -14,7 +14,8 @@ constexpr auto kPart = PerformancePageValues::kPart;
 class PerformancePage : public testing::Test {
 protected:
     PerformancePageValues Open(CWorkOut& workout, const UnitSettings& units = kMetric) {
-        return PerformancePageValues(workout, {*library, units, texts, {}});
+        return PerformancePageValues(workout,
+                                     {*library, units, texts, [](const CWorkOut&) { return 180; }});
     }
     static CWorkOut Done(std::uint32_t sportId) {
         CWorkOut workout;
@@ -93,22 +94,41 @@ TEST_F(PerformancePage, FiguresTheWorkoutCannotHoldAreRefusedAndNothingIsTaken) 
     }
 }
 
-TEST_F(PerformancePage, FiguresWithinTheirRangesGoIn) {
+TEST_F(PerformancePage, EachFigureGoesToItsOwnFieldAndTheImportStartsFromThem) {
     CWorkOut workout = Done(kRunning);
+    workout.recordingPath = "Fahrt \xE4.hrm";
+    workout.marker1 = 3;
+    workout.marker2 = 9;
     PerformancePageValues page = Open(workout);
+    const ImportRequest request = page.ImportRequestFor();
+    EXPECT_EQ(request.path, "Fahrt \xC3\xA4.hrm");
+    EXPECT_EQ(request.marker1, 3);
+    EXPECT_EQ(request.marker2, 9);
+    EXPECT_EQ(request.maxHeartRate, 180);
     EXPECT_EQ(page.Of(kWhole).averageText, "0");
     page.Of(kWhole).averageText = "255";
     page.Of(kWhole).maximumText = "";  // an emptied field is 0
     page.Of(kPart).averageText = " 141";
-    page.Of(kPart).maximumText = "0";
+    page.Of(kPart).maximumText = "142";
     page.Of(kPart).distanceText = "0";
-    page.SetDurationText(kPart, "0:00:00");
-    EXPECT_FALSE(page.Check().has_value());
+    page.SetDurationText(kPart, "0:12:30");
+    page.comment = "Windy";
+    page.recordingPath = "b.hrm";
+    page.marker1 = 4;
+    page.marker2 = 8;
+    page.maxTest = true;
     ASSERT_TRUE(page.Apply());
     EXPECT_EQ(workout.averagePulse, 255);
     EXPECT_EQ(workout.maxPulse, 0);
     EXPECT_EQ(workout.partAveragePulse, 141);
+    EXPECT_EQ(workout.partMaxPulse, 142);
     EXPECT_EQ(workout.partDistance, 0.0);
+    EXPECT_EQ(workout.partDuration, 12.5);
+    EXPECT_EQ(workout.notes, "Windy");
+    EXPECT_EQ(workout.recordingPath, "b.hrm");
+    EXPECT_EQ(workout.marker1, 4);
+    EXPECT_EQ(workout.marker2, 8);
+    EXPECT_EQ(workout.maxPulseTest, 1u);
 }
 
 TEST_F(PerformancePage, AnImportKeepsTheHeartRatesItLeavesAlone) {

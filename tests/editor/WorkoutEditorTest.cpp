@@ -1,7 +1,7 @@
 // The workout editor sheet on a document of the program: pages by date, OK
-// with and without a change, undo and redo, the performance page's controls,
-// the recording import on real recordings, and the hooks on the main frame.
-// Typing figures into the pages and a refused heart rate are the journeys'.
+// with and without a change, undo and redo, the pages' controls, and the
+// library browser's command. Typing figures, a refused heart rate and the
+// recording import are the journeys'.
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +15,6 @@
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "EditorFixture.h"
-#include "RecordingImportDlg.h"
 #include "ResourceIds.h"
 #include "TemplateTreeDlg.h"
 #include "TestSupport.h"
@@ -28,12 +27,6 @@
 
 using namespace kadenzo;
 using namespace kadenzo::editortest;
-
-namespace {
-
-std::string RealFile(const char* name) { return std::string(KADENZO_REAL_RECORDINGS) + "/" + name; }
-
-}  // namespace
 
 class WorkoutEditorTest : public QObject {
     Q_OBJECT
@@ -48,14 +41,11 @@ private slots:
         profile.hrFormula = 0;
         profile.birthDate = *TimeStampFromLocal({1984, 1, 10, 12, 0, 0});  // 40 years old
         edit::SetProfile(Doc(), profile);
-        imported_.clear();
         services_ = std::make_unique<EditorServices>(
             EditorServices{Doc(),
                            app_->dialogs,
                            [this](std::uint32_t, QWidget*) { return chosenTemplate_; },
-                           [this](const ImportRequest& request, QWidget* parent) {
-                               return Import(request, parent);
-                           },
+                           {},
                            {}});
     }
     void cleanup() {
@@ -173,70 +163,10 @@ private slots:
         QCOMPARE(workout.distance, 0.0);
     }
 
-    void importTakesTheRecordingAndStartsFromItAgain() {
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
-        presetPath_ = RealFile("s725-cycling-metric.hrm");
-        CWorkoutEditorSheet sheet(**position, *services_);
-        Find<QPushButton>(*sheet.PerformancePage(), IDC_PERF_IMPORT)->click();
-        QVERIFY(app_->dialogs.questions.empty());
-        QCOMPARE(imported_.size(), std::size_t{1});
-        QCOMPARE(imported_[0].request.maxHeartRate, 180);  // by the age formula, for the zones
-        const ImportedFigures figures = imported_[0].figures;
-        sheet.accept();
-        const CWorkOut& workout = sheet.Workout();
-        QCOMPARE(workout.distance, 112.38);
-        QCOMPARE(workout.recordingPath, presetPath_);
-        QCOMPARE(workout.marker1, figures.marker1);
-        QCOMPARE(workout.marker2, figures.marker2);
-
-        CWorkoutEditorSheet again(workout, *services_);
-        Find<QPushButton>(*again.PerformancePage(), IDC_PERF_IMPORT)->click();
-        QCOMPARE(imported_.size(), std::size_t{2});
-        QCOMPARE(imported_[1].request.path, presetPath_);
-        QCOMPARE(imported_[1].request.marker1, figures.marker1);
-        QCOMPARE(imported_[1].request.marker2, figures.marker2);
-    }
-
-    void importAsksBeforeEmptyingFilledFigures() {
-        presetPath_ = RealFile("s725-nospeed-metric.hrm");  // heart rates, no distance
-        for (const bool takeEmpty : {false, true}) {
-            CWorkOut stored(*Doc().Library().FindWorkout(kEasyRun));
-            stored.date = *NoonOfDay(2024, 5, 14);
-            stored.distance = 10;
-            stored.duration = 45;
-            CWorkoutEditorSheet sheet(stored, *services_);
-            app_->dialogs.questions.clear();
-            app_->dialogs.yesNo = {takeEmpty};
-            Find<QPushButton>(*sheet.PerformancePage(), IDC_PERF_IMPORT)->click();
-            QCOMPARE(app_->dialogs.questions.size(), std::size_t{1});
-            sheet.accept();
-            QCOMPARE(sheet.Workout().distance, takeEmpty ? 0.0 : 10.0);
-            QVERIFY(sheet.Workout().duration != 45);  // durations are always taken
-        }
-    }
-
-    // The journeys open the editor and the browser by key; the body data, the
-    // template chooser and the browser's close box are left to this.
-    void frameHooksOpenTheDialogsAndTheBrowser() {
+    // The journeys open and close the browser by key, not by its close box.
+    void theBrowsersCloseBoxUnchecksItsCommand() {
         CMainFrame& frame = app_->MakeFrame();
         InstallWorkoutEditor(frame, *app_->settings, app_->dialogs);
-        WorkoutEditing& editing = frame.Editing();
-        const int today = DayNumber(*NoonOfDay(2024, 5, 15));
-        WhenModal([](QDialog& dialog) {
-            Retype(Find<QLineEdit>(dialog, IDC_BODY_WEIGHT), QStringLiteral("68,5"));
-            dialog.accept();
-        });
-        QVERIFY(editing.editBodyData(today, &frame));
-        const CalendarDateTime day{CalendarDateTime::kValid, NoonOfDayNumber(today)};
-        QCOMPARE(Doc().Log().FindBodyInfo(day)->weight, 68.5);
-
-        WhenModal([](QDialog& chooser) {
-            auto* tree = Find<QTreeWidget>(chooser, IDC_TEMPLATE_TREE);
-            tree->setCurrentItem(tree->topLevelItem(0)->child(1));
-            chooser.accept();
-        });
-        QCOMPARE(editing.chooseTemplate(&frame), std::optional<std::uint32_t>(kGym));
-
         QAction* browser = frame.Action(ID_LIBRARY_BROWSER);
         QVERIFY(frame.Execute(ID_LIBRARY_BROWSER));
         auto* window = frame.findChild<CTemplateTreeDlg*>();
@@ -248,11 +178,6 @@ private slots:
     }
 
 private:
-    struct Imported {
-        ImportRequest request;
-        ImportedFigures figures;
-    };
-
     CKadenzoDoc& Doc() { return app_->Doc(); }
     const CWorkOut& Stored() { return *Doc().Log().Workouts().front(); }
 
@@ -266,24 +191,9 @@ private:
         return *edit::AddWorkout(Doc(), std::move(workout), edit::InDateOrder(date));
     }
 
-    // The import dialog as the user leaves it: the stored file with its
-    // section, or the preset file chosen when the workout has none.
-    std::optional<ImportedFigures> Import(const ImportRequest& request, QWidget* parent) {
-        const CRecordingImportDlg::Services services{app_->context.units, app_->context.Texts(),
-                                                     [] { return std::int64_t{1715774400}; },
-                                                     *app_->settings, app_->dialogs};
-        CRecordingImportDlg dialog(services, request, parent);
-        if (request.path.empty() && !dialog.LoadPath(QString::fromStdString(presetPath_)))
-            return std::nullopt;
-        imported_.push_back({request, dialog.Figures()});
-        return dialog.Figures();
-    }
-
     std::unique_ptr<AppFixture> app_;
     std::unique_ptr<EditorServices> services_;
     std::optional<std::uint32_t> chosenTemplate_;
-    std::string presetPath_;
-    std::vector<Imported> imported_;
 };
 
 QTEST_MAIN(WorkoutEditorTest)
