@@ -2,6 +2,8 @@
 // are stored, compared and checked against the library.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "BodyInfo.h"
 #include "Database.h"
 #include "Event.h"
@@ -174,8 +176,46 @@ TEST_F(WorkOutTest, RawRecordsHoldOnePlannedValueWithASelector) {
     EXPECT_EQ(raw(21, 0)->plannedDistance, 21.0);
 }
 
-TEST_F(WorkOutTest, ComparisonAndCopiesIgnoreOnlyTheTargets) {
+// An edit that compares equal to the stored record is skipped, so a field the
+// comparison missed would be a change the file never gets. Read back with any
+// one stored byte raised by one, the record must compare unequal; a raised
+// length or flag may leave no record to compare at all.
+template <class T>
+void ExpectEveryStoredByteCompared(T& record) {
+    const auto bytes = test::Stored([&](CArchive& ar) { ar.WriteObject(&record); });
+    const std::size_t tag = 6 + std::strlen(record.ClassName());
+    std::size_t compared = 0;
+    for (std::size_t i = tag; i < bytes.size(); ++i) {
+        auto changed = bytes;
+        ++changed[i];
+        std::unique_ptr<T> read;
+        try {
+            read = test::ReadTagged<T>(changed, record.ClassName());
+        } catch (const ArchiveError&) {
+            continue;
+        }
+        EXPECT_FALSE(read->IsEqual(record)) << record.ClassName() << " byte " << i;
+        ++compared;
+    }
+    EXPECT_GT(compared, (bytes.size() - tag) / 2) << record.ClassName();
+}
+
+TEST_F(WorkOutTest, EveryStoredFieldCountsInTheComparisonAndOnlyTheTargetsDoNot) {
     CWorkOut w = FullWorkout(kFuture);
+    ExpectEveryStoredByteCompared(w);
+    CBodyInfo info(CalendarDateTime{CalendarDateTime::kValid, 45000.5});
+    info.weight = 71.3;
+    info.value2 = 12.5;
+    info.value3 = 48;
+    info.note = "rested";
+    ExpectEveryStoredByteCompared(info);
+    CEvent event;
+    event.start = {CalendarDateTime::kValid, 45000.5};
+    event.end = {CalendarDateTime::kValid, 45003.5};
+    event.blocksDay = 1;
+    event.kind = test::kIllness;
+    ExpectEveryStoredByteCompared(event);
+
     CWorkOut b = w;
     b.targetPulseHigh = 10;
     b.targetFixed = 1;
