@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "AdoError.h"
 #include "AdoField.h"
 
 namespace kadenzo {
@@ -63,16 +62,6 @@ TEST(AdoFieldTest, DoubleConvertsTextAndDates) {
     date.date = {1899, 12, 30, 6, 0, 0};
     EXPECT_EQ(FieldRead::Ok, FieldAsDouble(date, v));
     EXPECT_EQ(0.25, v);
-}
-
-TEST(AdoErrorTest, TextHasTheOldLayoutAndCodeMeanings) {
-    const CADOErrorInfo e{"42S02", 1, "[SQLite]", "no such table: Sport"};
-    EXPECT_EQ(
-        "Query = SELECT * FROM Sport\nCADORecordset Error\n\tCode = 42S02 00000001\n"
-        "\tCode meaning = Base table or view not found\n\tSource = [SQLite]\n"
-        "\tDescription = no such table: Sport\n",
-        FormatRecordsetError("SELECT * FROM Sport", e));
-    EXPECT_EQ("Unknown error 0x80050000", ErrorCodeMeaning({"S1000", 0x80050000L, "", ""}));
 }
 
 }  // namespace

@@ -46,20 +46,6 @@ TEST_F(LegacyCleanupTest, RemovesTheUserDataSourceAndTheOldFilesOnly) {
     EXPECT_TRUE(fs::exists(programFolder / "keep.mdb"));
 }
 
-TEST(LegacyUserDataSources, FollowTheHomeFolderGivenUnlessOneIsNamed) {
-    const std::string named = std::getenv("ODBCINI") ? std::getenv("ODBCINI") : "";
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    unsetenv("ODBCINI");
-    setenv("HOME", "/tmp/kadenzo-home", 1);
-    KeepUserDataSourcesInHome();
-    EXPECT_STREQ(std::getenv("ODBCINI"), "/tmp/kadenzo-home/.odbc.ini");
-    setenv("ODBCINI", "/elsewhere/odbc.ini", 1);
-    KeepUserDataSourcesInHome();
-    EXPECT_STREQ(std::getenv("ODBCINI"), "/elsewhere/odbc.ini");
-    setenv("HOME", home.c_str(), 1);
-    named.empty() ? unsetenv("ODBCINI") : setenv("ODBCINI", named.c_str(), 1);
-}
-
 TEST_F(LegacyCleanupTest, LeavesSystemDataSourcesAndUnknownFoldersAlone) {
     const fs::path systemIni = test::OdbcSandbox::Get().SystemIni();
     const std::string systemText =
