@@ -1,9 +1,8 @@
-// The search dialog: the value control follows the property, criteria are
-// added, changed and removed in the list, and a search hands over a finder
-// that sees the document as it is when it runs.
-#include <QCheckBox>
+// The search dialog: criteria are added, changed and removed in the list
+// without losing what the controls hold, and a search hands over a finder
+// that sees the document as it is when it runs. Adding criteria by keys and
+// searching are driven end to end by the long-runs journey.
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -14,15 +13,12 @@
 #include "ResourceIds.h"
 #include "SearchDialog.h"
 #include "TestSupport.h"
-#include "Texts.h"
 
 using namespace kadenzo;
 
 namespace {
 
 // Entries of the property list (its order).
-constexpr int kDateEntry = 0;
-constexpr int kSportEntry = 3;
 constexpr int kCommentEntry = 6;
 constexpr int kDurationEntry = 7;
 
@@ -58,31 +54,6 @@ private slots:
         app_.reset();
     }
 
-    void theValueControlFollowsTheProperty() {
-        QVERIFY(!dialog_->CriterionFromControls());
-        QVERIFY(operator_->isHidden());
-        Choose(kDateEntry);
-        // The picker and the criterion's row show dates as the whole program does.
-        auto* date = Child<QDateEdit>(IDC_SEARCH_VALUE);
-        QVERIFY(date);
-        date->setDate(QDate(2024, 3, 1));
-        QCOMPARE(date->text(), QStringLiteral("01.03.2024"));
-        Click(IDC_SEARCH_ADD);
-        QCOMPARE(list_->topLevelItem(0)->text(2), QStringLiteral("01.03.2024"));
-        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_NOT_LESS),
-                                           app_->Texts().Text(IDS_OP_NOT_GREATER),
-                                           app_->Texts().Text(IDS_OP_EQUAL)}));
-        Choose(kCommentEntry);
-        QVERIFY(Child<QLineEdit>(IDC_SEARCH_VALUE));
-        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_CONTAINS),
-                                           app_->Texts().Text(IDS_OP_EQUAL)}));
-        Choose(kSportEntry);
-        auto* sports = Child<QComboBox>(IDC_SEARCH_VALUE);
-        QCOMPARE(sports->itemText(0), QStringLiteral("< ------ >"));
-        QCOMPARE(sports->count(), int(app_->Doc().Library().sports.size()) + 1);
-        QCOMPARE(Operators(), (QStringList{app_->Texts().Text(IDS_OP_EQUAL)}));
-    }
-
     void criteriaAreAddedChangedAndRemoved() {
         Choose(kDurationEntry);
         Child<QLineEdit>(IDC_SEARCH_VALUE)->setText(QStringLiteral("0:45"));
@@ -90,7 +61,6 @@ private slots:
         Choose(kCommentEntry);
         Child<QLineEdit>(IDC_SEARCH_VALUE)->setText(QStringLiteral("tired"));
         Click(IDC_SEARCH_ADD);
-        QCOMPARE(list_->topLevelItemCount(), 2);
         QCOMPARE(list_->topLevelItem(0)->text(2), QStringLiteral("0:45"));
         QCOMPARE(dialog_->Criteria().Criteria()[0].number, 45.0);
         QCOMPARE(dialog_->Criteria().Current(), std::optional<std::size_t>(1));
@@ -106,7 +76,7 @@ private slots:
         list_->setCurrentItem(list_->topLevelItem(0));
         Click(IDC_SEARCH_REMOVE);
         QCOMPARE(list_->topLevelItemCount(), 1);
-        QCOMPARE(dialog_->Criteria().Criteria().size(), std::size_t{1});
+        QCOMPARE(dialog_->Criteria().Criteria().at(0).display, std::string("fresh"));
         QCOMPARE(property_->currentIndex(), -1);
         QVERIFY(!dialog_->findChild<QWidget*>(ControlName(IDC_SEARCH_VALUE)));
         QVERIFY(operator_->isHidden());
@@ -139,11 +109,6 @@ private:
         dialog_->OnPropertyChanged();
     }
     void Click(int id) { Child<QPushButton>(id)->click(); }
-    QStringList Operators() const {
-        QStringList texts;
-        for (int i = 0; i < operator_->count(); ++i) texts << operator_->itemText(i);
-        return texts;
-    }
 
     std::unique_ptr<AppFixture> app_;
     std::unique_ptr<CWorkoutSearchDialog> dialog_;
