@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <random>
 #include <type_traits>
@@ -153,19 +154,14 @@ TEST_F(DatabaseTest, HandlesAreNeverGivenTwiceNotEvenByTheLogThatReplacesThisOne
 
 TEST_F(DatabaseTest, BodyInfoIsOnePerDateInDateOrder) {
     auto day = [](double v) { return CalendarDateTime{CalendarDateTime::kValid, v}; };
-    for (auto [date, weight] : {std::pair{10.5, 70.0},
-                                {30.5, 72.0},
-                                {20.5, 71.0},
-                                {40.5, 73.0},
-                                {5.5, 69.0},
-                                {20.5, 71.5}}) {
-        CBodyInfo info(day(date));
-        info.weight = weight;
+    for (double date : {10.5, 30.5, 20.5, 40.5, 5.5, 20.75}) {
+        CBodyInfo info(day(std::floor(date) + 0.5));  // one day twice: the later stays
+        info.weight = date;
         log.SetBodyInfo(info);
     }
     std::vector<double> weights;
     for (const auto& info : log.BodyInfos()) weights.push_back(info->weight);
-    EXPECT_EQ(weights, (std::vector<double>{69, 70, 71.5, 72, 73}));
+    EXPECT_EQ(weights, (std::vector<double>{5.5, 10.5, 20.75, 30.5, 40.5}));
     EXPECT_EQ(log.FindBodyInfo({CalendarDateTime::kInvalid, 20.5}), nullptr);
 
     log.SetBodyInfo(CBodyInfo(day(30.5)));  // all zero, no note: removes
