@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 #include <ctime>
+#include <string>
 
 #include "AppContext.h"
 #include "DateTime.h"
-#include "Formats.h"
-#include "StreamBytes.h"
 
 namespace kadenzo {
 namespace {
@@ -79,15 +77,6 @@ TEST(DateTime, RefusesValuesOutsideTheCalendar) {
     EXPECT_FALSE(PartsFromDateTime(1e300));
     EXPECT_FALSE(PartsFromDateTime(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_TRUE(PartsFromDateTime(*DateTimeFromParts({9999, 12, 31, 23, 59, 59})));
-}
-
-TEST(DateTime, CalendarDateTimeIsStatusThenValue) {
-    CalendarDateTime value{CalendarDateTime::kNull, 45352.5};
-    auto bytes = test::Stored([&](CArchive& ar) { WriteCalendarDateTime(ar, value); });
-    EXPECT_EQ(bytes, test::StreamBytes{}.Long(2).Double(45352.5).bytes);
-    MemoryStream stream(bytes);
-    CArchive ar(stream, CArchive::Mode::Load);
-    EXPECT_EQ(ReadCalendarDateTime(ar), value);
 }
 
 TEST(DateTime, TimeStampsConvertThroughLocalTime) {

@@ -124,39 +124,34 @@ TEST_F(WorkOutTest, AbsoluteTargetsKeepTheLowByteAndFixedOnesStay) {
     EXPECT_EQ(orphan.targetPulseHigh, 7);
 }
 
-TEST_F(WorkOutTest, SchemaZeroHasFloatsAndNoMarkers) {
-    StreamBytes b;
-    b.ClassTag(0, "CWorkOut").Double(kPast).Float(12.5f).Float(60.0f).Dword(test::kTempoRun);
-    b.String("").String("note").Dword(0).Dword(test::kRun).Dword(1).Byte(150).Byte(120);
-    b.Float(12.25f).Float(61.5f).Float(3.5f).Float(20.0f);
-    b.String("a.hrm").String("").Byte(140).Byte(145).Dword(0).Dword(test::kEasy).Dword(0);
-    b.Byte(170).Byte(160).Dword(1);
-    auto w = test::ReadTagged<CWorkOut>(b.bytes, "CWorkOut");
-    EXPECT_EQ(w->plannedDistance, 12.5);
-    EXPECT_EQ(w->plannedDuration, 60.0);
-    EXPECT_EQ(w->planNote, "note");
-    EXPECT_EQ(w->distance, 12.25);
-    EXPECT_EQ(w->partDuration, 20.0);
-    EXPECT_EQ(w->recordingPath, "a.hrm");
-    EXPECT_EQ(w->intensityId, test::kEasy);
-    EXPECT_EQ(w->partMaxPulse, 160);
-    EXPECT_EQ(w->maxPulseTest, 1u);
-    EXPECT_EQ(w->marker2, -1);
-    EXPECT_EQ(w->targetFixed, 1u);
-    EXPECT_EQ(w->targetPulseHigh, 150);
-    EXPECT_EQ(w->targetPulseLow, 120);
-}
-
-TEST_F(WorkOutTest, SchemaOneAddsMarkersToTheFloatLayout) {
-    StreamBytes b;
-    b.ClassTag(1, "CWorkOut").Double(kPast).Float(0.1f).Float(0).Dword(test::kTempoRun);
-    b.String("").String("").Dword(0).Dword(test::kRun).Dword(0);
-    b.Float(1).Float(2).Float(0).Float(0).String("").String("").Byte(0).Byte(0);
-    b.Dword(0).Dword(0).Dword(0).Byte(0).Byte(0).Dword(0).Long(5).Long(-1);
-    auto w = test::ReadTagged<CWorkOut>(b.bytes, "CWorkOut");
-    EXPECT_EQ(w->plannedDistance, static_cast<double>(0.1f));  // widened, not rounded
-    EXPECT_EQ(w->marker1, 5);
-    EXPECT_EQ(w->marker2, -1);
+// Schemas 0 and 1 hold floats, widened rather than rounded; the markers came
+// with schema 1.
+TEST_F(WorkOutTest, OldSchemasHaveFloatsAndSchemaOneAddsMarkers) {
+    for (std::uint16_t schema : {0, 1}) {
+        SCOPED_TRACE(schema);
+        StreamBytes b;
+        b.ClassTag(schema, "CWorkOut").Double(kPast).Float(0.1f).Float(60.0f);
+        b.Dword(test::kTempoRun).String("").String("note").Dword(0).Dword(test::kRun);
+        b.Dword(1).Byte(150).Byte(120).Float(12.25f).Float(61.5f).Float(3.5f).Float(20.0f);
+        b.String("a.hrm").String("").Byte(140).Byte(145).Dword(0).Dword(test::kEasy).Dword(0);
+        b.Byte(170).Byte(160).Dword(1);
+        if (schema == 1) b.Long(5).Long(7);
+        auto w = test::ReadTagged<CWorkOut>(b.bytes, "CWorkOut");
+        EXPECT_EQ(w->plannedDistance, static_cast<double>(0.1f));
+        EXPECT_EQ(w->plannedDuration, 60.0);
+        EXPECT_EQ(w->planNote, "note");
+        EXPECT_EQ(w->distance, 12.25);
+        EXPECT_EQ(w->partDuration, 20.0);
+        EXPECT_EQ(w->recordingPath, "a.hrm");
+        EXPECT_EQ(w->intensityId, test::kEasy);
+        EXPECT_EQ(w->partMaxPulse, 160);
+        EXPECT_EQ(w->maxPulseTest, 1u);
+        EXPECT_EQ(w->marker1, schema == 1 ? 5 : -1);
+        EXPECT_EQ(w->marker2, schema == 1 ? 7 : -1);
+        EXPECT_EQ(w->targetFixed, 1u);
+        EXPECT_EQ(w->targetPulseHigh, 150);
+        EXPECT_EQ(w->targetPulseLow, 120);
+    }
 }
 
 TEST_F(WorkOutTest, RawRecordsHoldOnePlannedValueWithASelector) {
