@@ -1,7 +1,6 @@
 #pragma once
 
 #include <ctime>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -19,10 +18,7 @@ namespace kadenzo::test {
 class DiaryTexts : public StringTable {
 public:
     std::string Text(std::uint32_t id) const override {
-        static const std::map<std::uint32_t, std::string> texts = {
-            {33048, "Week"}, {33057, "Page %i"}, {33102, "km"}, {33103, "mi"}};
-        const auto it = texts.find(id);
-        return it == texts.end() ? "" : it->second;
+        return id == 33048 ? "Week" : id == 33102 ? "km" : id == 33103 ? "mi" : "";
     }
 };
 
@@ -50,11 +46,9 @@ struct DiaryWorld {
         auto library = std::make_unique<CLibrary>();
         auto& category = library->categories.AddNew();
         category.id = 3;
-        category.name = "Grundlage";
         category.colour = 0x0000C000;  // green
         auto& sport = library->sports.AddNew();
         sport.id = 5;
-        sport.name = "Laufen";
         sport.iconId = 1;
         auto& workout = library->workoutTemplates.AddNew();
         workout.id = 7;
@@ -66,7 +60,6 @@ struct DiaryWorld {
         workout.pulseHigh = 150;
         auto& kind = library->eventKinds.AddNew();
         kind.id = 9;
-        kind.name = "Urlaub";
         kind.colour = 0x00FF0000;  // blue
         context.library = std::move(library);
         doc = std::make_unique<CKadenzoDoc>(context);
@@ -97,11 +90,6 @@ struct DiaryWorld {
         for (auto it = Log().BeginWorkouts(); it != Log().EndWorkouts(); ++it)
             if ((*it)->notes == notes) return Log().HandleOf(it);
         return 0;
-    }
-    std::string NotesOfDay(int day) const {
-        std::string notes;
-        for (auto pos : Log().WorkoutsBetween(day, day + 1.0)) notes += (*pos)->notes;
-        return notes;
     }
     // The day from kMonday and the workout's notes, e.g. "2x", or "-7-" for
     // the day alone.

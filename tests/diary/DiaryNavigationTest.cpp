@@ -18,8 +18,6 @@ protected:
         world.AddNamed(kMonday + 7, "e");
         world.AddNamed(kMonday + 7, "f");
     }
-    CDatabase::WorkoutHandle Named(const std::string& name) const { return world.Named(name); }
-    std::string NameOf(const DiarySelection& s) const { return world.Describe(s); }
 
     DiaryWorld world;
 };
@@ -46,8 +44,8 @@ TEST_F(DiaryNavigationTest, ArrowsWalkTheDayThenTheWeeks) {
         {0, "gone", DiaryStep::kDown, "0a"},  // a handle that finds nothing: the day alone
     };
     for (const Case& k : cases) {
-        const DiarySelection from{kMonday + k.day, Named(k.from)};
-        EXPECT_EQ(NameOf(StepSelection(world.Log(), from, k.step)), k.expected)
+        const DiarySelection from{kMonday + k.day, world.Named(k.from)};
+        EXPECT_EQ(world.Describe(StepSelection(world.Log(), from, k.step)), k.expected)
             << k.day << " " << k.from << " " << static_cast<int>(k.step);
     }
 }
@@ -62,17 +60,17 @@ TEST_F(DiaryNavigationTest, HomeShowsTodaysWeekInTheFirstRow) {
     for (const Case& c : cases) {
         const DiaryHome home = HomeOf(world.Log(), kMonday + c.today);
         EXPECT_EQ(home.firstDay, kMonday + c.firstDay) << c.today;
-        EXPECT_EQ(NameOf(home.selection), c.selected) << c.today;
+        EXPECT_EQ(world.Describe(home.selection), c.selected) << c.today;
     }
 }
 
 TEST_F(DiaryNavigationTest, ARemovedWorkoutHandsTheSelectionToANeighbourOfItsDay) {
     const CDatabase& log = world.Log();
-    auto at = [&](const char* name) { return *log.FindWorkout(Named(name)); };
-    EXPECT_EQ(NeighbourOf(log, at("a")), Named("b"));
-    EXPECT_EQ(NeighbourOf(log, at("b"), true), Named("a"));
-    EXPECT_EQ(NeighbourOf(log, at("c")), Named("b"));  // the last: the one before
-    EXPECT_EQ(NeighbourOf(log, at("e"), true), Named("f"));
+    auto at = [&](const char* name) { return *log.FindWorkout(world.Named(name)); };
+    EXPECT_EQ(NeighbourOf(log, at("a")), world.Named("b"));
+    EXPECT_EQ(NeighbourOf(log, at("b"), true), world.Named("a"));
+    EXPECT_EQ(NeighbourOf(log, at("c")), world.Named("b"));  // the last: the one before
+    EXPECT_EQ(NeighbourOf(log, at("e"), true), world.Named("f"));
     EXPECT_EQ(NeighbourOf(log, at("d")), 0u);  // alone on its day
     EXPECT_EQ(NeighbourOf(log, log.EndWorkouts()), 0u);
 }

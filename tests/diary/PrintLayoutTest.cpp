@@ -22,13 +22,12 @@ PrinterMetrics A4(int left, int top, int right, int bottom) {
 // wider one on the left is mirrored to the right. 100 units are 4.23 mm,
 // counted as 4; 600 are 25.4 mm, counted as 25; 300 are 12 mm.
 TEST(PageMargins, GrowToTenAndFiveMillimetresAndMirrorAWideSide) {
-    auto units = [](int mm) { return static_cast<int>(mm * 600 * 0.03937007874015748); };
     struct Case {
         int left, top, right, bottom;
         DiaryRect inset;  // taken off the drawing area on each side
     } cases[] = {
-        {100, 100, 100, 100, {units(6), units(6), units(6), units(1)}},
-        {600, 300, 0, 300, {0, 0, units(25), 0}},
+        {100, 100, 100, 100, {141, 141, 141, 23}},  // 6, 6, 6 and 1 mm more
+        {600, 300, 0, 300, {0, 0, 590, 0}},
     };
     for (const Case& c : cases) {
         const PrinterMetrics p = A4(c.left, c.top, c.right, c.bottom);
@@ -45,15 +44,14 @@ TEST(PageMargins, GrowToTenAndFiveMillimetresAndMirrorAWideSide) {
 TEST(PageFurniture, PictureFooterRuleAndContent) {
     DiaryRect page{100, 200, 100 + 4600, 200 + 6400};
     PrintGrid grid = ComputePrintGrid(4600, 0);
-    EXPECT_EQ(grid.column, 630);  // trunc(4600 * 0.13698...)= 630
-    EXPECT_EQ(grid.gap, 31);      // (4600 - 4410) / 6
-    EXPECT_EQ(ComputePrintGrid(4600, 5800).nominalRow, (5800 - 3 * 31) / 4);
+    EXPECT_EQ(grid.column, 630);                               // trunc(4600 * 0.13698...)= 630
+    EXPECT_EQ(grid.gap, 31);                                   // (4600 - 4410) / 6
+    EXPECT_EQ(ComputePrintGrid(4600, 5800).nominalRow, 1426);  // four rows and three gaps
     PageFurniture f = LayOutPageFurniture(page, 50);
-    const int u = 6400 / 20;
-    EXPECT_EQ(f.picture, (DiaryRect{4700 - 4 * u, 200, 4700, 200 + u}));
+    EXPECT_EQ(f.picture, (DiaryRect{3420, 200, 4700, 520}));  // a twentieth high, four wide
     EXPECT_EQ(f.footer, (DiaryRect{100, 6550, 4700, 6600}));
-    EXPECT_EQ(f.ruleY, 6600 - (15 + 50));
-    EXPECT_EQ(f.content, (DiaryRect{100, 200 + 384, 4700, 6600 - 62 - 50}));
+    EXPECT_EQ(f.ruleY, 6535);
+    EXPECT_EQ(f.content, (DiaryRect{100, 584, 4700, 6488}));
 }
 
 }  // namespace

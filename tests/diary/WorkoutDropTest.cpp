@@ -51,9 +51,6 @@ protected:
         return world.Add(day, w);
     }
     const CDatabase& Log() const { return world.Log(); }
-    CDatabase::ConstWorkoutPos At(CDatabase::WorkoutHandle handle) const {
-        return *Log().FindWorkout(handle);
-    }
     // The day as its panel shows it from `first` on, the pointer over `gap`.
     DropTarget Target(int day, std::optional<CDatabase::WorkoutHandle> first,
                       std::optional<int> gap) {
@@ -61,7 +58,7 @@ protected:
         target.day = day;
         target.gap = gap;
         if (first) {
-            auto pos = At(*first);
+            auto pos = *Log().FindWorkout(*first);
             target.boxes[0] = pos;
             if (++pos != Log().EndWorkouts() && DayNumber((*pos)->date) == day)
                 target.boxes[1] = pos;
@@ -81,7 +78,7 @@ protected:
 
 TEST_F(WorkoutDropTest, EffectsFollowTheDataThePlaceAndTheControlKey) {
     const CDatabase::WorkoutHandle gone = Add(kMonday + 3, "gone");
-    edit::RemoveWorkout(*world.doc, At(gone));
+    edit::RemoveWorkout(*world.doc, *Log().FindWorkout(gone));
     const DropTarget empty = Target(kMonday + 2, {}, 0);
     struct Case {
         const char* what;
@@ -107,15 +104,26 @@ TEST_F(WorkoutDropTest, EffectsFollowTheDataThePlaceAndTheControlKey) {
         {"next to itself, scrolled away", Dragging(a), Target(kMonday, b, 0), kNone, kCopy},
         {"the last one to the top", Dragging(c), Target(kMonday, a, 0), kMove, kCopy},
     };
+    world.doc->SetModifiedFlag(false);
+    const std::size_t snapshots = world.doc->UndoSnapshots();
     for (const Case& k : cases) {
         EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, false), k.plain) << k.what;
         EXPECT_EQ(QueryWorkoutDrop(*world.doc, k.data, k.target, true), k.control) << k.what;
+        // A drop the rules refuse changes nothing.
+        const bool moved = k.plain == kNone && DropWorkout(*world.doc, k.data, kMove, k.target);
+        const bool copied = k.control == kNone && DropWorkout(*world.doc, k.data, kCopy, k.target);
+        EXPECT_FALSE(moved || copied) << k.what;
     }
     // A day crossed out by an event takes nothing, whatever comes.
     DropTarget blocked = empty;
     blocked.blocked = true;
     EXPECT_EQ(QueryWorkoutDrop(*world.doc, WorkoutDragData{0, 7}, blocked, true), kNone);
     EXPECT_EQ(QueryWorkoutDrop(*world.doc, Dragging(a), blocked, true), kNone);
+    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), kCopy, blocked));
+    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), kNone, Target(kMonday, a, 2)));
+    EXPECT_EQ(Notes(), "abcd");
+    EXPECT_EQ(world.doc->UndoSnapshots(), snapshots);
+    EXPECT_FALSE(world.doc->IsModified());
 }
 
 // (Undo and redo of drops, and moves within a day, are tried on the panels.)
@@ -149,20 +157,6 @@ TEST_F(WorkoutDropTest, AMoveCarriesThePerformanceACopyLeavesItBehind) {
 TEST_F(WorkoutDropTest, BelowTheSecondBoxIsBeforeTheWorkoutAfterIt) {
     ASSERT_TRUE(DropWorkout(*world.doc, Dragging(d), DropEffect::kMove, Target(kMonday, a, 2)));
     EXPECT_EQ(Notes(), "abdc");
-}
-
-TEST_F(WorkoutDropTest, ARefusedDropChangesNothing) {
-    world.doc->SetModifiedFlag(false);
-    const std::size_t snapshots = world.doc->UndoSnapshots();
-    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kMove, Target(kMonday, a, 1)));
-    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kNone, Target(kMonday, a, 2)));
-    EXPECT_FALSE(DropWorkout(*world.doc, std::nullopt, DropEffect::kCopy, Target(kMonday, a, 2)));
-    DropTarget blocked = Target(kMonday + 2, {}, 0);
-    blocked.blocked = true;
-    EXPECT_FALSE(DropWorkout(*world.doc, Dragging(a), DropEffect::kCopy, blocked));
-    EXPECT_EQ(Notes(), "abcd");
-    EXPECT_EQ(world.doc->UndoSnapshots(), snapshots);
-    EXPECT_FALSE(world.doc->IsModified());
 }
 
 }  // namespace
