@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "Archive.h"
 #include "StreamBytes.h"
 
@@ -92,10 +94,10 @@ TEST(Archive, ValuesStraddlingBufferBoundariesSurvive) {
             ar.WriteString(text(i));
         }
     });
+    // Files are read through the buffer; memory streams hand out their bytes directly.
     MemoryStream inMemory(b);
     ReadOnlyThroughBuffer buffered(b);
-    for (ByteStream* in :
-         {static_cast<ByteStream*>(&inMemory), static_cast<ByteStream*>(&buffered)}) {
+    for (ByteStream* in : std::initializer_list<ByteStream*>{&inMemory, &buffered}) {
         CArchive ar(*in, CArchive::Mode::Load);
         ASSERT_EQ(ar.ReadByte(), 1);
         std::string into(400, 'o');  // longer than any text: it must be replaced, not kept
