@@ -74,16 +74,6 @@ private slots:
         QCOMPARE(chooser.ChosenTemplateId(), 11u);
     }
 
-    // OK with nothing chosen keeps the template the caller had.
-    void okWithoutAChoiceReturnsWhatTheCallerSet() {
-        CTemplateTreeDlg chooser(app_->Doc());
-        chooser.SetChosenTemplateId(999);
-        chooser.show();
-        QTest::keyClick(&chooser, Qt::Key_Return);
-        QCOMPARE(chooser.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(chooser.ChosenTemplateId(), 999u);
-    }
-
     void dragsOfferTemplatesAsCopiesOnly() {
         CTemplateTreeDlg browser(app_->Doc());
         browser.CreateBrowser();

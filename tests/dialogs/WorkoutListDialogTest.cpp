@@ -1,7 +1,7 @@
-// The list of found workouts on a document: its sort outlives the dialog, and
-// after an edit through the frame's editing hook (faked here), a change
-// elsewhere or an undo it shows the document as it is.
-#include <QHeaderView>
+// The list of found workouts on a document: after an edit through the frame's
+// editing hook (faked here), a change elsewhere or an undo it shows the
+// document as it is. Sorting and keeping edited rows are tested without
+// widgets in WorkoutListRowsTest.
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -64,18 +64,6 @@ private slots:
         };
     }
     void cleanup() { app_.reset(); }
-
-    void sortingLastsBeyondTheDialog() {
-        {
-            CWorkoutListDialog dialog(app_->Doc(), find_, sort_, editing_);
-            QCOMPARE(Distances(dialog), (QStringList{"9.0km", "8.0km"}));
-            dialog.List()->header()->sectionClicked(3);
-            QCOMPARE(Distances(dialog), (QStringList{"8.0km", "9.0km"}));
-        }
-        CWorkoutListDialog again(app_->Doc(), find_, sort_, editing_);
-        QCOMPARE(Distances(again), (QStringList{"8.0km", "9.0km"}));
-        QCOMPARE(again.List()->header()->sortIndicatorSection(), 3);
-    }
 
     // The edited workout moves in the sorted list and no longer meets the
     // search, yet it stays the row the user is on: Enter opens it again.
