@@ -96,6 +96,12 @@ TEST_F(LibraryGridTest, LeavingARowChecksItFirst) {
     grid.Escape();
     EXPECT_EQ(grid.Cell(0, 0).text, "Long run");
     EXPECT_EQ(library.workoutTemplates[0].name, "Long run");
+
+    Show(LibraryList::Tracks);
+    grid.BeginEdit(1);
+    grid.SetCell(1, 2, CellValue{"", 12.5, 0});
+    EXPECT_FALSE(grid.EnterRow(0));  // a distance but no name
+    EXPECT_EQ(grid.MessageId(), 33044u);
 }
 
 TEST_F(LibraryGridTest, ARowLeftEmptyIsDeletedUnlessInUse) {
@@ -135,7 +141,7 @@ TEST_F(LibraryGridTest, DeletionsFollowTheListsRules) {
     EXPECT_EQ(grid.NewRow(), 1u);
 }
 
-TEST_F(LibraryGridTest, ATickOnTheSportsListIsKept) {
+TEST_F(LibraryGridTest, ATickOnTheSportsListIsKeptAndNoSportDeleted) {
     // Sports have only a check box, which holds no value of its own: leaving
     // the row must still store it, not try to delete the sport.
     Show(LibraryList::Sports);
@@ -144,6 +150,8 @@ TEST_F(LibraryGridTest, ATickOnTheSportsListIsKept) {
     EXPECT_TRUE(grid.FinishEditing());
     EXPECT_EQ(library.sports[0].active, 0u);
     EXPECT_EQ(grid.MessageId(), 0u);
+    EXPECT_FALSE(grid.DeleteRow(0));  // the sports are the program's: none is deleted
+    EXPECT_EQ(grid.MessageId(), LibraryGrid::kNoDeletions);
 }
 
 TEST_F(LibraryGridTest, TrackDistancesSurviveBeingStoredAgain) {

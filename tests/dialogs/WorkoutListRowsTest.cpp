@@ -44,13 +44,17 @@ protected:
         return rows;
     }
 
-    // The positions of the sorted rows in the log.
+    // The rows' positions in the log.
+    std::vector<long> Offsets(const std::vector<CDatabase::ConstWorkoutPos>& rows) const {
+        std::vector<long> offsets;
+        for (auto row : rows) offsets.push_back(std::distance(log.BeginWorkouts(), row));
+        return offsets;
+    }
+
     std::vector<long> Sorted(WorkoutListSort sort) const {
         std::vector<CDatabase::ConstWorkoutPos> rows = Rows();
         SortWorkoutRows(rows, sort, library);
-        std::vector<long> order;
-        for (auto row : rows) order.push_back(std::distance(log.BeginWorkouts(), row));
-        return order;
+        return Offsets(rows);
     }
 
     CLibrary library;
@@ -115,12 +119,6 @@ TEST_F(WorkoutListRowsTest, EditedWorkoutsStayInTheList) {
     const std::vector<CDatabase::ConstWorkoutPos> all = Rows();
     const CDatabase::WorkoutHandle gone = log.HandleOf(all[3]);
     log.RemoveWorkout(log.MutablePosition(all[3]));
-    const auto Offsets = [this](const std::vector<CDatabase::ConstWorkoutPos>& rows) {
-        std::vector<long> offsets;
-        const CDatabase& shown = log;
-        for (auto row : rows) offsets.push_back(std::distance(shown.BeginWorkouts(), row));
-        return offsets;
-    };
     const std::vector<CDatabase::ConstWorkoutPos> found = {all[2]};
     EXPECT_EQ(Offsets(KeepEditedRows(found, log, {})), (std::vector<long>{2}));
     EXPECT_EQ(Offsets(KeepEditedRows(found, log, {log.HandleOf(all[2]), gone})),

@@ -36,12 +36,6 @@ protected:
 };
 
 TEST_F(SearchToolTest, FindsWhatTheDumpHolds) {
-    const auto felt = Where([](const Json& w) {
-        return w["notes"].get<std::string>().find("Felt") != std::string::npos;
-    });
-    EXPECT_FALSE(felt.empty());
-    EXPECT_EQ(Search("--where comment contains Felt --today 9999-12-31"), felt);
-
     // Five miles or less on runs (the program takes a kilometre as 0.621 miles).
     const auto short_ = Where([](const Json& w) {
         return w["sportId"] == 1 && w["distance"].get<double>() * 0.621 <= 5;

@@ -2,13 +2,11 @@
 // workouts a search finds.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <utility>
 
 #include "AddLibraryItem.h"
 #include "Database.h"
 #include "DateTime.h"
-#include "DemoDiary.h"
 #include "Library.h"
 #include "WorkoutSearch.h"
 
@@ -148,33 +146,6 @@ TEST_F(WorkoutSearchTest, LibraryItemsCompareByIdAndCategoryThroughTheTemplate) 
     EXPECT_EQ(Found({item(SearchProperty::SubSport, 0)}), (std::vector<long>{0, 2}));
     EXPECT_EQ(Found({item(SearchProperty::Sport, kRun), item(SearchProperty::SubSport, 0)}),
               (std::vector<long>{2}));
-}
-
-// The demo diary searched for longer runs of the last six weeks, checked
-// against a plain walk over its workouts.
-TEST(DemoDiarySearchTest, FindsWhatAPlainWalkFinds) {
-    const std::time_t now = 1717236000;  // 1 June 2024
-    DocumentContents demo = tool::MakeDemoDiary(now);
-    const int today = DayNumber(DateTimeFromTimeStamp(now));
-    SearchSettings settings;
-    settings.lastDay = today;
-    const std::vector<SearchCriterion> criteria = {
-        ItemCriterion(SearchProperty::Sport, SearchOperator::Equal, 1, "Running").value(),
-        TypedCriterion(SearchProperty::Distance, SearchOperator::AtLeast, "10").value(),
-        DateCriterion(SearchProperty::Date, SearchOperator::AtLeast, today - 42).value(),
-    };
-    std::vector<const CWorkOut*> expected;
-    for (const auto& w : demo.log->Workouts()) {
-        const int day = static_cast<int>(w->date);
-        const double distance = w->partDistance != 0 ? w->partDistance : w->distance;
-        if (w->sportId == 1 && distance >= 10 && day >= today - 42 && day <= today)
-            expected.push_back(w.get());
-    }
-    std::vector<const CWorkOut*> found;
-    for (auto it : FindWorkouts(*demo.log, criteria, *demo.library, settings))
-        found.push_back(it->get());
-    EXPECT_EQ(found, expected);
-    EXPECT_GE(found.size(), 8u);
 }
 
 }  // namespace
