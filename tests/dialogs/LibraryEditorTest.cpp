@@ -1,16 +1,13 @@
 // The library editor on a document: a refused row holds it, no change is
 // dropped without asking, OK is one undoable change written to the library
-// file, and a diary's own library is only shown. The grid's editing rules are
-// tested without widgets in LibraryGridTest; typing a new row by keys is
-// driven by the camp and sub-sport journey.
+// file. The grid's editing rules are tested without widgets in
+// LibraryGridTest; typing a new row by keys is driven by the camp and
+// sub-sport journey.
 #include <QLabel>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include "AddLibraryItem.h"
-#include "DialogsInstall.h"
 #include "LibraryEditorDialog.h"
 #include "LibraryGridModel.h"
 #include "LibraryGridPanel.h"
@@ -129,33 +126,6 @@ private slots:
         QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(app_->dialogs.messages[0].text.contains(QStringLiteral("gone")));
         QCOMPARE(app_->dialogs.messages[0].icon, UserDialogs::Icon::Error);
-    }
-
-    // After a diary brought its own library, the command warns and the
-    // editor only shows the library.
-    void theCommandOpensAReplacedLibraryViewOnly() {
-        CMainFrame& frame = app_->MakeFrame();
-        InstallDialogs(frame, app_->dialogs, libraryPath_);
-        const QString diary = app_->PathOf(QStringLiteral("diary.kdz"));
-        QVERIFY(app_->document->SaveTo(diary));
-        app_->context.library->sports.AddNew().name = "Added later";
-        app_->dialogs.yesNo = {false};  // this computer, No: the diary's library
-        QVERIFY(app_->document->OpenDocumentFile(diary));
-
-        bool viewOnly = false;
-        bool editable = true;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<CLibraryEditorDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            viewOnly = dialog->ViewOnly() && !dialog->OkButton()->isEnabled();
-            CLibraryGridModel& model = dialog->Panel()->Model();
-            editable = model.flags(model.index(0, 0)) & Qt::ItemIsEditable;
-            dialog->reject();
-        });
-        QVERIFY(frame.Execute(ID_LIBRARY_EDITOR));
-        QCOMPARE(app_->dialogs.messages.back().text, app_->Texts().Text(IDS_LIBRARY_VIEW_ONLY));
-        QVERIFY(viewOnly);
-        QVERIFY(!editable);
     }
 
 private:
