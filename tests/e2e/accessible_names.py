@@ -4,7 +4,7 @@ and the form view, and every window its menus open (each command that ends
 in "...", the print preview and the library browser), the workout editor's
 two pages and its import dialog, each closed again with Escape. Every
 focusable widget on the screen must have a name; the nameless are listed,
-with where they are. Cells of a table or a list are its data, not widgets,
+with where they are. In German no text may still read "bpm". Cells of a table or a list are its data, not widgets,
 and may be empty.
 
     accessible_names.py KADENZO KADENZO_TOOL [en|de]
@@ -28,10 +28,14 @@ class Walk:
         self.program = program
         self.main = main
         self.nameless = []
+        self.english = []
 
     def window(self, what, window):
         self.nameless += [f"{what}: {line}" for line in self.program.nameless(window)
                           if line.split(" in ")[0] not in DATA_ROLES]
+        if self.program.language == "de":
+            self.english += [f"{what}: {role} {acc.name!r}"
+                             for acc, role, _ in self.program.shown(window) if "bpm" in acc.name]
 
     def opened(self):
         """The window a command just opened: a showing top-level window other
@@ -105,6 +109,7 @@ def journey(session, start):
     walk.window("main window, form", main)
     walk.commands("form", done)
     check(not walk.nameless, "focusable widgets without a name:\n  " + "\n  ".join(walk.nameless))
+    check(not walk.english, "English heart-rate unit in German:\n  " + "\n  ".join(walk.english))
 
 
 if __name__ == "__main__":

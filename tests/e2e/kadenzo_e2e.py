@@ -361,27 +361,28 @@ class Program:
         analysis's menus, in the program's language."""
         self.menu(window, *MENUS[self.language][view][command_id])
 
+    def shown(self, root):
+        """Every showing widget under `root` as (accessible, role, trail),
+        the trail naming its window and parents."""
+        pyatspi = self.pyatspi
+
+        def walk(acc, trail):
+            for child in acc:
+                if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
+                    continue
+                role = child.getRoleName()
+                yield child, role, trail
+                yield from walk(child, trail + [f"{role} {child.name!r}" if child.name else role])
+
+        yield from walk(root, [f"{root.getRoleName()} {root.name!r}"])
+
     def nameless(self, root):
         """What a screen reader would announce without a name: every
         focusable, showing widget under `root` with an empty name, as
         "role in window › parent" lines."""
-        pyatspi = self.pyatspi
-        found = []
-
-        def walk(acc, trail):
-            for child in acc:
-                if child is None:
-                    continue
-                state = child.getState()
-                if not state.contains(pyatspi.STATE_SHOWING):
-                    continue
-                role = child.getRoleName()
-                if state.contains(pyatspi.STATE_FOCUSABLE) and not child.name.strip():
-                    found.append(f"{role} in {' › '.join(trail)}")
-                walk(child, trail + [f"{role} {child.name!r}" if child.name else role])
-
-        walk(root, [f"{root.getRoleName()} {root.name!r}"])
-        return found
+        focusable = self.pyatspi.STATE_FOCUSABLE
+        return [f"{role} in {' › '.join(trail)}" for acc, role, trail in self.shown(root)
+                if acc.getState().contains(focusable) and not acc.name.strip()]
 
     @staticmethod
     def window_of(acc):
