@@ -1,8 +1,6 @@
-// The events dialog on a document: one undoable change, and Cancel, an
-// unchanged OK or a kind the list lacks leaving the stored events as they
-// were. The calendar is driven by keys and read through its accessible days
-// by the camp journey; the days' rules are tested in EventDaysTest.
-#include <QCheckBox>
+// The events dialog on a document: Cancel, an unchanged OK or a kind the
+// list lacks leave the stored events as they were. The calendar is driven by keys and read through
+// its accessible days by the camp journey; the days' rules are tested in EventDaysTest.
 #include <QComboBox>
 #include <QTest>
 
@@ -52,26 +50,6 @@ private slots:
         edit::SetEvents(app_->Doc(), {Period(March(1), March(3), 2, false)});
     }
     void cleanup() { app_.reset(); }
-
-    // Days 1 to 3 carry kind 2; ticking the box for 1 to 5 blocks all five
-    // without touching their kinds, in one undoable change.
-    void mixedKindsKeepTheirKinds() {
-        CKadenzoDoc& doc = app_->Doc();
-        const std::size_t snapshots = doc.UndoSnapshots();
-        {
-            CEventsDialog dialog(doc);
-            Select(dialog, March(1), March(5));
-            auto* kind = dialog.findChild<QComboBox*>(ControlName(IDC_EVENTS_KIND));
-            QCOMPARE(kind->currentText(), app_->Texts().Text(IDS_MIXED_EVENT_KINDS));
-            dialog.findChild<QCheckBox*>(ControlName(IDC_EVENTS_BLOCKS_DAY))->setChecked(true);
-            dialog.accept();
-        }
-        QVERIFY(Stored(doc, {Period(March(1), March(3), 2, true),
-                             Period(March(4), March(5), DayEvent::kNoKind, true)}));
-        QCOMPARE(doc.UndoSnapshots(), snapshots + 1);
-        doc.Undo();
-        QVERIFY(Stored(doc, {Period(March(1), March(3), 2, false)}));
-    }
 
     void cancelAndUnchangedOkChangeNothing() {
         CKadenzoDoc& doc = app_->Doc();
