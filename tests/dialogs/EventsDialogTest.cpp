@@ -1,6 +1,7 @@
 // The events dialog on a document: Cancel, an unchanged OK or a kind the
-// list lacks leave the stored events as they were. The calendar is driven by keys and read through
-// its accessible days by the camp journey; the days' rules are tested in EventDaysTest.
+// list lacks leave the stored events as they were. The calendar is driven by
+// keys and read through its accessible days by the camp journey; the days'
+// rules are tested in EventDaysTest.
 #include <QComboBox>
 #include <QTest>
 
