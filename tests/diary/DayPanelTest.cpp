@@ -302,8 +302,8 @@ private slots:
             const char* keys;
             std::vector<std::optional<std::uint32_t>> templates;  // chosen for Insert
             std::string days;                                     // after the keys
-            std::string selected;                                 // and what is selected
-            int steps;  // undo steps that take it all back
+            std::string selected;  // and the selection: its day from Monday and notes
+            int steps;             // undo steps that take it all back
         } cases[] = {
             {"cut, paste on Tuesday: a moves", "x>v", {}, "bc|da|||", "1a", 1},
             {"paste after the selected workout", "c_v", {}, "ab+c|d|||", "0", 1},
