@@ -39,17 +39,50 @@ TEST(ChartLayoutTest, OddSizesAndValues) {
     for (const auto& [step, expected] : decimals) EXPECT_EQ(AxisDecimals(step), expected) << step;
 }
 
-TEST(ChartCurveTest, AllSamplesAtOneTimeMakeOneColumn) {
+TEST(ChartCurveTest, ColumnsJoinTheirNeighboursAndEqualOrFallingXValues) {
     const PlotRect plot{40, 10, 340, 210};
     ChannelSlot slot{true, 0, 0, 100, 10, 10, 0, 100};
+    auto y = [&](float value) { return YPixel(value, slot, plot); };
     // All samples at the same time: one column at the plot's left, no division by zero.
     CRecording still = Samples(50, [](int i, RecordingSample& s) { s.heartRate = i; });
     const XScale flat = MakeXScale(still, kChartXTime, 0, 49, plot);
     const std::vector<ColumnRun> one = ColumnRuns(still, flat, 0, 49);
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0].x, 40);
-    EXPECT_EQ(CurveSegments(still, kChannelHeartRate, one, slot, plot)[0].to,
-              (ChartPoint{40, YPixel(49, slot, plot)}));
+    const std::vector<ChartSegment> stroke =
+        CurveSegments(still, kChannelHeartRate, one, slot, plot);
+    ASSERT_EQ(stroke.size(), 1u);
+    EXPECT_EQ(stroke[0].from, (ChartPoint{40, 210}));
+    EXPECT_EQ(stroke[0].to, (ChartPoint{40, y(49)}));
+    // A single point is a stroke of no length, so it is still drawn.
+    const std::vector<ChartSegment> dot =
+        CurveSegments(still, kChannelHeartRate, {{7, 3, 3}}, slot, plot);
+    ASSERT_EQ(dot.size(), 1u);
+    EXPECT_EQ(dot[0].from, dot[0].to);
+
+    // Neighbouring columns: each stroke reaches from the column before's
+    // last value over this column's, and draws no join of its own. A distance
+    // that goes back (a damaged file) keeps the samples in order and joins
+    // columns that are not neighbours.
+    const float values[] = {0, 50, 45, 20, 40, 30};
+    CRecording walk = Samples(6, [&](int i, RecordingSample& s) {
+        const int distance[] = {0, 10, 10, 20, 1000, 0};
+        s.distance = distance[i];
+        s.heartRate = values[i];
+    });
+    const XScale scale{kChartXDistance, 0, 1000, 0, 100};
+    const std::vector<ColumnRun> runs = ColumnRuns(walk, scale, 0, 5);
+    ASSERT_EQ(runs.size(), 5u);
+    const std::vector<ChartSegment> strokes =
+        CurveSegments(walk, kChannelHeartRate, runs, slot, plot);
+    const std::vector<ChartSegment> expected = {
+        {{1, y(0)}, {1, y(50)}}, {{2, y(20)}, {2, y(45)}},
+        {{2, y(20)}, {100, y(40)}}, {{100, y(40)}, {0, y(30)}}};
+    ASSERT_EQ(strokes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(strokes[i].from, expected[i].from) << i;
+        EXPECT_EQ(strokes[i].to, expected[i].to) << i;
+    }
 }
 
 TEST(ChartXAxisTest, ClockTimesSpansAndDistances) {

@@ -46,10 +46,26 @@ TEST_F(HrmReaderTest, PowerNeedsItsModeCharacterAndMilesTheSetting) {
     CRecording r = Read(file);
     ASSERT_EQ(r.count(), 3);
     EXPECT_EQ(r.samples[2].distance, 83);  // 30 km/h for 10 s
-    EXPECT_EQ(r.samples[2].power, 0);      // the fourth mode character is 0
     EXPECT_EQ(r.samples[2].time, 10);      // no length: the last sample keeps its time
     context_.units.distance = 1;
     EXPECT_EQ(Read(file).samples[2].distance, 51);  // trunc(83.33 * 0.621)
+}
+
+TEST_F(HrmReaderTest, ModeCharactersChooseTheColumnsInTheirOrder) {
+    struct Mode {
+        const char* mode;
+        float cadence, altitude, power;
+    };
+    for (const Mode& m : {Mode{"11101000", 80, 450, 0}, Mode{"10100000", 0, 80, 0},
+                          Mode{"11010000", 80, 0, 450}, Mode{"0011", 0, 300, 80}}) {
+        SCOPED_TRACE(m.mode);
+        const CRecording r = Read(std::string("[Params]\nSMode=") + m.mode +
+                                  "\n[HRData]\n120\t300\t80\t450\t999\n");
+        ASSERT_EQ(r.count(), 2);
+        EXPECT_EQ(r.samples[1].cadence, m.cadence);
+        EXPECT_EQ(r.samples[1].altitude, m.altitude);
+        EXPECT_EQ(r.samples[1].power, m.power);
+    }
 }
 
 TEST_F(HrmReaderTest, IntervalAndSections) {
