@@ -51,6 +51,9 @@ def journey(session, start):
     program.click(program.find("push button", "OK", root=editor))
     program.gone(editor, "the editor")
     steps.done(EDIT)
+    # A screen reader reads the workout's box as it is painted, with what was done.
+    program.find("list item", lambda name: name.startswith(LONG_RUN) and "21.1" in name,
+                 root=main)
 
     program.focus(main)
     program.key("Right")
