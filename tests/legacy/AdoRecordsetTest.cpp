@@ -76,9 +76,7 @@ TEST_F(AdoRecordsetTest, FailuresAreRecordedWithTheQuery) {
     CADORecordset rs(db);
     EXPECT_FALSE(rs.Open("SELECT * FROM Missing"));
     EXPECT_TRUE(rs.IsEOF());
-    EXPECT_EQ(0u,
-              rs.GetLastErrorString().find("Query = SELECT * FROM Missing\nCADORecordset Error\n"
-                                           "\tCode = HY000 00000001\n"));
+    EXPECT_EQ(0u, rs.GetLastErrorString().find("Query = SELECT * FROM Missing\n"));
     EXPECT_THROW(rs.MoveFirst(), CADOException);
 
     Exec("CREATE TABLE T (Id LONG)");
