@@ -12,9 +12,8 @@ using namespace editortest;
 class SetupPage : public testing::Test {
 protected:
     SetupPageValues Open(CWorkOut& workout, const UnitSettings& units = kMetric) {
-        return SetupPageValues(workout, {*library, units, texts, [](const CWorkOut&) {
-                                             return 180;  // 220 - 40
-                                         }});
+        return SetupPageValues(workout,
+                               {*library, units, texts, [](const CWorkOut&) { return 180; }});
     }
     CWorkOut Planned(std::uint32_t id) { return CWorkOut(*library->FindWorkout(id)); }
     static std::string Shown(const SetupPageValues& page) {
@@ -107,8 +106,6 @@ TEST_F(SetupPage, APlanTheWorkoutCannotHoldIsRefusedAndNothingIsTaken) {
         EXPECT_FALSE(page.Apply());
         EXPECT_FALSE(workout.IsDifferent(stored));
     }
-    EXPECT_EQ((page.plannedText = "-1:30", page.Check()->nameId), 34812u);
-    EXPECT_EQ((page.plannedText = "-20km", page.Check()->nameId), 34811u);
     page.plannedText = "1:45, 21km";
     EXPECT_FALSE(page.Check().has_value());
     EXPECT_TRUE(page.Apply());

@@ -57,21 +57,6 @@ TEST_F(AdoRecordsetTest, ReadsEveryColumnKindByNameAndNullsAsEmpty) {
     EXPECT_EQ(0, whole);
 }
 
-TEST_F(AdoRecordsetTest, MovingPastTheEndThrowsAndMoveFirstStartsAgain) {
-    Exec("CREATE TABLE T (Id INTEGER)");
-    Exec("INSERT INTO T VALUES (1), (2), (3)");
-    CADORecordset rs(db);
-    ASSERT_TRUE(rs.Open("SELECT * FROM T ORDER BY Id DESC"));
-    int rows = 0;
-    for (; !rs.IsEOF(); rs.MoveNext()) ++rows;
-    EXPECT_EQ(3, rows);
-    EXPECT_THROW(rs.MoveNext(), CADOException);
-    rs.MoveFirst();
-    std::int32_t id = 0;
-    EXPECT_TRUE(rs.GetFieldValue("Id", id));
-    EXPECT_EQ(3, id);
-}
-
 TEST_F(AdoRecordsetTest, FailuresAreRecordedWithTheQuery) {
     CADORecordset rs(db);
     EXPECT_FALSE(rs.Open("SELECT * FROM Missing"));

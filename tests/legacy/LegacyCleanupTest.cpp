@@ -35,18 +35,10 @@ protected:
     fs::path programFolder;
 };
 
+// A system data source of the same name and the files of an unknown program
+// folder stay; the user's entry and the old files go, and the rewritten
+// odbc.ini still serves the other sources.
 TEST_F(LegacyCleanupTest, RemovesTheUserDataSourceAndTheOldFilesOnly) {
-    RemoveLegacyDatabase(source, programFolder.string() + "/");
-    EXPECT_FALSE(UserIniNames(source));
-    EXPECT_TRUE(UserIniNames(other));
-    CADODataBase stillThere;  // the rewritten odbc.ini still serves the others
-    EXPECT_TRUE(stillThere.Open("DSN=" + other)) << stillThere.GetLastErrorString();
-    EXPECT_FALSE(fs::exists(programFolder / "database.mdb"));
-    EXPECT_FALSE(fs::exists(programFolder / "database_be.mdb"));
-    EXPECT_TRUE(fs::exists(programFolder / "keep.mdb"));
-}
-
-TEST_F(LegacyCleanupTest, LeavesSystemDataSourcesAndUnknownFoldersAlone) {
     const fs::path systemIni = test::OdbcSandbox::Get().SystemIni();
     const std::string systemText =
         "[ODBC Data Sources]\n" + source + "=SQLite3\n\n[" + source + "]\nDriver=SQLite3\n";
@@ -57,8 +49,13 @@ TEST_F(LegacyCleanupTest, LeavesSystemDataSourcesAndUnknownFoldersAlone) {
     EXPECT_TRUE(fs::exists(programFolder / "database.mdb"));
     fs::remove(systemIni);
 
-    RemoveLegacyDatabase(source, "");  // a second time: nothing left to remove, no harm
+    RemoveLegacyDatabase(source, programFolder.string() + "/");  // a second time: no harm
     EXPECT_TRUE(UserIniNames(other));
+    CADODataBase stillThere;
+    EXPECT_TRUE(stillThere.Open("DSN=" + other)) << stillThere.GetLastErrorString();
+    EXPECT_FALSE(fs::exists(programFolder / "database.mdb"));
+    EXPECT_FALSE(fs::exists(programFolder / "database_be.mdb"));
+    EXPECT_TRUE(fs::exists(programFolder / "keep.mdb"));
 }
 
 }  // namespace

@@ -123,19 +123,6 @@ TEST(ResourceFileCheck, BuiltModuleIsSoundAndEveryTruncationIsRefused) {
     }
 }
 
-// The core gets Windows-1252 bytes; a module stays valid while others come and go.
-TEST(LanguageModule, ModulesOutliveEachOtherAndGiveTheCoreWindows1252) {
-    auto english = LanguageModule::Load(BuiltFile("rcus.rcc"));
-    ASSERT_TRUE(english);
-    {
-        auto german = LanguageModule::Load(BuiltFile("rcge.rcc"));
-        ASSERT_TRUE(german);
-        EXPECT_EQ(german->Text(IDS_TAB_INTENSITIES), std::string("Intensit\xE4ten"));
-    }
-    EXPECT_EQ(english->QText(IDS_TAB_SPORTS), QStringLiteral("Sports"));
-    EXPECT_EQ(english->Text(99999), std::string());
-}
-
 TEST(LanguageModule, SearchPrefersCurrentFolderThenEnglishAndSkipsBrokenModules) {
     struct Case {
         const char* current;  // modules in the current folder, "!" marks a damaged one

@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,40 +13,6 @@
 
 namespace kadenzo {
 namespace {
-
-bool IsKnownCommand(int id) {
-    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + ID_FILE_MRU_COUNT) return true;
-    return std::find(std::begin(kCommandIds), std::end(kCommandIds), id) != std::end(kCommandIds);
-}
-
-// The letter after a single '&', lower-cased; 0 when the text has none.
-QChar Accelerator(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
-        ++i;
-    }
-    return QChar();
-}
-
-// Checks one menu level and below; collects the commands and shortcuts of the whole menu.
-void CheckItems(const std::vector<MenuItem>& items, std::multiset<int>& commands,
-                std::set<QString>& shortcuts) {
-    std::set<QChar> accelerators;
-    for (const MenuItem& item : items) {
-        if (item.separator) continue;
-        SCOPED_TRACE(item.text.toStdString());
-        EXPECT_FALSE(item.text.isEmpty());
-        if (item.children.empty()) {
-            EXPECT_TRUE(IsKnownCommand(item.id)) << item.id;
-            commands.insert(item.id);
-        }
-        CheckItems(item.children, commands, shortcuts);
-        EXPECT_TRUE(item.shortcut.isEmpty() || shortcuts.insert(item.shortcut).second);
-        const QChar letter = Accelerator(item.text);
-        EXPECT_TRUE(letter.isNull() || accelerators.insert(letter).second);
-    }
-}
 
 // Texts the program formats, with the arguments it passes: i integer, f floating
 // point, s text.
@@ -94,27 +59,6 @@ protected:
     std::unique_ptr<LanguageModule> german = LanguageModule::Load(BuiltFile("rcge.rcc"));
     const std::vector<const LanguageModule*> both = {english.get(), german.get()};
 };
-
-TEST_F(ModuleContents, MenusAreSoundInBothLanguages) {
-    for (int menu : {IDR_DIARY_MENU, IDR_ANALYSIS_MENU, IDR_FORM_MENU}) {
-        SCOPED_TRACE(menu);
-        for (const LanguageModule* module : both) {
-            std::multiset<int> commands;
-            std::set<QString> shortcuts;
-            CheckItems(module->Menu(menu), commands, shortcuts);
-            for (int id : commands) EXPECT_EQ(commands.count(id), 1u) << id;
-            // Without every view, the user could not switch back from one of them.
-            for (int id :
-                 {ID_VIEW_DIARY, ID_VIEW_ANALYSIS, ID_VIEW_FORM, ID_APP_EXIT, ID_FILE_SAVE}) {
-                EXPECT_EQ(commands.count(id), 1u) << id;
-            }
-        }
-    }
-    for (const ToolBarButton& button : english->ToolBar(IDR_TOOLBAR)) {
-        if (button.separator) continue;
-        EXPECT_TRUE(IsKnownCommand(button.id)) << button.id;
-    }
-}
 
 TEST_F(ModuleContents, TextsTheProgramFormatsTakeItsArguments) {
     for (const auto& [id, arguments] : kFormattedTexts) {
