@@ -1,8 +1,7 @@
 // The day panels driven as the platform drives them (the mouse, drag and
 // drop, the keys), painted at real sizes, and shown safely while a diary is
-// opened in the program's window. Drags are started
-// through the panel's drag starter, since the real drag loop is modal; drops
-// are synthetic QDropEvents.
+// opened in the program's window. Drags are started through the panel's drag
+// starter, since the real drag loop is modal; drops are synthetic QDropEvents.
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
