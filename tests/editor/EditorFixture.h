@@ -31,7 +31,7 @@ enum : std::uint32_t {
     kEasyRun = 10, kFree = 11, kGym = 12,
     kRoad = 20, kTrail = 21, kGravel = 22,
     kParkLoop = 30, kHillRoute = 31,
-    kEasy = 40, kHard = 41,
+    kHard = 41,
 };
 // clang-format on
 
@@ -80,7 +80,6 @@ inline std::unique_ptr<CLibrary> SmallLibrary() {
     CLibTrack& hill = AddItem(library->tracks, kHillRoute, "Hill route");
     hill.distance = 12.35f;
     hill.sportId = kCycling;
-    AddItem(library->intensities, kEasy, "Easy");
     AddItem(library->intensities, kHard, "Hard");
     return library;
 }
