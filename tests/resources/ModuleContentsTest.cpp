@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +50,22 @@ std::string Placeholders(const QString& text) {
     return kinds;
 }
 
+// Within one menu level no two items answer the same Alt key, and in the whole
+// menu bar no shortcut is taken twice; collects the problems as "menu: text".
+void CheckKeys(const std::vector<MenuItem>& items, std::set<QString>& shortcuts,
+               QStringList& problems) {
+    std::set<QChar> letters;
+    for (const MenuItem& item : items) {
+        const qsizetype amp = item.text.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < item.text.size() && item.text[amp + 1] != QLatin1Char('&') &&
+            !letters.insert(item.text[amp + 1].toLower()).second)
+            problems << "Alt key twice: " + item.text;
+        if (!item.shortcut.isEmpty() && !shortcuts.insert(item.shortcut).second)
+            problems << "shortcut twice: " + item.shortcut;
+        CheckKeys(item.children, shortcuts, problems);
+    }
+}
+
 // The English and the German module as the build wrote them.
 class ModuleContents : public testing::Test {
 protected:
@@ -81,6 +99,19 @@ TEST_F(ModuleContents, BothLanguagesCarryTheSameNumbersAndPlaceholders) {
         const std::string bytes = german->Text(id);
         EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '?'),
                   german->QText(id).count(QLatin1Char('?')));
+    }
+}
+
+TEST_F(ModuleContents, MenusGiveEachAltKeyAndShortcutOnce) {
+    for (const LanguageModule* module : both) {
+        for (int menu : {IDR_DIARY_MENU, IDR_ANALYSIS_MENU, IDR_FORM_MENU}) {
+            std::set<QString> shortcuts;
+            QStringList problems;
+            ASSERT_FALSE(module->Menu(menu).empty());
+            CheckKeys(module->Menu(menu), shortcuts, problems);
+            EXPECT_TRUE(problems.isEmpty()) << module->Language().toStdString() << " " << menu
+                                            << ": " << problems.join("; ").toStdString();
+        }
     }
 }
 
