@@ -27,9 +27,13 @@ long long ShownWeekMinutes(double minutes) {
 
 std::string FormatWeekTotal(double minutes) {
     if (minutes == 0 || !std::isfinite(minutes) || std::fabs(minutes) > 1.0e8) return "--";
+    // A negative duration only comes from a damaged file; its sign goes in
+    // front once rather than before the hours and the minutes.
     const long long whole = ShownWeekMinutes(minutes);
+    const long long size = whole < 0 ? -whole : whole;
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%02lld:%02lld", whole / 60, whole % 60);
+    std::snprintf(buffer, sizeof buffer, "%s%02lld:%02lld", whole < 0 ? "-" : "", size / 60,
+                  size % 60);
     return buffer;
 }
 

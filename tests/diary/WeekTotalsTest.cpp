@@ -51,6 +51,7 @@ TEST(WeekTotals, Format) {
     EXPECT_EQ(FormatWeekTotal(105), "01:45");
     EXPECT_EQ(FormatWeekTotal(59.9), "00:59");
     EXPECT_EQ(FormatWeekTotal(1500), "25:00");
+    EXPECT_EQ(FormatWeekTotal(-90), "-01:30");  // from a damaged file
     // A sum of seconds held in minutes falls a hair short of its whole minutes.
     EXPECT_EQ(FormatWeekTotal(119.99999999999999), "02:00");
     EXPECT_EQ(FormatLabelDuration(119.99999999999999), "2:00");
