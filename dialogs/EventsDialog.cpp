@@ -49,11 +49,10 @@ CEventsDialog::CEventsDialog(CKadenzoDoc& doc, QWidget* parent)
     SetControlId(this, IDD_EVENTS);
 
     InstallMonthCalendarAccessible();
-    calendar_ = new CMonthCalendar(texts_.Table(), this);
+    const int today = doc_.Context().Today();
+    calendar_ = new CMonthCalendar(texts_.Table(), today, this);
     SetControlId(calendar_, IDC_EVENTS_CALENDAR);
     calendar_->setAccessibleName(windowTitle());
-    const int today = doc_.Context().Today();
-    calendar_->SetToday(today);
     calendar_->ShowDay(today);
     calendar_->SetMonthLayout(1, 4);
     calendar_->SetMarkFunction([this](int day) -> std::optional<CMonthCalendar::DayMark> {

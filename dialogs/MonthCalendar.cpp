@@ -29,10 +29,9 @@ QDate FirstOfMonth(int month) { return QDate(month / 12, month % 12 + 1, 1); }
 
 }  // namespace
 
-CMonthCalendar::CMonthCalendar(const StringTable& texts, QWidget* parent)
-    : QWidget(parent), texts_(texts), names_(DateNames::From(texts)) {
+CMonthCalendar::CMonthCalendar(const StringTable& texts, int today, QWidget* parent)
+    : QWidget(parent), today_(today), texts_(texts), names_(DateNames::From(texts)) {
     setFocusPolicy(Qt::StrongFocus);
-    today_ = DayOf(QDate::currentDate());
     firstMonth_ = MonthOf(today_);
 }
 
@@ -54,11 +53,6 @@ void CMonthCalendar::ScrollMonths(int months) {
     firstMonth_ = std::clamp(firstMonth_ + months, 100 * 12, 9999 * 12 + 12 - rows_ * columns_);
     update();
     emit monthsChanged();
-}
-
-void CMonthCalendar::SetToday(int dayNumber) {
-    today_ = dayNumber;
-    update();
 }
 
 void CMonthCalendar::SetMarkFunction(MarkFunction marks) {

@@ -26,7 +26,9 @@ public:
     };
     using MarkFunction = std::function<std::optional<DayMark>(int dayNumber)>;
 
-    explicit CMonthCalendar(const StringTable& texts, QWidget* parent = nullptr);
+    // Today is the program's (the document context's), never the system
+    // clock's, so that the calendar agrees with the diary.
+    CMonthCalendar(const StringTable& texts, int today, QWidget* parent = nullptr);
 
     void SetMonthLayout(int rows, int columns);
     // Shows the month of the day as the first one.
@@ -34,7 +36,6 @@ public:
     // The first month shown: year * 12 + month - 1.
     int FirstMonth() const { return firstMonth_; }
     void ScrollMonths(int months);
-    void SetToday(int dayNumber);
     void SetMarkFunction(MarkFunction marks);
     void SetDateNames(const DateNames& names);
 
