@@ -1,7 +1,5 @@
 #include "AnalysisView.h"
 
-#include <QResizeEvent>
-#include <QWheelEvent>
 
 #include "AnalysisChart.h"
 #include "AnalysisChartAccessible.h"
@@ -21,7 +19,6 @@
 #include "Texts.h"
 #include "Units.h"
 #include "ViewPaging.h"
-#include "WheelPaging.h"
 
 namespace kadenzo {
 namespace {
@@ -65,7 +62,7 @@ constexpr std::pair<int, bool> kCommands[] = {
 
 CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
                              std::function<int()> today, QWidget* parent)
-    : CKadenzoBaseView(document, parent),
+    : CChartBaseView(document, parent),
       units_(units),
       today_(std::move(today)),
       state_(today_()),
@@ -75,6 +72,7 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
               chart->Draw(painter, content, true);
           })) {
     setObjectName(QStringLiteral("AnalysisView"));
+    SetChart(chart_, kChartInset);
     InstallAnalysisChartAccessible();
     chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });
     ResetScale();
@@ -207,24 +205,12 @@ void CAnalysisView::OnDocumentReplaced() { Rebuild(); }
 
 void CAnalysisView::OnSettingsChanged(const SettingsChange&) { Rebuild(); }
 
-void CAnalysisView::resizeEvent(QResizeEvent* event) {
-    CKadenzoBaseView::resizeEvent(event);
-    chart_->setGeometry(rect().adjusted(kChartInset, kChartInset, -kChartInset, -kChartInset));
-}
-
-void CAnalysisView::wheelEvent(QWheelEvent* event) {
-    if (const int command = WheelCommand(event->angleDelta().y())) OnCommand(command);
-    CKadenzoBaseView::wheelEvent(event);
-}
-
 void CAnalysisView::RegisterCommands(CMainFrame& frame) {
     frame_ = &frame;
     RegisterPrintCommands(frame);
     QPointer<CAnalysisView> self(this);
     QPointer<CMainFrame> frameRef(&frame);
-    // A view the frame has replaced lives on until the event loop deletes it;
-    // only the active one takes commands.
-    auto alive = [self, frameRef] { return self && frameRef && frameRef->ActiveView() == self; };
+    const std::function<bool()> alive = WhileActive(frame);
     for (const auto& [command, radio] : kCommands) {
         const int id = command;
         std::function<bool()> checked;

@@ -6,7 +6,7 @@
 
 #include "AnalysisViewState.h"
 #include "DocumentObserver.h"
-#include "KadenzoBaseView.h"
+#include "ChartBaseView.h"
 #include "ScaleValues.h"
 #include "SettingsObserver.h"
 #include "Units.h"
@@ -24,7 +24,7 @@ class StringTable;
 // time (also with the mouse wheel) and set the scale; it prints the chart on
 // a page of its own. It recomputes on its commands and whenever the document
 // or the settings change, reading the log and the library afresh each time.
-class CAnalysisView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
+class CAnalysisView : public CChartBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
 public:
@@ -38,7 +38,7 @@ public:
     const AnalysisViewState& State() const { return state_; }
 
     // A command of the analysis menu; false when the view has no such command.
-    bool OnCommand(int command);
+    bool OnCommand(int command) override;
     // Item `index` (from 1) of the sports menu, standing for sportId.
     void OnSportMenuItem(int index, std::uint32_t sportId);
     // Command 0x803B: the scale dialog, between the two below.
@@ -66,8 +66,6 @@ public:
 
 protected:
     PrintJob& Job() override;
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ApplyEffect(const AnalysisViewState::Effect& effect);

@@ -1,7 +1,5 @@
 #include "FormView.h"
 
-#include <QResizeEvent>
-#include <QWheelEvent>
 
 #include "AppContext.h"
 #include "CoreText.h"
@@ -16,7 +14,6 @@
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "ViewPaging.h"
-#include "WheelPaging.h"
 
 namespace kadenzo {
 namespace {
@@ -31,7 +28,7 @@ QVariant Figure(long value) { return QVariant(static_cast<qlonglong>(value)); }
 }  // namespace
 
 CFormView::CFormView(CKadenzoDoc& document, QWidget* parent)
-    : CKadenzoBaseView(document, parent),
+    : CChartBaseView(document, parent),
       state_(FormContextOf(document).today),
       chart_(new CFormChart(this)),
       printJob_(std::make_unique<OnePagePrintJob>(
@@ -39,6 +36,7 @@ CFormView::CFormView(CKadenzoDoc& document, QWidget* parent)
               chart->Draw(painter, content, true);
           })) {
     setObjectName(QStringLiteral("FormView"));
+    SetChart(chart_, kChartInset);
     chart_->SetDayText([this](int day) { return DayText(day); });
     series_.Compute(Document().Log(), FormContextOf(Document()));
     Refill();
@@ -198,24 +196,12 @@ void CFormView::OnDocumentReplaced() {
 
 void CFormView::OnSettingsChanged(const SettingsChange&) { Refill(); }
 
-void CFormView::resizeEvent(QResizeEvent* event) {
-    CKadenzoBaseView::resizeEvent(event);
-    chart_->setGeometry(rect().adjusted(kChartInset, kChartInset, -kChartInset, -kChartInset));
-}
-
-void CFormView::wheelEvent(QWheelEvent* event) {
-    if (const int command = WheelCommand(event->angleDelta().y())) OnCommand(command);
-    CKadenzoBaseView::wheelEvent(event);
-}
-
 void CFormView::RegisterCommands(CMainFrame& frame) {
     frame_ = &frame;
     RegisterPrintCommands(frame);
     QPointer<CFormView> self(this);
     QPointer<CMainFrame> frameRef(&frame);
-    // A view the frame has replaced lives on until the event loop deletes it;
-    // only the active one takes commands.
-    auto alive = [self, frameRef] { return self && frameRef && frameRef->ActiveView() == self; };
+    const std::function<bool()> alive = WhileActive(frame);
     for (int command : kCommands) {
         std::function<bool()> checked;
         if (FindFormRange(command))

@@ -7,7 +7,7 @@
 #include "FormLayout.h"
 #include "FormRange.h"
 #include "FormSeries.h"
-#include "KadenzoBaseView.h"
+#include "ChartBaseView.h"
 #include "SettingsObserver.h"
 
 namespace kadenzo {
@@ -23,7 +23,7 @@ class CMainFrame;
 // athlete watches. Its commands choose the range, page by the range's period
 // (also with the mouse wheel) and return to today; it prints the chart on a
 // page of its own.
-class CFormView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
+class CFormView : public CChartBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
 public:
@@ -35,7 +35,7 @@ public:
     const FormSeries& Series() const { return series_; }
 
     // A command of the form menu; false when the view has no such command.
-    bool OnCommand(int command);
+    bool OnCommand(int command) override;
     // The menu text of the paging commands for the current range.
     QString PagingText(int command) const;
     // What the status line says for a day: its figures and workouts.
@@ -51,8 +51,6 @@ public:
 
 protected:
     PrintJob& Job() override;
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // The chart's days, events and texts from the series as it stands.
