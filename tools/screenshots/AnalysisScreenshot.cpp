@@ -102,12 +102,14 @@ bool ParseRequest(const QStringList& args, Request& request) {
 // A folder holding only the chosen language module and the starter library,
 // so that the program starts in that language.
 bool PrepareProgramFolder(const QString& folder, bool german) {
-    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/");
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../../app/");
     const QString module = QString::fromLatin1(german ? kGermanModuleName : kEnglishModuleName);
-    for (const QString& name : {module, QStringLiteral("library.dat")}) {
-        if (!QFile::copy(built + name, folder + QLatin1Char('/') + name)) return false;
-    }
-    return true;
+    // The German program starts from the German starter library, as the
+    // German demo diary does.
+    const QString library =
+        german ? QStringLiteral("library-de.dat") : QStringLiteral("library.dat");
+    return QFile::copy(built + module, folder + QLatin1Char('/') + module) &&
+           QFile::copy(built + library, folder + QStringLiteral("/library.dat"));
 }
 
 bool Grab(QWidget& widget, const QString& path) {

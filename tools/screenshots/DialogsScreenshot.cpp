@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     const QDir out(args.front());
     const auto module = LanguageModule::Load(
         QCoreApplication::applicationDirPath() +
-        (german ? QStringLiteral("/../app/rcge.rcc") : QStringLiteral("/../app/rcus.rcc")));
+        (german ? QStringLiteral("/../../app/rcge.rcc") : QStringLiteral("/../../app/rcus.rcc")));
     if (!module) {
         std::fprintf(stderr, "the language module is not built\n");
         return 1;

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     const int height = argc == 5 ? QString(argv[4]).toInt() : 860;
 
     std::unique_ptr<kadenzo::LanguageModule> module = kadenzo::LoadLanguageModule(
-        QDir::currentPath(), QCoreApplication::applicationDirPath() + QStringLiteral("/../app"));
+        QDir::currentPath(), QCoreApplication::applicationDirPath() + QStringLiteral("/../../app"));
     if (!module) {
         std::fprintf(stderr, "no language module found\n");
         return 1;
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     // The program's starter library, so that a diary written with it opens
     // without the library question.
     const std::string programLibrary = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                         QStringLiteral("/../app/library.dat"))
+                                                         QStringLiteral("/../../app/library.dat"))
                                            .toStdString();
     if (auto library = kadenzo::LoadLibraryFile(programLibrary))
         context.library = std::move(library);

@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     context.strings = module.get();
     if (args.contains(QStringLiteral("--imperial"))) context.units = {1, 1};
     const std::string libraryFile = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                      QStringLiteral("/../app/library.dat"))
+                                                      QStringLiteral("/../../app/library.dat"))
                                         .toStdString();
     if (auto library = kadenzo::ReadLibraryFile(libraryFile)) context.library = std::move(library);
     if (context.library->workoutTemplates.empty()) {
