@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "CoreText.h"
@@ -13,6 +12,7 @@
 #include "FieldRefusal.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
+#include "NoteEdit.h"
 #include "ResourceIds.h"
 #include "SmallDialogTexts.h"
 
@@ -53,9 +53,8 @@ CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
     weight_ = NumberField(values_.weight, IDC_BODY_WEIGHT, this);
     value2_ = NumberField(values_.value2, IDC_BODY_VALUE2, this);
     value3_ = NumberField(values_.value3, IDC_BODY_VALUE3, this);
-    note_ = new QPlainTextEdit(FromBytes(values_.note), this);
+    note_ = new NoteEdit(FromBytes(values_.note), this);
     note_->setObjectName(QString::number(IDC_BODY_NOTE));
-    note_->setTabChangesFocus(true);
     note_->setFixedHeight(note_->fontMetrics().lineSpacing() * 4 + 2 * note_->frameWidth() + 8);
 
     auto* weightLabel = new QLabel(WithUnit(TableText(texts_, kWeightLabel, "&Weight (%s):"),

@@ -7,11 +7,11 @@
 #include "Units.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace kadenzo {
 
 class CKadenzoDoc;
+class NoteEdit;
 class UserDialogs;
 
 // The body data of one day (template 245): the weight in the user's unit
@@ -36,7 +36,7 @@ private:
     QLineEdit* weight_;
     QLineEdit* value2_;
     QLineEdit* value3_;
-    QPlainTextEdit* note_;
+    NoteEdit* note_;
 };
 
 // The body data of a day in the dialog; OK stores them as one change, an

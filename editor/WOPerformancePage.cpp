@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -24,6 +23,7 @@
 #include "KadenzoDoc.h"
 #include "LinkEdit.h"
 #include "RecordingFile.h"
+#include "NoteEdit.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "UserDialogs.h"
@@ -199,9 +199,8 @@ QWidget* CWOPerformancePage::MakeDetailsBox() {
     connect(intensity_, &QComboBox::currentIndexChanged, this,
             [this](int index) { values_->SelectIntensity(index); });
 
-    comment_ = new QPlainTextEdit(box);
+    comment_ = new NoteEdit(box);
     SetControlId(comment_, IDC_PERF_COMMENT);
-    comment_->setTabChangesFocus(true);
     connect(comment_, &QPlainTextEdit::textChanged, this,
             [this] { values_->comment = ToBytes(comment_->toPlainText()); });
 

@@ -14,13 +14,13 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace kadenzo {
 
 class CLinkEdit;
 class CWorkOut;
+class NoteEdit;
 struct EditorServices;
 
 // The performance page of the workout editor (template 133): what was done,
@@ -88,7 +88,7 @@ private:
     QComboBox* subSport_;
     QComboBox* track_;
     QComboBox* intensity_;
-    QPlainTextEdit* comment_;
+    NoteEdit* comment_;
     CLinkEdit* recordingPath_;
 };
 

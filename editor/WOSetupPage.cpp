@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -16,6 +15,7 @@
 #include "EditorTexts.h"
 #include "KadenzoDoc.h"
 #include "LinkEdit.h"
+#include "NoteEdit.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "UserDialogs.h"
@@ -74,9 +74,8 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     SetControlId(flag_, IDC_SETUP_FLAG);
     connect(flag_, &QCheckBox::toggled, this, [this](bool on) { values_->flag = on; });
 
-    note_ = new QPlainTextEdit(this);
+    note_ = new NoteEdit(this);
     SetControlId(note_, IDC_SETUP_NOTE);
-    note_->setTabChangesFocus(true);
     connect(note_, &QPlainTextEdit::textChanged, this,
             [this] { values_->note = ToBytes(note_->toPlainText()); });
 

@@ -12,13 +12,13 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace kadenzo {
 
 class CLinkEdit;
 class CWorkOut;
+class NoteEdit;
 struct EditorServices;
 
 // The set-up page of the workout editor (template 134): the plan. Its rules
@@ -58,7 +58,7 @@ private:
     QLineEdit* planned_;
     QLabel* heartRate_;
     QCheckBox* flag_;
-    QPlainTextEdit* note_;
+    NoteEdit* note_;
     CLinkEdit* link_;
 };
 
