@@ -1,6 +1,5 @@
 #include "AnalysisView.h"
 
-
 #include "AnalysisChart.h"
 #include "AnalysisChartAccessible.h"
 #include "AppContext.h"
@@ -107,7 +106,9 @@ void CAnalysisView::Rebuild() {
 
 QString CAnalysisView::ChoicesText(const AnalysisResult& result) const {
     const StringTable& texts = Document().Context().Texts();
-    const auto text = [&texts](int id) { return FromBytes(texts.Text(static_cast<std::uint32_t>(id))); };
+    const auto text = [&texts](int id) {
+        return FromBytes(texts.Text(static_cast<std::uint32_t>(id)));
+    };
     // A command's prompt ends in its short name after a line break.
     const auto shortName = [&text](int command) {
         return text(command).section(QLatin1Char('\n'), -1);
@@ -205,7 +206,8 @@ void CAnalysisView::OnDocumentReplaced() { Rebuild(); }
 
 void CAnalysisView::OnSettingsChanged(const SettingsChange&) { Rebuild(); }
 
-void CAnalysisView::RegisterCommands(CMainFrame& frame) {
+void CAnalysisView::RegisterCommands(CMainFrame& frame,
+                                     const std::vector<std::uint32_t>& sportMenu) {
     frame_ = &frame;
     RegisterPrintCommands(frame);
     QPointer<CAnalysisView> self(this);
@@ -227,15 +229,14 @@ void CAnalysisView::RegisterCommands(CMainFrame& frame) {
         },
         alive);
 
-    // The frame runs the sports menu; the view adds the items' radio marks.
-    auto sportItem = [self, frameRef](int index) {
-        if (self && frameRef) self->OnSportMenuItem(index, frameRef->SportIdForMenuItem(index));
-    };
-    frame.SetSportMenuHandler(sportItem);
-    for (int index = 1; frame.SportIdForMenuItem(index) != 0; ++index) {
+    for (std::size_t i = 0; i < sportMenu.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
         const int id = ID_SPORT_MENU_FIRST + index - 1;
-        frame.SetCommand(id, {[sportItem, index] { sportItem(index); }, alive,
-                              [self, id] { return self && self->State().IsChecked(id); }});
+        const std::uint32_t sportId = sportMenu[i];
+        frame.SetCommand(id, {[self, index, sportId] {
+                                  if (self) self->OnSportMenuItem(index, sportId);
+                              },
+                              alive, [self, id] { return self && self->State().IsChecked(id); }});
     }
 
     chart_->SetStatusSink([frameRef](const QString& text) {

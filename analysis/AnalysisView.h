@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "AnalysisViewState.h"
 #include "DocumentObserver.h"
@@ -57,7 +58,8 @@ public:
 
     // Makes the frame's analysis commands, the sports menu and the status
     // line work with this view while it exists.
-    void RegisterCommands(CMainFrame& frame);
+    // sportMenu: the sports of the items of the sports menu, from its first.
+    void RegisterCommands(CMainFrame& frame, const std::vector<std::uint32_t>& sportMenu);
 
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplaced() override;

@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -20,10 +21,8 @@
 #include "KeyboardLocks.h"
 #include "Library.h"
 #include "LogNameDialog.h"
-#include "PlaceholderView.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
-#include "SportsMenu.h"
 #include "Texts.h"
 #include "UserDialogs.h"
 
@@ -45,30 +44,16 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     : module_(module), document_(document), dialogs_(dialogs) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/kadenzo/kadenzo.svg")));
-    diaryMenus_ = BuildMenus(IDR_DIARY_MENU);
-    analysisMenus_ = BuildMenus(IDR_ANALYSIS_MENU);
-    formMenus_ = BuildMenus(IDR_FORM_MENU);
+    viewCommands_ = new QActionGroup(this);
+    viewCommands_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    // Until a view is added, the shell's own commands are in the language
+    // module's first menu bar.
+    ShowMenus(BuildMenus(IDR_MAINFRAME));
     // Undo and Redo name the step they take; without one they read as the menu does.
     for (int id : {ID_UNDO, ID_REDO}) plainTexts_[id] = Action(id)->text();
-    BuildSportsMenu();
     BuildToolBar();
     BuildStatusBar();
     RegisterFrameCommands();
-
-    const auto placeholder = [](ViewKind kind) {
-        return [kind](CMainFrame& frame) -> QWidget* {
-            const int id = kind == ViewKind::Diary      ? ID_VIEW_DIARY
-                           : kind == ViewKind::Analysis ? ID_VIEW_ANALYSIS
-                                                        : ID_VIEW_FORM;
-            return new CPlaceholderView(WithoutAccelerator(frame.Action(id)->text()),
-                                        &frame.Module());
-        };
-    };
-    viewFactories_[ViewKind::Diary] = placeholder(ViewKind::Diary);
-    viewFactories_[ViewKind::Analysis] = placeholder(ViewKind::Analysis);
-    viewFactories_[ViewKind::Form] = placeholder(ViewKind::Form);
-    setCentralWidget(viewFactories_[ViewKind::Diary](*this));
-    ShowMenus(ViewKind::Diary);
 
     connect(&document_, &DocumentController::TitleChanged, this, &CMainFrame::UpdateTitle);
     // Views repaint what a change touched themselves; the frame follows with
@@ -197,20 +182,6 @@ void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
     }
 }
 
-void CMainFrame::BuildSportsMenu() {
-    const std::vector<SportMenuEntry> entries = SportsMenuEntries(document_.Doc().Library());
-    if (entries.empty() || analysisMenus_.size() < 3) return;
-    sportsMenu_ = analysisMenus_[2]->addMenu(module_.QText(IDS_COL_SUBSPORT));
-    sportsMenu_->setObjectName(QStringLiteral("SportsMenu"));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const int index = static_cast<int>(i) + 1;
-        QAction* action = Action(ID_SPORT_MENU_FIRST + index - 1);
-        action->setText(FromBytes(entries[i].name));
-        sportsMenu_->addAction(action);
-        sportIds_.push_back(entries[i].sportId);
-    }
-}
-
 void CMainFrame::BuildToolBar() {
     toolBar_ = addToolBar(QString());
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
@@ -227,6 +198,22 @@ void CMainFrame::BuildToolBar() {
     }
 }
 
+void CMainFrame::AddToolBarCommands(const std::vector<int>& commands) {
+    // After the last view command on the tool bar, else at its end.
+    const QList<QAction*> shown = toolBar_->actions();
+    QAction* before = nullptr;
+    for (qsizetype i = shown.size(); i-- > 0;) {
+        if (viewCommands_->actions().contains(shown[i])) {
+            before = i + 1 < shown.size() ? shown[i + 1] : nullptr;
+            break;
+        }
+    }
+    for (int command : commands) {
+        QAction* action = Action(command);
+        if (!toolBar_->actions().contains(action)) toolBar_->insertAction(before, action);
+    }
+}
+
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
@@ -240,7 +227,8 @@ void CMainFrame::BuildStatusBar() {
         auto* indicator = new QLabel(module_.QText(static_cast<std::uint32_t>(id)), bar);
         indicator->setObjectName(QStringLiteral("Indicator%1").arg(id));
         indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
+        indicator->setMinimumWidth(
+            indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
         indicator->setEnabled(false);
         bar->addPermanentWidget(indicator);
         indicators_.push_back(indicator);
@@ -264,27 +252,57 @@ void CMainFrame::SetHelpTexts() {
     }
 }
 
-void CMainFrame::ShowMenus(ViewKind kind) {
+void CMainFrame::ShowMenus(const std::vector<QMenu*>& menus) {
     menuBar()->clear();
-    for (QMenu* menu : Menus(kind)) menuBar()->addMenu(menu);
+    for (QMenu* menu : menus) menuBar()->addMenu(menu);
 }
 
-const std::vector<QMenu*>& CMainFrame::Menus(ViewKind kind) const {
-    return kind == ViewKind::Diary ? diaryMenus_ : kind == ViewKind::Analysis ? analysisMenus_ : formMenus_;
+const CMainFrame::ShownView* CMainFrame::FindView(int command) const {
+    for (const ShownView& shown : views_)
+        if (shown.view.command == command) return &shown;
+    return nullptr;
 }
 
-void CMainFrame::SetViewFactory(ViewKind kind, ViewFactory factory) {
-    viewFactories_[kind] = std::move(factory);
+std::vector<QMenu*> CMainFrame::Menus(int viewCommand) const {
+    const ShownView* shown = FindView(viewCommand);
+    return shown ? shown->menus : std::vector<QMenu*>();
 }
 
-bool CMainFrame::SwitchToView(ViewKind kind) {
-    if (kind == activeKind_ && centralWidget()) return true;
+void CMainFrame::MakeExclusive(const std::vector<int>& commandIds) {
+    auto* group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int id : commandIds) {
+        Action(id)->setCheckable(true);
+        group->addAction(Action(id));
+    }
+}
+
+std::vector<QMenu*> CMainFrame::AddView(View view) {
+    const int command = view.command;
+    const std::vector<int> toolBarCommands = view.toolBarCommands;
+    std::vector<QMenu*> menus = BuildMenus(view.menuResource);
+    views_.push_back({std::move(view), menus});
+    QAction* action = Action(command);
+    action->setCheckable(true);
+    viewCommands_->addAction(action);
+    SetCommand(command, {[this, command] { SwitchToView(command); },
+                         {},
+                         [this, command] { return activeView_ == command; }});
+    AddToolBarCommands(toolBarCommands);
+    // Items the new menus brought get their fly-by help.
+    SetHelpTexts();
+    if (activeView_ == 0) SwitchToView(command);
+    return menus;
+}
+
+bool CMainFrame::SwitchToView(int viewCommand) {
+    if (viewCommand == activeView_ && centralWidget()) return true;
+    const ShownView* shown = FindView(viewCommand);
     // A view may give a shared tool bar button help of its own (the analysis
     // pages by its range with the diary's week buttons); the next view starts
     // from the module's help.
     SetHelpTexts();
-    const auto it = viewFactories_.find(kind);
-    QWidget* view = it == viewFactories_.end() || !it->second ? nullptr : it->second(*this);
+    QWidget* view = shown && shown->view.factory ? shown->view.factory(*this) : nullptr;
     if (!view) return false;
     // The old view goes at once, so that its commands are disabled before the
     // menus and the tool bar are updated below.
@@ -292,35 +310,10 @@ bool CMainFrame::SwitchToView(ViewKind kind) {
     setCentralWidget(view);
     view->show();
     view->setFocus();
-    activeKind_ = kind;
-    ShowMenus(kind);
+    activeView_ = viewCommand;
+    ShowMenus(shown->menus);
     UpdateCommandUi();
     return true;
-}
-
-void CMainFrame::UpdateAllViews() {
-    if (QWidget* view = centralWidget()) {
-        view->update();
-        for (QWidget* child : view->findChildren<QWidget*>()) child->update();
-    }
-}
-
-std::uint32_t CMainFrame::SportIdForMenuItem(int index) const {
-    if (index < 1 || index > static_cast<int>(sportIds_.size())) return 0;
-    return sportIds_[static_cast<std::size_t>(index - 1)];
-}
-
-void CMainFrame::SetSportMenuHandler(std::function<void(int)> handler) {
-    sportMenuHandler_ = std::move(handler);
-    for (int i = 1; i <= static_cast<int>(sportIds_.size()); ++i) {
-        if (!sportMenuHandler_) {
-            commands_.erase(ID_SPORT_MENU_FIRST + i - 1);
-            continue;
-        }
-        commands_[ID_SPORT_MENU_FIRST + i - 1] =
-            Command{[this, i] { sportMenuHandler_(i); }, {}, {}};
-    }
-    UpdateCommandUi();
 }
 
 void CMainFrame::SetStatusText(const QString& text) { statusBar()->showMessage(text); }
@@ -356,12 +349,6 @@ void CMainFrame::UpdateRecentFiles() {
 
 void CMainFrame::RegisterFrameCommands() {
     const auto always = std::function<bool()>();
-    SetCommand(ID_VIEW_DIARY, {[this] { SwitchToView(ViewKind::Diary); }, always,
-                               [this] { return activeKind_ == ViewKind::Diary; }});
-    SetCommand(ID_VIEW_ANALYSIS, {[this] { SwitchToView(ViewKind::Analysis); }, always,
-                                  [this] { return activeKind_ == ViewKind::Analysis; }});
-    SetCommand(ID_VIEW_FORM, {[this] { SwitchToView(ViewKind::Form); }, always,
-                              [this] { return activeKind_ == ViewKind::Form; }});
     SetCommand(ID_ATHLETE_PROFILE, {[this] { OnAthleteProfile(); }, always, {}});
     SetCommand(ID_LOG_NAME, {[this] { OnLogName(); }, always, {}});
     SetCommand(ID_WEB_PAGE, {[] { ShellOpen(QString::fromLatin1(kHomePage)); }, always, {}});

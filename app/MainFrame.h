@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "LanguageModule.h"
 #include "WorkoutEditing.h"
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -20,20 +20,32 @@ namespace kadenzo {
 class DocumentController;
 class UserDialogs;
 
-// The program's one frame window: the diary and analysis menus, the tool bar,
+// The program's one frame window: the menus of the active view, the tool bar,
 // the status bar and the active view. Every command is a QAction whose number
 // is the historical command id; commands nobody handles yet stay disabled.
+// The frame knows no view: each one is added with AddView, and features add
+// their commands with SetCommand.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    enum class ViewKind { Diary, Analysis, Form };
-    // Creates the view of a kind for this frame; null when it cannot.
+    // Creates a view for this frame; null when it cannot.
     using ViewFactory = std::function<QWidget*(CMainFrame& frame)>;
 
     struct Command {
         std::function<void()> run;
         std::function<bool()> enabled;  // empty: always enabled
         std::function<bool()> checked;  // empty: not checkable
+    };
+
+    // A view the frame can show: the command that shows it (by which the
+    // frame knows it), the language module's menu bar shown with it, tool bar
+    // buttons beyond the module's tool bar (put after the other views'
+    // commands there), and how it is made.
+    struct View {
+        int command = 0;
+        int menuResource = 0;
+        std::vector<int> toolBarCommands;
+        ViewFactory factory;
     };
 
     CMainFrame(const LanguageModule& module, DocumentController& document, UserDialogs& dialogs);
@@ -52,24 +64,21 @@ public:
     // Updates enabled and checked states of every command, and the texts of
     // Undo and Redo.
     void UpdateCommandUi();
+    // Makes the commands a group of which one is on: their menu items show
+    // round marks, and which one is on follows their checked state.
+    void MakeExclusive(const std::vector<int>& commandIds);
 
-    void SetViewFactory(ViewKind kind, ViewFactory factory);
-    // Replaces the active view by a new one of that kind and shows that kind's
-    // menu; nothing happens when the active view already is of that kind.
-    bool SwitchToView(ViewKind kind);
-    ViewKind ActiveViewKind() const { return activeKind_; }
+    // Adds a view and its command, which joins the exclusive group of the
+    // view commands; the first view added is shown. Returns the view's
+    // top-level menus, for the feature to add to.
+    std::vector<QMenu*> AddView(View view);
+    // Replaces the active view by a new one of the view shown by that command
+    // and shows its menus; true at once when it is the active one already.
+    bool SwitchToView(int viewCommand);
+    int ActiveViewCommand() const { return activeView_; }
     QWidget* ActiveView() const { return centralWidget(); }
-    // Repaints the active view (units changed, document changed).
-    void UpdateAllViews();
-
-    // The sport of sports menu item index (1-based, command 1025 + index - 1);
-    // 0 when there is no such item.
-    std::uint32_t SportIdForMenuItem(int index) const;
-    // Handler of the sports menu items (the analysis view sets it).
-    void SetSportMenuHandler(std::function<void(int index)> handler);
-    QMenu* SportsMenu() const { return sportsMenu_; }
-    // The top-level menus of the diary (128), analysis (129) or form (130) menu.
-    const std::vector<QMenu*>& Menus(ViewKind kind) const;
+    // The top-level menus shown with a view; empty for an unknown command.
+    std::vector<QMenu*> Menus(int viewCommand) const;
 
     // The workout editor and the body data dialog, as installed.
     WorkoutEditing& Editing() { return editing_; }
@@ -90,13 +99,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct ShownView {
+        View view;
+        std::vector<QMenu*> menus;
+    };
+
     std::vector<QMenu*> BuildMenus(int menuId);
     void AddItems(QMenu* menu, const std::vector<MenuItem>& items);
-    void BuildSportsMenu();
     void BuildToolBar();
+    void AddToolBarCommands(const std::vector<int>& commands);
     void BuildStatusBar();
     void SetHelpTexts();
-    void ShowMenus(ViewKind kind);
+    void ShowMenus(const std::vector<QMenu*>& menus);
+    const ShownView* FindView(int command) const;
     void RegisterFrameCommands();
     void OnAthleteProfile();
     void OnLogName();
@@ -109,19 +124,14 @@ private:
     std::map<int, QAction*> actions_;
     std::map<int, Command> commands_;
     std::map<int, QString> plainTexts_;  // Undo and Redo as the menu names them
-    std::vector<QMenu*> diaryMenus_;
-    std::vector<QMenu*> analysisMenus_;
-    std::vector<QMenu*> formMenus_;
-    QMenu* sportsMenu_ = nullptr;
-    std::vector<std::uint32_t> sportIds_;
-    std::function<void(int)> sportMenuHandler_;
+    std::vector<ShownView> views_;
+    QActionGroup* viewCommands_ = nullptr;
     std::vector<QAction*> recentFileActions_;
     QString recentFilePlaceholder_;
     QToolBar* toolBar_ = nullptr;
     std::vector<QLabel*> indicators_;  // caps, num and scroll lock
     WorkoutEditing editing_;
-    std::map<ViewKind, ViewFactory> viewFactories_;
-    ViewKind activeKind_ = ViewKind::Diary;
+    int activeView_ = 0;
 };
 
 }  // namespace kadenzo

@@ -19,11 +19,7 @@ void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
         view->RegisterCommands(f);
         return view;
     };
-    frame.SetViewFactory(CMainFrame::ViewKind::Diary, factory);
-    if (frame.ActiveViewKind() == CMainFrame::ViewKind::Diary) {
-        frame.setCentralWidget(factory(frame));
-        frame.UpdateCommandUi();
-    }
+    frame.AddView({ID_VIEW_DIARY, IDR_DIARY_MENU, {}, factory});
 }
 
 }  // namespace kadenzo
