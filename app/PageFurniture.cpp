@@ -10,8 +10,7 @@
 #include "DayTexts.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
-#include "PrintLayout.h"
-#include "RectQt.h"
+#include "PageLayout.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 
@@ -19,6 +18,8 @@ namespace kadenzo {
 namespace {
 
 constexpr std::uint32_t kPageNumberText = 33057;
+
+QRect ToQRect(const PageRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 PrinterMetrics MetricsOf(const QPrinter& printer) {
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
@@ -40,8 +41,8 @@ PrinterMetrics MetricsOf(const QPrinter& printer) {
 QRect PrintPageFurniture(QPainter& painter, const QPrinter& printer, int pageNumber,
                          const CKadenzoDoc& document) {
     const PrinterMetrics metrics = MetricsOf(printer);
-    const DiaryRect drawing{0, 0, metrics.printableWidth, metrics.printableHeight};
-    const DiaryRect page = ApplyPageMargins(drawing, metrics);
+    const PageRect drawing{0, 0, metrics.printableWidth, metrics.printableHeight};
+    const PageRect page = ApplyPageMargins(drawing, metrics);
 
     painter.save();
     QFont font(QStringLiteral("Arial"), 9);

@@ -6,11 +6,14 @@
 #include <string>
 
 #include "CoreText.h"
-#include "RectQt.h"
+#include "DiaryGeometry.h"
 
 namespace kadenzo {
 
 class StringTable;
+
+// Right and bottom of a DiaryRect are exclusive, as QRect's width and height.
+inline QRect ToQRect(const DiaryRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 // A day formatted with a strftime-like format (see FormatDateTime), with the
 // day and month names of the texts.

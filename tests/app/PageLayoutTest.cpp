@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PrintLayout.h"
+#include "PageLayout.h"
 
 namespace kadenzo {
 namespace {
@@ -24,34 +24,32 @@ PrinterMetrics A4(int left, int top, int right, int bottom) {
 TEST(PageMargins, GrowToTenAndFiveMillimetresAndMirrorAWideSide) {
     struct Case {
         int left, top, right, bottom;
-        DiaryRect inset;  // taken off the drawing area on each side
+        PageRect inset;  // taken off the drawing area on each side
     } cases[] = {
         {100, 100, 100, 100, {141, 141, 141, 23}},  // 6, 6, 6 and 1 mm more
         {600, 300, 0, 300, {0, 0, 590, 0}},
     };
     for (const Case& c : cases) {
         const PrinterMetrics p = A4(c.left, c.top, c.right, c.bottom);
-        const DiaryRect drawing{0, 0, p.printableWidth, p.printableHeight};
+        const PageRect drawing{0, 0, p.printableWidth, p.printableHeight};
         EXPECT_EQ(ApplyPageMargins(drawing, p),
-                  (DiaryRect{c.inset.left, c.inset.top, drawing.right - c.inset.right,
-                             drawing.bottom - c.inset.bottom}))
+                  (PageRect{c.inset.left, c.inset.top, drawing.right - c.inset.right,
+                            drawing.bottom - c.inset.bottom}))
             << c.left;
     }
-    const DiaryRect square{0, 0, 100, 100};
+    const PageRect square{0, 0, 100, 100};
     EXPECT_EQ(ApplyPageMargins(square, PrinterMetrics{}), square);  // no resolution: as it is
 }
 
 TEST(PageFurniture, PictureFooterRuleAndContent) {
-    DiaryRect page{100, 200, 100 + 4600, 200 + 6400};
-    PrintGrid grid = ComputePrintGrid(4600, 0);
-    EXPECT_EQ(grid.column, 630);                               // trunc(4600 * 0.13698...)= 630
-    EXPECT_EQ(grid.gap, 31);                                   // (4600 - 4410) / 6
-    EXPECT_EQ(ComputePrintGrid(4600, 5800).nominalRow, 1426);  // four rows and three gaps
-    PageFurniture f = LayOutPageFurniture(page, 50);
-    EXPECT_EQ(f.picture, (DiaryRect{3420, 200, 4700, 520}));  // a twentieth high, four wide
-    EXPECT_EQ(f.footer, (DiaryRect{100, 6550, 4700, 6600}));
+    const PageColumns columns = SevenColumns(4600);
+    EXPECT_EQ(columns.column, 630);  // trunc(4600 * 0.13698...)= 630
+    EXPECT_EQ(columns.gap, 31);      // (4600 - 4410) / 6
+    PageFurniture f = LayOutPageFurniture(PageRect{100, 200, 100 + 4600, 200 + 6400}, 50);
+    EXPECT_EQ(f.picture, (PageRect{3420, 200, 4700, 520}));  // a twentieth high, four wide
+    EXPECT_EQ(f.footer, (PageRect{100, 6550, 4700, 6600}));
     EXPECT_EQ(f.ruleY, 6535);
-    EXPECT_EQ(f.content, (DiaryRect{100, 584, 4700, 6488}));
+    EXPECT_EQ(f.content, (PageRect{100, 584, 4700, 6488}));
 }
 
 }  // namespace
