@@ -5,7 +5,7 @@
 
 #include "ChartContent.h"
 #include "Database.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "Library.h"
 #include "StringTable.h"
 

@@ -4,7 +4,7 @@
 
 #include "Database.h"
 #include "DateTime.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "Formats.h"
 #include "ResourceIds.h"
 #include "DateNames.h"
@@ -15,9 +15,6 @@ namespace kadenzo {
 namespace {
 
 constexpr const char* kEnglishWeekLabel = "W%i/%02i";
-
-constexpr int kFirstPagingYear = 1900;
-constexpr int kLastPagingYear = 9999;
 
 std::string TextOr(const StringTable& texts, std::uint32_t id, const char* fallback) {
     std::string text = texts.Text(id);
@@ -39,17 +36,6 @@ std::string MonthLabel(const CalendarDay& day, const StringTable& texts) {
     std::snprintf(year, sizeof year, ".%02d", TwoDigitYear(day.year));
     const int month = std::clamp(day.month, 1, 12);
     return DateNames::From(texts).shortMonths[static_cast<std::size_t>(month - 1)] + year;
-}
-
-// The 1st of the month `months` months after the month of the calendar day.
-int FirstOfMonth(const CalendarDay& day, int months) {
-    const int index = day.year * 12 + (day.month - 1) + months;
-    return DayNumberOf(index / 12, index % 12 + 1, 1).value_or(0);
-}
-
-bool InPagingYears(int dayNumber) {
-    const int year = ToCalendar(dayNumber).year;
-    return year >= kFirstPagingYear && year <= kLastPagingYear;
 }
 
 }  // namespace
@@ -105,12 +91,6 @@ std::vector<const CWorkOut*> WorkoutsOfDays(const CDatabase& log, int firstDay, 
     return workouts;
 }
 
-std::optional<int> DayNumberOf(int year, int month, int day) {
-    const std::optional<double> noon = NoonOfDay(year, month, day);
-    if (!noon) return std::nullopt;
-    return DayNumber(*noon);
-}
-
 std::optional<WeekNumber> WeekOfYear(int year, int month, int day) {
     const std::optional<int> date = DayNumberOf(year, month, day);
     const std::optional<int> newYear = DayNumberOf(year, 1, 1);
@@ -131,7 +111,7 @@ int RangeStartDay(int referenceDay, const AnalysisRange& range) {
         case RangeUnit::Weeks:
             return MondayOnOrBefore(referenceDay) - (range.count * 7 - 7);
         case RangeUnit::Months:
-            return FirstOfMonth(day, 1 - range.count);
+            return FirstOfMonth(referenceDay, 1 - range.count);
         case RangeUnit::Years:
             // Counted in calendar years, so that the last period is always the
             // reference day's year (also on 31 December of a leap year).
@@ -160,7 +140,7 @@ std::vector<PeriodSpan> RangePeriods(int referenceDay, const AnalysisRange& rang
                 break;
             case RangeUnit::Months:
                 period.label = MonthLabel(day, texts);
-                period.endDay = FirstOfMonth(day, 1);
+                period.endDay = FirstOfMonth(start, 1);
                 break;
             case RangeUnit::Years:
                 period.label = std::to_string(day.year);
@@ -173,27 +153,6 @@ std::vector<PeriodSpan> RangePeriods(int referenceDay, const AnalysisRange& rang
         periods.push_back(std::move(period));
     }
     return periods;
-}
-
-int PageReferenceDay(int referenceDay, RangeUnit unit, int direction) {
-    const int step = direction < 0 ? -1 : 1;
-    const CalendarDay day = ToCalendar(referenceDay);
-    int moved = referenceDay;
-    switch (unit) {
-        case RangeUnit::Days:
-            moved = referenceDay + step;
-            break;
-        case RangeUnit::Weeks:
-            moved = referenceDay + 7 * step;
-            break;
-        case RangeUnit::Months:
-            moved = FirstOfMonth(day, step);
-            break;
-        case RangeUnit::Years:
-            moved = DayNumberOf(day.year + step, 1, 1).value_or(referenceDay);
-            break;
-    }
-    return InPagingYears(moved) ? moved : referenceDay;
 }
 
 }  // namespace kadenzo

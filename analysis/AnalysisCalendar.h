@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "CalendarDays.h"
+
 namespace kadenzo {
 
 class CDatabase;
@@ -15,7 +17,7 @@ class StringTable;
 // diary counts them (days since 1899-12-30); a period covers whole calendar
 // days, so a workout belongs to the period of its day whatever its time.
 
-enum class RangeUnit { Days = 0, Weeks = 1, Months = 2, Years = 3 };
+using RangeUnit = CalendarUnit;
 
 // One of the view's fourteen ranges: `count` periods of one `unit` each.
 struct AnalysisRange {
@@ -51,9 +53,6 @@ std::optional<WeekNumber> WeekOfYear(int year, int month, int day);
 // the log's date index.
 std::vector<const CWorkOut*> WorkoutsOfDays(const CDatabase& log, int firstDay, int endDay);
 
-// The day number of a calendar day, or nothing when it does not exist.
-std::optional<int> DayNumberOf(int year, int month, int day);
-
 // The first day of the range whose last period holds the reference day.
 int RangeStartDay(int referenceDay, const AnalysisRange& range);
 
@@ -70,11 +69,5 @@ struct PeriodSpan {
 // year for years; English texts stand in for missing ones.
 std::vector<PeriodSpan> RangePeriods(int referenceDay, const AnalysisRange& range,
                                      const StringTable& texts);
-
-// The reference day moved by one unit (direction -1 back, +1 forward): a day,
-// a week, to the 1st of the previous or next month, or to 1 January of the
-// previous or next year. The day stays put where the move would leave the
-// years 1900 to 9999.
-int PageReferenceDay(int referenceDay, RangeUnit unit, int direction);
 
 }  // namespace kadenzo

@@ -37,7 +37,7 @@ AnalysisViewState::Effect AnalysisViewState::OnCommand(int command, int today) {
         case ID_PAGE_BACK:
         case ID_PAGE_FORWARD:
             choice_.referenceDay =
-                PageReferenceDay(choice_.referenceDay, Unit(), command == ID_PAGE_BACK ? -1 : 1);
+                PageDay(choice_.referenceDay, Unit(), command == ID_PAGE_BACK ? -1 : 1);
             return sameScale;
         default:
             break;

@@ -7,7 +7,7 @@
 #include "AnalysisCalendar.h"
 #include "ChartValueFormat.h"
 #include "Database.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "Formats.h"
 #include "Library.h"
 #include "Units.h"

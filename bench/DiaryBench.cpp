@@ -4,7 +4,7 @@
 
 #include "AppContext.h"
 #include "Database.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "WeekTotals.h"

@@ -15,7 +15,7 @@
 #include "AppContext.h"
 #include "BenchGui.h"
 #include "DayPanel.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryQt.h"
 #include "KadenzoDoc.h"
 #include "KadenzoView.h"

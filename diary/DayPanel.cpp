@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "DiaryAccessible.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryQt.h"
 #include "KadenzoDoc.h"
 #include "Library.h"

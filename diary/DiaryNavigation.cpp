@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "DateTime.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 
 namespace kadenzo {
 namespace {

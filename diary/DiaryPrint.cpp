@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Database.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryQt.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"

@@ -2,7 +2,7 @@
 
 #include "DateNames.h"
 #include "DateTime.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 
 namespace kadenzo {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "DayPanel.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryLayout.h"
 #include "DiaryQt.h"
 #include "DocumentEdits.h"

@@ -15,7 +15,7 @@
 #include "AppContext.h"
 #include "AppSettings.h"
 #include "DataFiles.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryPrint.h"
 #include "DocumentFile.h"
 #include "KadenzoDoc.h"

@@ -1,6 +1,6 @@
 #include "PrintPagination.h"
 
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 
 namespace kadenzo {
 

@@ -1,6 +1,6 @@
 #include "PrintPdfArguments.h"
 
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 
 namespace kadenzo {
 

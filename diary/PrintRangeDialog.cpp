@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ControlId.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "WorkoutLabels.h"

@@ -3,7 +3,7 @@
 #include "BodyInfo.h"
 #include "DateNames.h"
 #include "DateTime.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "Event.h"
 #include "Library.h"
 #include "ResourceIds.h"

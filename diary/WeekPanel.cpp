@@ -5,7 +5,7 @@
 
 #include "Database.h"
 #include "DiaryAccessible.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryQt.h"
 #include "Drawing.h"
 #include "KadenzoDoc.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CalendarDays.h"
 #include "DateTime.h"
 
 namespace kadenzo {
@@ -14,8 +15,8 @@ constexpr int kValueDivisions = 5;
 
 long Round(double value) { return std::isfinite(value) ? std::lround(value) : 0; }
 
-bool IsTickDay(int day, FormRangeUnit unit) {
-    if (unit == FormRangeUnit::Weeks) return WeekdayFromMonday(NoonOfDayNumber(day)) == 0;
+bool IsTickDay(int day, CalendarUnit unit) {
+    if (unit == CalendarUnit::Weeks) return Weekday(day) == 0;
     const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
     return parts && parts->day == 1;
 }

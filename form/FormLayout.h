@@ -34,7 +34,7 @@ std::vector<FormBand> FormBands(const std::vector<FormEventDays>& events, const 
 struct FormChartData {
     FormDays days;
     int today = 0;
-    FormRangeUnit unit = FormRangeUnit::Months;
+    CalendarUnit unit = CalendarUnit::Months;
     std::vector<FormDay> series;  // days.Count() entries from days.firstDay
     std::vector<FormBand> bands;
 };

@@ -2,18 +2,19 @@
 
 #include <cstdint>
 
+#include "CalendarDays.h"
+
 namespace kadenzo {
 
 // The form view's ranges: whole weeks (from Monday), months or years around
 // a reference day, which lies in the period `ahead` periods before the last,
 // so that the plan after today shows. Days are day numbers (DayNumber).
-enum class FormRangeUnit { Weeks, Months, Years };
 
 struct FormRange {
     int command;
-    int count;  // periods shown
-    FormRangeUnit unit;
-    int ahead;  // periods after the reference day's
+    int count;          // periods shown
+    CalendarUnit unit;  // weeks, months or years
+    int ahead;          // periods after the reference day's
 };
 
 // 6 weeks, 3 months, 6 months, 1 year, 2 years, in menu order.
@@ -31,9 +32,6 @@ struct FormDays {
 
 // The days a range shows around the reference day.
 FormDays FormRangeDays(const FormRange& range, int referenceDay);
-// The reference day one period back (direction -1) or forward (+1): a week
-// on, or the first of the month or year before or after.
-int PagedReferenceDay(FormRangeUnit unit, int referenceDay, int direction);
 
 // The choices of the form view and what its commands do to them: a range
 // (radio group, starts again from today), Back and Forward by the range's

@@ -4,6 +4,7 @@
 #include "AppContext.h"
 #include "CoreText.h"
 #include "DateNames.h"
+#include "CalendarDays.h"
 #include "DateTime.h"
 #include "FormChart.h"
 #include "Formats.h"
@@ -126,8 +127,8 @@ void CFormView::Refill() {
     for (int day = data.days.firstDay; day <= data.days.lastDay; ++day) {
         const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
         if (!parts) continue;
-        if (data.unit == FormRangeUnit::Weeks) {
-            if (WeekdayFromMonday(NoonOfDayNumber(day)) == 0)
+        if (data.unit == CalendarUnit::Weeks) {
+            if (Weekday(day) == 0)
                 chartTexts.tickLabels.push_back(QStringLiteral("%1.%2.")
                                                     .arg(parts->day, 2, 10, QLatin1Char('0'))
                                                     .arg(parts->month, 2, 10, QLatin1Char('0')));

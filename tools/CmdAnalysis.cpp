@@ -12,7 +12,7 @@
 #include "Database.h"
 #include "DateTime.h"
 #include "DecimalField.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
 #include "Library.h"
@@ -204,7 +204,7 @@ int Analysis(const Args& args) {
     AnalysisChoice& choice = options->choice;
     const RangeUnit unit = FindRange(choice.rangeCommand)->unit;
     for (int i = 0; i < options->back; ++i) {
-        const int moved = PageReferenceDay(choice.referenceDay, unit, -1);
+        const int moved = PageDay(choice.referenceDay, unit, -1);
         if (moved == choice.referenceDay) break;  // the first year the chart shows
         choice.referenceDay = moved;
     }

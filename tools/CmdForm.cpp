@@ -11,7 +11,7 @@
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "DateTime.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DocumentFile.h"
 #include "FormSeries.h"
 #include "JsonLibrary.h"

@@ -13,7 +13,7 @@
 #include "Database.h"
 #include "DateTime.h"
 #include "DecimalField.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DocumentFile.h"
 #include "JsonLibrary.h"
 #include "Library.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 
 namespace kadenzo::tool {
 

@@ -4,7 +4,7 @@
 #include "AnalysisCalendar.h"
 #include "AnalysisFixture.h"
 #include "AnalysisViewState.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "ResourceIds.h"
 #include "WheelPaging.h"
 
@@ -81,26 +81,6 @@ TEST(RangeTest, PeriodLabels) {
               (Labels{"Feb.04", "M\xE4r.04", "Apr.04"}));
     EXPECT_EQ(labels(ID_RANGE_2_YEARS, Day(2004, 4, 2), texts), (Labels{"2003", "2004"}));
     EXPECT_EQ(labels(ID_RANGE_7_DAYS, Day(2024, 3, 13), texts).back(), "13.03.2024");
-}
-
-TEST(RangeTest, PagingMovesOneUnit) {
-    struct Case {
-        RangeUnit unit;
-        int direction, from, to;
-    } const cases[] = {
-        {RangeUnit::Days, -1, Day(2024, 3, 1), Day(2024, 2, 29)},
-        {RangeUnit::Weeks, 1, Day(2024, 3, 13), Day(2024, 3, 20)},
-        {RangeUnit::Months, 1, Day(2004, 12, 15), Day(2005, 1, 1)},
-        {RangeUnit::Months, -1, Day(2004, 1, 15), Day(2003, 12, 1)},
-        {RangeUnit::Years, -1, Day(2004, 6, 15), Day(2003, 1, 1)},
-        // The chart stays within the years 1900 to 9999.
-        {RangeUnit::Years, -1, Day(1900, 6, 1), Day(1900, 6, 1)},
-        {RangeUnit::Days, 1, Day(9999, 12, 31), Day(9999, 12, 31)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.from);
-        EXPECT_EQ(PageReferenceDay(c.from, c.unit, c.direction), c.to);
-    }
 }
 
 TEST(RangeTest, WheelPagesOnlyOnAClearTurn) {

@@ -14,7 +14,7 @@
 
 #include "DayPanel.h"
 #include "DemoDiary.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryFixture.h"
 #include "DiaryQt.h"
 #include "DiaryViewInstall.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "PrintFontSearch.h"
 #include "PrintPagination.h"
 

@@ -95,7 +95,7 @@ FormChartData TenDays() {
     FormChartData data;
     data.days = {Day(2024, 3, 4), Day(2024, 3, 13)};  // Monday to Wednesday week after
     data.today = Day(2024, 3, 8);
-    data.unit = FormRangeUnit::Weeks;
+    data.unit = CalendarUnit::Weeks;
     for (int day = data.days.firstDay; day <= data.days.lastDay; ++day) {
         FormDay d;
         d.day = day;
@@ -147,7 +147,7 @@ TEST(FormLayout, TodaySplitsTheLinesAndEveryDayHasItsColumn) {
 TEST(FormLayout, LabelsThinOutWhereTheyWouldTouch) {
     FormChartData data = TenDays();
     data.days = {Day(2023, 1, 1), Day(2024, 12, 31)};
-    data.unit = FormRangeUnit::Years;
+    data.unit = CalendarUnit::Years;
     data.series.assign(static_cast<std::size_t>(data.days.Count()), FormDay{});
     data.bands.clear();
     data.today = Day(2025, 6, 1);

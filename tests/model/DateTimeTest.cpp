@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AppContext.h"
+#include "CalendarDays.h"
 #include "DateTime.h"
 
 namespace kadenzo {
@@ -96,6 +97,38 @@ TEST(DateTime, TimeStampsConvertThroughLocalTime) {
     else
         unsetenv("TZ");
     tzset();
+}
+
+int Day(int year, int month, int day) { return DayNumberOf(year, month, day).value(); }
+
+TEST(CalendarDays, PagingMovesOneUnit) {
+    struct Case {
+        CalendarUnit unit;
+        int direction, from, to;
+    } const cases[] = {
+        {CalendarUnit::Days, -1, Day(2024, 3, 1), Day(2024, 2, 29)},
+        {CalendarUnit::Weeks, 1, Day(2024, 3, 13), Day(2024, 3, 20)},
+        {CalendarUnit::Months, 1, Day(2004, 12, 15), Day(2005, 1, 1)},
+        {CalendarUnit::Months, -1, Day(2004, 1, 15), Day(2003, 12, 1)},
+        {CalendarUnit::Years, -1, Day(2004, 6, 15), Day(2003, 1, 1)},
+        // Paging stays within the years 1900 to 9999.
+        {CalendarUnit::Years, -1, Day(1900, 6, 1), Day(1900, 6, 1)},
+        {CalendarUnit::Days, 1, Day(9999, 12, 31), Day(9999, 12, 31)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.from);
+        EXPECT_EQ(PageDay(c.from, c.unit, c.direction), c.to);
+    }
+}
+
+// Weekdays hold before the epoch too, where the day numbers are negative.
+TEST(CalendarDays, WeeksRunFromMondayOnBothSidesOfTheEpoch) {
+    EXPECT_EQ(Weekday(Day(1899, 12, 30)), 5);  // a Saturday
+    EXPECT_EQ(Weekday(Day(1899, 12, 25)), 0);
+    EXPECT_EQ(MondayOnOrBefore(Day(1899, 12, 31)), Day(1899, 12, 25));
+    EXPECT_EQ(MondayOnOrBefore(Day(2026, 12, 7)), Day(2026, 12, 7));
+    EXPECT_EQ(FirstOfMonth(Day(2024, 2, 29), -2), Day(2023, 12, 1));
+    EXPECT_EQ(FirstOfYear(Day(2024, 2, 29), 1), Day(2025, 1, 1));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@
 
 #include "AnalysisView.h"
 #include "AnalysisViewInstall.h"
-#include "DiaryDates.h"
+#include "CalendarDays.h"
 #include "DiaryViewInstall.h"
 #include "DocumentController.h"
 #include "KadenzoApp.h"
