@@ -16,9 +16,11 @@ namespace kadenzo {
 struct WorkoutEditing {
     std::function<bool(CDatabase::ConstWorkoutPos position, QWidget* parent)> editWorkout;
     std::function<bool(int dayNumber, QWidget* parent)> editBodyData;
-    // The template chooser: the id of the workout template the user picked,
-    // or nothing when it was cancelled. It changes nothing itself.
-    std::function<std::optional<std::uint32_t>(QWidget* parent)> chooseTemplate;
+    // The template chooser, opening on `current` (kNoId: none): the id of the
+    // workout template the user picked, or nothing when it was cancelled. It
+    // changes nothing itself.
+    std::function<std::optional<std::uint32_t>(std::uint32_t current, QWidget* parent)>
+        chooseTemplate;
     // Plans a workout from a template on the diary's selected day, as a drop
     // there would (the library browser's Enter). The diary sets it; without
     // a diary it is empty or answers false (nothing changed).

@@ -14,7 +14,7 @@
 #include <QPainter>
 
 #include "BenchGui.h"
-#include "KadenzoView.h"
+#include "DiaryView.h"
 #endif
 
 #include <algorithm>
@@ -97,7 +97,7 @@ BENCHMARK(BM_DiaryWeekTotalsLookup)->Unit(benchmark::kMicrosecond);
 void BM_DiaryFullRepaint(benchmark::State& state) {
     EnsureGuiApplication();
     BigDiary& diary = Diary();
-    CKadenzoView view(*diary.doc);
+    CDiaryView view(*diary.doc);
     view.resize(1400, 900);
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
@@ -110,7 +110,7 @@ BENCHMARK(BM_DiaryFullRepaint)->Unit(benchmark::kMillisecond);
 void BM_DiaryWeekForward(benchmark::State& state) {
     EnsureGuiApplication();
     BigDiary& diary = Diary();
-    CKadenzoView view(*diary.doc);
+    CDiaryView view(*diary.doc);
     view.resize(1400, 900);
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     int step = 0;

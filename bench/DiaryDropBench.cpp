@@ -18,7 +18,7 @@
 #include "CalendarDays.h"
 #include "DiaryQt.h"
 #include "KadenzoDoc.h"
-#include "KadenzoView.h"
+#include "DiaryView.h"
 #include "Library.h"
 #include "WeekPanel.h"
 #include "WorkoutDrag.h"
@@ -97,7 +97,7 @@ bool DragAndDrop(CDayPanel* from, CDayPanel* to) {
 void BM_DiaryDropMove(benchmark::State& state) {
     EnsureGuiApplication();
     DropDiary diary;
-    CKadenzoView view(*diary.doc);
+    CDiaryView view(*diary.doc);
     view.resize(1400, 900);
     view.show();
     CDayPanel* monday = view.DayPanel(1, 0);

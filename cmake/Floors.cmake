@@ -16,12 +16,9 @@
 set(KADENZO_FEATURE_LINKS
   # The performance page opens the recording import dialog.
   "editor>recording"
-  # The editor's hooks open the template chooser, the body data dialog and
-  # the library browser, which are small dialogs.
-  "editor>dialogs"
   # The search command opens the search dialog and shows what it found in
   # the workout list.
-  "dialogs>search"
+  "workoutlist>search"
 )
 
 function(_kadenzo_place floor feature)
@@ -55,14 +52,17 @@ endfunction()
 function(kadenzo_check_floors)
   kadenzo_floor(0 kadenzo_model)
   kadenzo_floor(1
-    kadenzo_analysis_core kadenzo_app_core kadenzo_dialogs_core kadenzo_dialogs_logic
-    kadenzo_diary_core kadenzo_editor_core kadenzo_form_core kadenzo_legacy kadenzo_recording
+    kadenzo_analysis_core kadenzo_app_core kadenzo_athlete_core kadenzo_events_core
+    kadenzo_library_core kadenzo_workoutlist_core kadenzo_diary_core kadenzo_editor_core kadenzo_form_core kadenzo_legacy kadenzo_recording
     kadenzo_resource_ids kadenzo_search_core kadenzo_tool_core kadenzo_ui_core)
   kadenzo_floor(2 kadenzo_ui kadenzo_resources kadenzo_manual_document)
   kadenzo_floor(3 kadenzo_app)
   kadenzo_feature(analysis kadenzo_analysis)
   kadenzo_feature(diary kadenzo_diary)
-  kadenzo_feature(dialogs kadenzo_dialogs kadenzo_dialogs_windows)
+  kadenzo_feature(athlete kadenzo_athlete)
+  kadenzo_feature(events kadenzo_events)
+  kadenzo_feature(library kadenzo_library)
+  kadenzo_feature(workoutlist kadenzo_workoutlist)
   kadenzo_feature(editor kadenzo_editor)
   kadenzo_feature(form kadenzo_form)
   kadenzo_feature(recording kadenzo_recording_ui)

@@ -9,7 +9,7 @@
 #include "DayPanel.h"
 #include "EventAssignment.h"
 #include "KadenzoDoc.h"
-#include "KadenzoView.h"
+#include "DiaryView.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
 #include "WorkoutDrop.h"
@@ -46,21 +46,21 @@ DropTarget PlaceOnDay(const CDatabase& log, int day, CDatabase::WorkoutHandle af
 
 }  // namespace
 
-bool CKadenzoView::CutSelected() {
+bool CDiaryView::CutSelected() {
     if (!Document().Log().FindWorkout(selection_.workout)) return false;
     clipped_ = selection_.workout;
     clippedByCut_ = true;
     return true;
 }
 
-bool CKadenzoView::CopySelected() {
+bool CDiaryView::CopySelected() {
     if (!Document().Log().FindWorkout(selection_.workout)) return false;
     clipped_ = selection_.workout;
     clippedByCut_ = false;
     return true;
 }
 
-bool CKadenzoView::PasteOnSelectedDay() {
+bool CDiaryView::PasteOnSelectedDay() {
     const DropEffect effect = clippedByCut_ ? DropEffect::kMove : DropEffect::kCopy;
     const DropTarget target = PlaceOnDay(Document().Log(), selection_.day, selection_.workout);
     const std::optional<CDatabase::ConstWorkoutPos> arrived =
@@ -72,7 +72,7 @@ bool CKadenzoView::PasteOnSelectedDay() {
     return true;
 }
 
-bool CKadenzoView::MoveSelectedBy(int days) {
+bool CDiaryView::MoveSelectedBy(int days) {
     const CDatabase& log = Document().Log();
     const std::optional<CDatabase::ConstWorkoutPos> workout = log.FindWorkout(selection_.workout);
     if (!workout || days == 0) return false;
@@ -84,7 +84,7 @@ bool CKadenzoView::MoveSelectedBy(int days) {
     return true;
 }
 
-bool CKadenzoView::PlanTemplateOnSelectedDay(std::uint32_t templateId) {
+bool CDiaryView::PlanTemplateOnSelectedDay(std::uint32_t templateId) {
     const DropTarget target = PlaceOnDay(Document().Log(), selection_.day, selection_.workout);
     const std::optional<CDatabase::ConstWorkoutPos> arrived =
         DropWorkout(Document(), WorkoutDragData{0, templateId}, DropEffect::kCopy, target);
@@ -93,7 +93,7 @@ bool CKadenzoView::PlanTemplateOnSelectedDay(std::uint32_t templateId) {
     return true;
 }
 
-bool CKadenzoView::ClipboardKey(QKeyEvent* event) {
+bool CDiaryView::ClipboardKey(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     if (modifiers == Qt::ControlModifier) {
@@ -134,8 +134,8 @@ bool CKadenzoView::ClipboardKey(QKeyEvent* event) {
     return true;
 }
 
-void CKadenzoView::RegisterClipboardCommands(CMainFrame& frame) {
-    QPointer<CKadenzoView> self(this);
+void CDiaryView::RegisterClipboardCommands(CMainFrame& frame) {
+    QPointer<CDiaryView> self(this);
     auto selected = [self] {
         return self && self->Document().Log().FindWorkout(self->selection_.workout).has_value();
     };

@@ -2,7 +2,7 @@
 
 #include "DiaryAccessible.h"
 #include "DocumentController.h"
-#include "KadenzoView.h"
+#include "DiaryView.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
 
@@ -11,7 +11,7 @@ namespace kadenzo {
 void InstallDiaryView(CMainFrame& frame, QPrinter* printer) {
     InstallDiaryAccessibility();
     auto factory = [printer](CMainFrame& f) -> QWidget* {
-        auto* view = new CKadenzoView(f.Document().Doc());
+        auto* view = new CDiaryView(f.Document().Doc());
         // The view reads as the command that shows it.
         view->setAccessibleName(f.Action(ID_VIEW_DIARY)->iconText());
         view->SetPrinter(printer);

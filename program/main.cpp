@@ -4,17 +4,20 @@
 #include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "AppSettings.h"
-#include "DialogsInstall.h"
+#include "AthleteInstall.h"
 #include "DiaryViewInstall.h"
+#include "EventsInstall.h"
 #include "FormViewInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
+#include "LibraryInstall.h"
 #include "PrintDiaryToPdf.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
 #include "Texts.h"
 #include "WebInfoCheck.h"
 #include "WorkoutEditorInstall.h"
+#include "WorkoutListInstall.h"
 
 int main(int argc, char* argv[]) {
     if (kadenzo::IsPrintPdfCommand(argc, argv)) return kadenzo::PrintPdfMain(argc, argv);
@@ -40,7 +43,10 @@ int main(int argc, char* argv[]) {
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallFormView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
+    kadenzo::InstallBodyData(*app.MainFrame(), app.Dialogs());
+    kadenzo::InstallEvents(*app.MainFrame());
     // The library editor writes the file the library was read from at start-up.
-    kadenzo::InstallDialogs(*app.MainFrame(), dialogs, app.LibraryFilePath());
+    kadenzo::InstallLibrary(*app.MainFrame(), dialogs, app.LibraryFilePath());
+    kadenzo::InstallWorkoutList(*app.MainFrame());
     return app.ExitInstance(QApplication::exec());
 }

@@ -10,7 +10,7 @@
 #include <ctime>
 
 #include "AboutDialog.h"
-#include "BodyDataDlg.h"
+#include "BodyDataDialog.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
 #include "DiaryPrint.h"
@@ -20,13 +20,13 @@
 #include "LogNameDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
-#include "RecordingImportDlg.h"
+#include "RecordingImportDialog.h"
 #include "ScaleDialog.h"
 #include "SearchDialog.h"
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
-#include "TemplateTreeDlg.h"
+#include "TemplateTreeDialog.h"
 #include "TestSupport.h"
 #include "UnitsDialog.h"
 #include "WorkoutEditing.h"
@@ -129,9 +129,9 @@ private slots:
         Check(CUnitsDialog(units, texts), "Units");
         Check(CLogNameDialog(QStringLiteral("Demo"), texts), "Log name");
         Check(CAboutDialog(texts), "About");
-        Check(CTemplateTreeDlg(doc), "Template chooser");
+        Check(CTemplateTreeDialog(doc), "Template chooser");
         CBodyInfo info({CalendarDateTime::kValid, NoonOfDayNumber(today)});
-        Check(CBodyDataDlg(info, units, app.context.Texts(), app.dialogs), "Body data");
+        Check(CBodyDataDialog(info, units, app.context.Texts(), app.dialogs), "Body data");
         Check(CProfileDialog(doc.Profile(), true, app.dialogs, texts), "Profile");
         Check(CEventsDialog(doc), "Events");
         Check(CLibraryEditorDialog(doc, app.dialogs, "/dev/null"), "Library editor");
@@ -151,10 +151,10 @@ private slots:
         Check(CSportDetailDialog(doc, units, sorts.detail, today - 84, today, 1), "Sport details");
         Check(CScaleDialog(ScaleValues{}, texts), "Scale");
         Check(CPrintRangeDialog(DiaryPrintRange{today, today + 27}, texts), "Print range");
-        const CRecordingImportDlg::Services importServices{units, app.context.Texts(),
+        const CRecordingImportDialog::Services importServices{units, app.context.Texts(),
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
-        Check(CRecordingImportDlg(importServices, ImportRequest{}), "Recording import");
+        Check(CRecordingImportDialog(importServices, ImportRequest{}), "Recording import");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
 };

@@ -18,7 +18,7 @@
 #include "DiaryFixture.h"
 #include "DiaryQt.h"
 #include "DiaryViewInstall.h"
-#include "KadenzoView.h"
+#include "DiaryView.h"
 #include "ResourceIds.h"
 #include "TestSupport.h"
 #include "WeekPanel.h"
@@ -81,7 +81,7 @@ class DayPanelTest : public QObject {
 
 private:
     std::unique_ptr<DiaryWorld> world_;
-    std::unique_ptr<CKadenzoView> view_;
+    std::unique_ptr<CDiaryView> view_;
     WorkoutEditing editing_;
     std::vector<std::string> calls_;  // what the editing hooks were asked for
     CDatabase::WorkoutHandle a_ = 0, d_ = 0;
@@ -96,7 +96,7 @@ private:
         world_->AddNamed(kMonday, "c");
         d_ = world_->AddNamed(kMonday + 1, "d", 60, 55);
         world_->AddEvent(kToday + 1, kToday + 1, 9, true);
-        view_ = std::make_unique<CKadenzoView>(*world_->doc);
+        view_ = std::make_unique<CDiaryView>(*world_->doc);
         calls_.clear();
         editing_.editWorkout = [this](CDatabase::ConstWorkoutPos position, QWidget*) {
             calls_.push_back("edit " + (*position)->notes);
@@ -291,7 +291,7 @@ private slots:
 
     void keysDeleteInsertCutCopyAndPasteAsDropsDo() {
         std::vector<std::optional<std::uint32_t>> choices;
-        editing_.chooseTemplate = [&](QWidget*) {
+        editing_.chooseTemplate = [&](std::uint32_t, QWidget*) {
             const auto choice = choices.front();
             choices.erase(choices.begin());
             return choice;
@@ -338,7 +338,7 @@ private slots:
             DiaryWorld world;
             world.doc->SetContents(
                 tool::MakeDemo(FixedNow(), tool::DemoOptions{german, ""}).contents);
-            CKadenzoView view(*world.doc);
+            CDiaryView view(*world.doc);
             const QFontMetricsF metrics(view.font());
             auto fits = [&metrics](const QString& text, const QRect& box) {
                 return metrics.horizontalAdvance(text) <= box.width();
@@ -349,7 +349,7 @@ private slots:
                 int marks = 0;
                 view.MoveBy(-7 * 14);
                 for (int page = 0; page < 5; ++page, view.MoveBy(28)) {
-                    for (int i = 0; i < 7 * CKadenzoView::kRowCount; ++i) {
+                    for (int i = 0; i < 7 * CDiaryView::kRowCount; ++i) {
                         const CDayPanel* panel = view.DayPanel(i / 7, i % 7);
                         const QString header = panel->HeaderText();
                         QVERIFY2(fits(header, panel->HeaderTextBox()), qPrintable(header));
@@ -428,7 +428,7 @@ private slots:
             app.frame->grab();
             QCoreApplication::processEvents();
             const CDayPanel* panel =
-                qobject_cast<CKadenzoView*>(app.frame->ActiveView())->DayPanel(0, Weekday(today));
+                qobject_cast<CDiaryView*>(app.frame->ActiveView())->DayPanel(0, Weekday(today));
             QVERIFY(panel->Slot(0).has_value());
             QCOMPARE(panel->Slot(0).value()->get(), app.Doc().Log().Workouts().front().get());
             ++repaints;

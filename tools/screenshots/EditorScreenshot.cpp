@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "BodyDataDlg.h"
+#include "BodyDataDialog.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "EditorServices.h"
@@ -22,7 +22,7 @@
 #include "LibraryFile.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
-#include "TemplateTreeDlg.h"
+#include "TemplateTreeDialog.h"
 #include "WOPerformancePage.h"
 #include "WorkoutEditorSheet.h"
 
@@ -117,15 +117,15 @@ int main(int argc, char* argv[]) {
         info.value2 = 14.5;
         info.value3 = 48;
         info.note = "After the holidays";
-        kadenzo::CBodyDataDlg dialog(info, context.units, context.Texts(), dialogs);
+        kadenzo::CBodyDataDialog dialog(info, context.units, context.Texts(), dialogs);
         saved &= Save(dialog, out.filePath(QStringLiteral("body-data.png")), QSize());
     }
     {
-        kadenzo::CTemplateTreeDlg browser(doc);
+        kadenzo::CTemplateTreeDialog browser(doc);
         browser.CreateBrowser();
         browser.setAttribute(Qt::WA_DeleteOnClose, false);
         saved &= Save(browser, out.filePath(QStringLiteral("browser.png")), QSize());
-        kadenzo::CTemplateTreeDlg chooser(doc);
+        kadenzo::CTemplateTreeDialog chooser(doc);
         chooser.SetChosenTemplateId(plan.id);
         saved &= Save(chooser, out.filePath(QStringLiteral("chooser.png")), QSize());
     }

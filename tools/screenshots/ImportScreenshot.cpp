@@ -16,7 +16,7 @@
 #include "HeartRateChart.h"
 #include "LanguageModule.h"
 #include "QtUserDialogs.h"
-#include "RecordingImportDlg.h"
+#include "RecordingImportDialog.h"
 #include "ResourceIds.h"
 
 int main(int argc, char* argv[]) {
@@ -45,10 +45,10 @@ int main(int argc, char* argv[]) {
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     kadenzo::QtUserDialogs dialogs;
     const kadenzo::UnitSettings units;
-    kadenzo::CRecordingImportDlg::Services services{
+    kadenzo::CRecordingImportDialog::Services services{
         units, *module, [] { return static_cast<std::int64_t>(std::time(nullptr)); }, settings,
         dialogs};
-    kadenzo::CRecordingImportDlg dialog(services, {args[2].toStdString(), 0, -1, -1, maxHeartRate});
+    kadenzo::CRecordingImportDialog dialog(services, {args[2].toStdString(), 0, -1, -1, maxHeartRate});
     if (args.size() >= 6 && !args[4].startsWith(QLatin1Char('-')))
         dialog.resize(args[4].toInt(), args[5].toInt());
     const int count = dialog.Values().Recording().count();

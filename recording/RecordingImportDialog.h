@@ -34,7 +34,7 @@ class UserDialogs;
 // summaries of the whole recording and of the marked section, each with or
 // without pauses. Its state and rules are RecordingImportValues; this widget
 // shows them and routes the user's input.
-class CRecordingImportDlg : public QDialog {
+class CRecordingImportDialog : public QDialog {
     Q_OBJECT
 public:
     // What the dialog works with, owned by the caller and outliving the dialog.
@@ -50,9 +50,9 @@ public:
     // Loads the request's file and restores its markers, so that reopening
     // shows the section chosen before. A file that cannot be read is reported
     // and the dialog opens without a recording.
-    CRecordingImportDlg(const Services& services, const ImportRequest& request,
+    CRecordingImportDialog(const Services& services, const ImportRequest& request,
                         QWidget* parent = nullptr);
-    ~CRecordingImportDlg() override;
+    ~CRecordingImportDialog() override;
 
     // What OK hands back: path, markers and both summaries.
     ImportedFigures Figures() const { return values_.Figures(); }
@@ -99,7 +99,7 @@ private:
 
 // Runs the dialog modally: the figures when the user confirms, nothing when
 // he cancels.
-std::optional<ImportedFigures> ImportRecording(const CRecordingImportDlg::Services& services,
+std::optional<ImportedFigures> ImportRecording(const CRecordingImportDialog::Services& services,
                                                const ImportRequest& request,
                                                QWidget* parent = nullptr);
 

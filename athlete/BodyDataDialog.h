@@ -18,10 +18,10 @@ class UserDialogs;
 // (1101, labelled by 1123), two further measurements (1100 and 1006) and a
 // note (1019). A field that is not a number its record can hold keeps the
 // dialog open on it, with a message saying what it takes.
-class CBodyDataDlg : public QDialog {
+class CBodyDataDialog : public QDialog {
     Q_OBJECT
 public:
-    CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units, const StringTable& texts,
+    CBodyDataDialog(const CBodyInfo& info, const UnitSettings& units, const StringTable& texts,
                  UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // The record as last accepted; the record given until OK succeeds.

@@ -1,4 +1,4 @@
-#include "BodyDataDlg.h"
+#include "BodyDataDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,7 +14,7 @@
 #include "KadenzoDoc.h"
 #include "NoteEdit.h"
 #include "ResourceIds.h"
-#include "SmallDialogTexts.h"
+#include "BodyDataTexts.h"
 
 namespace kadenzo {
 namespace {
@@ -39,10 +39,10 @@ QLineEdit* NumberField(const std::string& text, int id, QWidget* parent) {
 
 }  // namespace
 
-CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
+CBodyDataDialog::CBodyDataDialog(const CBodyInfo& info, const UnitSettings& units,
                            const StringTable& texts, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), values_(info, units), texts_(texts), dialogs_(dialogs) {
-    using namespace smalldialogtext;
+    using namespace bodydatatext;
     QString title = TableText(texts_, kBodyDataTitle, "Body Data");
     if (info.date.IsValid()) {
         if (const std::optional<DateParts> day = PartsFromDateTime(info.date.value))
@@ -70,7 +70,7 @@ CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
     form->addRow(TableText(texts_, kBodyNote, "&Note:"), note_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CBodyDataDlg::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CBodyDataDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -79,7 +79,7 @@ CBodyDataDlg::CBodyDataDlg(const CBodyInfo& info, const UnitSettings& units,
     weight_->setFocus();
 }
 
-void CBodyDataDlg::accept() {
+void CBodyDataDialog::accept() {
     // A decimal comma shows as the point it is read as.
     for (QLineEdit* field : {weight_, value2_})
         field->setText(FromBytes(NormaliseDecimalComma(ToBytes(field->text()))));
@@ -101,7 +101,7 @@ void CBodyDataDlg::accept() {
 bool EditBodyData(CKadenzoDoc& doc, int dayNumber, UserDialogs& dialogs, QWidget* parent) {
     const CalendarDateTime day{CalendarDateTime::kValid, NoonOfDayNumber(dayNumber)};
     const CBodyInfo* stored = doc.Log().FindBodyInfo(day);
-    CBodyDataDlg dialog(stored ? *stored : CBodyInfo(day), doc.Context().units,
+    CBodyDataDialog dialog(stored ? *stored : CBodyInfo(day), doc.Context().units,
                         doc.Context().Texts(), dialogs, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     return edit::SetBodyInfo(doc, dialog.Record());

@@ -4,11 +4,9 @@
 
 namespace kadenzo {
 
-// Numbered texts of the template tree and the body data dialog. The weight
-// label is 33108 with the unit label.
-namespace smalldialogtext {
-inline constexpr std::uint32_t kBrowserTitle = 34185;
-inline constexpr std::uint32_t kChooserTitle = 34186;
+// Numbered texts of the body data dialog. The weight label is 33108 with the
+// unit label.
+namespace bodydatatext {
 inline constexpr std::uint32_t kBodyDataTitle = 34190;
 inline constexpr std::uint32_t kBodyValue2 = 34191;
 inline constexpr std::uint32_t kBodyValue3 = 34192;
@@ -17,6 +15,6 @@ inline constexpr std::uint32_t kBodyNote = 34193;
 inline constexpr std::uint32_t kWeightName = 34813;
 inline constexpr std::uint32_t kBodyValue2Name = 34814;
 inline constexpr std::uint32_t kBodyValue3Name = 34815;
-}  // namespace smalldialogtext
+}  // namespace bodydatatext
 
 }  // namespace kadenzo

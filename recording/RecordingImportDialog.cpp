@@ -1,4 +1,4 @@
-#include "RecordingImportDlg.h"
+#include "RecordingImportDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,7 +48,7 @@ QString ExtensionList() {
 
 }  // namespace
 
-CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportRequest& request,
+CRecordingImportDialog::CRecordingImportDialog(const Services& services, const ImportRequest& request,
                                          QWidget* parent)
     : QDialog(parent), services_(services), values_(services.units, services.texts) {
     using namespace recordingtext;
@@ -70,7 +70,7 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
     auto* browse = new QPushButton(Label(kBrowse, "&Browse..."), this);
     Named(browse, IDC_IMPORT_BROWSE);
     browse->setAutoDefault(false);
-    connect(browse, &QPushButton::clicked, this, &CRecordingImportDlg::Browse);
+    connect(browse, &QPushButton::clicked, this, &CRecordingImportDialog::Browse);
 
     InstallHeartRateChartAccessible();
     chart_ = new CHeartRateChart(this);
@@ -78,7 +78,7 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
     chart_->setAccessibleName(windowTitle());
     chart_->SetMarkerNames(Label(IDS_A11Y_START_MARKER, "Start marker"),
                            Label(IDS_A11Y_END_MARKER, "End marker"));
-    connect(chart_, &CHeartRateChart::markersChanged, this, &CRecordingImportDlg::OnMarkersChanged);
+    connect(chart_, &CHeartRateChart::markersChanged, this, &CRecordingImportDialog::OnMarkersChanged);
 
     for (int k = 0; k < 2; ++k) {
         markerTexts_[k] = new QLabel(this);
@@ -145,7 +145,7 @@ CRecordingImportDlg::CRecordingImportDlg(const Services& services, const ImportR
         ReportLoadFailure(opened, QString::fromStdString(request.path));
 }
 
-QGroupBox* CRecordingImportDlg::MakeAxisBox() {
+QGroupBox* CRecordingImportDialog::MakeAxisBox() {
     using namespace recordingtext;
     auto* box = new QGroupBox(Label(kAxisGroup, "X-axis"), this);
     auto* layout = new QVBoxLayout(box);
@@ -166,11 +166,11 @@ QGroupBox* CRecordingImportDlg::MakeAxisBox() {
         layout->addWidget(button);
     }
     layout->addStretch();
-    connect(axis_, &QButtonGroup::idClicked, this, &CRecordingImportDlg::ApplyAxisMode);
+    connect(axis_, &QButtonGroup::idClicked, this, &CRecordingImportDialog::ApplyAxisMode);
     return box;
 }
 
-QGroupBox* CRecordingImportDlg::MakeSummaryBox(std::uint32_t title, const char* fallback,
+QGroupBox* CRecordingImportDialog::MakeSummaryBox(std::uint32_t title, const char* fallback,
                                                const std::array<int, 4>& ids,
                                                std::array<QLabel*, 4>& lines) {
     auto* box = new QGroupBox(Label(title, fallback), this);
@@ -183,7 +183,7 @@ QGroupBox* CRecordingImportDlg::MakeSummaryBox(std::uint32_t title, const char* 
     return box;
 }
 
-QCheckBox* CRecordingImportDlg::MakePausesBox(QGroupBox& box, int id, std::uint32_t text,
+QCheckBox* CRecordingImportDialog::MakePausesBox(QGroupBox& box, int id, std::uint32_t text,
                                               const char* fallback) {
     auto* pauses = new QCheckBox(Label(text, fallback), &box);
     Named(pauses, id);
@@ -191,19 +191,19 @@ QCheckBox* CRecordingImportDlg::MakePausesBox(QGroupBox& box, int id, std::uint3
     return pauses;
 }
 
-CRecordingImportDlg::~CRecordingImportDlg() {
+CRecordingImportDialog::~CRecordingImportDialog() {
     // The children outlive the values: a path field losing the focus as the
     // dialog goes must not load into them.
     path_->disconnect(this);
     chart_->disconnect(this);
 }
 
-QString CRecordingImportDlg::Label(std::uint32_t id, const char* fallback) const {
+QString CRecordingImportDialog::Label(std::uint32_t id, const char* fallback) const {
     const std::string text = services_.texts.Text(id);
     return text.empty() ? QString::fromUtf8(fallback) : FromBytes(text);
 }
 
-bool CRecordingImportDlg::LoadPath(const QString& path) {
+bool CRecordingImportDialog::LoadPath(const QString& path) {
     const ImportLoad status = values_.Load(path.toStdString(), services_.now());
     if (!ImportLoaded(status)) {
         // The field shows the loaded file again before the message comes up:
@@ -218,7 +218,7 @@ bool CRecordingImportDlg::LoadPath(const QString& path) {
     return true;
 }
 
-void CRecordingImportDlg::Browse() {
+void CRecordingImportDialog::Browse() {
     const QString folder = services_.settings.value(kLastPathKey, QString()).toString();
     const QString filter = FromBytes(JoinFileFilter(values_.BrowseFilter()));
     const QString chosen = services_.chooser->ChooseFile(this, folder, filter);
@@ -232,7 +232,7 @@ void CRecordingImportDlg::Browse() {
     chart_->setFocus(Qt::OtherFocusReason);
 }
 
-bool CRecordingImportDlg::eventFilter(QObject* watched, QEvent* event) {
+bool CRecordingImportDialog::eventFilter(QObject* watched, QEvent* event) {
     // Return in the path field loads the file instead of closing the dialog.
     if (watched == path_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -244,7 +244,7 @@ bool CRecordingImportDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CRecordingImportDlg::ReportLoadFailure(ImportLoad status, const QString& path) {
+void CRecordingImportDialog::ReportLoadFailure(ImportLoad status, const QString& path) {
     using namespace recordingtext;
     const QString file = QDir::toNativeSeparators(path);
     QString text;
@@ -278,7 +278,7 @@ void CRecordingImportDlg::ReportLoadFailure(ImportLoad status, const QString& pa
     services_.dialogs.Message(text, UserDialogs::Icon::Warning);
 }
 
-void CRecordingImportDlg::ShowRecording() {
+void CRecordingImportDialog::ShowRecording() {
     chart_->SetDistanceUnit(FromBytes(UnitLabel(kUnitDistance, services_.units, services_.texts)));
     chart_->SetRecording(&values_.Recording());
     chart_->SetChannels(values_.Channels());
@@ -287,7 +287,7 @@ void CRecordingImportDlg::ShowRecording() {
     ShowFields();
 }
 
-void CRecordingImportDlg::ShowFields() {
+void CRecordingImportDialog::ShowFields() {
     for (int mode = 0; mode < 3; ++mode) {
         axisButtons_[mode]->setEnabled(values_.AxisModeAvailable(mode));
         const QSignalBlocker blocker(axisButtons_[mode]);
@@ -305,7 +305,7 @@ void CRecordingImportDlg::ShowFields() {
     ShowMarkerTexts();
 }
 
-void CRecordingImportDlg::ShowSummaries() {
+void CRecordingImportDialog::ShowSummaries() {
     const SummaryTexts whole = values_.WholeTexts();
     const SummaryTexts part = values_.PartTexts();
     const std::array<const std::string*, 4> wholeLines = {&whole.duration, &whole.distance,
@@ -324,26 +324,26 @@ void CRecordingImportDlg::ShowSummaries() {
                     FromBytes(part.distance), FromBytes(part.average), FromBytes(part.maximum)}));
 }
 
-void CRecordingImportDlg::ShowMarkerTexts() {
+void CRecordingImportDialog::ShowMarkerTexts() {
     const std::array<std::string, 2> texts = values_.MarkerTexts();
     for (int k = 0; k < 2; ++k) markerTexts_[k]->setText(FromBytes(texts[k]));
 }
 
-void CRecordingImportDlg::ApplyAxisMode(int axisMode) {
+void CRecordingImportDialog::ApplyAxisMode(int axisMode) {
     values_.SetAxisMode(axisMode);
     chart_->SetMode(values_.ChartMode());
     ShowFields();
 }
 
-void CRecordingImportDlg::OnMarkersChanged() {
+void CRecordingImportDialog::OnMarkersChanged() {
     values_.SetMarkers(chart_->GetMarker(0), chart_->GetMarker(1));
     ShowSummaries();
     ShowMarkerTexts();
 }
 
-std::optional<ImportedFigures> ImportRecording(const CRecordingImportDlg::Services& services,
+std::optional<ImportedFigures> ImportRecording(const CRecordingImportDialog::Services& services,
                                                const ImportRequest& request, QWidget* parent) {
-    CRecordingImportDlg dialog(services, request, parent);
+    CRecordingImportDialog dialog(services, request, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Figures();
 }

@@ -20,7 +20,7 @@
 #include "HeartRateZoneRow.h"
 #include "LanguageModule.h"
 #include "RecordingFileChooser.h"
-#include "RecordingImportDlg.h"
+#include "RecordingImportDialog.h"
 #include "ResourceIds.h"
 #include "TestSupport.h"
 
@@ -41,7 +41,7 @@ public:
     QString askedFilter;
 };
 
-class RecordingImportDlgTest : public QObject {
+class RecordingImportDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -163,10 +163,10 @@ private slots:
     }
 
 private:
-    std::unique_ptr<CRecordingImportDlg> Open(const ImportRequest& request) {
-        CRecordingImportDlg::Services services{units_,     *english_, [] { return 1000000000; },
+    std::unique_ptr<CRecordingImportDialog> Open(const ImportRequest& request) {
+        CRecordingImportDialog::Services services{units_,     *english_, [] { return 1000000000; },
                                                *settings_, dialogs_,  &chooser_};
-        auto dialog = std::make_unique<CRecordingImportDlg>(services, request);
+        auto dialog = std::make_unique<CRecordingImportDialog>(services, request);
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get())) qFatal("dialog not shown");
         return dialog;
@@ -189,5 +189,5 @@ private:
 
 }  // namespace
 
-QTEST_MAIN(RecordingImportDlgTest)
-#include "RecordingImportDlgTest.moc"
+QTEST_MAIN(RecordingImportDialogTest)
+#include "RecordingImportDialogTest.moc"

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "DecimalField.h"
-#include "SmallDialogTexts.h"
+#include "BodyDataTexts.h"
 
 namespace kadenzo {
 namespace {
@@ -15,7 +15,7 @@ constexpr int kWeightDecimals = 2;
 }  // namespace
 
 const FieldRange& BodyDataValues::Range(Field field) {
-    using namespace smalldialogtext;
+    using namespace bodydatatext;
     static constexpr FieldRange weightRange{kWeightName, 0, kLargestFigure, false};
     static constexpr FieldRange value2Range{kBodyValue2Name, 0, kLargestFigure, false};
     static constexpr FieldRange value3Range{kBodyValue3Name, 0, 255, true};

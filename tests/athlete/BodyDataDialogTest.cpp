@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "BodyDataDlg.h"
+#include "BodyDataDialog.h"
 #include "ControlId.h"
 #include "DateTime.h"
 #include "DocumentEdits.h"
@@ -22,7 +22,7 @@ const CalendarDateTime kNoon{CalendarDateTime::kValid, NoonOfDayNumber(kDay)};
 
 }  // namespace
 
-class BodyDataDlgTest : public QObject {
+class BodyDataDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -89,5 +89,5 @@ private:
     std::unique_ptr<AppFixture> app_;
 };
 
-QTEST_MAIN(BodyDataDlgTest)
-#include "BodyDataDlgTest.moc"
+QTEST_MAIN(BodyDataDialogTest)
+#include "BodyDataDialogTest.moc"

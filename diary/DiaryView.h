@@ -28,15 +28,15 @@ struct WorkoutEditing;
 // week; Home brings back today's week in the first row, as at start; Enter
 // opens the editor on the selected workout, Delete removes it, Insert plans a
 // new workout on the selected day from a template the user picks.
-class CKadenzoView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
+class CDiaryView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
 public:
     static constexpr int kRowCount = 4;
 
     // Starts at the Monday of the current week (initial update).
-    explicit CKadenzoView(CKadenzoDoc& document, QWidget* parent = nullptr);
-    ~CKadenzoView() override;
+    explicit CDiaryView(CKadenzoDoc& document, QWidget* parent = nullptr);
+    ~CDiaryView() override;
 
     int FirstDay() const { return firstDay_; }
     CDayPanel* DayPanel(int row, int day) const;

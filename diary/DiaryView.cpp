@@ -1,4 +1,4 @@
-#include "KadenzoView.h"
+#include "DiaryView.h"
 
 #include <QKeyEvent>
 #include <QPointer>
@@ -24,7 +24,7 @@
 
 namespace kadenzo {
 
-CKadenzoView::CKadenzoView(CKadenzoDoc& document, QWidget* parent)
+CDiaryView::CDiaryView(CKadenzoDoc& document, QWidget* parent)
     : CKadenzoBaseView(document, parent), printJob_(document) {
     firstDay_ = MondayOnOrBefore(document.Context().Today());
     selection_.day = document.Context().Today();
@@ -36,22 +36,22 @@ CKadenzoView::CKadenzoView(CKadenzoDoc& document, QWidget* parent)
     Document().Context().settings.AddObserver(this);
 }
 
-CKadenzoView::~CKadenzoView() {
+CDiaryView::~CDiaryView() {
     Document().Context().settings.RemoveObserver(this);
     Document().RemoveObserver(this);
 }
 
-CDayPanel* CKadenzoView::DayPanel(int row, int day) const {
+CDayPanel* CDiaryView::DayPanel(int row, int day) const {
     if (row < 0 || row >= kRowCount || day < 0 || day > 6) return nullptr;
     return days_[static_cast<std::size_t>(row * 7 + day)];
 }
 
-CWeekPanel* CKadenzoView::WeekPanel(int row) const {
+CWeekPanel* CDiaryView::WeekPanel(int row) const {
     if (row < 0 || row >= kRowCount) return nullptr;
     return weeks_[static_cast<std::size_t>(row)];
 }
 
-void CKadenzoView::CreateRows() {
+void CDiaryView::CreateRows() {
     for (int i = 0; i < kRowCount; ++i) {
         auto* week = new CWeekPanel(Document(), this);
         weeks_.push_back(week);
@@ -78,7 +78,7 @@ void CKadenzoView::CreateRows() {
     LayOutRows();
 }
 
-void CKadenzoView::LayOutRows() {
+void CDiaryView::LayOutRows() {
     const std::vector<DiaryRowLayout> rows = LayOutDiaryRows(width(), height(), kRowCount);
     for (int i = 0; i < kRowCount; ++i) {
         const DiaryRowLayout& row = rows[static_cast<std::size_t>(i)];
@@ -89,7 +89,7 @@ void CKadenzoView::LayOutRows() {
     }
 }
 
-void CKadenzoView::OnUpdate() {
+void CDiaryView::OnUpdate() {
     for (int i = 0; i < kRowCount; ++i) {
         CWeekPanel* week = weeks_[static_cast<std::size_t>(i)];
         week->SetWeekStart(firstDay_ + 7 * i);
@@ -105,7 +105,7 @@ void CKadenzoView::OnUpdate() {
     UpdateSelection();
 }
 
-void CKadenzoView::RefreshDays(int first, int last) {
+void CDiaryView::RefreshDays(int first, int last) {
     const int lastShown = firstDay_ + static_cast<int>(days_.size()) - 1;
     first = std::max(first, firstDay_);
     last = std::min(last, lastShown);
@@ -118,7 +118,7 @@ void CKadenzoView::RefreshDays(int first, int last) {
     }
 }
 
-void CKadenzoView::AssignEvents() {
+void CDiaryView::AssignEvents() {
     std::vector<const CEvent*> events;
     std::vector<EventSpan> spans;
     for (const auto& event : Document().Log().Events()) {
@@ -133,7 +133,7 @@ void CKadenzoView::AssignEvents() {
     }
 }
 
-void CKadenzoView::MoveBy(int days) {
+void CDiaryView::MoveBy(int days) {
     firstDay_ += days;
     if (printJob_.Range().rangeMode == DiaryPrintRange::kFollowDisplay) {
         DiaryPrintRange range = printJob_.Range();
@@ -144,13 +144,13 @@ void CKadenzoView::MoveBy(int days) {
     OnUpdate();
 }
 
-CDayPanel* CKadenzoView::PanelOfDay(int day) const {
+CDayPanel* CDiaryView::PanelOfDay(int day) const {
     const int index = day - firstDay_;
     if (index < 0 || index >= static_cast<int>(days_.size())) return nullptr;
     return days_[static_cast<std::size_t>(index)];
 }
 
-void CKadenzoView::Select(const DiarySelection& selection) {
+void CDiaryView::Select(const DiarySelection& selection) {
     const int lastShown = firstDay_ + static_cast<int>(days_.size()) - 1;
     if (selection.day < firstDay_)
         MoveBy(-7 * ((firstDay_ - selection.day + 6) / 7));
@@ -161,7 +161,7 @@ void CKadenzoView::Select(const DiarySelection& selection) {
     UpdateSelection();
 }
 
-void CKadenzoView::UpdateSelection() {
+void CDiaryView::UpdateSelection() {
     if (selection_.workout != 0) {
         const std::optional<CDatabase::ConstWorkoutPos> workout =
             Document().Log().FindWorkout(selection_.workout);
@@ -173,11 +173,11 @@ void CKadenzoView::UpdateSelection() {
     for (CDayPanel* day : days_) day->SetSelection(selection_);
 }
 
-void CKadenzoView::Step(DiaryStep step) {
+void CDiaryView::Step(DiaryStep step) {
     Select(StepSelection(Document().Log(), selection_, step));
 }
 
-bool CKadenzoView::EditWorkout(CDatabase::WorkoutHandle workout) {
+bool CDiaryView::EditWorkout(CDatabase::WorkoutHandle workout) {
     const std::optional<CDatabase::ConstWorkoutPos> position =
         Document().Log().FindWorkout(workout);
     if (!position || !editing_ || !editing_->editWorkout) return false;
@@ -187,12 +187,12 @@ bool CKadenzoView::EditWorkout(CDatabase::WorkoutHandle workout) {
     return changed;
 }
 
-bool CKadenzoView::EditBodyData(int day) {
+bool CDiaryView::EditBodyData(int day) {
     if (!editing_ || !editing_->editBodyData) return false;
     return editing_->editBodyData(day, this);
 }
 
-bool CKadenzoView::DeleteWorkout(CDatabase::WorkoutHandle workout) {
+bool CDiaryView::DeleteWorkout(CDatabase::WorkoutHandle workout) {
     const CDatabase& log = Document().Log();
     const std::optional<CDatabase::ConstWorkoutPos> position = log.FindWorkout(workout);
     if (!position) return false;
@@ -207,9 +207,9 @@ bool CKadenzoView::DeleteWorkout(CDatabase::WorkoutHandle workout) {
     return true;
 }
 
-bool CKadenzoView::PlanWorkout(int day) {
+bool CDiaryView::PlanWorkout(int day) {
     if (!editing_ || !editing_->chooseTemplate) return false;
-    const std::optional<std::uint32_t> templateId = editing_->chooseTemplate(this);
+    const std::optional<std::uint32_t> templateId = editing_->chooseTemplate(kNoId, this);
     if (!templateId) return false;
     const CLibWorkout* workoutTemplate = Document().Library().FindWorkout(*templateId);
     if (!workoutTemplate) return false;
@@ -225,7 +225,7 @@ bool CKadenzoView::PlanWorkout(int day) {
     return true;
 }
 
-void CKadenzoView::keyPressEvent(QKeyEvent* event) {
+void CDiaryView::keyPressEvent(QKeyEvent* event) {
     if (ClipboardKey(event)) return;
     // Keys with Ctrl or Alt are the menus' shortcuts (undo, redo, ...).
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
@@ -277,12 +277,12 @@ void CKadenzoView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void CKadenzoView::OnPrintRange() {
+void CDiaryView::OnPrintRange() {
     CPrintRangeDialog dialog(printJob_.Range(), TextService(Document().Context()), this);
     if (dialog.exec() == QDialog::Accepted) printJob_.SetRange(dialog.Range());
 }
 
-void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
+void CDiaryView::OnDocumentChanged(const DocumentChange& change) {
     // Names, colours and heart-rate targets may change on every day.
     if (change.Has(DocumentChange::kLibrary | DocumentChange::kProfile)) {
         OnUpdate();
@@ -298,7 +298,7 @@ void CKadenzoView::OnDocumentChanged(const DocumentChange& change) {
         if (CDayPanel* panel = PanelOfDay(selection_.day)) panel->ShowWorkout(selection_.workout);
 }
 
-void CKadenzoView::OnDocumentReplacing() {
+void CDiaryView::OnDocumentReplacing() {
     // Handles of the old log find nothing in the new one.
     selection_.workout = 0;
     clipped_ = 0;
@@ -309,16 +309,16 @@ void CKadenzoView::OnDocumentReplacing() {
     }
 }
 
-void CKadenzoView::OnDocumentReplaced() { OnUpdate(); }
+void CDiaryView::OnDocumentReplaced() { OnUpdate(); }
 
-void CKadenzoView::OnSettingsChanged(const SettingsChange&) { OnUpdate(); }
+void CDiaryView::OnSettingsChanged(const SettingsChange&) { OnUpdate(); }
 
-void CKadenzoView::resizeEvent(QResizeEvent* event) {
+void CDiaryView::resizeEvent(QResizeEvent* event) {
     CKadenzoBaseView::resizeEvent(event);
     LayOutRows();
 }
 
-void CKadenzoView::wheelEvent(QWheelEvent* event) {
+void CDiaryView::wheelEvent(QWheelEvent* event) {
     // Each wheel message moves one week, however far the wheel turned.
     const int delta = event->angleDelta().y();
     if (delta > 0)
@@ -328,20 +328,20 @@ void CKadenzoView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void CKadenzoView::RegisterCommands(CMainFrame& frame) {
+void CDiaryView::RegisterCommands(CMainFrame& frame) {
     RegisterPrintCommands(frame);
-    QPointer<CKadenzoView> self(this);
+    QPointer<CDiaryView> self(this);
     auto alive = [self] { return !self.isNull(); };
-    auto command = [&](int id, void (CKadenzoView::*handler)()) {
+    auto command = [&](int id, void (CDiaryView::*handler)()) {
         frame.SetCommand(id, {[self, handler] {
                                   if (self) (self.data()->*handler)();
                               },
                               alive,
                               {}});
     };
-    command(ID_WEEK_FORWARD, &CKadenzoView::OnWeekForward);
-    command(ID_WEEK_BACK, &CKadenzoView::OnWeekBack);
-    command(ID_PRINT_RANGE, &CKadenzoView::OnPrintRange);
+    command(ID_WEEK_FORWARD, &CDiaryView::OnWeekForward);
+    command(ID_WEEK_BACK, &CDiaryView::OnWeekBack);
+    command(ID_PRINT_RANGE, &CDiaryView::OnPrintRange);
     RegisterClipboardCommands(frame);
 }
 

@@ -1,4 +1,4 @@
-#include "TemplateTreeDlg.h"
+#include "TemplateTreeDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -9,7 +9,6 @@
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "ResourceIds.h"
-#include "SmallDialogTexts.h"
 #include "TemplateGroups.h"
 #include "WorkoutDrag.h"
 
@@ -17,6 +16,9 @@ namespace kadenzo {
 namespace {
 
 constexpr int kTemplateRole = Qt::UserRole;
+// The window's titles as the chooser and as the browser.
+constexpr std::uint32_t kChooserTitle = 34186;
+constexpr std::uint32_t kBrowserTitle = 34185;
 
 }  // namespace
 
@@ -45,16 +47,16 @@ void CTemplateTree::startDrag(Qt::DropActions) {
     if (templateId && dragStarter_) dragStarter_(this, *templateId, item->text(0));
 }
 
-CTemplateTreeDlg::CTemplateTreeDlg(CKadenzoDoc& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
+CTemplateTreeDialog::CTemplateTreeDialog(CKadenzoDoc& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QString::number(IDD_LIBRARY_BROWSER));
     const StringTable& texts = doc_.Context().Texts();
-    setWindowTitle(TableText(texts, smalldialogtext::kChooserTitle, "Choose a Workout Template"));
+    setWindowTitle(TableText(texts, kChooserTitle, "Choose a Workout Template"));
     tree_ = new CTemplateTree(this);
     // The templates are what the window is named after, chooser or browser.
     tree_->setAccessibleName(windowTitle());
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons_, &QDialogButtonBox::accepted, this, &CTemplateTreeDlg::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &CTemplateTreeDlg::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CTemplateTreeDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CTemplateTreeDialog::reject);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { OnDoubleClick(item); });
 
@@ -65,15 +67,15 @@ CTemplateTreeDlg::CTemplateTreeDlg(CKadenzoDoc& doc, QWidget* parent) : QDialog(
     resize(300, 420);
 }
 
-CTemplateTreeDlg::~CTemplateTreeDlg() {
+CTemplateTreeDialog::~CTemplateTreeDialog() {
     if (!chooserMode_) doc_.RemoveObserver(this);
 }
 
-void CTemplateTreeDlg::CreateBrowser() {
+void CTemplateTreeDialog::CreateBrowser() {
     if (!chooserMode_) return;
     chooserMode_ = false;
     setWindowTitle(
-        TableText(doc_.Context().Texts(), smalldialogtext::kBrowserTitle, "Library Browser"));
+        TableText(doc_.Context().Texts(), kBrowserTitle, "Library Browser"));
     tree_->setAccessibleName(windowTitle());
     setWindowFlag(Qt::Tool);
     setModal(false);
@@ -82,7 +84,7 @@ void CTemplateTreeDlg::CreateBrowser() {
     doc_.AddObserver(this);
 }
 
-void CTemplateTreeDlg::Fill() {
+void CTemplateTreeDialog::Fill() {
     tree_->clear();
     QTreeWidgetItem* chosen = nullptr;
     for (const TemplateGroup& group : GroupTemplates(doc_.Library())) {
@@ -106,12 +108,12 @@ void CTemplateTreeDlg::Fill() {
     }
 }
 
-void CTemplateTreeDlg::showEvent(QShowEvent* event) {
+void CTemplateTreeDialog::showEvent(QShowEvent* event) {
     Fill();
     QDialog::showEvent(event);
 }
 
-void CTemplateTreeDlg::keyPressEvent(QKeyEvent* event) {
+void CTemplateTreeDialog::keyPressEvent(QKeyEvent* event) {
     // The browser has no OK: Enter does with the selected template what a
     // drop on the selected day would, so the keyboard can plan from here.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -127,14 +129,14 @@ void CTemplateTreeDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void CTemplateTreeDlg::OnDoubleClick(QTreeWidgetItem* item) {
+void CTemplateTreeDialog::OnDoubleClick(QTreeWidgetItem* item) {
     const std::optional<std::uint32_t> templateId = CTemplateTree::TemplateOf(item);
     if (!templateId) return;
     chosenTemplateId_ = *templateId;
     if (chooserMode_) QDialog::accept();
 }
 
-void CTemplateTreeDlg::accept() {
+void CTemplateTreeDialog::accept() {
     // Enter on a template chosen with the keys takes that template.
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
     if (!selected.isEmpty()) {
@@ -144,24 +146,24 @@ void CTemplateTreeDlg::accept() {
     if (chooserMode_) QDialog::accept();
 }
 
-void CTemplateTreeDlg::reject() {
+void CTemplateTreeDialog::reject() {
     // The close box comes here too (QDialog::closeEvent), so the browser
     // goes away however it is dismissed.
     QDialog::reject();
     if (!chooserMode_ && testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
 }
 
-void CTemplateTreeDlg::OnDocumentChanged(const DocumentChange& change) {
+void CTemplateTreeDialog::OnDocumentChanged(const DocumentChange& change) {
     if (change.Has(DocumentChange::kLibrary) && isVisible()) Fill();
 }
 
-void CTemplateTreeDlg::OnDocumentReplaced() {
+void CTemplateTreeDialog::OnDocumentReplaced() {
     if (isVisible()) Fill();
 }
 
 std::optional<std::uint32_t> ChooseTemplate(CKadenzoDoc& doc, std::uint32_t current,
                                             QWidget* parent) {
-    CTemplateTreeDlg chooser(doc, parent);
+    CTemplateTreeDialog chooser(doc, parent);
     chooser.SetChosenTemplateId(current);
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     if (!doc.Library().FindWorkout(chooser.ChosenTemplateId())) return std::nullopt;

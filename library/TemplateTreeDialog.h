@@ -40,12 +40,12 @@ private:
 // modally and hands back the chosen template; as the library browser it is a
 // modeless window beside the diary from which templates are dragged onto days,
 // and it follows the library as it changes.
-class CTemplateTreeDlg : public QDialog, private DocumentObserver {
+class CTemplateTreeDialog : public QDialog, private DocumentObserver {
     Q_OBJECT
 public:
     // The chooser; CreateBrowser turns it into the browser.
-    explicit CTemplateTreeDlg(CKadenzoDoc& doc, QWidget* parent = nullptr);
-    ~CTemplateTreeDlg() override;
+    explicit CTemplateTreeDialog(CKadenzoDoc& doc, QWidget* parent = nullptr);
+    ~CTemplateTreeDialog() override;
 
     // The browser: modeless, without buttons; Escape or the close box
     // destroys it.
