@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "DateTime.h"
+#include "FormShownDays.h"
 #include "ResourceIds.h"
 
 namespace kadenzo {
@@ -15,6 +16,8 @@ constexpr FormRange kRanges[kFormRangeCount] = {
     {ID_FORM_1_YEAR, 1, FormRangeUnit::Years, 0},
     {ID_FORM_2_YEARS, 2, FormRangeUnit::Years, 0},
 };
+// Up to the next race (RaceDays): no command of its own, paged by weeks.
+constexpr FormRange kRaceRange = {0, 0, FormRangeUnit::Weeks, 0};
 
 struct YearMonth {
     int year;
@@ -81,7 +84,20 @@ int PagedReferenceDay(FormRangeUnit unit, int referenceDay, int direction) {
 }
 
 FormViewState::FormViewState(int today)
-    : range_(FindFormRange(ID_FORM_6_MONTHS)), referenceDay_(today) {}
+    : range_(&kRaceRange), referenceDay_(today), today_(today) {}
+
+FormDays FormViewState::Days() const {
+    FormDays days;
+    if (range_ == &kRaceRange) {
+        // Paging moves the race's days by the weeks paged.
+        const int shift = referenceDay_ - today_;
+        days = RaceDays(today_, ahead_.nextRace);
+        days = {days.firstDay + shift, days.lastDay + shift};
+    } else {
+        days = FormRangeDays(*range_, referenceDay_);
+    }
+    return ReachingAhead(days, range_->unit, today_, ahead_);
+}
 
 bool FormViewState::OnCommand(int command, int today) {
     if (const FormRange* range = FindFormRange(command)) {
@@ -95,10 +111,13 @@ bool FormViewState::OnCommand(int command, int today) {
     } else {
         return false;
     }
+    today_ = today;
     return true;
 }
 
-bool FormViewState::IsChecked(int command) const { return command == range_->command; }
+bool FormViewState::IsChecked(int command) const {
+    return range_ != &kRaceRange && command == range_->command;
+}
 
 std::uint32_t FormViewState::PagingTextId(int command) const {
     // The texts run day, week, month, year; the form view starts at weeks.

@@ -1,11 +1,15 @@
 // The form view's Qt-free rules: the days of each range and where paging
-// takes them, the command state, the round axis, where the chart puts the
-// days, today and the events, and which figures the legend states.
+// takes them, how far ahead they reach, the command state, the round axis,
+// where the chart puts the days, today, the events, the races and the runs
+// of flagged days, and where the projection stops.
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "DateTime.h"
 #include "FormLayout.h"
 #include "FormRange.h"
+#include "FormShownDays.h"
 #include "ResourceIds.h"
 
 namespace kadenzo {
@@ -14,6 +18,9 @@ namespace {
 int Day(int year, int month, int day) { return DayNumber(*NoonOfDay(year, month, day)); }
 
 const int kToday = Day(2024, 3, 13);  // a Wednesday
+
+// Ten days around a Friday as "today", with a blocked event of two days.
+FormChartData TenDays();
 
 TEST(FormRange, EachRangeShowsWholePeriodsWithThePlanAhead) {
     struct Case {
@@ -42,6 +49,7 @@ TEST(FormRange, EachRangeShowsWholePeriodsWithThePlanAhead) {
 
 TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     FormViewState state(kToday);
+    ASSERT_TRUE(state.OnCommand(ID_FORM_6_MONTHS, kToday));
     struct Step {
         int command, reference;
         std::uint32_t forwardText;
@@ -68,19 +76,95 @@ TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     EXPECT_EQ(state.PagingTextId(ID_FORM_TODAY), 0u);
 }
 
-TEST(FormLayout, AxesAreRoundAndHoldZero) {
+// The first days run from the Monday six weeks back to the Sunday of the
+// next race's week (four weeks ahead without one); every range that shows
+// today reaches the plan ahead, to the end of its week or month.
+TEST(FormRange, TheFirstDaysReachTheRaceAndEveryRangeThePlan) {
+    const int monday = Day(2024, 3, 11);
+    EXPECT_EQ(RaceDays(kToday, std::nullopt), (FormDays{monday - 42, Day(2024, 4, 14)}));
+    EXPECT_EQ(RaceDays(kToday, Day(2024, 6, 5)), (FormDays{monday - 42, Day(2024, 6, 9)}));
+    EXPECT_EQ(RaceDays(kToday, kToday), (FormDays{monday - 42, monday + 6}));
+    // A race decades ahead (or a damaged date) is not reached.
+    EXPECT_LE(RaceDays(kToday, kToday + 20000).lastDay, kToday + kFormMostDaysAhead + 6);
+
+    struct Case {
+        int command;
+        FormAhead ahead;
+        int lastDay;
+    } const cases[] = {
+        {ID_FORM_6_WEEKS, {}, Day(2024, 3, 31)},
+        {ID_FORM_6_WEEKS, {Day(2024, 3, 20), Day(2024, 3, 22)}, Day(2024, 3, 31)},
+        {ID_FORM_6_WEEKS, {std::nullopt, Day(2024, 4, 10)}, Day(2024, 4, 14)},
+        {ID_FORM_1_YEAR, {Day(2025, 1, 3), Day(2025, 1, 10)}, Day(2025, 1, 31)},
+        {ID_FORM_2_YEARS, {Day(2025, 2, 3), std::nullopt}, Day(2025, 2, 28)},
+        {ID_FORM_3_MONTHS, {std::nullopt, kToday + 100000}, Day(2026, 3, 31)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        FormViewState state(kToday);
+        state.SetAhead(c.ahead);
+        ASSERT_TRUE(state.OnCommand(c.command, kToday));
+        EXPECT_EQ(state.Days().lastDay, c.lastDay);
+        EXPECT_EQ(state.Days().firstDay, FormRangeDays(*FindFormRange(c.command), kToday).firstDay);
+    }
+    // Paged away from today, a range is its own periods again.
+    FormViewState state(kToday);
+    state.SetAhead({std::nullopt, Day(2024, 9, 1)});
+    state.OnCommand(ID_FORM_3_MONTHS, kToday);
+    state.OnCommand(ID_PAGE_BACK, kToday);
+    state.OnCommand(ID_PAGE_BACK, kToday);
+    EXPECT_EQ(state.Days(), (FormDays{Day(2023, 12, 1), Day(2024, 2, 29)}));
+}
+
+TEST(FormRange, TheRaceDaysArePagedByWeeksAndNoRangeIsChecked) {
+    FormViewState state(kToday);
+    const int race = Day(2024, 5, 1);
+    state.SetAhead({race, race + 6});
+    const FormDays first = state.Days();
+    EXPECT_EQ(first, (FormDays{Day(2024, 1, 29), Day(2024, 5, 12)}));  // the plan's week too
+    for (int command :
+         {ID_FORM_6_WEEKS, ID_FORM_3_MONTHS, ID_FORM_6_MONTHS, ID_FORM_1_YEAR, ID_FORM_2_YEARS})
+        EXPECT_FALSE(state.IsChecked(command));
+    EXPECT_EQ(state.PagingTextId(ID_PAGE_BACK), static_cast<std::uint32_t>(IDS_BACK_DAY + 1));
+    state.OnCommand(ID_PAGE_BACK, kToday);
+    state.OnCommand(ID_PAGE_BACK, kToday);
+    EXPECT_EQ(state.Days().firstDay, first.firstDay - 14);
+    state.OnCommand(ID_FORM_TODAY, kToday);
+    EXPECT_EQ(state.Days(), first);
+}
+
+// Readable for every spread of figures, none included: the labels (whole
+// points) rise tick by tick, none twice, 0 among them, a handful of them.
+TEST(FormLayout, AxesAreRoundHoldZeroAndLabelEachTickOnce) {
     struct Case {
         double min, max;
         FormAxis axis;
     } const cases[] = {
-        // An empty diary still has an axis; 0 always shows.
-        {0, 0, {0, 1, 0.2}},  {0, 47, {0, 50, 10}}, {-23, 61, {-40, 80, 20}},
-        {12, 13, {0, 15, 5}}, {-8, -2, {-8, 0, 2}},
+        {0, 0, {0, 5, 1}},    {0, 0.3, {0, 5, 1}},      {-0.4, 0, {-1, 5, 1}},
+        {0, 47, {0, 50, 10}}, {-23, 61, {-40, 80, 20}}, {12, 13, {0, 15, 5}},
+        {-8, -2, {-8, 0, 2}}, {0, 2.5, {0, 5, 1}},      {-1e6, 1e6, {-1e6, 1e6, 5e5}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.max);
-        EXPECT_EQ(RoundAxis(c.min, c.max, 5), c.axis);
+        SCOPED_TRACE(testing::Message() << c.min << " to " << c.max);
+        const FormAxis axis = RoundAxis(c.min, c.max, 5);
+        EXPECT_EQ(axis, c.axis);
+        FormChartData data = TenDays();
+        for (FormDay& day : data.series) day.fitness = day.fatigue = day.form = 0;
+        data.series.front().fitness = c.max;
+        data.series.back().form = c.min;
+        const FormChartLayout layout = LayOutFormChart(data, {1000, 600, 20, 40, 60, 4});
+        ASSERT_GE(layout.valueTicks.size(), 2u);
+        EXPECT_LE(layout.valueTicks.size(), 12u);
+        bool zero = false;
+        for (std::size_t i = 0; i < layout.valueTicks.size(); ++i) {
+            zero = zero || layout.valueTicks[i].value == 0;
+            if (i > 0) {
+                EXPECT_GT(layout.valueTicks[i].value, layout.valueTicks[i - 1].value);
+            }
+        }
+        EXPECT_TRUE(zero);
     }
+    EXPECT_EQ(RoundAxis(std::numeric_limits<double>::quiet_NaN(), 3, 5), (FormAxis{0, 10, 2}));
 }
 
 TEST(FormLayout, EventBandsLetTheFirstStoredEventWin) {
@@ -142,6 +226,36 @@ TEST(FormLayout, TodaySplitsTheLinesAndEveryDayHasItsColumn) {
     EXPECT_EQ(FormDayAt(layout, data, x, layout.loads.bottom - 1), data.today);
     EXPECT_EQ(FormDayAt(layout, data, x, layout.legend.top + 1), std::nullopt);
     EXPECT_EQ(FormDayAt(layout, data, layout.lines.left - 1, layout.lines.top + 1), std::nullopt);
+}
+
+// Past the plan's last day the lines stop; warming-up and ramp days come as
+// runs of whole columns; every race within the days has its flag.
+TEST(FormLayout, TheProjectionStopsAndFlaggedDaysAndRacesHaveTheirPlace) {
+    FormChartData data = TenDays();
+    for (std::size_t i = 0; i < data.series.size(); ++i) {
+        data.series[i].warmingUp = i < 3;
+        data.series[i].ramp = i == 5 || i == 6 || i == 8;
+        data.series[i].afterPlan = i > 7;
+    }
+    data.races = {{data.days.firstDay - 1, "Earlier"},
+                  {data.days.firstDay + 6, "Town 10 km"},
+                  {data.days.lastDay + 1, "Later"}};
+    const FormChartLayout layout = LayOutFormChart(data, {1000, 600, 20, 40, 60, 4});
+    for (int l = 0; l < 3; ++l) {
+        EXPECT_EQ(layout.done[l].size(), 5u);
+        EXPECT_EQ(layout.projected[l].size(), 4u);  // today to the plan's last day
+    }
+    ASSERT_EQ(layout.warmingUp.size(), 1u);
+    EXPECT_DOUBLE_EQ(layout.warmingUp[0].left, layout.lines.left);
+    EXPECT_DOUBLE_EQ(layout.warmingUp[0].Width(), 3 * layout.dayWidth);
+    ASSERT_EQ(layout.rampDays.size(), 2u);
+    EXPECT_DOUBLE_EQ(layout.rampDays[0].Width(), 2 * layout.dayWidth);
+    EXPECT_DOUBLE_EQ(layout.rampDays[1].left, layout.lines.left + 8 * layout.dayWidth);
+    EXPECT_DOUBLE_EQ(layout.rampDays[1].bottom, layout.loads.bottom);
+    ASSERT_EQ(layout.raceFlags.size(), 1u);
+    EXPECT_EQ(layout.raceFlags[0].race, 1u);
+    EXPECT_EQ(layout.raceFlags[0].day, data.days.firstDay + 6);
+    EXPECT_DOUBLE_EQ(layout.raceFlags[0].x, layout.lines.left + 6.5 * layout.dayWidth);
 }
 
 TEST(FormLayout, LabelsThinOutWhereTheyWouldTouch) {
