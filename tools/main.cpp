@@ -34,6 +34,8 @@ constexpr Command kCommands[] = {
      "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
      "[--race-category ID|none] [--csv]",
      kadenzo::tool::Form},
+    {"ical", "ical FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--today YYYY-MM-DD]",
+     kadenzo::tool::Ical},
 };
 
 int Usage() {
