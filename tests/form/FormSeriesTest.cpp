@@ -4,11 +4,11 @@
 // and an update after an edit against the whole series worked out anew.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <random>
+#include <tuple>
 
 #include "DateTime.h"
 #include "DocumentFixture.h"
@@ -189,49 +189,34 @@ TEST_F(FormSeriesTest, TheLegendNamesTheNextEventAndWhatCannotBeRated) {
     EXPECT_FALSE(LegendFacts(series, {events[0]}, kToday, true).nextEvent);
 }
 
-// The no-maximum warning only when neither the profile (its value or its age
-// formula, both in the context's maximum) nor a maximum test gives one.
-TEST_F(FormSeriesTest, NoMaximumOnlyWhenNothingGivesOne) {
-    Add(-1, kSteady, 60, 160);
-    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, false).noMaximum);  // 190 in the context
+// Unrated workouts by reason: done without any heart rate, planned without a
+// target (its template named once), or without a maximum above the resting
+// heart rate. The no-maximum warning only when neither the profile (value or
+// age formula, in the context) nor a maximum test gives one.
+TEST_F(FormSeriesTest, UnratedWorkoutsByReasonAndTheNoMaximumWarning) {
+    Add(-3, kNoPulse, 40);
+    Add(-2, kNoPulse, 0).plannedDuration = 30;  // missed: not counted at all
+    for (int day : {1, 3}) Add(day, kNoPulse, 0).plannedDuration = 30;
+    Add(4, kSteady, 0).plannedDuration = 30;
+    Rest(5, 200);
+    Add(6, kSteady, 0).plannedDuration = 30;
+    FormUnrated unrated = Computed().UnratedByReason();
+    EXPECT_EQ(std::tie(unrated.performed, unrated.planned, unrated.noMaximum),
+              std::make_tuple(1, 2, 1));
+    EXPECT_EQ(unrated.plannedTemplates, std::vector<std::uint32_t>{kNoPulse});
+    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
+
     formContext.profileMaxHeartRate = 0;
     EXPECT_TRUE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
     EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, true).noMaximum);
     CWorkOut& test = Add(-20, kSteady, 20, 180);
     test.maxPulseTest = 1;
-    test.maxPulse = 0;  // a test without its figure gives nothing
-    EXPECT_TRUE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
     test.maxPulse = 188;
-    const FormSeries series = Computed();
-    EXPECT_TRUE(series.HasMaximumTest());
-    EXPECT_FALSE(LegendFacts(series, {}, kToday, false).noMaximum);
-}
-
-// Each counted workout that cannot be rated, by its reason: done without any
-// heart rate, planned without a target (naming its template once), or with
-// a heart rate but no maximum above the resting one.
-TEST_F(FormSeriesTest, UnratedWorkoutsAreCountedByReason) {
-    constexpr std::uint32_t kAlsoNoPulse = 23;
-    AddItem(context.library->workoutTemplates, kAlsoNoPulse, "Core");
-    Add(-3, kNoPulse, 40);                      // done, nothing to rate it
-    Add(-2, kNoPulse, 0).plannedDuration = 30;  // missed: not counted at all
-    Add(1, kNoPulse, 0).plannedDuration = 30;   // planned without a target
-    Add(2, kAlsoNoPulse, 0).plannedDuration = 30;
-    Add(3, kNoPulse, 0).plannedDuration = 30;
-    Add(4, kSteady, 0).plannedDuration = 30;  // rated by its targets
-    Rest(5, 200);
-    Add(6, kSteady, 0).plannedDuration = 30;  // resting above the maximum
-    const FormSeries series = Computed();
-    const FormUnrated unrated = series.UnratedByReason();
-    EXPECT_EQ(unrated.performed, 1);
-    EXPECT_EQ(unrated.planned, 3);
-    EXPECT_EQ(unrated.noMaximum, 1);
-    EXPECT_EQ(unrated.plannedTemplates, (std::vector<std::uint32_t>{kNoPulse, kAlsoNoPulse}));
-    EXPECT_EQ(unrated.Total(), series.Unrated());
+    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
 }
 
 // Daily sessions at 160 (2.156 load points a minute with rest 60 and max
-// 190) from `first` on, heavier ones from hardFrom to the last. Ramp days
+// 190) from `first` on, heavier ones from hardFrom to `last`. Ramp days
 // worked out by hand from the recurrences: from today on, fatigue above
 // 1.5 × fitness, fitness at least 10, 56 days after the first workout.
 TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
@@ -241,7 +226,7 @@ TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
         double easyMinutes, hardMinutes;
         std::vector<int> rampDays;
     } const cases[] = {
-        {"a heavy week after ten easy ones: today to day 9, fading after the block",
+        {"a heavy week after ten easy ones, fading after it",
          -70,
          0,
          6,
@@ -249,15 +234,8 @@ TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
          120,
          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {"only from 56 days after the first workout on", -50, 0, 6, 30, 120, {6, 7, 8, 9}},
-        {"fitness below 10: fatigue far ahead, but no ramp yet", -70, 0, 6, 2, 8, {}},
-        {"a steady load never ramps", -70, 0, 6, 30, 30, {}},
-        {"a block that ended yesterday: ramp days only from today on",
-         -70,
-         -8,
-         -2,
-         30,
-         120,
-         {0, 1}},
+        {"fitness below 10", -70, 0, 6, 2, 8, {}},
+        {"a block that ended yesterday: only from today on", -70, -8, -2, 30, 120, {0, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -269,19 +247,9 @@ TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
         for (int day = c.first; day <= 60; ++day)
             if (series.At(kToday + day).ramp) ramp.push_back(day);
         EXPECT_EQ(ramp, c.rampDays);
-
-        // Today is a Friday: this week runs from day -4 to day 2.
-        auto holds = [&ramp](int first) {
-            return std::any_of(ramp.begin(), ramp.end(),
-                               [first](int day) { return day >= first && day < first + 7; });
-        };
-        for (int monday : {-11, -4, 3, 10})
-            EXPECT_EQ(WeekHoldsRampDay(series, kToday + monday), holds(monday)) << monday;
-
-        const FormLegendFacts facts = LegendFacts(series, {}, kToday, true);
-        EXPECT_EQ(facts.rampDays, static_cast<int>(ramp.size()));
-        EXPECT_EQ(facts.firstRampDay,
-                  ramp.empty() ? std::nullopt : std::optional<int>(kToday + ramp[0]));
+        // Today is a Friday: its week runs from day -4 to day 2.
+        EXPECT_EQ(WeekHoldsRampDay(series, kToday - 4), !ramp.empty() && ramp[0] <= 2);
+        EXPECT_EQ(LegendFacts(series, {}, kToday, true).rampDays, static_cast<int>(ramp.size()));
     }
 }
 
@@ -290,28 +258,18 @@ TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
 TEST_F(FormSeriesTest, DaysAreFlaggedAsWarmingUpAndPastThePlan) {
     Add(-50, kNoPulse, 0).plannedDuration = 30;  // missed: the series starts later
     Add(-45, kSteady, 30, 150);
-    Add(3, kSteady, 0).plannedDuration = 40;
     Add(5, kNoPulse, 0).plannedDuration = 40;  // unrated, still the plan
     const FormSeries series = Computed();
-    EXPECT_EQ(series.FirstDay(), kToday - 45);
     EXPECT_EQ(series.PlanEnd(), kToday + 5);
-    EXPECT_EQ(series.LastPlannedDay(), kToday + 3);
     struct Day {
         int day;
         bool warmingUp, afterPlan;
     } const days[] = {{-46, false, false}, {-45, true, false}, {-4, true, false},
-                      {-3, false, false},  {0, false, false},  {5, false, false},
-                      {6, false, true}};
+                      {-3, false, false},  {5, false, false},  {6, false, true}};
     for (const Day& d : days) {
-        SCOPED_TRACE(d.day);
-        EXPECT_EQ(series.At(kToday + d.day).warmingUp, d.warmingUp);
-        EXPECT_EQ(series.At(kToday + d.day).afterPlan, d.afterPlan);
+        EXPECT_EQ(series.At(kToday + d.day).warmingUp, d.warmingUp) << d.day;
+        EXPECT_EQ(series.At(kToday + d.day).afterPlan, d.afterPlan) << d.day;
     }
-    log.DeleteContents();
-    Add(-2, kSteady, 30, 150);
-    EXPECT_FALSE(Computed().PlanEnd());
-    EXPECT_TRUE(Computed().At(kToday + 1).afterPlan);  // no plan: nothing after today
-    EXPECT_FALSE(Computed().At(kToday).afterPlan);
 }
 
 // Damaged records never stretch the series or make its figures infinite.
