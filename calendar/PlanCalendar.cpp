@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <tuple>
 #include <utility>
 
 #include "AtomicFile.h"
