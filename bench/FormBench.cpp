@@ -1,7 +1,7 @@
 // Training load and form on a 100,000-workout log of twenty years (body data
 // twice a week, a maximum test twice a year, the last weeks planned from
-// templates in per cent of the maximum): the whole series, and the update
-// after an edit near the end.
+// templates in per cent of the maximum): the whole series, the update
+// after an edit near the end, and the legend's facts with the next race.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,6 +11,8 @@
 
 #include "Database.h"
 #include "DateTime.h"
+#include "FormLayout.h"
+#include "FormRaces.h"
 #include "FormSeries.h"
 #include "Library.h"
 
@@ -25,8 +27,10 @@ constexpr int kPlannedDays = 35;
 
 struct FormLog {
     FormLog() {
+        auto& races = library.categories.AddNew();
         for (std::uint32_t id = 1; id <= 30; ++id) {
             auto& workout = library.workoutTemplates.AddNew();
+            if (id == 30) workout.categoryId = races.id;
             workout.pulseLow = 55 + id % 10;
             workout.pulseHigh = 70 + id % 15;
             workout.pulseRelative = id % 3 != 0;
@@ -59,11 +63,13 @@ struct FormLog {
             log.AppendBodyInfo(std::make_unique<CBodyInfo>(info));
         }
         context = {&library, kToday, 188};
+        raceCategory = races.id;
     }
 
     CLibrary library;
     CDatabase log;
     FormContext context;
+    std::uint32_t raceCategory = 0;
 };
 
 FormLog& Log() {
@@ -96,6 +102,21 @@ void BM_FormUpdateAfterEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormUpdateAfterEdit)->Unit(benchmark::kMicrosecond);
+
+// What the legend asks after every change: the next race, the ramp days and
+// the unrated workouts by reason.
+void BM_FormLegendWithNextRace(benchmark::State& state) {
+    const FormLog& data = Log();
+    FormSeries series;
+    series.Compute(data.log, data.context);
+    for (auto _ : state) {
+        const std::optional<FormRace> race =
+            NextRace(data.log, data.library, data.raceCategory, kToday);
+        const FormLegendFacts facts = LegendFacts(series, {}, kToday, true, race);
+        benchmark::DoNotOptimize(facts.rampDays);
+    }
+}
+BENCHMARK(BM_FormLegendWithNextRace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kadenzo::form_bench

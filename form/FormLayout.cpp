@@ -5,6 +5,7 @@
 
 #include "CalendarDays.h"
 #include "DateTime.h"
+#include "NiceStep.h"
 
 namespace kadenzo {
 namespace {
@@ -12,6 +13,13 @@ namespace {
 // Share of the plot's height that the loads' bars take below the lines.
 constexpr double kLoadShare = 0.22;
 constexpr int kValueDivisions = 5;
+// The least span of the value axis, in points.
+constexpr double kMinimumSpan = 5;
+// How far past the plan's end ramp days are looked for: fatigue falls
+// faster than fitness, so a ramp fades within days once the plan ends.
+constexpr int kRampFadeDays = 60;
+// Ramp days are counted at most this far ahead.
+constexpr int kRampLookAhead = 2 * 366;
 
 long Round(double value) { return std::isfinite(value) ? std::lround(value) : 0; }
 
@@ -52,17 +60,9 @@ std::vector<FormDay> FormDaysOf(const FormSeries& series, const FormDays& days) 
 FormAxis RoundAxis(double min, double max, int divisions) {
     min = std::min(min, 0.0);
     max = std::max(max, 0.0);
-    if (!std::isfinite(min) || !std::isfinite(max)) return {0, 10, 2};
-    if (max - min < 1) max = min + 1;
-    const double raw = (max - min) / std::max(divisions, 1);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = 10 * power;
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw) {
-            step = factor * power;
-            break;
-        }
-    }
+    if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(max - min)) return {0, 10, 2};
+    if (max - min < kMinimumSpan) max = min + kMinimumSpan;
+    const double step = std::max(NiceStep((max - min) / std::max(divisions, 1)), 1.0);
     return {std::floor(min / step) * step, std::ceil(max / step) * step, step};
 }
 
@@ -118,7 +118,7 @@ FormChartLayout LayOutFormChart(const FormChartData& data, const FormChartMetric
             const int dayNumber = data.days.firstDay + i;
             // Today's point ends the line done and starts the projected one.
             if (dayNumber <= data.today) layout.done[l].push_back(point);
-            if (dayNumber >= data.today) layout.projected[l].push_back(point);
+            if (dayNumber >= data.today && !day.afterPlan) layout.projected[l].push_back(point);
         }
     }
     if (data.today >= data.days.firstDay && data.today <= data.days.lastDay)
@@ -129,6 +129,29 @@ FormChartLayout LayOutFormChart(const FormChartData& data, const FormChartMetric
         const double x1 = left + (band.lastDay - data.days.firstDay + 1) * layout.dayWidth;
         layout.bands.push_back({{x0, layout.lines.top, x1, layout.loads.bottom}, band.colour,
                                 band.blocked});
+    }
+
+    // Runs of flagged days, each a rectangle over the lines and the bars.
+    auto runs = [&](bool FormDay::*flag) {
+        std::vector<FormRect> rects;
+        for (int i = 0; i < count; ++i) {
+            if (!(data.series[static_cast<std::size_t>(i)].*flag)) continue;
+            const double x0 = left + i * layout.dayWidth;
+            const double x1 = x0 + layout.dayWidth;
+            if (!rects.empty() && rects.back().right >= x0 - layout.dayWidth / 2)
+                rects.back().right = x1;
+            else
+                rects.push_back({x0, layout.lines.top, x1, layout.loads.bottom});
+        }
+        return rects;
+    };
+    layout.warmingUp = runs(&FormDay::warmingUp);
+    layout.rampDays = runs(&FormDay::ramp);
+    for (std::size_t r = 0; r < data.races.size(); ++r) {
+        const int day = data.races[r].day;
+        if (day < data.days.firstDay || day > data.days.lastDay) continue;
+        layout.raceFlags.push_back(
+            {left + (day - data.days.firstDay + 0.5) * layout.dayWidth, day, r});
     }
 
     std::vector<int> tickDays;
@@ -157,9 +180,16 @@ std::optional<int> FormDayAt(const FormChartLayout& layout, const FormChartData&
 }
 
 FormLegendFacts LegendFacts(const FormSeries& series, const std::vector<FormEventDays>& events,
-                            int today, bool profileHasMaximum) {
+                            int today, bool profileHasMaximum,
+                            const std::optional<FormRace>& nextRace) {
     FormLegendFacts facts;
+    facts.todayDay = today;
     facts.today = RoundedFigures(series.At(today));
+    facts.todayMorning = RoundedMorning(MorningOf(series, today));
+    if (nextRace) {
+        facts.nextRace = nextRace;
+        facts.nextRaceMorning = RoundedMorning(MorningOf(series, nextRace->day));
+    }
     for (std::size_t i = 0; i < events.size(); ++i) {
         const int first = events[i].firstDay;
         if (first > today && (!facts.nextEvent || first < facts.nextEventDay)) {
@@ -168,8 +198,19 @@ FormLegendFacts LegendFacts(const FormSeries& series, const std::vector<FormEven
         }
     }
     if (facts.nextEvent) facts.nextEventForm = Round(series.At(facts.nextEventDay).form);
+    if (const std::optional<int> first = series.FirstDay())
+        facts.warmingUpLastDay = *first + kWarmingUpDays - 1;
+    facts.planEnd = series.PlanEnd();
+    const int rampEnd = std::min(std::max(today, facts.planEnd.value_or(today)) + kRampFadeDays,
+                                 today + kRampLookAhead);
+    for (int day = today; day <= rampEnd; ++day) {
+        if (!series.At(day).ramp) continue;
+        if (facts.rampDays++ == 0) facts.firstRampDay = day;
+    }
     facts.unrated = series.Unrated();
-    facts.noMaximum = !profileHasMaximum;
+    facts.unratedByReason = series.UnratedByReason();
+    facts.noMaximum =
+        !profileHasMaximum && series.Context().profileMaxHeartRate <= 0 && !series.HasMaximumTest();
     return facts;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "FormRaces.h"
 #include "FormRange.h"
 #include "FormSeries.h"
 
@@ -37,6 +38,7 @@ struct FormChartData {
     CalendarUnit unit = CalendarUnit::Months;
     std::vector<FormDay> series;  // days.Count() entries from days.firstDay
     std::vector<FormBand> bands;
+    std::vector<FormRace> races;  // those within days, by day
 };
 
 // The figures a day shows, rounded to whole points.
@@ -93,7 +95,8 @@ struct FormChartLayout {
     std::vector<ValueTick> valueTicks;
     double loadMax = 0;
     std::vector<FormRect> bars;  // one per day; empty for a day without load
-    // Each line up to today's point, and from there on (projected).
+    // Each line up to today's point, and from there on (projected) up to
+    // the plan's last day: past the plan there is nothing to project.
     std::array<std::vector<FormPoint>, 3> done;
     std::array<std::vector<FormPoint>, 3> projected;
     std::optional<double> todayX;  // the middle of today's column
@@ -104,6 +107,18 @@ struct FormChartLayout {
         bool operator==(const Band&) const = default;
     };
     std::vector<Band> bands;
+    // Runs of days drawn apart, over the lines and the bars: the averages
+    // still warming up, and the ramp days.
+    std::vector<FormRect> warmingUp;
+    std::vector<FormRect> rampDays;
+    // A flag on each race's column, at the top of the lines.
+    struct RaceFlag {
+        double x;  // the middle of the race's column
+        int day;
+        std::size_t race;  // in FormChartData::races
+        bool operator==(const RaceFlag&) const = default;
+    };
+    std::vector<RaceFlag> raceFlags;
     struct DateTick {
         double x;
         int day;
@@ -118,25 +133,41 @@ FormChartLayout LayOutFormChart(const FormChartData& data, const FormChartMetric
 std::optional<int> FormDayAt(const FormChartLayout& layout, const FormChartData& data, double x,
                              double y);
 // A round axis from min to max: steps of 1, 2 or 5 times a power of ten,
-// about `divisions` of them, always holding 0.
+// about `divisions` of them, always holding 0. Figures show as whole points,
+// so a step is never below 1 and an axis spans at least a few steps: no two
+// ticks read alike, whatever the figures (or none).
 struct FormAxis {
     double min = 0, max = 0, step = 0;
     bool operator==(const FormAxis&) const = default;
 };
 FormAxis RoundAxis(double min, double max, int divisions);
 
-// The legend's figures: today's, those of the next event ahead (form on its
-// first day), the workouts that could not be rated, and whether the profile
-// lacks the maximum heart rate.
+// The legend's figures: today's (and this morning's, which add up), those of
+// the next race and of the next event ahead (form on its first day), how far
+// the averages warm up and the plan reaches, the ramp days ahead, the
+// workouts that could not be rated and why, and whether no maximum heart rate
+// is known at all.
 struct FormLegendFacts {
+    int todayDay = 0;
     FormFigures today;
+    FormMorningFigures todayMorning;
+    std::optional<FormRace> nextRace;
+    FormMorningFigures nextRaceMorning;
     std::optional<int> nextEvent;  // index in the events given
     int nextEventDay = 0;
     long nextEventForm = 0;
+    std::optional<int> warmingUpLastDay;
+    std::optional<int> planEnd;
+    int rampDays = 0;  // from today on
+    std::optional<int> firstRampDay;
     int unrated = 0;
+    FormUnrated unratedByReason;
     bool noMaximum = false;
 };
+// profileHasMaximum: the athlete profile gives a maximum heart rate; so do
+// the age formula (through the series' context) and a maximum test.
 FormLegendFacts LegendFacts(const FormSeries& series, const std::vector<FormEventDays>& events,
-                            int today, bool profileHasMaximum);
+                            int today, bool profileHasMaximum,
+                            const std::optional<FormRace>& nextRace = std::nullopt);
 
 }  // namespace kadenzo

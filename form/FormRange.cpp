@@ -1,15 +1,20 @@
 #include "FormRange.h"
 
+#include "FormShownDays.h"
 #include "ResourceIds.h"
 
 namespace kadenzo {
 namespace {
 
 constexpr FormRange kRanges[kFormRangeCount] = {
-    {ID_FORM_6_WEEKS, 6, CalendarUnit::Weeks, 2},   {ID_FORM_3_MONTHS, 3, CalendarUnit::Months, 1},
-    {ID_FORM_6_MONTHS, 6, CalendarUnit::Months, 2}, {ID_FORM_1_YEAR, 1, CalendarUnit::Years, 0},
+    {ID_FORM_6_WEEKS, 6, CalendarUnit::Weeks, 2},
+    {ID_FORM_3_MONTHS, 3, CalendarUnit::Months, 1},
+    {ID_FORM_6_MONTHS, 6, CalendarUnit::Months, 2},
+    {ID_FORM_1_YEAR, 1, CalendarUnit::Years, 0},
     {ID_FORM_2_YEARS, 2, CalendarUnit::Years, 0},
 };
+// Up to the next race (RaceDays): no command of its own, paged by weeks.
+constexpr FormRange kRaceRange = {0, 0, CalendarUnit::Weeks, 0};
 
 }  // namespace
 
@@ -41,7 +46,20 @@ FormDays FormRangeDays(const FormRange& range, int referenceDay) {
 }
 
 FormViewState::FormViewState(int today)
-    : range_(FindFormRange(ID_FORM_6_MONTHS)), referenceDay_(today) {}
+    : range_(&kRaceRange), referenceDay_(today), today_(today) {}
+
+FormDays FormViewState::Days() const {
+    FormDays days;
+    if (range_ == &kRaceRange) {
+        // Paging moves the race's days by the weeks paged.
+        const int shift = referenceDay_ - today_;
+        days = RaceDays(today_, ahead_.nextRace);
+        days = {days.firstDay + shift, days.lastDay + shift};
+    } else {
+        days = FormRangeDays(*range_, referenceDay_);
+    }
+    return ReachingAhead(days, range_->unit, today_, ahead_);
+}
 
 bool FormViewState::OnCommand(int command, int today) {
     if (const FormRange* range = FindFormRange(command)) {
@@ -50,14 +68,18 @@ bool FormViewState::OnCommand(int command, int today) {
     } else if (command == ID_FORM_TODAY) {
         referenceDay_ = today;
     } else if (command == ID_PAGE_BACK || command == ID_PAGE_FORWARD) {
-        referenceDay_ = PageDay(referenceDay_, range_->unit, command == ID_PAGE_BACK ? -1 : 1);
+        referenceDay_ =
+            PageDay(referenceDay_, range_->unit, command == ID_PAGE_BACK ? -1 : 1);
     } else {
         return false;
     }
+    today_ = today;
     return true;
 }
 
-bool FormViewState::IsChecked(int command) const { return command == range_->command; }
+bool FormViewState::IsChecked(int command) const {
+    return range_ != &kRaceRange && command == range_->command;
+}
 
 std::uint32_t FormViewState::PagingTextId(int command) const {
     // The texts run day, week, month, year, as the units do.

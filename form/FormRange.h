@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "CalendarDays.h"
 
@@ -33,13 +34,26 @@ struct FormDays {
 // The days a range shows around the reference day.
 FormDays FormRangeDays(const FormRange& range, int referenceDay);
 
+// What lies ahead that the days shown reach (day numbers).
+struct FormAhead {
+    std::optional<int> nextRace;
+    std::optional<int> planEnd;  // the plan's last day
+    bool operator==(const FormAhead&) const = default;
+};
+
 // The choices of the form view and what its commands do to them: a range
 // (radio group, starts again from today), Back and Forward by the range's
-// period, Today back to today's range.
+// period, Today back to today's range. The first range shows from six weeks
+// back to the next race (RaceDays) and pages by weeks; no range command is
+// checked while it shows. Every range that shows today reaches the plan
+// ahead (ReachingAhead).
 class FormViewState {
 public:
-    // Six months around today.
+    // From six weeks back to the next race.
     explicit FormViewState(int today);
+
+    // The next race and the plan's end, whenever either may have changed.
+    void SetAhead(const FormAhead& ahead) { ahead_ = ahead; }
 
     // False for a command that is not the view's; true when it changed the days shown or may have.
     bool OnCommand(int command, int today);
@@ -50,11 +64,13 @@ public:
 
     const FormRange& Range() const { return *range_; }
     int ReferenceDay() const { return referenceDay_; }
-    FormDays Days() const { return FormRangeDays(*range_, referenceDay_); }
+    FormDays Days() const;
 
 private:
     const FormRange* range_;
     int referenceDay_;
+    int today_;
+    FormAhead ahead_;
 };
 
 }  // namespace kadenzo

@@ -55,7 +55,9 @@ private:
 
 struct WorkoutLoad {
     bool counted = false;
+    bool planned = false;
     bool unrated = false;
+    bool noMaximum = false;  // unrated although it has a heart rate
     double load = 0;
     double plannedLoad = 0;
 };
@@ -84,6 +86,7 @@ public:
         const bool performed = w.duration > 0;
         if (!performed && day < context_.today) return result;  // missed
         result.counted = true;
+        result.planned = !performed;
         double minutes = performed ? w.duration : w.plannedDuration;
         minutes = minutes > 0 ? std::min(minutes, kMaxMinutes) : 0.0;
 
@@ -101,6 +104,7 @@ public:
                           : std::nullopt;
         if (!impulse) {
             result.unrated = true;
+            result.noMaximum = heartRate > 0;
             return result;
         }
         result.load = *impulse;
@@ -131,6 +135,25 @@ private:
     CWorkOut scratch_;
     CWorkOut::MaxHeartRateOf maxOf_;
 };
+
+// Counts one workout's load into its day (an entry of the series) and the
+// series' count of unrated workouts.
+template <class Entry>
+void CountInto(Entry& entry, int& unrated, const WorkoutLoad& load, std::uint32_t templateId) {
+    entry.load += load.load;
+    entry.plannedLoad += load.plannedLoad;
+    entry.counted += load.counted;
+    entry.planned += load.planned;
+    entry.unrated += load.unrated;
+    unrated += load.unrated;
+    if (load.noMaximum) {
+        ++entry.unratedNoMaximum;
+    } else if (load.unrated && load.planned) {
+        ++entry.unratedPlanned;
+        auto& ids = entry.untargetedTemplates;
+        if (std::find(ids.begin(), ids.end(), templateId) == ids.end()) ids.push_back(templateId);
+    }
+}
 
 }  // namespace
 
@@ -203,12 +226,7 @@ bool FormSeries::AddDaysFrom(const CDatabase& log, int fromDay) {
         lastDate = w.date;
         if (entries_.empty() || entries_.back().day != *day) entries_.push_back({.day = *day});
         Entry& entry = entries_.back();
-        const WorkoutLoad load = reader.Read(w, *day);
-        entry.load += load.load;
-        entry.plannedLoad += load.plannedLoad;
-        entry.counted += load.counted;
-        entry.unrated += load.unrated;
-        unrated_ += load.unrated;
+        CountInto(entry, unrated_, reader.Read(w, *day), w.templateId);
         entry.testAfter = reader.TestAfter();
     }
     return true;
@@ -220,24 +238,27 @@ void FormSeries::ComputeUnsorted(const CDatabase& log) {
     inOrder_ = false;
     entries_.clear();
     unrated_ = 0;
-    std::vector<std::pair<int, WorkoutLoad>> loads;
+    struct Read {
+        int day;
+        WorkoutLoad load;
+        std::uint32_t templateId;
+    };
+    std::vector<Read> loads;
     LoadReader reader(context_, rests_, -1);
     for (auto it = log.BeginWorkouts(); it != log.EndWorkouts(); ++it) {
         const CWorkOut& w = **it;
         const std::optional<int> day = CountedDay(w.date);
-        if (day) loads.emplace_back(*day, reader.Read(w, *day));
+        if (day) loads.push_back({*day, reader.Read(w, *day), w.templateId});
     }
     std::stable_sort(loads.begin(), loads.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [day, load] : loads) {
-        if (entries_.empty() || entries_.back().day != day) entries_.push_back({.day = day});
-        Entry& entry = entries_.back();
-        entry.load += load.load;
-        entry.plannedLoad += load.plannedLoad;
-        entry.counted += load.counted;
-        entry.unrated += load.unrated;
-        unrated_ += load.unrated;
+                     [](const Read& a, const Read& b) { return a.day < b.day; });
+    for (const Read& read : loads) {
+        if (entries_.empty() || entries_.back().day != read.day)
+            entries_.push_back({.day = read.day});
+        CountInto(entries_.back(), unrated_, read.load, read.templateId);
     }
+    // The last test read in list order counts for whatever follows the log.
+    if (!entries_.empty()) entries_.back().testAfter = reader.TestAfter();
     Chain(0);
 }
 
@@ -256,12 +277,28 @@ void FormSeries::Chain(std::size_t first) {
         e.fitness = e.fitnessBefore + (e.load - e.fitnessBefore) / kFitnessDays;
         e.fatigue = e.fatigueBefore + (e.load - e.fatigueBefore) / kFatigueDays;
     }
+    firstDay_.reset();
+    for (const Entry& e : entries_) {
+        if (e.counted > 0) {
+            firstDay_ = e.day;
+            break;
+        }
+    }
+    planEnd_.reset();
+    for (auto it = entries_.rbegin(); it != entries_.rend() && it->day >= context_.today; ++it) {
+        if (it->planned > 0) {
+            planEnd_ = it->day;
+            break;
+        }
+    }
+    hasMaximumTest_ = !entries_.empty() && entries_.back().testAfter > 0;
 }
 
 FormDay FormSeries::At(int day) const {
     FormDay result;
     result.day = day;
     result.projected = day > context_.today;
+    result.afterPlan = result.projected && day > planEnd_.value_or(context_.today);
     const auto next = std::upper_bound(entries_.begin(), entries_.end(), day,
                                        [](int d, const Entry& e) { return d < e.day; });
     if (next == entries_.begin()) return result;
@@ -272,22 +309,48 @@ FormDay FormSeries::At(int day) const {
         result.fatigue = e.fatigue;
         result.form = e.fitnessBefore - e.fatigueBefore;
         result.unrated = e.unrated;
-        return result;
+    } else {
+        // A day without workouts: both averages fall towards 0. Worked out
+        // as Chain does, so that a day's form is exactly the day before's
+        // fitness less its fatigue.
+        const double days = static_cast<double>(day) - e.day;
+        result.fitness = e.fitness * std::pow(kFitnessKeep, days);
+        result.fatigue = e.fatigue * std::pow(kFatigueKeep, days);
+        result.form = e.fitness * std::pow(kFitnessKeep, days - 1) -
+                      e.fatigue * std::pow(kFatigueKeep, days - 1);
     }
-    // A day without workouts: both averages fall towards 0.
-    const double days = static_cast<double>(day) - e.day;
-    const double fitnessBefore = e.fitness * std::pow(kFitnessKeep, days - 1);
-    const double fatigueBefore = e.fatigue * std::pow(kFatigueKeep, days - 1);
-    result.fitness = fitnessBefore * kFitnessKeep;
-    result.fatigue = fatigueBefore * kFatigueKeep;
-    result.form = fitnessBefore - fatigueBefore;
+    if (firstDay_ && day >= *firstDay_) {
+        // Counted in double: a damaged date never overflows the difference.
+        const double since = static_cast<double>(day) - *firstDay_;
+        result.warmingUp = since < kWarmingUpDays;
+        result.ramp = day >= context_.today && since >= kRampAfterDays &&
+                      result.fitness >= kRampFitness &&
+                      result.fatigue > kRampRatio * result.fitness;
+    }
     return result;
 }
 
-std::optional<int> FormSeries::FirstDay() const {
-    for (const Entry& e : entries_)
-        if (e.counted > 0) return e.day;
-    return std::nullopt;
+std::optional<int> FormSeries::FirstDay() const { return firstDay_; }
+
+FormUnrated FormSeries::UnratedByReason() const {
+    FormUnrated unrated;
+    for (const Entry& e : entries_) {
+        if (e.unrated == 0) continue;
+        unrated.planned += e.unratedPlanned;
+        unrated.noMaximum += e.unratedNoMaximum;
+        unrated.performed += e.unrated - e.unratedPlanned - e.unratedNoMaximum;
+        for (std::uint32_t id : e.untargetedTemplates) unrated.plannedTemplates.push_back(id);
+    }
+    auto& ids = unrated.plannedTemplates;
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return unrated;
+}
+
+bool WeekHoldsRampDay(const FormSeries& series, int monday) {
+    for (int day = monday; day < monday + 7; ++day)
+        if (series.At(day).ramp) return true;
+    return false;
 }
 
 std::optional<int> FormSeries::LastPlannedDay() const {

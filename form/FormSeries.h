@@ -37,6 +37,17 @@ inline constexpr double kFatigueDays = 7.0;
 inline constexpr int kFirstFormDay = 2;
 inline constexpr int kLastFormDay = 2958465;
 
+// The averages start from 0 on the day of the first counted workout, so for
+// this many days fitness still lags behind the training and form reads low.
+inline constexpr int kWarmingUpDays = 42;
+
+// A ramp day: the plan, from today on, drives fatigue above this many times
+// fitness once fitness has reached kRampFitness and the series has run for
+// kRampAfterDays. The acute load then runs far ahead of the chronic one.
+inline constexpr double kRampRatio = 1.5;
+inline constexpr double kRampFitness = 10.0;
+inline constexpr int kRampAfterDays = 56;
+
 // One calendar day of the series. Figures unrounded.
 struct FormDay {
     int day = 0;             // day number
@@ -46,6 +57,19 @@ struct FormDay {
     double form = 0;         // yesterday's fitness − yesterday's fatigue
     bool projected = false;  // after today: follows from the plan
     int unrated = 0;         // the day's counted workouts without a heart rate to rate them
+    bool warmingUp = false;  // within kWarmingUpDays of the first counted workout
+    bool ramp = false;       // a ramp day (see kRampRatio)
+    bool afterPlan = false;  // after today and after the plan's last workout: nothing to project
+};
+
+// Why counted workouts could not be rated.
+struct FormUnrated {
+    int performed = 0;  // done, without an average heart rate and without a target
+    int planned = 0;    // planned, without a target
+    int noMaximum = 0;  // with a heart rate, but no maximum above the resting heart rate
+    // The templates of the planned ones, by id, each once.
+    std::vector<std::uint32_t> plannedTemplates;
+    int Total() const { return performed + planned + noMaximum; }
 };
 
 // Training load, fitness, fatigue and form of every day of a log. A workout
@@ -75,8 +99,15 @@ public:
     std::optional<int> FirstDay() const;
     // The last day whose load holds a planned workout's, if any.
     std::optional<int> LastPlannedDay() const;
+    // The last day holding a planned workout, rated or not, if any: past it
+    // there is nothing to project.
+    std::optional<int> PlanEnd() const { return planEnd_; }
     // Counted workouts of the whole log without a heart rate to rate them.
     int Unrated() const { return unrated_; }
+    // The same by reason.
+    FormUnrated UnratedByReason() const;
+    // Whether the latest maximum test gives a maximum (above 0).
+    bool HasMaximumTest() const { return hasMaximumTest_; }
     const FormContext& Context() const { return context_; }
 
 private:
@@ -86,6 +117,7 @@ private:
         double load = 0;
         double plannedLoad = 0;
         int counted = 0;
+        int planned = 0;  // counted as planned
         int unrated = 0;
         double fitnessBefore = 0;  // yesterday's
         double fatigueBefore = 0;
@@ -93,6 +125,11 @@ private:
         double fatigue = 0;
         // The maximum of the last maximum test up to the end of the day; -1: none.
         std::int32_t testAfter = -1;
+        // Of unrated: planned without a target, with their templates, and
+        // those with a heart rate but no maximum above the resting one.
+        int unratedPlanned = 0;
+        std::vector<std::uint32_t> untargetedTemplates = {};
+        int unratedNoMaximum = 0;
     };
 
     void ReadRestingHeartRates(const CDatabase& log);
@@ -101,7 +138,8 @@ private:
     // log turns out not to be in date order.
     bool AddDaysFrom(const CDatabase& log, int fromDay);
     void ComputeUnsorted(const CDatabase& log);
-    // Fitness and fatigue of entries_[first] onwards.
+    // Fitness and fatigue of entries_[first] onwards, then the days that
+    // bound the flags.
     void Chain(std::size_t first);
 
     FormContext context_;
@@ -110,6 +148,12 @@ private:
     std::vector<Entry> entries_;
     std::vector<std::pair<int, double>> rests_;  // (day, resting heart rate), by day
     int unrated_ = 0;
+    std::optional<int> firstDay_;  // of the first counted workout
+    std::optional<int> planEnd_;
+    bool hasMaximumTest_ = false;
 };
+
+// Whether the week from monday to the Sunday after holds a ramp day.
+bool WeekHoldsRampDay(const FormSeries& series, int monday);
 
 }  // namespace kadenzo

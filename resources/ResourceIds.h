@@ -508,4 +508,23 @@ inline constexpr int IDS_FORM_COL_FORM = 35115;
 inline constexpr int IDS_FORM_CHART_NAME = 35116;
 inline constexpr int IDS_FORM_CHART_DESCRIPTION = 35117;  // first, last date, fitness, fatigue, form
 inline constexpr int IDS_FORM_TODAY_MARK = 35118;
+
+// Race day and the plan ahead in the form view; the plan as a calendar.
+inline constexpr int IDS_FORM_TODAY_MORNING = 35400;  // date, form, fitness, fatigue
+inline constexpr int IDS_FORM_NEXT_RACE = 35401;      // name, date, form, fitness, fatigue
+inline constexpr int IDS_FORM_WARMING_UP = 35402;     // last date
+inline constexpr int IDS_FORM_PLAN_END = 35403;       // date
+inline constexpr int IDS_FORM_RAMP_ONE = 35404;       // date
+inline constexpr int IDS_FORM_RAMP = 35405;           // count, first date
+inline constexpr int IDS_FORM_RAMP_DAY = 35406;
+inline constexpr int IDS_FORM_WARMING_UP_DAY = 35407;
+inline constexpr int IDS_FORM_DONE_NO_PULSE_ONE = 35408;          // count
+inline constexpr int IDS_FORM_DONE_NO_PULSE = 35409;              // count
+inline constexpr int IDS_FORM_PLANNED_NO_TARGET_ONE = 35410;      // count, templates
+inline constexpr int IDS_FORM_PLANNED_NO_TARGET = 35411;          // count, templates
+inline constexpr int IDS_FORM_NO_MAXIMUM_ABOVE_REST_ONE = 35412;  // count
+inline constexpr int IDS_FORM_NO_MAXIMUM_ABOVE_REST = 35413;      // count
+inline constexpr int IDS_CALENDAR_TARGET = 35420;                 // low, high
+inline constexpr int IDS_CALENDAR_TARGET_BELOW = 35421;           // high
+inline constexpr int IDS_CALENDAR_TARGET_ABOVE = 35422;           // low
 }  // namespace kadenzo

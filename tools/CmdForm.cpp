@@ -1,5 +1,5 @@
-// form FILE [--today D] [--from D] [--to D] [--csv]: training load and form,
-// day by day, as JSON or CSV.
+// form FILE [--today D] [--from D] [--to D] [--race-category ID] [--csv]:
+// training load and form, day by day, and the next race, as JSON or CSV.
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -10,19 +10,23 @@
 #include "AppContext.h"
 #include "CommandOptions.h"
 #include "Commands.h"
+#include "Cp1252.h"
 #include "DateTime.h"
 #include "CalendarDays.h"
 #include "DocumentFile.h"
+#include "FormRaces.h"
 #include "FormSeries.h"
 #include "JsonLibrary.h"
 #include "KadenzoDoc.h"
+#include "Library.h"
 #include "ReportedDocument.h"
 
 namespace kadenzo::tool {
 namespace {
 
 constexpr const char* kUsage =
-    "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]";
+    "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+    "[--race-category ID|none] [--csv]";
 constexpr int kDaysShownBefore = 89;
 constexpr int kDaysPlannedAhead = 27;
 // Day number of 1970-01-01, where time stamps count from.
@@ -33,8 +37,27 @@ struct Options {
     std::optional<int> today;
     std::optional<int> from;
     std::optional<int> to;
+    // The library's race category unless one (or none) is given.
+    bool raceCategoryGiven = false;
+    std::optional<std::uint32_t> raceCategory;
     bool csv = false;
 };
+
+// A category id as the JSON gives ids (0 to 4294967295), or "none"; false
+// for any other text.
+bool ReadCategory(const std::string& text, std::optional<std::uint32_t>* category) {
+    if (text == "none") {
+        category->reset();
+        return true;
+    }
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long long id = std::stoull(text);
+    if (id > 0xFFFFFFFFull) return false;
+    *category = static_cast<std::uint32_t>(id);
+    return true;
+}
 
 // Reads the options; on a mistake prints one line and returns nothing.
 std::optional<Options> ParseOptions(const Args& args) {
@@ -44,6 +67,13 @@ std::optional<Options> ParseOptions(const Args& args) {
         const std::string& arg = args[i];
         if (arg == "--csv") {
             options.csv = true;
+            continue;
+        }
+        if (arg == "--race-category") {
+            if (i + 1 == args.size()) return fail(arg + " needs a category id or none");
+            options.raceCategoryGiven = true;
+            if (!ReadCategory(args[++i], &options.raceCategory))
+                return fail("--race-category: not a category id or none: '" + args[i] + "'");
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
@@ -100,6 +130,25 @@ int Form(const Args& args) {
     FormSeries series;
     series.Compute(*contents.log, context);
 
+    const CLibrary& library = *contents.library;
+    const std::optional<std::uint32_t> raceCategory =
+        options->raceCategoryGiven ? options->raceCategory : DefaultRaceCategory(library);
+    if (raceCategory && !library.FindCategory(*raceCategory)) {
+        std::fprintf(stderr, "kadenzo-tool form: --race-category: the library has no category %u\n",
+                     static_cast<unsigned>(*raceCategory));
+        return 2;
+    }
+    Json nextRace;  // null when there is none
+    if (const std::optional<FormRace> race =
+            NextRace(*contents.log, library, raceCategory, context.today)) {
+        const FormMorning morning = MorningOf(series, race->day);
+        nextRace = {{"date", FormatIsoDay(race->day)},
+                    {"name", Cp1252ToUtf8(race->name)},
+                    {"form", morning.form},
+                    {"fitness", morning.fitness},
+                    {"fatigue", morning.fatigue}};
+    }
+
     const int from = options->from.value_or(context.today - kDaysShownBefore);
     int to = context.today + kDaysPlannedAhead;
     if (const std::optional<int> planned = series.LastPlannedDay()) to = std::max(to, *planned);
@@ -112,21 +161,27 @@ int Form(const Args& args) {
     // Day by day, so that a long range never sits in memory as a whole.
     std::ostream& out = std::cout;
     if (options->csv) {
-        out << "date,load,fitness,fatigue,form,projected\n";
+        out << "date,load,fitness,fatigue,form,projected,ramp\n";
     } else {
         out << "{\"today\": \"" << FormatIsoDay(context.today)
-            << "\", \"unrated\": " << series.Unrated() << ", \"days\": [";
+            << "\", \"unrated\": " << series.Unrated() << ", \"nextRace\": " << nextRace.dump()
+            << ", \"days\": [";
     }
     for (int day = from; day <= to && out; ++day) {
         const FormDay d = series.At(day);
         if (options->csv) {
             out << FormatIsoDay(day) << ',' << Number(d.load) << ',' << Number(d.fitness) << ','
                 << Number(d.fatigue) << ',' << Number(d.form) << ','
-                << (d.projected ? "true" : "false") << '\n';
+                << (d.projected ? "true" : "false") << ',' << (d.ramp ? "true" : "false") << '\n';
         } else {
             out << (day == from ? "\n" : ",\n")
-                << Json{{"date", FormatIsoDay(day)}, {"load", d.load}, {"fitness", d.fitness},
-                        {"fatigue", d.fatigue},      {"form", d.form}, {"projected", d.projected}}
+                << Json{{"date", FormatIsoDay(day)},
+                        {"load", d.load},
+                        {"fitness", d.fitness},
+                        {"fatigue", d.fatigue},
+                        {"form", d.form},
+                        {"projected", d.projected},
+                        {"ramp", d.ramp}}
                        .dump();
         }
     }

@@ -30,8 +30,12 @@ constexpr Command kCommands[] = {
      "search FILE --where PROPERTY OPERATOR VALUE ... [--whole] [--today YYYY-MM-DD] "
      "[--imperial]",
      kadenzo::tool::Search},
-    {"form", "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]",
+    {"form",
+     "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+     "[--race-category ID|none] [--csv]",
      kadenzo::tool::Form},
+    {"ical", "ical FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--today YYYY-MM-DD]",
+     kadenzo::tool::Ical},
 };
 
 int Usage() {

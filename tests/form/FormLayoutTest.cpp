@@ -1,11 +1,13 @@
 // The form view's Qt-free rules: the days of each range and where paging
-// takes them, the command state, the round axis, where the chart puts the
-// days, today and the events, and which figures the legend states.
+// takes them, how far ahead they reach, the command state, the round axis,
+// where the chart puts the days, today, the events, the races and the runs
+// of flagged days, and where the projection stops.
 #include <gtest/gtest.h>
 
 #include "DateTime.h"
 #include "FormLayout.h"
 #include "FormRange.h"
+#include "FormShownDays.h"
 #include "ResourceIds.h"
 
 namespace kadenzo {
@@ -14,6 +16,9 @@ namespace {
 int Day(int year, int month, int day) { return DayNumber(*NoonOfDay(year, month, day)); }
 
 const int kToday = Day(2024, 3, 13);  // a Wednesday
+
+// Ten days around a Friday as "today", with a blocked event of two days.
+FormChartData TenDays();
 
 TEST(FormRange, EachRangeShowsWholePeriodsWithThePlanAhead) {
     struct Case {
@@ -42,6 +47,7 @@ TEST(FormRange, EachRangeShowsWholePeriodsWithThePlanAhead) {
 
 TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     FormViewState state(kToday);
+    ASSERT_TRUE(state.OnCommand(ID_FORM_6_MONTHS, kToday));
     struct Step {
         int command, reference;
         std::uint32_t forwardText;
@@ -68,18 +74,66 @@ TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     EXPECT_EQ(state.PagingTextId(ID_FORM_TODAY), 0u);
 }
 
-TEST(FormLayout, AxesAreRoundAndHoldZero) {
+// The first days run from the Monday six weeks back to the Sunday of the
+// next race's week (four weeks ahead without one) and page by weeks; every
+// range that shows today reaches the plan ahead, to the end of its week or
+// month, but never decades ahead.
+TEST(FormRange, TheFirstDaysReachTheRaceAndEveryRangeThePlan) {
+    const int back = Day(2024, 1, 29);
+    EXPECT_EQ(RaceDays(kToday, std::nullopt), (FormDays{back, Day(2024, 4, 14)}));
+    EXPECT_EQ(RaceDays(kToday, Day(2024, 6, 5)), (FormDays{back, Day(2024, 6, 9)}));
+    struct Case {
+        int command;  // 0: the first days
+        FormAhead ahead;
+        FormDays days;
+    } const cases[] = {
+        {0, {Day(2024, 5, 1), Day(2024, 5, 7)}, {back, Day(2024, 5, 12)}},
+        {ID_FORM_6_WEEKS, {Day(2024, 3, 20), Day(2024, 3, 22)}, {back + 21, Day(2024, 3, 31)}},
+        {ID_FORM_6_WEEKS, {std::nullopt, Day(2024, 4, 10)}, {back + 21, Day(2024, 4, 14)}},
+        {ID_FORM_1_YEAR, {Day(2025, 1, 3), Day(2025, 1, 10)}, {Day(2024, 1, 1), Day(2025, 1, 31)}},
+        {ID_FORM_3_MONTHS, {std::nullopt, kToday + 100000}, {Day(2024, 2, 1), Day(2026, 3, 31)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        FormViewState state(kToday);
+        state.SetAhead(c.ahead);
+        if (c.command) {
+            ASSERT_TRUE(state.OnCommand(c.command, kToday));
+        }
+        EXPECT_EQ(state.Days(), c.days);
+        EXPECT_EQ(state.IsChecked(ID_FORM_6_WEEKS), c.command == ID_FORM_6_WEEKS);
+        // Two pages back: the first days move by two weeks; a range no
+        // longer showing today is its own periods again.
+        state.OnCommand(ID_PAGE_BACK, kToday);
+        state.OnCommand(ID_PAGE_BACK, kToday);
+        if (!c.command) {
+            EXPECT_EQ(state.Days().firstDay, back - 14);
+        }
+    }
+}
+
+// Readable for every spread of figures, none included: whole-point labels
+// that rise tick by tick, 0 among them.
+TEST(FormLayout, AxesAreRoundHoldZeroAndLabelEachTickOnce) {
     struct Case {
         double min, max;
         FormAxis axis;
     } const cases[] = {
-        // An empty diary still has an axis; 0 always shows.
-        {0, 0, {0, 1, 0.2}},  {0, 47, {0, 50, 10}}, {-23, 61, {-40, 80, 20}},
-        {12, 13, {0, 15, 5}}, {-8, -2, {-8, 0, 2}},
+        {0, 0, {0, 5, 1}},    {0, 0.3, {0, 5, 1}},           {-0.4, 0, {-1, 5, 1}},
+        {0, 47, {0, 50, 10}}, {-23, 61, {-40, 80, 20}},      {12, 13, {0, 15, 5}},
+        {-8, -2, {-8, 0, 2}}, {-1e6, 1e6, {-1e6, 1e6, 5e5}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.max);
+        SCOPED_TRACE(testing::Message() << c.min << " to " << c.max);
         EXPECT_EQ(RoundAxis(c.min, c.max, 5), c.axis);
+        FormChartData data = TenDays();
+        for (FormDay& day : data.series) day.fitness = day.fatigue = day.form = 0;
+        data.series.front().fitness = c.max;
+        data.series.back().form = c.min;
+        const auto ticks = LayOutFormChart(data, {1000, 600, 20, 40, 60, 4}).valueTicks;
+        ASSERT_GE(ticks.size(), 2u);
+        for (std::size_t i = 1; i < ticks.size(); ++i)
+            EXPECT_GT(ticks[i].value, ticks[i - 1].value);
     }
 }
 
@@ -142,6 +196,33 @@ TEST(FormLayout, TodaySplitsTheLinesAndEveryDayHasItsColumn) {
     EXPECT_EQ(FormDayAt(layout, data, x, layout.loads.bottom - 1), data.today);
     EXPECT_EQ(FormDayAt(layout, data, x, layout.legend.top + 1), std::nullopt);
     EXPECT_EQ(FormDayAt(layout, data, layout.lines.left - 1, layout.lines.top + 1), std::nullopt);
+}
+
+// Past the plan's last day the lines stop; warming-up and ramp days come as
+// runs of whole columns; every race within the days has its flag.
+TEST(FormLayout, TheProjectionStopsAndFlaggedDaysAndRacesHaveTheirPlace) {
+    FormChartData data = TenDays();
+    for (std::size_t i = 0; i < data.series.size(); ++i) {
+        data.series[i].warmingUp = i < 3;
+        data.series[i].ramp = i == 5 || i == 6 || i == 8;
+        data.series[i].afterPlan = i > 7;
+    }
+    data.races = {{data.days.firstDay - 1, "Earlier"},
+                  {data.days.firstDay + 6, "Town 10 km"},
+                  {data.days.lastDay + 1, "Later"}};
+    const FormChartLayout layout = LayOutFormChart(data, {1000, 600, 20, 40, 60, 4});
+    for (int l = 0; l < 3; ++l) {
+        EXPECT_EQ(layout.done[l].size(), 5u);
+        EXPECT_EQ(layout.projected[l].size(), 4u);  // today to the plan's last day
+    }
+    ASSERT_EQ(layout.warmingUp.size(), 1u);
+    EXPECT_DOUBLE_EQ(layout.warmingUp[0].Width(), 3 * layout.dayWidth);
+    ASSERT_EQ(layout.rampDays.size(), 2u);
+    EXPECT_DOUBLE_EQ(layout.rampDays[0].Width(), 2 * layout.dayWidth);
+    EXPECT_DOUBLE_EQ(layout.rampDays[1].left, layout.lines.left + 8 * layout.dayWidth);
+    const std::vector<FormChartLayout::RaceFlag> flags = {
+        {layout.lines.left + 6.5 * layout.dayWidth, data.days.firstDay + 6, 1}};
+    EXPECT_EQ(layout.raceFlags, flags);
 }
 
 TEST(FormLayout, LabelsThinOutWhereTheyWouldTouch) {

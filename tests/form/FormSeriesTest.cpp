@@ -1,12 +1,14 @@
 // Training load and form: the day's load against hand-computed impulses, the
-// averages day by day, the legend's facts, damaged figures, and an update
-// after an edit against the whole series worked out anew.
+// averages day by day, the flags of the days (warming up, ramp, past the
+// plan), the legend's facts and why workouts went unrated, damaged figures,
+// and an update after an edit against the whole series worked out anew.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <random>
+#include <tuple>
 
 #include "DateTime.h"
 #include "DocumentFixture.h"
@@ -184,8 +186,90 @@ TEST_F(FormSeriesTest, TheLegendNamesTheNextEventAndWhatCannotBeRated) {
     EXPECT_EQ(facts.nextEventForm, std::lround(series.At(kToday + 8).form));
     EXPECT_NE(facts.nextEventForm, std::lround(series.At(kToday + 9).form));
     EXPECT_EQ(facts.unrated, 1);
-    EXPECT_TRUE(facts.noMaximum);
     EXPECT_FALSE(LegendFacts(series, {events[0]}, kToday, true).nextEvent);
+}
+
+// Unrated workouts by reason: done without any heart rate, planned without a
+// target (its template named once), or without a maximum above the resting
+// heart rate. The no-maximum warning only when neither the profile (value or
+// age formula, in the context) nor a maximum test gives one.
+TEST_F(FormSeriesTest, UnratedWorkoutsByReasonAndTheNoMaximumWarning) {
+    Add(-3, kNoPulse, 40);
+    Add(-2, kNoPulse, 0).plannedDuration = 30;  // missed: not counted at all
+    for (int day : {1, 3}) Add(day, kNoPulse, 0).plannedDuration = 30;
+    Add(4, kSteady, 0).plannedDuration = 30;
+    Rest(5, 200);
+    Add(6, kSteady, 0).plannedDuration = 30;
+    FormUnrated unrated = Computed().UnratedByReason();
+    EXPECT_EQ(std::tie(unrated.performed, unrated.planned, unrated.noMaximum),
+              std::make_tuple(1, 2, 1));
+    EXPECT_EQ(unrated.plannedTemplates, std::vector<std::uint32_t>{kNoPulse});
+    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
+
+    formContext.profileMaxHeartRate = 0;
+    EXPECT_TRUE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
+    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, true).noMaximum);
+    CWorkOut& test = Add(-20, kSteady, 20, 180);
+    test.maxPulseTest = 1;
+    test.maxPulse = 188;
+    EXPECT_FALSE(LegendFacts(Computed(), {}, kToday, false).noMaximum);
+}
+
+// Daily sessions at 160 (2.156 load points a minute with rest 60 and max
+// 190) from `first` on, heavier ones from hardFrom to `last`. Ramp days
+// worked out by hand from the recurrences: from today on, fatigue above
+// 1.5 × fitness, fitness at least 10, 56 days after the first workout.
+TEST_F(FormSeriesTest, RampDaysFollowTheRule) {
+    struct Case {
+        const char* what;
+        int first, hardFrom, last;
+        double easyMinutes, hardMinutes;
+        std::vector<int> rampDays;
+    } const cases[] = {
+        {"a heavy week after ten easy ones, fading after it",
+         -70,
+         0,
+         6,
+         30,
+         120,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"only from 56 days after the first workout on", -50, 0, 6, 30, 120, {6, 7, 8, 9}},
+        {"fitness below 10", -70, 0, 6, 2, 8, {}},
+        {"a block that ended yesterday: only from today on", -70, -8, -2, 30, 120, {0, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        log.DeleteContents();
+        for (int day = c.first; day <= c.last; ++day)
+            Add(day, kSteady, day < c.hardFrom ? c.easyMinutes : c.hardMinutes, 160);
+        const FormSeries series = Computed();
+        std::vector<int> ramp;
+        for (int day = c.first; day <= 60; ++day)
+            if (series.At(kToday + day).ramp) ramp.push_back(day);
+        EXPECT_EQ(ramp, c.rampDays);
+        // Today is a Friday: its week runs from day -4 to day 2.
+        EXPECT_EQ(WeekHoldsRampDay(series, kToday - 4), !ramp.empty() && ramp[0] <= 2);
+        EXPECT_EQ(LegendFacts(series, {}, kToday, true).rampDays, static_cast<int>(ramp.size()));
+    }
+}
+
+// Warming up: the first 42 days from the first counted workout. Past the
+// plan's last workout (rated or not) nothing is projected.
+TEST_F(FormSeriesTest, DaysAreFlaggedAsWarmingUpAndPastThePlan) {
+    Add(-50, kNoPulse, 0).plannedDuration = 30;  // missed: the series starts later
+    Add(-45, kSteady, 30, 150);
+    Add(5, kNoPulse, 0).plannedDuration = 40;  // unrated, still the plan
+    const FormSeries series = Computed();
+    EXPECT_EQ(series.PlanEnd(), kToday + 5);
+    struct Day {
+        int day;
+        bool warmingUp, afterPlan;
+    } const days[] = {{-46, false, false}, {-45, true, false}, {-4, true, false},
+                      {-3, false, false},  {5, false, false},  {6, false, true}};
+    for (const Day& d : days) {
+        EXPECT_EQ(series.At(kToday + d.day).warmingUp, d.warmingUp) << d.day;
+        EXPECT_EQ(series.At(kToday + d.day).afterPlan, d.afterPlan) << d.day;
+    }
 }
 
 // Damaged records never stretch the series or make its figures infinite.

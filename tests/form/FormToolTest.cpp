@@ -1,6 +1,7 @@
 // kadenzo-tool form on the demo diary: the days shown by default, the same
-// figures as CSV, and one line for every mistake. The loads
-// themselves are worked out by hand in the series' own test.
+// figures as CSV, the next race, a demo without warnings, and one line for
+// every mistake. The loads themselves are worked out by hand in the series'
+// own test.
 #include <cstdio>
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -69,16 +70,47 @@ TEST_F(FormToolTest, CsvHoldsTheSameFigures) {
     std::istringstream csv(out_);
     std::string line;
     std::getline(csv, line);
-    EXPECT_EQ(line, "date,load,fitness,fatigue,form,projected");
+    EXPECT_EQ(line, "date,load,fitness,fatigue,form,projected,ramp");
     for (const Json& d : days) {
         ASSERT_TRUE(std::getline(csv, line));
         std::ostringstream expected;
         expected << d["date"].get<std::string>() << ',' << d["load"].dump() << ','
                  << d["fitness"].dump() << ',' << d["fatigue"].dump() << ',' << d["form"].dump()
-                 << ',' << d["projected"].dump();
+                 << ',' << d["projected"].dump() << ',' << d["ramp"].dump();
         EXPECT_EQ(line, expected.str());
     }
     EXPECT_FALSE(std::getline(csv, line));
+}
+
+// The demo's half marathon on the last Sunday of its plan, category 6 of the
+// starter library: form that day's, fitness and fatigue the day before's.
+// Long runs (category 5) have no plan note: their template names them.
+TEST_F(FormToolTest, NextRaceIsTheDemosHalfMarathon) {
+    const int sunday = today_ - WeekdayFromMonday(NoonOfDayNumber(today_)) + 27;
+    const Json form = Form("--to " + IsoDay(sunday));
+    const Json& days = form["days"];
+    const Json& before = days[days.size() - 2];
+    const Json expected = {{"date", IsoDay(sunday)},
+                           {"name", "City half marathon"},
+                           {"form", days.back()["form"]},
+                           {"fitness", before["fitness"]},
+                           {"fatigue", before["fatigue"]}};
+    EXPECT_EQ(form["nextRace"], expected);
+    EXPECT_TRUE(Form("--race-category none")["nextRace"].is_null());
+    EXPECT_EQ(Form("--race-category 5")["nextRace"]["name"], "Long run");
+}
+
+// No reason for a warning in either demo: every workout rated, every
+// template of both starter libraries with a target.
+TEST_F(FormToolTest, TheDemoRatesEveryWorkout) {
+    ASSERT_EQ(Run("demo '" + Path("demo-de.kdz") + "' --german"), 0) << err_;
+    for (const char* demo : {"demo.kdz", "demo-de.kdz"}) {
+        ASSERT_EQ(Run("form '" + Path(demo) + "' --today " + IsoDay(today_)), 0) << err_;
+        EXPECT_EQ(Json::parse(out_)["unrated"], 0) << demo;
+        ASSERT_EQ(Run(std::string("dump '") + Path(demo) + "'"), 0) << err_;
+        for (const Json& t : Json::parse(out_)["library"]["workoutTemplates"])
+            EXPECT_GT(t["pulseHigh"].get<int>(), 0) << t["name"];
+    }
 }
 
 TEST_F(FormToolTest, MistakesAreOneLineAndNoOutput) {
@@ -89,6 +121,10 @@ TEST_F(FormToolTest, MistakesAreOneLineAndNoOutput) {
         demo + "--from 2024-03-02 --to 2024-03-01",
         demo + "--to",
         demo + "--weeks 4",
+        demo + "--race-category",
+        demo + "--race-category -1",
+        demo + "--race-category 4294967296",
+        demo + "--race-category 99",  // not in the library
         demo + demo,
         "",
         "'" + Path("missing.kdz") + "'",

@@ -19,12 +19,15 @@ namespace {
 // Texts the program formats, with the arguments it passes: i integer, f floating
 // point, s text.
 const std::vector<std::pair<int, std::string>> kFormattedTexts = {
-    {33000, "ii"},       {33010, "ff"},  {33016, "s"},  {33024, "i"},   {33036, "s"},
-    {33037, "fs"},       {33038, "f"},   {33039, "f"},  {33040, "ifs"}, {33041, "is"},
-    {33042, "sss"},      {33056, "s"},   {33057, "i"},  {33108, "s"},   {33111, "iiii"},
-    {33112, "iiiiiiii"}, {33114, "f"},   {34040, "s"},  {34041, "s"},   {34042, "s"},
-    {34431, "i"},        {34703, "i"},   {34704, "if"}, {34930, ""},    {34931, "i"},
-    {34932, "if"},       {34800, "ssss"}};
+    {33000, "ii"},       {33010, "ff"},   {33016, "s"},    {33024, "i"},     {33036, "s"},
+    {33037, "fs"},       {33038, "f"},    {33039, "f"},    {33040, "ifs"},   {33041, "is"},
+    {33042, "sss"},      {33056, "s"},    {33057, "i"},    {33108, "s"},     {33111, "iiii"},
+    {33112, "iiiiiiii"}, {33114, "f"},    {34040, "s"},    {34041, "s"},     {34042, "s"},
+    {34431, "i"},        {34703, "i"},    {34704, "if"},   {34930, ""},      {34931, "i"},
+    {34932, "if"},       {34800, "ssss"}, {35400, "siii"}, {35401, "ssiii"}, {35402, "s"},
+    {35403, "s"},        {35404, "s"},    {35405, "is"},   {35408, "i"},     {35409, "i"},
+    {35410, "is"},       {35411, "is"},   {35412, "i"},    {35413, "i"},     {35420, "ii"},
+    {35421, "i"},        {35422, "i"}};
 
 // The arguments a printf format consumes, as i/f/s, or "?" for a conversion the
 // program's formatter does not offer (and "*" widths, which callers never pass).
