@@ -32,6 +32,7 @@ constexpr Command kCommands[] = {
      kadenzo::tool::Search},
     {"form", "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]",
      kadenzo::tool::Form},
+    {"merge", "merge [BASE] MINE THEIRS OUT", kadenzo::tool::Merge},
 };
 
 int Usage() {
