@@ -9,7 +9,6 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
-#include <vector>
 
 #include "AtomicFile.h"
 #include "DocumentBackups.h"
@@ -48,18 +47,18 @@ std::optional<Content> HashFile(const std::string& path) {
     if (fd < 0) return std::nullopt;
     std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state(XXH3_createState(),
                                                                           &XXH3_freeState);
-    std::vector<char> buffer(kReadChunk);
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kReadChunk);
     Content content;
     bool ok = state && XXH3_64bits_reset(state.get()) == XXH_OK;
     while (ok) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        const ssize_t n = ::read(fd, buffer.get(), kReadChunk);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             ok = n == 0;
             break;
         }
         content.size += static_cast<std::uint64_t>(n);
-        ok = XXH3_64bits_update(state.get(), buffer.data(), static_cast<std::size_t>(n)) == XXH_OK;
+        ok = XXH3_64bits_update(state.get(), buffer.get(), static_cast<std::size_t>(n)) == XXH_OK;
     }
     ::close(fd);
     if (!ok) return std::nullopt;

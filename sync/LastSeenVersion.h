@@ -59,8 +59,11 @@ enum class DiskState { Unchanged, Changed, Missing };
 // Whether the file still holds the remembered bytes. A settled stamp that
 // matches costs one stat; otherwise the content is hashed and, when it is
 // unchanged, the fresh stamp is remembered so that the next check is a stat
-// again. A file that cannot be read, or changes while it is read, counts as
-// changed: nothing may be saved over it unmerged.
+// again. Right after a save the stamp has not settled: a check some seconds
+// later (when the watcher of the open file hears the save) settles it, and
+// the check before the next save is a stat. A file that cannot be read, or
+// changes while it is read, counts as changed: nothing may be saved over it
+// unmerged.
 DiskState CheckDisk(const std::string& documentPath, RememberedVersion& remembered,
                     std::int64_t settleNanoseconds = kStampSettleNanoseconds);
 
