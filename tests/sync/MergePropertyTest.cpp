@@ -14,11 +14,7 @@ namespace {
 
 constexpr int kDays = 40;
 
-struct DayEvent {
-    std::int32_t kind;
-    bool blocks;
-    bool operator==(const DayEvent&) const = default;
-};
+using DayEvent = std::pair<std::int32_t, bool>;  // kind, blocked
 using EventDays = std::map<int, DayEvent>;
 
 // A diary being edited, and the same edits applied to what the merge must give.
@@ -39,8 +35,8 @@ void WriteEvents(Version& v) {
         auto event = std::make_unique<CEvent>();
         event->start = {CalendarDateTime::kValid, NoonOfDayNumber(it->first)};
         event->end = {CalendarDateTime::kValid, NoonOfDayNumber(std::prev(end)->first)};
-        event->kind = it->second.kind;
-        event->blocksDay = it->second.blocks;
+        event->kind = it->second.first;
+        event->blocksDay = it->second.second;
         events.push_back(std::move(event));
         it = end;
     }
@@ -203,13 +199,10 @@ TEST(MergeProperty, DisjointEditsMergeIntoBoth) {
         EXPECT_EQ(SortedWorkouts(merged), SortedWorkouts(*expected.contents.log));
         EXPECT_TRUE(std::is_sorted(merged.Workouts().begin(), merged.Workouts().end(),
                                    [](const auto& a, const auto& b) { return a->date < b->date; }));
-        std::vector<std::string> bodies, expectedBodies;
-        for (const auto& info : merged.BodyInfos())
-            bodies.push_back(std::to_string(info->date.value) + " " + std::to_string(info->weight));
-        for (const auto& info : expected.contents.log->BodyInfos())
-            expectedBodies.push_back(std::to_string(info->date.value) + " " +
-                                     std::to_string(info->weight));
-        EXPECT_EQ(bodies, expectedBodies);
+        EXPECT_TRUE(std::equal(merged.BodyInfos().begin(), merged.BodyInfos().end(),
+                               expected.contents.log->BodyInfos().begin(),
+                               expected.contents.log->BodyInfos().end(),
+                               [](const auto& x, const auto& y) { return x->IsEqual(*y); }));
         EXPECT_EQ(DaysOf(merged), expected.days);
         EXPECT_EQ(merged.name, "Season");
         EXPECT_EQ(outcome.merged.maxHeartRate, 188);

@@ -2,6 +2,8 @@
 // and the conflicts that follow, as tables of three versions.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "MergeFixture.h"
 
 namespace kadenzo::test {
@@ -15,93 +17,52 @@ const W a2{kDay, 40, "a"};  // a, edited otherwise
 const W aNextDay{kDay + 1, 30, "a"};
 const W aOtherTemplate{kDay, 30, "a", kFixedPulse};
 
+const W x{kDay, 50, "x"}, x1{kDay, 55, "x"}, x2{kDay, 70, "x"};
+const W early{kDay, 5, "early", kTempoRun, 8};
+
 struct Row {
     const char* rule;
+    bool twoWay;
     std::vector<W> base, mine, theirs, merged;
     std::vector<std::string> conflicts;
 };
 
-const Row kThreeWay[] = {
-    {"nothing changed", {a, b}, {a, b}, {a, b}, {a, b}, {}},
-    {"added on one side", {a}, {a, c}, {a}, {a, c}, {}},
-    {"the same workout added on both sides once", {a}, {a, c}, {a, c}, {a, c}, {}},
-    {"different workouts added on both sides", {}, {a1}, {a2}, {a1, a2}, {}},
-    {"removed on one side", {a, b}, {b}, {a, b}, {b}, {}},
-    {"removed on both sides", {a, b}, {b}, {b}, {b}, {}},
-    {"removed here, copied there: both count", {a}, {}, {a, a}, {a}, {}},
-    {"two copies: the larger removal counts", {a, a, a}, {a}, {a, a}, {a}, {}},
-    {"one removed, one added: both count", {a, a}, {a}, {a, a, a}, {a, a}, {}},
-    {"identical edits on both sides", {a, b}, {a1, b}, {b, a1}, {a1, b}, {}},
-    {"edited differently on both sides",
-     {a, b},
-     {a1, b},
-     {a2, b},
-     {a1, a2, b},
-     {"edited on both sides"}},
-    {"edited here, removed there", {a, b}, {a1, b}, {b}, {a1, b}, {"edited and removed"}},
-    {"removed here, edited there", {a, b}, {b}, {a2, b}, {a2, b}, {"edited and removed"}},
-    {"moved to another day is no edit",
-     {a},
-     {aNextDay},
-     {a2},
-     {a2, aNextDay},
-     {"edited and removed"}},
-    {"another template is no edit",
-     {a},
-     {aOtherTemplate},
-     {a2},
-     {aOtherTemplate, a2},
-     {"edited and removed"}},
-    {"each edit pairs in log order",
-     {a, W{kDay, 50, "x"}},
-     {a1, W{kDay, 55, "x"}},
-     {W{kDay, 70, "x"}, a},
-     {a1, W{kDay, 55, "x"}, W{kDay, 70, "x"}},
-     {"edited on both sides"}},
+// clang-format off
+const Row kRows[] = {
+    {"nothing changed", false, {a, b}, {a, b}, {a, b}, {a, b}, {}},
+    {"added on one side", false, {a}, {a, c}, {a}, {a, c}, {}},
+    {"the same workout added on both sides once", false, {a}, {a, c}, {a, c}, {a, c}, {}},
+    {"different workouts added on both sides", false, {}, {a1}, {a2}, {a1, a2}, {}},
+    {"removed on one side", false, {a, b}, {b}, {a, b}, {b}, {}},
+    {"removed on both sides", false, {a, b}, {b}, {b}, {b}, {}},
+    {"removed here, copied there: both count", false, {a}, {}, {a, a}, {a}, {}},
+    {"two copies: the larger removal counts", false, {a, a, a}, {a}, {a, a}, {a}, {}},
+    {"one removed, one added: both count", false, {a, a}, {a}, {a, a, a}, {a, a}, {}},
+    {"identical edits on both sides", false, {a, b}, {a1, b}, {b, a1}, {a1, b}, {}},
+    {"edited differently on both sides", false, {a, b}, {a1, b}, {a2, b}, {a1, a2, b}, {"edited on both sides"}},
+    {"edited here, removed there", false, {a, b}, {a1, b}, {b}, {a1, b}, {"edited and removed"}},
+    {"removed here, edited there", false, {a, b}, {b}, {a2, b}, {a2, b}, {"edited and removed"}},
+    {"moved to another day is no edit", false, {a}, {aNextDay}, {a2}, {a2, aNextDay}, {"edited and removed"}},
+    {"another template is no edit", false, {a}, {aOtherTemplate}, {a2}, {aOtherTemplate, a2}, {"edited and removed"}},
+    {"each edit pairs in log order", false, {a, x}, {a1, x1}, {x2, a}, {a1, x1, x2}, {"edited on both sides"}},
+    {"equal dates: BASE's, MINE's, THEIRS'", false, {x}, {a, x}, {c, early, b, x}, {early, x, a, b, c}, {}},
+    {"without BASE: the same on both sides once", true, {}, {a, b}, {b, a}, {a, b}, {}},
+    {"without BASE: on one side only", true, {}, {a}, {b}, {a, b}, {}},
+    {"without BASE: one day and template, two versions", true, {}, {a1, b}, {a2, b}, {a1, a2, b},
+     {"different on the two sides"}},
+    {"without BASE: two copies on one side", true, {}, {a, a}, {a}, {a, a}, {}},
 };
+// clang-format on
 
-TEST(WorkoutMerge, ThreeWayRules) {
-    for (const Row& row : kThreeWay) {
+TEST(WorkoutMerge, Rules) {
+    for (const Row& row : kRows) {
         SCOPED_TRACE(row.rule);
         const DocumentContents base = Diary(WorkoutLog(row.base));
-        const Outcome outcome =
-            Merge(&base, Diary(WorkoutLog(row.mine)), Diary(WorkoutLog(row.theirs)));
+        const Outcome outcome = Merge(row.twoWay ? nullptr : &base, Diary(WorkoutLog(row.mine)),
+                                      Diary(WorkoutLog(row.theirs)));
         EXPECT_EQ(Describe(*outcome.merged.log), Describe(row.merged));
         EXPECT_EQ(outcome.What(), row.conflicts);
     }
-}
-
-const Row kTwoWay[] = {
-    {"the same on both sides once", {}, {a, b}, {b, a}, {a, b}, {}},
-    {"on one side only", {}, {a}, {b}, {a, b}, {}},
-    {"one day and template, two versions",
-     {},
-     {a1, b},
-     {a2, b},
-     {a1, a2, b},
-     {"different on the two sides"}},
-    {"two copies on one side", {}, {a, a}, {a}, {a, a}, {}},
-};
-
-TEST(WorkoutMerge, TwoWayRules) {
-    for (const Row& row : kTwoWay) {
-        SCOPED_TRACE(row.rule);
-        const Outcome outcome =
-            Merge(nullptr, Diary(WorkoutLog(row.mine)), Diary(WorkoutLog(row.theirs)));
-        EXPECT_EQ(Describe(*outcome.merged.log), Describe(row.merged));
-        EXPECT_EQ(outcome.What(), row.conflicts);
-    }
-}
-
-// Among equal dates BASE's records come first, then MINE's, then THEIRS',
-// whatever order the sides keep them in.
-TEST(WorkoutMerge, EqualDatesKeepBaseThenMineThenTheirs) {
-    const W x{kDay, 10, "x"}, m{kDay, 20, "m"}, t{kDay, 30, "t"},
-        early{kDay, 5, "early", kTempoRun, 8};
-    const DocumentContents base = Diary(WorkoutLog({x}));
-    const Outcome outcome =
-        Merge(&base, Diary(WorkoutLog({m, x})), Diary(WorkoutLog({t, early, x})));
-    EXPECT_EQ(Describe(*outcome.merged.log), Describe({early, x, m, t}));
 }
 
 // A save fixes the targets of past workouts: that is no edit, and the copy
@@ -122,6 +83,20 @@ TEST(WorkoutMerge, FixedTargetsAreNoEdit) {
         EXPECT_EQ(w->targetFixed, 1u);
         EXPECT_EQ(w->targetPulseHigh, 150);
     }
+}
+
+// A figure that is not a number (a damaged file) still matches itself, so
+// the record is neither doubled nor taken for an edit.
+TEST(WorkoutMerge, NotANumberMatchesItself) {
+    DocumentContents base = Diary(WorkoutLog({a, b}));
+    base.log->BeginWorkouts()->get()->distance = std::numeric_limits<double>::quiet_NaN();
+    base = Copy(base);
+    DocumentContents theirs = Copy(base);
+    theirs.log->AddWorkout(Make(c));
+    const Outcome outcome = Merge(&base, Copy(base), theirs);
+    EXPECT_EQ(outcome.merged.log->WorkoutCount(), 3u);
+    EXPECT_TRUE(outcome.conflicts.empty());
+    EXPECT_EQ(outcome.workouts, (sync::ChangeCounts{1, 0}));
 }
 
 // The report counts against MINE and names where both versions of a
