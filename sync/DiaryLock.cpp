@@ -149,7 +149,7 @@ std::optional<LockOwner> ParseLock(std::string_view text) {
     return owner;
 }
 
-LockStatus InspectLock(const std::string& diaryPath, const LockOwner& self) {
+LockStatus LockStateOf(const std::string& diaryPath, const LockOwner& self) {
     return Judge(ReadLock(LockFilePath(diaryPath)), self);
 }
 

@@ -45,7 +45,7 @@ std::optional<LockOwner> ParseLock(std::string_view text);
 // What the lock beside the diary means for `self`. A lock whose text cannot
 // be read counts as held while it is younger than a few seconds (its writer
 // may be writing it) and as stale after that.
-LockStatus InspectLock(const std::string& diaryPath, const LockOwner& self);
+LockStatus LockStateOf(const std::string& diaryPath, const LockOwner& self);
 
 // Takes the lock, written exclusively, unless a live process of this
 // computer holds it. A stale lock, and one written on another computer, is

@@ -6,7 +6,7 @@
 #include <xxhash.h>
 
 #include <cerrno>
-#include <ctime>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kReadChunk = 1 << 20;
 
-std::int64_t Nanoseconds(const timespec& time) {
+template <class Time>
+std::int64_t Nanoseconds(const Time& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
@@ -31,9 +32,10 @@ FileStamp StampFrom(const struct stat& info) {
 }
 
 bool Settled(const FileStamp& stamp, std::int64_t settle) {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return Nanoseconds(now) - std::max(stamp.modified, stamp.changed) >= settle;
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    return now - std::max(stamp.modified, stamp.changed) >= settle;
 }
 
 struct Content {

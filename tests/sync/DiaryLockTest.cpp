@@ -1,13 +1,12 @@
 // The lock beside an open diary: ours, held by a live process (a forked
 // child), stale once that process is gone, and meaningless when another
 // computer wrote it.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -53,10 +52,10 @@ protected:
 
 TEST_F(DiaryLock, TakenKeptAndGivenBack) {
     EXPECT_EQ(fs::path(LockFilePath(diary_)).filename(), ".~lock.Training.kdz#");
-    EXPECT_EQ(InspectLock(diary_, self_).state, LockState::Free);
+    EXPECT_EQ(LockStateOf(diary_, self_).state, LockState::Free);
     EXPECT_EQ(AcquireLock(diary_, self_).state, LockState::Free);
     EXPECT_EQ(ParseLock(LockText()), self_);
-    EXPECT_EQ(InspectLock(diary_, self_).state, LockState::Ours);
+    EXPECT_EQ(LockStateOf(diary_, self_).state, LockState::Ours);
     EXPECT_EQ(AcquireLock(diary_, self_).state, LockState::Ours);
     EXPECT_TRUE(ReleaseLock(diary_, self_));
     EXPECT_FALSE(fs::exists(LockFilePath(diary_)));
@@ -82,9 +81,9 @@ TEST_F(DiaryLock, LiveThenStale) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_FALSE(ProcessAlive(child));
-    EXPECT_EQ(InspectLock(diary_, self_).state, LockState::Stale);
+    EXPECT_EQ(LockStateOf(diary_, self_).state, LockState::Stale);
     EXPECT_EQ(AcquireLock(diary_, self_).state, LockState::Stale);
-    EXPECT_EQ(InspectLock(diary_, self_).state, LockState::Ours);
+    EXPECT_EQ(LockStateOf(diary_, self_).state, LockState::Ours);
 }
 
 TEST_F(DiaryLock, WhatALockMeans) {
@@ -106,7 +105,7 @@ TEST_F(DiaryLock, WhatALockMeans) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WriteLock(c.text);
-        EXPECT_EQ(InspectLock(diary_, self_).state, c.state);
+        EXPECT_EQ(LockStateOf(diary_, self_).state, c.state);
     }
     for (const char* malformed : {"kadenzo lock\nuser=anna\n", "kadenzo lock\npid=12x\n",
                                   "kadenzo lock\npid=0\n", "user=anna\npid=12\n"})
@@ -119,8 +118,8 @@ TEST_F(DiaryLock, WhatALockMeans) {
     EXPECT_EQ(ParseLock(LockText()), self_);
     // Unreadable and old: stale.
     WriteLock("garbage");
-    const timespec old[2] = {{1000, 0}, {1000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, LockFilePath(diary_).c_str(), old, 0), 0);
+    fs::last_write_time(LockFilePath(diary_),
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
     EXPECT_EQ(AcquireLock(diary_, self_).state, LockState::Stale);
     EXPECT_EQ(ParseLock(LockText()), self_);
 }

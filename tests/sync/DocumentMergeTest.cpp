@@ -17,9 +17,9 @@ using sync::Choice;
 
 // Days from kDay. Body data "day:weight ..."; events "first-last:kind ...",
 // with a "b" after the kind for a blocked period.
-DocumentContents Days(const char* bodySpec, const char* eventSpec) {
+DocumentContents Days(const char* bodyDays, const char* eventDays) {
     auto log = std::make_unique<CDatabase>();
-    std::istringstream body(bodySpec ? bodySpec : "");
+    std::istringstream body(bodyDays ? bodyDays : "");
     int day = 0;
     char colon = 0;
     double weight = 0;
@@ -29,7 +29,7 @@ DocumentContents Days(const char* bodySpec, const char* eventSpec) {
         info->weight = weight;
         log->AppendBodyInfo(std::move(info));
     }
-    std::istringstream events(eventSpec ? eventSpec : "");
+    std::istringstream events(eventDays ? eventDays : "");
     for (std::string period; events >> period;) {
         int first = 0, last = 0, kind = 0;
         char blocked = 0;
