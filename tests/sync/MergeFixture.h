@@ -18,7 +18,7 @@
 
 namespace kadenzo::test {
 
-inline constexpr int kDay = 45000;  // 15 March 2023
+inline constexpr int kDay = 45000;            // 15 March 2023
 inline constexpr std::int32_t kHoliday = -3;  // a built-in event kind
 
 struct W {
