@@ -55,7 +55,7 @@ function(kadenzo_check_floors)
     kadenzo_analysis_core kadenzo_app_core kadenzo_athlete_core kadenzo_calendar_core
     kadenzo_diary_core kadenzo_editor_core kadenzo_events_core kadenzo_form_core kadenzo_legacy
     kadenzo_library_core kadenzo_recording kadenzo_workoutlist_core
-    kadenzo_resource_ids kadenzo_search_core kadenzo_tool_core kadenzo_ui_core)
+    kadenzo_resource_ids kadenzo_search_core kadenzo_sync_core kadenzo_tool_core kadenzo_ui_core)
   kadenzo_floor(2 kadenzo_ui kadenzo_resources kadenzo_manual_document)
   kadenzo_floor(3 kadenzo_app)
   kadenzo_feature(analysis kadenzo_analysis)

@@ -177,6 +177,18 @@ std::unique_ptr<CWorkOut> CDatabase::RemoveWorkout(WorkoutPos position) {
     return workout;
 }
 
+std::vector<std::unique_ptr<CWorkOut>> CDatabase::TakeWorkouts() {
+    std::vector<std::unique_ptr<CWorkOut>> taken;
+    taken.reserve(workouts_.size());
+    for (LoggedWorkout& logged : workouts_) taken.push_back(std::move(logged.record_));
+    byDate_.clear();
+    // Handles given so far must find nothing from now on.
+    handleBase_ += static_cast<WorkoutHandle>(bySerial_.size());
+    bySerial_.clear();
+    workouts_.clear();
+    return taken;
+}
+
 std::unique_ptr<CWorkOut> CDatabase::ReplaceWorkout(WorkoutPos position,
                                                     std::unique_ptr<CWorkOut> workout) {
     const double newDate = workout->date;

@@ -109,6 +109,9 @@ public:
     WorkoutPos AppendWorkout(std::unique_ptr<CWorkOut> workout);
     // Takes the workout out of the log and hands it back; the position dies.
     std::unique_ptr<CWorkOut> RemoveWorkout(WorkoutPos position);
+    // Takes every workout out of the log at once, in list order (removing
+    // them one by one would shift the date index each time).
+    std::vector<std::unique_ptr<CWorkOut>> TakeWorkouts();
     // Puts a new record in place of the one at position and returns the old one.
     // When the date changed the workout moves to its place in date order; the
     // position stays valid either way.

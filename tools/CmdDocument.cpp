@@ -12,9 +12,9 @@
 #include "DemoDiary.h"
 #include "DocumentFile.h"
 #include "JsonDocument.h"
-#include "KadenzoDoc.h"
 #include "Library.h"
 #include "ReportedDocument.h"
+#include "SavedDocument.h"
 
 namespace kadenzo::tool {
 namespace {
@@ -25,16 +25,6 @@ bool Usage(const Args& args, std::size_t count, const char* usage) {
     if (args.size() == count) return true;
     std::fprintf(stderr, "usage: kadenzo-tool %s\n", usage);
     return false;
-}
-
-// Writes the document as the desktop program saves it (targets of past
-// workouts are fixed on the way), atomically.
-void Save(DocumentContents contents, const std::string& path) {
-    AppContext context;
-    CKadenzoDoc document(context);
-    document.SetContents(std::move(contents));
-    std::string error;
-    if (!document.OnSaveDocument(path, &error)) throw std::runtime_error(error);
 }
 
 }  // namespace
@@ -55,7 +45,7 @@ int Load(const Args& args) {
     std::ifstream in(args[0], std::ios::binary);
     if (!in) throw std::runtime_error("cannot open '" + args[0] + "'");
     Json json = Json::parse(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    Save(DocumentFromJson(json), args[1]);
+    SaveDocument(DocumentFromJson(json), args[1]);
     return 0;
 }
 
@@ -101,7 +91,7 @@ int Demo(const Args& args) {
         file.close();
         if (!file) throw std::runtime_error("cannot write '" + path.string() + "'");
     }
-    Save(std::move(demo.contents), out);
+    SaveDocument(std::move(demo.contents), out);
     return 0;
 }
 

@@ -21,5 +21,6 @@ int Analysis(const Args& args);
 int Search(const Args& args);
 int Form(const Args& args);
 int Ical(const Args& args);
+int Merge(const Args& args);
 
 }  // namespace kadenzo::tool

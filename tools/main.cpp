@@ -36,6 +36,7 @@ constexpr Command kCommands[] = {
      kadenzo::tool::Form},
     {"ical", "ical FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--today YYYY-MM-DD]",
      kadenzo::tool::Ical},
+    {"merge", "merge [BASE] MINE THEIRS OUT", kadenzo::tool::Merge},
 };
 
 int Usage() {
