@@ -71,6 +71,7 @@ std::string UnreadableFileMessage(const std::string& path) {
 LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context) {
     recording.Clear();
+    recording.activity = {};
     // The HAC readers answer with a bare status: they read whatever follows
     // the one signature they check, the TOUR1 one.
     auto described = [&](LoadStatus status) -> LoadResult {

@@ -47,7 +47,7 @@ std::optional<std::string> ReadRecordingFile(const std::string& path);
 // Why ReadRecordingFile gave nothing for path, as a sentence for the user.
 std::string UnreadableFileMessage(const std::string& path);
 
-// Clears the recording and reads the file with the reader its extension names
+// Clears the recording (samples and activity facts) and reads the file with the reader its extension names
 // (".hrm", ".tur", ".tour", ".fit", ".tcx", ".gpx", in any letter case). Any
 // other extension sets path to "" and reads nothing.
 LoadResult LoadRecording(CRecording& recording, std::string& path,
