@@ -52,6 +52,14 @@ std::string UnreadableFileMessage(const std::string& path);
 // other extension sets path to "" and reads nothing.
 LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context);
+// Whether LoadRecording reads a file of that name (or path); whether that is
+// a FIT file.
+bool IsRecordingFileName(std::string_view name);
+bool IsFitFileName(std::string_view name);
+// The same on a file's bytes already read; name (a file name or path)
+// chooses the reader.
+LoadResult ReadRecording(CRecording& recording, std::string_view name, std::string_view bytes,
+                         const RecordingReadContext& context);
 
 // One entry of the import dialog's file chooser: a format's name and the
 // patterns of its files (lower and upper case: devices write either).
