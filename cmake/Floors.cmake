@@ -55,8 +55,8 @@ endfunction()
 function(kadenzo_check_floors)
   kadenzo_floor(0 kadenzo_model)
   kadenzo_floor(1
-    kadenzo_analysis_core kadenzo_app_core kadenzo_dialogs_core kadenzo_dialogs_logic
-    kadenzo_diary_core kadenzo_editor_core kadenzo_form_core kadenzo_legacy kadenzo_recording
+    kadenzo_analysis_core kadenzo_app_core kadenzo_device_core kadenzo_dialogs_core
+    kadenzo_dialogs_logic kadenzo_diary_core kadenzo_editor_core kadenzo_form_core kadenzo_legacy kadenzo_recording
     kadenzo_resource_ids kadenzo_search_core kadenzo_tool_core kadenzo_ui_core)
   kadenzo_floor(2 kadenzo_ui kadenzo_resources kadenzo_manual_document)
   kadenzo_floor(3 kadenzo_app)
