@@ -20,5 +20,6 @@ int LegacyImport(const Args& args);
 int Analysis(const Args& args);
 int Search(const Args& args);
 int Form(const Args& args);
+int ImportDevice(const Args& args);
 
 }  // namespace kadenzo::tool

@@ -32,6 +32,8 @@ constexpr Command kCommands[] = {
      kadenzo::tool::Search},
     {"form", "form FILE [--today YYYY-MM-DD] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]",
      kadenzo::tool::Form},
+    {"import-device", "import-device FOLDER DIARY [--dry-run] [--imperial] [--sport KIND=ID ...]",
+     kadenzo::tool::ImportDevice},
 };
 
 int Usage() {
