@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "Library.h"
 #include "SportTable.h"
 
 namespace kadenzo {

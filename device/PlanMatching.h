@@ -18,7 +18,7 @@ inline constexpr double kCloseEnough = 0.1;
 // performed duration, or one typed in by hand (a performed duration within a
 // tenth of the activity's, and no recording). Its sport is the activity's,
 // that of the activity's kind without the sub-sport, or none (0); any sport
-// when the activity has no kind.
+// when the activity has no kind. Its template must be in the library.
 bool IsCandidate(const CWorkOut& workout, const DeviceActivity& activity, const SportTable& sports,
                  const CLibrary& library);
 

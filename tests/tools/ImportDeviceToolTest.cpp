@@ -5,30 +5,14 @@
 #include "DocumentFile.h"
 #include "KadenzoDoc.h"
 #include "ToolRunner.h"
-#include "recording/FitBytes.h"
+#include "device/DeviceSamples.h"
 
 namespace kadenzo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::AddItem;
+using namespace test;
 using Json = nlohmann::json;
-
-constexpr double kMonday = 45355;                // 4 March 2024
-constexpr std::int64_t kMondayUtc = 1709510400;  // its midnight, UTC
-
-// A run (or another sport) of so many minutes, one record every 10 s.
-std::string Activity(std::int64_t start, int minutes, std::uint8_t sport, std::uint32_t serial) {
-    using namespace testing;
-    FitWriter w;
-    w.Define(0, kFitFileIdMessage, {{0, 1, 0x00}, {3, 4, kUint32z}, {4, 4, kUint32}})
-        .Data(0, {4, serial, FitTime(start)});
-    w.Define(1, kFitRecord, {{253, 4, kUint32}, {3, 1, kUint8}, {5, 4, kUint32}});
-    for (int t = 0; t <= minutes * 60; t += 10)
-        w.Data(1, {FitTime(start) + t, 150, static_cast<std::uint64_t>(t * 300)});
-    w.Define(2, kFitSession, {{5, 1, 0x00}}).Data(2, {sport});
-    return w.File();
-}
 
 class ImportDeviceToolTest : public test::ToolTest {
 protected:
@@ -39,23 +23,13 @@ protected:
         setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
         setenv("TZ", "UTC", 1);
         diary = Path("Training.kdz");
-        auto library = std::make_unique<CLibrary>();
-        AddItem(library->categories, 1, "Endurance");
-        AddItem(library->sports, 1, "Running").hasDistance = 1;
-        AddItem(library->workoutTemplates, 1, "Easy run").sportId = 1;
-        AddItem(library->workoutTemplates, 2, "Tempo run").sportId = 1;
-        library->RecomputeIdCounters();
+        // Without the other sport: the import adds it when it needs it.
+        auto library = DeviceLibrary();
+        library->sports.RemoveAt(library->sports.size() - 1);
         auto log = std::make_unique<CDatabase>();
-        for (auto [date, templateId, minutes] : {std::tuple{kMonday + 7.0 / 24, 1u, 50.0},
-                                                 {kMonday + 17.0 / 24, 2u, 60.0},
-                                                 {kMonday + 1 + 7.0 / 24, 1u, 40.0}}) {
-            auto w = std::make_unique<CWorkOut>();
-            w->date = date;
-            w->templateId = templateId;
-            w->sportId = 1;
-            w->plannedDuration = minutes;
-            log->AddWorkout(std::move(w));
-        }
+        log->AddWorkout(Planned(kMonday + 7.0 / 24, kEasyRun, kRunning, 50));
+        log->AddWorkout(Planned(kMonday + 17.0 / 24, kTempoRun, kRunning, 60));
+        log->AddWorkout(Planned(kMonday + 1 + 7.0 / 24, kEasyRun, kRunning, 40));
         AppContext context;
         CKadenzoDoc document(context);
         DocumentContents contents;
@@ -66,14 +40,15 @@ protected:
         std::string error;
         ASSERT_TRUE(document.OnSaveDocument(diary, &error)) << error;
 
-        fs::create_directories(dir_ / "watch/GARMIN/Activity");
         const std::pair<const char*, std::string> files[] = {
-            {"monday.fit", Activity(kMondayUtc + 8 * 3600, 55, 1, 1)},  // two plans as close
-            {"tuesday.fit", Activity(kMondayUtc + 86400 + 7 * 3600, 41, 1, 2)},
-            {"wednesday.fit", Activity(kMondayUtc + 2 * 86400 + 7 * 3600, 60, 2, 3)},
-            {"thursday.fit", Activity(kMondayUtc + 3 * 86400 + 7 * 3600, 30, 5, 4)},
+            {"monday.fit", FitFile({.start = kMondayUtc + 8 * 3600, .seconds = 3300})},
+            {"tuesday.fit",
+             FitFile({.start = kMondayUtc + 86400 + 7 * 3600, .seconds = 2460, .serial = 2})},
+            {"wednesday.fit", FitFile({.start = kMondayUtc + 2 * 86400, .sport = 2, .serial = 3})},
+            {"thursday.fit", FitFile({.start = kMondayUtc + 3 * 86400, .sport = 5, .serial = 4})},
             {"broken.fit", "not a FIT file"},
         };
+        fs::create_directories(dir_ / "watch/GARMIN/Activity");
         for (const auto& [name, bytes] : files)
             std::ofstream(dir_ / "watch/GARMIN/Activity" / name, std::ios::binary) << bytes;
     }
@@ -95,7 +70,7 @@ protected:
 
 TEST_F(ImportDeviceToolTest, PutsTheWatchOnThePlanAndSaysWhatBecameOfEachFile) {
     const std::string command =
-        "import-device " + Path("watch") + " " + diary + " --sport CYCLING=1";
+        "import-device " + Path("watch") + " " + diary + " --sport CYCLING=1 --sport swimming=77";
     const std::string stored = test::ReadText(diary);
     ASSERT_EQ(Run(command + " --dry-run"), 0) << err_;
     const std::string dryRun = out_;
@@ -129,11 +104,13 @@ TEST_F(ImportDeviceToolTest, PutsTheWatchOnThePlanAndSaysWhatBecameOfEachFile) {
     ASSERT_EQ(workouts.size(), 5u);
     EXPECT_EQ(workouts[2]["recordingPath"], "Training-recordings/tuesday.fit");
     EXPECT_EQ(workouts[2]["duration"], 41);
+    EXPECT_EQ(workouts[2]["averagePulse"], 140);
     EXPECT_EQ(workouts[2]["plannedDuration"], 40);
-    EXPECT_EQ(workouts[3]["sportId"], 1);  // cycling as the command line wants it
-    EXPECT_EQ(workouts[3]["templateId"], 1);
-    // No sport for swimming, and the library lacked the other sport: both come.
-    EXPECT_EQ(workouts[4]["sportId"], 100);
+    EXPECT_EQ(workouts[3]["sportId"], kRunning);  // cycling as the command line wants it
+    EXPECT_EQ(workouts[3]["templateId"], kEasyRun);
+    // Swimming goes to a sport the library lacks: the other sport, which
+    // comes with a template.
+    EXPECT_EQ(workouts[4]["sportId"], kOther);
     const Json& library = dump["library"];
     EXPECT_EQ(library["sports"].back()["name"], "General training");
     EXPECT_EQ(library["workoutTemplates"].back()["name"], "General training");
