@@ -1,5 +1,6 @@
 #include "DeviceActivity.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 

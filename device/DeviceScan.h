@@ -24,7 +24,8 @@ struct ScanSettings {
 // nothing: every new activity with its proposed outcome, the files already
 // imported (equal bytes or the same FIT activity as a recording a workout
 // refers to, or as a file found before) and the files that cannot be read.
-// FIT files that hold no activity are passed over. Throws
+// FIT files that hold no activity are passed over. The log and library are
+// read throughout: they must not change meanwhile. Throws
 // std::runtime_error when folder cannot be read.
 ImportPlan ScanDevice(const std::string& folder, const CDatabase& log, const CLibrary& library,
                       const std::string& diaryPath, const ScanSettings& settings);

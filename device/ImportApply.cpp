@@ -1,7 +1,7 @@
 #include "ImportApply.h"
 
-#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
