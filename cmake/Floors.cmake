@@ -53,7 +53,7 @@ function(kadenzo_check_floors)
   kadenzo_floor(0 kadenzo_model)
   kadenzo_floor(1
     kadenzo_analysis_core kadenzo_app_core kadenzo_athlete_core kadenzo_calendar_core
-    kadenzo_diary_core kadenzo_editor_core kadenzo_events_core kadenzo_form_core kadenzo_legacy
+    kadenzo_device_core     kadenzo_diary_core kadenzo_editor_core kadenzo_events_core kadenzo_form_core kadenzo_legacy
     kadenzo_library_core kadenzo_recording kadenzo_workoutlist_core
     kadenzo_resource_ids kadenzo_search_core kadenzo_sync_core kadenzo_tool_core kadenzo_ui_core)
   kadenzo_floor(2 kadenzo_ui kadenzo_resources kadenzo_manual_document)

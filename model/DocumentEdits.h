@@ -39,6 +39,8 @@ inline constexpr std::uint32_t kStepChangeLibrary = 34968;
 inline constexpr std::uint32_t kStepEditProfile = 34969;
 inline constexpr std::uint32_t kStepRenameLog = 34970;
 inline constexpr std::uint32_t kStepFixTargets = 34971;
+// The activities of a device put on the plan at once (device/ImportApply.h).
+inline constexpr std::uint32_t kStepImportFromDevice = 34974;
 
 // Where a new or moved workout goes: next to a workout of its day (before or
 // after it), or, without a neighbour, after the workouts of its date. Beside a

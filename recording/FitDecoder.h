@@ -17,9 +17,12 @@ namespace kadenzo {
 inline constexpr std::int64_t kFitEpoch = 631065600;
 
 // Global message numbers and the field every timed message shares.
+inline constexpr std::uint16_t kFitFileIdMessage = 0;
+inline constexpr std::uint16_t kFitSport = 12;
 inline constexpr std::uint16_t kFitSession = 18;
 inline constexpr std::uint16_t kFitLap = 19;
 inline constexpr std::uint16_t kFitRecord = 20;
+inline constexpr std::uint16_t kFitActivity = 34;
 inline constexpr std::uint8_t kFitTimestampField = 253;
 
 // Where one field lies in the data messages of a local message type.

@@ -31,9 +31,12 @@ LoadResult ReadGpx(CRecording& recording, std::string_view bytes,
     std::vector<PositionedPoint> points;
     std::size_t untimed = 0;
     int segment = 0;
+    bool typed = false;  // the first track's type names the sport
     ForEachChild(root, "trk", [&](const pugi::xml_node& track) {
         if (recording.title.empty())
             recording.title = Utf8ToCp1252(Child(track, "name").child_value());
+        if (!typed) recording.activity.sport = SportNameOfText(Child(track, "type").child_value());
+        typed = true;
         ForEachChild(track, "trkseg", [&](const pugi::xml_node& trackSegment) {
             ++segment;
             ForEachChild(trackSegment, "trkpt", [&](const pugi::xml_node& trackPoint) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ActivityFacts.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -64,9 +65,10 @@ public:
     std::string title;
     std::uint8_t flags = 0;
     std::vector<RecordingSample> samples;
+    ActivityFacts activity;  // what a FIT, TCX or GPX file says beyond its samples
 
     int count() const { return static_cast<int>(samples.size()); }
-    // Drops every sample; the texts and the start stay.
+    // Drops every sample; the texts, the start and the activity's facts stay.
     void Clear() { samples.clear(); }
     void AddToStart(std::int32_t seconds) { start += seconds; }
 };

@@ -17,13 +17,25 @@
 namespace kadenzo {
 namespace {
 
-bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<long>(suffix.size()),
                       [](char a, char b) {
                           return std::tolower(static_cast<unsigned char>(a)) ==
                                  std::tolower(static_cast<unsigned char>(b));
                       });
+}
+
+enum class Format { kNone, kHrm, kTur, kTour, kFit, kTcx, kGpx };
+
+Format FormatOf(std::string_view name) {
+    if (EndsWithNoCase(name, ".hrm")) return Format::kHrm;
+    if (EndsWithNoCase(name, ".tur")) return Format::kTur;
+    if (EndsWithNoCase(name, ".tour")) return Format::kTour;
+    if (EndsWithNoCase(name, ".fit")) return Format::kFit;
+    if (EndsWithNoCase(name, ".tcx")) return Format::kTcx;
+    if (EndsWithNoCase(name, ".gpx")) return Format::kGpx;
+    return Format::kNone;
 }
 
 }  // namespace
@@ -68,25 +80,49 @@ std::string UnreadableFileMessage(const std::string& path) {
     return "cannot be read: the system reported a read error";
 }
 
+bool IsRecordingFileName(std::string_view name) { return FormatOf(name) != Format::kNone; }
+
+bool IsFitFileName(std::string_view name) { return FormatOf(name) == Format::kFit; }
+
+LoadResult ReadRecording(CRecording& recording, std::string_view name, std::string_view bytes,
+                         const RecordingReadContext& context) {
+    recording.Clear();
+    recording.activity = {};
+    switch (FormatOf(name)) {
+        case Format::kHrm:
+            return ReadHrm(recording, bytes, context);
+        case Format::kTur:
+            // The HAC readers answer with a bare status: they read whatever
+            // follows the one signature they check, the TOUR1 one.
+            ReadTur(recording, bytes, context);
+            return {};
+        case Format::kTour:
+            if (ReadTour(recording, bytes, context)) return {};
+            return {LoadStatus::kNotRecognised,
+                    "is not a TOUR1 file: it does not begin with that signature"};
+        case Format::kFit:
+            return ReadFit(recording, bytes, context);
+        case Format::kTcx:
+            return ReadTcx(recording, bytes, context);
+        case Format::kGpx:
+            return ReadGpx(recording, bytes, context);
+        case Format::kNone:
+            break;
+    }
+    return {LoadStatus::kUnknownType, "is not a .hrm, .tur, .tour, .fit, .tcx or .gpx file"};
+}
+
 LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context) {
     recording.Clear();
-    // The HAC readers answer with a bare status: they read whatever follows
-    // the one signature they check, the TOUR1 one.
-    auto described = [&](LoadStatus status) -> LoadResult {
-        if (status == LoadStatus::kCannotOpen) return {status, UnreadableFileMessage(path)};
-        if (status == LoadStatus::kNotRecognised)
-            return {status, "is not a TOUR1 file: it does not begin with that signature"};
-        return status;
-    };
-    if (EndsWithNoCase(path, ".hrm")) return LoadHrm(recording, path, context);
-    if (EndsWithNoCase(path, ".tur")) return described(LoadTur(recording, path, context));
-    if (EndsWithNoCase(path, ".tour")) return described(LoadTour(recording, path, context));
-    if (EndsWithNoCase(path, ".fit")) return LoadFit(recording, path, context);
-    if (EndsWithNoCase(path, ".tcx")) return LoadTcx(recording, path, context);
-    if (EndsWithNoCase(path, ".gpx")) return LoadGpx(recording, path, context);
-    path.clear();
-    return {LoadStatus::kUnknownType, "is not a .hrm, .tur, .tour, .fit, .tcx or .gpx file"};
+    recording.activity = {};
+    if (FormatOf(path) == Format::kNone) {
+        path.clear();
+        return ReadRecording(recording, {}, {}, context);
+    }
+    std::optional<std::string> bytes = ReadRecordingFile(path);
+    if (!bytes) return {LoadStatus::kCannotOpen, UnreadableFileMessage(path)};
+    return ReadRecording(recording, path, *bytes, context);
 }
 
 std::vector<RecordingFileFilter> RecordingFileFilters() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,11 +48,20 @@ std::optional<std::string> ReadRecordingFile(const std::string& path);
 // Why ReadRecordingFile gave nothing for path, as a sentence for the user.
 std::string UnreadableFileMessage(const std::string& path);
 
-// Clears the recording and reads the file with the reader its extension names
-// (".hrm", ".tur", ".tour", ".fit", ".tcx", ".gpx", in any letter case). Any
-// other extension sets path to "" and reads nothing.
+// Clears the recording (samples and activity facts) and reads the file with
+// the reader its extension names (".hrm", ".tur", ".tour", ".fit", ".tcx",
+// ".gpx", in any letter case). Any other extension sets path to "" and reads
+// nothing.
 LoadResult LoadRecording(CRecording& recording, std::string& path,
                          const RecordingReadContext& context);
+// The same on a file's bytes already read; name (a file name or path)
+// chooses the reader.
+LoadResult ReadRecording(CRecording& recording, std::string_view name, std::string_view bytes,
+                         const RecordingReadContext& context);
+// Whether LoadRecording reads a file of that name (or path); whether that is
+// a FIT file.
+bool IsRecordingFileName(std::string_view name);
+bool IsFitFileName(std::string_view name);
 
 // One entry of the import dialog's file chooser: a format's name and the
 // patterns of its files (lower and upper case: devices write either).

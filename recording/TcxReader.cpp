@@ -10,6 +10,14 @@
 namespace kadenzo {
 namespace {
 
+// TCX names three sports; "Other" is none. Writers that use other names
+// are read as FIT sport names.
+std::string SportOfTcx(std::string_view sport) {
+    if (sport == "Biking") return "cycling";
+    if (sport == "Other") return {};
+    return SportNameOfText(sport);
+}
+
 class TcxTracks {
 public:
     std::vector<PositionedPoint> points;
@@ -59,8 +67,11 @@ LoadResult ReadTcx(CRecording& recording, std::string_view bytes,
     pugi::xml_node root = doc.document_element();
 
     TcxTracks tracks;
+    ActivityFacts facts;
     ForEachChild(root, "Activities", [&](const pugi::xml_node& activities) {
         ForEachChild(activities, "Activity", [&](const pugi::xml_node& activity) {
+            if (++facts.sessions == 1)
+                facts.sport = SportOfTcx(activity.attribute("Sport").value());
             if (recording.title.empty())
                 recording.title = Utf8ToCp1252(activity.attribute("Sport").value());
             if (recording.note.empty())
@@ -79,6 +90,7 @@ LoadResult ReadTcx(CRecording& recording, std::string_view bytes,
                          [&](const pugi::xml_node& track) { tracks.Track(track); });
         });
     });
+    recording.activity = facts;
     return BuildTrackRecording(builder, tracks.points, tracks.untimed);
 }
 

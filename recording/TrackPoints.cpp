@@ -24,6 +24,7 @@ TrackSampleBuilder::TrackSampleBuilder(CRecording& recording, const RecordingRea
     recording.text2.clear();
     recording.note.clear();
     recording.flags = 0;
+    recording.activity = {};
     recording.start = context.now;
 }
 

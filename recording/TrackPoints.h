@@ -30,7 +30,7 @@ struct TrackPoint {
 // the distance, which stays where the sample before left it.
 class TrackSampleBuilder {
 public:
-    // Empties the recording (samples, texts, flags); its start is `now` until
+    // Empties the recording (samples, texts, flags, activity facts); its start is `now` until
     // the first point arrives.
     TrackSampleBuilder(CRecording& recording, const RecordingReadContext& context);
 

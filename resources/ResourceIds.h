@@ -359,9 +359,9 @@ inline constexpr int IDS_DROPPED_MANY = 33024;  // %i records
 inline constexpr int IDS_TAB_CATEGORIES = 33025;
 inline constexpr int IDS_MENU_EDIT_WORKOUT = 33027;
 inline constexpr int IDS_MENU_DELETE_WORKOUT = 33028;
-// The names of the undo history's steps are 34960..34971 (edit::kStep... in
-// the core) and 34975 (sync::kStepMergeChanges); the Undo and Redo commands
-// show them in these (%s the name).
+// The names of the undo history's steps are 34960..34971 and 34974
+// (edit::kStep... in the core) and 34975 (sync::kStepMergeChanges); the Undo
+// and Redo commands show them in these (%s the name).
 inline constexpr int IDS_UNDO_STEP = 34972;
 inline constexpr int IDS_REDO_STEP = 34973;
 inline constexpr int IDS_COL_LIST_DISTANCE = 33032;

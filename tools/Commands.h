@@ -22,5 +22,6 @@ int Search(const Args& args);
 int Form(const Args& args);
 int Ical(const Args& args);
 int Merge(const Args& args);
+int ImportDevice(const Args& args);
 
 }  // namespace kadenzo::tool

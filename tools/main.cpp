@@ -37,6 +37,8 @@ constexpr Command kCommands[] = {
     {"ical", "ical FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--today YYYY-MM-DD]",
      kadenzo::tool::Ical},
     {"merge", "merge [BASE] MINE THEIRS OUT", kadenzo::tool::Merge},
+    {"import-device", "import-device FOLDER DIARY [--dry-run] [--imperial] [--sport KIND=ID ...]",
+     kadenzo::tool::ImportDevice},
 };
 
 int Usage() {

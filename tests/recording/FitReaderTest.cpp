@@ -104,5 +104,88 @@ TEST_F(FitReaderTest, CutShortKeepsSamplesOtherFaultsNone) {
     EXPECT_EQ(ReadFit(r, Records({}), context_).status, LoadStatus::kNoSamples);
 }
 
+// What a device writes about the activity around its records.
+struct Activity {
+    std::vector<std::uint64_t> fileId;  // type, serial number, time created
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> sessions;  // sport, sub-sport
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> sportMessage;
+    std::optional<std::uint64_t> localTimestamp;  // beside the activity's time stamp
+};
+
+constexpr std::uint8_t kEnum = 0x00;
+
+std::string ActivityFile(const Activity& a) {
+    FitWriter w;
+    w.Define(0, kFitFileIdMessage, {{0, 1, kEnum}, {3, 4, kUint32z}, {4, 4, kUint32}})
+        .Data(0, a.fileId);
+    if (a.sportMessage)
+        w.Define(1, kFitSport, {{0, 1, kEnum}, {1, 1, kEnum}})
+            .Data(1, {a.sportMessage->first, a.sportMessage->second});
+    w.Define(2, kFitRecord, {{253, 4, kUint32}, {3, 1, kUint8}}).Data(2, {FitTime(kStart), 120});
+    w.Define(3, kFitSession, {{5, 1, kEnum}, {6, 1, kEnum}});
+    for (const auto& [sport, subSport] : a.sessions) w.Data(3, {sport, subSport});
+    if (a.localTimestamp)
+        w.Define(4, kFitActivity, {{253, 4, kUint32}, {5, 4, kUint32}})
+            .Data(4, {FitTime(kStart) + 60, *a.localTimestamp});
+    return w.File();
+}
+
+TEST_F(FitReaderTest, ActivityFactsNameTheSportByTheProfileAndTheFileById) {
+    const std::uint64_t created = FitTime(kStart) - 5;
+    const std::uint64_t local = FitTime(kStart) + 60 + 7200;  // two hours east of UTC
+    const struct {
+        Activity activity;
+        std::string kind;
+        int sessions;
+    } cases[] = {
+        {{{4, 3866465233, created}, {{1, 0}}, {}, local}, "running", 1},
+        {{{4, 1, created}, {{2, 8}}, {}, {}}, "cycling/mountain", 1},
+        {{{4, 1, created}, {{2, 6}}, {}, {}}, "cycling/indoor_cycling", 1},
+        {{{4, 1, created}, {{5, 17}}, {}, {}}, "swimming/lap_swimming", 1},
+        {{{4, 1, created}, {{12, 42}}, {}, {}}, "cross_country_skiing/skate_skiing", 1},
+        {{{4, 1, created}, {{62, 0xFF}}, {}, {}}, "hiit", 1},
+        // FIT's "generic" and values the profile does not name are no sport.
+        {{{4, 1, created}, {{0, 0}}, {}, {}}, "", 1},
+        {{{4, 1, created}, {{2, 250}}, {}, {}}, "cycling", 1},
+        {{{4, 1, created}, {{200, 1}}, {}, {}}, "", 1},
+        // A triathlon: three sessions, no one kind.
+        {{{4, 1, created}, {{5, 18}, {2, 7}, {1, 0}}, {}, {}}, "", 3},
+        // Cut before its session: the sport message still tells.
+        {{{4, 1, created}, {}, std::pair<std::uint64_t, std::uint64_t>{11, 0}, {}}, "walking", 0},
+        {{{4, 1, created}, {{15, 0}}, std::pair<std::uint64_t, std::uint64_t>{11, 0}, {}},
+         "rowing",
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        CRecording r;
+        ASSERT_EQ(ReadFit(r, ActivityFile(c.activity), context_).status, LoadStatus::kLoaded);
+        EXPECT_EQ(r.activity.Kind(), c.kind);
+        EXPECT_EQ(r.activity.sessions, c.sessions);
+        ASSERT_TRUE(r.activity.fitFileId);
+        EXPECT_EQ(r.activity.fitFileId->type, 4u);
+        EXPECT_EQ(r.activity.fitFileId->timeCreated, created);
+    }
+    CRecording r;
+    ASSERT_TRUE(ReadFit(r, ActivityFile(cases[0].activity), context_).WasRead());
+    EXPECT_EQ(r.activity.localOffset, 7200);
+    EXPECT_EQ(r.activity.fitFileId->serialNumber, 3866465233u);
+    ASSERT_TRUE(ReadFit(r, ActivityFile(cases[1].activity), context_).WasRead());
+    EXPECT_EQ(r.activity.localOffset, std::nullopt);
+}
+
+TEST_F(FitReaderTest, FileIdFromTheHeadAlone) {
+    // Serial number 0 and 0xFF types are FIT's "invalid": not there.
+    const std::string file = ActivityFile({{0xFF, 0, 0}, {{1, 0}}, {}, {}});
+    const std::optional<FitFileId> id = ReadFitFileId(file.substr(0, 40));
+    ASSERT_TRUE(id);
+    EXPECT_EQ(id->type, std::nullopt);
+    EXPECT_EQ(id->serialNumber, std::nullopt);
+    EXPECT_EQ(id->timeCreated, 0u);
+    EXPECT_FALSE(id->Identifies());
+    EXPECT_EQ(ReadFitFileId(file.substr(0, 20)), std::nullopt);  // the message is cut
+    EXPECT_EQ(ReadFitFileId("<gpx/>"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace kadenzo

@@ -60,5 +60,45 @@ TEST(RealRecordingsTest, EachAgreesWithTheFiguresItStates) {
     }
 }
 
+// What each device says about its activity: the sport by FIT's profile names
+// and how far its own local time is from UTC.
+TEST(RealRecordingsTest, DevicesNameTheirSportAndLocalTime) {
+    if (!std::filesystem::is_directory(kRoot + "/fit"))
+        GTEST_SKIP() << "no real recordings at " << kRoot;
+    const struct {
+        const char* name;
+        const char* kind;
+        std::optional<std::int64_t> localOffset;
+        std::optional<std::uint32_t> serialNumber;
+    } cases[] = {
+        {"fit/Activity.fit", "running", -4 * 3600, 2147483647},
+        {"fit/Edge810-Vector-2013-08-16-15-35-10.fit", "cycling", {}, 3866465233},
+        {"fit/activity-small-fenix2-run.fit", "running", 2 * 3600, 3882015183},
+        {"fit/activity-unexpected-eof.fit", "running", {}, 2147483647},
+        // A clock counted from switching on, and the local time of day beside it.
+        {"fit/compressed-speed-distance.fit", "running", 698070063 - 17221751, 1215347},
+        {"fit/developer-types-sample.fit", "running", {}, 2147483647},
+        {"fit/garmin-edge-820-bike.fit", "cycling/commuting", -7 * 3600, 3932942223},
+        {"fit/garmin-fenix-5-run.fit", "running", -7 * 3600, 3945849289},
+        {"tcx/garmin-run.tcx", "running", {}, {}},
+        {"gpx/gpx1.1_with_all_fields.gpx", "t", {}, {}},
+        {"gpx/cerknicko-jezero.gpx", "", {}, {}},
+        {"s710-running-metric.hrm", "", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRecording r;
+        std::string path = kRoot + "/" + c.name;
+        ASSERT_TRUE(LoadRecording(r, path, RecordingReadContext{}).WasRead());
+        EXPECT_EQ(r.activity.Kind(), c.kind);
+        EXPECT_EQ(r.activity.localOffset, c.localOffset);
+        EXPECT_EQ(r.activity.fitFileId ? r.activity.fitFileId->serialNumber : std::nullopt,
+                  c.serialNumber);
+        if (r.activity.fitFileId) {
+            EXPECT_EQ(r.activity.fitFileId->type, kFitFileTypeActivity);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kadenzo

@@ -65,6 +65,46 @@ TEST_F(TrackReadersTest, FilesWithNothingToChartOrNotWellFormed) {
     }
 }
 
+TEST_F(TrackReadersTest, SportsAreReadAsFitSportNames) {
+    const std::string point =
+        "<trkpt lat=\"46\" lon=\"14\"><time>2016-05-27T10:08:47Z</time></trkpt>";
+    auto gpx = [&](const std::string& tracks) { return "<gpx>" + tracks + "</gpx>"; };
+    auto track = [&](const std::string& type) {
+        return "<trk>" + type + "<trkseg>" + point + "</trkseg></trk>";
+    };
+    const std::string trackpoint = "<Trackpoint><Time>2016-05-27T10:08:47Z</Time></Trackpoint>";
+    auto activity = [&](const std::string& sport) {
+        return "<Activity Sport=\"" + sport + "\"><Lap><Track>" + trackpoint +
+               "</Track></Lap></Activity>";
+    };
+    auto tcx = [&](const std::string& activities) {
+        return "<TrainingCenterDatabase><Activities>" + activities +
+               "</Activities></TrainingCenterDatabase>";
+    };
+    const struct {
+        bool tcx;
+        std::string bytes;
+        std::string kind;
+    } cases[] = {
+        {true, tcx(activity("Running")), "running"},
+        {true, tcx(activity("Biking")), "cycling"},
+        {true, tcx(activity("Other")), ""},
+        {true, tcx(activity("Biking") + activity("Running")), ""},  // two sessions
+        {false, gpx(track("<type>running</type>")), "running"},
+        {false, gpx(track("<type> Cross-country  Skiing\n</type>")), "cross_country_skiing"},
+        {false, gpx(track("") + track("<type>cycling</type>")), ""},  // the first track's
+        {false, gpx(track("<type>cycling/mountain</type>")), "cycling/mountain"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        CRecording r;
+        const LoadResult result =
+            c.tcx ? ReadTcx(r, c.bytes, context_) : ReadGpx(r, c.bytes, context_);
+        ASSERT_EQ(result.status, LoadStatus::kLoaded) << result.message;
+        EXPECT_EQ(r.activity.Kind(), c.kind);
+    }
+}
+
 TEST_F(TrackReadersTest, FilesAreChosenByExtensionAndUnreadableOnesChangeNothing) {
     std::size_t patterns = 0;
     for (const RecordingFileFilter& filter : RecordingFileFilters()) {

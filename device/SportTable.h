@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace kadenzo {
+
+class CLibrary;
+
+// Which sport of the library an activity is entered as, by its kind: FIT's
+// sport and sub-sport names, "cycling/mountain", or the sport alone.
+class SportTable {
+public:
+    // The sport an activity takes when the table has nothing for its kind:
+    // the library's built-in sport.
+    static constexpr std::uint32_t kOtherSport = 100;
+
+    // The starter library's sports for the kinds devices record most.
+    static SportTable Starter();
+
+    // Enters or changes the sport of a kind (its letter case does not count).
+    void Set(std::string_view kind, std::uint32_t sportId);
+    const std::map<std::string, std::uint32_t, std::less<>>& Entries() const { return entries_; }
+
+    // The entry of "sport/sub-sport", else of the sport alone, else the other
+    // sport; so also for no kind (""), and for an entry naming a sport the
+    // library lacks.
+    std::uint32_t SportOf(std::string_view kind, const CLibrary& library) const;
+
+private:
+    std::map<std::string, std::uint32_t, std::less<>> entries_;
+};
+
+// The sport alone of a kind: "cycling" of "cycling/mountain".
+std::string_view SportPartOf(std::string_view kind);
+
+// "KIND=ID" as the command line gives an entry; nothing for any other text.
+std::optional<std::pair<std::string, std::uint32_t>> ParseSportEntry(std::string_view text);
+
+}  // namespace kadenzo
