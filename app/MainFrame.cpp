@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <set>
 
 #include "CoreText.h"
 #include "DocumentController.h"
@@ -171,11 +172,10 @@ void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
             }
         } else {
             QAction* action = Action(item.id);
-            if (action->text().isEmpty()) {
-                action->setText(item.text);
-                if (!item.shortcut.isEmpty())
-                    action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
-            }
+            // A view may have named the command already (Back by its range).
+            if (action->text().isEmpty()) action->setText(item.text);
+            if (!item.shortcut.isEmpty() && !menuShortcuts_.count(action))
+                menuShortcuts_[action] = QKeySequence(item.shortcut, QKeySequence::PortableText);
             if (item.checkable) action->setCheckable(true);
             menu->addAction(action);
         }
@@ -255,6 +255,22 @@ void CMainFrame::SetHelpTexts() {
 void CMainFrame::ShowMenus(const std::vector<QMenu*>& menus) {
     menuBar()->clear();
     for (QMenu* menu : menus) menuBar()->addMenu(menu);
+    // A key belongs to the command of the menus shown: the diary's Previous
+    // Week and the charts' Back both take Page Up, and the tool bar keeps
+    // Previous Week in every view, where two holders of one key would leave
+    // Qt to refuse it as ambiguous.
+    std::set<const QAction*> shown;
+    std::vector<const QMenu*> open(menus.begin(), menus.end());
+    while (!open.empty()) {
+        const QMenu* menu = open.back();
+        open.pop_back();
+        for (const QAction* action : menu->actions()) {
+            shown.insert(action);
+            if (action->menu()) open.push_back(action->menu());
+        }
+    }
+    for (const auto& [action, keys] : menuShortcuts_)
+        action->setShortcut(shown.count(action) ? keys : QKeySequence());
 }
 
 const CMainFrame::ShownView* CMainFrame::FindView(int command) const {

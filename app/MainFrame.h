@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -124,6 +125,7 @@ private:
     std::map<int, QAction*> actions_;
     std::map<int, Command> commands_;
     std::map<int, QString> plainTexts_;  // Undo and Redo as the menu names them
+    std::map<QAction*, QKeySequence> menuShortcuts_;  // as the language module gives them
     std::vector<ShownView> views_;
     QActionGroup* viewCommands_ = nullptr;
     std::vector<QAction*> recentFileActions_;

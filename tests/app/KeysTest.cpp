@@ -1,6 +1,11 @@
-// Every dialog of the program in both languages, on the demo diary: within
-// one window no two visible controls answer the same Alt key.
+// The program's keys in both languages, on the demo diary: within one dialog
+// no two visible controls answer the same Alt key, and in every view no key
+// is held by two commands (Qt would refuse it as ambiguous).
 #include <QAbstractButton>
+#include <QAction>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,16 +15,23 @@
 #include <ctime>
 
 #include "AboutDialog.h"
+#include "AnalysisViewInstall.h"
+#include "AthleteInstall.h"
 #include "BodyDataDialog.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
 #include "DiaryPrint.h"
+#include "DiaryViewInstall.h"
 #include "EditorServices.h"
 #include "EventsDialog.h"
+#include "EventsInstall.h"
+#include "FormViewInstall.h"
 #include "LibraryEditorDialog.h"
+#include "LibraryInstall.h"
 #include "LogNameDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
+#include "ResourceIds.h"
 #include "RecordingImportDialog.h"
 #include "ScaleDialog.h"
 #include "SearchDialog.h"
@@ -30,8 +42,10 @@
 #include "TestSupport.h"
 #include "UnitsDialog.h"
 #include "WorkoutEditing.h"
+#include "WorkoutEditorInstall.h"
 #include "WorkoutEditorSheet.h"
 #include "WorkoutListDialog.h"
+#include "WorkoutListInstall.h"
 
 using namespace kadenzo;
 
@@ -78,9 +92,62 @@ QStringList Duplicates(const QWidget& window) {
     return found;
 }
 
+// The actions whose keys work in the frame now, as Qt decides it for a
+// window's shortcut: those of the menus in the menu bar (and their submenus),
+// of a visible tool bar, and those added to a visible widget of the window.
+QList<const QAction*> KeyedActions(const QMainWindow& frame) {
+    QList<const QAction*> found;
+    QList<const QAction*> open;
+    for (const QAction* action : frame.menuBar()->actions()) open << action;
+    while (!open.isEmpty()) {
+        const QAction* action = open.takeLast();
+        found << action;
+        if (action->menu())
+            for (const QAction* child : action->menu()->actions()) open << child;
+    }
+    for (const QWidget* widget : frame.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->window() != &frame ||
+            qobject_cast<const QMenuBar*>(widget))
+            continue;
+        for (const QAction* action : widget->actions()) found << action;
+    }
+    return found;
+}
+
+// "PgUp: 32776 &Previous Week, 32841 &Back" for each key that two commands hold.
+QStringList KeysTakenTwice(const QMainWindow& frame) {
+    QMap<QString, QSet<QString>> byKey;
+    QSet<const QAction*> seen;
+    for (const QAction* action : KeyedActions(frame)) {
+        if (seen.contains(action) || action->shortcut().isEmpty()) continue;
+        seen.insert(action);
+        // Two commands may read alike (Back reads Previous Week by the range).
+        byKey[action->shortcut().toString()] << action->objectName() + " " + action->text();
+    }
+    for (const QShortcut* shortcut : frame.findChildren<QShortcut*>()) {
+        const auto* owner = qobject_cast<const QWidget*>(shortcut->parent());
+        if (shortcut->isEnabled() && owner && owner->isVisible())
+            byKey[shortcut->key().toString()] << shortcut->objectName();
+    }
+    QStringList found;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
+        if (it.value().size() > 1)
+            found << it.key() + ": " + QStringList(it.value().cbegin(), it.value().cend()).join(", ");
+    return found;
+}
+
+std::unique_ptr<LanguageModule> LoadModule(bool german) {
+    return LanguageModule::Load(BuiltModuleDir() + (german ? "/rcge.rcc" : "/rcus.rcc"));
+}
+
+std::unique_ptr<CLibrary> LoadStarterLibrary(bool german) {
+    const QString library = BuiltModuleDir() + (german ? "/library-de.dat" : "/library.dat");
+    return ReadLibraryFile(QFile::encodeName(library).toStdString());
+}
+
 }  // namespace
 
-class DialogMnemonicsTest : public QObject {
+class KeysTest : public QObject {
     Q_OBJECT
 
 private:
@@ -101,21 +168,21 @@ private:
         }
     }
 
-private slots:
-    void everyDialogHasUniqueMnemonics_data() {
+    static void Languages() {
         QTest::addColumn<bool>("german");
         QTest::newRow("English") << false;
         QTest::newRow("German") << true;
     }
 
+private slots:
+    void everyDialogHasUniqueMnemonics_data() { Languages(); }
+
     void everyDialogHasUniqueMnemonics() {
         QFETCH(bool, german);
         problems_.clear();
-        const QString dir = BuiltModuleDir();
-        auto module = LanguageModule::Load(dir + (german ? "/rcge.rcc" : "/rcus.rcc"));
+        auto module = LoadModule(german);
         QVERIFY(module);
-        const QString library = dir + (german ? "/library-de.dat" : "/library.dat");
-        AppFixture app(ReadLibraryFile(QFile::encodeName(library).toStdString()));
+        AppFixture app(LoadStarterLibrary(german));
         app.context.strings = module.get();
         const TextService texts = app.Texts();
         const std::time_t now = app.context.Now();
@@ -157,7 +224,35 @@ private slots:
         Check(CRecordingImportDialog(importServices, ImportRequest{}), "Recording import");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
+
+    void noKeyIsHeldTwiceInAnyView_data() { Languages(); }
+
+    void noKeyIsHeldTwiceInAnyView() {
+        QFETCH(bool, german);
+        auto module = LoadModule(german);
+        QVERIFY(module);
+        AppFixture app(LoadStarterLibrary(german));
+        app.context.strings = module.get();
+        CMainFrame frame(*module, *app.document, app.dialogs);
+        InstallDiaryView(frame);
+        InstallAnalysisView(frame);
+        InstallFormView(frame);
+        InstallWorkoutEditor(frame, *app.settings, app.dialogs);
+        InstallBodyData(frame, app.dialogs);
+        InstallEvents(frame);
+        InstallLibrary(frame, app.dialogs, "/dev/null");
+        InstallWorkoutList(frame);
+        frame.show();
+        QStringList problems;
+        for (int view : {ID_VIEW_DIARY, ID_VIEW_ANALYSIS, ID_VIEW_FORM, ID_VIEW_DIARY}) {
+            QVERIFY(frame.Execute(view));
+            QApplication::processEvents();
+            for (const QString& taken : KeysTakenTwice(frame))
+                problems << QStringLiteral("view %1: %2").arg(view).arg(taken);
+        }
+        if (!problems.isEmpty()) QFAIL(qPrintable(problems.join(QLatin1Char('\n'))));
+    }
 };
 
-QTEST_MAIN(DialogMnemonicsTest)
-#include "DialogMnemonicsTest.moc"
+QTEST_MAIN(KeysTest)
+#include "KeysTest.moc"
