@@ -106,8 +106,6 @@ void Write(const fs::path& path, const std::string& bytes) {
 // hard link, to spare the disk) and a workout that refers to it.
 struct ImportedSeason {
     ImportedSeason() : folder("kadenzo-bench-watch") {
-        RegisterLogClasses();
-        RegisterLibraryClasses();
         diary = (folder.path / "Season.kdz").string();
         auto log = std::make_unique<CDatabase>();
         for (int i = 0; i < 1000; ++i) {
@@ -162,8 +160,6 @@ BENCHMARK(BM_DeviceCountNew)->Unit(benchmark::kMillisecond);
 // saved, as the program's OK and save do it.
 void BM_DeviceImportFifty(benchmark::State& state) {
     Folder folder("kadenzo-bench-import");
-    RegisterLogClasses();
-    RegisterLibraryClasses();
     const std::string watch = (folder.path / "watch").string();
     for (int i = 0; i < 50; ++i)
         Write(folder.path / "watch" / ("run-" + std::to_string(i) + ".fit"),

@@ -46,15 +46,6 @@ ArchiveError::ArchiveError(const std::string& what, std::uint64_t offset)
 
 // ---- Class registry ----
 
-ClassRegistry& ClassRegistry::Instance() {
-    static ClassRegistry registry;
-    return registry;
-}
-
-void ClassRegistry::Register(const std::string& name, Factory factory) {
-    factories_[name] = std::move(factory);
-}
-
 std::unique_ptr<CSerializable> ClassRegistry::Create(std::string_view name) const {
     const Factory* factory = Find(name);
     return factory ? (*factory)() : nullptr;
@@ -134,7 +125,8 @@ void FileStream::Sync() {
 
 // ---- Archive: buffering ----
 
-CArchive::CArchive(ByteStream& stream, Mode mode) : stream_(stream), mode_(mode) {
+CArchive::CArchive(ByteStream& stream, Mode mode, const ClassRegistry& classes)
+    : stream_(stream), mode_(mode), classes_(classes) {
     if (mode == Mode::Load) {
         // Input already in memory is read in place, without copying it through a buffer.
         const std::span<const std::uint8_t> whole = stream_.TakeContiguous();
@@ -377,7 +369,7 @@ std::unique_ptr<CSerializable> CArchive::ReadObject(std::string_view expectedCla
     auto cls = classesByIndex_.find(classIndex);
     if (cls == classesByIndex_.end()) Fail("unknown class index " + std::to_string(classIndex));
     ClassInfo& info = cls->second;
-    if (!info.factory) info.factory = ClassRegistry::Instance().Find(info.name);
+    if (!info.factory) info.factory = classes_.Find(info.name);
     if (!info.factory) Fail("unknown class " + info.name);
     std::unique_ptr<CSerializable> object = (*info.factory)();
     if (!object) Fail("unknown class " + info.name);

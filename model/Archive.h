@@ -43,20 +43,25 @@ public:
     virtual bool IsKindOf(std::string_view className) const { return className == ClassName(); }
 };
 
-// Class name -> factory. The record classes register themselves here.
+// Class name -> factory: the classes an archive can read objects of. Fixed
+// once made; an archive reads the record classes (RecordClasses) unless it
+// is given others.
 class ClassRegistry {
 public:
     using Factory = std::function<std::unique_ptr<CSerializable>()>;
-    static ClassRegistry& Instance();
-    void Register(const std::string& name, Factory factory);
+    ClassRegistry(std::initializer_list<std::pair<const std::string, Factory>> factories)
+        : factories_(factories) {}
     // Null when the name is unknown.
     std::unique_ptr<CSerializable> Create(std::string_view name) const;
-    // The factory of a class, or null; stays valid while the program runs.
+    // The factory of a class, or null; valid as long as the registry.
     const Factory* Find(std::string_view name) const;
 
 private:
-    std::map<std::string, Factory, std::less<>> factories_;
+    const std::map<std::string, Factory, std::less<>> factories_;
 };
+
+// The library's and the log's record classes, which the files hold.
+const ClassRegistry& RecordClasses();
 
 // The byte stream under an archive: a file or a growable memory block.
 class ByteStream {
@@ -121,7 +126,7 @@ public:
     enum class Mode { Store, Load };
     static constexpr std::size_t kBufferSize = 4096;
 
-    CArchive(ByteStream& stream, Mode mode);
+    CArchive(ByteStream& stream, Mode mode, const ClassRegistry& classes = RecordClasses());
     ~CArchive();  // does not flush: call Close() after a successful write
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
@@ -254,6 +259,7 @@ private:
 
     ByteStream& stream_;
     Mode mode_;
+    const ClassRegistry& classes_;
     std::vector<std::uint8_t> buffer_;
     // Loading: the bytes at hand, in the buffer or in the stream's own memory;
     // position_ counts the bytes before readStart_.

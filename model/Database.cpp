@@ -49,18 +49,7 @@ void ReadList(CArchive& ar, List& list, const char* className) {
 
 }  // namespace
 
-void RegisterLogClasses() {
-    ClassRegistry& registry = ClassRegistry::Instance();
-    registry.Register("CDatabase", [] { return std::make_unique<CDatabase>(); });
-    registry.Register("CWorkOut", [] { return std::make_unique<CWorkOut>(); });
-    registry.Register("CBodyInfo", [] { return std::make_unique<CBodyInfo>(); });
-    registry.Register("CEvent", [] { return std::make_unique<CEvent>(); });
-}
-
-CDatabase::CDatabase() {
-    static const bool registered = (RegisterLogClasses(), true);
-    (void)registered;
-}
+CDatabase::CDatabase() = default;
 
 CDatabase::~CDatabase() = default;
 

@@ -217,6 +217,5 @@ private:
 };
 
 // Makes the log's record classes known to the archive's class registry.
-void RegisterLogClasses();
 
 }  // namespace kadenzo

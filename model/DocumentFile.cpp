@@ -46,8 +46,6 @@ bool StartsWithMagic(const std::uint8_t* bytes, std::size_t size) {
 }
 
 DocumentContents ReadDocumentFrom(ByteStream& stream, bool hasMagic) {
-    RegisterLibraryClasses();
-    RegisterLogClasses();
     CArchive ar(stream, CArchive::Mode::Load);
     DocumentContents contents;
     if (hasMagic) {

@@ -8,8 +8,6 @@
 namespace kadenzo {
 namespace {
 
-const bool kClassesRegistered = (RegisterLibraryClasses(), true);
-
 constexpr const char* kMissingName = "???";
 constexpr std::uint32_t kBuiltInSportIcon = 42;
 

@@ -86,25 +86,4 @@ void CLibWorkout::Serialize(CArchive& ar) {
     }
 }
 
-namespace {
-
-template <class T>
-void RegisterClass() {
-    ClassRegistry::Instance().Register(T::kClassName, [] { return std::make_unique<T>(); });
-}
-
-}  // namespace
-
-void RegisterLibraryClasses() {
-    RegisterClass<CLibraryBaseItem>();
-    RegisterClass<CLibCategory>();
-    RegisterClass<CLibIntensity>();
-    RegisterClass<CLibSport>();
-    RegisterClass<CLibSubSport>();
-    RegisterClass<CLibTrack>();
-    RegisterClass<CLibWorkout>();
-    RegisterClass<CLibEvent>();
-    RegisterClass<CLibrary>();
-}
-
 }  // namespace kadenzo

@@ -109,6 +109,5 @@ public:
 };
 
 // Adds the item classes and CLibrary to the class registry; safe to call again.
-void RegisterLibraryClasses();
 
 }  // namespace kadenzo

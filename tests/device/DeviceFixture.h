@@ -22,8 +22,6 @@ namespace kadenzo::test {
 class DeviceFixture : public ::testing::Test {
 protected:
     DeviceFixture() {
-        RegisterLogClasses();
-        RegisterLibraryClasses();
         // Before the week, so that no target is fixed on the way.
         context.clock = [] { return kMondayUtc - 86400; };
         document = std::make_unique<CKadenzoDoc>(context);

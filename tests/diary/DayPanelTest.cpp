@@ -378,7 +378,6 @@ private slots:
     // them; while that message is up the window may be resized and repaint.
     // By then the panels must show the new log, never the freed old one.
     void theWindowRepaintsSafelyWhileTheDroppedRecordsMessageIsUp() {
-        RegisterLibraryClasses();
         AppFixture app(StarterLibrary());
         app.dialogs.profile = [](AthleteProfile& profile, bool) {
             profile.maxHeartRate = 190;

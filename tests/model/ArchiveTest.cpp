@@ -37,11 +37,11 @@ public:
     const char* ClassName() const override { return "COther"; }
 };
 
-const bool kRegistered = [] {
-    ClassRegistry::Instance().Register("CProbe", [] { return std::make_unique<CProbe>(); });
-    ClassRegistry::Instance().Register("COther", [] { return std::make_unique<COther>(); });
-    return true;
-}();
+// The classes these archives read.
+const ClassRegistry kProbeClasses = {
+    {"CProbe", [] { return std::make_unique<CProbe>(); }},
+    {"COther", [] { return std::make_unique<COther>(); }},
+};
 
 TEST(Archive, PrimitivesAndCountsAreLittleEndian) {
     Bytes b = Stored([](CArchive& ar) {
@@ -62,7 +62,7 @@ TEST(Archive, PrimitivesAndCountsAreLittleEndian) {
     // Every record test reads the primitives back; the counts' two forms here.
     b.resize(b.size() + 65535);  // room for 65535 one-byte elements
     MemoryStream in(b);
-    CArchive ar(in, CArchive::Mode::Load);
+    CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
     std::uint8_t primitives[23];
     ar.ReadRaw(primitives, sizeof primitives);
     EXPECT_EQ(ar.ReadCount(), 65534u);
@@ -98,7 +98,7 @@ TEST(Archive, ValuesStraddlingBufferBoundariesSurvive) {
     MemoryStream inMemory(b);
     ReadOnlyThroughBuffer buffered(b);
     for (ByteStream* in : std::initializer_list<ByteStream*>{&inMemory, &buffered}) {
-        CArchive ar(*in, CArchive::Mode::Load);
+        CArchive ar(*in, CArchive::Mode::Load, kProbeClasses);
         ASSERT_EQ(ar.ReadByte(), 1);
         std::string into(400, 'o');  // longer than any text: it must be replaced, not kept
         for (int i = 0; i < kRounds; ++i) {
@@ -133,7 +133,7 @@ TEST(Archive, StringPrefixesByLength) {
         Bytes b = Stored([&](CArchive& ar) { ar.WriteString(s); });
         EXPECT_EQ(Bytes(b.begin(), b.end() - static_cast<std::ptrdiff_t>(c.length)), c.prefix);
         MemoryStream in(b);
-        CArchive ar(in, CArchive::Mode::Load);
+        CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
         EXPECT_EQ(ar.ReadString(), s);
     }
 }
@@ -143,7 +143,7 @@ TEST(Archive, SixteenBitStringsBecomeWindows1252) {
     Bytes b = {0xFF, 0xFE, 0xFF, 0x06, 'M',  0,    0xFC, 0,
                0xAC, 0x20, 0x2D, 0x4E, 0x3D, 0xD8, 0x00, 0xDE};
     MemoryStream in(b);
-    CArchive ar(in, CArchive::Mode::Load);
+    CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
     EXPECT_EQ(ar.ReadString(), "M\xFC\x80??");
 }
 
@@ -164,7 +164,7 @@ TEST(Archive, ObjectsShareOneRunningIndexWithTheirClasses) {
     EXPECT_EQ(b, expected.bytes);
 
     MemoryStream in(b);
-    CArchive ar(in, CArchive::Mode::Load);
+    CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
     EXPECT_EQ(ar.ReadObjectAs<CProbe>("CProbe")->a, 7u);
     auto two = ar.ReadObjectAs<CProbe>("CProbe");
     EXPECT_EQ(two->a, 8u);
@@ -179,7 +179,7 @@ TEST(Archive, BigIndexFormForClassesAndObjects) {
     StreamBytes b;
     b.ClassTag(0, "CProbe").Dword(1).Word(0x7FFF).Dword(0x80000001u).Dword(2);
     MemoryStream in(b.bytes);
-    CArchive ar(in, CArchive::Mode::Load);
+    CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
     ar.ReadObject("CProbe");
     EXPECT_EQ(ar.ReadObjectAs<CProbe>("CProbe")->a, 2u);
 
@@ -223,12 +223,12 @@ TEST(Archive, MalformedInputIsRefused) {
     };
     for (const auto& c : cases) {
         MemoryStream in(c.bytes);
-        CArchive ar(in, CArchive::Mode::Load);
+        CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
         EXPECT_THROW(c.read(ar), ArchiveError) << "case " << &c - cases;
     }
     // A derived class is accepted where its base is expected.
     MemoryStream in(tagged("COther"));
-    CArchive ar(in, CArchive::Mode::Load);
+    CArchive ar(in, CArchive::Mode::Load, kProbeClasses);
     EXPECT_EQ(ar.ReadObject("COther")->ClassName(), std::string("COther"));
 }
 

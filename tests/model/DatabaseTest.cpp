@@ -18,8 +18,6 @@ using test::StreamBytes;
 
 class DatabaseTest : public ::testing::Test {
 protected:
-    void SetUp() override { RegisterLogClasses(); }
-
     // The workouts' notes in list order.
     std::string Order() const {
         std::string order;

@@ -72,7 +72,6 @@ public:
 class DocumentFixture : public ::testing::Test {
 protected:
     DocumentFixture() {
-        RegisterLogClasses();
         context.clock = [] { return kNow; };
         context.strings = &texts;
         context.library = MakeLibrary();

@@ -23,8 +23,6 @@ constexpr double kToday = 45352.5;  // 1 March 2024
 
 class WorkOutTest : public ::testing::Test {
 protected:
-    void SetUp() override { RegisterLogClasses(); }
-
     static std::vector<std::uint8_t> Store(CWorkOut& workout) {
         return test::Stored([&](CArchive& ar) { workout.Serialize(ar); });
     }
