@@ -10,7 +10,6 @@ namespace kadenzo {
 struct SettingsChange {
     enum What : std::uint32_t {
         kUnits = 1u << 0,     // the distance or weight unit
-        kLanguage = 1u << 1,  // the texts, day and month names
     };
     std::uint32_t what = 0;
     bool Has(std::uint32_t flags) const { return (what & flags) != 0; }
