@@ -139,70 +139,72 @@ FieldRead FieldAsInt16(const CADOField& field, std::int32_t& out) {
     }
 }
 
-FieldRead FieldAsInt32(const CADOField& field, std::int32_t& out) {
-    out = 0;
+namespace {
+
+// A field read as a number: whole numbers exactly, the rest as a double.
+struct FieldNumber {
+    bool empty = true;  // null, or a text of blanks: an empty value
+    bool whole = false;
+    std::int64_t integer = 0;
+    double real = 0;
+};
+
+// False for a kind or a text that holds no number.
+bool ReadNumber(const CADOField& field, FieldNumber& number) {
     switch (field.kind) {
         case FieldKind::Null:
-            return FieldRead::Ok;
+            return true;
         case FieldKind::Bit:
         case FieldKind::Byte:
         case FieldKind::Int16:
         case FieldKind::Int32:
         case FieldKind::Int64:
-            return To32Bits(field.integer, out) ? FieldRead::Ok : FieldRead::Failed;
+            number = {false, true, field.integer, 0};
+            return true;
         case FieldKind::Single:
         case FieldKind::Double:
         case FieldKind::Decimal:
-            return RoundTo32Bits(field.real, out) ? FieldRead::Ok : FieldRead::Failed;
+            number = {false, false, 0, field.real};
+            return true;
         case FieldKind::Date:
-            return RoundTo32Bits(DateToOleDate(field.date), out) ? FieldRead::Ok
-                                                                 : FieldRead::Failed;
+            number = {false, false, 0, DateToOleDate(field.date)};
+            return true;
         case FieldKind::Text: {
-            // Some drivers hand out numeric columns as text; an empty text is
-            // an empty value.
+            // Some drivers hand out numeric columns as text.
             const std::string_view text = Trim(field.text);
-            if (text.empty()) return FieldRead::Ok;
+            if (text.empty()) return true;
             std::int64_t value = 0;
             auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-            if (ec == std::errc() && end == text.data() + text.size())
-                return To32Bits(value, out) ? FieldRead::Ok : FieldRead::Failed;
-            double real = 0;
-            return ParseDouble(text, real) && RoundTo32Bits(real, out) ? FieldRead::Ok
-                                                                       : FieldRead::Failed;
+            if (ec == std::errc() && end == text.data() + text.size()) {
+                number = {false, true, value, 0};
+                return true;
+            }
+            number = {false, false, 0, 0};
+            return ParseDouble(text, number.real);
         }
         default:
-            return FieldRead::Failed;
+            return false;
     }
+}
+
+}  // namespace
+
+FieldRead FieldAsInt32(const CADOField& field, std::int32_t& out) {
+    out = 0;
+    FieldNumber number;
+    if (!ReadNumber(field, number)) return FieldRead::Failed;
+    if (number.empty) return FieldRead::Ok;
+    const bool fits =
+        number.whole ? To32Bits(number.integer, out) : RoundTo32Bits(number.real, out);
+    return fits ? FieldRead::Ok : FieldRead::Failed;
 }
 
 FieldRead FieldAsDouble(const CADOField& field, double& out) {
     out = 0;
-    switch (field.kind) {
-        case FieldKind::Null:
-            return FieldRead::Ok;
-        case FieldKind::Bit:
-        case FieldKind::Byte:
-        case FieldKind::Int16:
-        case FieldKind::Int32:
-        case FieldKind::Int64:
-            out = static_cast<double>(field.integer);
-            return FieldRead::Ok;
-        case FieldKind::Single:
-        case FieldKind::Double:
-        case FieldKind::Decimal:
-            out = field.real;
-            return FieldRead::Ok;
-        case FieldKind::Date:
-            out = DateToOleDate(field.date);
-            return FieldRead::Ok;
-        case FieldKind::Text:
-            if (Trim(field.text).empty()) return FieldRead::Ok;
-            if (ParseDouble(field.text, out)) return FieldRead::Ok;
-            out = 0;
-            return FieldRead::Failed;
-        default:
-            return FieldRead::Failed;
-    }
+    FieldNumber number;
+    if (!ReadNumber(field, number)) return FieldRead::Failed;
+    if (!number.empty) out = number.whole ? static_cast<double>(number.integer) : number.real;
+    return FieldRead::Ok;
 }
 
 }  // namespace kadenzo
