@@ -4,131 +4,72 @@
 
 #include "Cp1252.h"
 #include "Database.h"
+#include "JsonFields.h"
 #include "Library.h"
 
 namespace kadenzo::tool {
 namespace {
 
-Json DateToJson(const CalendarDateTime& date) {
-    Json j;
-    j["status"] = date.status;
-    j["value"] = JsonNumber(date.value);
-    return j;
-}
+constexpr JsonFieldOf<CBodyInfo> kBodyInfoFields[] = {
+    {"date", &CBodyInfo::date},     {"note", &CBodyInfo::note},
+    {"weight", &CBodyInfo::weight}, {"value2", &CBodyInfo::value2},
+    {"value3", &CBodyInfo::value3},
+};
 
-CalendarDateTime DateFromJson(const Json& object, const char* key, const std::string& where) {
-    const Json& date = JsonField(object, key, where);
-    const std::string inner = where + "." + key;
-    return CalendarDateTime{JsonSigned(date, "status", inner), JsonDouble(date, "value", inner)};
-}
+constexpr JsonFieldOf<CEvent> kEventFields[] = {
+    {"start", &CEvent::start},
+    {"end", &CEvent::end},
+    {"blocksDay", &CEvent::blocksDay},
+    {"kind", &CEvent::kind},
+};
 
-Json BodyInfoToJson(const CBodyInfo& info) {
-    Json j;
-    j["date"] = DateToJson(info.date);
-    j["note"] = Cp1252ToUtf8(info.note);
-    j["weight"] = JsonNumber(info.weight);
-    j["value2"] = JsonNumber(info.value2);
-    j["value3"] = info.value3;
-    return j;
-}
+constexpr JsonFieldOf<CWorkOut> kWorkoutFields[] = {
+    {"date", &CWorkOut::date},
+    {"plannedDistance", &CWorkOut::plannedDistance},
+    {"plannedDuration", &CWorkOut::plannedDuration},
+    {"planFilePath", &CWorkOut::planFilePath},
+    {"planNote", &CWorkOut::planNote},
+    {"planFlag", &CWorkOut::planFlag},
+    {"templateId", &CWorkOut::templateId},
+    {"sportId", &CWorkOut::sportId},
+    {"targetPulseLow", &CWorkOut::targetPulseLow},
+    {"targetPulseHigh", &CWorkOut::targetPulseHigh},
+    {"targetFixed", &CWorkOut::targetFixed},
+    {"distance", &CWorkOut::distance},
+    {"duration", &CWorkOut::duration},
+    {"recordingPath", &CWorkOut::recordingPath},
+    {"notes", &CWorkOut::notes},
+    {"averagePulse", &CWorkOut::averagePulse},
+    {"maxPulse", &CWorkOut::maxPulse},
+    {"subSportId", &CWorkOut::subSportId},
+    {"intensityId", &CWorkOut::intensityId},
+    {"trackId", &CWorkOut::trackId},
+    {"partDistance", &CWorkOut::partDistance},
+    {"partDuration", &CWorkOut::partDuration},
+    {"partAveragePulse", &CWorkOut::partAveragePulse},
+    {"partMaxPulse", &CWorkOut::partMaxPulse},
+    {"maxPulseTest", &CWorkOut::maxPulseTest},
+    {"marker1", &CWorkOut::marker1},
+    {"marker2", &CWorkOut::marker2},
+};
 
-std::unique_ptr<CBodyInfo> BodyInfoFromJson(const Json& j, const std::string& where) {
-    auto info = std::make_unique<CBodyInfo>();
-    info->date = DateFromJson(j, "date", where);
-    info->note = JsonString(j, "note", where);
-    info->weight = JsonDouble(j, "weight", where);
-    info->value2 = JsonDouble(j, "value2", where);
-    info->value3 = JsonSigned(j, "value3", where);
-    return info;
-}
-
-Json EventToJson(const CEvent& event) {
-    Json j;
-    j["start"] = DateToJson(event.start);
-    j["end"] = DateToJson(event.end);
-    j["blocksDay"] = event.blocksDay;
-    j["kind"] = event.kind;
-    return j;
-}
-
-std::unique_ptr<CEvent> EventFromJson(const Json& j, const std::string& where) {
-    auto event = std::make_unique<CEvent>();
-    event->start = DateFromJson(j, "start", where);
-    event->end = DateFromJson(j, "end", where);
-    event->blocksDay = JsonUnsigned(j, "blocksDay", where);
-    event->kind = JsonSigned(j, "kind", where);
-    return event;
-}
-
-Json WorkoutToJson(const CWorkOut& w) {
-    Json j;
-    j["date"] = JsonNumber(w.date);
-    j["plannedDistance"] = JsonNumber(w.plannedDistance);
-    j["plannedDuration"] = JsonNumber(w.plannedDuration);
-    j["planFilePath"] = Cp1252ToUtf8(w.planFilePath);
-    j["planNote"] = Cp1252ToUtf8(w.planNote);
-    j["planFlag"] = w.planFlag;
-    j["templateId"] = w.templateId;
-    j["sportId"] = w.sportId;
-    j["targetPulseLow"] = w.targetPulseLow;
-    j["targetPulseHigh"] = w.targetPulseHigh;
-    j["targetFixed"] = w.targetFixed;
-    j["distance"] = JsonNumber(w.distance);
-    j["duration"] = JsonNumber(w.duration);
-    j["recordingPath"] = Cp1252ToUtf8(w.recordingPath);
-    j["notes"] = Cp1252ToUtf8(w.notes);
-    j["averagePulse"] = w.averagePulse;
-    j["maxPulse"] = w.maxPulse;
-    j["subSportId"] = w.subSportId;
-    j["intensityId"] = w.intensityId;
-    j["trackId"] = w.trackId;
-    j["partDistance"] = JsonNumber(w.partDistance);
-    j["partDuration"] = JsonNumber(w.partDuration);
-    j["partAveragePulse"] = w.partAveragePulse;
-    j["partMaxPulse"] = w.partMaxPulse;
-    j["maxPulseTest"] = w.maxPulseTest;
-    j["marker1"] = w.marker1;
-    j["marker2"] = w.marker2;
-    return j;
-}
-
-std::unique_ptr<CWorkOut> WorkoutFromJson(const Json& j, const std::string& where) {
-    auto w = std::make_unique<CWorkOut>();
-    w->date = JsonDouble(j, "date", where);
-    w->plannedDistance = JsonDouble(j, "plannedDistance", where);
-    w->plannedDuration = JsonDouble(j, "plannedDuration", where);
-    w->planFilePath = JsonString(j, "planFilePath", where);
-    w->planNote = JsonString(j, "planNote", where);
-    w->planFlag = JsonUnsigned(j, "planFlag", where);
-    w->templateId = JsonUnsigned(j, "templateId", where);
-    w->sportId = JsonUnsigned(j, "sportId", where);
-    w->targetPulseLow = JsonByte(j, "targetPulseLow", where);
-    w->targetPulseHigh = JsonByte(j, "targetPulseHigh", where);
-    w->targetFixed = JsonUnsigned(j, "targetFixed", where);
-    w->distance = JsonDouble(j, "distance", where);
-    w->duration = JsonDouble(j, "duration", where);
-    w->recordingPath = JsonString(j, "recordingPath", where);
-    w->notes = JsonString(j, "notes", where);
-    w->averagePulse = JsonByte(j, "averagePulse", where);
-    w->maxPulse = JsonByte(j, "maxPulse", where);
-    w->subSportId = JsonUnsigned(j, "subSportId", where);
-    w->intensityId = JsonUnsigned(j, "intensityId", where);
-    w->trackId = JsonUnsigned(j, "trackId", where);
-    w->partDistance = JsonDouble(j, "partDistance", where);
-    w->partDuration = JsonDouble(j, "partDuration", where);
-    w->partAveragePulse = JsonByte(j, "partAveragePulse", where);
-    w->partMaxPulse = JsonByte(j, "partMaxPulse", where);
-    w->maxPulseTest = JsonUnsigned(j, "maxPulseTest", where);
-    w->marker1 = JsonSigned(j, "marker1", where);
-    w->marker2 = JsonSigned(j, "marker2", where);
-    return w;
-}
-
-template <class List, class F>
-Json ListToJson(const List& list, F toJson) {
+template <class R, std::size_t N>
+Json ListToJson(const auto& list, const JsonFieldOf<R> (&fields)[N]) {
     Json array = Json::array();
-    for (const auto& item : list) array.push_back(toJson(*item));
+    for (const auto& item : list) array.push_back(FieldsToJson(*item, fields));
     return array;
+}
+
+// Each record of the array, read from its fields, to `add`.
+template <class R, std::size_t N, class Add>
+void ListFromJson(const Json& log, const char* key, const JsonFieldOf<R> (&fields)[N], Add add) {
+    const Json& array = JsonArray(log, key, "log");
+    for (std::size_t i = 0; i < array.size(); ++i) {
+        auto record = std::make_unique<R>();
+        FieldsFromJson(array[i], "log." + std::string(key) + "[" + std::to_string(i) + "]",
+                       fields, *record);
+        add(std::move(record));
+    }
 }
 
 }  // namespace
@@ -136,30 +77,24 @@ Json ListToJson(const List& list, F toJson) {
 Json LogToJson(const CDatabase& log) {
     Json j;
     j["name"] = Cp1252ToUtf8(log.name);
-    j["bodyInfos"] = ListToJson(log.BodyInfos(), BodyInfoToJson);
-    j["events"] = ListToJson(log.Events(), EventToJson);
-    j["workouts"] = ListToJson(log.Workouts(), WorkoutToJson);
+    j["bodyInfos"] = ListToJson(log.BodyInfos(), kBodyInfoFields);
+    j["events"] = ListToJson(log.Events(), kEventFields);
+    j["workouts"] = ListToJson(log.Workouts(), kWorkoutFields);
     return j;
 }
 
 std::unique_ptr<CDatabase> LogFromJson(const Json& json) {
     auto log = std::make_unique<CDatabase>();
     log->name = JsonString(json, "name", "log");
-    const Json& bodyInfos = JsonArray(json, "bodyInfos", "log");
-    for (std::size_t i = 0; i < bodyInfos.size(); ++i) {
-        // As given: the order and the one-per-date rule are the file's.
-        log->AppendBodyInfo(
-            BodyInfoFromJson(bodyInfos[i], "log.bodyInfos[" + std::to_string(i) + "]"));
-    }
-    const Json& events = JsonArray(json, "events", "log");
-    for (std::size_t i = 0; i < events.size(); ++i)
-        log->Events().push_back(EventFromJson(events[i], "log.events[" + std::to_string(i) + "]"));
-    const Json& workouts = JsonArray(json, "workouts", "log");
-    for (std::size_t i = 0; i < workouts.size(); ++i)
-        log->AppendWorkout(WorkoutFromJson(workouts[i], "log.workouts[" + std::to_string(i) + "]"));
+    // As given: the order and the one-per-date rule are the file's.
+    ListFromJson(json, "bodyInfos", kBodyInfoFields,
+                 [&](std::unique_ptr<CBodyInfo> info) { log->AppendBodyInfo(std::move(info)); });
+    ListFromJson(json, "events", kEventFields,
+                 [&](std::unique_ptr<CEvent> event) { log->Events().push_back(std::move(event)); });
+    ListFromJson(json, "workouts", kWorkoutFields,
+                 [&](std::unique_ptr<CWorkOut> workout) { log->AppendWorkout(std::move(workout)); });
     return log;
 }
-
 Json DocumentToJson(const DocumentContents& contents) {
     Json j;
     j["formatWord"] = contents.formatWord;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "Cp1252.h"
+#include "JsonFields.h"
 
 namespace kadenzo::tool {
 namespace {
@@ -30,116 +31,54 @@ std::int64_t JsonInteger(const Json& object, const char* key, const std::string&
     return n;
 }
 
-void BaseToJson(const CLibraryBaseItem& item, Json& out) {
-    out["id"] = item.id;
-    out["name"] = Cp1252ToUtf8(item.name);
-}
+constexpr JsonFieldOf<CLibCategory> kCategoryFields[] = {
+    {"id", &CLibCategory::id}, {"name", &CLibCategory::name}, {"colour", &CLibCategory::colour}};
+constexpr JsonFieldOf<CLibIntensity> kIntensityFields[] = {
+    {"id", &CLibIntensity::id}, {"name", &CLibIntensity::name}, {"level", &CLibIntensity::level}};
+constexpr JsonFieldOf<CLibSport> kSportFields[] = {
+    {"id", &CLibSport::id},
+    {"name", &CLibSport::name},
+    {"iconId", &CLibSport::iconId},
+    {"hasDistance", &CLibSport::hasDistance},
+    {"active", &CLibSport::active},
+};
+constexpr JsonFieldOf<CLibSubSport> kSubSportFields[] = {
+    {"id", &CLibSubSport::id}, {"name", &CLibSubSport::name}, {"sportId", &CLibSubSport::sportId}};
+constexpr JsonFieldOf<CLibTrack> kTrackFields[] = {
+    {"id", &CLibTrack::id},
+    {"name", &CLibTrack::name},
+    {"distance", &CLibTrack::distance},
+    {"climb", &CLibTrack::climb},
+    {"sportId", &CLibTrack::sportId},
+};
+constexpr JsonFieldOf<CLibWorkout> kTemplateFields[] = {
+    {"id", &CLibWorkout::id},
+    {"name", &CLibWorkout::name},
+    {"categoryId", &CLibWorkout::categoryId},
+    {"sportId", &CLibWorkout::sportId},
+    {"comment", &CLibWorkout::comment},
+    {"pulseLow", &CLibWorkout::pulseLow},
+    {"pulseHigh", &CLibWorkout::pulseHigh},
+    {"pulseRelative", &CLibWorkout::pulseRelative},
+};
+constexpr JsonFieldOf<CLibEvent> kEventKindFields[] = {
+    {"id", &CLibEvent::id}, {"name", &CLibEvent::name}, {"colour", &CLibEvent::colour}};
 
-void BaseFromJson(const Json& in, const std::string& where, CLibraryBaseItem& item) {
-    item.id = JsonUnsigned(in, "id", where);
-    item.name = JsonString(in, "name", where);
-}
-
-Json ItemToJson(const CLibCategory& c) {
-    Json j;
-    BaseToJson(c, j);
-    j["colour"] = c.colour;
-    return j;
-}
-Json ItemToJson(const CLibIntensity& i) {
-    Json j;
-    BaseToJson(i, j);
-    j["level"] = i.level;
-    return j;
-}
-Json ItemToJson(const CLibSport& s) {
-    Json j;
-    BaseToJson(s, j);
-    j["iconId"] = s.iconId;
-    j["hasDistance"] = s.hasDistance;
-    j["active"] = s.active;
-    return j;
-}
-Json ItemToJson(const CLibSubSport& s) {
-    Json j;
-    BaseToJson(s, j);
-    j["sportId"] = s.sportId;
-    return j;
-}
-Json ItemToJson(const CLibTrack& t) {
-    Json j;
-    BaseToJson(t, j);
-    j["distance"] = JsonNumber(t.distance);
-    j["climb"] = JsonNumber(t.climb);
-    j["sportId"] = t.sportId;
-    return j;
-}
-Json ItemToJson(const CLibWorkout& w) {
-    Json j;
-    BaseToJson(w, j);
-    j["categoryId"] = w.categoryId;
-    j["sportId"] = w.sportId;
-    j["comment"] = Cp1252ToUtf8(w.comment);
-    j["pulseLow"] = w.pulseLow;
-    j["pulseHigh"] = w.pulseHigh;
-    j["pulseRelative"] = w.pulseRelative;
-    return j;
-}
-Json ItemToJson(const CLibEvent& e) {
-    Json j;
-    BaseToJson(e, j);
-    j["colour"] = e.colour;
-    return j;
-}
-
-void ItemFromJson(const Json& in, const std::string& where, CLibCategory& c) {
-    c.colour = JsonUnsigned(in, "colour", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibIntensity& i) {
-    i.level = JsonSigned(in, "level", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibSport& s) {
-    s.iconId = JsonUnsigned(in, "iconId", where);
-    s.hasDistance = JsonUnsigned(in, "hasDistance", where);
-    s.active = JsonUnsigned(in, "active", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibSubSport& s) {
-    s.sportId = JsonUnsigned(in, "sportId", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibTrack& t) {
-    t.distance = static_cast<float>(JsonDouble(in, "distance", where));
-    t.climb = static_cast<float>(JsonDouble(in, "climb", where));
-    t.sportId = JsonUnsigned(in, "sportId", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibWorkout& w) {
-    w.categoryId = JsonUnsigned(in, "categoryId", where);
-    w.sportId = JsonUnsigned(in, "sportId", where);
-    w.comment = JsonString(in, "comment", where);
-    w.pulseLow = JsonUnsigned(in, "pulseLow", where);
-    w.pulseHigh = JsonUnsigned(in, "pulseHigh", where);
-    w.pulseRelative = JsonUnsigned(in, "pulseRelative", where);
-}
-void ItemFromJson(const Json& in, const std::string& where, CLibEvent& e) {
-    e.colour = JsonUnsigned(in, "colour", where);
-}
-
-template <class T>
-Json ListToJson(const CLibItemList<T>& list) {
+template <class T, std::size_t N>
+Json ListToJson(const CLibItemList<T>& list, const JsonFieldOf<T> (&fields)[N]) {
     Json array = Json::array();
-    for (const auto& item : list) array.push_back(ItemToJson(*item));
+    for (const auto& item : list) array.push_back(FieldsToJson(*item, fields));
     return array;
 }
 
-template <class T>
-void ListFromJson(const Json& library, const char* key, CLibItemList<T>& list) {
+template <class T, std::size_t N>
+void ListFromJson(const Json& library, const char* key, const JsonFieldOf<T> (&fields)[N],
+                  CLibItemList<T>& list) {
     const Json& array = JsonArray(library, key, "library");
     for (std::size_t i = 0; i < array.size(); ++i) {
-        std::string where = std::string("library.") + key + "[" + std::to_string(i) + "]";
-        if (!array[i].is_object())
-            throw std::runtime_error("bad JSON: " + where + " must be an object");
         auto item = std::make_unique<T>();
-        BaseFromJson(array[i], where, *item);
-        ItemFromJson(array[i], where, *item);
+        FieldsFromJson(array[i], std::string("library.") + key + "[" + std::to_string(i) + "]",
+                       fields, *item);
         list.Add(std::move(item));
     }
 }
@@ -199,13 +138,13 @@ const Json& JsonArray(const Json& object, const char* key, const std::string& wh
 Json LibraryToJson(const CLibrary& library) {
     Json j;
     j["computerName"] = Cp1252ToUtf8(library.computerName);
-    j["categories"] = ListToJson(library.categories);
-    j["intensities"] = ListToJson(library.intensities);
-    j["sports"] = ListToJson(library.sports);
-    j["subSports"] = ListToJson(library.subSports);
-    j["tracks"] = ListToJson(library.tracks);
-    j["workoutTemplates"] = ListToJson(library.workoutTemplates);
-    j["eventKinds"] = ListToJson(library.eventKinds);
+    j["categories"] = ListToJson(library.categories, kCategoryFields);
+    j["intensities"] = ListToJson(library.intensities, kIntensityFields);
+    j["sports"] = ListToJson(library.sports, kSportFields);
+    j["subSports"] = ListToJson(library.subSports, kSubSportFields);
+    j["tracks"] = ListToJson(library.tracks, kTrackFields);
+    j["workoutTemplates"] = ListToJson(library.workoutTemplates, kTemplateFields);
+    j["eventKinds"] = ListToJson(library.eventKinds, kEventKindFields);
     const std::uint32_t counters[] = {
         library.categories.idCounter, library.intensities.idCounter,
         library.sports.idCounter,     library.subSports.idCounter,
@@ -221,13 +160,13 @@ std::unique_ptr<CLibrary> LibraryFromJson(const Json& json) {
     if (!json.is_object()) throw std::runtime_error("bad JSON: the library must be an object");
     auto library = std::make_unique<CLibrary>();
     library->computerName = JsonString(json, "computerName", "library");
-    ListFromJson(json, "categories", library->categories);
-    ListFromJson(json, "intensities", library->intensities);
-    ListFromJson(json, "sports", library->sports);
-    ListFromJson(json, "subSports", library->subSports);
-    ListFromJson(json, "tracks", library->tracks);
-    ListFromJson(json, "workoutTemplates", library->workoutTemplates);
-    ListFromJson(json, "eventKinds", library->eventKinds);
+    ListFromJson(json, "categories", kCategoryFields, library->categories);
+    ListFromJson(json, "intensities", kIntensityFields, library->intensities);
+    ListFromJson(json, "sports", kSportFields, library->sports);
+    ListFromJson(json, "subSports", kSubSportFields, library->subSports);
+    ListFromJson(json, "tracks", kTrackFields, library->tracks);
+    ListFromJson(json, "workoutTemplates", kTemplateFields, library->workoutTemplates);
+    ListFromJson(json, "eventKinds", kEventKindFields, library->eventKinds);
     const Json& ids = JsonField(json, "idCounters", "library");
     std::uint32_t* counters[] = {
         &library->categories.idCounter, &library->intensities.idCounter,
