@@ -101,6 +101,10 @@ function(kadenzo_check_floors)
       if(NOT TARGET "${link}")
         continue()
       endif()
+      # The model and the cores build without Qt, so not a Qt header reaches them.
+      if(floor LESS 2 AND link MATCHES "^Qt6?::")
+        message(FATAL_ERROR "${target} (floor ${floor}) links ${link}: the Qt-free floors link no Qt")
+      endif()
       get_target_property(link_floor ${link} KADENZO_FLOOR)
       if(NOT link_floor AND NOT link_floor STREQUAL "0")
         continue()  # Qt, GoogleTest and the other packages

@@ -108,7 +108,8 @@ TEST_F(FormToolTest, TheDemoRatesEveryWorkout) {
         ASSERT_EQ(Run("form '" + Path(demo) + "' --today " + IsoDay(today_)), 0) << err_;
         EXPECT_EQ(Json::parse(out_)["unrated"], 0) << demo;
         ASSERT_EQ(Run(std::string("dump '") + Path(demo) + "'"), 0) << err_;
-        for (const Json& t : Json::parse(out_)["library"]["workoutTemplates"])
+        const Json dump = Json::parse(out_);
+        for (const Json& t : dump["library"]["workoutTemplates"])
             EXPECT_GT(t["pulseHigh"].get<int>(), 0) << t["name"];
     }
 }
