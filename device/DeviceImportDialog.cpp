@@ -161,8 +161,7 @@ void CDeviceImportDialog::Scan(const QString& folder) {
          static_cast<qint64>(shown.failed.size())}));
     failed_->clear();
     for (const FailedFile& file : shown.failed)
-        failed_->addItem(QString::fromStdString(file.file) + QStringLiteral(" ") +
-                         FromBytes(file.reason));
+        failed_->addItem(QString::fromStdString(file.file + ' ' + file.reason));
     failedLabel_->setVisible(!shown.failed.empty());
     failed_->setVisible(!shown.failed.empty());
     if (!shown.rows.empty()) SelectRow(0);

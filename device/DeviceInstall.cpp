@@ -134,9 +134,9 @@ private:
             for (const FailedFile& file : result.failed)
                 lines << QString::fromStdString(file.file) + QLatin1Char(' ') +
                              QString::fromStdString(file.reason);
-            dialogs_.Message(texts_.Format(devicetext::kNotImported,
-                                           {static_cast<qint64>(result.imported.size()),
-                                            lines.join(QLatin1Char('\n'))}),
+            dialogs_.Message(texts_.Count(devicetext::kNotImportedOne, devicetext::kNotImported,
+                                          static_cast<qint64>(result.imported.size()),
+                                          {lines.join(QLatin1Char('\n'))}),
                              UserDialogs::Icon::Warning);
         }
         if (result.firstDay) {

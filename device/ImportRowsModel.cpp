@@ -36,7 +36,8 @@ QVariant CImportRowsModel::data(const QModelIndex& index, int role) const {
             const DeviceActivity& activity = values_.Plan().rows[row].activity;
             QString tip = QString::fromStdString(activity.file);
             if (!activity.kind.empty()) tip += QStringLiteral(" (%1)").arg(activity.kind.c_str());
-            if (!activity.note.empty()) tip += QLatin1Char('\n') + FromBytes(activity.note);
+            if (!activity.note.empty())
+                tip += QLatin1Char('\n') + QString::fromStdString(activity.note);
             return tip;
         }
         case Qt::TextAlignmentRole:
