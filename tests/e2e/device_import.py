@@ -4,7 +4,7 @@ GARMIN/Activity is mounted on a loop device. Within three seconds the main
 window tells of its new activities; Import opens the device import window,
 which lists them (a damaged file among those that cannot be read); one row
 is changed by keyboard from the planned ride it would fill to a new workout;
-OK puts them on the plan as one step. The diary read back holds each activity
+OK puts them on the plan as one step and shows the first week that changed. The diary read back holds each activity
 once, in the right workout and sport, with the figures kadenzo-tool's
 import-device gives for the same files, and recordings copied beside it.
 
@@ -164,6 +164,9 @@ def journey(session, start):
         program.click(program.find("push button", "OK", root=window))
         program.gone(window, "the device import window")
         program.no_window("alert", settle=0.5)
+        # The diary shows the first week that changed: that of 15 August 2015.
+        program.find("list", lambda name: "2015" in name and "15" in name.split("2015")[0],
+                     root=main)
         steps = e2e.UndoSteps(program, main)
         steps.done(34974)
         program.save_and_quit(main)
