@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
+#include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace kadenzo {
@@ -66,11 +68,25 @@ void CDeviceWatcher::Look() {
     look.recordingPaths = std::move(facts.recordingPaths);
     look.changes = changes_;
     // Detached: a device that hangs holds up neither the program nor its end.
+    try {
+        Start(std::move(look));
+    } catch (const std::system_error&) {
+        looking_ = false;  // no thread to be had now: the next tick tries again
+    }
+}
+
+void CDeviceWatcher::Start(DeviceLook look) {
     std::thread([look = std::move(look), pending = pending_]() mutable {
-        // Listing the volumes asks each for its state, which a hung device
-        // may answer slowly: on this thread too.
-        look.volumes = DeviceVolumes();
-        auto result = std::make_shared<DeviceLookResult>(LookForNewActivities(std::move(look)));
+        auto result = std::make_shared<DeviceLookResult>();
+        result->changes = look.changes;  // what stays should the look fail
+        try {
+            // Listing the volumes asks each for its state, which a hung
+            // device may answer slowly: on this thread too.
+            look.volumes = DeviceVolumes();
+            *result = LookForNewActivities(std::move(look));
+        } catch (const std::exception&) {
+            // Nothing to tell this time; the next look tries again.
+        }
         const std::lock_guard<std::mutex> lock(pending->mutex);
         if (CDeviceWatcher* watcher = pending->watcher)
             QMetaObject::invokeMethod(

@@ -44,6 +44,9 @@ signals:
 
 private:
     struct Pending;
+    // Runs a look on a thread of its own; throws std::system_error when
+    // no thread can be started.
+    void Start(DeviceLook look);
     void Finished(DeviceLookResult result);
 
     FactsSource facts_;
