@@ -4,8 +4,10 @@
 // planned workout of its sport, the second's two alike (the user chooses),
 // the others none.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -67,6 +69,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot load the language module or the library\n");
         return 1;
     }
+    // Qt's own buttons speak the module's language, as in the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_") + module->Language(),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     kadenzo::RegisterLogClasses();
     kadenzo::RegisterLibraryClasses();
     kadenzo::AppContext context;
