@@ -68,6 +68,7 @@ function(kadenzo_check_floors)
   kadenzo_feature(form kadenzo_form)
   kadenzo_feature(recording kadenzo_recording_ui)
   kadenzo_feature(search kadenzo_search)
+  kadenzo_feature(device kadenzo_device)
 
   _kadenzo_collect_targets(${PROJECT_SOURCE_DIR} targets)
   set(checked)

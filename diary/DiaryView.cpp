@@ -343,6 +343,13 @@ void CDiaryView::RegisterCommands(CMainFrame& frame) {
     command(ID_WEEK_BACK, &CDiaryView::OnWeekBack);
     command(ID_PRINT_RANGE, &CDiaryView::OnPrintRange);
     RegisterClipboardCommands(frame);
+    // As Home shows today: the day's week in the first row.
+    frame.Editing().showDay = [self](int day) {
+        if (!self) return;
+        const DiaryHome shown = HomeOf(self->Document().Log(), day);
+        if (shown.firstDay != self->firstDay_) self->MoveBy(shown.firstDay - self->firstDay_);
+        self->Select(shown.selection);
+    };
 }
 
 }  // namespace kadenzo

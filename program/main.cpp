@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "AppSettings.h"
 #include "AthleteInstall.h"
+#include "DeviceInstall.h"
 #include "DiaryViewInstall.h"
 #include "EventsInstall.h"
 #include "FormViewInstall.h"
@@ -48,5 +49,9 @@ int main(int argc, char* argv[]) {
     // The library editor writes the file the library was read from at start-up.
     kadenzo::InstallLibrary(*app.MainFrame(), dialogs, app.LibraryFilePath());
     kadenzo::InstallWorkoutList(*app.MainFrame());
+    // The device import writes the library as the library editor does, when
+    // an activity brought a sport the library had no template for.
+    kadenzo::InstallDeviceImport(*app.MainFrame(), app.Settings(), app.Dialogs(),
+                                 app.LibraryFilePath());
     return app.ExitInstance(QApplication::exec());
 }

@@ -47,6 +47,8 @@ inline constexpr int ID_UNITS = 33085;
 inline constexpr int ID_CUT_WORKOUT = 35000;
 inline constexpr int ID_COPY_WORKOUT = 35001;
 inline constexpr int ID_PASTE_WORKOUT = 35002;
+// File: the activities of a watch or a folder onto the plan.
+inline constexpr int ID_IMPORT_FROM_DEVICE = 32930;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -129,6 +131,7 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_CUT_WORKOUT,
                                       ID_COPY_WORKOUT,
                                       ID_PASTE_WORKOUT,
+                                      ID_IMPORT_FROM_DEVICE,
                                       ID_ANALYSIS_DISTANCE,
                                       ID_ANALYSIS_DURATION,
                                       ID_CHART_BY_CATEGORY,
@@ -328,6 +331,27 @@ inline constexpr int IDC_WORKOUT_LIST = 1042;
 // Library editor (255).
 inline constexpr int IDC_LIBRARY_GRID = 1025;
 inline constexpr int IDC_LIBRARY_TABS = 1120;
+
+// Device import window, its settings and the notice in the main window.
+inline constexpr int IDC_DEVICE_FOLDER = 1700;
+inline constexpr int IDC_DEVICE_CHANGE_FOLDER = 1701;
+inline constexpr int IDC_DEVICE_SUMMARY = 1702;
+inline constexpr int IDC_DEVICE_ROWS = 1703;
+inline constexpr int IDC_DEVICE_OUTCOME = 1704;
+inline constexpr int IDC_DEVICE_FAILED = 1705;
+inline constexpr int IDC_DEVICE_SETTINGS = 1706;
+inline constexpr int IDC_DEVICE_SPORTS = 1707;
+inline constexpr int IDC_DEVICE_KIND = 1708;
+inline constexpr int IDC_DEVICE_SPORT = 1709;
+inline constexpr int IDC_DEVICE_SET_SPORT = 1710;
+inline constexpr int IDC_DEVICE_REMOVE_SPORT = 1711;
+inline constexpr int IDC_DEVICE_FOLDERS = 1712;
+inline constexpr int IDC_DEVICE_ADD_FOLDER = 1713;
+inline constexpr int IDC_DEVICE_REMOVE_FOLDER = 1714;
+inline constexpr int IDC_DEVICE_NOTICE = 1715;
+inline constexpr int IDC_DEVICE_NOTICE_TEXT = 1716;
+inline constexpr int IDC_DEVICE_NOTICE_IMPORT = 1717;
+inline constexpr int IDC_DEVICE_NOTICE_DISMISS = 1718;
 
 // ---- Texts of the language modules -------------------------------------------
 // A text numbered like a command holds its status bar prompt and, after a new

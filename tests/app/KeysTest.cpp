@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
 
@@ -20,6 +21,8 @@
 #include "BodyDataDialog.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
+#include "DeviceImportDialog.h"
+#include "DeviceSettingsDialog.h"
 #include "DiaryPrint.h"
 #include "DiaryViewInstall.h"
 #include "EditorServices.h"
@@ -222,6 +225,11 @@ private slots:
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
         Check(CRecordingImportDialog(importServices, ImportRequest{}), "Recording import");
+        const QTemporaryDir watch;
+        Check(CDeviceImportDialog({doc, app.dialogs, *app.settings, texts, ""}, watch.path()),
+              "Device import");
+        Check(CDeviceSettingsDialog(DeviceSettings{}, doc.Library(), app.dialogs, texts),
+              "Device import settings");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
 
