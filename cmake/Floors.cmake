@@ -66,6 +66,7 @@ function(kadenzo_check_floors)
   kadenzo_feature(workoutlist kadenzo_workoutlist)
   kadenzo_feature(editor kadenzo_editor)
   kadenzo_feature(form kadenzo_form)
+  kadenzo_feature(calendar kadenzo_calendar)
   kadenzo_feature(recording kadenzo_recording_ui)
   kadenzo_feature(search kadenzo_search)
 

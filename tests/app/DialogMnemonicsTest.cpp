@@ -18,6 +18,7 @@
 #include "EventsDialog.h"
 #include "LibraryEditorDialog.h"
 #include "LogNameDialog.h"
+#include "PlanCalendarDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
 #include "RecordingImportDialog.h"
@@ -151,6 +152,9 @@ private slots:
         Check(CSportDetailDialog(doc, units, sorts.detail, today - 84, today, 1), "Sport details");
         Check(CScaleDialog(ScaleValues{}, texts), "Scale");
         Check(CPrintRangeDialog(DiaryPrintRange{today, today + 27}, texts), "Print range");
+        Check(CPlanCalendarDialog(QStringLiteral("/tmp/plan.ics"), true, QString(), app.dialogs,
+                                  texts, {}),
+              "Plan as calendar");
         const CRecordingImportDialog::Services importServices{units, app.context.Texts(),
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
