@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "CoreText.h"
 #include "FormChart.h"
@@ -100,45 +101,57 @@ void DrawRaces(QPainter& painter, const FormChartLayout& layout, const FormChart
     }
 }
 
+// Where each line of the legend goes: the facts first, each whole on lines
+// of its own; then the keys, two to a line, each wrapped in its half. Calls
+// place(entry, left, top, width, rows) for each and returns the lines taken.
+int PlaceLegend(
+    const QFont& font, QPaintDevice* device, const FormChartTexts& texts, double width, double line,
+    const std::function<void(const FormLegendLine&, double, double, double, int)>& place) {
+    const double keyRoom = line * 2.5;  // the key and its gap
+    const auto rowsOf = [&](const FormLegendLine& entry, double room) {
+        return WrappedLines(font, device, entry,
+                            room - (entry.key != FormLegendLine::kNone ? keyRoom : 0));
+    };
+    int lines = 0;
+    const double full = width - line;
+    for (const FormLegendLine& entry : texts.facts) {
+        const int rows = rowsOf(entry, full);
+        place(entry, line / 2, lines * line, full, rows);
+        lines += rows;
+    }
+    const double half = full / 2;
+    for (std::size_t i = 0; i < texts.keys.size(); i += 2) {
+        int rows = rowsOf(texts.keys[i], half - line / 2);
+        if (i + 1 < texts.keys.size())
+            rows = std::max(rows, rowsOf(texts.keys[i + 1], half - line / 2));
+        for (std::size_t k = i; k < std::min(i + 2, texts.keys.size()); ++k)
+            place(texts.keys[k], line / 2 + static_cast<double>(k - i) * half, lines * line,
+                  half - line / 2, rows);
+        lines += rows;
+    }
+    return lines;
+}
+
 void DrawLegend(QPainter& painter, const QRectF& legend, const FormChartTexts& texts, double line,
                 double thin) {
     const QFont font = painter.font();
     const double keyWidth = line * 2;
-    const auto drawEntry = [&](const FormLegendLine& entry, double x, double y, double width,
-                               int rows) {
-        double textLeft = x;
-        if (entry.key != FormLegendLine::kNone) {
-            DrawFormLegendKey(painter, QRectF(x, y + line * 0.2, keyWidth, line * 0.6), entry,
-                              thin);
-            textLeft += keyWidth + line / 2;
-        }
-        painter.setFont(LineFont(font, entry));
-        painter.setPen(entry.warning ? kWarningColour : QColor(Qt::black));
-        const QRectF box(textLeft, y, x + width - textLeft, line * rows);
-        if (rows > 1)
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, entry.text);
-        else
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
-                             QFontMetricsF(painter.font(), painter.device())
-                                 .elidedText(entry.text, Qt::ElideRight, box.width()));
-        painter.setFont(font);
-    };
-    // The facts first, each whole; then the keys, two to a line.
-    double y = legend.top();
-    const double full = legend.width() - line;
-    for (const FormLegendLine& entry : texts.facts) {
-        const double textWidth =
-            full - (entry.key != FormLegendLine::kNone ? keyWidth + line / 2 : 0);
-        const int rows = WrappedLines(font, painter.device(), entry, textWidth);
-        drawEntry(entry, legend.left() + line / 2, y, full, rows);
-        y += line * rows;
-    }
-    const double half = (legend.width() - line) / 2;
-    for (std::size_t i = 0; i < texts.keys.size(); ++i) {
-        drawEntry(texts.keys[i], legend.left() + line / 2 + static_cast<double>(i % 2) * half, y,
-                  half - line / 2, 1);
-        if (i % 2 == 1 || i + 1 == texts.keys.size()) y += line;
-    }
+    PlaceLegend(font, painter.device(), texts, legend.width(), line,
+                [&](const FormLegendLine& entry, double x, double y, double width, int rows) {
+                    x += legend.left();
+                    y += legend.top();
+                    double textLeft = x;
+                    if (entry.key != FormLegendLine::kNone) {
+                        DrawFormLegendKey(painter, QRectF(x, y + line * 0.2, keyWidth, line * 0.6),
+                                          entry, thin);
+                        textLeft += keyWidth + line / 2;
+                    }
+                    painter.setFont(LineFont(font, entry));
+                    painter.setPen(entry.warning ? kWarningColour : QColor(Qt::black));
+                    painter.drawText(QRectF(textLeft, y, x + width - textLeft, line * rows),
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, entry.text);
+                    painter.setFont(font);
+                });
 }
 
 }  // namespace
@@ -192,13 +205,8 @@ void DrawFormLegendKey(QPainter& painter, const QRectF& box, const FormLegendLin
 
 int FormLegendLineCount(const QFont& font, QPaintDevice* device, const FormChartTexts& texts,
                         double width) {
-    const double line = QFontMetricsF(font, device).height();
-    const double full = width - line;
-    int lines = 0;
-    for (const FormLegendLine& entry : texts.facts)
-        lines += WrappedLines(font, device, entry,
-                              full - (entry.key != FormLegendLine::kNone ? line * 2.5 : 0));
-    return lines + static_cast<int>((texts.keys.size() + 1) / 2);
+    return PlaceLegend(font, device, texts, width, QFontMetricsF(font, device).height(),
+                       [](const FormLegendLine&, double, double, double, int) {});
 }
 
 void DrawFormChart(QPainter& painter, const QPointF& origin, const FormChartLayout& layout,
