@@ -1,8 +1,9 @@
 // The form view on a 100,000-workout diary of twenty years (the last five
 // weeks planned, a race four weeks ahead): what the athlete waits for when a
-// planned workout changes (the series from that day on, the next race, the
-// legend, the chart laid out again), and the text of a day the pointer or
-// the arrow keys reach.
+// planned workout changes (the document's edit with its undo step, then the
+// view: the series from that day on, the next race, the legend, the chart
+// laid out again), the view's share alone, and the text of a day the pointer
+// or the arrow keys reach.
 #ifdef KADENZO_HAS_FORM_WIDGETS
 #include <benchmark/benchmark.h>
 
@@ -97,6 +98,19 @@ void BM_FormViewFollowsAPlanEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormViewFollowsAPlanEdit)->Unit(benchmark::kMillisecond);
+
+// The view's own share: the series from a day of the plan on, the next
+// race, the legend and the chart laid out again.
+void BM_FormViewRefillAfterChange(benchmark::State& state) {
+    FormDiary& diary = Diary();
+    DocumentChange change = DocumentChange::Of(DocumentChange::kWorkouts);
+    change.AddDays(kToday + 3, kToday + 3);
+    for (auto _ : state) {
+        diary.view->OnDocumentChanged(change);
+        benchmark::DoNotOptimize(diary.view->Chart()->Layout().dayWidth);
+    }
+}
+BENCHMARK(BM_FormViewRefillAfterChange)->Unit(benchmark::kMicrosecond);
 
 void BM_FormViewDayText(benchmark::State& state) {
     const FormDiary& diary = Diary();
