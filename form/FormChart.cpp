@@ -71,9 +71,13 @@ std::optional<int> CFormChart::DayAt(const QPoint& point) const {
     return FormDayAt(layout_, data_, point.x(), point.y());
 }
 
+QString CFormChart::StatusText(const QStringList& parts) {
+    return parts.join(QString::fromUtf8(" \u2013 "));
+}
+
 QString CFormChart::StatusTextAt(const QPoint& point) const {
     const std::optional<int> day = DayAt(point);
-    return day && dayText_ ? dayText_(*day) : QString();
+    return day && dayText_ ? StatusText(dayText_(*day)) : QString();
 }
 
 std::optional<int> CFormChart::CurrentRow() const {
@@ -93,7 +97,7 @@ void CFormChart::SetCurrentCell(int row, int column) {
 
 void CFormChart::ReportCurrentCell() {
     if (!currentDay_) return;
-    if (statusSink_ && dayText_) statusSink_(dayText_(*currentDay_));
+    if (statusSink_ && dayText_) statusSink_(StatusText(dayText_(*currentDay_)));
     // As Qt's item views do: the focus moves to the cell, so a screen reader
     // speaks it with its row's and column's headers.
     if (QAccessible::isActive() && hasFocus()) {
@@ -106,7 +110,9 @@ void CFormChart::ReportCurrentCell() {
 bool CFormChart::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = StatusTextAt(help->pos());
+        const std::optional<int> day = DayAt(help->pos());
+        // A part a line: a long day stays within the screen.
+        const QString text = day && dayText_ ? dayText_(*day).join(QLatin1Char('\n')) : QString();
         if (text.isEmpty())
             QToolTip::hideText();
         else

@@ -68,13 +68,17 @@ public:
     const FormChartTexts& Texts() const { return texts_; }
     const FormChartLayout& Layout() const { return layout_; }
 
-    // The text of a day under the mouse (the view knows the workouts).
-    void SetDayText(std::function<QString(int day)> dayText) { dayText_ = std::move(dayText); }
+    // What to say of a day under the mouse or the keys, a part each (the
+    // view knows the workouts): one line in the status bar, a part a line
+    // in the tool tip.
+    void SetDayText(std::function<QStringList(int day)> dayText) { dayText_ = std::move(dayText); }
     void SetStatusSink(std::function<void(const QString&)> sink) { statusSink_ = std::move(sink); }
     // The day under a point of the widget, if any.
     std::optional<int> DayAt(const QPoint& point) const;
     // The status text for a point of the widget, empty away from the days.
     QString StatusTextAt(const QPoint& point) const;
+    // The day's parts as the status line joins them.
+    static QString StatusText(const QStringList& parts);
 
     // The table's current cell: the row (day index in the range) and the
     // column; none until the chart first takes the focus.
@@ -111,7 +115,7 @@ private:
     FormChartData data_;
     FormChartTexts texts_;
     FormChartLayout layout_;
-    std::function<QString(int)> dayText_;
+    std::function<QStringList(int)> dayText_;
     std::function<void(const QString&)> statusSink_;
     std::optional<int> currentDay_;  // a day number: it stays while it is shown
     int currentRow_ = 0;             // its row, kept when the day is no longer shown

@@ -92,7 +92,7 @@ CFormView::CFormView(CKadenzoDoc& document, QSettings* settings, QWidget* parent
         [chart = chart_](QPainter& painter, const QRect& content) {
             chart->Draw(painter, content, true);
         });
-    chart_->SetDayText([this](int day) { return DayText(day); });
+    chart_->SetDayText([this](int day) { return DayParts(day); });
     series_.Compute(Document().Log(), FormContextOf(Document()));
     Refill();
     Document().AddObserver(this);
@@ -137,8 +137,11 @@ std::optional<std::uint32_t> CFormView::RaceCategory() const {
     return RaceCategoryFromSettings(settings_, Document().Library());
 }
 
-QString CFormView::DayText(int day) const {
+QString CFormView::DayText(int day) const { return CFormChart::StatusText(DayParts(day)); }
+
+QStringList CFormView::DayParts(int day) const {
     const TextService texts(Document().Context());
+    const CLibrary& library = Document().Library();
     const FormDay figures = series_.At(day);
     const FormFigures f = RoundedFigures(figures);
     // Past the plan's end nothing is projected: the day has no figures.
@@ -151,20 +154,22 @@ QString CFormView::DayText(int day) const {
             {DateText(day), Figure(f.load), Figure(f.fitness), Figure(f.fatigue), Figure(f.form)});
     const std::string note = FormDayNote(figures, texts.Table());
     if (!note.empty()) parts << FromBytes(note);
-    for (const FormRace& race :
-         RacesBetween(Document().Log(), Document().Library(), RaceCategory(), day, day))
+    const std::optional<std::uint32_t> category = RaceCategory();
+    for (const FormRace& race : RacesBetween(Document().Log(), library, category, day, day))
         parts << texts.Format(IDS_FORM_RACE_DAY, {FromBytes(race.name)});
     const std::vector<FormEventDays> events = EventDays();
     for (std::size_t i = 0; i < events.size(); ++i)
         if (events[i].firstDay <= day && day <= events[i].lastDay)
             parts << texts.Format(IDS_FORM_EVENT_KEY, {EventName(static_cast<int>(i))});
+    // The other workouts by their templates; the races are named above.
     QStringList names;
     for (const auto& position : Document().Log().WorkoutsBetween(day, day + 1.0)) {
-        const CLibWorkout* workout = Document().Library().FindWorkout((*position)->templateId);
+        const CLibWorkout* workout = library.FindWorkout((*position)->templateId);
+        if (workout && category && workout->categoryId == *category) continue;
         names << (workout ? FromBytes(workout->name) : QStringLiteral("???"));
     }
     if (!names.isEmpty()) parts << names.join(QStringLiteral(", "));
-    return parts.join(QString::fromUtf8(" \u2013 "));
+    return parts;
 }
 
 std::vector<FormEventDays> CFormView::EventDays() const {

@@ -46,8 +46,10 @@ public:
     bool OnCommand(int command) override;
     // The menu text of the paging commands for the current range.
     QString PagingText(int command) const;
-    // What the status line says for a day: its figures, what is special
-    // about it (ramp, warming up), its races, events and workouts.
+    // What is said of a day, a part each: its figures, what is special about
+    // it (ramp, warming up), its races, its events and its other workouts.
+    QStringList DayParts(int day) const;
+    // The same as the status line says it.
     QString DayText(int day) const;
     // The race category chosen in the settings, for the library as it is.
     std::optional<std::uint32_t> RaceCategory() const;
