@@ -88,6 +88,10 @@ CFormView::CFormView(CKadenzoDoc& document, QSettings* settings, QWidget* parent
     layout->addWidget(chart_, 1);
     layout->addWidget(legend_);
     SetChart(pane, kChartInset);
+    // Whoever focuses the view reaches the chart's table: a screen reader
+    // then lands on today's figures, never on an unnamed pane.
+    setFocusProxy(chart_);
+    pane->setFocusProxy(chart_);
     printJob_ = std::make_unique<OnePagePrintJob>(
         [chart = chart_](QPainter& painter, const QRect& content) {
             chart->Draw(painter, content, true);
