@@ -2,11 +2,11 @@
 """Race day, read as a screen reader reads it: the demo diary in the form
 view (F7); its legend names the next race, its day and the form of its
 morning, as `kadenzo-tool form` gives them; the chart's table takes the focus
-on today's form and the arrow keys walk it down to the race's row. Then File ›
-Export › Plan as Calendar writes the plan, with the box ticked that writes it
-again after every save: the next save writes it anew, and an independent
-parser (python3-icalendar, when present) reads the events kadenzo-tool ical
-gives."""
+on today's form as the view opens, and the arrow keys walk it down to the
+race's row. Then File › Export › Plan as Calendar writes the plan, with the
+box ticked that writes it again after every save: the next save writes it
+anew, and an independent parser (python3-icalendar, when present) reads the
+events kadenzo-tool ical gives."""
 
 import datetime
 import json
@@ -100,7 +100,7 @@ def journey(session, start):
                 if grid.getAccessibleAt(row, column).getState().contains(focused)]
         return rows[0] if len(rows) == 1 else None
 
-    program.focus(chart)
+    # F7 has put the focus there, on today's form.
     today_row = dates.index(today.strftime("%d.%m.%Y"))
     program.wait_for(lambda: focused_row() == today_row, "today's form to take the focus")
     race_row = dates.index(dotted(race["date"]))
