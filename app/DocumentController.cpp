@@ -117,6 +117,7 @@ bool DocumentController::SaveTo(const QString& path) {
                        {QString::fromStdString(backup.problem)}),
             UserDialogs::Icon::Warning);
     }
+    emit Saved(pathName_);
     return true;
 }
 

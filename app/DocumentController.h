@@ -81,6 +81,10 @@ signals:
     void Changed(const kadenzo::DocumentChange& change);
     void TitleChanged();
     void RecentFilesChanged();
+    // The diary was written to path (absolute) and is unmodified now: what
+    // a feature keeps beside the diary follows it here. Nothing it does can
+    // undo the save.
+    void Saved(const QString& path);
 
 private:
     void AddRecent(const QString& path);

@@ -12,6 +12,7 @@
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
 #include "LibraryInstall.h"
+#include "PlanCalendarInstall.h"
 #include "PrintDiaryToPdf.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
-    kadenzo::InstallFormView(*app.MainFrame(), &app.Printer());
+    kadenzo::InstallFormView(*app.MainFrame(), &app.Printer(), &app.Settings());
     kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
     kadenzo::InstallBodyData(*app.MainFrame(), app.Dialogs());
     kadenzo::InstallEvents(*app.MainFrame());
@@ -53,5 +54,6 @@ int main(int argc, char* argv[]) {
     // an activity brought a sport the library had no template for.
     kadenzo::InstallDeviceImport(*app.MainFrame(), app.Settings(), app.Dialogs(),
                                  app.LibraryFilePath());
+    kadenzo::InstallPlanCalendar(*app.MainFrame(), app.Settings(), app.Dialogs());
     return app.ExitInstance(QApplication::exec());
 }

@@ -87,6 +87,13 @@ inline constexpr int ID_FORM_6_MONTHS = 0x8094;
 inline constexpr int ID_FORM_1_YEAR = 0x8095;
 inline constexpr int ID_FORM_2_YEARS = 0x8096;
 inline constexpr int ID_FORM_TODAY = 0x8097;
+// Form view: back to the days from six weeks ago up to the next race; the
+// race category "none" (the library's categories follow it in the menu, built
+// when it opens).
+inline constexpr int ID_FORM_NEXT_RACE = 32941;
+inline constexpr int ID_FORM_NO_RACES = 32942;
+// File › Export: the plan as a calendar file.
+inline constexpr int ID_EXPORT_PLAN_CALENDAR = 32940;
 // The analysis menu's sports popup, built at run time: 0x0400 + k, k from 1.
 inline constexpr int ID_SPORT_MENU_FIRST = 0x0401;
 inline constexpr int ID_SPORT_MENU_LAST = 0x0432;
@@ -167,6 +174,9 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_FORM_1_YEAR,
                                       ID_FORM_2_YEARS,
                                       ID_FORM_TODAY,
+                                      ID_FORM_NEXT_RACE,
+                                      ID_FORM_NO_RACES,
+                                      ID_EXPORT_PLAN_CALENDAR,
                                       ID_WORKOUT_EDIT,
                                       ID_WORKOUT_DELETE};
 
@@ -552,4 +562,27 @@ inline constexpr int IDS_FORM_NO_MAXIMUM_ABOVE_REST = 35413;      // count
 inline constexpr int IDS_CALENDAR_TARGET = 35420;                 // low, high
 inline constexpr int IDS_CALENDAR_TARGET_BELOW = 35421;           // high
 inline constexpr int IDS_CALENDAR_TARGET_ABOVE = 35422;           // low
+// The plan calendar's export dialog (title, labels, its note, file filter),
+// what it refuses, and the status lines of an export and of the calendar
+// written after a save.
+inline constexpr int IDS_CALENDAR_TITLE = 35430;
+inline constexpr int IDS_CALENDAR_FILE = 35431;
+inline constexpr int IDS_CALENDAR_CHOOSE = 35432;
+inline constexpr int IDS_CALENDAR_AFTER_SAVE = 35433;
+inline constexpr int IDS_CALENDAR_NOTE = 35434;
+inline constexpr int IDS_CALENDAR_EXPORT = 35435;
+inline constexpr int IDS_CALENDAR_FILTER = 35436;
+inline constexpr int IDS_CALENDAR_NO_FILE = 35437;
+inline constexpr int IDS_CALENDAR_IS_FOLDER = 35438;  // path
+inline constexpr int IDS_CALENDAR_IS_DIARY = 35439;
+inline constexpr int IDS_CALENDAR_WRITE_FAILED = 35440;  // path, reason
+inline constexpr int IDS_CALENDAR_SAVE_FAILED = 35441;   // path, reason
+inline constexpr int IDS_CALENDAR_WRITTEN = 35442;       // path
+// The form view's legend panel, its keys of events and race flags, the hint
+// without a race category, and a race named when hovering its day.
+inline constexpr int IDS_FORM_LEGEND = 35450;
+inline constexpr int IDS_FORM_EVENT_KEY = 35451;  // event kind
+inline constexpr int IDS_FORM_RACE_KEY = 35452;   // category
+inline constexpr int IDS_FORM_NO_RACE_CATEGORY = 35453;
+inline constexpr int IDS_FORM_RACE_DAY = 35454;  // race name
 }  // namespace kadenzo

@@ -32,6 +32,7 @@
 #include "LibraryEditorDialog.h"
 #include "LibraryInstall.h"
 #include "LogNameDialog.h"
+#include "PlanCalendarDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
 #include "ResourceIds.h"
@@ -221,6 +222,9 @@ private slots:
         Check(CSportDetailDialog(doc, units, sorts.detail, today - 84, today, 1), "Sport details");
         Check(CScaleDialog(ScaleValues{}, texts), "Scale");
         Check(CPrintRangeDialog(DiaryPrintRange{today, today + 27}, texts), "Print range");
+        Check(CPlanCalendarDialog(QStringLiteral("/tmp/plan.ics"), true, QString(), app.dialogs,
+                                  texts, {}),
+              "Plan as calendar");
         const CRecordingImportDialog::Services importServices{units, app.context.Texts(),
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
