@@ -47,6 +47,12 @@ inline constexpr int ID_UNITS = 33085;
 inline constexpr int ID_CUT_WORKOUT = 35000;
 inline constexpr int ID_COPY_WORKOUT = 35001;
 inline constexpr int ID_PASTE_WORKOUT = 35002;
+// The open diary's notices: merge the changes on disk, merge or leave a
+// conflicted copy, edit a diary opened read-only.
+inline constexpr int ID_MERGE_DISK_CHANGES = 32935;
+inline constexpr int ID_MERGE_COPY = 32936;
+inline constexpr int ID_LEAVE_COPY = 32937;
+inline constexpr int ID_EDIT_ANYWAY = 32938;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -129,6 +135,10 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_CUT_WORKOUT,
                                       ID_COPY_WORKOUT,
                                       ID_PASTE_WORKOUT,
+                                      ID_MERGE_DISK_CHANGES,
+                                      ID_MERGE_COPY,
+                                      ID_LEAVE_COPY,
+                                      ID_EDIT_ANYWAY,
                                       ID_ANALYSIS_DISTANCE,
                                       ID_ANALYSIS_DURATION,
                                       ID_CHART_BY_CATEGORY,
@@ -328,6 +338,17 @@ inline constexpr int IDC_WORKOUT_LIST = 1042;
 // Library editor (255).
 inline constexpr int IDC_LIBRARY_GRID = 1025;
 inline constexpr int IDC_LIBRARY_TABS = 1120;
+
+// The merge window and the main window's notice bar (a block of their own).
+inline constexpr int IDC_MERGE_INTRO = 1600;
+inline constexpr int IDC_MERGE_LIST = 1601;
+inline constexpr int IDC_MERGE_KEEP_MINE = 1602;
+inline constexpr int IDC_MERGE_KEEP_THEIRS = 1603;
+inline constexpr int IDC_MERGE_KEEP_BOTH = 1604;
+inline constexpr int IDC_MERGE_MINE_DETAILS = 1605;
+inline constexpr int IDC_MERGE_THEIRS_DETAILS = 1606;
+inline constexpr int IDC_NOTICE_BAR = 1610;
+inline constexpr int IDC_NOTICE_TEXT = 1611;
 
 // ---- Texts of the language modules -------------------------------------------
 // A text numbered like a command holds its status bar prompt and, after a new

@@ -14,10 +14,13 @@
 #include "DateTime.h"
 #include "DemoDiary.h"
 #include "DiaryPrint.h"
+#include "DocumentFile.h"
+#include "DocumentMerge.h"
 #include "EditorServices.h"
 #include "EventsDialog.h"
 #include "LibraryEditorDialog.h"
 #include "LogNameDialog.h"
+#include "MergeDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
 #include "RecordingImportDialog.h"
@@ -26,6 +29,7 @@
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
+#include "SyncTexts.h"
 #include "TemplateTreeDialog.h"
 #include "TestSupport.h"
 #include "UnitsDialog.h"
@@ -155,6 +159,15 @@ private slots:
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
         Check(CRecordingImportDialog(importServices, ImportRequest{}), "Recording import");
+        // The merge window, over the diary renamed on two sides.
+        const std::vector<std::uint8_t> image = doc.Image();
+        DocumentContents here = ReadDocument(image), there = ReadDocument(image);
+        here.log->name = "Here";
+        there.log->name = "There";
+        const sync::MergeResult merge =
+            sync::MergeDocuments(ReadDocument(image), std::move(here), std::move(there));
+        ConflictRows rows(merge, units, app.context.Texts());
+        Check(CMergeDialog(rows, texts.Text(synctext::kMergeIntroDisk), texts), "Merge");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
 };
