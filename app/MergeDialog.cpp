@@ -167,6 +167,9 @@ void CMergeDialog::ShowRow() {
             button->setChecked(checked);
             keep_->setExclusive(true);
         }
+        // The choice is one stop for Tab, at the button that is on; the
+        // arrow keys go from there to the others and turn them on.
+        button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
