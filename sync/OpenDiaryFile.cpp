@@ -35,9 +35,9 @@ bool OpenDiaryFile::SettledStamp(const FileStamp& stamp) const {
 }
 
 DiskNews OpenDiaryFile::Check(std::uint64_t mergedMark) {
-    const std::optional<FileStamp> stamp = StampOf(path_);
-    const bool knownChanged =
-        stamp && changedStamp_ && *stamp == *changedStamp_ && SettledStamp(*stamp);
+    std::optional<FileStamp> stamp;
+    if (changedStamp_) stamp = StampOf(path_);
+    const bool knownChanged = stamp && *stamp == *changedStamp_ && SettledStamp(*stamp);
     if (!knownChanged) {
         changedStamp_.reset();
         switch (CheckDisk(path_, remembered_, settle_)) {
@@ -48,7 +48,10 @@ DiskNews OpenDiaryFile::Check(std::uint64_t mergedMark) {
             case DiskState::Changed:
                 break;
         }
-        if (stamp && StampOf(path_) == stamp && SettledStamp(*stamp)) changedStamp_ = stamp;
+        // A later write brings another stamp, so the stamp seen now can only
+        // stand for this news or for a newer one.
+        stamp = StampOf(path_);
+        if (stamp && SettledStamp(*stamp)) changedStamp_ = stamp;
     }
     if (merged_ && merged_->hash == mergedMark &&
         CheckDisk(path_, *merged_, settle_) == DiskState::Unchanged)
