@@ -49,6 +49,12 @@ inline constexpr int ID_COPY_WORKOUT = 35001;
 inline constexpr int ID_PASTE_WORKOUT = 35002;
 // File: the activities of a watch or a folder onto the plan.
 inline constexpr int ID_IMPORT_FROM_DEVICE = 32930;
+// The open diary's notices: merge the changes on disk, merge or leave a
+// conflicted copy, edit a diary opened read-only.
+inline constexpr int ID_MERGE_DISK_CHANGES = 32935;
+inline constexpr int ID_MERGE_COPY = 32936;
+inline constexpr int ID_LEAVE_COPY = 32937;
+inline constexpr int ID_EDIT_ANYWAY = 32938;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -139,6 +145,10 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_COPY_WORKOUT,
                                       ID_PASTE_WORKOUT,
                                       ID_IMPORT_FROM_DEVICE,
+                                      ID_MERGE_DISK_CHANGES,
+                                      ID_MERGE_COPY,
+                                      ID_LEAVE_COPY,
+                                      ID_EDIT_ANYWAY,
                                       ID_ANALYSIS_DISTANCE,
                                       ID_ANALYSIS_DURATION,
                                       ID_CHART_BY_CATEGORY,
@@ -362,6 +372,16 @@ inline constexpr int IDC_DEVICE_NOTICE = 1715;
 inline constexpr int IDC_DEVICE_NOTICE_TEXT = 1716;
 inline constexpr int IDC_DEVICE_NOTICE_IMPORT = 1717;
 inline constexpr int IDC_DEVICE_NOTICE_DISMISS = 1718;
+// The merge window and the main window's notice bar (a block of their own).
+inline constexpr int IDC_MERGE_INTRO = 1600;
+inline constexpr int IDC_MERGE_LIST = 1601;
+inline constexpr int IDC_MERGE_KEEP_MINE = 1602;
+inline constexpr int IDC_MERGE_KEEP_THEIRS = 1603;
+inline constexpr int IDC_MERGE_KEEP_BOTH = 1604;
+inline constexpr int IDC_MERGE_MINE_DETAILS = 1605;
+inline constexpr int IDC_MERGE_THEIRS_DETAILS = 1606;
+inline constexpr int IDC_NOTICE_BAR = 1610;
+inline constexpr int IDC_NOTICE_TEXT = 1611;
 
 // ---- Texts of the language modules -------------------------------------------
 // A text numbered like a command holds its status bar prompt and, after a new

@@ -25,6 +25,8 @@
 #include "DeviceSettingsDialog.h"
 #include "DiaryPrint.h"
 #include "DiaryViewInstall.h"
+#include "DocumentFile.h"
+#include "DocumentMerge.h"
 #include "EditorServices.h"
 #include "EventsDialog.h"
 #include "EventsInstall.h"
@@ -33,6 +35,7 @@
 #include "LibraryInstall.h"
 #include "LogNameDialog.h"
 #include "PlanCalendarDialog.h"
+#include "MergeDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
 #include "ResourceIds.h"
@@ -42,6 +45,7 @@
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
+#include "SyncTexts.h"
 #include "TemplateTreeDialog.h"
 #include "TestSupport.h"
 #include "UnitsDialog.h"
@@ -234,6 +238,15 @@ private slots:
               "Device import");
         Check(CDeviceSettingsDialog(DeviceSettings{}, doc.Library(), app.dialogs, texts),
               "Device import settings");
+        // The merge window, over the diary renamed on two sides.
+        const std::vector<std::uint8_t> image = doc.Image();
+        DocumentContents here = ReadDocument(image), there = ReadDocument(image);
+        here.log->name = "Here";
+        there.log->name = "There";
+        const sync::MergeResult merge =
+            sync::MergeDocuments(ReadDocument(image), std::move(here), std::move(there));
+        ConflictRows rows(merge, units, app.context.Texts());
+        Check(CMergeDialog(rows, texts.Text(synctext::kMergeIntroDisk), texts), "Merge");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
 
