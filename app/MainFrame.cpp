@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -141,6 +142,7 @@ void CMainFrame::UpdateUndoTexts() {
                     {ID_REDO, IDS_REDO_STEP, doc.RedoName()}};
     for (const auto& command : commands) {
         QAction* action = Action(command.command);
+        const QString before = action->text();
         const QString name = command.step == 0 ? QString() : module_.QText(command.step);
         const QString format = module_.QText(static_cast<std::uint32_t>(command.format));
         if (name.isEmpty() || format.isEmpty()) {
@@ -152,6 +154,15 @@ void CMainFrame::UpdateUndoTexts() {
         } else {
             action->setText(FormatText(format, {name}));
             action->setToolTip(WithoutAccelerator(action->text()));
+        }
+        if (action->text() == before || !QAccessible::isActive()) continue;
+        // A menu does not tell of its items' new texts: a screen reader would
+        // go on saying "Undo Move Workout" after a delete. The item's object
+        // is the one the menus made when a reader first read them (none yet:
+        // nothing to tell); making one here would tie it to a hidden menu.
+        if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(action)) {
+            QAccessibleEvent renamed(item, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
         }
     }
 }

@@ -270,9 +270,10 @@ void CWOPerformancePage::ShowFields() {
     }
     recordingPath_->setText(FromBytes(values.recordingPath));
     recordingPath_->setCursorPosition(0);
-    ShowChoices(*track_, values.Tracks(), values.TrackIndex());
-    ShowChoices(*intensity_, values.Intensities(), values.IntensityIndex());
-    ShowChoices(*subSport_, values.SubSports(), values.SubSportIndex());
+    const StringTable& texts = Texts().Table();
+    ShowChoices(*track_, values.Tracks(), values.TrackIndex(), texts);
+    ShowChoices(*intensity_, values.Intensities(), values.IntensityIndex(), texts);
+    ShowChoices(*subSport_, values.SubSports(), values.SubSportIndex(), texts);
     subSport_->setEnabled(values.SubSportEnabled());
     ShowSet();
     ShowFigures();

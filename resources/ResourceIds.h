@@ -55,6 +55,8 @@ inline constexpr int ID_MERGE_DISK_CHANGES = 32935;
 inline constexpr int ID_MERGE_COPY = 32936;
 inline constexpr int ID_LEAVE_COPY = 32937;
 inline constexpr int ID_EDIT_ANYWAY = 32938;
+// Diary: the day's body data from its context menu (Shift+F10, the Menu key).
+inline constexpr int ID_DAY_BODY_DATA = 32945;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -541,6 +543,31 @@ inline constexpr int IDS_A11Y_TOTAL_BAR = 35052;
 inline constexpr int IDS_A11Y_START_MARKER = 35060;
 inline constexpr int IDS_A11Y_END_MARKER = 35061;
 inline constexpr int IDS_A11Y_SECTION_SUMMARY = 35062;  // title, duration, distance, average, maximum
+
+// Every task by keyboard and screen reader: what a reader hears besides the
+// painted texts, the status messages of the diary's keys, and the day's
+// context menu.
+inline constexpr int IDS_SPOKEN_UNKNOWN = 35500;      // read for "???"
+inline constexpr int IDS_SPOKEN_NONE = 35501;         // read for "--------"
+inline constexpr int IDS_A11Y_WEEK_RAMP = 35502;      // a planned week holding a ramp day
+inline constexpr int IDS_MENU_BODY_DATA = 35503;      // the day's context menu
+inline constexpr int IDS_STATUS_CUT = 35504;          // workout
+inline constexpr int IDS_STATUS_COPIED = 35505;       // workout
+inline constexpr int IDS_STATUS_NOTHING_TO_PASTE = 35506;
+inline constexpr int IDS_STATUS_DAY_BLOCKED = 35507;  // day
+inline constexpr int IDS_STATUS_PLANNED = 35508;      // workout, day
+inline constexpr int IDS_MANUAL_NO_VIEWER = 35509;    // the manual's file
+inline constexpr int IDS_A11Y_COLOUR = 35510;         // red, green, blue
+inline constexpr int IDS_A11Y_NO_COLOUR = 35511;
+inline constexpr int IDS_A11Y_NEW_ROW = 35512;
+inline constexpr int IDS_A11Y_EDITED_ROW = 35513;     // the row's own label
+inline constexpr int IDS_A11Y_ANALYSIS_CHART = 35514;
+inline constexpr int IDS_A11Y_MARKER_AT = 35515;      // marker name, time
+inline constexpr int IDS_MANUAL_MISSING = 35517;      // the web page
+inline constexpr int IDS_A11Y_RAMP_MARK = 35518;      // the week panel's tip
+inline constexpr int IDS_A11Y_ROW = 35516;            // a row without a label: its number
+inline constexpr int IDS_A11Y_EARLIER_MONTHS = 35519;  // the events calendar's paging
+inline constexpr int IDS_A11Y_LATER_MONTHS = 35520;
 
 // The form view: its legend, the figures under the mouse and what a screen
 // reader hears of the chart.

@@ -57,10 +57,11 @@ public:
         QAccessible::State state;
         state.readOnly = true;
         const ChartTableAccessible* chart = chart_ ? TableOf(table()) : nullptr;
-        if (chart && kind_ == CellKind::Figure && chart->CurrentCell()) {
-            state.focusable = true;
-            state.focused =
-                chart_->hasFocus() && chart->CurrentCell() == std::make_pair(row_, column_);
+        if (chart && kind_ == CellKind::Figure) {
+            // A chart the keys walk: its current cell has the focus with it.
+            const std::optional<std::pair<int, int>> current = chart->CurrentCell();
+            state.focusable = current.has_value();
+            state.focused = current == std::make_pair(row_, column_) && chart_->hasFocus();
         }
         return state;
     }

@@ -32,8 +32,8 @@ public:
     // The row and column of the figure under a point in the chart's
     // coordinates; one outside the table counts as none.
     virtual std::optional<std::pair<int, int>> CellAtPoint(QPoint point) const = 0;
-    // The cell the keyboard is on, for a chart walked by keys as a table: it
-    // reports focused while the chart has the focus. None by default.
+    // The cell the chart's keys are on (ChartTableCursor); none for a chart
+    // the keyboard does not walk.
     virtual std::optional<std::pair<int, int>> CurrentCell() const { return std::nullopt; }
 
     // To be called on every change of the chart's content: tells assistive
