@@ -1,8 +1,12 @@
 #include "AnalysisChart.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
 
 #include "ChartPainter.h"
 #include "CoreText.h"
@@ -18,12 +22,75 @@ CAnalysisChart::CAnalysisChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("AnalysisChart"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The view passes the focus on to the chart, which the keys walk.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CAnalysisChart::SetContent(ChartContent content) {
     content_ = std::move(content);
+    cursor_.Clamp(content_.Periods(), Bars());
     Relayout();
     emit contentChanged();
+    // Other sums under the keys (another range, another quantity): said anew.
+    if (hasFocus()) ReportCurrentBar();
+}
+
+int CAnalysisChart::Bars() const {
+    int count = content_.Slots() == 1 ? 1 : 0;
+    for (int s = 0; s < content_.Slots(); ++s) {
+        bool used = !content_.SlotAt(s).label.empty();
+        for (int p = 0; p < content_.Periods() && !used; ++p) used = content_.ColumnSum(p, s) != 0;
+        if (used) count = s + 1;
+    }
+    return count;
+}
+
+QRect CAnalysisChart::CurrentBarRect() const {
+    const std::optional<std::pair<int, int>> bar = cursor_.Cell();
+    QRect shown;
+    if (!bar) return shown;
+    for (int l = 0; l < content_.Layers(); ++l) {
+        const std::size_t index = content_.CellIndex(bar->first, bar->second, l);
+        if (index >= layout_.faces.size()) break;
+        const ChartRect& face = layout_.faces[index];
+        if (face.Width() > 0 && face.Height() > 0)
+            shown |= QRect(face.left, face.top, face.Width(), face.Height());
+    }
+    return shown;
+}
+
+void CAnalysisChart::ReportCurrentBar() {
+    const std::optional<std::pair<int, int>> bar = cursor_.Cell();
+    update();
+    if (!bar) return;
+    if (statusSink_ && content_.Layers() != 0)
+        statusSink_(FromBytes(StatusText(content_, CellRef{bar->first, bar->second, 0},
+                                         [this](double value) { return ToBytes(FormatValue(value)); })));
+    ChartTableCursor::Announce(this, bar->first, bar->second);
+}
+
+void CAnalysisChart::keyPressEvent(QKeyEvent* event) {
+    if (!cursor_.Key(*event, content_.Periods(), Bars())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    ReportCurrentBar();
+    event->accept();
+}
+
+void CAnalysisChart::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    cursor_.Clamp(content_.Periods(), Bars());
+    // Once the event loop is back: Qt tells of the chart itself after this,
+    // and a screen reader should end on the bar.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) ReportCurrentBar();
+    });
+}
+
+void CAnalysisChart::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CAnalysisChart::SetAutoScale(bool automatic) {
@@ -94,6 +161,14 @@ void CAnalysisChart::paintEvent(QPaintEvent*) {
     const ChartFonts fonts = ChartFontsFor(DrawingRect().width(), this);
     PaintChart(painter, content_, layout_, fonts, false,
                [this](double value) { return FormatValue(value); });
+    // The keyboard's bar, framed as a focused cell is.
+    const QRect bar = CurrentBarRect();
+    if (hasFocus() && !bar.isEmpty()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = bar.adjusted(-3, -3, 3, 3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 QString CAnalysisChart::StatusTextAt(const QPoint& point) const {

@@ -3,17 +3,23 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "ChartContent.h"
 #include "ChartGeometry.h"
+#include "ChartTableCursor.h"
 
 namespace kadenzo {
 
 // The 3-D bar chart that fills the analysis view. It knows nothing of
 // workouts: the view hands it a ChartContent and a value formatter. The same
 // drawing serves the screen and the printer. Moving the mouse over a bar
-// reports the bar's description through the status callback.
+// reports the bar's description through the status callback. With the
+// keyboard focus it is a table of periods (rows) and bars (columns) whose
+// current bar the arrow keys move, framed on the screen and reported as the
+// mouse's is; a screen reader hears each bar with its period and name.
 class CAnalysisChart : public QWidget {
     Q_OBJECT
 
@@ -53,6 +59,12 @@ public:
     // The status text for a point of the widget, empty when no bar is there.
     QString StatusTextAt(const QPoint& point) const;
 
+    // The bars a period holds: every slot up to the last one with a name or
+    // a sum (the slots after it stay empty); the chart of totals has its one.
+    int Bars() const;
+    // The bar the keys are on (period, slot); none while the chart is empty.
+    std::optional<std::pair<int, int>> CurrentBar() const { return cursor_.Cell(); }
+
 signals:
     // Other sums, or the same ones written otherwise.
     void contentChanged();
@@ -62,12 +74,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     ChartLayout LayOut(const QRect& rect, const QPaintDevice* device) const;
     // The screen's layout for what the chart holds now; painting only reads it.
     void Relayout();
     QRect DrawingRect() const { return rect().adjusted(1, 1, -1, -1); }
+    // The current bar's front faces on the screen, for its frame.
+    QRect CurrentBarRect() const;
+    // The current bar to the status line and a screen reader.
+    void ReportCurrentBar();
 
     ChartContent content_;
     ValueScale scale_;
@@ -75,6 +94,7 @@ private:
     std::function<void(const QString&)> statusSink_;
     QString unnamedBar_;
     ChartLayout layout_;
+    ChartTableCursor cursor_;
 };
 
 }  // namespace kadenzo

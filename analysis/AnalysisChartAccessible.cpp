@@ -7,18 +7,6 @@
 namespace kadenzo {
 namespace {
 
-// The bars a period holds: every slot up to the last one with a name or a
-// sum (the slots after it stay empty); the chart of totals has its one bar.
-int BarCount(const ChartContent& content) {
-    int count = content.Slots() == 1 ? 1 : 0;
-    for (int s = 0; s < content.Slots(); ++s) {
-        bool used = !content.SlotAt(s).label.empty();
-        for (int p = 0; p < content.Periods() && !used; ++p) used = content.ColumnSum(p, s) != 0;
-        if (used) count = s + 1;
-    }
-    return count;
-}
-
 QString BarName(const CAnalysisChart& chart, int s) {
     const std::string& label = chart.Content().SlotAt(s).label;
     return label.empty() ? chart.UnnamedBarText() : FromBytes(label);
@@ -32,7 +20,7 @@ public:
     }
 
     int rowCount() const override { return Chart()->Content().Periods(); }
-    int columnCount() const override { return BarCount(Chart()->Content()); }
+    int columnCount() const override { return Chart()->Bars(); }
     QString rowDescription(int row) const override {
         return FromBytes(Chart()->Content().PeriodLabel(row));
     }
@@ -59,6 +47,7 @@ public:
         if (!hit) return std::nullopt;
         return std::make_pair(hit->period, hit->slot);
     }
+    std::optional<std::pair<int, int>> CurrentCell() const override { return Chart()->CurrentBar(); }
 
 private:
     CAnalysisChart* Chart() const { return static_cast<CAnalysisChart*>(widget()); }

@@ -72,6 +72,8 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
           })) {
     setObjectName(QStringLiteral("AnalysisView"));
     SetChart(chart_, kChartInset);
+    // The view holds nothing else: the focus it gets (F6) goes to the chart.
+    setFocusProxy(chart_);
     InstallAnalysisChartAccessible();
     chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });
     ResetScale();
@@ -99,6 +101,9 @@ void CAnalysisView::Rebuild() {
                                           Document().Context().Texts(), state_.Choice());
     ChartContent content;
     FillChartContent(result, content);
+    chart_->setAccessibleName(
+        TextService(Document().Context())
+            .TextOr(IDS_A11Y_ANALYSIS_CHART, QStringLiteral("Analysis chart")));
     chart_->setAccessibleDescription(ChoicesText(result));
     chart_->SetUnnamedBarText(FromBytes(Document().Context().Texts().Text(IDS_A11Y_TOTAL_BAR)));
     chart_->SetContent(std::move(content));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "DateField.h"
 #include "AnalysisTexts.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
@@ -25,7 +26,7 @@ constexpr int kStatisticsMinimumWidth = 557;
 constexpr int kStatisticsMinimumHeight = 150;
 
 QDateEdit* MakeDateEdit(int id, int day, QWidget* parent) {
-    auto* edit = new QDateEdit(DateOfDay(day), parent);
+    auto* edit = new CDateField(DateOfDay(day), parent);
     edit->setObjectName(QString::number(id));
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));

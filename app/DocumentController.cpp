@@ -7,9 +7,11 @@
 #include "AppContext.h"
 #include "CoreText.h"
 #include "DialogTexts.h"
+#include "DiarySync.h"
 #include "DocumentBackups.h"
 #include "DocumentEdits.h"
 #include "KadenzoDoc.h"
+#include "SyncTexts.h"
 #include "Texts.h"
 #include "UserDialogs.h"
 
@@ -27,12 +29,24 @@ QString DiaryFilter(const TextService& texts) {
 
 DocumentController::DocumentController(UserDialogs& dialogs, QSettings& settings,
                                        AppContext& context)
-    : dialogs_(dialogs), settings_(settings), doc_(std::make_unique<CKadenzoDoc>(context, this)) {
+    : dialogs_(dialogs),
+      settings_(settings),
+      doc_(std::make_unique<CKadenzoDoc>(context, this)),
+      sync_(std::make_unique<DiarySync>(*doc_, dialogs_, settings_)) {
     doc_->AddObserver(this);
     recentFiles_.Read(settings_);
+    connect(sync_.get(), &DiarySync::ReadOnlyChanged, this, &DocumentController::TitleChanged);
 }
 
-DocumentController::~DocumentController() { doc_->RemoveObserver(this); }
+DocumentController::~DocumentController() {
+    sync_.reset();
+    doc_->RemoveObserver(this);
+}
+
+void DocumentController::SetBackupFolder(const QString& folder) {
+    backupFolder_ = folder;
+    sync_->SetBackupFolder(folder);
+}
 
 QString DocumentController::Title() const { return FromBytes(doc_->Title()); }
 
@@ -41,6 +55,7 @@ bool DocumentController::IsModified() const { return doc_->IsModified(); }
 bool DocumentController::NewDocument() {
     if (!SaveModified()) return false;
     doc_->OnNewDocument();
+    sync_->Closed();
     pathName_.clear();
     emit TitleChanged();
     return true;
@@ -54,8 +69,11 @@ bool DocumentController::OpenDocument() {
 
 bool DocumentController::OpenDocumentFile(const QString& path) {
     if (!SaveModified()) return false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool readOnly = sync_->AskReadOnly(absolute);
     std::string error;
-    if (!doc_->OnOpenDocument(ToPath(path), &error)) {
+    std::vector<std::uint8_t> bytes;
+    if (!doc_->OnOpenDocument(ToPath(path), &error, &bytes)) {
         // The diary on screen stays as it was; the file stays in the recent
         // list only when it still exists.
         dialogs_.Message(
@@ -70,7 +88,8 @@ bool DocumentController::OpenDocumentFile(const QString& path) {
         }
         return false;
     }
-    pathName_ = QFileInfo(path).absoluteFilePath();
+    pathName_ = absolute;
+    sync_->Opened(pathName_, bytes, readOnly);
     AddRecent(pathName_);
     emit TitleChanged();
     return true;
@@ -78,6 +97,12 @@ bool DocumentController::OpenDocumentFile(const QString& path) {
 
 bool DocumentController::Save() {
     if (pathName_.isEmpty()) return SaveAs();
+    if (sync_->ReadOnly()) {
+        dialogs_.Message(
+            Texts().Format(synctext::kReadOnlySave, {QDir::toNativeSeparators(pathName_)}),
+            UserDialogs::Icon::Information);
+        return SaveAs();
+    }
     return SaveTo(pathName_);
 }
 
@@ -91,6 +116,8 @@ bool DocumentController::SaveAs() {
 }
 
 bool DocumentController::SaveTo(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!sync_->BeforeSave(absolute)) return false;
     // A copy of the file about to be replaced; its failure never stops the save.
     BackupResult backup;
     if (!backupFolder_.isEmpty()) {
@@ -98,7 +125,8 @@ bool DocumentController::SaveTo(const QString& path) {
         backup = BackUpBeforeSave(ToPath(path), ToPath(backupFolder_), doc_->Context().Now(), keep);
     }
     std::string error;
-    if (!doc_->OnSaveDocument(ToPath(path), &error)) {
+    std::vector<std::uint8_t> written;
+    if (!doc_->OnSaveDocument(ToPath(path), &error, &written)) {
         dialogs_.Message(
             FormatText(Texts().TextOr(dialogtext::kSaveFailed,
                                       QStringLiteral("The diary could not be saved as %s.\n%s")),
@@ -106,7 +134,8 @@ bool DocumentController::SaveTo(const QString& path) {
             UserDialogs::Icon::Error);
         return false;
     }
-    pathName_ = QFileInfo(path).absoluteFilePath();
+    pathName_ = absolute;
+    sync_->Saved(pathName_, written);
     AddRecent(pathName_);
     emit TitleChanged();
     if (!backup.problem.empty()) {
@@ -117,6 +146,7 @@ bool DocumentController::SaveTo(const QString& path) {
                        {QString::fromStdString(backup.problem)}),
             UserDialogs::Icon::Warning);
     }
+    emit Saved(pathName_);
     return true;
 }
 

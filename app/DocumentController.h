@@ -14,12 +14,15 @@ namespace kadenzo {
 
 struct AppContext;
 class CKadenzoDoc;
+class DiarySync;
 class UserDialogs;
 
 // The document in the desktop program: new, open, save, save as and the recent
 // files around the one CKadenzoDoc; asks to save a modified diary before it is
 // closed or replaced; answers the document's questions with message boxes and
 // the profile dialog; turns document changes into Qt signals for the frame.
+// Its DiarySync keeps the open file in step with other writers: a save merges
+// what changed on disk first, and a second window opens the diary read-only.
 class DocumentController : public QObject, public DocumentPrompts, public DocumentObserver {
     Q_OBJECT
 public:
@@ -29,6 +32,8 @@ public:
     ~DocumentController() override;
 
     CKadenzoDoc& Doc() const { return *doc_; }
+    // The open file as other writers see it: its notices and their answers.
+    DiarySync& Sync() const { return *sync_; }
     // The texts of the document's context.
     TextService Texts() const;
     // The file of the open diary; empty for a new one.
@@ -45,15 +50,20 @@ public:
     // Opens a diary after asking to save the current one. A file that cannot
     // be read is reported and leaves a new empty diary.
     bool OpenDocumentFile(const QString& path);
-    // Save to the diary's file, or Save As for a new one.
+    // Save to the diary's file, or Save As for a new one or one open
+    // read-only.
     bool Save();
     bool SaveAs();
     // Writes the diary to path (atomically); reports and returns false on
-    // failure. The file it replaces is first kept in the backups folder.
+    // failure. Into its own file it first merges what another writer saved
+    // there meanwhile; it refuses a diary open read-only. The file it
+    // replaces is first kept in the backups folder.
     bool SaveTo(const QString& path);
     // Where the copies of replaced diary files go; empty keeps none. How many
     // of each diary are kept is the setting "Backups"/"Keep" (10; 0: none).
-    void SetBackupFolder(const QString& folder) { backupFolder_ = folder; }
+    // The version last read or written, and merged conflicted copies, go
+    // there too, whatever the setting.
+    void SetBackupFolder(const QString& folder);
     const QString& BackupFolder() const { return backupFolder_; }
     // Asks whether to save a modified diary: true to go on (saved or
     // discarded), false when the user cancels or the save fails.
@@ -81,6 +91,10 @@ signals:
     void Changed(const kadenzo::DocumentChange& change);
     void TitleChanged();
     void RecentFilesChanged();
+    // The diary was written to path (absolute) and is unmodified now: what
+    // a feature keeps beside the diary follows it here. Nothing it does can
+    // undo the save.
+    void Saved(const QString& path);
 
 private:
     void AddRecent(const QString& path);
@@ -88,6 +102,7 @@ private:
     UserDialogs& dialogs_;
     QSettings& settings_;
     std::unique_ptr<CKadenzoDoc> doc_;
+    std::unique_ptr<DiarySync> sync_;  // goes before the document it works on
     QString pathName_;
     QString backupFolder_;
     RecentFileList recentFiles_;

@@ -179,6 +179,26 @@ int CKadenzoApp::ExitInstance(int exitCode) {
     return exitCode;
 }
 
+void CKadenzoApp::OnManual(const QString& manual) {
+    // F1 always answers: with the manual, or with where to find it.
+    const TextService texts(context_);
+    if (manual.isEmpty()) {
+        dialogs_.Message(FormatText(texts.TextOr(IDS_MANUAL_MISSING,
+                                                 QStringLiteral("The manual is not installed with "
+                                                                "the program. It is on the web page %s")),
+                                    {QStringLiteral("https://www.kadenzo.de/")}),
+                         UserDialogs::Icon::Information);
+        return;
+    }
+    if (HasDesktopHandler(QStringLiteral("application/pdf")) && ShellOpen(manual)) return;
+    dialogs_.Message(
+        FormatText(texts.TextOr(IDS_MANUAL_NO_VIEWER,
+                                QStringLiteral("No program to show PDF files was found. The manual "
+                                               "is the file %s")),
+                   {QDir::toNativeSeparators(manual)}),
+        UserDialogs::Icon::Information);
+}
+
 void CKadenzoApp::RegisterAppCommands() {
     frame_->SetCommand(ID_APP_ABOUT, {[this] { OnAppAbout(); }, {}, {}});
     frame_->SetCommand(ID_EXPORT_LIBRARY, {[this] { OnExportLibrary(); }, {}, {}});
@@ -187,9 +207,7 @@ void CKadenzoApp::RegisterAppCommands() {
     const auto manual = [this] {
         return FindManual(options_.programDirectory, module_->Language());
     };
-    frame_->SetCommand(
-        ID_MANUAL,
-        {[manual] { ShellOpen(manual()); }, [manual] { return !manual().isEmpty(); }, {}});
+    frame_->SetCommand(ID_MANUAL, {[this, manual] { OnManual(manual()); }, {}, {}});
     frame_->SetCommand(ID_FILE_PRINT_SETUP, {[this] {
                                                  QPageSetupDialog dialog(&printer_, frame_.get());
                                                  dialog.exec();

@@ -68,6 +68,8 @@ public:
 
     // Commands of the application object.
     void OnAppAbout();
+    // F1: the manual in the PDF viewer, or a message saying where it is.
+    void OnManual(const QString& manual);
     void OnExportLibrary();
     void OnUnits();
     // Stores new units, writes them and tells the settings' observers.

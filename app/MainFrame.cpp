@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -17,13 +18,16 @@
 #include <set>
 
 #include "CoreText.h"
+#include "DiarySync.h"
 #include "DocumentController.h"
 #include "KadenzoDoc.h"
 #include "KeyboardLocks.h"
 #include "Library.h"
 #include "LogNameDialog.h"
+#include "NoticeBar.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
+#include "SyncTexts.h"
 #include "Texts.h"
 #include "UserDialogs.h"
 
@@ -53,8 +57,16 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
     // Undo and Redo name the step they take; without one they read as the menu does.
     for (int id : {ID_UNDO, ID_REDO}) plainTexts_[id] = Action(id)->text();
     BuildToolBar();
+    // The notice bar takes a row of its own below the tool bar.
+    addToolBarBreak();
+    notice_ = new CNoticeBar(module_.QText(synctext::kNoticeName), this);
+    addToolBar(Qt::TopToolBarArea, notice_);
     BuildStatusBar();
     RegisterFrameCommands();
+
+    DiarySync& sync = document_.Sync();
+    connect(&sync, &DiarySync::NoticeChanged, this, &CMainFrame::UpdateNotice);
+    connect(&sync, &DiarySync::StatusLine, this, &CMainFrame::SetStatusText);
 
     connect(&document_, &DocumentController::TitleChanged, this, &CMainFrame::UpdateTitle);
     // Views repaint what a change touched themselves; the frame follows with
@@ -64,6 +76,7 @@ CMainFrame::CMainFrame(const LanguageModule& module, DocumentController& documen
             &CMainFrame::UpdateRecentFiles);
     UpdateRecentFiles();
     UpdateTitle();
+    UpdateNotice();
     UpdateCommandUi();
     resize(InitialSize(screen() ? screen()->availableGeometry().size() : QSize()));
 }
@@ -129,6 +142,7 @@ void CMainFrame::UpdateUndoTexts() {
                     {ID_REDO, IDS_REDO_STEP, doc.RedoName()}};
     for (const auto& command : commands) {
         QAction* action = Action(command.command);
+        const QString before = action->text();
         const QString name = command.step == 0 ? QString() : module_.QText(command.step);
         const QString format = module_.QText(static_cast<std::uint32_t>(command.format));
         if (name.isEmpty() || format.isEmpty()) {
@@ -140,6 +154,15 @@ void CMainFrame::UpdateUndoTexts() {
         } else {
             action->setText(FormatText(format, {name}));
             action->setToolTip(WithoutAccelerator(action->text()));
+        }
+        if (action->text() == before || !QAccessible::isActive()) continue;
+        // A menu does not tell of its items' new texts: a screen reader would
+        // go on saying "Undo Move Workout" after a delete. The item's object
+        // is the one the menus made when a reader first read them (none yet:
+        // nothing to tell); making one here would tie it to a hidden menu.
+        if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(action)) {
+            QAccessibleEvent renamed(item, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
         }
     }
 }
@@ -341,8 +364,34 @@ void CMainFrame::UpdateIndicators() {
 }
 
 void CMainFrame::UpdateTitle() {
-    setWindowTitle(document_.Title() + QStringLiteral("[*] - Kadenzo"));
+    QString title = document_.Title();
+    if (document_.Sync().ReadOnly())
+        title += QLatin1Char(' ') + module_.QText(synctext::kReadOnlyTitle);
+    setWindowTitle(title + QStringLiteral("[*] - Kadenzo"));
     setWindowModified(document_.IsModified());
+}
+
+void CMainFrame::UpdateNotice() {
+    const auto button = [this](std::uint32_t text, int command) {
+        return CNoticeBar::Button{module_.QText(text), [this, command] { Execute(command); }};
+    };
+    std::vector<CNoticeBar::Button> buttons;
+    switch (document_.Sync().CurrentNotice()) {
+        case DiarySync::Notice::DiskChanged:
+            buttons = {button(synctext::kMergeNow, ID_MERGE_DISK_CHANGES)};
+            break;
+        case DiarySync::Notice::ConflictedCopy:
+            buttons = {button(synctext::kMergeCopy, ID_MERGE_COPY),
+                       button(synctext::kLeaveCopy, ID_LEAVE_COPY)};
+            break;
+        case DiarySync::Notice::ReadOnly:
+            buttons = {button(synctext::kEditAnyway, ID_EDIT_ANYWAY)};
+            break;
+        case DiarySync::Notice::None:
+            break;
+    }
+    notice_->Show(document_.Sync().NoticeText(), buttons);
+    UpdateCommandUi();
 }
 
 void CMainFrame::UpdateRecentFiles() {
@@ -387,6 +436,21 @@ void CMainFrame::RegisterFrameCommands() {
     SetCommand(ID_REDO,
                {[this] { document_.Redo(); }, [this] { return document_.Doc().CanRedo(); }, {}});
     SetCommand(ID_APP_EXIT, {[this] { close(); }, always, {}});
+    // The notice bar's answers, each while its notice is shown.
+    DiarySync& sync = document_.Sync();
+    const auto shown = [&sync](DiarySync::Notice notice) {
+        return [&sync, notice] { return sync.CurrentNotice() == notice; };
+    };
+    SetCommand(ID_MERGE_DISK_CHANGES,
+               {[&sync] { sync.MergeDiskChanges(); }, shown(DiarySync::Notice::DiskChanged), {}});
+    SetCommand(
+        ID_MERGE_COPY,
+        {[&sync] { sync.MergeOfferedCopy(); }, shown(DiarySync::Notice::ConflictedCopy), {}});
+    SetCommand(
+        ID_LEAVE_COPY,
+        {[&sync] { sync.LeaveOfferedCopy(); }, shown(DiarySync::Notice::ConflictedCopy), {}});
+    SetCommand(ID_EDIT_ANYWAY,
+               {[&sync] { sync.EditAnyway(); }, shown(DiarySync::Notice::ReadOnly), {}});
     SetCommand(ID_VIEW_TOOLBAR, {[this] { toolBar_->setVisible(!toolBar_->isVisible()); }, always,
                                  [this] { return !toolBar_->isHidden(); }});
     SetCommand(ID_VIEW_STATUS_BAR, {[this] { statusBar()->setVisible(!statusBar()->isVisible()); },

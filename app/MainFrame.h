@@ -18,6 +18,7 @@ class QToolBar;
 
 namespace kadenzo {
 
+class CNoticeBar;
 class DocumentController;
 class UserDialogs;
 
@@ -91,8 +92,13 @@ public:
     // The first size of the window on a screen with that much room.
     static QSize InitialSize(const QSize& available);
 
-    // Puts the document's title and modified mark into the caption.
+    // Puts the document's title, its modified mark and whether it is open
+    // read-only into the caption.
     void UpdateTitle();
+    // Shows the open file's notice (changed on disk, a conflicted copy,
+    // read-only) with the buttons that answer it, or hides the bar.
+    void UpdateNotice();
+    CNoticeBar* NoticeBar() const { return notice_; }
     // Fills the recent-file items from the document's list.
     void UpdateRecentFiles();
 
@@ -131,6 +137,7 @@ private:
     std::vector<QAction*> recentFileActions_;
     QString recentFilePlaceholder_;
     QToolBar* toolBar_ = nullptr;
+    CNoticeBar* notice_ = nullptr;
     std::vector<QLabel*> indicators_;  // caps, num and scroll lock
     WorkoutEditing editing_;
     int activeView_ = 0;

@@ -25,6 +25,10 @@ struct WorkoutEditing {
     // there would (the library browser's Enter). The diary sets it; without
     // a diary it is empty or answers false (nothing changed).
     std::function<bool(std::uint32_t templateId)> planTemplate;
+    // Shows the week of a day in the diary's first row, the day selected
+    // (after an import, the first week it changed). The diary sets it;
+    // without a diary it is empty or does nothing.
+    std::function<void(int dayNumber)> showDay;
 };
 
 }  // namespace kadenzo

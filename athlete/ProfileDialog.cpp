@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "DateField.h"
 #include "FieldRefusal.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
@@ -46,7 +47,7 @@ CProfileDialog::CProfileDialog(const AthleteProfile& profile, bool firstPrompt,
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
 
-    birthDate_ = new QDateEdit(this);
+    birthDate_ = new CDateField(this);
     birthDate_->setObjectName(QString::number(IDC_PROFILE_BIRTH_DATE));
     birthDate_->setCalendarPopup(true);
     birthDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));

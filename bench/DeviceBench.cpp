@@ -10,11 +10,13 @@
 
 #include "AppContext.h"
 #include "BenchFiles.h"
+#include "DeviceFolders.h"
 #include "DeviceScan.h"
 #include "DocumentFile.h"
 #include "FitDecoder.h"
 #include "ImportApply.h"
 #include "KadenzoDoc.h"
+#include "KnownRecordings.h"
 #include "Library.h"
 
 namespace kadenzo {
@@ -197,6 +199,40 @@ void BM_DeviceImportFifty(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeviceImportFifty)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The program's look for a watch, as it runs every two seconds: the watch of
+// 1,000 activities, all in the diary, found on its volume and counted the
+// first time; then looked at again unchanged, which the notice costs while
+// it stays plugged in.
+DeviceLook LookAtSeason(ImportedSeason& season) {
+    DeviceLook look;
+    look.volumes = {(season.folder.path / "watch").string()};
+    look.recordingPaths = RecordingPathsOf(season.document.Log());
+    look.diaryPath = season.diary;
+    return look;
+}
+
+void BM_DeviceLookFirst(benchmark::State& state) {
+    static ImportedSeason season;
+    for (auto _ : state) {
+        const DeviceLookResult result = LookForNewActivities(LookAtSeason(season));
+        if (result.present.size() != 1 || !result.announced.empty())
+            state.SkipWithError("the watch was not found, or not known");
+    }
+}
+BENCHMARK(BM_DeviceLookFirst)->Unit(benchmark::kMillisecond);
+
+void BM_DeviceLookUnchanged(benchmark::State& state) {
+    static ImportedSeason season;
+    DeviceLook seen = LookAtSeason(season);
+    seen.changes = LookForNewActivities(seen).changes;
+    for (auto _ : state) {
+        const DeviceLookResult result = LookForNewActivities(seen);
+        if (result.present.size() != 1 || !result.announced.empty())
+            state.SkipWithError("the watch was not found, or told of again");
+    }
+}
+BENCHMARK(BM_DeviceLookUnchanged)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kadenzo

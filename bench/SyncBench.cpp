@@ -1,7 +1,8 @@
 // A diary in a synced folder: the three-way merge of two versions of a
 // twenty-year diary of 100,000 workouts with a few hundred changes each, in
 // memory and from the files to the merged file, and the check of the file on
-// disk before a save.
+// disk before a save, in the core and as the program makes it (with what it
+// keeps after each save).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include "DocumentMerge.h"
 #include "LastSeenVersion.h"
 #include "Library.h"
+#include "OpenDiaryFile.h"
 
 namespace kadenzo::sync {
 namespace {
@@ -210,6 +212,47 @@ void BM_CheckBeforeSave(benchmark::State& state) {
     fs::remove_all(backups);
 }
 BENCHMARK(BM_CheckBeforeSave)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The program's check before a save, which also knows the version it merged
+// since (a merge the user may undo): the file unchanged since the save with
+// its stamp settled (arg 0), the file another writer replaced and the diary
+// has merged, settled (arg 1), and the same right after the merge (arg 2).
+void BM_ProgramCheckBeforeSave(benchmark::State& state) {
+    const Versions& v = TheVersions();
+    const std::string path = BenchPath("open.kdz");
+    const std::string backups = BenchPath("open-backups");
+    WriteBytes(path, v.mineBytes);
+    const int kind = static_cast<int>(state.range(0));
+    OpenDiaryFile file(path, backups, kind == 2 ? kStampSettleNanoseconds : 0);
+    file.Remember(v.mineBytes);
+    std::uint64_t mark = 0;
+    if (kind != 0) {
+        WriteBytes(path, v.theirsBytes);
+        file.Merged(v.theirsBytes);
+        mark = VersionHash(v.theirsBytes);
+    }
+    for (auto _ : state)
+        if (file.Check(mark) != DiskNews::Nothing) state.SkipWithError("the file looks changed");
+    fs::remove(path);
+    fs::remove_all(backups);
+}
+BENCHMARK(BM_ProgramCheckBeforeSave)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// What every save of the program adds: the version written kept as the copy
+// last seen (written atomically) and the file's stamp taken after a look at
+// its content.
+void BM_RememberAfterSave(benchmark::State& state) {
+    const Versions& v = TheVersions();
+    const std::string path = BenchPath("saved.kdz");
+    const std::string backups = BenchPath("saved-backups");
+    WriteBytes(path, v.mineBytes);
+    OpenDiaryFile file(path, backups);
+    for (auto _ : state) file.Remember(v.mineBytes);
+    state.counters["bytes"] = static_cast<double>(v.mineBytes.size());
+    fs::remove(path);
+    fs::remove_all(backups);
+}
+BENCHMARK(BM_RememberAfterSave)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace kadenzo::sync

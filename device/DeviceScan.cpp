@@ -78,7 +78,10 @@ ImportPlan ScanDevice(const std::string& folder, const CDatabase& log, const CLi
 
 std::size_t CountNewActivities(const std::string& folder, const CDatabase& log,
                                const std::string& diaryPath) {
-    KnownRecordings known = KnownRecordings::OfDiary(log, diaryPath);
+    return CountNewActivities(folder, KnownRecordings::OfDiary(log, diaryPath));
+}
+
+std::size_t CountNewActivities(const std::string& folder, KnownRecordings known) {
     std::size_t count = 0;
     for (const FoundFile& file : FindActivityFiles(folder)) {
         const std::optional<FileIdentity> identity = IdentifyFile(file.path, file.fit);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ImportPlan.h"
+#include "KnownRecordings.h"
 #include "SportTable.h"
 #include "Units.h"
 
@@ -36,5 +37,8 @@ ImportPlan ScanDevice(const std::string& folder, const CDatabase& log, const CLi
 // counts. Throws std::runtime_error when folder cannot be read.
 std::size_t CountNewActivities(const std::string& folder, const CDatabase& log,
                                const std::string& diaryPath);
+// The same against recordings gathered before (KnownRecordings::OfStoredPaths),
+// for a count that runs beside the program.
+std::size_t CountNewActivities(const std::string& folder, KnownRecordings known);
 
 }  // namespace kadenzo

@@ -1,5 +1,6 @@
 #include "KnownRecordings.h"
 
+#include <string_view>
 #include <unordered_set>
 
 #include "Database.h"
@@ -9,16 +10,29 @@
 namespace kadenzo {
 
 KnownRecordings KnownRecordings::OfDiary(const CDatabase& log, const std::string& diaryPath) {
+    return OfStoredPaths(RecordingPathsOf(log), diaryPath);
+}
+
+KnownRecordings KnownRecordings::OfStoredPaths(const std::vector<std::string>& stored,
+                                               const std::string& diaryPath) {
     KnownRecordings known;
     std::unordered_set<std::string> seen;
-    for (const auto& workout : log.Workouts()) {
-        if (workout->recordingPath.empty()) continue;
-        std::string path = ResolveRecordingPath(workout->recordingPath, diaryPath);
+    for (const std::string& recordingPath : stored) {
+        std::string path = ResolveRecordingPath(recordingPath, diaryPath);
         if (!seen.insert(path).second) continue;
         if (std::optional<FileIdentity> identity = IdentifyFile(path, IsFitFileName(path)))
             known.Add(std::move(path), *identity);
     }
     return known;
+}
+
+std::vector<std::string> RecordingPathsOf(const CDatabase& log) {
+    std::vector<std::string> paths;
+    std::unordered_set<std::string_view> seen;
+    for (const auto& workout : log.Workouts())
+        if (!workout->recordingPath.empty() && seen.insert(workout->recordingPath).second)
+            paths.push_back(workout->recordingPath);
+    return paths;
 }
 
 void KnownRecordings::Add(std::string path, const FileIdentity& identity,

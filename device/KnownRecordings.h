@@ -28,6 +28,10 @@ public:
     // out. Copies no workout refers to (left by an import since undone) are
     // not among them.
     static KnownRecordings OfDiary(const CDatabase& log, const std::string& diaryPath);
+    // The same from the workouts' stored paths alone (see RecordingPathsOf),
+    // for a thread that may not read the log while the program changes it.
+    static KnownRecordings OfStoredPaths(const std::vector<std::string>& stored,
+                                         const std::string& diaryPath);
 
     // A file known from now on; the hash when its bytes were already read.
     void Add(std::string path, const FileIdentity& identity,
@@ -52,5 +56,8 @@ private:
     std::multimap<std::uintmax_t, std::size_t> bySize_;
     std::set<std::pair<std::uint32_t, std::uint32_t>> fitActivities_;  // serial, time created
 };
+
+// The recording paths the workouts of log store, once each, as stored.
+std::vector<std::string> RecordingPathsOf(const CDatabase& log);
 
 }  // namespace kadenzo

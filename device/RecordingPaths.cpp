@@ -41,6 +41,13 @@ std::string ResolveRecordingPath(std::string_view stored, const std::string& dia
     return (folder / path).string();
 }
 
+std::string PathAfterImport(std::string_view stored, const std::string& taken,
+                            const std::string& diaryPath) {
+    if (!stored.empty() && ResolveRecordingPath(stored, diaryPath) == taken)
+        return Cp1252ToUtf8(stored);
+    return taken;
+}
+
 std::string StorableFileName(std::string_view name) {
     std::string storable;
     storable.reserve(name.size());

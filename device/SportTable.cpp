@@ -36,6 +36,10 @@ void SportTable::Set(std::string_view kind, std::uint32_t sportId) {
     entries_[LowerCase(kind)] = sportId;
 }
 
+void SportTable::Remove(std::string_view kind) {
+    if (auto entry = entries_.find(LowerCase(kind)); entry != entries_.end()) entries_.erase(entry);
+}
+
 std::uint32_t SportTable::SportOf(std::string_view kind, const CLibrary& library) const {
     if (kind.empty()) return kOtherSport;
     auto entry = entries_.find(kind);
@@ -55,6 +59,19 @@ std::optional<std::pair<std::string, std::uint32_t>> ParseSportEntry(std::string
     if (number.empty() || error != std::errc() || end != number.data() + number.size())
         return std::nullopt;
     return std::pair{LowerCase(text.substr(0, equals)), id};
+}
+
+std::vector<std::string> SportEntryTexts(const SportTable& table) {
+    std::vector<std::string> texts;
+    for (const auto& [kind, id] : table.Entries()) texts.push_back(kind + '=' + std::to_string(id));
+    return texts;
+}
+
+SportTable SportTableFromEntries(const std::vector<std::string>& entries) {
+    SportTable table;
+    for (const std::string& text : entries)
+        if (auto entry = ParseSportEntry(text)) table.Set(entry->first, entry->second);
+    return table;
 }
 
 }  // namespace kadenzo

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace kadenzo {
 
@@ -24,6 +25,9 @@ public:
 
     // Enters or changes the sport of a kind (its letter case does not count).
     void Set(std::string_view kind, std::uint32_t sportId);
+    // Takes a kind out of the table; its activities then go by their sport
+    // alone, else the other sport.
+    void Remove(std::string_view kind);
     const std::map<std::string, std::uint32_t, std::less<>>& Entries() const { return entries_; }
 
     // The entry of "sport/sub-sport", else of the sport alone, else the other
@@ -40,5 +44,10 @@ std::string_view SportPartOf(std::string_view kind);
 
 // "KIND=ID" as the command line gives an entry; nothing for any other text.
 std::optional<std::pair<std::string, std::uint32_t>> ParseSportEntry(std::string_view text);
+
+// The table as "KIND=ID" entries, the way the settings keep it, and back;
+// entries that do not read are passed over.
+std::vector<std::string> SportEntryTexts(const SportTable& table);
+SportTable SportTableFromEntries(const std::vector<std::string>& entries);
 
 }  // namespace kadenzo

@@ -168,10 +168,8 @@ void CDayPanel::SetSelection(const DiarySelection& selection) {
     if (selection == selection_) return;
     const bool touched = selection.day == date_ || selection_.day == date_;
     selection_ = selection;
-    if (touched) {
-        update();
-        AnnounceDaySelection(*this);
-    }
+    // The view tells a screen reader once the selection has settled.
+    if (touched) update();
 }
 
 bool CDayPanel::ScrollUp() {

@@ -39,7 +39,8 @@ class CWeekPanel;
 //
 // The mouse: hovering highlights a box, a press selects, dragging a box 4
 // pixels starts a drag of its workout, a double click asks for the editor (on
-// a box) or the body data (on the header), the context menu edits or deletes.
+// a box) or the body data (on the header), the context menu edits or deletes
+// the workout or opens the body data.
 // Drops of workouts and templates land in the gap under the pointer. What
 // needs the program around the diary is asked of the view through signals.
 class CDayPanel : public QWidget {
@@ -130,8 +131,13 @@ public:
     QString LabelText(CDatabase::ConstWorkoutPos workout) const;
     QPixmap BoxPicture(int slot);
 
-    // Runs a context menu command (ID_WORKOUT_EDIT, ID_WORKOUT_DELETE) on the
-    // workout the last menu was about.
+    // The day's context menu at a point of the screen: edit and delete the
+    // workout when the panel shows it (0: the day alone), and the day's body
+    // data. The mouse's opens to the left of the pointer; the keyboard's
+    // opens on its first entry.
+    void ShowContextMenu(CDatabase::WorkoutHandle workout, const QPoint& at, bool byMouse);
+    // Runs a context menu command (ID_WORKOUT_EDIT, ID_WORKOUT_DELETE,
+    // ID_DAY_BODY_DATA) on the workout or day the last menu was about.
     void RunContextCommand(int command);
     CDatabase::WorkoutHandle ContextItem() const { return contextItem_; }
 

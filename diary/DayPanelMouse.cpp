@@ -98,24 +98,44 @@ void CDayPanel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CDayPanel::contextMenuEvent(QContextMenuEvent* event) {
+    // The keyboard's menu (the Menu key) is the diary view's, for what it selected.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
     const int slot = FilledSlotAt(event->pos());
-    if (slot < 0) return;
-    contextItem_ = document_.Log().HandleOf(*slots_[static_cast<std::size_t>(slot)]);
-    emit selectRequested(date_, contextItem_);
+    const CDatabase::WorkoutHandle workout =
+        slot < 0 ? 0 : document_.Log().HandleOf(*slots_[static_cast<std::size_t>(slot)]);
+    emit selectRequested(date_, workout);
+    // The menu opens to the left of the pointer.
+    ShowContextMenu(workout, event->globalPos(), true);
+}
+
+void CDayPanel::ShowContextMenu(CDatabase::WorkoutHandle workout, const QPoint& at,
+                                bool byMouse) {
+    contextItem_ = SlotOf(workout) >= 0 ? workout : 0;
     const TextService texts(document_.Context());
     QMenu menu(this);
-    menu.addAction(texts.Text(IDS_MENU_EDIT_WORKOUT))->setData(ID_WORKOUT_EDIT);
-    menu.addAction(texts.Text(IDS_MENU_DELETE_WORKOUT))->setData(ID_WORKOUT_DELETE);
-    // The menu opens to the left of the pointer.
-    const QPoint at = event->globalPos() - QPoint(menu.sizeHint().width(), 0);
-    if (QAction* chosen = menu.exec(at)) RunContextCommand(chosen->data().toInt());
+    if (contextItem_ != 0) {
+        menu.addAction(texts.Text(IDS_MENU_EDIT_WORKOUT))->setData(ID_WORKOUT_EDIT);
+        menu.addAction(texts.Text(IDS_MENU_DELETE_WORKOUT))->setData(ID_WORKOUT_DELETE);
+        menu.addSeparator();
+    }
+    menu.addAction(texts.TextOr(IDS_MENU_BODY_DATA, QStringLiteral("&Body Data...")))
+        ->setData(ID_DAY_BODY_DATA);
+    const QPoint place = byMouse ? at - QPoint(menu.sizeHint().width(), 0) : at;
+    // From the keyboard the first entry is current, as the arrow keys expect.
+    if (!byMouse) menu.setActiveAction(menu.actions().constFirst());
+    if (QAction* chosen = menu.exec(place)) RunContextCommand(chosen->data().toInt());
 }
 
 void CDayPanel::RunContextCommand(int command) {
-    if (command == ID_WORKOUT_EDIT)
+    if (command == ID_WORKOUT_EDIT && contextItem_ != 0)
         emit editRequested(contextItem_);
-    else if (command == ID_WORKOUT_DELETE)
+    else if (command == ID_WORKOUT_DELETE && contextItem_ != 0)
         emit deleteRequested(contextItem_);
+    else if (command == ID_DAY_BODY_DATA)
+        emit bodyDataRequested(date_);
 }
 
 void CDayPanel::StartDrag(int slot) {

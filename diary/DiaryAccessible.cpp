@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <array>
+#include <map>
 
 #include "CoreText.h"
 #include "DayPanel.h"
@@ -13,25 +13,14 @@
 #include "SpokenDiary.h"
 #include "WeekPanel.h"
 #include "WeekTotals.h"
+#include "WorkoutLabels.h"
 
 namespace kadenzo {
 namespace {
 
-const QString kDeleteAction = QStringLiteral("delete");
-
 // The day panels belong to the diary view, which holds the keyboard focus for them.
 bool DiaryHasFocus(const CDayPanel& panel) {
     return panel.parentWidget() && panel.parentWidget()->hasFocus();
-}
-
-CDatabase::WorkoutHandle WorkoutInSlot(const CDayPanel& panel, int slot) {
-    const std::optional<CDatabase::ConstWorkoutPos> position = panel.Slot(slot);
-    return position ? panel.Document().Log().HandleOf(*position) : 0;
-}
-
-bool SlotSelected(const CDayPanel& panel, int slot) {
-    const CDatabase::WorkoutHandle selected = panel.Selection().workout;
-    return selected != 0 && panel.Selection().day == panel.Date() && panel.SlotOf(selected) == slot;
 }
 
 // A menu text read as an action's name: without its accelerator and dots.
@@ -43,12 +32,13 @@ QString ActionName(const CDayPanel& panel, int id, const char* english) {
     return text;
 }
 
-// One workout box: a slot of its panel, whatever workout the slot shows now.
+// One workout's box in a day panel, for as long as the panel shows it.
 class WorkoutBoxAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    WorkoutBoxAccessible(CDayPanel* panel, int slot) : panel_(panel), slot_(slot) {}
+    WorkoutBoxAccessible(CDayPanel* panel, CDatabase::WorkoutHandle workout)
+        : panel_(panel), workout_(workout) {}
 
-    bool isValid() const override { return !panel_.isNull(); }
+    bool isValid() const override { return Slot() >= 0; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return panel_ ? panel_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
@@ -60,33 +50,31 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text t) const override {
-        if (!panel_) return {};
-        if (t == QAccessible::Name) return WorkoutBoxName(*panel_, slot_);
-        // The whole label, for a box too narrow to paint all of it.
-        if (t == QAccessible::Description) {
-            const auto position = panel_->Slot(slot_);
-            return position ? panel_->LabelText(*position) : QString();
-        }
+        if (Slot() < 0) return {};
+        if (t == QAccessible::Name) return WorkoutBoxName(*panel_, workout_);
+        if (t == QAccessible::Description) return WorkoutBoxDescription(*panel_);
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
-        if (!panel_) return {};
-        const QRect box = ToQRect(panel_->Geometry().slotBoxes[static_cast<std::size_t>(slot_)])
+        const int slot = Slot();
+        if (slot < 0) return {};
+        const QRect box = ToQRect(panel_->Geometry().slotBoxes[static_cast<std::size_t>(slot)])
                               .adjusted(2, 0, -2, 0);
         return QRect(panel_->mapToGlobal(box.topLeft()), box.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        if (!panel_) {
+        if (Slot() < 0) {
             s.invalid = true;
             return s;
         }
         s.selectable = true;
         s.focusable = true;
-        s.selected = SlotSelected(*panel_, slot_);
+        s.selected = panel_->Selection().day == panel_->Date() &&
+                     panel_->Selection().workout == workout_;
         s.focused = s.selected && DiaryHasFocus(*panel_);
         s.invisible = !panel_->isVisible();
         return s;
@@ -98,35 +86,43 @@ public:
         return nullptr;
     }
 
-    QStringList actionNames() const override { return {pressAction(), kDeleteAction}; }
+    // Delete is named in the module's language, as a screen reader may list
+    // an action by its name as well as by its localized name.
+    QStringList actionNames() const override {
+        if (!panel_) return {};
+        return {pressAction(), DeleteAction()};
+    }
     QString localizedActionName(const QString& action) const override {
         if (!panel_) return {};
         if (action == pressAction())
             return ActionName(*panel_, IDS_MENU_EDIT_WORKOUT, "Edit Workout");
-        if (action == kDeleteAction)
-            return ActionName(*panel_, IDS_MENU_DELETE_WORKOUT, "Delete Workout");
-        return {};
+        return action;
     }
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action == pressAction()) return {QStringLiteral("Return")};
-        if (action == kDeleteAction) return {QStringLiteral("Delete")};
+        if (panel_ && action == DeleteAction()) return {QStringLiteral("Delete")};
         return {};
     }
     // What Enter and Delete do once the box is selected.
     void doAction(const QString& action) override {
-        if (!panel_) return;
-        const CDatabase::WorkoutHandle workout = WorkoutInSlot(*panel_, slot_);
-        if (workout == 0) return;
-        emit panel_->selectRequested(panel_->Date(), workout);
+        if (Slot() < 0) return;
+        emit panel_->selectRequested(panel_->Date(), workout_);
         if (action == pressAction())
-            emit panel_->editRequested(workout);
-        else if (action == kDeleteAction)
-            emit panel_->deleteRequested(workout);
+            emit panel_->editRequested(workout_);
+        else if (action == DeleteAction())
+            emit panel_->deleteRequested(workout_);
     }
+
+    CDatabase::WorkoutHandle Workout() const { return workout_; }
+    QString DeleteAction() const {
+        return ActionName(*panel_, IDS_MENU_DELETE_WORKOUT, "Delete Workout");
+    }
+    // The box showing the workout now, or -1.
+    int Slot() const { return panel_ ? panel_->SlotOf(workout_) : -1; }
 
 private:
     QPointer<CDayPanel> panel_;
-    int slot_;
+    CDatabase::WorkoutHandle workout_;
 };
 
 // A day: a list of the workout boxes it shows (the filled slots, from the top).
@@ -134,8 +130,7 @@ class DayPanelAccessible : public QAccessibleWidget {
 public:
     explicit DayPanelAccessible(CDayPanel* panel) : QAccessibleWidget(panel, QAccessible::List) {}
     ~DayPanelAccessible() override {
-        for (QAccessible::Id id : boxes_)
-            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+        for (const auto& [workout, id] : boxes_) QAccessible::deleteAccessibleInterface(id);
     }
 
     CDayPanel* Panel() const { return static_cast<CDayPanel*>(widget()); }
@@ -148,6 +143,8 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         const CDayPanel& panel = *Panel();
+        // The keys reach a day through the diary view, which holds the focus.
+        s.focusable = true;
         s.selectable = true;
         s.selected = panel.Selection().day == panel.Date();
         s.focused =
@@ -161,17 +158,12 @@ public:
     }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
-        QAccessible::Id& id = boxes_[static_cast<std::size_t>(index)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new WorkoutBoxAccessible(Panel(), index));
-        return QAccessible::accessibleInterface(id);
+        const CDatabase::ConstWorkoutPos position = *Panel()->Slot(index);
+        return Box(Panel()->Document().Log().HandleOf(position));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < childCount(); ++i)
-            if (boxes_[static_cast<std::size_t>(i)] != 0 &&
-                QAccessible::accessibleInterface(boxes_[static_cast<std::size_t>(i)]) == child)
-                return i;
-        return -1;
+        const auto* box = dynamic_cast<const WorkoutBoxAccessible*>(child);
+        return box ? box->Slot() : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (int i = 0; i < childCount(); ++i)
@@ -179,11 +171,33 @@ public:
         return nullptr;
     }
 
+    // The box of a workout, made when first asked for; the boxes of
+    // workouts no longer shown go.
+    QAccessibleInterface* Box(CDatabase::WorkoutHandle workout) const {
+        for (auto it = boxes_.begin(); it != boxes_.end();) {
+            if (it->first != workout && Panel()->SlotOf(it->first) < 0) {
+                QAccessible::deleteAccessibleInterface(it->second);
+                it = boxes_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (Panel()->SlotOf(workout) < 0) return nullptr;
+        auto found = boxes_.find(workout);
+        if (found == boxes_.end())
+            found = boxes_
+                        .emplace(workout, QAccessible::registerAccessibleInterface(
+                                              new WorkoutBoxAccessible(Panel(), workout)))
+                        .first;
+        return QAccessible::accessibleInterface(found->second);
+    }
+
 private:
-    mutable std::array<QAccessible::Id, 2> boxes_{};
+    mutable std::map<CDatabase::WorkoutHandle, QAccessible::Id> boxes_;
 };
 
-// A week: named by its dates, its totals as value and description.
+// A week: named by its dates, described by its totals and ramp warning. It
+// takes the focus when Tab leaves the days.
 class WeekPanelAccessible : public QAccessibleWidget {
 public:
     explicit WeekPanelAccessible(CWeekPanel* panel)
@@ -192,7 +206,7 @@ public:
     QString text(QAccessible::Text t) const override {
         const auto& panel = *static_cast<CWeekPanel*>(widget());
         if (t == QAccessible::Name) return WeekPanelName(panel);
-        if (t == QAccessible::Description || t == QAccessible::Value) return WeekPanelValue(panel);
+        if (t == QAccessible::Description) return WeekPanelDescription(panel);
         return QAccessibleWidget::text(t);
     }
 };
@@ -231,19 +245,34 @@ QString DayPanelDescription(const CDayPanel& panel) {
                                       doc.Library(), doc.Context().units, doc.Context().Texts()));
 }
 
-QString WorkoutBoxName(const CDayPanel& panel, int slot) {
-    const std::optional<WorkoutBoxLayout> layout = panel.BoxLayout(slot);
-    if (!layout) return {};
-    if (layout->titleOnly || layout->detail.isEmpty()) return layout->title;
-    return layout->title + QStringLiteral(", ") + layout->detail;
+QString WorkoutBoxName(const CDayPanel& panel, CDatabase::WorkoutHandle workout) {
+    const int slot = panel.SlotOf(workout);
+    if (slot < 0) return {};
+    const CKadenzoDoc& doc = panel.Document();
+    const LabelContext labels = LabelContextOf(doc);
+    return FromBytes(SpokenWorkout(FactsOf(***panel.Slot(slot), labels), panel.Date(),
+                                   labels.today, doc.Context().Texts()));
+}
+
+QString WorkoutBoxDescription(const CDayPanel& panel) {
+    const StringTable& texts = panel.Document().Context().Texts();
+    return FromBytes(SpokenWorkoutDay(panel.Date(), ToBytes(DayPanelDescription(panel)), texts));
 }
 
 QString WeekPanelName(const CWeekPanel& panel) {
     return FromBytes(SpokenWeek(panel.WeekStart(), panel.Document().Context().Texts()));
 }
 
-QString WeekPanelValue(const CWeekPanel& panel) {
-    return FromBytes(SpokenWeekTotals(panel.Totals(), panel.Document().Context().Texts()));
+QString WeekPanelDescription(const CWeekPanel& panel) {
+    return FromBytes(
+        SpokenWeekDetails(panel.Totals(), panel.Ramp(), panel.Document().Context().Texts()));
+}
+
+QAccessibleInterface* DiaryObject(CDayPanel& panel, CDatabase::WorkoutHandle workout) {
+    auto* day = dynamic_cast<DayPanelAccessible*>(QAccessible::queryAccessibleInterface(&panel));
+    if (!day) return nullptr;
+    if (QAccessibleInterface* box = workout ? day->Box(workout) : nullptr) return box;
+    return day;
 }
 
 void AnnounceDayShown(CDayPanel& panel) {
@@ -252,27 +281,11 @@ void AnnounceDayShown(CDayPanel& panel) {
     if (!day) return;
     Send(day, QAccessible::NameChanged);
     Send(day, QAccessible::DescriptionChanged);
-    for (int i = 0; i < day->childCount(); ++i) Send(day->child(i), QAccessible::NameChanged);
-}
-
-void AnnounceDaySelection(CDayPanel& panel) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleInterface* day = QAccessible::queryAccessibleInterface(&panel);
-    if (!day) return;
-    QAccessible::State changed;
-    changed.selected = true;
-    changed.focused = true;
-    QAccessibleStateChangeEvent dayState(day, changed);
-    QAccessible::updateAccessibility(&dayState);
+    // A box keeps its workout; what the workout shows may have changed.
     for (int i = 0; i < day->childCount(); ++i) {
-        QAccessibleStateChangeEvent boxState(day->child(i), changed);
-        QAccessible::updateAccessibility(&boxState);
+        Send(day->child(i), QAccessible::NameChanged);
+        Send(day->child(i), QAccessible::DescriptionChanged);
     }
-    if (panel.Selection().day != panel.Date()) return;
-    const int slot = panel.SlotOf(panel.Selection().workout);
-    QAccessibleInterface* selected = slot >= 0 ? day->child(slot) : day;
-    if (DiaryHasFocus(panel)) Send(selected, QAccessible::Focus);
-    Send(selected, QAccessible::Selection);
 }
 
 void AnnounceWeekTotals(CWeekPanel& panel) {
@@ -280,8 +293,21 @@ void AnnounceWeekTotals(CWeekPanel& panel) {
     QAccessibleInterface* week = QAccessible::queryAccessibleInterface(&panel);
     Send(week, QAccessible::NameChanged);
     Send(week, QAccessible::DescriptionChanged);
-    QAccessibleValueChangeEvent value(week, WeekPanelValue(panel));
-    QAccessible::updateAccessibility(&value);
+}
+
+void AnnounceDiaryFocus(QAccessibleInterface* focused, bool renamed) {
+    if (!QAccessible::isActive() || !focused) return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent selected(focused, changed);
+    QAccessible::updateAccessibility(&selected);
+    // A reader that already presents the object says it again only when
+    // told that its name changed (a day paged to another week).
+    if (renamed) {
+        Send(focused, QAccessible::NameChanged);
+        Send(focused, QAccessible::DescriptionChanged);
+    }
+    Send(focused, QAccessible::Focus);
 }
 
 }  // namespace kadenzo

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <iterator>
 
+#include "CoreText.h"
 #include "DateTime.h"
 #include "DayPanel.h"
 #include "EventAssignment.h"
@@ -12,6 +13,7 @@
 #include "DiaryView.h"
 #include "MainFrame.h"
 #include "ResourceIds.h"
+#include "SpokenDiary.h"
 #include "WorkoutDrop.h"
 #include "WorkoutEditing.h"
 
@@ -46,10 +48,14 @@ DropTarget PlaceOnDay(const CDatabase& log, int day, CDatabase::WorkoutHandle af
 
 }  // namespace
 
+// Cut and copy change nothing on the screen: the status line (and a screen
+// reader with it) says what they took, and why a paste or move was refused.
+
 bool CDiaryView::CutSelected() {
     if (!Document().Log().FindWorkout(selection_.workout)) return false;
     clipped_ = selection_.workout;
     clippedByCut_ = true;
+    Status(IDS_STATUS_CUT, "%s cut: paste it on another day with Ctrl+V", {SpokenTitle(clipped_)});
     return true;
 }
 
@@ -57,12 +63,26 @@ bool CDiaryView::CopySelected() {
     if (!Document().Log().FindWorkout(selection_.workout)) return false;
     clipped_ = selection_.workout;
     clippedByCut_ = false;
+    Status(IDS_STATUS_COPIED, "%s copied: paste its plan on another day with Ctrl+V",
+           {SpokenTitle(clipped_)});
+    return true;
+}
+
+bool CDiaryView::RefusedOn(const DropTarget& target) {
+    if (!target.blocked) return false;
+    Status(IDS_STATUS_DAY_BLOCKED, "%s: an event rules out training that day",
+           {FromBytes(SpokenDay(target.day, Document().Context().Texts()))});
     return true;
 }
 
 bool CDiaryView::PasteOnSelectedDay() {
     const DropEffect effect = clippedByCut_ ? DropEffect::kMove : DropEffect::kCopy;
     const DropTarget target = PlaceOnDay(Document().Log(), selection_.day, selection_.workout);
+    if (!Document().Log().FindWorkout(clipped_)) {
+        Status(IDS_STATUS_NOTHING_TO_PASTE, "Nothing to paste: cut or copy a workout first");
+        return false;
+    }
+    if (RefusedOn(target)) return false;
     const std::optional<CDatabase::ConstWorkoutPos> arrived =
         DropWorkout(Document(), WorkoutDragData{clipped_, 0}, effect, target);
     if (!arrived) return false;
@@ -77,6 +97,7 @@ bool CDiaryView::MoveSelectedBy(int days) {
     const std::optional<CDatabase::ConstWorkoutPos> workout = log.FindWorkout(selection_.workout);
     if (!workout || days == 0) return false;
     const DropTarget target = PlaceOnDay(log, DayNumber((**workout)->date) + days, 0);
+    if (RefusedOn(target)) return false;
     const std::optional<CDatabase::ConstWorkoutPos> arrived =
         DropWorkout(Document(), WorkoutDragData{selection_.workout, 0}, DropEffect::kMove, target);
     if (!arrived) return false;
@@ -86,10 +107,15 @@ bool CDiaryView::MoveSelectedBy(int days) {
 
 bool CDiaryView::PlanTemplateOnSelectedDay(std::uint32_t templateId) {
     const DropTarget target = PlaceOnDay(Document().Log(), selection_.day, selection_.workout);
+    if (RefusedOn(target)) return false;
     const std::optional<CDatabase::ConstWorkoutPos> arrived =
         DropWorkout(Document(), WorkoutDragData{0, templateId}, DropEffect::kCopy, target);
     if (!arrived) return false;
-    Select({target.day, Document().Log().HandleOf(*arrived)});
+    const CDatabase::WorkoutHandle planned = Document().Log().HandleOf(*arrived);
+    Select({target.day, planned});
+    // Planned from the library browser, where the focus stays.
+    Status(IDS_STATUS_PLANNED, "%s planned on %s",
+           {SpokenTitle(planned), FromBytes(SpokenDay(target.day, Document().Context().Texts()))});
     return true;
 }
 

@@ -1,13 +1,18 @@
 #include "DiaryView.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <memory>
 
 #include "DayPanel.h"
 #include "CalendarDays.h"
+#include "CoreText.h"
+#include "DiaryAccessible.h"
 #include "DiaryLayout.h"
 #include "DiaryQt.h"
 #include "DocumentEdits.h"
@@ -17,10 +22,13 @@
 #include "MainFrame.h"
 #include "PrintRangeDialog.h"
 #include "ResourceIds.h"
+#include "SpokenText.h"
+#include "StatusMessage.h"
 #include "Texts.h"
 #include "WeekPanel.h"
 #include "WorkoutDrop.h"
 #include "WorkoutEditing.h"
+#include "WorkoutLabels.h"
 
 namespace kadenzo {
 
@@ -29,6 +37,7 @@ CDiaryView::CDiaryView(CKadenzoDoc& document, QWidget* parent)
     firstDay_ = MondayOnOrBefore(document.Context().Today());
     selection_.day = document.Context().Today();
     setFocusPolicy(Qt::StrongFocus);
+    rampSeries_.Compute(document.Log(), FormContextOf(document));
     CreateRows();
     OnUpdate();
     printJob_.SetRange({firstDay_, firstDay_ + 27, DiaryPrintRange::kFollowDisplay, 0});
@@ -102,6 +111,7 @@ void CDiaryView::OnUpdate() {
         day->update();
     }
     AssignEvents();
+    ShowRamps();
     UpdateSelection();
 }
 
@@ -131,6 +141,13 @@ void CDiaryView::AssignEvents() {
         const int index = assigned[k];
         days_[k]->SetEvent(index < 0 ? nullptr : events[static_cast<std::size_t>(index)]);
     }
+}
+
+void CDiaryView::PageBy(int days) {
+    const CDatabase& log = Document().Log();
+    MoveBy(days);
+    const int day = selection_.day + days;
+    Select({day, log.HandleOf(FirstWorkoutOfDay(log, day))});
 }
 
 void CDiaryView::MoveBy(int days) {
@@ -171,6 +188,7 @@ void CDiaryView::UpdateSelection() {
             selection_.workout = 0;
     }
     for (CDayPanel* day : days_) day->SetSelection(selection_);
+    AnnounceLater();
 }
 
 void CDiaryView::Step(DiaryStep step) {
@@ -232,6 +250,18 @@ void CDiaryView::keyPressEvent(QKeyEvent* event) {
         CKadenzoBaseView::keyPressEvent(event);
         return;
     }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        ShowSelectionMenu();
+        event->accept();
+        return;
+    }
+    if (qobject_cast<CWeekPanel*>(focusWidget())) {
+        if (WeekKey(event))
+            event->accept();
+        else
+            CKadenzoBaseView::keyPressEvent(event);
+        return;
+    }
     const CDatabase& log = Document().Log();
     switch (event->key()) {
         case Qt::Key_Left:
@@ -247,13 +277,9 @@ void CDiaryView::keyPressEvent(QKeyEvent* event) {
             Step(DiaryStep::kDown);
             break;
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown: {
-            const int week = event->key() == Qt::Key_PageUp ? -7 : 7;
-            MoveBy(week);
-            const int day = selection_.day + week;
-            Select({day, log.HandleOf(FirstWorkoutOfDay(log, day))});
+        case Qt::Key_PageDown:
+            PageBy(event->key() == Qt::Key_PageUp ? -7 : 7);
             break;
-        }
         case Qt::Key_Home: {
             const DiaryHome home = HomeOf(log, Document().Context().Today());
             if (home.firstDay != firstDay_) MoveBy(home.firstDay - firstDay_);
@@ -262,7 +288,11 @@ void CDiaryView::keyPressEvent(QKeyEvent* event) {
         }
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            EditWorkout(selection_.workout);
+            // The day alone: its body data, as a double click on its date does.
+            if (log.FindWorkout(selection_.workout))
+                EditWorkout(selection_.workout);
+            else
+                EditBodyData(selection_.day);
             break;
         case Qt::Key_Delete:
             DeleteWorkout(selection_.workout);
@@ -277,6 +307,136 @@ void CDiaryView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+bool CDiaryView::WeekKey(QKeyEvent* event) {
+    const CDatabase& log = Document().Log();
+    int week = 0;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            week = -7;
+            break;
+        case Qt::Key_Down:
+            week = 7;
+            break;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            // The week panel in the same row shows the week paged to.
+            PageBy(event->key() == Qt::Key_PageUp ? -7 : 7);
+            return true;
+        case Qt::Key_Home: {
+            const DiaryHome home = HomeOf(log, Document().Context().Today());
+            if (home.firstDay != firstDay_) MoveBy(home.firstDay - firstDay_);
+            Select(home.selection);
+            if (CWeekPanel* panel = SelectedWeek()) panel->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        default:
+            return false;
+    }
+    const int day = selection_.day + week;
+    Select({day, log.HandleOf(FirstWorkoutOfDay(log, day))});
+    if (CWeekPanel* panel = SelectedWeek()) panel->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+CWeekPanel* CDiaryView::SelectedWeek() const {
+    const int index = selection_.day - firstDay_;
+    if (index < 0 || index >= static_cast<int>(days_.size())) return nullptr;
+    return weeks_[static_cast<std::size_t>(index / 7)];
+}
+
+bool CDiaryView::focusNextPrevChild(bool next) {
+    // Tab moves between the two panes of the diary, the days and the weeks
+    // (the frame holds nothing else that takes the focus); either way round
+    // it is the other one.
+    const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    if (hasFocus()) {
+        if (CWeekPanel* week = SelectedWeek()) {
+            week->setFocus(reason);
+            return true;
+        }
+    } else if (qobject_cast<CWeekPanel*>(focusWidget())) {
+        setFocus(reason);
+        return true;
+    }
+    return CKadenzoBaseView::focusNextPrevChild(next);
+}
+
+void CDiaryView::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse's menus are the day panels'; this one is the keyboard's.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        CKadenzoBaseView::contextMenuEvent(event);
+        return;
+    }
+    ShowSelectionMenu();
+    event->accept();
+}
+
+void CDiaryView::ShowSelectionMenu() {
+    CDayPanel* panel = PanelOfDay(selection_.day);
+    if (!panel) return;
+    const int slot = panel->SlotOf(selection_.workout);
+    const QRect box = slot >= 0 ? ToQRect(panel->Geometry().slotBoxes[static_cast<std::size_t>(slot)])
+                                : ToQRect(panel->Geometry().header);
+    panel->ShowContextMenu(slot >= 0 ? selection_.workout : 0,
+                           panel->mapToGlobal(box.center()), false);
+}
+
+void CDiaryView::focusInEvent(QFocusEvent* event) {
+    CKadenzoBaseView::focusInEvent(event);
+    // Qt tells of the view; a reader wants the day or workout within it.
+    AnnounceLater(true);
+}
+
+void CDiaryView::AnnounceLater(bool forced) {
+    if (forced) announcedPanel_ = nullptr;
+    if (announcePending_ || !QAccessible::isActive()) return;
+    announcePending_ = true;
+    QTimer::singleShot(0, this, &CDiaryView::AnnounceSelection);
+}
+
+void CDiaryView::AnnounceSelection() {
+    announcePending_ = false;
+    if (!hasFocus()) return;
+    CDayPanel* panel = PanelOfDay(selection_.day);
+    if (!panel) return;
+    QAccessibleInterface* object = DiaryObject(*panel, selection_.workout);
+    if (!object) return;
+    const CDatabase::WorkoutHandle workout =
+        panel->SlotOf(selection_.workout) >= 0 ? selection_.workout : 0;
+    const QString name = object->text(QAccessible::Name) + object->text(QAccessible::Description);
+    const bool same = announcedPanel_ == panel && announcedWorkout_ == workout;
+    if (same && name == announcedName_) return;
+    AnnounceDiaryFocus(object, same);
+    announcedPanel_ = panel;
+    announcedWorkout_ = workout;
+    announcedName_ = name;
+}
+
+void CDiaryView::UpdateRampSeries(int fromDay, bool whole) {
+    if (whole)
+        rampSeries_.Compute(Document().Log(), FormContextOf(Document()));
+    else
+        rampSeries_.Update(Document().Log(), FormContextOf(Document()), fromDay);
+    ShowRamps();
+}
+
+void CDiaryView::ShowRamps() {
+    for (CWeekPanel* week : weeks_)
+        week->SetRamp(WeekHoldsRampDay(rampSeries_, week->WeekStart()));
+}
+
+QString CDiaryView::SpokenTitle(CDatabase::WorkoutHandle workout) const {
+    const std::optional<CDatabase::ConstWorkoutPos> position = Document().Log().FindWorkout(workout);
+    if (!position) return {};
+    const LabelFacts facts = FactsOf(***position, LabelContextOf(Document()));
+    return FromBytes(SpokenText(ScreenTitle(facts), Document().Context().Texts()));
+}
+
+void CDiaryView::Status(std::uint32_t textId, const char* english, const QVariantList& arguments) {
+    const TextService texts(Document().Context());
+    ShowStatusMessage(this, FormatText(texts.TextOr(textId, QString::fromUtf8(english)), arguments));
+}
+
 void CDiaryView::OnPrintRange() {
     CPrintRangeDialog dialog(printJob_.Range(), TextService(Document().Context()), this);
     if (dialog.exec() == QDialog::Accepted) printJob_.SetRange(dialog.Range());
@@ -285,9 +445,12 @@ void CDiaryView::OnPrintRange() {
 void CDiaryView::OnDocumentChanged(const DocumentChange& change) {
     // Names, colours and heart-rate targets may change on every day.
     if (change.Has(DocumentChange::kLibrary | DocumentChange::kProfile)) {
+        rampSeries_.Compute(Document().Log(), FormContextOf(Document()));
         OnUpdate();
         return;
     }
+    if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData) && change.HasDays())
+        UpdateRampSeries(change.firstDay, false);
     if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData) && change.HasDays())
         RefreshDays(change.firstDay, change.lastDay);
     if (change.Has(DocumentChange::kEvents)) AssignEvents();
@@ -309,7 +472,10 @@ void CDiaryView::OnDocumentReplacing() {
     }
 }
 
-void CDiaryView::OnDocumentReplaced() { OnUpdate(); }
+void CDiaryView::OnDocumentReplaced() {
+    rampSeries_.Compute(Document().Log(), FormContextOf(Document()));
+    OnUpdate();
+}
 
 void CDiaryView::OnSettingsChanged(const SettingsChange&) { OnUpdate(); }
 
@@ -319,12 +485,13 @@ void CDiaryView::resizeEvent(QResizeEvent* event) {
 }
 
 void CDiaryView::wheelEvent(QWheelEvent* event) {
-    // Each wheel message moves one week, however far the wheel turned.
+    // Each wheel message moves one week, however far the wheel turned; the
+    // selection stays on its day (the keys' paging takes it along).
     const int delta = event->angleDelta().y();
     if (delta > 0)
-        OnWeekBack();
+        MoveBy(-7);
     else if (delta < 0)
-        OnWeekForward();
+        MoveBy(7);
     event->accept();
 }
 
@@ -343,6 +510,13 @@ void CDiaryView::RegisterCommands(CMainFrame& frame) {
     command(ID_WEEK_BACK, &CDiaryView::OnWeekBack);
     command(ID_PRINT_RANGE, &CDiaryView::OnPrintRange);
     RegisterClipboardCommands(frame);
+    // As Home shows today: the day's week in the first row.
+    frame.Editing().showDay = [self](int day) {
+        if (!self) return;
+        const DiaryHome shown = HomeOf(self->Document().Log(), day);
+        if (shown.firstDay != self->firstDay_) self->MoveBy(shown.firstDay - self->firstDay_);
+        self->Select(shown.selection);
+    };
 }
 
 }  // namespace kadenzo

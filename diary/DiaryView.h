@@ -2,10 +2,14 @@
 
 #include <vector>
 
+#include <QString>
+#include <QVariantList>
+
 #include "Database.h"
 #include "DiaryNavigation.h"
 #include "DiaryPrint.h"
 #include "DocumentObserver.h"
+#include "FormSeries.h"
 #include "KadenzoBaseView.h"
 #include "SettingsObserver.h"
 
@@ -14,6 +18,7 @@ namespace kadenzo {
 class CDayPanel;
 class CKadenzoDoc;
 class CWeekPanel;
+struct DropTarget;
 struct WorkoutEditing;
 
 // The diary: four weeks from Monday to Sunday, each row seven day panels and a
@@ -26,8 +31,15 @@ struct WorkoutEditing;
 // answers the keyboard: the arrow keys move the selection between workouts
 // and days, paging the weeks at the edges; Page Up and Page Down move it a
 // week; Home brings back today's week in the first row, as at start; Enter
-// opens the editor on the selected workout, Delete removes it, Insert plans a
-// new workout on the selected day from a template the user picks.
+// opens the editor on the selected workout (on the day alone, its body
+// data), Delete removes it, Insert plans a new workout on the selected day
+// from a template the user picks; Shift+F10 and the Menu key open the
+// context menu of the selection. Tab moves the focus between the days and
+// the weeks, where the arrow keys move from week to week with the selection.
+//
+// A screen reader hears where the keyboard is once a key's work is done:
+// the selected workout or day (or week), never a step in between, and the
+// status of what cut, copy, paste and the library browser's planning did.
 class CDiaryView : public CKadenzoBaseView, public DocumentObserver, public SettingsObserver {
     Q_OBJECT
 
@@ -48,9 +60,13 @@ public:
     void RefreshDays(int first, int last);
     // Moves the diary by n days (navigation moves by 7).
     void MoveBy(int days);
-    // Commands 32775 and 32776.
-    void OnWeekForward() { MoveBy(7); }
-    void OnWeekBack() { MoveBy(-7); }
+    // Moves the diary and the selection with it by n days: the selection
+    // stays where it was on the screen, on that day's first workout, so that
+    // what a screen reader hears after paging is what Enter and Delete act on.
+    void PageBy(int days);
+    // Commands 32775 and 32776 (Page Down and Page Up).
+    void OnWeekForward() { PageBy(7); }
+    void OnWeekBack() { PageBy(-7); }
     // Command 32788: the print range dialog.
     void OnPrintRange();
 
@@ -94,6 +110,9 @@ public:
     // would (the library browser's Enter).
     bool PlanTemplateOnSelectedDay(std::uint32_t templateId);
 
+    // The week panel of the selected day's row (null when it is not shown).
+    CWeekPanel* SelectedWeek() const;
+
     void OnDocumentChanged(const DocumentChange& change) override;
     void OnDocumentReplacing() override;
     void OnDocumentReplaced() override;
@@ -105,6 +124,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void CreateRows();
@@ -114,6 +136,24 @@ private:
     // and following one that moved to another day.
     void UpdateSelection();
     void Step(DiaryStep step);
+    // The keys while a week panel has the focus; true when one was used.
+    bool WeekKey(QKeyEvent* event);
+    // The context menu of the selection, beside its box or day.
+    void ShowSelectionMenu();
+    // Tells a screen reader where the selection is, once the event loop is
+    // back (so that a key's steps in between go unheard); forced: even when
+    // it was told of the same object last.
+    void AnnounceLater(bool forced = false);
+    void AnnounceSelection();
+    // The series the ramp marks come from, anew or from a changed day on,
+    // and the marks of the weeks shown.
+    void UpdateRampSeries(int fromDay, bool whole);
+    void ShowRamps();
+    // The selected workout's title as a screen reader says it.
+    QString SpokenTitle(CDatabase::WorkoutHandle workout) const;
+    void Status(std::uint32_t textId, const char* english, const QVariantList& arguments = {});
+    // Says so when the target is a day an event crosses out.
+    bool RefusedOn(const DropTarget& target);
     // Ctrl+X, C, V and Ctrl+Shift+arrows; true when the key was one of them.
     bool ClipboardKey(QKeyEvent* event);
     void RegisterClipboardCommands(CMainFrame& frame);
@@ -127,6 +167,13 @@ private:
     // What cut or copy took (by handle, so a replaced log forgets it).
     CDatabase::WorkoutHandle clipped_ = 0;
     bool clippedByCut_ = false;
+    FormSeries rampSeries_;
+    // What a screen reader was told of last: the panel, the workout (0: the
+    // day) and its name.
+    const CDayPanel* announcedPanel_ = nullptr;
+    CDatabase::WorkoutHandle announcedWorkout_ = 0;
+    QString announcedName_;
+    bool announcePending_ = false;
 };
 
 }  // namespace kadenzo

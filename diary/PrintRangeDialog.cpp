@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "DateField.h"
 #include "ControlId.h"
 #include "CalendarDays.h"
 #include "ResourceIds.h"
@@ -42,7 +43,7 @@ QDate ToQDate(int dayNumber) { return kEpoch.addDays(dayNumber); }
 int FromQDate(const QDate& date) { return static_cast<int>(kEpoch.daysTo(date)); }
 
 QDateEdit* MakeDateEdit(int dayNumber, int control, QWidget* parent) {
-    auto* edit = new QDateEdit(ToQDate(dayNumber), parent);
+    auto* edit = new CDateField(ToQDate(dayNumber), parent);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     SetControlId(edit, control);

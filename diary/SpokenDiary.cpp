@@ -7,9 +7,11 @@
 #include "Event.h"
 #include "Library.h"
 #include "ResourceIds.h"
+#include "SpokenText.h"
 #include "StringTable.h"
 #include "TextFormat.h"
 #include "WeekTotals.h"
+#include "WorkoutLabels.h"
 
 namespace kadenzo {
 namespace {
@@ -88,8 +90,34 @@ std::string SpokenWeek(int monday, const StringTable& texts) {
 }
 
 std::string SpokenWeekTotals(const WeekTotals& totals, const StringTable& texts) {
+    // A week without minutes shows "--", which reads as "none".
     return FormatText(TextOr(texts, IDS_A11Y_WEEK_TOTALS, "Planned %s, performed %s"),
-                      {FormatWeekTotal(totals.planned), FormatWeekTotal(totals.performed)});
+                      {SpokenText(FormatWeekTotal(totals.planned), texts),
+                       SpokenText(FormatWeekTotal(totals.performed), texts)});
+}
+
+std::string SpokenWeekDetails(const WeekTotals& totals, bool ramp, const StringTable& texts) {
+    std::string spoken;
+    AddSentence(spoken, SpokenWeekTotals(totals, texts));
+    if (ramp)
+        AddSentence(spoken, TextOr(texts, IDS_A11Y_WEEK_RAMP,
+                                   "Ramp: the plan adds load faster than the body adapts this week"));
+    return spoken;
+}
+
+std::string SpokenWorkout(const LabelFacts& facts, int dayNumber, int today,
+                          const StringTable& texts) {
+    const std::string detail = ScreenDetail(facts, dayNumber, today);
+    const std::string label = detail.empty() ? ScreenTitle(facts) : ScreenTitle(facts) + ", " + detail;
+    return SpokenText(label, texts);
+}
+
+std::string SpokenWorkoutDay(int dayNumber, const std::string& dayDetails,
+                             const StringTable& texts) {
+    std::string spoken;
+    AddSentence(spoken, SpokenDay(dayNumber, texts));
+    if (!dayDetails.empty()) spoken += ' ' + dayDetails;
+    return spoken;
 }
 
 }  // namespace kadenzo

@@ -10,6 +10,7 @@ class CBodyInfo;
 class CEvent;
 class CLibrary;
 class StringTable;
+struct LabelFacts;
 struct WeekTotals;
 
 // What a screen reader says of the diary's days and weeks, in the language of
@@ -28,6 +29,18 @@ std::string SpokenDayDetails(const CEvent* event, const CBodyInfo* bodyData,
 std::string SpokenWeek(int monday, const StringTable& texts);
 // The week's planned and performed totals as the panel shows them.
 std::string SpokenWeekTotals(const WeekTotals& totals, const StringTable& texts);
+// The totals as a sentence, followed, for a planned week that ramps up too
+// fast, by the warning its mark stands for.
+std::string SpokenWeekDetails(const WeekTotals& totals, bool ramp, const StringTable& texts);
+
+// A workout's label in full, however narrow its box: "Long run, 2:05 -
+// 21.1km"; a lost template or sport reads as a word, not as "???".
+std::string SpokenWorkout(const LabelFacts& facts, int dayNumber, int today,
+                          const StringTable& texts);
+// What a workout box tells besides its label: its day, and the day's event
+// and body data ("Monday, 7 December 2026. Race. Weight 70.0 kg.").
+std::string SpokenWorkoutDay(int dayNumber, const std::string& dayDetails,
+                             const StringTable& texts);
 
 // The ISO week (1 to 53) of the week from monday: the one its Thursday falls in.
 int IsoWeekNumber(int monday);

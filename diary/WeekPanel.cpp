@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
 
 #include "Database.h"
 #include "DiaryAccessible.h"
@@ -9,6 +12,7 @@
 #include "DiaryQt.h"
 #include "Drawing.h"
 #include "KadenzoDoc.h"
+#include "ResourceIds.h"
 #include "Texts.h"
 
 namespace kadenzo {
@@ -23,6 +27,19 @@ CWeekPanel::CWeekPanel(const CKadenzoDoc& document, QWidget* parent)
     : QWidget(parent), document_(document) {
     boldFont_ = font();
     boldFont_.setWeight(QFont::Bold);
+    // Reached by Tab from the days, never by a click (the mouse has the days).
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void CWeekPanel::SetRamp(bool ramp) {
+    if (ramp == ramp_) return;
+    ramp_ = ramp;
+    setToolTip(ramp_ ? TextService(document_.Context())
+                           .TextOr(IDS_A11Y_RAMP_MARK,
+                                   QStringLiteral("Ramp: the plan adds load faster than the body adapts"))
+                     : QString());
+    update();
+    AnnounceWeekTotals(*this);
 }
 
 void CWeekPanel::RecomputeTotals() {
@@ -66,6 +83,40 @@ void CWeekPanel::paintEvent(QPaintEvent*) {
     painter.drawText(value.translated(0, static_cast<int>(1.5 * value.height())),
                      Qt::AlignCenter | Qt::TextSingleLine,
                      QString::fromStdString(FormatWeekTotal(totals_.performed)));
+
+    if (ramp_) PaintRampMark(painter, header);
+    if (hasFocus()) {
+        // Inside the frame, where the keyboard is.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = client.adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void CWeekPanel::PaintRampMark(QPainter& painter, const QRect& header) const {
+    // A small upward wedge at the caption's right end: the load climbs.
+    const int size = std::max(6, header.height() - 6);
+    const QRect box(header.right() - size - 3, header.top() + (header.height() - size) / 2, size,
+                    size);
+    const QPolygon wedge({QPoint(box.left(), box.bottom()), QPoint(box.right(), box.bottom()),
+                          QPoint(box.center().x(), box.top())});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(150, 60, 0), 1));
+    painter.setBrush(QColor(230, 120, 30));
+    painter.drawPolygon(wedge);
+    painter.restore();
+}
+
+void CWeekPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CWeekPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace kadenzo

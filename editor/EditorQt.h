@@ -12,7 +12,9 @@ class QComboBox;
 namespace kadenzo {
 
 // Fills a combo box with a choice list (item data: the id) and selects index
-// (-1: nothing), without telling its listeners.
-void ShowChoices(QComboBox& combo, const std::vector<ChoiceEntry>& entries, int index);
+// (-1: nothing), without telling its listeners. A screen reader hears the
+// "--------" entry and lost items ("???") as words of the texts.
+void ShowChoices(QComboBox& combo, const std::vector<ChoiceEntry>& entries, int index,
+                 const StringTable& texts);
 
 }  // namespace kadenzo

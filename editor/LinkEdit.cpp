@@ -20,12 +20,22 @@ CLinkEdit::CLinkEdit(const TextService& texts, QWidget* parent, Opener opener)
     UpdateOpenAction();
 }
 
+void CLinkEdit::SetResolver(std::function<QString(const QString& text)> resolve) {
+    resolve_ = std::move(resolve);
+    UpdateOpenAction();
+}
+
+QString CLinkEdit::Target() const {
+    const QString text = this->text().trimmed();
+    return resolve_ && !text.isEmpty() ? resolve_(text) : text;
+}
+
 bool CLinkEdit::OpenTarget() {
-    const QString target = text().trimmed();
+    const QString target = Target();
     if (!IsShellOpenable(target)) return false;
     return opener_(target);
 }
 
-void CLinkEdit::UpdateOpenAction() { open_->setEnabled(IsShellOpenable(text().trimmed())); }
+void CLinkEdit::UpdateOpenAction() { open_->setEnabled(IsShellOpenable(Target())); }
 
 }  // namespace kadenzo

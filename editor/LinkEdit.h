@@ -20,14 +20,20 @@ public:
     // Opens with ShellOpen unless another opener is given.
     explicit CLinkEdit(const TextService& texts, QWidget* parent = nullptr, Opener opener = {});
 
+    // How a text names its target: a path relative to the diary's folder,
+    // say, taken from there. Without one the text is the target.
+    void SetResolver(std::function<QString(const QString& text)> resolve);
+
     QAction* OpenAction() const { return open_; }
     // Opens the target when it can be opened; false otherwise.
     bool OpenTarget();
 
 private:
     void UpdateOpenAction();
+    QString Target() const;
 
     Opener opener_;
+    std::function<QString(const QString&)> resolve_;
     QAction* open_;
 };
 

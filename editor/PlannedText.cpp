@@ -60,19 +60,33 @@ std::vector<std::string> SplitPieces(std::string_view text) {
 
 double NotNegative(double value) { return std::isfinite(value) && value > 0 ? value : 0; }
 
-// Calls take(isDistance, value) for each piece that is not blank, in order: a
-// piece naming the distance unit with its number (in the user's unit), any
-// other with its duration in minutes.
+// Whether the piece starts, after blanks, with a number or a clock time
+// (":30" reads as half an hour): "abc" or "km 5" would otherwise read as 0
+// and wipe what was planned.
+bool StartsWithNumber(std::string_view piece) {
+    std::size_t used = 0;
+    ParseLeadingNumber(piece, &used);
+    if (used > 0) return true;
+    std::size_t p = 0;
+    while (p < piece.size() && (piece[p] == ' ' || piece[p] == '\t')) ++p;
+    return p + 1 < piece.size() && piece[p] == ':' && IsDigit(piece[p + 1]);
+}
+
+// Calls take(isDistance, value, readable) for each piece that is not blank,
+// in order: a piece naming the distance unit with its number (in the user's
+// unit), any other with its duration in minutes; readable is false for a
+// piece that does not start with a number.
 template <class Take>
 void ForEachPiece(std::string_view text, const UnitSettings& units, const StringTable& texts,
                   Take take) {
     const std::string label = UnitLabel(kUnitDistance, units, texts);
     for (const std::string& piece : SplitPieces(text)) {
         if (IsBlank(piece)) continue;
+        const bool readable = StartsWithNumber(piece);
         if (ContainsWord(piece, label))
-            take(true, ParseLeadingNumber(piece));
+            take(true, ParseLeadingNumber(piece), readable);
         else
-            take(false, ParseDuration(piece));
+            take(false, ParseDuration(piece), readable);
     }
 }
 
@@ -93,7 +107,7 @@ std::string FormatPlannedText(const PlannedValues& planned, const UnitSettings& 
 PlannedValues ParsePlannedText(std::string_view text, const UnitSettings& units,
                                const StringTable& texts) {
     PlannedValues planned;
-    ForEachPiece(text, units, texts, [&](bool isDistance, double value) {
+    ForEachPiece(text, units, texts, [&](bool isDistance, double value, bool) {
         if (isDistance)
             planned.distance =
                 NotNegative(CutToHundredths(FromDisplay(value, kUnitDistance, units)));
@@ -106,9 +120,9 @@ PlannedValues ParsePlannedText(std::string_view text, const UnitSettings& units,
 std::optional<FieldRange> RefusedPlannedPiece(std::string_view text, const UnitSettings& units,
                                               const StringTable& texts) {
     std::optional<FieldRange> refused;
-    ForEachPiece(text, units, texts, [&](bool isDistance, double value) {
+    ForEachPiece(text, units, texts, [&](bool isDistance, double value, bool readable) {
         const FieldRange& range = isDistance ? kPlannedDistanceRange : kPlannedDurationRange;
-        if (!refused && !range.Holds(value)) refused = range;
+        if (!refused && (!readable || !range.Holds(value))) refused = range;
     });
     return refused;
 }

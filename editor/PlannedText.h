@@ -44,7 +44,8 @@ inline constexpr FieldRange kPlannedDistanceRange{editortext::kPlannedDistanceNa
                                                   kLargestFigure, false};
 
 // The range of the first piece, read as ParsePlannedText reads it, that its
-// range does not hold; nothing when the workout can take every piece.
+// range does not hold or that does not start with a number ("abc", "km 5");
+// nothing when the workout can take every piece.
 std::optional<FieldRange> RefusedPlannedPiece(std::string_view text, const UnitSettings& units,
                                               const StringTable& texts);
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,6 +24,7 @@
 #include "KadenzoDoc.h"
 #include "LinkEdit.h"
 #include "RecordingFile.h"
+#include "RecordingPaths.h"
 #include "NoteEdit.h"
 #include "ResourceIds.h"
 #include "Texts.h"
@@ -206,6 +208,11 @@ QWidget* CWOPerformancePage::MakeDetailsBox() {
 
     recordingPath_ = new CLinkEdit(Texts(), box, services_.openLink);
     SetControlId(recordingPath_, IDC_LINK);
+    // Recordings a device import copied beside the diary are named from its folder.
+    recordingPath_->SetResolver([&doc = services_.doc](const QString& text) {
+        if (text.contains(QStringLiteral("://"))) return text;
+        return QFile::decodeName(ResolveRecordingPath(ToBytes(text), doc.PathName()).c_str());
+    });
     connect(recordingPath_, &QLineEdit::textEdited, this,
             [this](const QString& text) { values_->recordingPath = ToBytes(text); });
     auto* browse = new QPushButton(Texts().TextOr(kBrowse, QStringLiteral("&Browse...")), box);
@@ -263,9 +270,10 @@ void CWOPerformancePage::ShowFields() {
     }
     recordingPath_->setText(FromBytes(values.recordingPath));
     recordingPath_->setCursorPosition(0);
-    ShowChoices(*track_, values.Tracks(), values.TrackIndex());
-    ShowChoices(*intensity_, values.Intensities(), values.IntensityIndex());
-    ShowChoices(*subSport_, values.SubSports(), values.SubSportIndex());
+    const StringTable& texts = Texts().Table();
+    ShowChoices(*track_, values.Tracks(), values.TrackIndex(), texts);
+    ShowChoices(*intensity_, values.Intensities(), values.IntensityIndex(), texts);
+    ShowChoices(*subSport_, values.SubSports(), values.SubSportIndex(), texts);
     subSport_->setEnabled(values.SubSportEnabled());
     ShowSet();
     ShowFigures();

@@ -17,6 +17,7 @@
 #include "LinkEdit.h"
 #include "NoteEdit.h"
 #include "ResourceIds.h"
+#include "SpokenText.h"
 #include "Texts.h"
 #include "UserDialogs.h"
 
@@ -38,8 +39,9 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
     QFont bold = templateName_->font();
     bold.setBold(true);
     templateName_->setFont(bold);
-    auto* chooseTemplate =
+    chooseTemplate_ =
         new QPushButton(Texts().TextOr(kChooseTemplate, QStringLiteral("C&hoose...")), this);
+    auto* chooseTemplate = chooseTemplate_;
     SetControlId(chooseTemplate, IDC_SETUP_TEMPLATE);
     connect(chooseTemplate, &QPushButton::clicked, this, &CWOSetupPage::ChooseTemplate);
     auto* templateRow = new QHBoxLayout;
@@ -104,6 +106,9 @@ CWOSetupPage::CWOSetupPage(CWorkOut& workout, const EditorServices& services, QW
         if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
     }
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(linkRow))) label->setBuddy(link_);
+    // "Template:" names the button that changes it; the button tells which one it is.
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(templateRow)))
+        label->setBuddy(chooseTemplate);
     setTabOrder(note_, link_);
     setTabOrder(link_, browse);
     ShowFields();
@@ -114,10 +119,13 @@ CWOSetupPage::~CWOSetupPage() = default;
 void CWOSetupPage::ShowFields() {
     const SetupPageValues& values = *values_;
     templateName_->setText(FromBytes(values.templateName));
+    const QString spokenName = FromBytes(SpokenText(values.templateName, Texts().Table()));
+    templateName_->setAccessibleName(spokenName);
+    chooseTemplate_->setAccessibleDescription(spokenName);
     templateComment_->setText(FromBytes(values.templateComment));
     templateComment_->setVisible(!values.templateComment.empty());
     heartRate_->setText(FromBytes(values.heartRateText));
-    ShowChoices(*sport_, values.Sports(), values.SportIndex());
+    ShowChoices(*sport_, values.Sports(), values.SportIndex(), Texts().Table());
     sport_->setEnabled(values.SportEnabled());
     const QSignalBlocker plannedBlocker(planned_);
     planned_->setText(FromBytes(values.plannedText));

@@ -53,6 +53,7 @@ private:
     const EditorServices& services_;
     std::unique_ptr<SetupPageValues> values_;
     QLabel* templateName_;
+    QPushButton* chooseTemplate_;
     QLabel* templateComment_;
     QComboBox* sport_;
     QLineEdit* planned_;

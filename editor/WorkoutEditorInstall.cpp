@@ -2,11 +2,13 @@
 
 #include <QSettings>
 
+#include "Cp1252.h"
 #include "DocumentController.h"
 #include "EditorServices.h"
 #include "KadenzoDoc.h"
 #include "MainFrame.h"
 #include "RecordingImportDialog.h"
+#include "RecordingPaths.h"
 #include "WorkoutEditorSheet.h"
 
 namespace kadenzo {
@@ -22,7 +24,14 @@ EditorServices MakeServices(CKadenzoDoc& doc, const WorkoutEditing& editing, QSe
         const CRecordingImportDialog::Services import{
             context.units, context.Texts(),
             [&context] { return static_cast<std::int64_t>(context.Now()); }, settings, dialogs};
-        return ImportRecording(import, request, parent);
+        // A recording a device import copied beside the diary is stored
+        // relative to its folder, and stays so unless another file is chosen.
+        ImportRequest resolved = request;
+        const std::string stored = Utf8ToCp1252(request.path);
+        resolved.path = ResolveRecordingPath(stored, doc.PathName());
+        std::optional<ImportedFigures> figures = ImportRecording(import, resolved, parent);
+        if (figures) figures->path = PathAfterImport(stored, figures->path, doc.PathName());
+        return figures;
     };
     return services;
 }

@@ -15,12 +15,19 @@ namespace kadenzo {
 namespace {
 
 const QDate kDayNumberZero(1899, 12, 30);
-const QString kExtendAction = QStringLiteral("extendSelection");
-const QString kClearAction = QStringLiteral("clearSelection");
 
 QString TextOf(const CMonthCalendar& calendar, int id, const char* fallback) {
     const std::string text = calendar.Texts().Text(static_cast<std::uint32_t>(id));
     return text.empty() ? QString::fromUtf8(fallback) : FromBytes(text);
+}
+
+// The calendar's own actions are named in the module's language: a screen
+// reader may list an action by its name as well as by its localized name.
+QString ExtendAction(const CMonthCalendar& calendar) {
+    return TextOf(calendar, IDS_A11Y_EXTEND_SELECTION, "Extend the selection to this day");
+}
+QString ClearAction(const CMonthCalendar& calendar) {
+    return TextOf(calendar, IDS_A11Y_CLEAR_SELECTION, "Clear the selection");
 }
 
 // "Monday, 7 December 2026", with the calendar's day and month names.
@@ -91,12 +98,13 @@ public:
                                                     : nullptr;
     }
 
-    QStringList actionNames() const override { return {pressAction(), kExtendAction}; }
+    QStringList actionNames() const override {
+        if (!calendar_) return {};
+        return {pressAction(), ExtendAction(*calendar_)};
+    }
     QString localizedActionName(const QString& name) const override {
         if (!calendar_) return name;
         if (name == pressAction()) return TextOf(*calendar_, IDS_A11Y_SELECT_DAY, "Select this day");
-        if (name == kExtendAction)
-            return TextOf(*calendar_, IDS_A11Y_EXTEND_SELECTION, "Extend the selection to this day");
         return name;
     }
     QString localizedActionDescription(const QString& name) const override {
@@ -105,7 +113,7 @@ public:
     void doAction(const QString& name) override {
         if (!calendar_) return;
         if (name == pressAction()) calendar_->ChooseDay(day_, false);
-        if (name == kExtendAction) calendar_->ChooseDay(day_, true);
+        if (name == ExtendAction(*calendar_)) calendar_->ChooseDay(day_, true);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -164,15 +172,18 @@ public:
 
     QStringList actionNames() const override {
         return QAccessibleWidget::actionNames()
-               << kClearAction << previousPageAction() << nextPageAction();
+               << ClearAction(*Calendar()) << previousPageAction() << nextPageAction();
     }
     QString localizedActionName(const QString& name) const override {
-        if (name == kClearAction)
-            return TextOf(*Calendar(), IDS_A11Y_CLEAR_SELECTION, "Clear the selection");
+        // Qt's translations lack its paging actions: the module names them.
+        if (name == previousPageAction())
+            return TextOf(*Calendar(), IDS_A11Y_EARLIER_MONTHS, "Show earlier months");
+        if (name == nextPageAction())
+            return TextOf(*Calendar(), IDS_A11Y_LATER_MONTHS, "Show later months");
         return QAccessibleWidget::localizedActionName(name);
     }
     void doAction(const QString& name) override {
-        if (name == kClearAction)
+        if (name == ClearAction(*Calendar()))
             Calendar()->ClearSelection();
         else if (name == previousPageAction())
             Calendar()->ScrollMonths(-1);

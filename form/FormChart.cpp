@@ -1,6 +1,8 @@
 #include "FormChart.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -20,12 +22,24 @@ CFormChart::CFormChart(QWidget* parent) : QWidget(parent) {
 void CFormChart::SetContent(FormChartData data, FormChartTexts texts) {
     data_ = std::move(data);
     texts_ = std::move(texts);
+    // The current day stays while it is shown; else its row does (paging
+    // keeps the place in the range).
+    const int count = data_.days.Count();
+    if (currentDay_ && *currentDay_ >= data_.days.firstDay && *currentDay_ <= data_.days.lastDay)
+        currentRow_ = *currentDay_ - data_.days.firstDay;
+    if (currentDay_ && count > 0) {
+        currentRow_ = std::clamp(currentRow_, 0, count - 1);
+        currentDay_ = data_.days.firstDay + currentRow_;
+    }
     Relayout();
     update();
     emit contentChanged();
+    if (hasFocus()) ReportCurrentCell();
 }
 
-FormChartLayout CFormChart::LayOut(const QRect& rect, const QFontMetricsF& metrics) const {
+FormChartLayout CFormChart::LayOut(const QRect& rect, const QFont& font, QPaintDevice* device,
+                                   bool legend) const {
+    const QFontMetricsF metrics(font, device);
     FormChartMetrics m;
     m.width = rect.width();
     m.height = rect.height();
@@ -34,35 +48,71 @@ FormChartLayout CFormChart::LayOut(const QRect& rect, const QFontMetricsF& metri
     m.valueLabelWidth = metrics.horizontalAdvance(QStringLiteral("-0000"));
     for (const QString& label : texts_.tickLabels)
         m.dateLabelWidth = std::max(m.dateLabelWidth, metrics.horizontalAdvance(label));
-    m.legendLines = static_cast<int>((texts_.meanings.size() + 1) / 2 + texts_.facts.size());
+    m.legendLines = legend ? FormLegendLineCount(font, device, texts_, rect.width()) : 0;
     return LayOutFormChart(data_, m);
 }
 
-void CFormChart::Relayout() { layout_ = LayOut(rect(), QFontMetricsF(font(), this)); }
+void CFormChart::Relayout() { layout_ = LayOut(rect(), font(), this, false); }
 
 void CFormChart::Draw(QPainter& painter, const QRect& rect, bool printing) const {
     if (!printing) {
-        DrawFormChart(painter, rect.topLeft(), layout_, data_, texts_);
+        const std::optional<int> marked =
+            hasFocus() && currentDay_ ? currentDay_ : std::optional<int>();
+        DrawFormChart(painter, rect.topLeft(), layout_, data_, texts_, {false, marked});
         return;
     }
-    // The printer's own sizes and fonts: a layout of its own for the page.
-    const FormChartLayout page = LayOut(rect, QFontMetricsF(painter.font(), painter.device()));
-    DrawFormChart(painter, rect.topLeft(), page, data_, texts_);
+    // The printer's own sizes and fonts: a layout of its own for the page,
+    // with the legend underneath.
+    const FormChartLayout page = LayOut(rect, painter.font(), painter.device(), true);
+    DrawFormChart(painter, rect.topLeft(), page, data_, texts_, {true, std::nullopt});
 }
 
 std::optional<int> CFormChart::DayAt(const QPoint& point) const {
     return FormDayAt(layout_, data_, point.x(), point.y());
 }
 
+QString CFormChart::StatusText(const QStringList& parts) {
+    return parts.join(QString::fromUtf8(" \u2013 "));
+}
+
 QString CFormChart::StatusTextAt(const QPoint& point) const {
     const std::optional<int> day = DayAt(point);
-    return day && dayText_ ? dayText_(*day) : QString();
+    return day && dayText_ ? StatusText(dayText_(*day)) : QString();
+}
+
+std::optional<int> CFormChart::CurrentRow() const {
+    if (!currentDay_) return std::nullopt;
+    return currentRow_;
+}
+
+void CFormChart::SetCurrentCell(int row, int column) {
+    const int count = data_.days.Count();
+    if (count <= 0) return;
+    currentRow_ = std::clamp(row, 0, count - 1);
+    currentDay_ = data_.days.firstDay + currentRow_;
+    currentColumn_ = std::clamp(column, 0, kColumns - 1);
+    update();
+    ReportCurrentCell();
+}
+
+void CFormChart::ReportCurrentCell() {
+    if (!currentDay_) return;
+    if (statusSink_ && dayText_) statusSink_(StatusText(dayText_(*currentDay_)));
+    // As Qt's item views do: the focus moves to the cell, so a screen reader
+    // speaks it with its row's and column's headers.
+    if (QAccessible::isActive() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(currentRow_ * kColumns + currentColumn_);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool CFormChart::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = StatusTextAt(help->pos());
+        const std::optional<int> day = DayAt(help->pos());
+        // A part a line: a long day stays within the screen.
+        const QString text = day && dayText_ ? dayText_(*day).join(QLatin1Char('\n')) : QString();
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -88,9 +138,68 @@ void CFormChart::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+void CFormChart::mousePressEvent(QMouseEvent* event) {
+    // A click makes the day current, as in a table.
+    if (const std::optional<int> day = DayAt(event->position().toPoint()))
+        SetCurrentCell(*day - data_.days.firstDay, currentColumn_);
+    QWidget::mousePressEvent(event);
+}
+
 void CFormChart::leaveEvent(QEvent* event) {
     if (statusSink_) statusSink_(QString());
     QWidget::leaveEvent(event);
+}
+
+void CFormChart::keyPressEvent(QKeyEvent* event) {
+    const int row = currentRow_;
+    const int column = currentColumn_;
+    const int key = event->key();
+    // Home alone is the view's Today; with Control the first and last day.
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (key != Qt::Key_Home && key != Qt::Key_End) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        SetCurrentCell(key == Qt::Key_Home ? 0 : data_.days.Count() - 1, column);
+        event->accept();
+        return;
+    }
+    switch (key) {
+        case Qt::Key_Up:
+            SetCurrentCell(row - 1, column);
+            break;
+        case Qt::Key_Down:
+            SetCurrentCell(row + 1, column);
+            break;
+        case Qt::Key_Left:
+            SetCurrentCell(row, column - 1);
+            break;
+        case Qt::Key_Right:
+            SetCurrentCell(row, column + 1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void CFormChart::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The first time: today's row, or the first shown, at the form column.
+    if (!currentDay_ && data_.days.Count() > 0) {
+        const bool todayShown =
+            data_.today >= data_.days.firstDay && data_.today <= data_.days.lastDay;
+        currentRow_ = todayShown ? data_.today - data_.days.firstDay : 0;
+        currentDay_ = data_.days.firstDay + currentRow_;
+    }
+    update();
+    ReportCurrentCell();
+}
+
+void CFormChart::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace kadenzo

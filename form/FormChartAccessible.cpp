@@ -9,11 +9,11 @@
 namespace kadenzo {
 namespace {
 
-constexpr int kColumns = 5;
+constexpr int kColumns = CFormChart::kColumns;
 
 class FormChartAccessible : public ChartTableAccessible {
 public:
-    explicit FormChartAccessible(CFormChart* chart) : ChartTableAccessible(chart, false) {
+    explicit FormChartAccessible(CFormChart* chart) : ChartTableAccessible(chart, true) {
         QObject::connect(chart, &CFormChart::contentChanged, chart,
                          [chart] { ContentChanged(chart); });
     }
@@ -34,6 +34,11 @@ public:
         const QRectF column(layout.lines.left + row * layout.dayWidth, layout.lines.top,
                             layout.dayWidth, layout.loads.bottom - layout.lines.top);
         return column.toAlignedRect();
+    }
+    std::optional<std::pair<int, int>> CurrentCell() const override {
+        const std::optional<int> row = Chart()->CurrentRow();
+        if (!row) return std::nullopt;
+        return std::make_pair(*row, Chart()->CurrentColumn());
     }
     std::optional<std::pair<int, int>> CellAtPoint(QPoint point) const override {
         const std::optional<int> day = Chart()->DayAt(point);
@@ -57,6 +62,8 @@ QString FormCellText(const CFormChart& chart, int row, int column) {
     if (row < 0 || row >= static_cast<int>(data.series.size())) return {};
     const FormDay& day = data.series[static_cast<std::size_t>(row)];
     const FormFigures figures = RoundedFigures(day);
+    // Past the plan's end nothing is projected, as the chart shows.
+    if (day.afterPlan && column > 0) return {};
     switch (column) {
         case 0: {
             const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day.day));

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "CoreText.h"
 #include "FormChart.h"
@@ -16,10 +19,21 @@ const QColor kBarColour(0x6c, 0x75, 0x7d);
 const QColor kAxisColour(0x49, 0x50, 0x57);
 const QColor kGridColour(0xdd, 0xe1, 0xe5);
 const QColor kWarningColour(0xb0, 0x24, 0x18);
+const QColor kRaceColour(0xa6, 0x1e, 0x4d);
+// Ramp days: a warm shade behind the lines, a stronger strip along the top.
+const QColor kRampShade(0xf5, 0x9f, 0x00, 70);
+const QColor kRampStrip(0xe0, 0x70, 0x00);
+// Warming-up days: the chart seen through a veil of white.
+const QColor kWarmingUpVeil(0xff, 0xff, 0xff, 150);
+const QColor kMarkedDay(0x1f, 0x6f, 0xd1, 40);
 // The projected part is drawn this much lighter.
 constexpr int kProjectedAlpha = 120;
+// Race names that would overlap step down, at most this many lines.
+constexpr int kRaceNameRows = 3;
 
-QRectF ToQt(const FormRect& r) { return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom)); }
+QRectF ToQt(const FormRect& r) {
+    return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom));
+}
 
 QPolygonF ToQt(const std::vector<FormPoint>& points) {
     QPolygonF polygon;
@@ -36,25 +50,168 @@ QPen LinePen(int line, bool projected, double width) {
     return pen;
 }
 
-// The key of a legend line: a short stroke of the line, or a bar and a dash.
-void DrawKey(QPainter& painter, const QRectF& box, int key, double width) {
-    const double y = box.center().y();
-    if (key >= 0 && key < 3) {
-        painter.setPen(LinePen(key, false, width * 1.5));
-        painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
-    } else if (key == FormLegendLine::kLoadAndPlan) {
-        painter.fillRect(QRectF(box.left(), box.top() + box.height() * 0.2, box.width() * 0.2,
-                                box.height() * 0.8),
-                         kBarColour);
-        painter.setPen(LinePen(kFitnessLine, true, width * 1.5));
-        painter.drawLine(QPointF(box.left() + box.width() * 0.35, y), QPointF(box.right(), y));
+// A race's flag: a pole down from top and a pennant at its head.
+void DrawFlag(QPainter& painter, double x, double top, double bottom, double size, double width) {
+    painter.setPen(QPen(kRaceColour, width));
+    painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+    QPolygonF pennant;
+    pennant << QPointF(x, top) << QPointF(x + size, top + size * 0.3)
+            << QPointF(x, top + size * 0.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kRaceColour);
+    painter.drawPolygon(pennant);
+    painter.setBrush(Qt::NoBrush);
+}
+
+QFont LineFont(const QFont& font, const FormLegendLine& line) {
+    QFont bold = font;
+    bold.setBold(line.warning || line.strong);
+    return bold;
+}
+
+// Lines a fact takes wrapped at width.
+int WrappedLines(const QFont& font, QPaintDevice* device, const FormLegendLine& line,
+                 double width) {
+    const QFontMetricsF metrics(LineFont(font, line), device);
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e6), Qt::TextWordWrap, line.text);
+    return std::max(1, static_cast<int>(std::ceil(bounds.height() / metrics.height() - 0.01)));
+}
+
+void DrawRaces(QPainter& painter, const FormChartLayout& layout, const FormChartData& data,
+               double line, double thin) {
+    const QRectF lines = ToQt(layout.lines);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    std::vector<double> rowEnds(kRaceNameRows, -1e9);
+    for (const auto& flag : layout.raceFlags) {
+        DrawFlag(painter, flag.x, lines.top(), lines.bottom(), line * 0.9, thin);
+        if (flag.race >= data.races.size()) continue;
+        const QString name = FromBytes(data.races[flag.race].name);
+        const double width = metrics.horizontalAdvance(name) + line / 2;
+        // Beside the pennant, or before the pole near the right edge.
+        double left = flag.x + line;
+        if (left + width > lines.right()) left = std::max(lines.left(), flag.x - width - line / 4);
+        int row = 0;
+        while (row + 1 < kRaceNameRows && rowEnds[static_cast<std::size_t>(row)] > left) ++row;
+        rowEnds[static_cast<std::size_t>(row)] = left + width;
+        const QRectF box(left, lines.top() + row * line, width, line);
+        painter.fillRect(box, QColor(255, 255, 255, 200));
+        painter.setPen(kRaceColour);
+        painter.drawText(box, Qt::AlignCenter, name);
     }
+}
+
+// Where each line of the legend goes: the facts first, each whole on lines
+// of its own; then the keys, two to a line, each wrapped in its half. Calls
+// place(entry, left, top, width, rows) for each and returns the lines taken.
+int PlaceLegend(
+    const QFont& font, QPaintDevice* device, const FormChartTexts& texts, double width, double line,
+    const std::function<void(const FormLegendLine&, double, double, double, int)>& place) {
+    const double keyRoom = line * 2.5;  // the key and its gap
+    const auto rowsOf = [&](const FormLegendLine& entry, double room) {
+        return WrappedLines(font, device, entry,
+                            room - (entry.key != FormLegendLine::kNone ? keyRoom : 0));
+    };
+    int lines = 0;
+    const double full = width - line;
+    for (const FormLegendLine& entry : texts.facts) {
+        const int rows = rowsOf(entry, full);
+        place(entry, line / 2, lines * line, full, rows);
+        lines += rows;
+    }
+    const double half = full / 2;
+    for (std::size_t i = 0; i < texts.keys.size(); i += 2) {
+        int rows = rowsOf(texts.keys[i], half - line / 2);
+        if (i + 1 < texts.keys.size())
+            rows = std::max(rows, rowsOf(texts.keys[i + 1], half - line / 2));
+        for (std::size_t k = i; k < std::min(i + 2, texts.keys.size()); ++k)
+            place(texts.keys[k], line / 2 + static_cast<double>(k - i) * half, lines * line,
+                  half - line / 2, rows);
+        lines += rows;
+    }
+    return lines;
+}
+
+void DrawLegend(QPainter& painter, const QRectF& legend, const FormChartTexts& texts, double line,
+                double thin) {
+    const QFont font = painter.font();
+    const double keyWidth = line * 2;
+    PlaceLegend(font, painter.device(), texts, legend.width(), line,
+                [&](const FormLegendLine& entry, double x, double y, double width, int rows) {
+                    x += legend.left();
+                    y += legend.top();
+                    double textLeft = x;
+                    if (entry.key != FormLegendLine::kNone) {
+                        DrawFormLegendKey(painter, QRectF(x, y + line * 0.2, keyWidth, line * 0.6),
+                                          entry, thin);
+                        textLeft += keyWidth + line / 2;
+                    }
+                    painter.setFont(LineFont(font, entry));
+                    painter.setPen(entry.warning ? kWarningColour : QColor(Qt::black));
+                    painter.drawText(QRectF(textLeft, y, x + width - textLeft, line * rows),
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, entry.text);
+                    painter.setFont(font);
+                });
 }
 
 }  // namespace
 
+QColor FormWarningColour() { return kWarningColour; }
+
+void DrawFormLegendKey(QPainter& painter, const QRectF& box, const FormLegendLine& line,
+                       double width) {
+    painter.save();
+    const double y = box.center().y();
+    switch (line.key) {
+        case FormLegendLine::kFitness:
+        case FormLegendLine::kFatigue:
+        case FormLegendLine::kForm:
+            painter.setPen(LinePen(line.key, false, width * 1.5));
+            painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+            break;
+        case FormLegendLine::kLoadAndPlan:
+            painter.fillRect(QRectF(box.left(), box.top() + box.height() * 0.2, box.width() * 0.2,
+                                    box.height() * 0.8),
+                             kBarColour);
+            painter.setPen(LinePen(kFitnessLine, true, width * 1.5));
+            painter.drawLine(QPointF(box.left() + box.width() * 0.35, y), QPointF(box.right(), y));
+            break;
+        case FormLegendLine::kRamp:
+            painter.fillRect(box, kRampShade);
+            painter.fillRect(QRectF(box.left(), box.top(), box.width(), box.height() * 0.25),
+                             kRampStrip);
+            break;
+        case FormLegendLine::kWarmingUp:
+            painter.setPen(LinePen(kFormLine, false, width * 1.5));
+            painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+            painter.fillRect(box, kWarmingUpVeil);
+            painter.setPen(QPen(kGridColour, width));
+            painter.drawRect(box);
+            break;
+        case FormLegendLine::kBand:
+            painter.fillRect(box, ColourFromRef(line.colour));
+            if (line.blocked) painter.fillRect(box, QBrush(kAxisColour, Qt::BDiagPattern));
+            break;
+        case FormLegendLine::kRace:
+            painter.setRenderHint(QPainter::Antialiasing);
+            DrawFlag(painter, box.left() + box.width() * 0.3, box.top() - box.height() * 0.2,
+                     box.bottom() + box.height() * 0.2, box.height(), width);
+            break;
+        default:
+            break;
+    }
+    painter.restore();
+}
+
+int FormLegendLineCount(const QFont& font, QPaintDevice* device, const FormChartTexts& texts,
+                        double width) {
+    return PlaceLegend(font, device, texts, width, QFontMetricsF(font, device).height(),
+                       [](const FormLegendLine&, double, double, double, int) {});
+}
+
 void DrawFormChart(QPainter& painter, const QPointF& origin, const FormChartLayout& layout,
-                   const FormChartData& data, const FormChartTexts& texts) {
+                   const FormChartData& data, const FormChartTexts& texts,
+                   const FormChartDrawing& drawing) {
     painter.save();
     painter.translate(origin);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -69,6 +226,21 @@ void DrawFormChart(QPainter& painter, const QPointF& origin, const FormChartLayo
         const QRectF rect = ToQt(band.rect);
         painter.fillRect(rect, ColourFromRef(band.colour));
         if (band.blocked) painter.fillRect(rect, QBrush(kAxisColour, Qt::BDiagPattern));
+    }
+    for (const FormRect& run : layout.rampDays) {
+        const QRectF rect = ToQt(run);
+        painter.fillRect(rect, kRampShade);
+        painter.fillRect(QRectF(rect.left(), lines.top(), rect.width(), line / 4), kRampStrip);
+    }
+    if (drawing.markedDay && layout.dayWidth > 0 && *drawing.markedDay >= data.days.firstDay &&
+        *drawing.markedDay <= data.days.lastDay) {
+        const double left =
+            lines.left() + (*drawing.markedDay - data.days.firstDay) * layout.dayWidth;
+        const QRectF column(left, lines.top(), std::max(layout.dayWidth, 2.0),
+                            loads.bottom() - lines.top());
+        painter.fillRect(column, kMarkedDay);
+        painter.setPen(QPen(kLineColours[kFitnessLine], thin, Qt::DotLine));
+        painter.drawRect(column);
     }
 
     // Value grid and labels; the zero line stronger.
@@ -105,46 +277,21 @@ void DrawFormChart(QPainter& painter, const QPointF& origin, const FormChartLayo
         painter.setPen(LinePen(l, true, thin * 2));
         painter.drawPolyline(ToQt(layout.projected[static_cast<std::size_t>(l)]));
     }
+    // The warming up seen through a veil: its figures are not yet to be trusted.
+    for (const FormRect& run : layout.warmingUp) painter.fillRect(ToQt(run), kWarmingUpVeil);
+
+    DrawRaces(painter, layout, data, line, thin);
 
     if (layout.todayX) {
         painter.setPen(QPen(Qt::black, thin, Qt::SolidLine));
         painter.drawLine(QPointF(*layout.todayX, lines.top() - line / 4),
                          QPointF(*layout.todayX, loads.bottom()));
-        painter.drawText(QRectF(*layout.todayX - line * 10, lines.top() - line * 1.4, line * 20, line),
-                         Qt::AlignHCenter | Qt::AlignBottom, texts.today);
+        painter.drawText(
+            QRectF(*layout.todayX - line * 10, lines.top() - line * 1.4, line * 20, line),
+            Qt::AlignHCenter | Qt::AlignBottom, texts.today);
     }
 
-    // Legend: what the lines mean in two columns, then the figures, each on
-    // a line of its own so that none is cut.
-    const QRectF legend = ToQt(layout.legend);
-    const double keyWidth = line * 2;
-    const auto drawEntry = [&](const FormLegendLine& entry, double x, double y, double width) {
-        double textLeft = x;
-        if (entry.key != FormLegendLine::kNone) {
-            DrawKey(painter, QRectF(x, y + line * 0.2, keyWidth, line * 0.6), entry.key, thin);
-            textLeft += keyWidth + line / 2;
-        }
-        QFont font = painter.font();
-        font.setBold(entry.warning);
-        painter.setFont(font);
-        painter.setPen(entry.warning ? kWarningColour : QColor(Qt::black));
-        const QRectF box(textLeft, y, x + width - textLeft, line);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(font, painter.device())
-                             .elidedText(entry.text, Qt::ElideRight, box.width()));
-        font.setBold(false);
-        painter.setFont(font);
-    };
-    const double half = (legend.width() - line) / 2;
-    double y = legend.top();
-    for (std::size_t i = 0; i < texts.meanings.size(); ++i) {
-        drawEntry(texts.meanings[i], legend.left() + line / 2 + (i % 2) * half, y, half - line / 2);
-        if (i % 2 == 1 || i + 1 == texts.meanings.size()) y += line;
-    }
-    for (const FormLegendLine& entry : texts.facts) {
-        drawEntry(entry, legend.left() + line / 2, y, legend.width() - line);
-        y += line;
-    }
+    if (drawing.legend) DrawLegend(painter, ToQt(layout.legend), texts, line, thin);
     painter.restore();
 }
 

@@ -40,42 +40,50 @@ std::string TemplateNames(const std::vector<std::uint32_t>& ids, const CLibrary&
 std::vector<FormLegendText> FormLegendTexts(const FormLegendFacts& facts, const FormDays& shown,
                                             const CLibrary& library, const StringTable& texts) {
     std::vector<FormLegendText> lines;
-    auto add = [&](std::uint32_t id, std::initializer_list<FormatArg> args, bool warning = false) {
-        lines.push_back({FormatText(texts.Text(id), args), warning});
+    auto add = [&](FormLegendText::Kind kind, std::uint32_t id,
+                   std::initializer_list<FormatArg> args) {
+        lines.push_back({FormatText(texts.Text(id), args),
+                         kind == FormLegendText::kRamp || kind == FormLegendText::kWarning, kind});
     };
-    const FormMorningFigures& today = facts.todayMorning;
-    add(IDS_FORM_TODAY_MORNING, {DateText(facts.todayDay), Figure(today.form),
-                                 Figure(today.fitness), Figure(today.fatigue)});
+    using Line = FormLegendText;
     if (facts.nextRace) {
         const FormMorningFigures& race = facts.nextRaceMorning;
-        add(IDS_FORM_NEXT_RACE, {facts.nextRace->name, DateText(facts.nextRace->day),
-                                 Figure(race.form), Figure(race.fitness), Figure(race.fatigue)});
+        add(Line::kNextRace, IDS_FORM_NEXT_RACE,
+            {facts.nextRace->name, DateText(facts.nextRace->day), Figure(race.form),
+             Figure(race.fitness), Figure(race.fatigue)});
     }
+    const FormMorningFigures& today = facts.todayMorning;
+    add(Line::kToday, IDS_FORM_TODAY_MORNING,
+        {DateText(facts.todayDay), Figure(today.form), Figure(today.fitness),
+         Figure(today.fatigue)});
     if (facts.warmingUpLastDay && shown.firstDay <= *facts.warmingUpLastDay &&
         *facts.warmingUpLastDay - kWarmingUpDays < shown.lastDay)
-        add(IDS_FORM_WARMING_UP, {DateText(*facts.warmingUpLastDay)});
-    if (facts.planEnd) add(IDS_FORM_PLAN_END, {DateText(*facts.planEnd)});
+        add(Line::kWarmingUp, IDS_FORM_WARMING_UP, {DateText(*facts.warmingUpLastDay)});
+    if (facts.planEnd) add(Line::kPlanEnd, IDS_FORM_PLAN_END, {DateText(*facts.planEnd)});
     if (facts.firstRampDay) {
         if (facts.rampDays == 1)
-            add(IDS_FORM_RAMP_ONE, {DateText(*facts.firstRampDay)}, true);
+            add(Line::kRamp, IDS_FORM_RAMP_ONE, {DateText(*facts.firstRampDay)});
         else
-            add(IDS_FORM_RAMP, {facts.rampDays, DateText(*facts.firstRampDay)}, true);
+            add(Line::kRamp, IDS_FORM_RAMP, {facts.rampDays, DateText(*facts.firstRampDay)});
     }
 
     const FormUnrated& unrated = facts.unratedByReason;
     if (unrated.performed > 0)
-        add(CountText(unrated.performed, IDS_FORM_DONE_NO_PULSE_ONE, IDS_FORM_DONE_NO_PULSE),
-            {unrated.performed}, true);
+        add(Line::kWarning,
+            CountText(unrated.performed, IDS_FORM_DONE_NO_PULSE_ONE, IDS_FORM_DONE_NO_PULSE),
+            {unrated.performed});
     if (unrated.planned > 0)
-        add(CountText(unrated.planned, IDS_FORM_PLANNED_NO_TARGET_ONE, IDS_FORM_PLANNED_NO_TARGET),
-            {unrated.planned, TemplateNames(unrated.plannedTemplates, library)}, true);
+        add(Line::kWarning,
+            CountText(unrated.planned, IDS_FORM_PLANNED_NO_TARGET_ONE, IDS_FORM_PLANNED_NO_TARGET),
+            {unrated.planned, TemplateNames(unrated.plannedTemplates, library)});
     // Without any maximum at all the profile's line says what to do.
     if (facts.noMaximum)
-        add(IDS_FORM_NO_MAXIMUM, {}, true);
+        add(Line::kWarning, IDS_FORM_NO_MAXIMUM, {});
     else if (unrated.noMaximum > 0)
-        add(CountText(unrated.noMaximum, IDS_FORM_NO_MAXIMUM_ABOVE_REST_ONE,
+        add(Line::kWarning,
+            CountText(unrated.noMaximum, IDS_FORM_NO_MAXIMUM_ABOVE_REST_ONE,
                       IDS_FORM_NO_MAXIMUM_ABOVE_REST),
-            {unrated.noMaximum}, true);
+            {unrated.noMaximum});
     return lines;
 }
 

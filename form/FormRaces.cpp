@@ -25,6 +25,32 @@ std::optional<std::uint32_t> DefaultRaceCategory(const CLibrary& library) {
     return std::nullopt;
 }
 
+bool ReadRaceCategory(std::string_view text, std::optional<std::uint32_t>* category) {
+    if (text == "none") {
+        category->reset();
+        return true;
+    }
+    // Digits only, and no more than an id holds.
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != text.npos)
+        return false;
+    std::uint64_t id = 0;
+    for (const char digit : text) id = id * 10 + static_cast<std::uint64_t>(digit - '0');
+    if (id > 0xFFFFFFFFu) return false;
+    *category = static_cast<std::uint32_t>(id);
+    return true;
+}
+
+std::string RaceCategoryText(std::optional<std::uint32_t> category) {
+    return category ? std::to_string(*category) : std::string("none");
+}
+
+std::optional<std::uint32_t> ChosenRaceCategory(const CLibrary& library, std::string_view choice) {
+    std::optional<std::uint32_t> category;
+    if (!ReadRaceCategory(choice, &category)) return DefaultRaceCategory(library);
+    if (category && !library.FindCategory(*category)) return DefaultRaceCategory(library);
+    return category;
+}
+
 std::string RaceName(const CWorkOut& workout, const CLibrary& library) {
     const std::string& note = workout.planNote;
     const std::string firstLine = note.substr(0, note.find_first_of("\r\n"));

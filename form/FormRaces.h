@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kadenzo {
@@ -19,6 +20,18 @@ inline constexpr std::uint32_t kStarterRaceCategory = 6;
 // The race category of a library when the athlete chose none: the starter
 // library's, when the library has a category of that id.
 std::optional<std::uint32_t> DefaultRaceCategory(const CLibrary& library);
+
+// The athlete's choice of race category as text (the program's settings,
+// kadenzo-tool form --race-category): a category id from 0 to 4294967295,
+// or "none" for no races. False for any other text, leaving the category.
+bool ReadRaceCategory(std::string_view text, std::optional<std::uint32_t>* category);
+// The text of a choice, as ReadRaceCategory reads it.
+std::string RaceCategoryText(std::optional<std::uint32_t> category);
+// The race category a stored choice gives with a library: the chosen
+// category while the library has it, none for "none", and the library's
+// default for no choice (empty), an unreadable one or a category the library
+// no longer has.
+std::optional<std::uint32_t> ChosenRaceCategory(const CLibrary& library, std::string_view choice);
 
 // A race: a workout whose template is of the race category.
 struct FormRace {

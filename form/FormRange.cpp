@@ -7,14 +7,12 @@ namespace kadenzo {
 namespace {
 
 constexpr FormRange kRanges[kFormRangeCount] = {
-    {ID_FORM_6_WEEKS, 6, CalendarUnit::Weeks, 2},
-    {ID_FORM_3_MONTHS, 3, CalendarUnit::Months, 1},
-    {ID_FORM_6_MONTHS, 6, CalendarUnit::Months, 2},
-    {ID_FORM_1_YEAR, 1, CalendarUnit::Years, 0},
+    {ID_FORM_6_WEEKS, 6, CalendarUnit::Weeks, 2},   {ID_FORM_3_MONTHS, 3, CalendarUnit::Months, 1},
+    {ID_FORM_6_MONTHS, 6, CalendarUnit::Months, 2}, {ID_FORM_1_YEAR, 1, CalendarUnit::Years, 0},
     {ID_FORM_2_YEARS, 2, CalendarUnit::Years, 0},
 };
-// Up to the next race (RaceDays): no command of its own, paged by weeks.
-constexpr FormRange kRaceRange = {0, 0, CalendarUnit::Weeks, 0};
+// Up to the next race (RaceDays), paged by weeks.
+constexpr FormRange kRaceRange = {ID_FORM_NEXT_RACE, 0, CalendarUnit::Weeks, 0};
 
 }  // namespace
 
@@ -65,11 +63,13 @@ bool FormViewState::OnCommand(int command, int today) {
     if (const FormRange* range = FindFormRange(command)) {
         range_ = range;
         referenceDay_ = today;
+    } else if (command == ID_FORM_NEXT_RACE) {
+        range_ = &kRaceRange;
+        referenceDay_ = today;
     } else if (command == ID_FORM_TODAY) {
         referenceDay_ = today;
     } else if (command == ID_PAGE_BACK || command == ID_PAGE_FORWARD) {
-        referenceDay_ =
-            PageDay(referenceDay_, range_->unit, command == ID_PAGE_BACK ? -1 : 1);
+        referenceDay_ = PageDay(referenceDay_, range_->unit, command == ID_PAGE_BACK ? -1 : 1);
     } else {
         return false;
     }
@@ -77,9 +77,7 @@ bool FormViewState::OnCommand(int command, int today) {
     return true;
 }
 
-bool FormViewState::IsChecked(int command) const {
-    return range_ != &kRaceRange && command == range_->command;
-}
+bool FormViewState::IsChecked(int command) const { return command == range_->command; }
 
 std::uint32_t FormViewState::PagingTextId(int command) const {
     // The texts run day, week, month, year, as the units do.

@@ -43,10 +43,10 @@ struct FormAhead {
 
 // The choices of the form view and what its commands do to them: a range
 // (radio group, starts again from today), Back and Forward by the range's
-// period, Today back to today's range. The first range shows from six weeks
-// back to the next race (RaceDays) and pages by weeks; no range command is
-// checked while it shows. Every range that shows today reaches the plan
-// ahead (ReachingAhead).
+// period, Today back to today's range. The first range, also chosen by
+// ID_FORM_NEXT_RACE, shows from six weeks back to the next race (RaceDays)
+// and pages by weeks. Every range that shows today reaches the plan ahead
+// (ReachingAhead).
 class FormViewState {
 public:
     // From six weeks back to the next race.

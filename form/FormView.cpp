@@ -1,12 +1,20 @@
 #include "FormView.h"
 
+#include <QSettings>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "AppContext.h"
+#include "CalendarDays.h"
 #include "CoreText.h"
 #include "DateNames.h"
-#include "CalendarDays.h"
 #include "DateTime.h"
 #include "FormChart.h"
+#include "FormLegend.h"
+#include "FormLegendPanel.h"
+#include "FormRaceMenu.h"
+#include "FormRaces.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "Library.h"
@@ -21,24 +29,74 @@ namespace {
 
 constexpr int kChartInset = 12;
 
-constexpr int kCommands[] = {ID_FORM_6_WEEKS, ID_FORM_3_MONTHS, ID_FORM_6_MONTHS, ID_FORM_1_YEAR,
-                             ID_FORM_2_YEARS, ID_FORM_TODAY,    ID_PAGE_BACK,     ID_PAGE_FORWARD};
+constexpr int kCommands[] = {ID_FORM_NEXT_RACE, ID_FORM_6_WEEKS, ID_FORM_3_MONTHS,
+                             ID_FORM_6_MONTHS,  ID_FORM_1_YEAR,  ID_FORM_2_YEARS,
+                             ID_FORM_TODAY,     ID_PAGE_BACK,    ID_PAGE_FORWARD};
 
 QVariant Figure(long value) { return QVariant(static_cast<qlonglong>(value)); }
 
+int KeyOf(FormLegendText::Kind kind) {
+    switch (kind) {
+        case FormLegendText::kRamp:
+            return FormLegendLine::kRamp;
+        case FormLegendText::kWarmingUp:
+            return FormLegendLine::kWarmingUp;
+        case FormLegendText::kNextRace:
+            return FormLegendLine::kRace;
+        default:
+            return FormLegendLine::kNone;
+    }
+}
+
+// Date ticks: Mondays as "dd.mm.", months by name with the year in January
+// and on the first label.
+std::vector<QString> TickLabels(const FormDays& days, CalendarUnit unit, const DateNames& names) {
+    std::vector<QString> labels;
+    for (int day = days.firstDay; day <= days.lastDay; ++day) {
+        const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
+        if (!parts) continue;
+        if (unit == CalendarUnit::Weeks) {
+            if (Weekday(day) == 0)
+                labels.push_back(QStringLiteral("%1.%2.")
+                                     .arg(parts->day, 2, 10, QLatin1Char('0'))
+                                     .arg(parts->month, 2, 10, QLatin1Char('0')));
+        } else if (parts->day == 1) {
+            QString label =
+                FromBytes(names.shortMonths[static_cast<std::size_t>(parts->month - 1)]);
+            if (parts->month == 1 || labels.empty())
+                label += QLatin1Char(' ') + QString::number(parts->year);
+            labels.push_back(label);
+        }
+    }
+    return labels;
+}
+
 }  // namespace
 
-CFormView::CFormView(CKadenzoDoc& document, QWidget* parent)
+CFormView::CFormView(CKadenzoDoc& document, QSettings* settings, QWidget* parent)
     : CChartBaseView(document, parent),
+      settings_(settings),
       state_(FormContextOf(document).today),
-      chart_(new CFormChart(this)),
-      printJob_(std::make_unique<OnePagePrintJob>(
-          [chart = chart_](QPainter& painter, const QRect& content) {
-              chart->Draw(painter, content, true);
-          })) {
+      chart_(nullptr),
+      legend_(nullptr) {
     setObjectName(QStringLiteral("FormView"));
-    SetChart(chart_, kChartInset);
-    chart_->SetDayText([this](int day) { return DayText(day); });
+    auto* pane = new QWidget(this);
+    chart_ = new CFormChart(pane);
+    legend_ = new CFormLegendPanel(pane);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chart_, 1);
+    layout->addWidget(legend_);
+    SetChart(pane, kChartInset);
+    // Whoever focuses the view reaches the chart's table: a screen reader
+    // then lands on today's figures, never on an unnamed pane.
+    setFocusProxy(chart_);
+    pane->setFocusProxy(chart_);
+    printJob_ = std::make_unique<OnePagePrintJob>(
+        [chart = chart_](QPainter& painter, const QRect& content) {
+            chart->Draw(painter, content, true);
+        });
+    chart_->SetDayText([this](int day) { return DayParts(day); });
     series_.Compute(Document().Log(), FormContextOf(Document()));
     Refill();
     Document().AddObserver(this);
@@ -68,20 +126,54 @@ QString CFormView::DateText(int day) const {
     return parts ? FromBytes(FormatDate(*parts)) : QString();
 }
 
-QString CFormView::DayText(int day) const {
+QString CFormView::EventName(int eventIndex) const {
+    const auto& events = Document().Log().Events();
+    if (eventIndex < 0 || static_cast<std::size_t>(eventIndex) >= events.size()) return {};
+    const CEvent& event = **std::next(events.begin(), eventIndex);
+    const CLibEvent* kind =
+        event.kind >= 0 ? Document().Library().FindEvent(static_cast<std::uint32_t>(event.kind))
+                        : nullptr;
+    return kind && !kind->name.empty() ? FromBytes(kind->name)
+                                       : TextService(Document().Context()).Text(IDS_A11Y_EVENT);
+}
+
+std::optional<std::uint32_t> CFormView::RaceCategory() const {
+    return RaceCategoryFromSettings(settings_, Document().Library());
+}
+
+QString CFormView::DayText(int day) const { return CFormChart::StatusText(DayParts(day)); }
+
+QStringList CFormView::DayParts(int day) const {
     const TextService texts(Document().Context());
+    const CLibrary& library = Document().Library();
     const FormDay figures = series_.At(day);
     const FormFigures f = RoundedFigures(figures);
-    QString text = texts.Format(figures.projected ? IDS_FORM_PROJECTED_DAY : IDS_FORM_DAY,
-                                {DateText(day), Figure(f.load), Figure(f.fitness),
-                                 Figure(f.fatigue), Figure(f.form)});
+    // Past the plan's end nothing is projected: the day has no figures.
+    QStringList parts;
+    if (figures.afterPlan)
+        parts << DateText(day);
+    else
+        parts << texts.Format(
+            figures.projected ? IDS_FORM_PROJECTED_DAY : IDS_FORM_DAY,
+            {DateText(day), Figure(f.load), Figure(f.fitness), Figure(f.fatigue), Figure(f.form)});
+    const std::string note = FormDayNote(figures, texts.Table());
+    if (!note.empty()) parts << FromBytes(note);
+    const std::optional<std::uint32_t> category = RaceCategory();
+    for (const FormRace& race : RacesBetween(Document().Log(), library, category, day, day))
+        parts << texts.Format(IDS_FORM_RACE_DAY, {FromBytes(race.name)});
+    const std::vector<FormEventDays> events = EventDays();
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (events[i].firstDay <= day && day <= events[i].lastDay)
+            parts << texts.Format(IDS_FORM_EVENT_KEY, {EventName(static_cast<int>(i))});
+    // The other workouts by their templates; the races are named above.
     QStringList names;
     for (const auto& position : Document().Log().WorkoutsBetween(day, day + 1.0)) {
-        const CLibWorkout* workout = Document().Library().FindWorkout((*position)->templateId);
+        const CLibWorkout* workout = library.FindWorkout((*position)->templateId);
+        if (workout && category && workout->categoryId == *category) continue;
         names << (workout ? FromBytes(workout->name) : QStringLiteral("???"));
     }
-    if (!names.isEmpty()) text += QString::fromUtf8(" \u2013 ") + names.join(QStringLiteral(", "));
-    return text;
+    if (!names.isEmpty()) parts << names.join(QStringLiteral(", "));
+    return parts;
 }
 
 std::vector<FormEventDays> CFormView::EventDays() const {
@@ -97,9 +189,13 @@ void CFormView::Refill() {
     if (!(context == series_.Context())) series_.Update(Document().Log(), context, context.today);
 
     const TextService texts(Document().Context());
-    std::vector<const CEvent*> events;
-    for (const auto& event : Document().Log().Events()) events.push_back(event.get());
+    const CLibrary& library = Document().Library();
+    const CDatabase& log = Document().Log();
     const std::vector<FormEventDays> eventDays = EventDays();
+    const std::optional<std::uint32_t> category = RaceCategory();
+    const std::optional<FormRace> nextRace = NextRace(log, library, category, context.today);
+    state_.SetAhead(
+        {nextRace ? std::optional<int>(nextRace->day) : std::nullopt, series_.PlanEnd()});
 
     FormChartData data;
     data.days = state_.Days();
@@ -107,70 +203,74 @@ void CFormView::Refill() {
     data.unit = state_.Range().unit;
     data.series = FormDaysOf(series_, data.days);
     data.bands = FormBands(eventDays, data.days);
-    for (FormBand& band : data.bands) {
-        const CEvent& event = *events.at(static_cast<std::size_t>(band.eventIndex));
-        band.blocked = event.blocksDay != 0;
-        band.colour = CEvent::kBuiltInColour;
-        if (event.kind >= 0)
-            if (const CLibEvent* kind = Document().Library().FindEvent(static_cast<std::uint32_t>(event.kind)))
-                band.colour = kind->colour;
-    }
+    data.races = RacesBetween(log, library, category, data.days.firstDay, data.days.lastDay);
 
     FormChartTexts chartTexts;
     chartTexts.today = texts.Text(IDS_FORM_TODAY_MARK);
     for (std::uint32_t id : {IDS_FORM_COL_DATE, IDS_FORM_COL_LOAD, IDS_FORM_COL_FITNESS,
                              IDS_FORM_COL_FATIGUE, IDS_FORM_COL_FORM})
         chartTexts.columns << texts.Text(id);
+    chartTexts.tickLabels =
+        TickLabels(data.days, data.unit, DateNames::From(Document().Context().Texts()));
 
-    // Date ticks: Mondays as "dd.mm.", months by name with the year in January.
-    const DateNames names = DateNames::From(Document().Context().Texts());
-    for (int day = data.days.firstDay; day <= data.days.lastDay; ++day) {
-        const std::optional<DateParts> parts = PartsFromDateTime(NoonOfDayNumber(day));
-        if (!parts) continue;
-        if (data.unit == CalendarUnit::Weeks) {
-            if (Weekday(day) == 0)
-                chartTexts.tickLabels.push_back(QStringLiteral("%1.%2.")
-                                                    .arg(parts->day, 2, 10, QLatin1Char('0'))
-                                                    .arg(parts->month, 2, 10, QLatin1Char('0')));
-        } else if (parts->day == 1) {
-            QString label = FromBytes(names.shortMonths[static_cast<std::size_t>(parts->month - 1)]);
-            if (parts->month == 1 || chartTexts.tickLabels.empty())
-                label += QLatin1Char(' ') + QString::number(parts->year);
-            chartTexts.tickLabels.push_back(label);
-        }
+    // The facts: the next race first, today, the next event, then what the
+    // core's legend says of the warming up, the plan, ramps and warnings.
+    const FormLegendFacts facts = LegendFacts(series_, eventDays, context.today,
+                                              Document().Profile().maxHeartRate > 20, nextRace);
+    QString raceLine;
+    for (const FormLegendText& line : FormLegendTexts(facts, data.days, library, texts.Table())) {
+        FormLegendLine fact{FromBytes(line.text), KeyOf(line.kind), line.warning,
+                            line.kind == FormLegendText::kNextRace};
+        if (line.kind == FormLegendText::kNextRace) raceLine = fact.text;
+        chartTexts.facts.push_back(fact);
+        if (line.kind != FormLegendText::kToday) continue;
+        if (facts.nextEvent)
+            chartTexts.facts.push_back({texts.Format(
+                IDS_FORM_NEXT_EVENT, {EventName(*facts.nextEvent), DateText(facts.nextEventDay),
+                                      Figure(facts.nextEventForm)})});
+        if (!category && !library.categories.empty())
+            chartTexts.facts.push_back({texts.Text(IDS_FORM_NO_RACE_CATEGORY)});
     }
 
-    chartTexts.meanings = {{texts.Text(IDS_FORM_FITNESS_MEANS), FormLegendLine::kFitness},
-                           {texts.Text(IDS_FORM_FATIGUE_MEANS), FormLegendLine::kFatigue},
-                           {texts.Text(IDS_FORM_FORM_MEANS), FormLegendLine::kForm},
-                           {texts.Text(IDS_FORM_DRAWING_MEANS), FormLegendLine::kLoadAndPlan}};
-    const FormLegendFacts facts =
-        LegendFacts(series_, eventDays, context.today, Document().Profile().maxHeartRate > 20);
-    chartTexts.facts.push_back(
-        {texts.Format(IDS_FORM_TODAY, {DateText(context.today), Figure(facts.today.fitness),
-                                       Figure(facts.today.fatigue), Figure(facts.today.form)})});
-    if (facts.nextEvent) {
-        const CEvent& event = *events.at(static_cast<std::size_t>(*facts.nextEvent));
-        const CLibEvent* kind =
-            event.kind >= 0 ? Document().Library().FindEvent(static_cast<std::uint32_t>(event.kind))
-                            : nullptr;
-        const QString name = kind && !kind->name.empty() ? FromBytes(kind->name)
-                                                         : texts.Text(IDS_A11Y_EVENT);
-        chartTexts.facts.push_back({texts.Format(
-            IDS_FORM_NEXT_EVENT, {name, DateText(facts.nextEventDay), Figure(facts.nextEventForm)})});
+    // The keys: the lines and bars, the race flags, the events shown.
+    chartTexts.keys = {{texts.Text(IDS_FORM_FITNESS_MEANS), FormLegendLine::kFitness},
+                       {texts.Text(IDS_FORM_FATIGUE_MEANS), FormLegendLine::kFatigue},
+                       {texts.Text(IDS_FORM_FORM_MEANS), FormLegendLine::kForm},
+                       {texts.Text(IDS_FORM_DRAWING_MEANS), FormLegendLine::kLoadAndPlan}};
+    if (category)
+        if (const CLibCategory* races = library.FindCategory(*category))
+            chartTexts.keys.push_back(
+                {texts.Format(IDS_FORM_RACE_KEY, {FromBytes(races->name)}), FormLegendLine::kRace});
+    std::vector<const CEvent*> events;
+    for (const auto& event : log.Events()) events.push_back(event.get());
+    for (FormBand& band : data.bands) {
+        const CEvent& event = *events.at(static_cast<std::size_t>(band.eventIndex));
+        band.blocked = event.blocksDay != 0;
+        band.colour = CEvent::kBuiltInColour;
+        if (event.kind >= 0)
+            if (const CLibEvent* kind = library.FindEvent(static_cast<std::uint32_t>(event.kind)))
+                band.colour = kind->colour;
+        FormLegendLine key{texts.Format(IDS_FORM_EVENT_KEY, {EventName(band.eventIndex)}),
+                           FormLegendLine::kBand};
+        key.colour = band.colour;
+        key.blocked = band.blocked;
+        const bool known = std::any_of(
+            chartTexts.keys.begin(), chartTexts.keys.end(), [&key](const FormLegendLine& shown) {
+                return shown.text == key.text && shown.colour == key.colour &&
+                       shown.blocked == key.blocked;
+            });
+        if (!known) chartTexts.keys.push_back(key);
     }
-    if (facts.unrated > 0)
-        chartTexts.facts.push_back(
-            {texts.Count(IDS_FORM_UNRATED_ONE, IDS_FORM_UNRATED, facts.unrated), FormLegendLine::kNone,
-             true});
-    if (facts.noMaximum)
-        chartTexts.facts.push_back({texts.Text(IDS_FORM_NO_MAXIMUM), FormLegendLine::kNone, true});
 
     chart_->setAccessibleName(texts.Text(IDS_FORM_CHART_NAME));
-    chart_->setAccessibleDescription(texts.Format(
+    QString description = texts.Format(
         IDS_FORM_CHART_DESCRIPTION,
         {DateText(data.days.firstDay), DateText(data.days.lastDay), Figure(facts.today.fitness),
-         Figure(facts.today.fatigue), Figure(facts.today.form)}));
+         Figure(facts.today.fatigue), Figure(facts.today.form)});
+    if (!raceLine.isEmpty()) description += QLatin1Char(' ') + raceLine;
+    chart_->setAccessibleDescription(description);
+    legend_->setAccessibleName(texts.Text(IDS_FORM_LEGEND));
+    legend_->SetLines(chartTexts.facts, chartTexts.keys);
     chart_->SetContent(std::move(data), std::move(chartTexts));
 }
 
@@ -184,7 +284,8 @@ void CFormView::OnDocumentChanged(const DocumentChange& change) {
     if (change.Has(DocumentChange::kLibrary | DocumentChange::kProfile))
         series_.Compute(Document().Log(), context);
     else if (change.Has(DocumentChange::kWorkouts | DocumentChange::kBodyData))
-        series_.Update(Document().Log(), context, change.HasDays() ? change.firstDay : kFirstFormDay);
+        series_.Update(Document().Log(), context,
+                       change.HasDays() ? change.firstDay : kFirstFormDay);
     else if (!change.Has(DocumentChange::kEvents))
         return;  // the title or the modified mark
     Refill();
@@ -205,7 +306,7 @@ void CFormView::RegisterCommands(CMainFrame& frame) {
     const std::function<bool()> alive = WhileActive(frame);
     for (int command : kCommands) {
         std::function<bool()> checked;
-        if (FindFormRange(command))
+        if (FindFormRange(command) || command == ID_FORM_NEXT_RACE)
             checked = [self, command] { return self && self->State().IsChecked(command); };
         frame.SetCommand(command, {[self, command] {
                                        if (self) self->OnCommand(command);

@@ -1,6 +1,7 @@
 #pragma once
 
 class QPrinter;
+class QSettings;
 
 namespace kadenzo {
 
@@ -8,6 +9,8 @@ class CMainFrame;
 
 // Adds the form view (CFormView, command 32792) to the frame with its menus;
 // the ranges are a radio group. Views print with `printer` when one is given.
-void InstallFormView(CMainFrame& frame, QPrinter* printer = nullptr);
+// The race category is kept in `settings` and chosen in the Range menu; no
+// settings: the library's default, with no choice offered.
+void InstallFormView(CMainFrame& frame, QPrinter* printer = nullptr, QSettings* settings = nullptr);
 
 }  // namespace kadenzo

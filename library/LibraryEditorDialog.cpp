@@ -83,9 +83,11 @@ CLibraryEditorDialog::CLibraryEditorDialog(CKadenzoDoc& doc, UserDialogs& dialog
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    // Enter confirms a cell, never the whole dialog.
+    // Enter outside a cell editor is OK wherever the focus is; in a cell
+    // editor it confirms the cell (the grid keeps it from the dialog).
     for (QAbstractButton* button : buttons->buttons())
         if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
+    ok_->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(tabs_);

@@ -10,6 +10,8 @@
 #include "DecimalField.h"
 #include "Formats.h"
 #include "LibraryItems.h"
+#include "ResourceIds.h"
+#include "SpokenText.h"
 #include "Texts.h"
 
 namespace kadenzo {
@@ -125,14 +127,27 @@ QVariant CLibraryGridModel::data(const QModelIndex& index, int role) const {
         case CellKind::Choice:
             if (show) return ChoiceName(index.column(), cell.value);
             if (edit) return cell.value;
+            // "???" for a lost item reads as a word.
+            if (role == Qt::AccessibleTextRole)
+                return FromBytes(SpokenText(ToBytes(ChoiceName(index.column(), cell.value)),
+                                            texts_.Table()));
             break;
         case CellKind::Colour:
             if (role == Qt::BackgroundRole && cell.value != kNoColour)
                 return ColourFromRef(cell.value);
             if (edit) return cell.value;
+            // The colour is painted only; a screen reader hears its parts.
+            if (role == Qt::AccessibleTextRole) return ColourText(cell.value);
             break;
     }
     return {};
+}
+
+QString CLibraryGridModel::ColourText(std::uint32_t colour) const {
+    if (colour == kNoColour) return texts_.TextOr(IDS_A11Y_NO_COLOUR, QStringLiteral("No colour"));
+    const QColor shown = ColourFromRef(colour);
+    return FormatText(texts_.TextOr(IDS_A11Y_COLOUR, QStringLiteral("Red %i, green %i, blue %i")),
+                      {shown.red(), shown.green(), shown.blue()});
 }
 
 bool CLibraryGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -192,7 +207,21 @@ QVariant CLibraryGridModel::headerData(int section, Qt::Orientation orientation,
     const auto row = static_cast<std::size_t>(section);
     if (row >= grid_.RowCount()) return {};
     if (role == Qt::DecorationRole) return marks_[static_cast<std::size_t>(grid_.Mark(row))];
-    if (role == Qt::DisplayRole && row < model->RowCount()) return FromBytes(model->RowLabel(row));
+    const QString label = row < model->RowCount() ? FromBytes(model->RowLabel(row)) : QString();
+    if (role == Qt::DisplayRole) return label.isEmpty() ? QVariant() : QVariant(label);
+    // The marks are pictures: a screen reader hears the new and the edited
+    // row (the new one also while it is the current one, which the eye sees
+    // by its place at the end).
+    if (role == Qt::AccessibleTextRole) {
+        if (grid_.EditingRow() == row)
+            return FormatText(
+                texts_.TextOr(IDS_A11Y_EDITED_ROW, QStringLiteral("%s, being edited")),
+                {label.isEmpty()
+                     ? FormatText(texts_.TextOr(IDS_A11Y_ROW, QStringLiteral("Row %i")), {section + 1})
+                     : label});
+        if (grid_.NewRow() == row) return texts_.TextOr(IDS_A11Y_NEW_ROW, QStringLiteral("New row"));
+        return label.isEmpty() ? QVariant() : QVariant(label);
+    }
     return {};
 }
 

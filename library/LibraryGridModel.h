@@ -52,6 +52,8 @@ signals:
 
 private:
     QString ChoiceName(int column, std::uint32_t id) const;
+    // "Red 255, green 0, blue 0", or that the cell has no colour.
+    QString ColourText(std::uint32_t colour) const;
 
     LibraryGrid& grid_;
     TextService texts_;

@@ -41,6 +41,9 @@ CLibraryGridView::CLibraryGridView(CLibraryGridModel& model, QWidget* parent)
     setSelectionMode(ExtendedSelection);
     setSelectionBehavior(SelectItems);
     setAlternatingRowColors(true);
+    // Tab leaves the grid for the tabs and the buttons, as in any dialog;
+    // the arrow keys move between the cells.
+    setTabKeyNavigation(false);
     verticalHeader()->setMinimumWidth(kFixedColumnWidth);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
@@ -132,6 +135,12 @@ void CLibraryGridView::CommitOpenEditor() {
 }
 
 void CLibraryGridView::keyPressEvent(QKeyEvent* event) {
+    // What a cell editor leaves of Enter confirms the cell, never the dialog.
+    if (state() == EditingState &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        return;
+    }
     if (state() != EditingState) {
         if (event->key() == Qt::Key_Escape && model_.Grid().EditingRow()) {
             model_.Grid().Escape();
@@ -139,8 +148,8 @@ void CLibraryGridView::keyPressEvent(QKeyEvent* event) {
             return;
         }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            // Also what a cell editor leaves of Enter ends here, not at OK.
-            event->accept();
+            // Enter on a cell is the dialog's OK, as in any dialog.
+            event->ignore();
             return;
         }
         if (event->key() == Qt::Key_Delete && !model_.ReadOnly()) {

@@ -17,7 +17,9 @@ class CLibraryGridModel;
 
 // The grid (control 1025): cells edited in place, the row marks in the fixed
 // column, the Delete key on whole rows and Escape to undo a row's edit. A row
-// may only be left when its values are accepted.
+// may only be left when its values are accepted. The arrow keys move between
+// the cells; Tab leaves the grid and Enter outside a cell editor is the
+// dialog's OK, as in any dialog.
 class CLibraryGridView : public QTableView {
     Q_OBJECT
 public:

@@ -44,6 +44,10 @@ void ToggleLibraryBrowser(CMainFrame& frame, QPointer<CTemplateTreeDialog>& brow
     const QRect area = frame.geometry();
     browser->move(area.right() - browser->width() - 24, area.top() + 120);
     browser->show();
+    // F8 takes the keyboard to the templates, as a click on the window would.
+    browser->raise();
+    browser->activateWindow();
+    browser->Tree()->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace

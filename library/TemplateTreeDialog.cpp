@@ -52,8 +52,10 @@ CTemplateTreeDialog::CTemplateTreeDialog(CKadenzoDoc& doc, QWidget* parent) : QD
     const StringTable& texts = doc_.Context().Texts();
     setWindowTitle(TableText(texts, kChooserTitle, "Choose a Workout Template"));
     tree_ = new CTemplateTree(this);
-    // The templates are what the window is named after, chooser or browser.
+    // The templates are what the window is named after, chooser or browser;
+    // the hidden header would otherwise read as its column number.
     tree_->setAccessibleName(windowTitle());
+    tree_->setHeaderLabel(windowTitle());
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CTemplateTreeDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CTemplateTreeDialog::reject);
@@ -77,6 +79,7 @@ void CTemplateTreeDialog::CreateBrowser() {
     setWindowTitle(
         TableText(doc_.Context().Texts(), kBrowserTitle, "Library Browser"));
     tree_->setAccessibleName(windowTitle());
+    tree_->setHeaderLabel(windowTitle());
     setWindowFlag(Qt::Tool);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -98,7 +101,9 @@ void CTemplateTreeDialog::Fill() {
             if (chooserMode_ && entry.templateId == chosenTemplateId_ && !chosen) chosen = item;
         }
     }
-    tree_->expandAll();
+    // The categories open; a template has nothing to open (expandAll would
+    // report every leaf "expanded" to a screen reader).
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) tree_->topLevelItem(i)->setExpanded(true);
     if (chosen) {
         tree_->setCurrentItem(chosen);
         tree_->scrollToItem(chosen);
@@ -114,6 +119,13 @@ void CTemplateTreeDialog::showEvent(QShowEvent* event) {
 }
 
 void CTemplateTreeDialog::keyPressEvent(QKeyEvent* event) {
+    // F8 opened the browser from the diary and closes it again from here,
+    // where the diary's shortcut does not reach.
+    if (!chooserMode_ && event->key() == Qt::Key_F8 && event->modifiers() == Qt::NoModifier) {
+        reject();
+        event->accept();
+        return;
+    }
     // The browser has no OK: Enter does with the selected template what a
     // drop on the selected day would, so the keyboard can plan from here.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -149,8 +161,12 @@ void CTemplateTreeDialog::accept() {
 void CTemplateTreeDialog::reject() {
     // The close box comes here too (QDialog::closeEvent), so the browser
     // goes away however it is dismissed.
+    const bool hadFocus = isActiveWindow();
     QDialog::reject();
-    if (!chooserMode_ && testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
+    if (chooserMode_) return;
+    // The keyboard goes back to the diary it came from.
+    if (hadFocus && parentWidget()) parentWidget()->window()->activateWindow();
+    if (testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
 }
 
 void CTemplateTreeDialog::OnDocumentChanged(const DocumentChange& change) {

@@ -47,8 +47,9 @@ public:
     explicit CTemplateTreeDialog(CKadenzoDoc& doc, QWidget* parent = nullptr);
     ~CTemplateTreeDialog() override;
 
-    // The browser: modeless, without buttons; Escape or the close box
-    // destroys it.
+    // The browser: modeless, without buttons; Escape, F8 (which opened it
+    // from the diary) or the close box destroys it and gives the keyboard
+    // back to the diary.
     void CreateBrowser();
     bool ChooserMode() const { return chooserMode_; }
 

@@ -82,10 +82,17 @@ void CKadenzoDoc::OnNewDocument() {
     NotifyReplaced();
 }
 
-bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
+bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error,
+                                 std::vector<std::uint8_t>* bytesRead) {
     Loaded loaded;
+    std::vector<std::uint8_t> bytes;
     try {
-        loaded = Read(ReadDocumentFile(path), true);
+        if (bytesRead) {
+            bytes = ReadWholeFile(path);
+            loaded = Read(ReadDocument(bytes), true);
+        } else {
+            loaded = Read(ReadDocumentFile(path), true);
+        }
     } catch (const ArchiveError& e) {
         if (error) *error = e.what();
         return false;
@@ -99,16 +106,25 @@ bool CKadenzoDoc::OnOpenDocument(const std::string& path, std::string* error) {
     modified_ = false;
     Checkpoint();
     NotifyReplaced();
+    if (bytesRead) *bytesRead = std::move(bytes);
     // Only now that every view shows the new log may a message box let them paint.
     ReportDropped();
     PromptForProfile();
     return true;
 }
 
-bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
+bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error,
+                                 std::vector<std::uint8_t>* written) {
     edit::FixDueTargets(*this);
     try {
-        WriteFileAtomically(path, [this](CArchive& ar) { Store(ar); });
+        if (written) {
+            std::vector<std::uint8_t> bytes = Image();
+            WriteFileAtomically(path,
+                                [&](CArchive& ar) { ar.WriteRaw(bytes.data(), bytes.size()); });
+            *written = std::move(bytes);
+        } else {
+            WriteFileAtomically(path, [this](CArchive& ar) { Store(ar); });
+        }
     } catch (const ArchiveError& e) {
         if (error) *error = e.what();
         return false;
@@ -116,6 +132,44 @@ bool CKadenzoDoc::OnSaveDocument(const std::string& path, std::string* error) {
     path_ = path;
     SetModifiedFlag(false);
     return true;
+}
+
+std::vector<std::uint8_t> CKadenzoDoc::Image() {
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::Mode::Store);
+    Store(ar);
+    ar.Close();
+    return stream.TakeBytes();
+}
+
+void CKadenzoDoc::OnReloadDocument(DocumentContents contents) {
+    Loaded loaded = Read(std::move(contents), false);
+    NotifyReplacing();
+    Install(std::move(loaded));
+    libraryReplaced_ = true;
+    history_.Clear();
+    modified_ = false;
+    Checkpoint();
+    NotifyReplaced();
+    ReportDropped();
+}
+
+void CKadenzoDoc::ReplaceContents(std::uint32_t stepName, DocumentContents contents,
+                                  std::uint64_t mark) {
+    // The head of the history is the state to return to should this fail.
+    if (history_.UndoCount() == 0) Checkpoint();
+    Loaded loaded = Read(std::move(contents), false);
+    NotifyReplacing();
+    try {
+        Install(std::move(loaded));
+        history_.Push(TakeSnapshot(), stepName, mark);
+    } catch (...) {
+        Install(Read(ReadDocument(history_.Current()), false));
+        NotifyReplaced();
+        throw;
+    }
+    modified_ = true;
+    NotifyReplaced();
 }
 
 std::optional<DocumentChange> CKadenzoDoc::FixDueTargets() {
@@ -302,7 +356,9 @@ CKadenzoDoc::Snapshot CKadenzoDoc::TakeSnapshot() {
     return snapshot;
 }
 
-void CKadenzoDoc::Checkpoint(std::uint32_t stepName) { history_.Push(TakeSnapshot(), stepName); }
+void CKadenzoDoc::Checkpoint(std::uint32_t stepName) {
+    history_.Push(TakeSnapshot(), stepName, history_.Mark());
+}
 
 void CKadenzoDoc::Restore(Loaded loaded) {
     NotifyReplacing();

@@ -61,10 +61,32 @@ public:
     // Loads the file and takes the first checkpoint; then reports dropped
     // records and asks for the profile if it was never entered. On failure
     // returns false with the reason in `error` and leaves the open document
-    // as it was.
-    bool OnOpenDocument(const std::string& path, std::string* error = nullptr);
-    // Writes the file atomically: on failure returns false, the old file intact.
-    bool OnSaveDocument(const std::string& path, std::string* error = nullptr);
+    // as it was. With bytesRead, the file is read whole and its bytes handed
+    // back, so that the caller knows exactly what was read.
+    bool OnOpenDocument(const std::string& path, std::string* error = nullptr,
+                        std::vector<std::uint8_t>* bytesRead = nullptr);
+    // Writes the file atomically: on failure returns false, the old file
+    // intact. With written, the bytes written are handed back.
+    bool OnSaveDocument(const std::string& path, std::string* error = nullptr,
+                        std::vector<std::uint8_t>* written = nullptr);
+    // The file image of the document as it is now (what a save would write,
+    // before the save fixes due targets); it changes nothing.
+    std::vector<std::uint8_t> Image();
+    // A newer version of the open file, merged with the document by the
+    // caller, put in place as opening a file does: the history starts anew,
+    // the document is not modified, and its library becomes the program's
+    // without a question. Dropped records are reported.
+    void OnReloadDocument(DocumentContents contents);
+    // Everything at once (a merge of changes made elsewhere): the contents,
+    // their library included, take the document's place as one undo step
+    // named stepName, marked with `mark` (see MergedMark). Observers are told
+    // as around a load. On failure the document is as before and the
+    // exception passes on.
+    void ReplaceContents(std::uint32_t stepName, DocumentContents contents, std::uint64_t mark);
+    // The mark of the state the document is in: the one the last
+    // ReplaceContents gave, inherited by every change after it, back to its
+    // former value when the merge is undone; 0 after a load.
+    std::uint64_t MergedMark() const { return history_.Mark(); }
     const std::string& PathName() const { return path_; }
 
     // From the day of a workout on its targets stay as they were then; this
@@ -162,7 +184,7 @@ private:
     void Install(Loaded loaded);
     void Clear();
     // A new state in the history, reached by the step of that name (0 for the
-    // first state of a document).
+    // first state of a document), with the mark of the state before it.
     void Checkpoint(std::uint32_t stepName = 0);
     Snapshot TakeSnapshot();
     // Puts a state read from the history in place, telling the observers.

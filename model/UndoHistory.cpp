@@ -30,9 +30,10 @@ std::size_t CommonSuffix(const std::uint8_t* a, std::size_t na, const std::uint8
 }  // namespace
 
 UndoHistory::Delta UndoHistory::Difference(const Bytes& state, const Bytes& base,
-                                           std::uint32_t step) {
+                                           const Delta& names) {
     Delta delta;
-    delta.step = step;
+    delta.step = names.step;
+    delta.mark = names.mark;
     const std::size_t shorter = std::min(state.size(), base.size());
     delta.prefix = CommonPrefix(state.data(), base.data(), shorter);
     delta.suffix =
@@ -58,10 +59,10 @@ void UndoHistory::Clear() {
     redo_.clear();
 }
 
-// A difference keeps the name of the step that reached its state.
-void UndoHistory::Push(Bytes snapshot, std::uint32_t stepName) {
-    if (!undo_.empty()) undo_.front() = Difference(current_, snapshot, undo_.front().step);
-    undo_.push_front(Delta{0, 0, {}, stepName});
+// A difference keeps the name of the step that reached its state, and its mark.
+void UndoHistory::Push(Bytes snapshot, std::uint32_t stepName, std::uint64_t mark) {
+    if (!undo_.empty()) undo_.front() = Difference(current_, snapshot, undo_.front());
+    undo_.push_front(Delta{0, 0, {}, stepName, mark});
     current_ = std::move(snapshot);
     redo_.clear();
     while (undo_.size() > maxUndo_ + 1) undo_.pop_back();
@@ -72,15 +73,15 @@ UndoHistory::Bytes UndoHistory::Previous() const { return Apply(current_, undo_[
 UndoHistory::Bytes UndoHistory::Next() const { return Apply(current_, redo_.front()); }
 
 void UndoHistory::StepBack(Bytes previous) {
-    redo_.push_front(Difference(current_, previous, undo_.front().step));
+    redo_.push_front(Difference(current_, previous, undo_.front()));
     undo_.pop_front();
-    undo_.front() = Delta{0, 0, {}, undo_.front().step};
+    undo_.front() = Delta{0, 0, {}, undo_.front().step, undo_.front().mark};
     current_ = std::move(previous);
 }
 
 void UndoHistory::StepForward(Bytes next) {
-    undo_.front() = Difference(current_, next, undo_.front().step);
-    undo_.push_front(Delta{0, 0, {}, redo_.front().step});
+    undo_.front() = Difference(current_, next, undo_.front());
+    undo_.push_front(Delta{0, 0, {}, redo_.front().step, redo_.front().mark});
     redo_.pop_front();
     current_ = std::move(next);
     while (undo_.size() > maxUndo_ + 1) undo_.pop_back();

@@ -25,8 +25,9 @@ public:
     void SetMaxUndo(std::size_t maxUndo) { maxUndo_ = maxUndo; }
     // A new current state, reached by the step named `stepName` (a text
     // number); the redo list goes and the oldest state beyond the limit is
-    // dropped.
-    void Push(Bytes snapshot, std::uint32_t stepName = 0);
+    // dropped. The mark is the caller's note on the state (0: none), which
+    // comes back with it on undo and redo.
+    void Push(Bytes snapshot, std::uint32_t stepName = 0, std::uint64_t mark = 0);
 
     // States kept behind (the current one included) and ahead.
     std::size_t UndoCount() const { return undo_.size(); }
@@ -36,6 +37,8 @@ public:
     // call only when UndoCount() >= 1 / RedoCount() >= 1.
     std::uint32_t UndoName() const { return undo_.front().step; }
     std::uint32_t RedoName() const { return redo_.front().step; }
+    // The mark of the current state; 0 when the history is empty.
+    std::uint64_t Mark() const { return undo_.empty() ? 0 : undo_.front().mark; }
 
     // The state before / after the current one, rebuilt; call only when
     // UndoCount() >= 2 / RedoCount() >= 1.
@@ -51,14 +54,15 @@ public:
 private:
     // A state as its difference from a base: base[0, prefix) + middle +
     // the last `suffix` bytes of the base; step names the change that led
-    // from the state before it to this one.
+    // from the state before it to this one, mark is the state's mark.
     struct Delta {
         std::size_t prefix = 0;
         std::size_t suffix = 0;
         Bytes middle;
         std::uint32_t step = 0;
+        std::uint64_t mark = 0;
     };
-    static Delta Difference(const Bytes& state, const Bytes& base, std::uint32_t step);
+    static Delta Difference(const Bytes& state, const Bytes& base, const Delta& names);
     static Bytes Apply(const Bytes& base, const Delta& delta);
 
     std::size_t maxUndo_;

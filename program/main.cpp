@@ -5,12 +5,14 @@
 #include "AppContext.h"
 #include "AppSettings.h"
 #include "AthleteInstall.h"
+#include "DeviceInstall.h"
 #include "DiaryViewInstall.h"
 #include "EventsInstall.h"
 #include "FormViewInstall.h"
 #include "KadenzoApp.h"
 #include "LegacyImportStep.h"
 #include "LibraryInstall.h"
+#include "PlanCalendarInstall.h"
 #include "PrintDiaryToPdf.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
@@ -41,12 +43,17 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) return app.ExitInstance(1);
     kadenzo::InstallDiaryView(*app.MainFrame(), &app.Printer());
     kadenzo::InstallAnalysisView(*app.MainFrame(), &app.Printer());
-    kadenzo::InstallFormView(*app.MainFrame(), &app.Printer());
+    kadenzo::InstallFormView(*app.MainFrame(), &app.Printer(), &app.Settings());
     kadenzo::InstallWorkoutEditor(*app.MainFrame(), app.Settings(), app.Dialogs());
     kadenzo::InstallBodyData(*app.MainFrame(), app.Dialogs());
     kadenzo::InstallEvents(*app.MainFrame());
     // The library editor writes the file the library was read from at start-up.
     kadenzo::InstallLibrary(*app.MainFrame(), dialogs, app.LibraryFilePath());
     kadenzo::InstallWorkoutList(*app.MainFrame());
+    // The device import writes the library as the library editor does, when
+    // an activity brought a sport the library had no template for.
+    kadenzo::InstallDeviceImport(*app.MainFrame(), app.Settings(), app.Dialogs(),
+                                 app.LibraryFilePath());
+    kadenzo::InstallPlanCalendar(*app.MainFrame(), app.Settings(), app.Dialogs());
     return app.ExitInstance(QApplication::exec());
 }

@@ -37,6 +37,8 @@ public:
 
     const Marker& operator[](int k) const { return markers_[k]; }
     int Active() const { return active_; }
+    // The marker the arrow keys move from now on (Tab chooses it).
+    void SetActive(int k) { active_ = k == 0 ? 0 : 1; }
     bool AnyGrabbed() const { return markers_[0].grabbed || markers_[1].grabbed; }
 
     // The first marker on the first sample, the second on the last (both -1

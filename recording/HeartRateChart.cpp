@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
 
 #include "ResourceIds.h"
 
@@ -118,6 +121,14 @@ void CHeartRateChart::paintEvent(QPaintEvent* event) {
                              recording_->samples[sample].text.has_value();
         PaintMarker(painter, frame_, markers_[k].pixel, hasText);
     }
+    // The marker the keys move, framed while the chart has the focus.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = QRect(markers_[markers_.Active()].pixel - 2, frame_.layout.plot.top, 5,
+                           frame_.layout.plot.bottom - frame_.layout.plot.top);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void CHeartRateChart::UpdateMarkerStrip(int pixel) { update(QRect(pixel - 2, 0, 5, height())); }
@@ -193,6 +204,37 @@ void CHeartRateChart::focusOutEvent(QFocusEvent* event) {
         key->down = false;
     }
     QWidget::focusOutEvent(event);
+    UpdateMarkerStrip(markers_[markers_.Active()].pixel);
+}
+
+void CHeartRateChart::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Tab comes to the start marker first, Shift+Tab to the end marker.
+    if (event->reason() == Qt::TabFocusReason) SetActiveMarker(0);
+    if (event->reason() == Qt::BacktabFocusReason) SetActiveMarker(1);
+    UpdateMarkerStrip(markers_[markers_.Active()].pixel);
+    // Told once the event loop is back: Qt tells of the chart itself after
+    // this, and a screen reader should end on the marker.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) emit activeMarkerChanged();
+    });
+}
+
+bool CHeartRateChart::focusNextPrevChild(bool next) {
+    // Each marker is a stop of its own: Tab goes from the start marker to the
+    // end marker before it leaves the chart, Shift+Tab the other way.
+    if (HasData() && hasFocus() && markers_.Active() == (next ? 0 : 1)) {
+        SetActiveMarker(next ? 1 : 0);
+        emit activeMarkerChanged();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void CHeartRateChart::SetActiveMarker(int k) {
+    UpdateMarkerStrip(markers_[markers_.Active()].pixel);
+    markers_.SetActive(k);
+    UpdateMarkerStrip(markers_[markers_.Active()].pixel);
 }
 
 void CHeartRateChart::StepActiveMarker(int direction) {

@@ -14,7 +14,8 @@ namespace kadenzo {
 
 // The channels of one recording as curves over a common x-axis, each channel
 // on its own y-axis, with two markers the user drags with the mouse or moves
-// with the arrow keys (Shift: five samples; held down, they repeat). The
+// with the arrow keys (Shift: five samples; held down, they repeat). Tab
+// goes from the start marker to the end marker, each a stop of its own. The
 // picture is kept off-screen, so moving a marker repaints only its strips.
 // The arithmetic lives in HeartRateGeometry, ChartCurve, ChartXAxis and
 // ChartMarkers; this widget paints and routes input.
@@ -46,9 +47,12 @@ public:
     // active one; notifies when it moved.
     void MoveMarker(int k, int sample);
     const CRecording* Recording() const { return recording_; }
-    // What assistive technology calls the two markers.
+    // What assistive technology calls the two markers, and how it names one
+    // at a time ("%s at %s": the name and the time from the start).
     void SetMarkerNames(const QString& first, const QString& second);
     QString MarkerName(int k) const { return markerNames_[k == 0 ? 0 : 1]; }
+    void SetMarkerTimeFormat(const QString& format) { markerTimeFormat_ = format; }
+    const QString& MarkerTimeFormat() const { return markerTimeFormat_; }
 
     // Drops the off-screen picture and repaints everything.
     void Refresh();
@@ -63,6 +67,8 @@ public:
 signals:
     // A marker was moved by mouse or keyboard or set by SetMarkers.
     void markersChanged();
+    // The keys move the other marker now, or the chart took the focus.
+    void activeMarkerChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +79,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Key held down: its repeat timer and direction.
@@ -85,6 +93,7 @@ private:
     bool HasData() const { return ChartHasData(recording_); }
     void Relayout();
     void StepActiveMarker(int direction);
+    void SetActiveMarker(int k);
     void MarkerMoved(int k, int oldPixel);
     void UpdateMarkerStrip(int pixel);
     void UpdateCursor();
@@ -96,6 +105,7 @@ private:
     bool sampleTexts_ = true;
     QString distanceUnit_;
     std::array<QString, 2> markerNames_;
+    QString markerTimeFormat_ = QStringLiteral("%s at %s");
     ChartFrame frame_;
     ChartMarkers markers_;
     QPixmap picture_;  // the chart without its markers; null until painted

@@ -3,12 +3,12 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <array>
-#include <cmath>
-#include <cstdlib>
+#include <optional>
 
 #include "CoreText.h"
 #include "Formats.h"
 #include "HeartRateChart.h"
+#include "Texts.h"
 
 namespace kadenzo {
 namespace {
@@ -18,8 +18,10 @@ int SecondsAt(const CRecording& recording, int sample) {
     return recording.samples[sample].time - recording.samples.front().time;
 }
 
-// One marker: a slider whose value is the time of its sample.
-class MarkerAccessible : public QAccessibleInterface, public QAccessibleValueInterface {
+// One marker: a slider named with the time of its sample ("Start marker at
+// 0:15:35"). It has no numeric value: a screen reader would read that as
+// bare seconds.
+class MarkerAccessible : public QAccessibleInterface {
 public:
     MarkerAccessible(CHeartRateChart* chart, int k) : chart_(chart), k_(k) {}
 
@@ -40,11 +42,11 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (!chart_) return {};
-        if (t == QAccessible::Name) return chart_->MarkerName(k_);
-        if (t == QAccessible::Value) {
-            const std::optional<int> seconds = Seconds();
-            return seconds ? FromBytes(FormatDuration(*seconds / 60.0, true)) : QString();
-        }
+        const QString time = Time();
+        if (t == QAccessible::Name)
+            return time.isEmpty() ? chart_->MarkerName(k_)
+                                  : FormatText(chart_->MarkerTimeFormat(), {chart_->MarkerName(k_), time});
+        if (t == QAccessible::Value) return time;
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -68,52 +70,22 @@ public:
         return state;
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
-                                                   : nullptr;
-    }
+    void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
 
-    QVariant currentValue() const override {
+    // The time from the recording's start, "h:mm:ss"; empty without one.
+    QString Time() const {
         const std::optional<int> seconds = Seconds();
-        return seconds ? QVariant(*seconds) : QVariant();
-    }
-    QVariant minimumValue() const override { return HasSamples() ? QVariant(0) : QVariant(); }
-    QVariant maximumValue() const override {
-        return HasSamples() ? QVariant(SecondsAt(*Recording(), Recording()->count() - 1))
-                            : QVariant();
-    }
-    // The recording's interval: one step moves one sample.
-    QVariant minimumStepSize() const override {
-        if (!HasSamples() || Recording()->count() < 2) return 1;
-        return std::max(1, SecondsAt(*Recording(), 1));
-    }
-
-    // The sample nearest the time; a value off the marker's own time that is
-    // still nearest to it moves one sample that way, so a step of the
-    // interval always moves in a recording with uneven intervals.
-    void setCurrentValue(const QVariant& value) override {
-        const std::optional<int> current = Seconds();
-        if (!current) return;
-        const CRecording& recording = *Recording();
-        const double wanted = value.toDouble();
-        int nearest = 0;
-        for (int i = 1; i < recording.count(); ++i)
-            if (std::abs(SecondsAt(recording, i) - wanted) <
-                std::abs(SecondsAt(recording, nearest) - wanted))
-                nearest = i;
-        const int sample = chart_->GetMarker(k_);
-        if (nearest == sample && wanted != *current) nearest += wanted > *current ? 1 : -1;
-        chart_->MoveMarker(k_, nearest);
+        return seconds ? FromBytes(FormatDuration(*seconds / 60.0, true)) : QString();
     }
 
 private:
     const CRecording* Recording() const { return chart_ ? chart_->Recording() : nullptr; }
-    bool HasSamples() const { return Recording() && !Recording()->samples.empty(); }
     std::optional<int> Seconds() const {
-        if (!HasSamples()) return std::nullopt;
+        const CRecording* recording = Recording();
+        if (!recording || recording->samples.empty()) return std::nullopt;
         const int sample = chart_->GetMarker(k_);
-        if (sample < 0 || sample >= Recording()->count()) return std::nullopt;
-        return SecondsAt(*Recording(), sample);
+        if (sample < 0 || sample >= recording->count()) return std::nullopt;
+        return SecondsAt(*recording, sample);
     }
 
     QPointer<CHeartRateChart> chart_;
@@ -127,11 +99,16 @@ public:
         : QAccessibleWidget(chart, QAccessible::Chart) {
         for (int k = 0; k < 2; ++k)
             markers_[k] = QAccessible::registerAccessibleInterface(new MarkerAccessible(chart, k));
-        values_ = Values();
+        names_ = Names();
         QObject::connect(chart, &CHeartRateChart::markersChanged, chart, [chart] {
             if (auto* self =
                     dynamic_cast<HeartRateChartAccessible*>(QAccessible::queryAccessibleInterface(chart)))
                 self->MarkersMoved();
+        });
+        QObject::connect(chart, &CHeartRateChart::activeMarkerChanged, chart, [chart] {
+            if (auto* self =
+                    dynamic_cast<HeartRateChartAccessible*>(QAccessible::queryAccessibleInterface(chart)))
+                self->FocusActive();
         });
     }
     ~HeartRateChartAccessible() override {
@@ -158,30 +135,32 @@ public:
 
 private:
     CHeartRateChart* Chart() const { return static_cast<CHeartRateChart*>(widget()); }
-    std::array<QVariant, 2> Values() const {
-        return {child(0)->valueInterface()->currentValue(),
-                child(1)->valueInterface()->currentValue()};
+    std::array<QString, 2> Names() const {
+        return {child(0)->text(QAccessible::Name), child(1)->text(QAccessible::Name)};
     }
 
-    // Tells of the markers that moved, and of the marker the keys now move.
+    // Tells of the markers that moved (their names hold their times), and of
+    // the marker the keys now move.
     void MarkersMoved() {
-        const std::array<QVariant, 2> now = Values();
+        const std::array<QString, 2> now = Names();
         for (int k = 0; k < 2; ++k) {
-            if (now[k] == values_[k]) continue;
-            QAccessibleValueChangeEvent event(child(k), now[k]);
+            if (now[k] == names_[k]) continue;
+            QAccessibleEvent event(child(k), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
-        values_ = now;
-        const int active = Chart()->ActiveMarker();
-        if (active != active_ && Chart()->hasFocus()) {
-            QAccessibleEvent focus(child(active), QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
-        active_ = active;
+        names_ = now;
+        if (Chart()->ActiveMarker() != active_) FocusActive();
+    }
+
+    void FocusActive() {
+        active_ = Chart()->ActiveMarker();
+        if (!Chart()->hasFocus()) return;
+        QAccessibleEvent focus(child(active_), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 
     std::array<QAccessible::Id, 2> markers_{};
-    std::array<QVariant, 2> values_;
+    std::array<QString, 2> names_;
     int active_ = 0;
 };
 

@@ -27,6 +27,8 @@ HeartRateZoneRow::HeartRateZoneRow(const Texts& texts, QWidget* parent)
         label->setAlignment(Qt::AlignCenter);
         auto* bar = new QProgressBar(this);
         bar->setAccessibleName(name);
+        // A stop of Tab, so that the keyboard reads each zone's minutes.
+        bar->setFocusPolicy(Qt::TabFocus);
         bar->setAlignment(Qt::AlignCenter);
         bar->setTextVisible(true);
         QPalette palette = bar->palette();

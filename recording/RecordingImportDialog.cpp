@@ -78,6 +78,7 @@ CRecordingImportDialog::CRecordingImportDialog(const Services& services, const I
     chart_->setAccessibleName(windowTitle());
     chart_->SetMarkerNames(Label(IDS_A11Y_START_MARKER, "Start marker"),
                            Label(IDS_A11Y_END_MARKER, "End marker"));
+    chart_->SetMarkerTimeFormat(Label(IDS_A11Y_MARKER_AT, "%s at %s"));
     connect(chart_, &CHeartRateChart::markersChanged, this, &CRecordingImportDialog::OnMarkersChanged);
 
     for (int k = 0; k < 2; ++k) {
@@ -178,6 +179,10 @@ QGroupBox* CRecordingImportDialog::MakeSummaryBox(std::uint32_t title, const cha
     for (int i = 0; i < 4; ++i) {
         lines[i] = new QLabel(box);
         Named(lines[i], ids[i]);
+        // The figures are what the dialog is read for: Tab stops at each, as
+        // a screen reader's user reads them, and they can be copied.
+        lines[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        lines[i]->setFocusPolicy(Qt::StrongFocus);
         layout->addWidget(lines[i]);
     }
     return box;

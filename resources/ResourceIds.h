@@ -47,6 +47,16 @@ inline constexpr int ID_UNITS = 33085;
 inline constexpr int ID_CUT_WORKOUT = 35000;
 inline constexpr int ID_COPY_WORKOUT = 35001;
 inline constexpr int ID_PASTE_WORKOUT = 35002;
+// File: the activities of a watch or a folder onto the plan.
+inline constexpr int ID_IMPORT_FROM_DEVICE = 32930;
+// The open diary's notices: merge the changes on disk, merge or leave a
+// conflicted copy, edit a diary opened read-only.
+inline constexpr int ID_MERGE_DISK_CHANGES = 32935;
+inline constexpr int ID_MERGE_COPY = 32936;
+inline constexpr int ID_LEAVE_COPY = 32937;
+inline constexpr int ID_EDIT_ANYWAY = 32938;
+// Diary: the day's body data from its context menu (Shift+F10, the Menu key).
+inline constexpr int ID_DAY_BODY_DATA = 32945;
 
 // Analysis view.
 inline constexpr int ID_ANALYSIS_DISTANCE = 0x8020;
@@ -85,6 +95,13 @@ inline constexpr int ID_FORM_6_MONTHS = 0x8094;
 inline constexpr int ID_FORM_1_YEAR = 0x8095;
 inline constexpr int ID_FORM_2_YEARS = 0x8096;
 inline constexpr int ID_FORM_TODAY = 0x8097;
+// Form view: back to the days from six weeks ago up to the next race; the
+// race category "none" (the library's categories follow it in the menu, built
+// when it opens).
+inline constexpr int ID_FORM_NEXT_RACE = 32941;
+inline constexpr int ID_FORM_NO_RACES = 32942;
+// File › Export: the plan as a calendar file.
+inline constexpr int ID_EXPORT_PLAN_CALENDAR = 32940;
 // The analysis menu's sports popup, built at run time: 0x0400 + k, k from 1.
 inline constexpr int ID_SPORT_MENU_FIRST = 0x0401;
 inline constexpr int ID_SPORT_MENU_LAST = 0x0432;
@@ -129,6 +146,11 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_CUT_WORKOUT,
                                       ID_COPY_WORKOUT,
                                       ID_PASTE_WORKOUT,
+                                      ID_IMPORT_FROM_DEVICE,
+                                      ID_MERGE_DISK_CHANGES,
+                                      ID_MERGE_COPY,
+                                      ID_LEAVE_COPY,
+                                      ID_EDIT_ANYWAY,
                                       ID_ANALYSIS_DISTANCE,
                                       ID_ANALYSIS_DURATION,
                                       ID_CHART_BY_CATEGORY,
@@ -164,6 +186,9 @@ inline constexpr int kCommandIds[] = {ID_FILE_NEW,
                                       ID_FORM_1_YEAR,
                                       ID_FORM_2_YEARS,
                                       ID_FORM_TODAY,
+                                      ID_FORM_NEXT_RACE,
+                                      ID_FORM_NO_RACES,
+                                      ID_EXPORT_PLAN_CALENDAR,
                                       ID_WORKOUT_EDIT,
                                       ID_WORKOUT_DELETE};
 
@@ -329,6 +354,37 @@ inline constexpr int IDC_WORKOUT_LIST = 1042;
 inline constexpr int IDC_LIBRARY_GRID = 1025;
 inline constexpr int IDC_LIBRARY_TABS = 1120;
 
+// Device import window, its settings and the notice in the main window.
+inline constexpr int IDC_DEVICE_FOLDER = 1700;
+inline constexpr int IDC_DEVICE_CHANGE_FOLDER = 1701;
+inline constexpr int IDC_DEVICE_SUMMARY = 1702;
+inline constexpr int IDC_DEVICE_ROWS = 1703;
+inline constexpr int IDC_DEVICE_OUTCOME = 1704;
+inline constexpr int IDC_DEVICE_FAILED = 1705;
+inline constexpr int IDC_DEVICE_SETTINGS = 1706;
+inline constexpr int IDC_DEVICE_SPORTS = 1707;
+inline constexpr int IDC_DEVICE_KIND = 1708;
+inline constexpr int IDC_DEVICE_SPORT = 1709;
+inline constexpr int IDC_DEVICE_SET_SPORT = 1710;
+inline constexpr int IDC_DEVICE_REMOVE_SPORT = 1711;
+inline constexpr int IDC_DEVICE_FOLDERS = 1712;
+inline constexpr int IDC_DEVICE_ADD_FOLDER = 1713;
+inline constexpr int IDC_DEVICE_REMOVE_FOLDER = 1714;
+inline constexpr int IDC_DEVICE_NOTICE = 1715;
+inline constexpr int IDC_DEVICE_NOTICE_TEXT = 1716;
+inline constexpr int IDC_DEVICE_NOTICE_IMPORT = 1717;
+inline constexpr int IDC_DEVICE_NOTICE_DISMISS = 1718;
+// The merge window and the main window's notice bar (a block of their own).
+inline constexpr int IDC_MERGE_INTRO = 1600;
+inline constexpr int IDC_MERGE_LIST = 1601;
+inline constexpr int IDC_MERGE_KEEP_MINE = 1602;
+inline constexpr int IDC_MERGE_KEEP_THEIRS = 1603;
+inline constexpr int IDC_MERGE_KEEP_BOTH = 1604;
+inline constexpr int IDC_MERGE_MINE_DETAILS = 1605;
+inline constexpr int IDC_MERGE_THEIRS_DETAILS = 1606;
+inline constexpr int IDC_NOTICE_BAR = 1610;
+inline constexpr int IDC_NOTICE_TEXT = 1611;
+
 // ---- Texts of the language modules -------------------------------------------
 // A text numbered like a command holds its status bar prompt and, after a new
 // line, its tool tip. File-dialog filters are pairs "text|patterns|...||".
@@ -488,6 +544,31 @@ inline constexpr int IDS_A11Y_START_MARKER = 35060;
 inline constexpr int IDS_A11Y_END_MARKER = 35061;
 inline constexpr int IDS_A11Y_SECTION_SUMMARY = 35062;  // title, duration, distance, average, maximum
 
+// Every task by keyboard and screen reader: what a reader hears besides the
+// painted texts, the status messages of the diary's keys, and the day's
+// context menu.
+inline constexpr int IDS_SPOKEN_UNKNOWN = 35500;      // read for "???"
+inline constexpr int IDS_SPOKEN_NONE = 35501;         // read for "--------"
+inline constexpr int IDS_A11Y_WEEK_RAMP = 35502;      // a planned week holding a ramp day
+inline constexpr int IDS_MENU_BODY_DATA = 35503;      // the day's context menu
+inline constexpr int IDS_STATUS_CUT = 35504;          // workout
+inline constexpr int IDS_STATUS_COPIED = 35505;       // workout
+inline constexpr int IDS_STATUS_NOTHING_TO_PASTE = 35506;
+inline constexpr int IDS_STATUS_DAY_BLOCKED = 35507;  // day
+inline constexpr int IDS_STATUS_PLANNED = 35508;      // workout, day
+inline constexpr int IDS_MANUAL_NO_VIEWER = 35509;    // the manual's file
+inline constexpr int IDS_A11Y_COLOUR = 35510;         // red, green, blue
+inline constexpr int IDS_A11Y_NO_COLOUR = 35511;
+inline constexpr int IDS_A11Y_NEW_ROW = 35512;
+inline constexpr int IDS_A11Y_EDITED_ROW = 35513;     // the row's own label
+inline constexpr int IDS_A11Y_ANALYSIS_CHART = 35514;
+inline constexpr int IDS_A11Y_MARKER_AT = 35515;      // marker name, time
+inline constexpr int IDS_MANUAL_MISSING = 35517;      // the web page
+inline constexpr int IDS_A11Y_RAMP_MARK = 35518;      // the week panel's tip
+inline constexpr int IDS_A11Y_ROW = 35516;            // a row without a label: its number
+inline constexpr int IDS_A11Y_EARLIER_MONTHS = 35519;  // the events calendar's paging
+inline constexpr int IDS_A11Y_LATER_MONTHS = 35520;
+
 // The form view: its legend, the figures under the mouse and what a screen
 // reader hears of the chart.
 inline constexpr int IDS_FORM_FITNESS_MEANS = 35100;
@@ -528,4 +609,27 @@ inline constexpr int IDS_FORM_NO_MAXIMUM_ABOVE_REST = 35413;      // count
 inline constexpr int IDS_CALENDAR_TARGET = 35420;                 // low, high
 inline constexpr int IDS_CALENDAR_TARGET_BELOW = 35421;           // high
 inline constexpr int IDS_CALENDAR_TARGET_ABOVE = 35422;           // low
+// The plan calendar's export dialog (title, labels, its note, file filter),
+// what it refuses, and the status lines of an export and of the calendar
+// written after a save.
+inline constexpr int IDS_CALENDAR_TITLE = 35430;
+inline constexpr int IDS_CALENDAR_FILE = 35431;
+inline constexpr int IDS_CALENDAR_CHOOSE = 35432;
+inline constexpr int IDS_CALENDAR_AFTER_SAVE = 35433;
+inline constexpr int IDS_CALENDAR_NOTE = 35434;
+inline constexpr int IDS_CALENDAR_EXPORT = 35435;
+inline constexpr int IDS_CALENDAR_FILTER = 35436;
+inline constexpr int IDS_CALENDAR_NO_FILE = 35437;
+inline constexpr int IDS_CALENDAR_IS_FOLDER = 35438;  // path
+inline constexpr int IDS_CALENDAR_IS_DIARY = 35439;
+inline constexpr int IDS_CALENDAR_WRITE_FAILED = 35440;  // path, reason
+inline constexpr int IDS_CALENDAR_SAVE_FAILED = 35441;   // path, reason
+inline constexpr int IDS_CALENDAR_WRITTEN = 35442;       // path
+// The form view's legend panel, its keys of events and race flags, the hint
+// without a race category, and a race named when hovering its day.
+inline constexpr int IDS_FORM_LEGEND = 35450;
+inline constexpr int IDS_FORM_EVENT_KEY = 35451;  // event kind
+inline constexpr int IDS_FORM_RACE_KEY = 35452;   // category
+inline constexpr int IDS_FORM_NO_RACE_CATEGORY = 35453;
+inline constexpr int IDS_FORM_RACE_DAY = 35454;  // race name
 }  // namespace kadenzo

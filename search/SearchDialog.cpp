@@ -14,12 +14,15 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "DateField.h"
 #include "ControlId.h"
 #include "CoreText.h"
 #include "DateTime.h"
 #include "Formats.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
+#include "SpokenChoice.h"
+#include "SpokenText.h"
 #include "Texts.h"
 #include "WorkoutSearch.h"
 
@@ -65,11 +68,6 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     operator_ = new QComboBox(this);
     SetControlId(operator_, IDC_SEARCH_OPERATOR);
     operator_->hide();
-    valuePlace_ = new QWidget(this);
-    SetControlId(valuePlace_, IDC_SEARCH_VALUE_PLACE);
-    valuePlace_->setLayout(new QHBoxLayout);
-    valuePlace_->layout()->setContentsMargins(0, 0, 0, 0);
-    valuePlace_->setMinimumWidth(200);
 
     list_ = new QTreeWidget(this);
     SetControlId(list_, IDC_SEARCH_CRITERIA);
@@ -88,25 +86,28 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     SetControlId(section_, IDC_SEARCH_SECTION);
     section_->setChecked(true);
 
-    auto* add = Button(texts_.Text(kAdd), IDC_SEARCH_ADD, this);
+    add_ = Button(texts_.Text(kAdd), IDC_SEARCH_ADD, this);
+    auto* add = add_;
     auto* remove = Button(texts_.Text(kRemove), IDC_SEARCH_REMOVE, this);
     auto* search = Button(texts_.Text(kSearch), IDC_SEARCH_SEARCH, this);
     search->setDefault(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
-    auto* controls = new QGridLayout;
+    controls_ = new QGridLayout;
+    auto* controls = controls_;
     const std::pair<std::uint32_t, QWidget*> labels[] = {
-        {kPropertyLabel, property_}, {kOperatorLabel, operator_}, {kValueLabel, valuePlace_}};
+        {kPropertyLabel, property_}, {kOperatorLabel, operator_}, {kValueLabel, nullptr}};
     for (int column = 0; column < 3; ++column) {
         auto* label = new QLabel(texts_.Text(labels[column].first), this);
         label->setBuddy(labels[column].second);
         controls->addWidget(label, 0, column);
+        if (column == 2) valueLabel_ = label;
     }
     controls->addWidget(property_, 1, 0);
     controls->addWidget(operator_, 1, 1);
-    controls->addWidget(valuePlace_, 1, 2);
     controls->addWidget(add, 1, 3);
     controls->setColumnStretch(2, 1);
+    controls->setColumnMinimumWidth(2, 200);
     auto* listButtons = new QVBoxLayout;
     listButtons->addWidget(remove);
     listButtons->addStretch();
@@ -122,6 +123,16 @@ CWorkoutSearchDialog::CWorkoutSearchDialog(CKadenzoDoc& doc, ShowSearchResults s
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
 
+    // Tab goes along the criterion and Add, then the list and its button,
+    // then the search (the value field, made for the property, joins after
+    // the comparison).
+    setTabOrder(property_, operator_);
+    setTabOrder(operator_, add);
+    setTabOrder(add, list_);
+    setTabOrder(list_, remove);
+    setTabOrder(remove, section_);
+    setTabOrder(section_, search);
+    setTabOrder(search, buttons);
     connect(property_, &QComboBox::activated, this, [this] { OnPropertyChanged(); });
     connect(add, &QPushButton::clicked, this, &CWorkoutSearchDialog::OnAdd);
     connect(remove, &QPushButton::clicked, this, &CWorkoutSearchDialog::OnRemove);
@@ -145,11 +156,12 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
     operator_->clear();
     if (!info) {
         operator_->hide();
+        valueLabel_->setBuddy(nullptr);
         return;
     }
     switch (info->type) {
         case SearchValueType::Date: {
-            auto* date = new QDateEdit(DateOfDay(doc_.Context().Today()), valuePlace_);
+            auto* date = new CDateField(DateOfDay(doc_.Context().Today()), this);
             date->setCalendarPopup(true);
             date->setDisplayFormat(QString::fromLatin1(kDatePickerFormat));
             value_ = date;
@@ -157,11 +169,13 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
         }
         case SearchValueType::Text:
         case SearchValueType::Number:
-            value_ = new QLineEdit(valuePlace_);
+            value_ = new QLineEdit(this);
             break;
         case SearchValueType::LibraryItem: {
-            auto* items = new QComboBox(valuePlace_);
+            auto* items = new QComboBox(this);
+            ReadChoicesAloud(items);
             items->addItem(QStringLiteral("< ------ >"), 0u);
+            SetSpokenText(items, 0, FromBytes(SpokenText("< ------ >", doc_.Context().Texts())));
             for (const SearchItemChoice& choice : SearchItemChoices(info->items, doc_.Library()))
                 items->addItem(FromBytes(choice.name), choice.id);
             value_ = items;
@@ -169,9 +183,13 @@ void CWorkoutSearchDialog::OnPropertyChanged() {
         }
     }
     SetControlId(value_, IDC_SEARCH_VALUE);
-    // Its label is the buddy of the place the field sits in, not of the field.
+    // The field is made for the property: its label (Alt+V) and its place in
+    // the Tab order, after the comparison and before Add, follow it.
     value_->setAccessibleName(texts_.Text(kValueLabel).remove(QLatin1Char('&')));
-    valuePlace_->layout()->addWidget(value_);
+    valueLabel_->setBuddy(value_);
+    controls_->addWidget(value_, 1, 2);
+    setTabOrder(operator_, value_);
+    setTabOrder(value_, add_);
     for (SearchOperator op : OperatorsFor(info->type))
         operator_->addItem(texts_.Text(OperatorTextId(op)), static_cast<int>(op));
     operator_->setCurrentIndex(0);

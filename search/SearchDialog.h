@@ -11,6 +11,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -61,8 +64,10 @@ private:
     SearchCriteriaList criteria_;
     QComboBox* property_;
     QComboBox* operator_;
-    QWidget* valuePlace_;
-    QWidget* value_ = nullptr;  // made for the chosen property
+    QGridLayout* controls_;
+    QLabel* valueLabel_ = nullptr;  // its buddy is the value field of the moment
+    QWidget* value_ = nullptr;      // made for the chosen property
+    QPushButton* add_;
     QTreeWidget* list_;
     QCheckBox* section_;
 };

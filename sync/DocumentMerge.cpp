@@ -187,6 +187,8 @@ std::vector<Choice> MergeResult::DefaultChoices() const {
     return choices;
 }
 
+const CLibrary* MergeResult::Library() const { return parts_ ? parts_->library.get() : nullptr; }
+
 DocumentContents MergeResult::Resolve(const std::vector<Choice>& choices) && {
     if (!parts_) throw std::invalid_argument("the merge was resolved already");
     if (choices.size() != conflicts_.size())

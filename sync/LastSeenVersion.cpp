@@ -76,6 +76,10 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     return StampFrom(info);
 }
 
+std::uint64_t VersionHash(std::span<const std::uint8_t> bytes) {
+    return XXH3_64bits(bytes.data(), bytes.size());
+}
+
 std::string LastSeenCopyPath(const std::string& documentPath, const std::string& backupsFolder) {
     return (fs::path(BackupFolderFor(documentPath, backupsFolder)) /
             (BackupDiaryName(documentPath) + ".last-seen.kdz"))
@@ -88,15 +92,21 @@ RememberedVersion RememberVersion(const std::string& documentPath,
                                   std::int64_t settleNanoseconds) {
     RememberedVersion remembered;
     remembered.size = bytes.size();
-    remembered.hash = XXH3_64bits(bytes.data(), bytes.size());
-    const std::string copy = LastSeenCopyPath(documentPath, backupsFolder);
-    try {
-        std::error_code error;
-        fs::create_directories(fs::path(copy).parent_path(), error);
-        WriteFileAtomically(copy, [&](CArchive& ar) { ar.WriteRaw(bytes.data(), bytes.size()); });
-        remembered.copyPath = copy;
-    } catch (const std::exception& e) {
-        remembered.problem = std::string("the version last seen could not be kept: ") + e.what();
+    remembered.hash = VersionHash(bytes);
+    // Without a backups folder there is nowhere to keep the copy: a relative
+    // path would put it wherever the program runs.
+    if (!backupsFolder.empty()) {
+        const std::string copy = LastSeenCopyPath(documentPath, backupsFolder);
+        try {
+            std::error_code error;
+            fs::create_directories(fs::path(copy).parent_path(), error);
+            WriteFileAtomically(copy,
+                                [&](CArchive& ar) { ar.WriteRaw(bytes.data(), bytes.size()); });
+            remembered.copyPath = copy;
+        } catch (const std::exception& e) {
+            remembered.problem =
+                std::string("the version last seen could not be kept: ") + e.what();
+        }
     }
     // The stamp counts only for a file seen holding these very bytes; without
     // one the next check looks at the content.

@@ -41,6 +41,9 @@ struct RememberedVersion {
     bool stampSettled = false;       // no later write can leave the same stamp
 };
 
+// The hash versions are told apart by (XXH3-64), as RememberedVersion keeps it.
+std::uint64_t VersionHash(std::span<const std::uint8_t> bytes);
+
 // "<backupsFolder>/<the diary's folder>/<diary>.last-seen.kdz", beside the
 // diary's backups but under a name their rotation never takes for one.
 std::string LastSeenCopyPath(const std::string& documentPath, const std::string& backupsFolder);
@@ -48,7 +51,8 @@ std::string LastSeenCopyPath(const std::string& documentPath, const std::string&
 // Call after the diary at documentPath was read or written with these bytes.
 // Writes the copy atomically and takes the file's stamp, but only while the
 // file really holds the bytes (another writer may have come in between).
-// Never throws: a copy that cannot be written fills `problem`.
+// Never throws: a copy that cannot be written fills `problem`. An empty
+// backupsFolder keeps no copy (merges against it then go two ways).
 RememberedVersion RememberVersion(const std::string& documentPath,
                                   std::span<const std::uint8_t> bytes,
                                   const std::string& backupsFolder,

@@ -13,6 +13,10 @@
 #include "LibraryItems.h"
 #include "WorkOut.h"
 
+namespace kadenzo {
+class CLibrary;
+}
+
 namespace kadenzo::sync {
 
 // The undo step of a merge made in the program (a text number).
@@ -119,6 +123,10 @@ public:
     const ChangeCounts& BodyInfos() const { return bodyInfos_; }
     const ChangeCounts& Events() const { return events_; }
     std::vector<Choice> DefaultChoices() const;
+    // The merged library as the default choices have it, items that may go
+    // again included: the names of the conflicts' records (THEIRS' records
+    // with renumbered items too). Null once resolved.
+    const CLibrary* Library() const;
 
     // The merged document, with one choice for each conflict in the order of
     // Conflicts(). Library items that a side removed stay only while a record

@@ -43,22 +43,6 @@ struct Options {
     bool csv = false;
 };
 
-// A category id as the JSON gives ids (0 to 4294967295), or "none"; false
-// for any other text.
-bool ReadCategory(const std::string& text, std::optional<std::uint32_t>* category) {
-    if (text == "none") {
-        category->reset();
-        return true;
-    }
-    if (text.empty() || text.size() > 10 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const unsigned long long id = std::stoull(text);
-    if (id > 0xFFFFFFFFull) return false;
-    *category = static_cast<std::uint32_t>(id);
-    return true;
-}
-
 // Reads the options; on a mistake prints one line and returns nothing.
 std::optional<Options> ParseOptions(const Args& args) {
     Options options;
@@ -72,7 +56,7 @@ std::optional<Options> ParseOptions(const Args& args) {
         if (arg == "--race-category") {
             if (i + 1 == args.size()) return fail(arg + " needs a category id or none");
             options.raceCategoryGiven = true;
-            if (!ReadCategory(args[++i], &options.raceCategory))
+            if (!ReadRaceCategory(args[++i], &options.raceCategory))
                 return fail("--race-category: not a category id or none: '" + args[i] + "'");
             continue;
         }

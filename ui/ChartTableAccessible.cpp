@@ -56,6 +56,13 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.readOnly = true;
+        const ChartTableAccessible* chart = chart_ ? TableOf(table()) : nullptr;
+        if (chart && kind_ == CellKind::Figure) {
+            // A chart the keys walk: its current cell has the focus with it.
+            const std::optional<std::pair<int, int>> current = chart->CurrentCell();
+            state.focusable = current.has_value();
+            state.focused = current == std::make_pair(row_, column_) && chart_->hasFocus();
+        }
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -141,6 +148,12 @@ QAccessibleInterface* ChartTableAccessible::childAt(int x, int y) const {
     const std::optional<std::pair<int, int>> cell =
         CellAtPoint(widget()->mapFromGlobal(QPoint(x, y)));
     return cell ? cellAt(cell->first, cell->second) : nullptr;
+}
+
+QAccessibleInterface* ChartTableAccessible::focusChild() const {
+    const std::optional<std::pair<int, int>> current = CurrentCell();
+    if (!current || !widget()->hasFocus()) return nullptr;
+    return cellAt(current->first, current->second);
 }
 
 QAccessibleInterface* ChartTableAccessible::cellAt(int row, int column) const {

@@ -32,6 +32,9 @@ public:
     // The row and column of the figure under a point in the chart's
     // coordinates; one outside the table counts as none.
     virtual std::optional<std::pair<int, int>> CellAtPoint(QPoint point) const = 0;
+    // The cell the chart's keys are on (ChartTableCursor); none for a chart
+    // the keyboard does not walk.
+    virtual std::optional<std::pair<int, int>> CurrentCell() const { return std::nullopt; }
 
     // To be called on every change of the chart's content: tells assistive
     // technology the table is new (while it listens) and drops the cells.
@@ -47,6 +50,7 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }

@@ -54,6 +54,10 @@ UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString& text) {
     }
 }
 
+QString QtUserDialogs::FolderName(const QString& caption, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent_, caption, start);
+}
+
 QString QtUserDialogs::OpenFileName(const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
 }

@@ -17,6 +17,7 @@ public:
     bool AskYesNo(const QString& text, Icon icon, Answer defaultAnswer) override;
     Answer AskYesNoCancel(const QString& text) override;
     QString OpenFileName(const QString& filter) override;
+    QString FolderName(const QString& caption, const QString& start) override;
     QString SaveFileName(const QString& suggestedPath, const QString& filter,
                          const QString& defaultSuffix) override;
     bool EditProfile(AthleteProfile& profile, bool firstPrompt) override;

@@ -30,6 +30,9 @@ public:
     virtual QString OpenFileName(const QString& filter) = 0;
     virtual QString SaveFileName(const QString& suggestedPath, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // A folder to read from, starting at `start`; empty when the user
+    // cancels. Without a chooser of its own the answer is a cancel.
+    virtual QString FolderName(const QString& /*caption*/, const QString& /*start*/) { return {}; }
     // The athlete profile dialog; true when closed with OK. As the first-time
     // prompt the values are handed back however it was closed.
     virtual bool EditProfile(AthleteProfile& profile, bool firstPrompt) = 0;

@@ -13,6 +13,7 @@
 #include "CoreText.h"
 #include "KadenzoDoc.h"
 #include "ResourceIds.h"
+#include "SpokenText.h"
 #include "Texts.h"
 #include "WorkoutEditing.h"
 
@@ -49,6 +50,8 @@ CWorkoutListDialog::CWorkoutListDialog(CKadenzoDoc& doc, FindRows findRows, Work
     SetControlId(this, IDD_WORKOUT_LIST);
     list_ = new QTreeWidget(this);
     SetControlId(list_, IDC_WORKOUT_LIST);
+    // The list is what the window shows: a screen reader names it so.
+    list_->setAccessibleName(windowTitle());
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -112,6 +115,12 @@ void CWorkoutListDialog::Fill() {
         for (const std::string& text : texts) columns << FromBytes(text);
         auto* item = new QTreeWidgetItem(columns);
         item->setData(0, kRowRole, static_cast<qulonglong>(i));
+        // A lost template or sport ("???") reads as a word.
+        for (int column = 0; column < columns.size(); ++column)
+            if (columns[column].contains(QStringLiteral("???")))
+                item->setData(column, Qt::AccessibleTextRole,
+                              FromBytes(SpokenText(texts[static_cast<std::size_t>(column)],
+                                                   context.Texts())));
         for (int column = 3; column < kWorkoutListColumns; ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items.append(item);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
 
@@ -20,8 +21,12 @@
 #include "BodyDataDialog.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
+#include "DeviceImportDialog.h"
+#include "DeviceSettingsDialog.h"
 #include "DiaryPrint.h"
 #include "DiaryViewInstall.h"
+#include "DocumentFile.h"
+#include "DocumentMerge.h"
 #include "EditorServices.h"
 #include "EventsDialog.h"
 #include "EventsInstall.h"
@@ -29,6 +34,8 @@
 #include "LibraryEditorDialog.h"
 #include "LibraryInstall.h"
 #include "LogNameDialog.h"
+#include "PlanCalendarDialog.h"
+#include "MergeDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
 #include "ResourceIds.h"
@@ -38,6 +45,7 @@
 #include "SportDetailDialog.h"
 #include "SportStatisticsDialog.h"
 #include "StatisticsList.h"
+#include "SyncTexts.h"
 #include "TemplateTreeDialog.h"
 #include "TestSupport.h"
 #include "UnitsDialog.h"
@@ -218,10 +226,27 @@ private slots:
         Check(CSportDetailDialog(doc, units, sorts.detail, today - 84, today, 1), "Sport details");
         Check(CScaleDialog(ScaleValues{}, texts), "Scale");
         Check(CPrintRangeDialog(DiaryPrintRange{today, today + 27}, texts), "Print range");
+        Check(CPlanCalendarDialog(QStringLiteral("/tmp/plan.ics"), true, QString(), app.dialogs,
+                                  texts, {}),
+              "Plan as calendar");
         const CRecordingImportDialog::Services importServices{units, app.context.Texts(),
                                                            [now] { return std::int64_t{now}; },
                                                            *app.settings, app.dialogs};
         Check(CRecordingImportDialog(importServices, ImportRequest{}), "Recording import");
+        const QTemporaryDir watch;
+        Check(CDeviceImportDialog({doc, app.dialogs, *app.settings, texts, ""}, watch.path()),
+              "Device import");
+        Check(CDeviceSettingsDialog(DeviceSettings{}, doc.Library(), app.dialogs, texts),
+              "Device import settings");
+        // The merge window, over the diary renamed on two sides.
+        const std::vector<std::uint8_t> image = doc.Image();
+        DocumentContents here = ReadDocument(image), there = ReadDocument(image);
+        here.log->name = "Here";
+        there.log->name = "There";
+        const sync::MergeResult merge =
+            sync::MergeDocuments(ReadDocument(image), std::move(here), std::move(there));
+        ConflictRows rows(merge, units, app.context.Texts());
+        Check(CMergeDialog(rows, texts.Text(synctext::kMergeIntroDisk), texts), "Merge");
         if (!problems_.isEmpty()) QFAIL(qPrintable(problems_.join(QLatin1Char('\n'))));
     }
 

@@ -168,14 +168,17 @@ private slots:
         const QString path = SaveDiary("season.kdz");  // nothing to copy yet
         const QDir own(QString::fromStdString(BackupFolderFor(
             QFile::encodeName(path).toStdString(), QFile::encodeName(backups).toStdString())));
-        QVERIFY(own.entryList(QDir::Files).isEmpty());
+        // Beside the backups, apart from them, the version last written.
+        const QStringList dated = {QStringLiteral("season-*")};
+        QVERIFY(own.entryList(dated, QDir::Files).isEmpty());
         const QByteArray first = ReadAll(path);
+        QCOMPARE(ReadAll(own.filePath(QStringLiteral("season.last-seen.kdz"))), first);
         QVERIFY(document_->SetLogName(QStringLiteral("Changed")));
         QVERIFY(document_->Save());
-        const QStringList copies = own.entryList(QDir::Files);
+        const QStringList copies = own.entryList(dated, QDir::Files);
         QCOMPARE(copies.size(), 1);
-        QVERIFY(copies.front().startsWith(QStringLiteral("season-")));
         QCOMPARE(ReadAll(own.filePath(copies.front())), first);
+        QCOMPARE(ReadAll(own.filePath(QStringLiteral("season.last-seen.kdz"))), ReadAll(path));
         QVERIFY(dialogs_->messages.empty());
 
         QVERIFY(QDir(backups).removeRecursively());

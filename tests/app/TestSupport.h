@@ -47,6 +47,7 @@ public:
         return Next(yesNoCancel, Answer::Cancel);
     }
     QString OpenFileName(const QString&) override { return {}; }
+    QString FolderName(const QString&, const QString&) override { return folderName; }
     QString SaveFileName(const QString&, const QString&, const QString&) override {
         return saveFile;
     }
@@ -61,6 +62,7 @@ public:
     std::deque<bool> yesNo;            // answers of AskYesNo, "No" when empty
     std::deque<Answer> yesNoCancel;    // answers of AskYesNoCancel, Cancel when empty
     QString saveFile;
+    QString folderName;  // what the folder chooser answers
     // The profile dialog: edits the values and says whether OK was pressed.
     std::function<bool(AthleteProfile&, bool firstPrompt)> profile;
     int profileCalls = 0;

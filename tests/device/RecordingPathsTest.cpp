@@ -25,6 +25,23 @@ TEST(RecordingPathsTest, RelativePathsAreTakenFromTheDiarysFolder) {
     for (const auto& c : cases) EXPECT_EQ(ResolveRecordingPath(c.stored, c.diary), c.opened);
 }
 
+TEST(RecordingPathsTest, AnImportOfTheSameFileKeepsTheStoredPath) {
+    const std::string diary = "/home/anna/Training.kdz";
+    const struct {
+        const char* stored;  // Windows-1252
+        const char* taken;   // UTF-8, as the import dialog loaded it
+        const char* kept;
+    } cases[] = {
+        {"Training-recordings/L\xE4ufe.fit", "/home/anna/Training-recordings/L\xC3\xA4ufe.fit",
+         "Training-recordings/L\xC3\xA4ufe.fit"},
+        {"Training-recordings/run.fit", "/media/WATCH/other.fit", "/media/WATCH/other.fit"},
+        {"/media/WATCH/run.fit", "/media/WATCH/run.fit", "/media/WATCH/run.fit"},
+        {"", "/media/WATCH/run.fit", "/media/WATCH/run.fit"},
+        {"Training-recordings/run.fit", "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PathAfterImport(c.stored, c.taken, diary), c.kept);
+}
+
 TEST(RecordingPathsTest, NamesTheStoredPathsCanHold) {
     EXPECT_EQ(RecordingsFolderName("/home/anna/Training.kdz"), "Training-recordings");
     EXPECT_EQ(RecordingsFolderName("/home/anna/Saison 2026.kdz"), "Saison 2026-recordings");

@@ -19,6 +19,7 @@
 #include "DiaryQt.h"
 #include "DiaryViewInstall.h"
 #include "DiaryView.h"
+#include "FormSeries.h"
 #include "ResourceIds.h"
 #include "TestSupport.h"
 #include "WeekPanel.h"
@@ -326,6 +327,91 @@ private slots:
             for (int i = 0; i < c.steps; ++i) world_->doc->Undo();
             QVERIFY2(Days() == before, c.name);
         }
+    }
+
+    // Without a mouse: Enter on a day alone and the keyboard's context menu
+    // (Shift+F10, the Menu key) reach its body data; the menu of a workout
+    // edits it too. Tab goes over to the weeks and back, and the arrows move
+    // from week to week with the selection.
+    void theKeysReachTheBodyDataAndTheWeeks() {
+        const auto menuPicks = [](int command, QStringList* entries) {
+            QTimer::singleShot(0, [command, entries] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                for (QAction* action : menu->actions()) {
+                    if (!action->isSeparator()) *entries << action->text();
+                    if (action->data().toInt() == command) menu->setActiveAction(action);
+                }
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+        };
+        view_->Select({kToday, 0});
+        QTest::keyClick(view_.get(), Qt::Key_Return);
+        QStringList entries;
+        menuPicks(ID_DAY_BODY_DATA, &entries);
+        QTest::keyClick(view_.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(entries.size(), 1);  // the day alone: its body data only
+        view_->Select({kMonday, a_});
+        entries.clear();
+        menuPicks(ID_WORKOUT_EDIT, &entries);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(view_.get(), &menuKey);
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(calls_, (std::vector<std::string>{"body 2", "body 2", "edit a"}));
+
+        // Monday's week is the first row. (The menus took the focus away.)
+        view_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view_.get()));
+        view_->setFocus();
+        QTest::keyClick(view_.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), view_->WeekPanel(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), view_->WeekPanel(1));
+        QCOMPARE(world_->Describe(view_->Selection()), std::string("7-"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // pages a week back
+        QCOMPARE(QApplication::focusWidget(), view_->WeekPanel(0));
+        QCOMPARE(view_->WeekPanel(0)->WeekStart(), kMonday - 7);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), view_.get());
+        QCOMPARE(world_->Describe(view_->Selection()), std::string("-7-"));
+    }
+
+    // A planned week that ramps up faster than the body adapts carries the
+    // mark; it follows the plan as it changes, and only planned weeks have it.
+    void aWeekThatRampsUpIsMarked() {
+        AthleteProfile profile = world_->doc->Profile();
+        profile.maxHeartRate = 190;
+        QVERIFY(edit::SetProfile(*world_->doc, profile));
+        // Ten weeks of easy half hours, then a planned week of two hours a day.
+        for (int day = kToday - 70; day < kToday; ++day) {
+            CWorkOut easy;
+            easy.duration = 30;
+            easy.averagePulse = 160;
+            world_->Add(day, easy);
+        }
+        std::vector<CDatabase::WorkoutHandle> heavy;
+        for (int day = kToday; day < kToday + 7; ++day) {
+            CWorkOut hard;
+            hard.plannedDuration = 120;
+            hard.targetPulseLow = hard.targetPulseHigh = 160;
+            hard.targetFixed = 1;
+            heavy.push_back(world_->Add(day, hard));
+        }
+        FormSeries series;
+        series.Compute(Log(), FormContextOf(*world_->doc));
+        QVERIFY(WeekHoldsRampDay(series, kMonday));
+        for (int row = 0; row < CDiaryView::kRowCount; ++row)
+            QCOMPARE(view_->WeekPanel(row)->Ramp(), WeekHoldsRampDay(series, kMonday + 7 * row));
+        view_->MoveBy(-7);
+        QVERIFY(!view_->WeekPanel(0)->Ramp());  // the week before today's
+        QVERIFY(view_->WeekPanel(1)->Ramp());
+        view_->MoveBy(7);
+        // A plan of easy hours again: no mark.
+        for (CDatabase::WorkoutHandle w : heavy)
+            QVERIFY(edit::RemoveWorkout(*world_->doc, *Log().FindWorkout(w)));
+        for (int row = 0; row < CDiaryView::kRowCount; ++row)
+            QVERIFY(!view_->WeekPanel(row)->Ramp());
     }
 
     // The diary of the demo in the views a 1024x768, 1100 px, 1280x800 and

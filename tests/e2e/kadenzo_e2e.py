@@ -34,6 +34,7 @@ KEYSYMS = {
     "Return": 0xFF0D, "Escape": 0xFF1B, "Tab": 0xFF09, "Home": 0xFF50,
     "Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53, "Down": 0xFF54,
     "Page_Up": 0xFF55, "Page_Down": 0xFF56, "End": 0xFF57, "Delete": 0xFFFF, "Insert": 0xFF63,
+    "Menu": 0xFF67, "BackSpace": 0xFF08, "space": 0x20,
     **{f"F{n}": 0xFFBE + n - 1 for n in range(1, 13)},
 }
 MODIFIER_MASKS = {"shift": 1 << 0, "ctrl": 1 << 2, "alt": 1 << 3}
@@ -107,6 +108,8 @@ class Program:
         self.pyatspi = pyatspi
         self.log_path = log_path
         self.app = None
+        # What a screen reader heard, key by key (screen_reader.ScreenReader).
+        self.heard = []
 
     # --- finding things ---------------------------------------------------
 
@@ -435,6 +438,8 @@ class Session:
         self.now = time.time()
         self.today = day_number(self.now)
         self.diary = os.path.join(self.work, "diary.kdz")
+        # What a journey adds to the program's environment.
+        self.extra_env = {}
 
     def tool_run(self, *args):
         result = subprocess.run([self.tool, *args], capture_output=True, text=True, timeout=30)
@@ -488,6 +493,7 @@ class Session:
                    XDG_DATA_HOME=os.path.join(self.work, "data"), TZ="UTC",
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        env.update(self.extra_env)
         return env
 
     def start_folder(self):
@@ -522,8 +528,9 @@ class Session:
         shutil.rmtree(self.work, ignore_errors=True)
 
 
-def _missing_tools():
-    missing = [t for t in ("Xvfb", "dbus-run-session") if shutil.which(t) is None]
+def _missing_tools(window_manager=False):
+    tools = ("Xvfb", "dbus-run-session") + (("openbox", "xdotool") if window_manager else ())
+    missing = [t for t in tools if shutil.which(t) is None]
     probe = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"],
                            capture_output=True) if os.path.exists("/usr/bin/python3") else None
     if probe is None or probe.returncode != 0:
@@ -594,17 +601,35 @@ def _outer(script, arguments, screen, timeout):
         xvfb.wait()
 
 
-def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
+def _start_window_manager():
+    """Openbox on the journey's display, as a desktop has one: it activates
+    the windows the program opens, so the keyboard reaches them as it would
+    a user's. Returns it once it manages the screen."""
+    manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        # Answers only once a window manager has announced itself on the root window.
+        if subprocess.run(["xdotool", "get_desktop"], capture_output=True).returncode == 0:
+            return manager
+        time.sleep(0.05)
+    manager.kill()
+    raise JourneyFailed("openbox did not start")
+
+
+def run_journey(journey, language="en", screen=(1280, 1024), timeout=60, window_manager=False):
     """Runs `journey(session, start)` in a world of its own; `start()` starts
     the program on `session.diary` and returns the `Program`. A third
-    argument, en or de, overrides the language. Exits."""
+    argument, en or de, overrides the language. With window_manager, openbox
+    runs on the display (keyboard journeys need the windows it activates).
+    Exits."""
     if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["en"], ["de"]):
         print(f"usage: {sys.argv[0]} KADENZO KADENZO_TOOL [en|de]", file=sys.stderr)
         sys.exit(2)
     language = sys.argv[3] if len(sys.argv) == 4 else language
     name = os.path.basename(sys.argv[0])
     if not os.environ.get(INNER):
-        missing = _missing_tools()
+        missing = _missing_tools(window_manager)
         if missing:
             print(f"{name}: {', '.join(missing)} missing; skipped")
             sys.exit(SKIPPED)
@@ -618,7 +643,10 @@ def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
         return session.start(pyatspi, started)
 
     began = time.monotonic()
+    manager = None
     try:
+        if window_manager:
+            manager = _start_window_manager()
         journey(session, start)
     except Skipped as reason:
         print(f"{name}: {reason}; skipped")
@@ -629,6 +657,9 @@ def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
         if not isinstance(error, JourneyFailed):
             traceback.print_exc()
         for program in started:
+            if getattr(program, "heard", None):
+                print("a screen reader heard:", file=sys.stderr)
+                print("\n".join(f"  {line}" for line in program.heard), file=sys.stderr)
             if program.app is not None and program.process.poll() is None:
                 print("accessibility tree:", file=sys.stderr)
                 print("\n".join(program.dump()), file=sys.stderr)
@@ -637,7 +668,14 @@ def run_journey(journey, language="en", screen=(1280, 1024), timeout=60):
                     print(f"  program: {line.rstrip()}", file=sys.stderr)
         session.close(started[-1] if started else None)
         sys.exit(1)
+    finally:
+        if manager is not None:
+            manager.kill()
+            manager.wait()
     session.close(started[-1] if started else None)
+    if os.environ.get("KADENZO_E2E_HEARD"):
+        for program in started:
+            print("\n".join(program.heard))
     print(f"{name}: passed in {time.monotonic() - began:.1f} s")
     sys.exit(0)
 

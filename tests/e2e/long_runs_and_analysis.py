@@ -46,15 +46,14 @@ def criterion(program, dialog, prop, value, comparison=None):
     """Chooses a property, a comparison and a value by keyboard and adds
     them to the list."""
     # A combo box reads as its choice; the property's comes first, the
-    # comparison's second, the value's sits in the place named Value.
-    program.choose([c for c in dialog if c is not None and c.getRoleName() == "combo box"][0],
-                   prop)
+    # comparison's second, the value's (made for the property) third.
+    def combos():
+        return [c for c in dialog if c is not None and c.getRoleName() == "combo box"]
+    program.choose(combos()[0], prop)
     if comparison:
-        program.choose([c for c in dialog if c is not None and
-                        c.getRoleName() == "combo box"][1], comparison)
-    place = program.find("filler", "Value", root=dialog)
+        program.choose(combos()[1], comparison)
     if prop == "Date":
-        field = program.find("spin button", root=place)
+        field = program.find("spin button", root=dialog)
         program.focus(field)
         # A date field takes typing over a selected section: each of day,
         # month and year is selected with the keyboard and typed over.
@@ -69,7 +68,8 @@ def criterion(program, dialog, prop, value, comparison=None):
             start += len(part) + 1
         program.wait_text(field, value)
     else:
-        program.choose(program.find("combo box", root=place), value)
+        program.wait_for(lambda: len(combos()) == 3, "the value's choice")
+        program.choose(combos()[2], value)
     program.click(program.find("push button", "Add", root=dialog))
 
 

@@ -59,7 +59,20 @@ TEST(PlannedText, NamesTheFirstPieceTheWorkoutCannotHold) {
     const std::uint32_t distance = kPlannedDistanceRange.nameId;
     const Case cases[] = {
         {"0, 0km", kMetric, std::nullopt},
-        {"abc", kMetric, std::nullopt},  // no number: nothing planned
+        // What a planner types reads; a piece that starts with no number
+        // is refused rather than read as 0.
+        {"45", kMetric, std::nullopt},
+        {"45min", kMetric, std::nullopt},
+        {"1:30", kMetric, std::nullopt},
+        {"10km", kMetric, std::nullopt},
+        {"10 km, 0:50", kMetric, std::nullopt},
+        {" :30", kMetric, std::nullopt},
+        {"1:30, ", kMetric, std::nullopt},
+        {"abc", kMetric, duration},
+        {"km 10", kMetric, distance},
+        {"1:30, x", kMetric, duration},
+        {"10km, about 5 mi", kImperial, distance},
+        {"nan", kMetric, duration},
         {"-5km, -30", kMetric, distance},
         {"-30, -5km", kMetric, duration},
         {"1:30, -0,5km", kMetric, distance},

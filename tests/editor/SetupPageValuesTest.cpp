@@ -99,7 +99,7 @@ TEST_F(SetupPage, APlanTheWorkoutCannotHoldIsRefusedAndNothingIsTaken) {
     const CWorkOut stored = workout;
     SetupPageValues page = Open(workout);
     page.note = "changed";
-    for (const char* text : {"-1:30, 20km", "1:30, -20km", "1e999km"}) {
+    for (const char* text : {"-1:30, 20km", "1:30, -20km", "1e999km", "abc", "1:30, km"}) {
         SCOPED_TRACE(text);
         page.plannedText = text;
         ASSERT_TRUE(page.Check().has_value());

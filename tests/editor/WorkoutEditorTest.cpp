@@ -1,6 +1,10 @@
 // The workout editor sheet on a document of the program: OK with and without
-// a change, and a refused figure on a hidden section. Typing figures,
+// a change, a refused figure on a hidden section, and a recording stored
+// relative to the diary. Typing figures,
 // a refused heart rate in view and the recording import are the journeys'.
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -9,6 +13,7 @@
 #include "DateTime.h"
 #include "DocumentEdits.h"
 #include "EditorFixture.h"
+#include "LinkEdit.h"
 #include "ResourceIds.h"
 #include "TestSupport.h"
 #include "Texts.h"
@@ -85,6 +90,31 @@ private slots:
         QCOMPARE(sheet.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(sheet.Workout().partMaxPulse, std::uint8_t{181});
+    }
+
+    // A device import stores its recordings relative to the diary's folder.
+    void aRecordingBesideTheDiaryOpensFromItsLink() {
+        QVERIFY(
+            Doc().OnSaveDocument(QFile::encodeName(app_->PathOf("Training.kdz")).toStdString()));
+        QVERIFY(QDir(app_->PathOf({})).mkpath(QStringLiteral("Training-recordings")));
+        QFile recording(app_->PathOf(QStringLiteral("Training-recordings/run.fit")));
+        QVERIFY(recording.open(QIODevice::WriteOnly));
+        recording.close();
+        QString opened;
+        services_->openLink = [&opened](const QString& target) {
+            opened = target;
+            return true;
+        };
+        auto workout = std::make_unique<CWorkOut>(*Doc().Library().FindWorkout(kEasyRun));
+        workout->date = *NoonOfDay(2024, 5, 14);
+        workout->recordingPath = "Training-recordings/run.fit";
+        CWorkoutEditorSheet sheet(*workout, *services_);
+        auto* link = Find<CLinkEdit>(*sheet.PerformancePage(), IDC_LINK);
+        QVERIFY(link->OpenAction()->isEnabled());
+        QVERIFY(link->OpenTarget());
+        QCOMPARE(opened, recording.fileName());
+        link->setText(QStringLiteral("Training-recordings/gone.fit"));
+        QVERIFY(!link->OpenAction()->isEnabled());
     }
 
 private:

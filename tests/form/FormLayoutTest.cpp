@@ -47,6 +47,7 @@ TEST(FormRange, EachRangeShowsWholePeriodsWithThePlanAhead) {
 
 TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     FormViewState state(kToday);
+    EXPECT_TRUE(state.IsChecked(ID_FORM_NEXT_RACE));
     ASSERT_TRUE(state.OnCommand(ID_FORM_6_MONTHS, kToday));
     struct Step {
         int command, reference;
@@ -61,6 +62,10 @@ TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
         {ID_PAGE_FORWARD, kToday + 7, IDS_FORWARD_DAY + 1},
         {ID_FORM_2_YEARS, kToday, IDS_FORWARD_DAY + 3},
         {ID_PAGE_BACK, Day(2023, 1, 1), IDS_FORWARD_DAY + 3},
+        // Back to the days up to the next race, paged by weeks.
+        {ID_FORM_NEXT_RACE, kToday, IDS_FORWARD_DAY + 1},
+        {ID_PAGE_BACK, kToday - 7, IDS_FORWARD_DAY + 1},
+        {ID_FORM_2_YEARS, kToday, IDS_FORWARD_DAY + 3},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.command);
@@ -70,6 +75,7 @@ TEST(FormRange, CommandsPageByTheUnitAndTodayReturns) {
     }
     EXPECT_TRUE(state.IsChecked(ID_FORM_2_YEARS));
     EXPECT_FALSE(state.IsChecked(ID_FORM_6_WEEKS));
+    EXPECT_FALSE(state.IsChecked(ID_FORM_NEXT_RACE));
     EXPECT_FALSE(state.OnCommand(ID_RANGE_1_YEAR, kToday));
     EXPECT_EQ(state.PagingTextId(ID_FORM_TODAY), 0u);
 }

@@ -78,6 +78,40 @@ TEST_F(FormRacesTest, RacesAreTheRaceCategorysWorkoutsNamedByTheirNote) {
     EXPECT_FALSE(DefaultRaceCategory(*MakeLibrary()));
 }
 
+// The choice as the settings keep it: a category the library lacks, or a
+// text that is no id, falls back to the library's default, never to "no
+// races" nor to a category that matches nothing.
+TEST_F(FormRacesTest, AStoredChoiceFallsBackToTheDefault) {
+    AddItem(library->categories, 3, "Tempo");
+    const std::unique_ptr<CLibrary> bare = MakeLibrary();
+    AddItem(bare->categories, 3, "Tempo");
+    using Category = std::optional<std::uint32_t>;
+    struct Case {
+        const char* choice;
+        Category withRace, withoutRace;
+    } const cases[] = {
+        {"", 6, std::nullopt},
+        {"none", std::nullopt, std::nullopt},
+        {"3", 3, 3},
+        {"6", 6, std::nullopt},
+        {"99", 6, std::nullopt},
+        {"4294967296", 6, std::nullopt},
+        {"-3", 6, std::nullopt},
+        {"3 ", 6, std::nullopt},
+        {"None", 6, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        EXPECT_EQ(ChosenRaceCategory(*library, c.choice), c.withRace);
+        EXPECT_EQ(ChosenRaceCategory(*bare, c.choice), c.withoutRace);
+    }
+    for (const Category choice : {Category(), Category(0), Category(4294967295u)}) {
+        Category read = 17;
+        EXPECT_TRUE(ReadRaceCategory(RaceCategoryText(choice), &read));
+        EXPECT_EQ(read, choice);
+    }
+}
+
 // One session of 60 minutes at 160 two days before today (rest 60, max 190:
 // load L = 129.36220648393228), a race tomorrow. Its morning: fitness
 // L/42 × (41/42)², fatigue L/7 × (6/7)², form exactly their difference.
@@ -113,15 +147,15 @@ TEST_F(FormRacesTest, TheLegendSaysWhatTheFiguresMean) {
         FormLegendTexts(facts, {kRaceToday - 42, kRaceToday}, *library, texts);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].text,
-              "Today, 01.03.2024: form this morning -21 = yesterday's fitness 89 \x96 fatigue 110");
-    EXPECT_EQ(lines[1].text,
               "Next race: City half marathon on 03.04.2024, form that morning 7 = fitness 80 \x96 "
               "fatigue 73");
+    EXPECT_EQ(lines[1].text,
+              "Today, 01.03.2024: form this morning -21 = yesterday's fitness 89 \x96 fatigue 110");
     EXPECT_EQ(lines[2].text.rfind("Warming up until 20.02.2024:", 0), 0u);
     EXPECT_EQ(lines[3], (FormLegendText{"2 planned workouts have no target heart rate and are left "
                                         "out of the projection: add a target to their templates "
                                         "under Extras \x9B Library (Tempo run, Race)",
-                                        true}));
+                                        true, FormLegendText::kWarning}));
     EXPECT_EQ(lines[4].text.rfind("3 workouts cannot be rated:", 0), 0u);
 
     // Days shown after the warming up; no maximum known at all.
@@ -129,7 +163,9 @@ TEST_F(FormRacesTest, TheLegendSaysWhatTheFiguresMean) {
     const std::vector<FormLegendText> later =
         FormLegendTexts(facts, {kRaceToday - 9, kRaceToday}, *library, texts);
     ASSERT_EQ(later.size(), 4u);
-    EXPECT_EQ(later[3], (FormLegendText{texts.Text(35108), true}));
+    EXPECT_EQ(later[3], (FormLegendText{texts.Text(35108), true, FormLegendText::kWarning}));
+    EXPECT_EQ(lines[0].kind, FormLegendText::kNextRace);
+    EXPECT_EQ(lines[2].kind, FormLegendText::kWarmingUp);
 }
 
 }  // namespace

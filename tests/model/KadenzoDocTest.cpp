@@ -332,5 +332,62 @@ TEST_F(KadenzoDocTest, TargetsAreFixedOnceTheirDayHasComeByCheckpointsAndSaving)
     EXPECT_EQ(document->UndoSnapshots(), snapshots);
 }
 
+// A merge made in the program is one step: its contents and library take the
+// document's place, undo gives back both (and the mark of the state before),
+// redo brings them again. A reload is an open: no history, not modified.
+TEST_F(KadenzoDocTest, AMergeIsOneStepWithItsLibraryAndAReloadStartsAfresh) {
+    Start(LogOf(MakeWorkout(45000.5)));
+    edit::SetLogName(*document, "here");
+    const Bytes before = Saved();
+    DocumentContents merged = ReadDocument(before);
+    merged.log->AddWorkout(MakeWorkout(45001.5));
+    merged.library->workoutTemplates.AddNew().name = "Merged template";
+    test::RecordingObserver observer;
+    document->AddObserver(&observer);
+
+    document->ReplaceContents(34975, std::move(merged), 42);
+    EXPECT_EQ(observer.notices, (std::vector<std::string>{"replacing", "replaced"}));
+    EXPECT_EQ(document->Log().WorkoutCount(), 2u);
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(document->UndoName(), 34975u);
+    EXPECT_EQ(document->MergedMark(), 42u);
+    edit::SetLogName(*document, "after");
+    EXPECT_EQ(document->MergedMark(), 42u);
+    document->Undo();
+    document->Undo();
+    EXPECT_EQ(Saved(), before);
+    EXPECT_EQ(document->MergedMark(), 0u);
+    document->Redo();
+    EXPECT_EQ(document->Library().workoutTemplates.size(),
+              test::MakeLibrary()->workoutTemplates.size() + 1);
+    EXPECT_EQ(document->MergedMark(), 42u);
+
+    DocumentContents reloaded = ReadDocument(before);
+    reloaded.library->computerName = "ELSEWHERE";
+    observer.Clear();
+    document->OnReloadDocument(std::move(reloaded));
+    EXPECT_EQ(observer.notices, (std::vector<std::string>{"replacing", "replaced"}));
+    EXPECT_EQ(document->Library().computerName, "ELSEWHERE");  // no question asked
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_FALSE(document->CanUndo());
+    EXPECT_EQ(document->MergedMark(), 0u);
+    document->RemoveObserver(&observer);
+}
+
+// The bytes an open read and a save wrote are those of the file.
+TEST_F(KadenzoDocTest, OpenAndSaveHandBackTheFilesBytes) {
+    Start(LogOf(MakeWorkout(45000.5)));
+    const std::string path = (folder / "diary.kdz").string();
+    std::string error;
+    Bytes written;
+    ASSERT_TRUE(document->OnSaveDocument(path, &error, &written)) << error;
+    Bytes read;
+    ASSERT_TRUE(document->OnOpenDocument(path, &error, &read)) << error;
+    EXPECT_EQ(read, written);
+    EXPECT_EQ(read, ReadWholeFile(path));
+    EXPECT_EQ(document->Log().WorkoutCount(), 1u);
+}
+
 }  // namespace
 }  // namespace kadenzo

@@ -41,5 +41,31 @@ TEST(UndoHistory, EveryStateComesBackByteForByte) {
     EXPECT_EQ(limited.Previous(), states[6]);
 }
 
+// A state's mark comes back with it: a merge (marked) undone leaves the mark
+// of the state before it, redone brings it again, and later steps keep it.
+TEST(UndoHistory, MarksComeBackWithTheirStates) {
+    UndoHistory history(3);
+    history.Push(Of("opened"), 0, 0);
+    history.Push(Of("merged"), 1, 77);
+    history.Push(Of("edited"), 2, 77);
+    EXPECT_EQ(history.Mark(), 77u);
+    history.StepBack(history.Previous());
+    history.StepBack(history.Previous());
+    EXPECT_EQ(history.Mark(), 0u);
+    history.StepForward(history.Next());
+    EXPECT_EQ(history.Mark(), 77u);
+    EXPECT_EQ(history.UndoName(), 1u);
+    history.Push(Of("merged again"), 1, 88);
+    history.Push(Of("a"), 2, 88);
+    history.Push(Of("b"), 2, 88);
+    // The oldest states fall off the end; the rest keep their marks.
+    history.StepBack(history.Previous());
+    history.StepBack(history.Previous());
+    history.StepBack(history.Previous());
+    EXPECT_EQ(history.Current(), Of("merged"));
+    EXPECT_EQ(history.Mark(), 77u);
+    EXPECT_EQ(UndoHistory(1).Mark(), 0u);
+}
+
 }  // namespace
 }  // namespace kadenzo

@@ -59,25 +59,37 @@ private slots:
         dialogs_ = FakeUserDialogs();
     }
 
-    // Screen readers move the markers as sliders over the seconds from the
-    // start; the section's figures and the pause options follow.
-    void markerSlidersAndPauseOptionsReachTheFigures() {
+    // By keys: Tab comes to the start marker, then to the end marker, each a
+    // slider a screen reader hears with its time from the start; the arrow
+    // keys move the one that has the focus, and the section's figures and the
+    // pause options follow.
+    void theKeysMoveBothMarkersAndTheFiguresFollow() {
         auto dialog = Open({polar_, *NoonOfDay(2005, 4, 16), -1, -1});
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         CHeartRateChart* chart = dialog->Chart();
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
         QCOMPARE(iface->childCount(), 2);
         QAccessibleInterface* start = iface->child(0);
         QAccessibleInterface* end = iface->child(1);
-        QCOMPARE(end->valueInterface()->currentValue().toInt(), 18598);
-        QCOMPARE(start->valueInterface()->maximumValue().toInt(), 18598);
-        QCOMPARE(start->valueInterface()->minimumStepSize().toInt(), 5);
-        start->valueInterface()->setCurrentValue(600);
-        QCOMPARE(chart->GetMarker(0), 120);
-        QCOMPARE(start->text(QAccessible::Value), QStringLiteral("0:10:00"));
-        // Less than one interval on still moves one sample; the marker moved last is active.
-        end->valueInterface()->setCurrentValue(18597);
-        QCOMPARE(chart->GetMarker(1), 3719);
-        QCOMPARE(chart->ActiveMarker(), 1);
+        QCOMPARE(start->text(QAccessible::Name), QStringLiteral("Start marker at 0:00:00"));
+        QCOMPARE(end->text(QAccessible::Name), QStringLiteral("End marker at 5:09:58"));
+        chart->setFocus(Qt::TabFocusReason);
+        QVERIFY(start->state().focused && !end->state().focused);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(chart->GetMarker(0), 1);
+        QCOMPARE(start->text(QAccessible::Value), QStringLiteral("0:00:05"));
+        QTest::keyClick(chart, Qt::Key_Tab);
+        QVERIFY(chart->hasFocus() && end->state().focused);
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(chart->GetMarker(1), 3719);  // one before the last sample
+        QVERIFY(end->text(QAccessible::Name).startsWith(QStringLiteral("End marker at 5:09:")));
+        QVERIFY(end->text(QAccessible::Name) != QStringLiteral("End marker at 5:09:58"));
+        QTest::keyClick(chart, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(chart->hasFocus() && start->state().focused);
+        QTest::keyClick(chart, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(!chart->hasFocus());
         const QString duration = Find<QLabel>(*dialog, IDC_IMPORT_PART_DURATION)->text();
         const QString said = iface->text(QAccessible::Description);
         QVERIFY(
@@ -89,7 +101,7 @@ private slots:
         QVERIFY(!part->isEnabled());
         const ImportedFigures figures = dialog->Figures();
         QCOMPARE(figures.marker2, 3719);
-        const RangeSummary expected = SummariseRange(dialog->Values().Recording(), 120, 3719, true);
+        const RangeSummary expected = SummariseRange(dialog->Values().Recording(), 1, 3719, true);
         QCOMPARE(figures.part.duration, expected.duration);
         QVERIFY(figures.whole.duration < 18598);  // the stops are left out
     }

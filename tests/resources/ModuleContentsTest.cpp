@@ -27,7 +27,8 @@ const std::vector<std::pair<int, std::string>> kFormattedTexts = {
     {34932, "if"},       {34800, "ssss"}, {35400, "siii"}, {35401, "ssiii"}, {35402, "s"},
     {35403, "s"},        {35404, "s"},    {35405, "is"},   {35408, "i"},     {35409, "i"},
     {35410, "is"},       {35411, "is"},   {35412, "i"},    {35413, "i"},     {35420, "ii"},
-    {35421, "i"},        {35422, "i"}};
+    {35421, "i"},        {35422, "i"},    {35438, "s"},    {35440, "ss"},    {35441, "ss"},
+    {35442, "s"},        {35451, "s"},    {35452, "s"},    {35454, "s"}};
 
 // The arguments a printf format consumes, as i/f/s, or "?" for a conversion the
 // program's formatter does not offer (and "*" widths, which callers never pass).
