@@ -12,7 +12,6 @@
 #include "LanguageModule.h"
 #include "Library.h"
 #include "MainFrame.h"
-#include "OnePagePrintJob.h"
 #include "ResourceIds.h"
 #include "ScaleDialog.h"
 #include "Texts.h"
@@ -65,29 +64,18 @@ CAnalysisView::CAnalysisView(CKadenzoDoc& document, const UnitSettings& units,
       units_(units),
       today_(std::move(today)),
       state_(today_()),
-      chart_(new CAnalysisChart(this)),
-      printJob_(std::make_unique<OnePagePrintJob>(
-          [chart = chart_](QPainter& painter, const QRect& content) {
-              chart->Draw(painter, content, true);
-          })) {
+      chart_(new CAnalysisChart(this)) {
     setObjectName(QStringLiteral("AnalysisView"));
-    SetChart(chart_, kChartInset);
+    SetChart(chart_, kChartInset, [chart = chart_](QPainter& painter, const QRect& content) {
+        chart->Draw(painter, content, true);
+    });
     // The view holds nothing else: the focus it gets (F6) goes to the chart.
     setFocusProxy(chart_);
     InstallAnalysisChartAccessible();
     chart_->SetValueFormatter([this](double value) { return ChartValueText(value); });
     ResetScale();
     Rebuild();
-    Document().AddObserver(this);
-    Document().Context().settings.AddObserver(this);
 }
-
-CAnalysisView::~CAnalysisView() {
-    Document().Context().settings.RemoveObserver(this);
-    Document().RemoveObserver(this);
-}
-
-PrintJob& CAnalysisView::Job() { return *printJob_; }
 
 QString CAnalysisView::ChartValueText(double value) const {
     // The unit the sums were made in, so that label and figure agree.

@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "AnalysisViewState.h"
-#include "DocumentObserver.h"
 #include "ChartBaseView.h"
 #include "ScaleValues.h"
-#include "SettingsObserver.h"
 #include "Units.h"
 
 namespace kadenzo {
@@ -25,7 +23,7 @@ class StringTable;
 // time (also with the mouse wheel) and set the scale; it prints the chart on
 // a page of its own. It recomputes on its commands and whenever the document
 // or the settings change, reading the log and the library afresh each time.
-class CAnalysisView : public CChartBaseView, public DocumentObserver, public SettingsObserver {
+class CAnalysisView : public CChartBaseView {
     Q_OBJECT
 
 public:
@@ -33,7 +31,6 @@ public:
     // view opens and whenever a range is chosen.
     CAnalysisView(CKadenzoDoc& document, const UnitSettings& units, std::function<int()> today,
                   QWidget* parent = nullptr);
-    ~CAnalysisView() override;
 
     CAnalysisChart* Chart() const { return chart_; }
     const AnalysisViewState& State() const { return state_; }
@@ -66,9 +63,6 @@ public:
     // The sums, their scale and legend follow the units.
     void OnSettingsChanged(const SettingsChange& change) override;
 
-protected:
-    PrintJob& Job() override;
-
 private:
     void ApplyEffect(const AnalysisViewState::Effect& effect);
     void UpdatePagingTexts();
@@ -81,7 +75,6 @@ private:
     std::function<int()> today_;
     AnalysisViewState state_;
     CAnalysisChart* chart_;  // child of the view
-    std::unique_ptr<PrintJob> printJob_;
     QPointer<CMainFrame> frame_;
 };
 

@@ -3,16 +3,34 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <utility>
 
+#include "KadenzoDoc.h"
 #include "MainFrame.h"
 #include "WheelPaging.h"
 
 namespace kadenzo {
 
-void CChartBaseView::SetChart(QWidget* chart, int inset) {
+CChartBaseView::CChartBaseView(CKadenzoDoc& document, QWidget* parent)
+    : CKadenzoBaseView(document, parent) {
+    // No change is told while a view is being built, so the derived view's
+    // handlers are whole by the first one.
+    Document().AddObserver(this);
+    Document().Context().settings.AddObserver(this);
+}
+
+CChartBaseView::~CChartBaseView() {
+    Document().Context().settings.RemoveObserver(this);
+    Document().RemoveObserver(this);
+}
+
+void CChartBaseView::SetChart(QWidget* chart, int inset, OnePagePrintJob::Paint print) {
     chart_ = chart;
     inset_ = inset;
+    printJob_ = std::make_unique<OnePagePrintJob>(std::move(print));
 }
+
+PrintJob& CChartBaseView::Job() { return *printJob_; }
 
 std::function<bool()> CChartBaseView::WhileActive(CMainFrame& frame) {
     QPointer<CChartBaseView> self(this);

@@ -19,7 +19,6 @@
 #include "KadenzoDoc.h"
 #include "Library.h"
 #include "MainFrame.h"
-#include "OnePagePrintJob.h"
 #include "ResourceIds.h"
 #include "Texts.h"
 #include "ViewPaging.h"
@@ -87,28 +86,17 @@ CFormView::CFormView(CKadenzoDoc& document, QSettings* settings, QWidget* parent
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(chart_, 1);
     layout->addWidget(legend_);
-    SetChart(pane, kChartInset);
+    SetChart(pane, kChartInset, [chart = chart_](QPainter& painter, const QRect& content) {
+        chart->Draw(painter, content, true);
+    });
     // Whoever focuses the view reaches the chart's table: a screen reader
     // then lands on today's figures, never on an unnamed pane.
     setFocusProxy(chart_);
     pane->setFocusProxy(chart_);
-    printJob_ = std::make_unique<OnePagePrintJob>(
-        [chart = chart_](QPainter& painter, const QRect& content) {
-            chart->Draw(painter, content, true);
-        });
     chart_->SetDayText([this](int day) { return DayParts(day); });
     series_.Compute(Document().Log(), FormContextOf(Document()));
     Refill();
-    Document().AddObserver(this);
-    Document().Context().settings.AddObserver(this);
 }
-
-CFormView::~CFormView() {
-    Document().Context().settings.RemoveObserver(this);
-    Document().RemoveObserver(this);
-}
-
-PrintJob& CFormView::Job() { return *printJob_; }
 
 bool CFormView::OnCommand(int command) {
     if (!state_.OnCommand(command, FormContextOf(Document()).today)) return false;

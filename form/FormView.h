@@ -4,11 +4,9 @@
 #include <memory>
 
 #include "ChartBaseView.h"
-#include "DocumentObserver.h"
 #include "FormLayout.h"
 #include "FormRange.h"
 #include "FormSeries.h"
-#include "SettingsObserver.h"
 
 class QSettings;
 
@@ -29,13 +27,12 @@ class CMainFrame;
 // the next race), page by the range's period (also with the mouse wheel) and
 // return to today; it prints the chart and its legend on a page of its own.
 // Races are the workouts of the race category the settings keep.
-class CFormView : public CChartBaseView, public DocumentObserver, public SettingsObserver {
+class CFormView : public CChartBaseView {
     Q_OBJECT
 
 public:
     // settings: where the race category is kept; null: the library's default.
     CFormView(CKadenzoDoc& document, QSettings* settings, QWidget* parent = nullptr);
-    ~CFormView() override;
 
     CFormChart* Chart() const { return chart_; }
     CFormLegendPanel* Legend() const { return legend_; }
@@ -64,9 +61,6 @@ public:
     void OnDocumentReplaced() override;
     void OnSettingsChanged(const SettingsChange& change) override;
 
-protected:
-    PrintJob& Job() override;
-
 private:
     // The chart's days, events and texts from the series as it stands.
     void Refill();
@@ -80,7 +74,6 @@ private:
     FormSeries series_;
     CFormChart* chart_;         // child of the view's pane
     CFormLegendPanel* legend_;  // below the chart
-    std::unique_ptr<PrintJob> printJob_;
     QPointer<CMainFrame> frame_;
 };
 
