@@ -74,8 +74,6 @@ int main(int argc, char* argv[]) {
     if (qtTexts.load(QStringLiteral("qtbase_") + module->Language(),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
-    kadenzo::RegisterLogClasses();
-    kadenzo::RegisterLibraryClasses();
     kadenzo::AppContext context;
     context.strings = module.get();
     context.library = std::move(library);
