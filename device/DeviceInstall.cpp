@@ -37,7 +37,7 @@ public:
           texts_(frame.Document().Texts()) {}
 
     // The notice strip above the view, and the watcher that feeds it.
-    void Watch(QObject* owner) {
+    void Watch(QObject* owner, CDeviceWatcher::VolumesSource volumes) {
         auto* bar = new QToolBar(&frame_);
         bar->setObjectName(QStringLiteral("DeviceNoticeBar"));
         bar->setWindowTitle(texts_.Text(devicetext::kNotice));
@@ -59,7 +59,7 @@ public:
             [&doc] {
                 return CDeviceWatcher::DiaryFacts{doc.PathName(), RecordingPathsOf(doc.Log())};
             },
-            owner);
+            std::move(volumes), owner);
         watcher_->SetImportFolders(ReadDeviceSettings(settings_).folders);
         QObject::connect(watcher_, &CDeviceWatcher::newActivities, bar,
                          [this](const QString& folder, qint64 count) {
@@ -159,10 +159,11 @@ private:
 }  // namespace
 
 void InstallDeviceImport(CMainFrame& frame, QSettings& settings, UserDialogs& dialogs,
-                         std::string libraryFilePath) {
+                         std::string libraryFilePath,
+                         std::function<std::vector<std::string>()> volumes) {
     auto import =
         std::make_shared<DeviceImport>(frame, settings, dialogs, std::move(libraryFilePath));
-    import->Watch(&frame);
+    import->Watch(&frame, volumes ? std::move(volumes) : DeviceVolumes);
     frame.SetCommand(ID_IMPORT_FROM_DEVICE, {[import] { import->ChooseAndRun(); }, {}, {}});
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QSettings>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kadenzo {
 
@@ -12,8 +14,10 @@ class UserDialogs;
 // new activities: a watch plugged in or a file in an import folder shows a
 // notice in the main window, whose Import button opens the import window on
 // that folder. An import that adds a template writes the library to
-// libraryFilePath, as the library editor does.
+// libraryFilePath, as the library editor does. `volumes` lists the mounted
+// volumes to look at (by default the machine's own, DeviceVolumes).
 void InstallDeviceImport(CMainFrame& frame, QSettings& settings, UserDialogs& dialogs,
-                         std::string libraryFilePath);
+                         std::string libraryFilePath,
+                         std::function<std::vector<std::string>()> volumes = {});
 
 }  // namespace kadenzo

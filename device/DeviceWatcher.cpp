@@ -35,8 +35,11 @@ std::vector<std::string> DeviceVolumes() {
     return volumes;
 }
 
-CDeviceWatcher::CDeviceWatcher(FactsSource facts, QObject* parent)
-    : QObject(parent), facts_(std::move(facts)), pending_(std::make_shared<Pending>()) {
+CDeviceWatcher::CDeviceWatcher(FactsSource facts, VolumesSource volumes, QObject* parent)
+    : QObject(parent),
+      facts_(std::move(facts)),
+      volumes_(std::move(volumes)),
+      pending_(std::make_shared<Pending>()) {
     pending_->watcher = this;
     // Within the three seconds the notice is due in, and cheap enough.
     timer_.setInterval(2000);
@@ -76,13 +79,13 @@ void CDeviceWatcher::Look() {
 }
 
 void CDeviceWatcher::Start(DeviceLook look) {
-    std::thread([look = std::move(look), pending = pending_]() mutable {
+    std::thread([look = std::move(look), volumes = volumes_, pending = pending_]() mutable {
         auto result = std::make_shared<DeviceLookResult>();
         result->changes = look.changes;  // what stays should the look fail
         try {
             // Listing the volumes asks each for its state, which a hung
             // device may answer slowly: on this thread too.
-            look.volumes = DeviceVolumes();
+            look.volumes = volumes();
             *result = LookForNewActivities(std::move(look));
         } catch (const std::exception&) {
             // Nothing to tell this time; the next look tries again.

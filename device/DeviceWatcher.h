@@ -28,8 +28,10 @@ public:
         std::vector<std::string> recordingPaths;
     };
     using FactsSource = std::function<DiaryFacts()>;
+    // The volumes to look at; called on the look's thread.
+    using VolumesSource = std::function<std::vector<std::string>()>;
 
-    explicit CDeviceWatcher(FactsSource facts, QObject* parent = nullptr);
+    CDeviceWatcher(FactsSource facts, VolumesSource volumes, QObject* parent = nullptr);
     ~CDeviceWatcher() override;
 
     void SetImportFolders(const QStringList& folders);
@@ -50,6 +52,7 @@ private:
     void Finished(DeviceLookResult result);
 
     FactsSource facts_;
+    VolumesSource volumes_;
     QStringList importFolders_;
     QTimer timer_;
     QFileSystemWatcher watcher_;

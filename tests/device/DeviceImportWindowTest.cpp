@@ -192,8 +192,11 @@ private:
 
     CMainFrame& Install() {
         CMainFrame& frame = app_->MakeFrame();
+        // The machine's own volumes stay out: a watch mounted meanwhile (by
+        // the device journey, say) is not this test's.
         InstallDeviceImport(frame, *app_->settings, app_->dialogs,
-                            QFile::encodeName(LibraryPath()).toStdString());
+                            QFile::encodeName(LibraryPath()).toStdString(),
+                            [] { return std::vector<std::string>{}; });
         return frame;
     }
     // A run planned on Monday at 6:00.

@@ -51,14 +51,19 @@ class Skipped(Exception):
 RESOURCES = os.path.join(os.path.dirname(os.path.realpath(__file__)), "..", "..", "resources")
 
 
-def module_text(language, text_id):
-    """A text of the language module, as its label reads (no mnemonic)."""
+def module_source_text(language, text_id):
+    """A text of the language module as written, its mnemonic's & included."""
     with open(os.path.join(RESOURCES, language, "strings.tsv"), encoding="utf-8") as source:
         for line in source:
             number, _, text = line.rstrip("\n").partition("\t")
             if number == str(text_id):
-                return Program.plain(text)
+                return text
     raise JourneyFailed(f"no text {text_id} in the {language} module")
+
+
+def module_text(language, text_id):
+    """A text of the language module, as its label reads (no mnemonic)."""
+    return Program.plain(module_source_text(language, text_id))
 
 
 def _menus():
