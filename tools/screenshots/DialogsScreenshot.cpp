@@ -1,6 +1,6 @@
 // Renders the calendar events, the library editor, the workout search, the
-// list of found workouts and the athlete profile on the demo diary to PNG
-// files, for looking at them without a display:
+// list of found workouts, the athlete profile and the merge window on the
+// demo diary to PNG files, for looking at them without a display:
 //
 //   kadenzo-dialogs-screenshot [--german] [--larger] [--tab N] OUTDIR
 //
@@ -9,27 +9,36 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTranslator>
 #include <cstdio>
 #include <ctime>
 
 #include "AppContext.h"
+#include "ConflictRows.h"
 #include "ControlId.h"
+#include "Database.h"
 #include "DateTime.h"
 #include "DemoDiary.h"
+#include "DocumentFile.h"
+#include "DocumentMerge.h"
 #include "EventsDialog.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
 #include "Library.h"
 #include "LibraryEditorDialog.h"
+#include "MergeDialog.h"
 #include "MonthCalendar.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
 #include "SearchDialog.h"
+#include "SyncTexts.h"
 #include "Texts.h"
+#include "WorkOut.h"
 #include "WorkoutEditing.h"
 #include "WorkoutListDialog.h"
 
@@ -77,10 +86,17 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the language module is not built\n");
         return 1;
     }
+    // Qt's own buttons speak the module's language, as in the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_") + module->Language(),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     AppContext context;
     context.strings = module.get();
     CKadenzoDoc doc(context);
-    doc.SetContents(tool::MakeDemoDiary(std::time(nullptr)));
+    tool::DemoOptions demo;
+    demo.german = german;
+    doc.SetContents(std::move(tool::MakeDemo(std::time(nullptr), demo).contents));
     const QString suffix = QString::fromLatin1(german ? "-de" : "-en") +
                            QString::fromLatin1(larger ? "-large.png" : ".png");
     bool ok = true;
@@ -124,6 +140,26 @@ int main(int argc, char* argv[]) {
         QtUserDialogs dialogs;
         CProfileDialog profile(doc.Profile(), true, dialogs, TextService(context));
         ok = Grab(profile, larger, out.filePath(QStringLiteral("profile") + suffix)) && ok;
+    }
+    {
+        // The last workout done, changed here and on another computer.
+        const std::vector<std::uint8_t> image = doc.Image();
+        DocumentContents here = ReadDocument(image), there = ReadDocument(image);
+        const auto Done = [&](DocumentContents& side) -> CWorkOut& {
+            CWorkOut* last = nullptr;
+            for (auto at = side.log->BeginWorkouts(); at != side.log->EndWorkouts(); ++at)
+                if ((*at)->duration > 0) last = at->get();
+            return *last;
+        };
+        Done(here).duration += 5;
+        Done(there).duration += 9;
+        Done(there).notes = german ? "Auf dem Laptop nachgetragen" : "Added on the laptop";
+        const sync::MergeResult merge =
+            sync::MergeDocuments(ReadDocument(image), std::move(here), std::move(there));
+        const TextService texts(context);
+        ConflictRows rows(merge, context.units, context.Texts());
+        CMergeDialog window(rows, texts.Text(synctext::kMergeIntroDisk), texts);
+        ok = Grab(window, larger, out.filePath(QStringLiteral("merge") + suffix)) && ok;
     }
     return ok ? 0 : 1;
 }
