@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ChartTableCursor.h"
 #include "FormChartPainter.h"
 
 namespace kadenzo {
@@ -151,36 +152,19 @@ void CFormChart::leaveEvent(QEvent* event) {
 }
 
 void CFormChart::keyPressEvent(QKeyEvent* event) {
-    const int row = currentRow_;
-    const int column = currentColumn_;
-    const int key = event->key();
-    // Home alone is the view's Today; with Control the first and last day.
-    if (event->modifiers() & Qt::ControlModifier) {
-        if (key != Qt::Key_Home && key != Qt::Key_End) {
-            QWidget::keyPressEvent(event);
-            return;
-        }
-        SetCurrentCell(key == Qt::Key_Home ? 0 : data_.days.Count() - 1, column);
-        event->accept();
+    // Home alone is the view's Today; the other keys walk the table as in
+    // every chart read as a table.
+    const bool homeAlone =
+        event->key() == Qt::Key_Home && !(event->modifiers() & Qt::ControlModifier);
+    const std::optional<std::pair<int, int>> cell =
+        homeAlone ? std::nullopt
+                  : ChartTableCursor::Step(*event, currentRow_, currentColumn_,
+                                           data_.days.Count(), kColumns);
+    if (!cell) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    switch (key) {
-        case Qt::Key_Up:
-            SetCurrentCell(row - 1, column);
-            break;
-        case Qt::Key_Down:
-            SetCurrentCell(row + 1, column);
-            break;
-        case Qt::Key_Left:
-            SetCurrentCell(row, column - 1);
-            break;
-        case Qt::Key_Right:
-            SetCurrentCell(row, column + 1);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
-    }
+    SetCurrentCell(cell->first, cell->second);
     event->accept();
 }
 

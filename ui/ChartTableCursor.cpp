@@ -8,41 +8,39 @@
 #include "ChartTableAccessible.h"
 
 namespace kadenzo {
-bool ChartTableCursor::Key(const QKeyEvent& event, int rows, int columns) {
-    if (rows <= 0 || columns <= 0) return false;
+std::optional<std::pair<int, int>> ChartTableCursor::Step(const QKeyEvent& event, int row,
+                                                          int column, int rows, int columns) {
+    if (rows <= 0 || columns <= 0) return std::nullopt;
     // Alt and Meta belong to the menus; Ctrl goes only with Home and End.
     const bool ctrl = event.modifiers() & Qt::ControlModifier;
-    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return false;
-    if (ctrl && event.key() != Qt::Key_Home && event.key() != Qt::Key_End) return false;
-    Clamp(rows, columns);
-    int row = row_;
-    int column = column_;
+    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    if (ctrl && event.key() != Qt::Key_Home && event.key() != Qt::Key_End) return std::nullopt;
+    row = std::clamp(row, 0, rows - 1);
+    column = std::clamp(column, 0, columns - 1);
     switch (event.key()) {
         case Qt::Key_Left:
-            column = std::max(0, column - 1);
-            break;
+            return std::make_pair(row, std::max(0, column - 1));
         case Qt::Key_Right:
-            column = std::min(columns - 1, column + 1);
-            break;
+            return std::make_pair(row, std::min(columns - 1, column + 1));
         case Qt::Key_Up:
-            row = std::max(0, row - 1);
-            break;
+            return std::make_pair(std::max(0, row - 1), column);
         case Qt::Key_Down:
-            row = std::min(rows - 1, row + 1);
-            break;
+            return std::make_pair(std::min(rows - 1, row + 1), column);
         case Qt::Key_Home:
-            column = 0;
-            if (ctrl) row = 0;
-            break;
+            return std::make_pair(ctrl ? 0 : row, 0);
         case Qt::Key_End:
-            column = columns - 1;
-            if (ctrl) row = rows - 1;
-            break;
+            return std::make_pair(ctrl ? rows - 1 : row, columns - 1);
         default:
-            return false;
+            return std::nullopt;
     }
-    row_ = row;
-    column_ = column;
+}
+
+bool ChartTableCursor::Key(const QKeyEvent& event, int rows, int columns) {
+    const std::optional<std::pair<int, int>> cell = Step(event, row_, column_, rows, columns);
+    if (!cell) return false;
+    Clamp(rows, columns);
+    row_ = cell->first;
+    column_ = cell->second;
     return true;
 }
 

@@ -17,6 +17,11 @@ namespace kadenzo {
 // cell's figure with its row and column headers.
 class ChartTableCursor {
 public:
+    // The cell the key moves to from (row, column) within a table of
+    // rows x columns; none for any other key or an empty table (the key is
+    // left to others). For a chart that keeps its current cell itself.
+    static std::optional<std::pair<int, int>> Step(const QKeyEvent& event, int row, int column,
+                                                   int rows, int columns);
     // Moves for the key within a table of rows x columns; false (nothing
     // moved, the key left to others) for any other key or an empty table.
     bool Key(const QKeyEvent& event, int rows, int columns);

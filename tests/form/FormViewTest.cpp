@@ -164,7 +164,10 @@ private slots:
             {Qt::Key_Left, {}, {"05.03.2024", "Date", "05.03.2024"}},  // stays in the table
             {Qt::Key_Home, Qt::ControlModifier, {"15.01.2024", "Date", "15.01.2024"}},
             {Qt::Key_Up, {}, {"15.01.2024", "Date", "15.01.2024"}},
-            {Qt::Key_End, Qt::ControlModifier, {"10.03.2024", "Date", "10.03.2024"}},
+            {Qt::Key_End, {}, {"15.01.2024", "Form", QString::number(std::lround(w.Shown(w.Data().days.firstDay).form))}},
+            // As in Qt's tables: Control with End is the last row's last cell,
+            // past the plan's end, without a figure.
+            {Qt::Key_End, Qt::ControlModifier, {"10.03.2024", "Form", QString()}},
         };
         QCOMPARE(focused(), (QStringList{"01.03.2024", "Form",
                                          QString::number(std::lround(w.Shown(w.today).form))}));
