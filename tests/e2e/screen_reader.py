@@ -85,6 +85,7 @@ class ScreenReader:
     made. The events arrive only while `pump` runs the bus's main loop."""
 
     QUIET = 0.25  # no event for this long: the program has answered
+    FIRST = 1.5   # a busy machine may take this long for a key's first event
 
     def __init__(self, program):
         from gi.repository import GLib
@@ -147,19 +148,21 @@ class ScreenReader:
         except Exception:  # an object gone before it could be read
             pass
 
-    def pump(self, quiet=None, timeout=8.0):
-        """Runs the main loop until no event came for `quiet` seconds."""
+    def pump(self, quiet=None, timeout=8.0, first=0.0):
+        """Runs the main loop until no event came for `quiet` seconds, and
+        waits up to `first` seconds for the first one (the answer to a key)."""
         quiet = self.QUIET if quiet is None else quiet
         deadline = time.monotonic() + timeout
         last = time.monotonic()
-        count = len(self.events)
+        count = start = len(self.events)
         while time.monotonic() < deadline:
             while self.context.pending():
                 self.context.iteration(False)
+            waited = max(quiet, first) if count == start else quiet
             if len(self.events) != count:
                 count = len(self.events)
                 last = time.monotonic()
-            elif time.monotonic() - last >= quiet:
+            elif time.monotonic() - last >= waited:
                 return
             time.sleep(0.01)
 
@@ -251,7 +254,7 @@ class ScreenReader:
         before = len(self.messages)
         trail = len(self.trail)
         self.program.key(key)
-        self.pump(settle)
+        self.pump(settle, first=self.FIRST)
         return self._step(key, mark, before, trail)
 
     def now(self):
