@@ -22,6 +22,7 @@
 #include "DateTime.h"
 #include "DemoDiary.h"
 #include "DeviceImportDialog.h"
+#include "DeviceInstall.h"
 #include "DeviceSettingsDialog.h"
 #include "DiaryPrint.h"
 #include "DiaryViewInstall.h"
@@ -35,6 +36,7 @@
 #include "LibraryInstall.h"
 #include "LogNameDialog.h"
 #include "PlanCalendarDialog.h"
+#include "PlanCalendarInstall.h"
 #include "MergeDialog.h"
 #include "PrintRangeDialog.h"
 #include "ProfileDialog.h"
@@ -267,6 +269,9 @@ private slots:
         InstallEvents(frame);
         InstallLibrary(frame, app.dialogs, "/dev/null");
         InstallWorkoutList(frame);
+        InstallDeviceImport(frame, *app.settings, app.dialogs, "/dev/null",
+                            [] { return std::vector<std::string>{}; });
+        InstallPlanCalendar(frame, *app.settings, app.dialogs);
         frame.show();
         QStringList problems;
         for (int view : {ID_VIEW_DIARY, ID_VIEW_ANALYSIS, ID_VIEW_FORM, ID_VIEW_DIARY}) {
