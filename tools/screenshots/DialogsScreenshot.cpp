@@ -1,6 +1,7 @@
 // Renders the calendar events, the library editor, the workout search, the
-// list of found workouts, the athlete profile and the merge window on the
-// demo diary to PNG files, for looking at them without a display:
+// list of found workouts, the athlete profile, the merge window and the
+// plan's calendar export on the demo diary to PNG files, for looking at them
+// without a display:
 //
 //   kadenzo-dialogs-screenshot [--german] [--larger] [--tab N] OUTDIR
 //
@@ -32,6 +33,7 @@
 #include "LibraryEditorDialog.h"
 #include "MergeDialog.h"
 #include "MonthCalendar.h"
+#include "PlanCalendarDialog.h"
 #include "ProfileDialog.h"
 #include "QtUserDialogs.h"
 #include "ResourceIds.h"
@@ -160,6 +162,14 @@ int main(int argc, char* argv[]) {
         ConflictRows rows(merge, context.units, context.Texts());
         CMergeDialog window(rows, texts.Text(synctext::kMergeIntroDisk), texts);
         ok = Grab(window, larger, out.filePath(QStringLiteral("merge") + suffix)) && ok;
+    }
+    {
+        QtUserDialogs dialogs;
+        CPlanCalendarDialog calendar(
+            QStringLiteral("/home/anna/Sync/Training.ics"), true,
+            QStringLiteral("/home/anna/Sync/Training.kdz"), dialogs, TextService(context),
+            [](const QString&) { return true; });
+        ok = Grab(calendar, larger, out.filePath(QStringLiteral("calendar") + suffix)) && ok;
     }
     return ok ? 0 : 1;
 }
