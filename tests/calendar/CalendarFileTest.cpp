@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "CalendarFile.h"
+#include "TestFolder.h"
 
 namespace kadenzo::test {
 namespace {
@@ -21,12 +22,9 @@ protected:
         std::ofstream(other) << "another diary";
         fs::create_symlink(diary, dir / "link.kdz");
     }
-    ~CalendarFileTest() override { fs::remove_all(dir); }
 
-    const fs::path dir =
-        fs::temp_directory_path() /
-        ("calendar-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TestFolder folder;
+    const fs::path dir = folder.Path();
     const std::string diary = (dir / "season.kdz").string();
     const std::string other = (dir / "other.kdz").string();
     const std::string calendar = (dir / "sync" / "plan.ics").string();

@@ -1,11 +1,11 @@
 // The activity files found below a device folder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "ActivityFiles.h"
+#include "TestFolder.h"
 
 namespace kadenzo {
 namespace {
@@ -13,9 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ActivityFilesTest, FourFoldersDeepByExtensionInAnyCase) {
-    const fs::path root =
-        fs::temp_directory_path() / ("kadenzo-files-" + std::to_string(::getpid()));
-    fs::remove_all(root);
+    const test::TestFolder folder;
+    const fs::path root = folder.Path();
     for (const char* name : {"a.fit", "GARMIN/Activity/B.FIT", "1/2/3/4/deep.Tcx",
                              "1/2/3/4/5/too-deep.fit", "Polar/x.hrm", "Polar/y.tur", "Polar/z.tour",
                              "t/route.gpx", "notes.txt", "fit", "GARMIN/Activity/a.fit.part"}) {

@@ -3,7 +3,6 @@
 // the device import tests.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 #include "DeviceScan.h"
 #include "ImportApply.h"
 #include "KadenzoDoc.h"
+#include "TestFolder.h"
 
 namespace kadenzo::test {
 
@@ -25,18 +25,9 @@ protected:
         // Before the week, so that no target is fixed on the way.
         context.clock = [] { return kMondayUtc - 86400; };
         document = std::make_unique<CKadenzoDoc>(context);
-        folder = std::filesystem::temp_directory_path() /
-                 ("kadenzo-device-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder / "watch");
-        device = (folder / "watch").string();
-        diary = (folder / "Training.kdz").string();
+        std::filesystem::create_directories(device);
     }
-    ~DeviceFixture() override {
-        document.reset();
-        std::filesystem::remove_all(folder);
-    }
+    ~DeviceFixture() override { document.reset(); }
 
     void Start(std::unique_ptr<CDatabase> log) {
         DocumentContents contents;
@@ -68,9 +59,10 @@ protected:
     AppContext context;
     std::unique_ptr<CKadenzoDoc> document;
     ScanSettings settings;
-    std::filesystem::path folder;
-    std::string device;
-    std::string diary;
+    TestFolder testFolder;
+    const std::filesystem::path folder = testFolder.Path();
+    const std::string device = (folder / "watch").string();
+    const std::string diary = (folder / "Training.kdz").string();
 };
 
 }  // namespace kadenzo::test

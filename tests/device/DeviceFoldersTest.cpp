@@ -1,12 +1,12 @@
 // Finding a watch's activity folder on a volume, and telling of it once.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "DeviceFolders.h"
 #include "SportTable.h"
+#include "TestFolder.h"
 
 namespace kadenzo::test {
 namespace {
@@ -14,14 +14,6 @@ namespace fs = std::filesystem;
 
 class DeviceFoldersTest : public ::testing::Test {
 protected:
-    DeviceFoldersTest() {
-        root = fs::temp_directory_path() /
-               ("kadenzo-volume-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    ~DeviceFoldersTest() override { fs::remove_all(root); }
     std::string Make(const std::string& folder) {
         fs::create_directories(root / folder);
         return (root / folder).string();
@@ -29,7 +21,8 @@ protected:
     void Put(const std::string& file, const std::string& bytes) {
         std::ofstream(root / file, std::ios::binary) << bytes;
     }
-    fs::path root;
+    TestFolder folder;
+    const fs::path root = folder.Path();
 };
 
 TEST_F(DeviceFoldersTest, TheActivityFolderAtTheRootOrOneFolderBelowInAnyLetterCase) {

@@ -145,15 +145,21 @@ private:
         SendMouse(panel, QEvent::MouseMove, p + offset, Qt::LeftButton);
         SendMouse(panel, QEvent::MouseButtonRelease, p + offset, Qt::NoButton, Qt::LeftButton);
     }
-    // Chooses a command from the context menu of a Monday box.
-    void ChooseFromMenu(int slot, int command) {
-        QTimer::singleShot(0, [command] {
+    // Chooses a command from the next menu that pops up, noting its entries.
+    static void PickFromNextMenu(int command, QStringList* entries = nullptr) {
+        QTimer::singleShot(0, [command, entries] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
-            for (QAction* action : menu->actions())
+            for (QAction* action : menu->actions()) {
+                if (entries && !action->isSeparator()) *entries << action->text();
                 if (action->data().toInt() == command) menu->setActiveAction(action);
+            }
             QTest::keyClick(menu, Qt::Key_Return);
         });
+    }
+    // Chooses a command from the context menu of a Monday box.
+    void ChooseFromMenu(int slot, int command) {
+        PickFromNextMenu(command);
         const QPoint p = SlotCentre(Day(kMonday), slot);
         QContextMenuEvent event(QContextMenuEvent::Mouse, p, Day(kMonday)->mapToGlobal(p));
         QApplication::sendEvent(Day(kMonday), &event);
@@ -334,26 +340,15 @@ private slots:
     // edits it too. Tab goes over to the weeks and back, and the arrows move
     // from week to week with the selection.
     void theKeysReachTheBodyDataAndTheWeeks() {
-        const auto menuPicks = [](int command, QStringList* entries) {
-            QTimer::singleShot(0, [command, entries] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                QVERIFY(menu);
-                for (QAction* action : menu->actions()) {
-                    if (!action->isSeparator()) *entries << action->text();
-                    if (action->data().toInt() == command) menu->setActiveAction(action);
-                }
-                QTest::keyClick(menu, Qt::Key_Return);
-            });
-        };
         view_->Select({kToday, 0});
         QTest::keyClick(view_.get(), Qt::Key_Return);
         QStringList entries;
-        menuPicks(ID_DAY_BODY_DATA, &entries);
+        PickFromNextMenu(ID_DAY_BODY_DATA, &entries);
         QTest::keyClick(view_.get(), Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(entries.size(), 1);  // the day alone: its body data only
         view_->Select({kMonday, a_});
         entries.clear();
-        menuPicks(ID_WORKOUT_EDIT, &entries);
+        PickFromNextMenu(ID_WORKOUT_EDIT, &entries);
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         QApplication::sendEvent(view_.get(), &menuKey);
         QCOMPARE(entries.size(), 3);

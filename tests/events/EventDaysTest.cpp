@@ -54,14 +54,6 @@ std::vector<Period> Written(const std::vector<CEvent>& events) {
 
 int March(int day) { return kMarch1 + day - 1; }
 
-TEST(EventDaysTest, APeriodOpensAsDaysAndIsWrittenBackWhole) {
-    const EventDays days(Stored({{March(1), March(3), kIllness, false}}));
-    for (int d = 1; d <= 3; ++d) EXPECT_TRUE(days.IsMarked(March(d))) << d;
-    EXPECT_FALSE(days.IsMarked(March(4)));
-    EXPECT_EQ(Written(days.Periods()),
-              (std::vector<Period>{{March(1), March(3), kIllness, false}}));
-}
-
 TEST(EventDaysTest, ChangesSplitAndJoinPeriods) {
     const struct {
         const char* what;

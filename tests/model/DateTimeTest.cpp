@@ -121,10 +121,12 @@ TEST(CalendarDays, PagingMovesOneUnit) {
     }
 }
 
-// Weekdays hold before the epoch too, where the day numbers are negative.
+// Weekdays hold before the epoch too, where the day numbers are negative:
+// from Sunday 24 December 1899 (day -6) back, the remainder is negative.
 TEST(CalendarDays, WeeksRunFromMondayOnBothSidesOfTheEpoch) {
     EXPECT_EQ(Weekday(Day(1899, 12, 30)), 5);  // a Saturday
-    EXPECT_EQ(Weekday(Day(1899, 12, 25)), 0);
+    EXPECT_EQ(Weekday(Day(1899, 12, 24)), 6);
+    EXPECT_EQ(MondayOnOrBefore(Day(1899, 12, 24)), Day(1899, 12, 18));
     EXPECT_EQ(MondayOnOrBefore(Day(1899, 12, 31)), Day(1899, 12, 25));
     EXPECT_EQ(MondayOnOrBefore(Day(2026, 12, 7)), Day(2026, 12, 7));
     EXPECT_EQ(FirstOfMonth(Day(2024, 2, 29), -2), Day(2023, 12, 1));

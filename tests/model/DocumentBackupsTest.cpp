@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -9,6 +8,7 @@
 #include <sstream>
 
 #include "DocumentBackups.h"
+#include "TestFolder.h"
 
 namespace kadenzo {
 namespace {
@@ -23,11 +23,8 @@ protected:
         if (const char* zone = std::getenv("TZ")) zone_ = zone;
         setenv("TZ", "UTC", 1);  // the stamps are local time
         tzset();
-        fs::remove_all(root_);
-        fs::create_directories(root_);
     }
     void TearDown() override {
-        fs::remove_all(root_);
         zone_ ? setenv("TZ", zone_->c_str(), 1) : unsetenv("TZ");
         tzset();
     }
@@ -49,7 +46,8 @@ protected:
         return names;
     }
 
-    fs::path root_ = fs::temp_directory_path() / ("kadenzo-backups-" + std::to_string(getpid()));
+    test::TestFolder testFolder_;
+    const fs::path root_ = testFolder_.Path();
     std::string folder_ = (root_ / "backups").string();
     std::optional<std::string> zone_;
 };

@@ -3,10 +3,8 @@
 // observers that record what they are told; shared by the document tests.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -17,6 +15,7 @@
 #include "KadenzoDoc.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
+#include "TestFolder.h"
 
 namespace kadenzo::test {
 
@@ -77,15 +76,8 @@ protected:
         context.library = MakeLibrary();
         document = std::make_unique<CKadenzoDoc>(context, &prompts);
         Start(std::make_unique<CDatabase>());
-        folder = std::filesystem::temp_directory_path() /
-                 ("kadenzo-doc-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
     }
-    ~DocumentFixture() override {
-        document.reset();
-        std::filesystem::remove_all(folder);
-    }
+    ~DocumentFixture() override { document.reset(); }
 
     // Puts a log in place with an entered profile, without history.
     void Start(std::unique_ptr<CDatabase> log, std::int32_t maxHeartRate = 0) {
@@ -108,11 +100,8 @@ protected:
     }
     // Puts the bytes into a file of the test's folder; returns its path.
     std::string FileOf(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        const std::string path = (folder / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return path;
+        WriteBytes(folder / name, bytes);
+        return (folder / name).string();
     }
     CDatabase::ConstWorkoutPos Nth(std::size_t n) const {
         return std::next(document->Log().BeginWorkouts(), static_cast<std::ptrdiff_t>(n));
@@ -122,7 +111,8 @@ protected:
     FixtureTexts texts;
     FakePrompts prompts;
     std::unique_ptr<CKadenzoDoc> document;
-    std::filesystem::path folder;
+    TestFolder testFolder;
+    const std::filesystem::path folder = testFolder.Path();
 };
 
 }  // namespace kadenzo::test

@@ -6,6 +6,7 @@
 #include "LibraryFile.h"
 #include "LogFixtures.h"
 #include "StreamBytes.h"
+#include "TestFolder.h"
 
 namespace kadenzo {
 namespace {
@@ -179,26 +180,17 @@ std::unique_ptr<CLibrary> LibraryNamed(const std::string& computerName) {
 class LibraryFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("kadenzo-libfile-" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
         fs::create_directories(root_ / "work");
         fs::create_directories(root_ / "program");
-        oldCwd_ = fs::current_path();
         fs::current_path(root_ / "work");
-        programDirectory_ = (root_ / "program").string() + "/";
     }
-    void TearDown() override {
-        fs::current_path(oldCwd_);
-        fs::remove_all(root_);
-    }
+    void TearDown() override { fs::current_path(oldCwd_); }
     std::string Path() const { return GetLibraryFilePath(programDirectory_); }
 
-    fs::path root_;
-    fs::path oldCwd_;
-    std::string programDirectory_;
+    test::TestFolder folder_;
+    const fs::path root_ = folder_.Path();
+    const fs::path oldCwd_ = fs::current_path();
+    const std::string programDirectory_ = (root_ / "program").string() + "/";
 };
 
 TEST_F(LibraryFileTest, TheWorkingFolderFileWinsAndAFailedSaveKeepsIt) {

@@ -1,6 +1,5 @@
 // The import dialog's values, the figures it hands back, and the file types it offers.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "RecordingFile.h"
 #include "RecordingFiles.h"
 #include "RecordingImportValues.h"
+#include "TestFolder.h"
 
 namespace kadenzo {
 namespace {
@@ -29,13 +29,7 @@ std::vector<testing::TurSample> RideWithStop() {
 
 class RecordingImportValuesTest : public testing::ReaderTest {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("kadenzo-import-values-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        ride_ = Write("ride.tur", testing::TurBytes(RideWithStop()));
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void SetUp() override { ride_ = Write("ride.tur", testing::TurBytes(RideWithStop())); }
     std::string Write(const std::string& name, const std::string& bytes) {
         const std::string path = (dir_ / name).string();
         std::ofstream(path, std::ios::binary) << bytes;
@@ -45,7 +39,8 @@ protected:
     testing::RecordingStrings texts_;
     UnitSettings units_;
     RecordingImportValues values_{units_, texts_};
-    std::filesystem::path dir_;
+    test::TestFolder folder_;
+    const std::filesystem::path dir_ = folder_.Path();
     std::string ride_;
 };
 

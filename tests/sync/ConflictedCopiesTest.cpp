@@ -1,13 +1,13 @@
 // Conflicted copies known by their names, only those of this diary, and a
 // merged copy moved into the backups, never deleted.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "ConflictedCopies.h"
 #include "DocumentBackups.h"
+#include "TestFolder.h"
 
 namespace kadenzo::sync {
 namespace {
@@ -55,12 +55,7 @@ TEST(ConflictedCopies, RecognisedByName) {
 class CopiesFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kadenzo-copies-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "sync");
-        diary_ = (dir_ / "sync" / "Training.kdz").string();
         for (const char* name :
              {"Training.kdz", "Training.sync-conflict-20240301-101500-ABCDEF7.kdz",
               "Training (conflicted copy 2024-03-01 101500).kdz", "Training 2.kdz",
@@ -68,10 +63,9 @@ protected:
             std::ofstream(dir_ / "sync" / name) << name;
         fs::create_directories(dir_ / "sync" / "Training_conflict-20240301-101500.kdz");
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-    std::string diary_;
+    test::TestFolder folder_;
+    const fs::path dir_ = folder_.Path();
+    const std::string diary_ = (dir_ / "sync" / "Training.kdz").string();
 };
 
 TEST_F(CopiesFolder, FindsOnlyThisDiarysCopies) {

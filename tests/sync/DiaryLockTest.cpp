@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "DiaryLock.h"
+#include "TestFolder.h"
 
 namespace kadenzo::sync {
 namespace {
@@ -20,17 +21,6 @@ namespace fs = std::filesystem;
 
 class DiaryLock : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kadenzo-lock-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        diary_ = (dir_ / "Training.kdz").string();
-        self_ = ThisProcess();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void WriteLock(const std::string& text) { std::ofstream(LockFilePath(diary_)) << text; }
     std::string LockText() const {
         std::ifstream in(LockFilePath(diary_));
@@ -45,9 +35,9 @@ protected:
         return owner;
     }
 
-    fs::path dir_;
-    std::string diary_;
-    LockOwner self_;
+    test::TestFolder folder_;
+    const std::string diary_ = (folder_.Path() / "Training.kdz").string();
+    const LockOwner self_ = ThisProcess();
 };
 
 TEST_F(DiaryLock, TakenKeptAndGivenBack) {

@@ -14,6 +14,7 @@
 #include "DocumentBackups.h"
 #include "DocumentFile.h"
 #include "LastSeenVersion.h"
+#include "TestFolder.h"
 
 namespace kadenzo::sync {
 namespace {
@@ -24,32 +25,18 @@ std::vector<std::uint8_t> Filled(char fill, std::size_t size = 100000) {
     return std::vector<std::uint8_t>(size, static_cast<std::uint8_t>(fill));
 }
 
-void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 class LastSeenVersion : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kadenzo-lastseen-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "sync");
-        diary_ = (dir_ / "sync" / "Training.kdz").string();
-        backups_ = (dir_ / "backups").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { fs::create_directories(dir_ / "sync"); }
 
-    fs::path dir_;
-    std::string diary_;
-    std::string backups_;
+    test::TestFolder folder_;
+    const fs::path dir_ = folder_.Path();
+    const std::string diary_ = (dir_ / "sync" / "Training.kdz").string();
+    const std::string backups_ = (dir_ / "backups").string();
 };
 
 TEST_F(LastSeenVersion, CopyIsKeptApartFromTheRotatingBackups) {
-    Write(diary_, Filled('a'));
+    test::WriteBytes(diary_, Filled('a'));
     const RememberedVersion remembered = RememberVersion(diary_, Filled('a'), backups_);
     EXPECT_EQ(remembered.problem, "");
     EXPECT_EQ(remembered.copyPath, LastSeenCopyPath(diary_, backups_));
@@ -62,7 +49,7 @@ TEST_F(LastSeenVersion, CopyIsKeptApartFromTheRotatingBackups) {
     EXPECT_EQ(fs::path(remembered.copyPath).parent_path(), fs::path(folder));
 
     // A copy that cannot be written is reported; the check still works.
-    Write((dir_ / "blocked").string(), Filled('x', 1));
+    test::WriteBytes((dir_ / "blocked").string(), Filled('x', 1));
     RememberedVersion blocked = RememberVersion(diary_, Filled('a'), (dir_ / "blocked").string());
     EXPECT_EQ(blocked.copyPath, "");
     EXPECT_NE(blocked.problem, "");
@@ -90,7 +77,7 @@ TEST_F(LastSeenVersion, SecondWriterUnderneath) {
         {"replaces by rename, same size and time",
          [](const std::string& path) {
              const auto before = fs::last_write_time(path);
-             Write(path + ".new", Filled('b'));
+             test::WriteBytes(path + ".new", Filled('b'));
              fs::last_write_time(path + ".new", before);
              ASSERT_EQ(::rename((path + ".new").c_str(), path.c_str()), 0);
          },
@@ -109,7 +96,7 @@ TEST_F(LastSeenVersion, SecondWriterUnderneath) {
     for (const std::int64_t settle : {kStampSettleNanoseconds, std::int64_t{0}}) {
         for (const SecondWriter& writer : writers) {
             SCOPED_TRACE(std::string(writer.what) + (settle == 0 ? ", stamp settled" : ""));
-            Write(diary_, Filled('a'));
+            test::WriteBytes(diary_, Filled('a'));
             RememberedVersion remembered = RememberVersion(diary_, Filled('a'), backups_, settle);
             ASSERT_TRUE(remembered.stamp.has_value());
             EXPECT_EQ(remembered.stampSettled, settle == 0);
@@ -128,7 +115,7 @@ TEST_F(LastSeenVersion, SecondWriterUnderneath) {
 // A file that another writer replaced right after this program wrote it
 // leaves no stamp to trust.
 TEST_F(LastSeenVersion, StampOnlyForTheBytesRemembered) {
-    Write(diary_, Filled('b'));
+    test::WriteBytes(diary_, Filled('b'));
     RememberedVersion remembered = RememberVersion(diary_, Filled('a'), backups_, 0);
     EXPECT_FALSE(remembered.stamp.has_value());
     EXPECT_EQ(CheckDisk(diary_, remembered, 0), DiskState::Changed);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "MergeFixture.h"
@@ -17,10 +16,7 @@ using Json = nlohmann::json;
 class MergeTool : public ToolTest {
 protected:
     std::string File(const char* name, const DocumentContents& contents) {
-        const std::vector<std::uint8_t> bytes = Bytes(contents);
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        WriteBytes(Path(name), Bytes(contents));
         return "'" + Path(name) + "'";
     }
 };
@@ -65,9 +61,7 @@ TEST_F(MergeTool, FailuresLeaveOutAlone) {
 
     std::vector<std::uint8_t> bytes = Bytes(Diary(WorkoutLog({W{}})));
     bytes.resize(bytes.size() - 5);
-    std::ofstream(Path("cut.kdz"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(Path("cut.kdz"), bytes);
     EXPECT_EQ(
         Run("merge " + good + " " + good + " '" + Path("cut.kdz") + "' '" + Path("out.kdz") + "'"),
         1);

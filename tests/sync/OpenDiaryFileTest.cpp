@@ -2,12 +2,11 @@
 // another writer, after a merge the user may undo, and with the file gone;
 // and the base a merge starts from.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "OpenDiaryFile.h"
+#include "TestFolder.h"
 
 namespace kadenzo::sync {
 namespace {
@@ -18,28 +17,14 @@ std::vector<std::uint8_t> Content(char fill, std::size_t size = 5000) {
     return std::vector<std::uint8_t>(size, static_cast<std::uint8_t>(fill));
 }
 
-void Put(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 class OpenDiaryFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kadenzo-openfile-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "sync");
-        diary_ = (dir_ / "sync" / "Training.kdz").string();
-        backups_ = (dir_ / "backups").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { fs::create_directories(dir_ / "sync"); }
 
-    fs::path dir_;
-    std::string diary_;
-    std::string backups_;
+    test::TestFolder folder_;
+    const fs::path dir_ = folder_.Path();
+    const std::string diary_ = (dir_ / "sync" / "Training.kdz").string();
+    const std::string backups_ = (dir_ / "backups").string();
 };
 
 // Stamps settle at once here, so that every check after the first is the
@@ -48,12 +33,12 @@ protected:
 TEST_F(OpenDiaryFileTest, ChecksSeeEveryOtherWriterAndNoMergedVersionTwice) {
     OpenDiaryFile file(diary_, backups_, 0);
     const auto read = Content('r');
-    Put(diary_, read);
+    test::WriteBytes(diary_, read);
     file.Remember(read);
     EXPECT_EQ(file.Check(0), DiskNews::Nothing);
 
     const auto theirs = Content('t', 5001);
-    Put(diary_, theirs);
+    test::WriteBytes(diary_, theirs);
     EXPECT_EQ(file.Check(0), DiskNews::Changed);
     EXPECT_EQ(file.Check(0), DiskNews::Changed);  // the same news again
     EXPECT_EQ(file.Read(), theirs);
@@ -70,15 +55,15 @@ TEST_F(OpenDiaryFileTest, ChecksSeeEveryOtherWriterAndNoMergedVersionTwice) {
     EXPECT_EQ(*file.Base(), read);
 
     const auto later = Content('l', 5002);
-    Put(diary_, later);
+    test::WriteBytes(diary_, later);
     EXPECT_EQ(file.Check(mark), DiskNews::Changed);
     fs::remove(diary_);
     EXPECT_EQ(file.Check(mark), DiskNews::Missing);
-    Put(diary_, read);
+    test::WriteBytes(diary_, read);
     EXPECT_EQ(file.Check(mark), DiskNews::Nothing);
 
     // A save remembers anew and forgets the merge.
-    Put(diary_, later);
+    test::WriteBytes(diary_, later);
     file.Remember(later);
     EXPECT_EQ(file.Check(0), DiskNews::Nothing);
     EXPECT_EQ(*file.Base(), later);
@@ -86,12 +71,12 @@ TEST_F(OpenDiaryFileTest, ChecksSeeEveryOtherWriterAndNoMergedVersionTwice) {
 
 TEST_F(OpenDiaryFileTest, ABaseIsOnlyWhatTheCopyStillHolds) {
     const auto read = Content('r');
-    Put(diary_, read);
+    test::WriteBytes(diary_, read);
     OpenDiaryFile file(diary_, backups_);
     file.Remember(read);
     ASSERT_EQ(file.Base(), read);
     // Someone wrote into the copy: no base is better than a wrong one.
-    Put(file.Remembered().copyPath, Content('x'));
+    test::WriteBytes(file.Remembered().copyPath, Content('x'));
     EXPECT_FALSE(file.Base());
     fs::remove(file.Remembered().copyPath);
     EXPECT_FALSE(file.Base());

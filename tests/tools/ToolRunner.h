@@ -13,6 +13,7 @@
 
 #include "AddLibraryItem.h"
 #include "Library.h"
+#include "TestFolder.h"
 
 namespace kadenzo::test {
 
@@ -23,15 +24,6 @@ inline std::string ReadText(const std::filesystem::path& path) {
 
 class ToolTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("kadenzo-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     // Runs kadenzo-tool; stdout and stderr land in out_ and err_.
     int Run(const std::string& arguments) {
         std::string command = std::string("'") + KADENZO_TOOL + "' " + arguments + " >'" +
@@ -47,7 +39,8 @@ protected:
     }
     int ErrorLines() const { return static_cast<int>(std::count(err_.begin(), err_.end(), '\n')); }
 
-    std::filesystem::path dir_;
+    TestFolder folder_;
+    const std::filesystem::path dir_ = folder_.Path();
     std::string out_;
     std::string err_;
 };
