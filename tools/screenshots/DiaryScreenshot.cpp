@@ -8,9 +8,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "AnalysisViewInstall.h"
 #include "AppContext.h"
 #include "DiaryViewInstall.h"
 #include "DocumentController.h"
+#include "FormViewInstall.h"
 #include "LanguageModule.h"
 #include "LibraryFile.h"
 #include "MainFrame.h"
@@ -34,11 +36,14 @@ int main(int argc, char* argv[]) {
     }
     kadenzo::AppContext context;
     context.strings = module.get();
-    // The program's starter library, so that a diary written with it opens
-    // without the library question.
-    const std::string programLibrary = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                         QStringLiteral("/../../app/library.dat"))
-                                           .toStdString();
+    // The program's starter library in the module's language, so that a
+    // diary written with it (the demo in that language) opens without the
+    // library question.
+    const QString libraryName = module->Language().startsWith(QStringLiteral("de"))
+                                    ? QStringLiteral("/../../app/library-de.dat")
+                                    : QStringLiteral("/../../app/library.dat");
+    const std::string programLibrary =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + libraryName).toStdString();
     if (auto library = kadenzo::LoadLibraryFile(programLibrary))
         context.library = std::move(library);
 
@@ -49,7 +54,10 @@ int main(int argc, char* argv[]) {
     {
         kadenzo::DocumentController document(dialogs, settings, context);
         kadenzo::CMainFrame frame(*module, document, dialogs);
+        // Every view, so that the tool bar is the program's.
         kadenzo::InstallDiaryView(frame);
+        kadenzo::InstallAnalysisView(frame);
+        kadenzo::InstallFormView(frame);
         if (document.OpenDocumentFile(QString::fromLocal8Bit(argv[2]))) {
             frame.resize(width, height);
             frame.show();
