@@ -14,6 +14,7 @@
 #include "DocumentBackups.h"
 #include "DocumentFile.h"
 #include "LastSeenVersion.h"
+#include "SyncedDiaryFolder.h"
 #include "TestFolder.h"
 
 namespace kadenzo::sync {
@@ -25,15 +26,7 @@ std::vector<std::uint8_t> Filled(char fill, std::size_t size = 100000) {
     return std::vector<std::uint8_t>(size, static_cast<std::uint8_t>(fill));
 }
 
-class LastSeenVersion : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(dir_ / "sync"); }
-
-    test::TestFolder folder_;
-    const fs::path dir_ = folder_.Path();
-    const std::string diary_ = (dir_ / "sync" / "Training.kdz").string();
-    const std::string backups_ = (dir_ / "backups").string();
-};
+class LastSeenVersion : public test::SyncedDiaryFolder {};
 
 TEST_F(LastSeenVersion, CopyIsKeptApartFromTheRotatingBackups) {
     test::WriteBytes(diary_, Filled('a'));

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "OpenDiaryFile.h"
+#include "SyncedDiaryFolder.h"
 #include "TestFolder.h"
 
 namespace kadenzo::sync {
@@ -17,15 +18,7 @@ std::vector<std::uint8_t> Content(char fill, std::size_t size = 5000) {
     return std::vector<std::uint8_t>(size, static_cast<std::uint8_t>(fill));
 }
 
-class OpenDiaryFileTest : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(dir_ / "sync"); }
-
-    test::TestFolder folder_;
-    const fs::path dir_ = folder_.Path();
-    const std::string diary_ = (dir_ / "sync" / "Training.kdz").string();
-    const std::string backups_ = (dir_ / "backups").string();
-};
+class OpenDiaryFileTest : public test::SyncedDiaryFolder {};
 
 // Stamps settle at once here, so that every check after the first is the
 // cheap one that could hide a write if it were wrong. The versions differ in
