@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QPageSetupDialog>
 
 #include "AboutDialog.h"
@@ -14,6 +12,7 @@
 #include "Library.h"
 #include "LibraryFile.h"
 #include "MainFrame.h"
+#include "QtTranslation.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
 #include "SplashWindow.h"
@@ -76,12 +75,7 @@ bool CKadenzoApp::LoadLanguageModule() {
 
 void CKadenzoApp::InstallQtTranslation() {
     // Qt's own buttons and dialogs speak the module's language.
-    qtTranslator_ = std::make_unique<QTranslator>();
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qtTranslator_->load(QStringLiteral("qtbase_") + module_->Language(), folder))
-        QCoreApplication::installTranslator(qtTranslator_.get());
-    else
-        qtTranslator_.reset();
+    qtTranslator_ = kadenzo::InstallQtTranslation(*module_);
 }
 
 void CKadenzoApp::ReadUnitSettings() { context_.units = kadenzo::ReadUnitSettings(*settings_); }

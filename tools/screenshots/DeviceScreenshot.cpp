@@ -4,10 +4,8 @@
 // planned workout of its sport, the second's two alike (the user chooses),
 // the others none.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include "DeviceScan.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
+#include "QtTranslation.h"
 #include "Library.h"
 #include "LibraryFile.h"
 #include "LibraryItems.h"
@@ -70,10 +69,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // Qt's own buttons speak the module's language, as in the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_") + module->Language(),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    const auto qtTexts = kadenzo::InstallQtTranslation(*module);
     kadenzo::AppContext context;
     context.strings = module.get();
     context.library = std::move(library);

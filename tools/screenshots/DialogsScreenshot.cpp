@@ -10,11 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTranslator>
 #include <cstdio>
 #include <ctime>
 
@@ -29,6 +27,7 @@
 #include "EventsDialog.h"
 #include "KadenzoDoc.h"
 #include "LanguageModule.h"
+#include "QtTranslation.h"
 #include "Library.h"
 #include "LibraryEditorDialog.h"
 #include "MergeDialog.h"
@@ -89,10 +88,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // Qt's own buttons speak the module's language, as in the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_") + module->Language(),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    const auto qtTexts = kadenzo::InstallQtTranslation(*module);
     AppContext context;
     context.strings = module.get();
     CKadenzoDoc doc(context);
