@@ -106,6 +106,7 @@ class Program:
     keyboard and the mouse of its X server."""
 
     POLL = 0.05
+    MENU_SETTLE = 0.2
 
     def __init__(self, process, pyatspi, log_path, language="en"):
         self.language = language
@@ -357,12 +358,27 @@ class Program:
     def menu(self, window, *path):
         """Chooses a menu command with real clicks, such as ("Diary",
         "Events..."): the command's own action would wait for the dialog it
-        opens to close."""
-        item = self.find("menu item", path[0], root=self.find("menu bar", root=window))
-        self.click(item)
-        for name in path[1:]:
-            item = self.find("menu item", name, root=item)
+        opens to close. A click that lands while a menu is still being
+        placed on a busy machine leaves its submenu shut: the menus are
+        closed and the path chosen again."""
+        tries = 3
+        for attempt in range(1, tries + 1):
+            item = self.find("menu item", path[0], root=self.find("menu bar", root=window))
             self.click(item)
+            try:
+                for name in path[1:]:
+                    item = self.find("menu item", name, root=item,
+                                     timeout=10.0 if attempt == tries else 4.0)
+                    # Qt tells the bus a popup shows before the X server
+                    # has it in place; a click in that moment shuts it.
+                    time.sleep(self.MENU_SETTLE)
+                    self.click(item)
+                return
+            except JourneyFailed:
+                if attempt == tries:
+                    raise
+                for _ in path:
+                    self.key("Escape")
 
     def command(self, window, command_id, view="diary"):
         """Chooses the menu command `command_id` of the diary's or the
