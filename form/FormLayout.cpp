@@ -47,7 +47,11 @@ std::vector<FormBand> FormBands(const std::vector<FormEventDays>& events, const 
 }
 
 FormFigures RoundedFigures(const FormDay& day) {
-    return {Round(day.load), Round(day.fitness), Round(day.fatigue), Round(day.form)};
+    // Form as the difference of the rounded figures it comes from, the row
+    // before's fitness and fatigue: so the table, the pointer's text and the
+    // legend's morning line never differ by one on the same day.
+    return {Round(day.load), Round(day.fitness), Round(day.fatigue),
+            Round(day.morningFitness) - Round(day.morningFatigue)};
 }
 
 std::vector<FormDay> FormDaysOf(const FormSeries& series, const FormDays& days) {
@@ -197,7 +201,7 @@ FormLegendFacts LegendFacts(const FormSeries& series, const std::vector<FormEven
             facts.nextEventDay = first;
         }
     }
-    if (facts.nextEvent) facts.nextEventForm = Round(series.At(facts.nextEventDay).form);
+    if (facts.nextEvent) facts.nextEventForm = RoundedFigures(series.At(facts.nextEventDay)).form;
     if (const std::optional<int> first = series.FirstDay())
         facts.warmingUpLastDay = *first + kWarmingUpDays - 1;
     facts.planEnd = series.PlanEnd();

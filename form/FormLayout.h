@@ -41,7 +41,8 @@ struct FormChartData {
     std::vector<FormRace> races;  // those within days, by day
 };
 
-// The figures a day shows, rounded to whole points.
+// The figures a day shows, rounded to whole points; form is the difference
+// of the day before's rounded fitness and fatigue, as RoundedMorning gives it.
 struct FormFigures {
     long load = 0;
     long fitness = 0;

@@ -88,8 +88,8 @@ std::optional<FormRace> NextRace(const CDatabase& log, const CLibrary& library,
 }
 
 FormMorning MorningOf(const FormSeries& series, int day) {
-    const FormDay before = series.At(day - 1);
-    return {series.At(day).form, before.fitness, before.fatigue};
+    const FormDay figures = series.At(day);
+    return {figures.form, figures.morningFitness, figures.morningFatigue};
 }
 
 FormMorningFigures RoundedMorning(const FormMorning& morning) {

@@ -64,7 +64,7 @@ FormMorning MorningOf(const FormSeries& series, int day);
 
 // The same rounded to whole points for reading: fitness and fatigue to the
 // nearest point and form as their difference, so that the three figures a
-// text shows always add up (it may then differ by one from the rounded form).
+// text shows always add up, and agree with the day's row (RoundedFigures).
 struct FormMorningFigures {
     long form = 0;
     long fitness = 0;

@@ -307,7 +307,8 @@ FormDay FormSeries::At(int day) const {
         result.load = e.load;
         result.fitness = e.fitness;
         result.fatigue = e.fatigue;
-        result.form = e.fitnessBefore - e.fatigueBefore;
+        result.morningFitness = e.fitnessBefore;
+        result.morningFatigue = e.fatigueBefore;
         result.unrated = e.unrated;
     } else {
         // A day without workouts: both averages fall towards 0. Worked out
@@ -316,9 +317,10 @@ FormDay FormSeries::At(int day) const {
         const double days = static_cast<double>(day) - e.day;
         result.fitness = e.fitness * std::pow(kFitnessKeep, days);
         result.fatigue = e.fatigue * std::pow(kFatigueKeep, days);
-        result.form = e.fitness * std::pow(kFitnessKeep, days - 1) -
-                      e.fatigue * std::pow(kFatigueKeep, days - 1);
+        result.morningFitness = e.fitness * std::pow(kFitnessKeep, days - 1);
+        result.morningFatigue = e.fatigue * std::pow(kFatigueKeep, days - 1);
     }
+    result.form = result.morningFitness - result.morningFatigue;
     if (firstDay_ && day >= *firstDay_) {
         // Counted in double: a damaged date never overflows the difference.
         const double since = static_cast<double>(day) - *firstDay_;

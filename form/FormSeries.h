@@ -55,6 +55,8 @@ struct FormDay {
     double fitness = 0;      // at the end of the day
     double fatigue = 0;      // at the end of the day
     double form = 0;         // yesterday's fitness − yesterday's fatigue
+    double morningFitness = 0;  // yesterday's fitness, what the day starts with
+    double morningFatigue = 0;  // yesterday's fatigue
     bool projected = false;  // after today: follows from the plan
     int unrated = 0;         // the day's counted workouts without a heart rate to rate them
     bool warmingUp = false;  // within kWarmingUpDays of the first counted workout

@@ -109,8 +109,8 @@ def journey(session, start):
     program.wait_for(lambda: focused_row() == race_row,
                      f"the race's row {race_row} to take the focus (on {focused_row()})")
     cell = grid.getAccessibleAt(race_row, column)
-    check(cell.name == str(rounded(race["form"])),
-          f"the table reads form {cell.name} on race day, kadenzo-tool {race['form']}")
+    check(cell.name == str(fitness - fatigue),
+          f"the table reads form {cell.name} on race day, the legend {fitness - fatigue}")
 
     # The plan as a calendar, written again after every save.
     calendar = os.path.join(session.work, "synced", "plan.ics")

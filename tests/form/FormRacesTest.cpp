@@ -132,6 +132,12 @@ TEST_F(FormRacesTest, TheNextRacesMorningIsTheDayBeforesFitnessLessFatigue) {
     EXPECT_EQ(facts.nextRaceMorning, (FormMorningFigures{-11, 3, 14}));
     // Rounded figures add up: 89.4 and 110.6 read 89 and 111, so form -22.
     EXPECT_EQ(RoundedMorning({-21.2, 89.4, 110.6}), (FormMorningFigures{-22, 89, 111}));
+    // The day's row reads the same form, not -21.
+    FormDay row;
+    row.form = -21.2;
+    row.morningFitness = 89.4;
+    row.morningFatigue = 110.6;
+    EXPECT_EQ(RoundedFigures(row).form, -22);
 }
 
 TEST_F(FormRacesTest, TheLegendSaysWhatTheFiguresMean) {

@@ -169,6 +169,10 @@ TEST_F(FormSeriesTest, FitnessFatigueAndFormFollowTheLoadDayByDay) {
         EXPECT_NEAR(f.fatigue, d.fatigue, 1e-12);
         EXPECT_NEAR(f.form, d.form, 1e-12);
         EXPECT_EQ(f.projected, d.projected);
+        // What the day starts with is the day before's end, to the bit.
+        const FormDay before = series.At(kToday + d.day - 1);
+        EXPECT_EQ(f.morningFitness, before.fitness);
+        EXPECT_EQ(f.morningFatigue, before.fatigue);
     }
 }
 
@@ -183,8 +187,8 @@ TEST_F(FormSeriesTest, TheLegendNamesTheNextEventAndWhatCannotBeRated) {
     const FormLegendFacts facts = LegendFacts(series, events, kToday, false);
     EXPECT_EQ(facts.nextEvent, 2);
     EXPECT_EQ(facts.nextEventDay, kToday + 8);
-    EXPECT_EQ(facts.nextEventForm, std::lround(series.At(kToday + 8).form));
-    EXPECT_NE(facts.nextEventForm, std::lround(series.At(kToday + 9).form));
+    EXPECT_EQ(facts.nextEventForm, RoundedFigures(series.At(kToday + 8)).form);
+    EXPECT_NE(facts.nextEventForm, RoundedFigures(series.At(kToday + 9)).form);
     EXPECT_EQ(facts.unrated, 1);
     EXPECT_FALSE(LegendFacts(series, {events[0]}, kToday, true).nextEvent);
 }

@@ -101,11 +101,11 @@ private slots:
         QAccessibleTableInterface* table = chart->tableInterface();
         QCOMPARE(table->rowCount(), w.Data().days.Count());
         const int row = w.today + 4 - w.Data().days.firstDay;
-        const FormDay f = fresh.At(w.today + 4);
-        const double figures[] = {f.load, f.fitness, f.fatigue, f.form};
+        const FormFigures f = RoundedFigures(fresh.At(w.today + 4));
+        const long figures[] = {f.load, f.fitness, f.fatigue, f.form};
         for (int column = 1; column <= 4; ++column)
             QCOMPARE(table->cellAt(row, column)->text(QAccessible::Name),
-                     QString::number(std::lround(figures[column - 1])));
+                     QString::number(figures[column - 1]));
         QCOMPARE(table->cellAt(row, 0)->text(QAccessible::Name), QStringLiteral("05.03.2024"));
 
         w.app.Doc().Undo();
@@ -145,14 +145,14 @@ private slots:
         } const steps[] = {
             {Qt::Key_Down,
              {},
-             {"02.03.2024", "Form", QString::number(std::lround(w.Shown(w.today + 1).form))}},
+             {"02.03.2024", "Form", QString::number(RoundedFigures(w.Shown(w.today + 1)).form)}},
             {Qt::Key_Down,
              {},
-             {"03.03.2024", "Form", QString::number(std::lround(w.Shown(w.today + 2).form))}},
+             {"03.03.2024", "Form", QString::number(RoundedFigures(w.Shown(w.today + 2)).form)}},
             {Qt::Key_Down,
              {},
-             {"04.03.2024", "Form", QString::number(std::lround(w.Shown(w.today + 3).form))}},
-            {Qt::Key_Down, {}, {"05.03.2024", "Form", QString::number(std::lround(race.form))}},
+             {"04.03.2024", "Form", QString::number(RoundedFigures(w.Shown(w.today + 3)).form)}},
+            {Qt::Key_Down, {}, {"05.03.2024", "Form", QString::number(RoundedFigures(race).form)}},
             {Qt::Key_Left,
              {},
              {"05.03.2024", "Fatigue", QString::number(std::lround(race.fatigue))}},
@@ -164,13 +164,13 @@ private slots:
             {Qt::Key_Left, {}, {"05.03.2024", "Date", "05.03.2024"}},  // stays in the table
             {Qt::Key_Home, Qt::ControlModifier, {"15.01.2024", "Date", "15.01.2024"}},
             {Qt::Key_Up, {}, {"15.01.2024", "Date", "15.01.2024"}},
-            {Qt::Key_End, {}, {"15.01.2024", "Form", QString::number(std::lround(w.Shown(w.Data().days.firstDay).form))}},
+            {Qt::Key_End, {}, {"15.01.2024", "Form", QString::number(RoundedFigures(w.Shown(w.Data().days.firstDay)).form)}},
             // As in Qt's tables: Control with End is the last row's last cell,
             // past the plan's end, without a figure.
             {Qt::Key_End, Qt::ControlModifier, {"10.03.2024", "Form", QString()}},
         };
         QCOMPARE(focused(), (QStringList{"01.03.2024", "Form",
-                                         QString::number(std::lround(w.Shown(w.today).form))}));
+                                         QString::number(RoundedFigures(w.Shown(w.today)).form)}));
         for (const Step& step : steps) {
             QTest::keyClick(chart, step.key, step.modifiers);
             QCOMPARE(focused(), step.cell);
@@ -191,6 +191,11 @@ private slots:
                                .arg(morning.form)
                                .arg(morning.fitness)
                                .arg(morning.fatigue));
+        // The race's row in the table reads the same form as the legend.
+        QCOMPARE(table->tableInterface()
+                     ->cellAt(w.today + 4 - w.Data().days.firstDay, 4)
+                     ->text(QAccessible::Name),
+                 QString::number(morning.form));
         QVERIFY(chart->accessibleDescription().endsWith(raceLine));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.View().Legend()->Facts().at(0))
                      ->text(QAccessible::Name),
