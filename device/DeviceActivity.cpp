@@ -11,6 +11,26 @@
 #include "SportTable.h"
 
 namespace kadenzo {
+namespace {
+
+FailedWhy WhyNotRead(LoadStatus status) {
+    switch (status) {
+        case LoadStatus::kNotRecognised:
+        case LoadStatus::kUnknownType:
+            return FailedWhy::kNotRecognised;
+        case LoadStatus::kDamaged:
+            return FailedWhy::kDamaged;
+        case LoadStatus::kNoSamples:
+            return FailedWhy::kNoSamples;
+        case LoadStatus::kLoaded:
+        case LoadStatus::kCutShort:
+        case LoadStatus::kCannotOpen:
+            break;
+    }
+    return FailedWhy::kCannotOpen;
+}
+
+}  // namespace
 
 int DeviceActivity::Day() const { return DayNumber(start); }
 
@@ -46,10 +66,12 @@ ActivityReading ReadActivity(const FoundFile& file, const std::string& bytes,
         ReadRecording(recording, file.name, bytes, {settings.units, settings.now});
     if (!result.WasRead()) {
         reading.reason = result.message;
+        reading.why = WhyNotRead(result.status);
         return reading;
     }
     if (recording.samples.empty()) {
         reading.reason = "holds no samples";
+        reading.why = FailedWhy::kNoSamples;
         return reading;
     }
     if (result.status == LoadStatus::kCutShort) activity.note = result.message;

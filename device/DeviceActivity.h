@@ -37,6 +37,19 @@ struct DeviceActivity {
     int Day() const;
 };
 
+// Why a file could not be taken, for the window's list in the user's
+// language; the reason's own words go to kadenzo-tool's report.
+enum class FailedWhy {
+    kCannotOpen,
+    kNotRecognised,  // not what its extension says
+    kNoSamples,
+    kDamaged,
+    kWorkoutGone,   // the workout it was to fill was deleted meanwhile
+    kWorkoutTaken,  // another activity fills that workout
+    kChanged,       // the file changed between reading and importing
+    kCannotCopy,    // no copy beside the diary could be made
+};
+
 // What reading one file gave.
 struct ActivityReading {
     enum class Outcome {
@@ -47,6 +60,7 @@ struct ActivityReading {
     Outcome outcome = Outcome::kFailed;
     DeviceActivity activity;
     std::string reason;  // the reader's, worded to follow the file's name
+    FailedWhy why = FailedWhy::kCannotOpen;
 };
 
 struct ActivityReadSettings {

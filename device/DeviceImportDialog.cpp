@@ -161,7 +161,8 @@ void CDeviceImportDialog::Scan(const QString& folder) {
          static_cast<qint64>(shown.failed.size())}));
     failed_->clear();
     for (const FailedFile& file : shown.failed)
-        failed_->addItem(QString::fromStdString(file.file + ' ' + file.reason));
+        failed_->addItem(
+            services_.texts.Format(FailedText(file.why), {QString::fromStdString(file.file)}));
     failedLabel_->setVisible(!shown.failed.empty());
     failed_->setVisible(!shown.failed.empty());
     if (!shown.rows.empty()) SelectRow(0);

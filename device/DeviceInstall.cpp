@@ -132,8 +132,8 @@ private:
         if (!result.failed.empty()) {
             QStringList lines;
             for (const FailedFile& file : result.failed)
-                lines << QString::fromStdString(file.file) + QLatin1Char(' ') +
-                             QString::fromStdString(file.reason);
+                lines << texts_.Format(devicetext::FailedText(file.why),
+                                       {QString::fromStdString(file.file)});
             dialogs_.Message(texts_.Count(devicetext::kNotImportedOne, devicetext::kNotImported,
                                           static_cast<qint64>(result.imported.size()),
                                           {lines.join(QLatin1Char('\n'))}),

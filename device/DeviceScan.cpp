@@ -60,7 +60,7 @@ ImportPlan ScanDevice(const std::string& folder, const CDatabase& log, const CLi
             case ActivityReading::Outcome::kNotAnActivity:
                 break;
             case ActivityReading::Outcome::kFailed:
-                plan.failed.push_back({file.name, std::move(read.reason)});
+                plan.failed.push_back({file.name, std::move(read.reason), read.why});
                 break;
             case ActivityReading::Outcome::kActivity:
                 // The same activity under another name is not taken twice.

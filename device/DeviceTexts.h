@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "DeviceActivity.h"
+
 namespace kadenzo {
 
 // Numbered texts of the device import: its window, its settings and the
@@ -49,6 +51,14 @@ inline constexpr std::uint32_t kChooseFolder = 35339;  // the folder chooser's c
 inline constexpr std::uint32_t kPlanned = 35340;       // %s: the template, %s: the plan
 inline constexpr std::uint32_t kKindRefused = 35341;
 inline constexpr std::uint32_t kNotImportedOne = 35342;  // kNotImported for one
+inline constexpr std::uint32_t kFailedCannotOpen = 35343;  // %s: the file, to kFailedCannotCopy
+inline constexpr std::uint32_t kFailedCannotCopy = 35350;
+
+// A file not taken, with why, in the user's language (%s: the file).
+inline constexpr std::uint32_t FailedText(FailedWhy why) {
+    return kFailedCannotOpen + static_cast<std::uint32_t>(why);
+}
+static_assert(FailedText(FailedWhy::kCannotCopy) == kFailedCannotCopy);
 }  // namespace devicetext
 
 }  // namespace kadenzo

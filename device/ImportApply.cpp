@@ -118,12 +118,14 @@ ApplyResult ApplyImport(CKadenzoDoc& doc, const ImportPlan& plan, const std::str
         if (row.outcome == ActivityOutcome::kFill) {
             if (!doc.Log().FindWorkout(row.workout)) {
                 result.failed.push_back(
-                    {activity.file, "was to fill a workout that is no longer in the diary"});
+                    {activity.file, "was to fill a workout that is no longer in the diary",
+                     FailedWhy::kWorkoutGone});
                 continue;
             }
             if (!filled.insert(row.workout).second) {
                 result.failed.push_back(
-                    {activity.file, "was to fill a workout another activity fills"});
+                    {activity.file, "was to fill a workout another activity fills",
+                     FailedWhy::kWorkoutTaken});
                 continue;
             }
         } else if (row.outcome != ActivityOutcome::kNew) {
@@ -136,14 +138,16 @@ ApplyResult ApplyImport(CKadenzoDoc& doc, const ImportPlan& plan, const std::str
             continue;
         }
         if (bytes->size() != activity.identity.size || ContentHash(*bytes) != activity.hash) {
-            result.failed.push_back({activity.file, "has changed since it was read"});
+            result.failed.push_back(
+                {activity.file, "has changed since it was read", FailedWhy::kChanged});
             continue;
         }
         try {
             ready.push_back(
                 {i, copies.Copy(std::filesystem::path(activity.path).filename().string(), *bytes)});
         } catch (const std::exception& e) {
-            result.failed.push_back({activity.file, std::string("cannot be copied: ") + e.what()});
+            result.failed.push_back({activity.file, std::string("cannot be copied: ") + e.what(),
+                                     FailedWhy::kCannotCopy});
             continue;
         }
         adds = adds || row.outcome == ActivityOutcome::kNew;

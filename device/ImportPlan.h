@@ -32,6 +32,7 @@ struct PlanRow {
 struct FailedFile {
     std::string file;  // below the device folder
     std::string reason;
+    FailedWhy why = FailedWhy::kCannotOpen;
 };
 
 // Everything a device folder holds for the diary, before anything changes:

@@ -165,6 +165,10 @@ TEST_F(DeviceImportTest, BrokenFilesAreListedAndNeverStopTheOthers) {
     EXPECT_EQ(plan.failed[1].file, "d-empty.gpx");
     EXPECT_EQ(plan.failed[1].reason, "holds no track points");
     EXPECT_EQ(plan.failed[2].reason, "is not a TCX file: its root element is <gpx>");
+    // The window words each reason in the user's language by its kind.
+    EXPECT_EQ(plan.failed[0].why, FailedWhy::kDamaged);
+    EXPECT_EQ(plan.failed[1].why, FailedWhy::kNoSamples);
+    EXPECT_EQ(plan.failed[2].why, FailedWhy::kNotRecognised);
     EXPECT_EQ(CountNewActivities(device, document->Log(), diary), 5u);  // no course
 
     EXPECT_EQ(Apply(plan).imported.size(), 2u);
@@ -272,6 +276,9 @@ TEST_F(DeviceImportTest, AFileGoneOrChangedBeforeTheImportIsReportedTheRestImpor
     EXPECT_EQ(result.failed[0].reason, "was to fill a workout that is no longer in the diary");
     EXPECT_EQ(result.failed[1].reason, "cannot be read: there is no such file");
     EXPECT_EQ(result.failed[2].reason, "has changed since it was read");
+    EXPECT_EQ(result.failed[0].why, FailedWhy::kWorkoutGone);
+    EXPECT_EQ(result.failed[1].why, FailedWhy::kCannotOpen);
+    EXPECT_EQ(result.failed[2].why, FailedWhy::kChanged);
     ASSERT_EQ(result.imported.size(), 1u);
     EXPECT_EQ(plan.rows[result.imported[0].row].activity.file, "4.fit");
     EXPECT_EQ(document->Log().WorkoutCount(), 1u);

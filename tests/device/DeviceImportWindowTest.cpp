@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(app_->dialogs.messages.size(), std::size_t{1});
         const QString told = app_->dialogs.messages.front().text;
         QVERIFY2(told.startsWith(QStringLiteral("1 activity was imported")) &&
-                     told.contains(QStringLiteral("walk.fit cannot be read")),
+                     told.contains(QStringLiteral("walk.fit cannot be opened")),
                  qPrintable(told));
     }
 

@@ -139,7 +139,11 @@ def journey(session, start):
         window = program.window(e2e.module_text(language, 35300))
         failed = program.find("list", e2e.module_text(language, 35317).rstrip(":"), root=window)
         items = [item.name for item in failed]
-        check(len(items) == 1 and items[0].startswith(BROKEN),
+        # Named with why in the program's language (cannot be opened, not
+        # a FIT file, no samples, damaged).
+        reasons = {e2e.module_text(language, text).replace("%s", BROKEN)
+                   for text in range(35343, 35347)}
+        check(len(items) == 1 and items[0] in reasons,
               f"the files that cannot be read: {items}")
         summary = e2e.module_text(language, 35316).replace("%d", "{}").format(3, 0, 1)
         check(any(program.text(label) == summary for label in program.find_all("label", root=window)),
