@@ -50,7 +50,7 @@ inline constexpr std::uint32_t kNotice = 35338;        // the notice's name
 inline constexpr std::uint32_t kChooseFolder = 35339;  // the folder chooser's caption
 inline constexpr std::uint32_t kPlanned = 35340;       // %s: the template, %s: the plan
 inline constexpr std::uint32_t kKindRefused = 35341;
-inline constexpr std::uint32_t kNotImportedOne = 35342;  // kNotImported for one
+inline constexpr std::uint32_t kNotImportedOne = 35342;    // kNotImported for one
 inline constexpr std::uint32_t kFailedCannotOpen = 35343;  // %s: the file, to kFailedCannotCopy
 inline constexpr std::uint32_t kFailedCannotCopy = 35350;
 

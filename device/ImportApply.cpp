@@ -117,15 +117,15 @@ ApplyResult ApplyImport(CKadenzoDoc& doc, const ImportPlan& plan, const std::str
         const DeviceActivity& activity = row.activity;
         if (row.outcome == ActivityOutcome::kFill) {
             if (!doc.Log().FindWorkout(row.workout)) {
-                result.failed.push_back(
-                    {activity.file, "was to fill a workout that is no longer in the diary",
-                     FailedWhy::kWorkoutGone});
+                result.failed.push_back({activity.file,
+                                         "was to fill a workout that is no longer in the diary",
+                                         FailedWhy::kWorkoutGone});
                 continue;
             }
             if (!filled.insert(row.workout).second) {
-                result.failed.push_back(
-                    {activity.file, "was to fill a workout another activity fills",
-                     FailedWhy::kWorkoutTaken});
+                result.failed.push_back({activity.file,
+                                         "was to fill a workout another activity fills",
+                                         FailedWhy::kWorkoutTaken});
                 continue;
             }
         } else if (row.outcome != ActivityOutcome::kNew) {

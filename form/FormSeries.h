@@ -50,18 +50,18 @@ inline constexpr int kRampAfterDays = 56;
 
 // One calendar day of the series. Figures unrounded.
 struct FormDay {
-    int day = 0;             // day number
-    double load = 0;         // sum of the day's training impulses
-    double fitness = 0;      // at the end of the day
-    double fatigue = 0;      // at the end of the day
-    double form = 0;         // yesterday's fitness − yesterday's fatigue
+    int day = 0;                // day number
+    double load = 0;            // sum of the day's training impulses
+    double fitness = 0;         // at the end of the day
+    double fatigue = 0;         // at the end of the day
+    double form = 0;            // yesterday's fitness − yesterday's fatigue
     double morningFitness = 0;  // yesterday's fitness, what the day starts with
     double morningFatigue = 0;  // yesterday's fatigue
-    bool projected = false;  // after today: follows from the plan
-    int unrated = 0;         // the day's counted workouts without a heart rate to rate them
-    bool warmingUp = false;  // within kWarmingUpDays of the first counted workout
-    bool ramp = false;       // a ramp day (see kRampRatio)
-    bool afterPlan = false;  // after today and after the plan's last workout: nothing to project
+    bool projected = false;     // after today: follows from the plan
+    int unrated = 0;            // the day's counted workouts without a heart rate to rate them
+    bool warmingUp = false;     // within kWarmingUpDays of the first counted workout
+    bool ramp = false;          // a ramp day (see kRampRatio)
+    bool afterPlan = false;     // after today and after the plan's last workout: nothing to project
 };
 
 // Why counted workouts could not be rated.
