@@ -71,6 +71,11 @@ DiarySync::~DiarySync() { ReleaseLock(); }
 
 TextService DiarySync::Texts() const { return TextService(doc_.Context()); }
 
+void DiarySync::MergeFailed(const std::exception& error) {
+    dialogs_.Message(Texts().Format(synctext::kMergeFailed, {QString::fromStdString(error.what())}),
+                     UserDialogs::Icon::Error);
+}
+
 void DiarySync::SetPollInterval(int milliseconds) {
     pollTimer_.stop();
     pollTimer_.setInterval(std::max(milliseconds, 0));
@@ -208,8 +213,7 @@ bool DiarySync::MergeOfferedCopy() {
                          UserDialogs::Icon::Error);
         return false;
     } catch (const std::exception& e) {
-        dialogs_.Message(Texts().Format(synctext::kMergeFailed, {QString::fromStdString(e.what())}),
-                         UserDialogs::Icon::Error);
+        MergeFailed(e);
         return false;
     }
     const std::optional<std::vector<sync::Choice>> choices =
@@ -219,8 +223,7 @@ bool DiarySync::MergeOfferedCopy() {
         doc_.ReplaceContents(sync::kStepMergeChanges, std::move(merge).Resolve(*choices),
                              doc_.MergedMark());
     } catch (const std::exception& e) {
-        dialogs_.Message(Texts().Format(synctext::kMergeFailed, {QString::fromStdString(e.what())}),
-                         UserDialogs::Icon::Error);
+        MergeFailed(e);
         return false;
     }
     copies_.removeAll(copy);
@@ -353,8 +356,7 @@ bool DiarySync::MergeFromDisk() {
             UserDialogs::Icon::Error);
         return false;
     } catch (const std::exception& e) {
-        dialogs_.Message(Texts().Format(synctext::kMergeFailed, {QString::fromStdString(e.what())}),
-                         UserDialogs::Icon::Error);
+        MergeFailed(e);
         return false;
     }
     const std::optional<std::vector<sync::Choice>> choices =
@@ -367,8 +369,7 @@ bool DiarySync::MergeFromDisk() {
         doc_.ReplaceContents(sync::kStepMergeChanges, std::move(merge).Resolve(*choices),
                              sync::VersionHash(theirs));
     } catch (const std::exception& e) {
-        dialogs_.Message(Texts().Format(synctext::kMergeFailed, {QString::fromStdString(e.what())}),
-                         UserDialogs::Icon::Error);
+        MergeFailed(e);
         return false;
     }
     file_->Merged(theirs);

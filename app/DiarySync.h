@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -89,6 +90,8 @@ signals:
 
 private:
     TextService Texts() const;
+    // Tells the user a merge could not be made, and why.
+    void MergeFailed(const std::exception& error);
     void Watch();
     void OnFileTouched();
     void OnFolderTouched();

@@ -37,19 +37,6 @@ class Walk:
             self.english += [f"{what}: {role} {acc.name!r}"
                              for acc, role, _ in self.program.shown(window) if "bpm" in acc.name]
 
-    def opened(self):
-        """The window a command just opened: a showing top-level window other
-        than the main one."""
-        pyatspi = self.program.pyatspi
-
-        def probe():
-            for child in self.program.app:
-                if child is not None and child.getRoleName() != "frame" and \
-                        child.getState().contains(pyatspi.STATE_SHOWING):
-                    return child
-            return None
-        return self.program.wait_for(probe, "a window to open")
-
     def commands(self, view, done):
         program = self.program
         for command_id, path in e2e.MENUS[program.language][view].items():
@@ -57,7 +44,7 @@ class Walk:
                 continue
             done.add(command_id)
             program.command(self.main, command_id, view)
-            window = self.opened()
+            window = self.program.opened_window()
             # Qt's own print preview names neither its page field nor the
             # pages: nothing of ours to name there.
             if command_id != e2e.ID_FILE_PRINT_PREVIEW:

@@ -207,6 +207,17 @@ class Program:
             return None
         return self.wait_for(probe, f"window {role} {title!r}", timeout)
 
+    def opened_window(self, timeout=10.0):
+        """The window a command just opened: a showing top-level window other
+        than the main one."""
+        def probe():
+            for child in self.app:
+                if child is not None and child.getRoleName() != "frame" and \
+                        child.getState().contains(self.pyatspi.STATE_SHOWING):
+                    return child
+            return None
+        return self.wait_for(probe, "a window to open", timeout)
+
     def no_window(self, role, settle=1.0):
         """Fails when a window of that role shows up within `settle` seconds."""
         deadline = time.monotonic() + settle

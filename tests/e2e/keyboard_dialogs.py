@@ -70,6 +70,17 @@ class Walker:
                             for pair in names for name in pair if name in ENGLISH_ACTIONS]
         check(not english, f"{what}: English action names: {sorted(set(english))}")
 
+    def walk_opened_by(self, button, title, what):
+        """Tabs on to the button whose name begins with `button`, presses
+        it, walks the window titled `title` and closes it again."""
+        for _ in range(30):
+            if self.reader.press("Tab").heard.name.startswith(button):
+                break
+        self.program.key("space")
+        window = self.program.window(title)
+        self.walk(window, what)
+        self.close(window)
+
     def close(self, window, key="Escape"):
         self.program.key(key)
         self.program.gone(window, window.name)
@@ -91,24 +102,13 @@ class Walker:
         check(step.heard.name == item, f"the menu {top!r} has no {item!r} ({step})")
         self.program.key("Return")
 
-    def opened(self):
-        pyatspi = self.program.pyatspi
-
-        def probe():
-            for child in self.program.app:
-                if child is not None and child.getRoleName() != "frame" and \
-                        child.getState().contains(pyatspi.STATE_SHOWING):
-                    return child
-            return None
-        return self.program.wait_for(probe, "a window to open")
-
     def menu_dialogs(self, view, done):
         for command_id, (top, item) in e2e.MENUS[self.program.language][view].items():
             if command_id in done or command_id in QT_DIALOGS or not item.endswith("..."):
                 continue
             done.add(command_id)
             self.menu_command(view, command_id)
-            window = self.opened()
+            window = self.program.opened_window()
             self.walk(window, f"{top} › {item}")
             self.close(window)
 
@@ -141,24 +141,12 @@ def journey(session, start):
     program.key("Return")
     editor = program.window(e2e.diary_date(session.today - 1))
     walker.walk(editor, "the editor's set-up page")
-    for _ in range(20):
-        if reader.press("Tab").heard.name.startswith(text(CHOOSE_TEMPLATE).rstrip(".")):
-            break
-    program.key("space")
-    chooser = program.window(text(34186))
-    walker.walk(chooser, "the template chooser")
-    walker.close(chooser)
+    walker.walk_opened_by(text(CHOOSE_TEMPLATE).rstrip("."), text(34186), "the template chooser")
     reader.wait_in(editor)
     program.key("ctrl+Tab")
     reader.pump()
     walker.walk(editor, "the editor's performance page")
-    for _ in range(30):
-        if reader.press("Tab").heard.name == text(IMPORT_BUTTON):
-            break
-    program.key("space")
-    importer = program.window(text(34600))
-    walker.walk(importer, "the import dialog")
-    walker.close(importer)
+    walker.walk_opened_by(text(IMPORT_BUTTON), text(34600), "the import dialog")
     walker.close(editor)
     reader.wait_in(main)
 
